@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/RecordWalker.h"
+
+#include <QString>
+#include <QStringList>
+#include <QList>
+
+// The open design: an ordered list of text lines (page brackets, element
+// records, a location and a window flags record). Commands edit the lines in
+// place; the scans here are the shared ones every command uses.
+class Document
+{
+public:
+    Document() = default;
+    explicit Document(QStringList lines) : m_lines(std::move(lines)) {}
+
+    const QStringList &lines() const { return m_lines; }
+    QStringList &lines() { return m_lines; }
+    int size() const { return int(m_lines.size()); }
+    QString line(int i) const { return i >= 0 && i < m_lines.size() ? m_lines[i] : QString(); }
+    void setLine(int i, const QString &text);
+
+    // "{BOP", page, "}EOP".
+    static QStringList newDocumentLines(const QString &page);
+    void reset(const QString &page);
+
+    // Lines of every "}EOP" that closes a bracket of the page (compared as text).
+    QList<int> pageEnds(const QString &page) const;
+    // Line after the page number line of each bracket of the page.
+    QList<int> pageStarts(const QString &page) const;
+    bool hasPage(const QString &page) const;
+    // Appends "{BOP", page, "}EOP" when the page has no bracket; true if added.
+    bool ensurePage(const QString &page);
+
+    // Inserts the record before the "}EOP" of every bracket of the page, or
+    // appends a new bracket holding it at the end when the page has none.
+    void appendToPage(const QString &page, const QStringList &record);
+
+    // Kind and length of the record starting at line (None / 0 for other lines).
+    ElementKind kindAt(int line) const { return Records::kindOfWord(this->line(line)); }
+    int recordLengthAt(int line) const { return Records::lengthOf(kindAt(line)); }
+    QStringList recordAt(int line) const;
+
+    // Last "LOCATION" and "MISC" record lines, -1 when there is none.
+    int lastLocationLine() const;
+    int lastMiscLine() const;
+
+    // The page whose bracket holds the line ("-1" when in none).
+    QString pageOfLine(int line) const;
+
+    // Project files: one line per document line, CR LF after each.
+    // Line breaks inside a line (multi-line button events) are stored as the
+    // unit separator 0x1F, which no project file written as plain text holds.
+    static QStringList loadProjectFile(const QString &path);      // throws RuntimeError
+    static void saveProjectFile(const QString &path, const QStringList &lines); // throws RuntimeError
+    static QStringList parseProjectText(const QByteArray &bytes);
+    static QByteArray projectText(const QStringList &lines);
+
+private:
+    QStringList m_lines;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Kinds of element record and their fixed lengths in document lines.
+enum class ElementKind { None, Gumppic, Resizepic, Text, Button };
+
+namespace Records {
+ElementKind kindOfWord(const QString &line);      // "gumppic" -> Gumppic, else None
+QString wordOf(ElementKind kind);                  // Gumppic -> "gumppic"
+int lengthOf(ElementKind kind);                    // gumppic 4, resizepic 6, text 5, button 8, None 0
+
+inline const QString BeginPage = QStringLiteral("{BOP");
+inline const QString EndPage = QStringLiteral("}EOP");
+inline const QString Location = QStringLiteral("LOCATION");
+inline const QString Misc = QStringLiteral("MISC");
+constexpr int LocationLength = 3;
+constexpr int MiscLength = 3;
+} // namespace Records
+
+// Walks the document lines structure by structure: page brackets, element
+// records (skipped whole by their lengths, so a field holding "text" or
+// "}EOP" is never taken for structure), location and window flags records,
+// and any other line one at a time. Every scan of the document uses it.
+class RecordWalker
+{
+public:
+    enum class Item { PageOpen, PageClose, Element, Location, Misc, Other };
+
+    explicit RecordWalker(const QStringList &lines) : m_lines(lines) {}
+
+    // Advances to the next item; false at the end of the lines.
+    bool next();
+
+    Item item() const { return m_item; }
+    int line() const { return m_line; }          // first line of the item
+    int length() const { return m_length; }      // lines it spans (may run past the end)
+    bool complete() const { return m_line + m_length <= m_lines.size(); }
+    ElementKind kind() const { return m_kind; }  // for Element items
+
+    // Page text of the bracket the walker is in ("-1" outside any bracket).
+    // At a PageOpen it is the new page; at a PageClose still the closing page.
+    const QString &page() const { return m_page; }
+
+    // Field k of the current item (line() + k), empty when past the end.
+    QString field(int k) const;
+
+private:
+    const QStringList &m_lines;
+    int m_next = 0;
+    int m_line = -1;
+    int m_length = 0;
+    Item m_item = Item::Other;
+    ElementKind m_kind = ElementKind::None;
+    QString m_page = QStringLiteral("-1");
+    bool m_closePending = false;
+};

@@ -1,0 +1,157 @@
+#include "platform/IniFile.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// "[name]" -> name; anything else -> null string.
+QString sectionName(const QString &line)
+{
+    const QString t = line.trimmed();
+    if (t.size() >= 2 && t.startsWith(u'[')) {
+        const qsizetype close = t.indexOf(u']');
+        if (close > 0)
+            return t.mid(1, close - 1).trimmed();
+    }
+    return QString();
+}
+
+bool isComment(const QString &line)
+{
+    const QString t = line.trimmed();
+    return t.isEmpty() || t.startsWith(u';');
+}
+
+QString keyOf(const QString &line)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    return eq < 0 ? line.trimmed() : line.left(eq).trimmed();
+}
+
+QString valueOf(const QString &line)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0)
+        return QString();
+    QString v = line.mid(eq + 1).trimmed();
+    // A value wholly in matching quotes is read without them.
+    if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
+        v = v.mid(1, v.size() - 2);
+    return v;
+}
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    QStringList lines = QString::fromLatin1(bytes).split(u'\n');
+    for (QString &l : lines)
+        if (l.endsWith(u'\r'))
+            l.chop(1);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+IniFile::IniFile(const QString &path) : m_path(path)
+{
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly))
+        m_lines = splitLines(f.readAll());
+}
+
+IniFile::Found IniFile::find(const QString &section, const QString &key) const
+{
+    Found r;
+    bool inSection = false;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const QString &line = m_lines[i];
+        const QString name = sectionName(line);
+        if (!name.isNull()) {
+            if (inSection)
+                break; // the first section of that name is the one used
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+            if (inSection)
+                r.sectionLine = i;
+            continue;
+        }
+        if (!inSection || isComment(line))
+            continue;
+        r.lastKeyLine = i;
+        if (r.keyLine < 0 && keyOf(line).compare(key, Qt::CaseInsensitive) == 0)
+            r.keyLine = i;
+    }
+    return r;
+}
+
+QString IniFile::readString(const QString &section, const QString &key, const QString &fallback) const
+{
+    const Found f = find(section, key);
+    return f.keyLine < 0 ? fallback : valueOf(m_lines[f.keyLine]);
+}
+
+int IniFile::readInteger(const QString &section, const QString &key, int fallback) const
+{
+    const QString text = readString(section, key, QString());
+    if (text.isEmpty())
+        return fallback;
+    return NumberText::parseOr(text, fallback);
+}
+
+bool IniFile::readBool(const QString &section, const QString &key, bool fallback) const
+{
+    return readInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+bool IniFile::sectionExists(const QString &section) const
+{
+    return find(section, QString()).sectionLine >= 0;
+}
+
+bool IniFile::valueExists(const QString &section, const QString &key) const
+{
+    return find(section, key).keyLine >= 0;
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    const QString entry = key + u'=' + value;
+    const Found f = find(section, key);
+    if (f.keyLine >= 0) {
+        m_lines[f.keyLine] = entry;
+    } else if (f.sectionLine >= 0) {
+        const int after = f.lastKeyLine >= 0 ? f.lastKeyLine : f.sectionLine;
+        m_lines.insert(after + 1, entry);
+    } else {
+        if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty())
+            m_lines.append(QString());
+        m_lines.append(u'[' + section + u']');
+        m_lines.append(entry);
+    }
+    save();
+}
+
+void IniFile::writeInteger(const QString &section, const QString &key, int value)
+{
+    writeString(section, key, QString::number(value));
+}
+
+void IniFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void IniFile::save()
+{
+    QByteArray bytes;
+    for (const QString &l : std::as_const(m_lines)) {
+        bytes += l.toLatin1();
+        bytes += "\r\n";
+    }
+    QSaveFile out(m_path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw RuntimeError::unableToWrite(m_path);
+}

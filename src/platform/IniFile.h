@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A profile (INI) file with the semantics of the classic profile calls:
+// sections and keys match ignoring case, a missing file, section or key gives
+// the caller's default, and writing one key rewrites the file at once while
+// keeping every other section, key, comment and their order. The file is read
+// once when the object is made; each write goes straight to disk.
+class IniFile
+{
+public:
+    explicit IniFile(const QString &path);
+
+    QString path() const { return m_path; }
+
+    QString readString(const QString &section, const QString &key, const QString &fallback) const;
+    // Non-numbers give the fallback; "0x" and "$" hexadecimal are accepted.
+    int readInteger(const QString &section, const QString &key, int fallback) const;
+    bool readBool(const QString &section, const QString &key, bool fallback) const;
+
+    bool sectionExists(const QString &section) const;
+    bool valueExists(const QString &section, const QString &key) const;
+
+    // Each write creates the file, section or key as needed.
+    // Throws RuntimeError "Unable to write to <path>" when the file cannot be written.
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void writeInteger(const QString &section, const QString &key, int value);
+    void writeBool(const QString &section, const QString &key, bool value);
+
+private:
+    struct Found { int sectionLine = -1; int keyLine = -1; int lastKeyLine = -1; };
+    Found find(const QString &section, const QString &key) const;
+    void save();
+
+    QString m_path;
+    QStringList m_lines;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Art paths in designs and decoder files are written without regard to case
+// ("DATA/BUTTONS/okay.CS" names DATA/buttons/okay.cs). These helpers find the
+// file that is really there on a case-sensitive file system.
+namespace PathResolver {
+
+// base + relative, with each component of relative matched ignoring case when
+// no exact match exists. Components that match nothing keep their spelling, so
+// the result is also the path to create a new file at.
+QString resolve(const QString &base, const QString &relative);
+
+// Like resolve(), with base already part of the path ("/data/" + "DATA/x.bmp").
+QString resolve(const QString &path);
+
+// The names of the files in dir whose extension is ext (".bmp"), ignoring the
+// case of the extension, sorted as the file list shows them.
+QStringList filesWithExtension(const QString &dir, const QString &ext);
+
+} // namespace PathResolver
