@@ -103,6 +103,30 @@ int Document::lastMiscLine() const
     return found;
 }
 
+void Document::setLocation(const QString &x, const QString &y)
+{
+    const int at = lastLocationLine();
+    if (at < 0) {
+        m_lines << Records::Location << x << y;
+        return;
+    }
+    setLine(at + 1, x);
+    setLine(at + 2, y);
+}
+
+void Document::setWindowFlags(bool noClose, bool noMove)
+{
+    const QString closeText = noClose ? QStringLiteral("1") : QStringLiteral("0");
+    const QString moveText = noMove ? QStringLiteral("1") : QStringLiteral("0");
+    const int at = lastMiscLine();
+    if (at < 0) {
+        m_lines << Records::Misc << closeText << moveText;
+        return;
+    }
+    setLine(at + 1, closeText);
+    setLine(at + 2, moveText);
+}
+
 QString Document::pageOfLine(int line) const
 {
     RecordWalker w(m_lines);

@@ -46,6 +46,11 @@ public:
     int lastLocationLine() const;
     int lastMiscLine() const;
 
+    // Writes X and Y into the last location record, or appends "LOCATION", x, y.
+    void setLocation(const QString &x, const QString &y);
+    // Writes the flags into the last window flags record, or appends "MISC", noClose, noMove.
+    void setWindowFlags(bool noClose, bool noMove);
+
     // The page whose bracket holds the line ("-1" when in none).
     QString pageOfLine(int line) const;
 
