@@ -1,11 +1,21 @@
+#include "app/AppInfo.h"
+#include "app/forms/TForm1.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmark 1.4"));
-    QLabel placeholder(QStringLiteral("Quillmark 1.4"));
-    placeholder.show();
+    QApplication::setApplicationName(AppInfo::Title);
+
+    // The main window creates the other seventeen; its start-up runs once
+    // the event loop does.
+    TForm1 form1;
+    form1.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form1.size(),
+                                          QGuiApplication::primaryScreen()->availableGeometry()));
+    form1.show();
     return app.exec();
 }

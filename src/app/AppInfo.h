@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Fixed texts of the program as a whole.
+namespace AppInfo {
+inline const QString Title = QStringLiteral("Quillmark 1.4");
+inline const QString MainCaption = QStringLiteral("Quillmark 1.4 - Final Edit (Rereleased by demand)");
+inline const QString HelpFile = QStringLiteral("C:\\PROJECTS\\Pro\\Programming\\GUMPS\\QUILLMARK.HLP");
+inline const QString ProjectFilter = QStringLiteral("Quillmark Project (*.SDF *.sdf)");
+} // namespace AppInfo

@@ -1,0 +1,66 @@
+#include "app/CanvasView.h"
+#include "platform/NumberText.h"
+
+#include <QElapsedTimer>
+
+RenderOptions CanvasView::renderOptions(const EditorState &state, const EditorOptions &options, QSize canvasSize)
+{
+    RenderOptions o;
+    o.page = state.Page;
+    o.alwaysDrawPage0 = state.AlwaysDrawPage0;
+    o.highlightSelected = state.HighlightSelected;
+    o.showText = state.ShowText;
+    o.showButtons = state.ShowButtons;
+    o.showGumppics = state.ShowGumppics;
+    o.showResizepics = state.ShowResizepics;
+    o.scrollX = state.ScrollX;
+    o.scrollY = state.ScrollY;
+    o.canvasSize = canvasSize;
+    o.selectedLine = state.SelectedLine;
+    o.dragging = state.Dragging;
+    o.transparent = options.transparent;
+    o.perfectText = options.perfectText;
+    o.blackColorBlack = options.blackColorBlack;
+    o.backgroundColor = options.backgroundColor;
+    o.selectionColor = options.selectionColor;
+    o.cacheImages = options.cacheImages;
+    return o;
+}
+
+bool CanvasView::isCurrent(const EditorState &state) const
+{
+    return m_renderedLines && *m_renderedLines == state.DATA.lines();
+}
+
+bool CanvasView::redraw(EditorState &state, const EditorOptions &options)
+{
+    if (isCurrent(state)) {
+        m_canvas = m_lastRender;
+        return false;
+    }
+    if (options.autosaveOnRedraw && m_autosave)
+        m_autosave();
+    QElapsedTimer clock;
+    clock.start();
+    render(state, options);
+    m_drawTime = QStringLiteral("DRAWTIME=") + NumberText::secondsText(clock.elapsed());
+    return true;
+}
+
+void CanvasView::render(EditorState &state, const EditorOptions &options)
+{
+    RenderResult result = m_renderer.render(state.DATA.lines(), renderOptions(state, options, m_canvasSize));
+    state.LocationLine = result.locationLine;
+    state.MiscLine = result.miscLine;
+    state.SelectList = std::move(result.selectEntries);
+    state.LineList = std::move(result.lineList);
+    // The select list keeps its position; one past the new list shows nothing.
+    if (state.SelectIndex >= state.SelectList.size())
+        state.SelectIndex = -1;
+    m_canvas = std::move(result.page);
+    m_dragImage = std::move(result.dragImage);
+    m_problems = std::move(result.problems);
+    m_renderedLines = state.DATA.lines();
+    if (!state.Dragging)
+        m_lastRender = m_canvas;
+}

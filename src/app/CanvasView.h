@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/EditorOptions.h"
+#include "app/EditorState.h"
+#include "render/PageRenderer.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// The redraw of the canvas: renders the page in the page box when the
+// document changed since the last render, otherwise shows the last render
+// again. It keeps the canvas picture, the last render and the drag image.
+class CanvasView
+{
+public:
+    explicit CanvasView(PageRenderer &renderer) : m_renderer(renderer) {}
+
+    void setCanvasSize(const QSize &size) { m_canvasSize = size; }
+    QSize canvasSize() const { return m_canvasSize; }
+
+    // Run once before each render when "Autosave on Redraw" is selected.
+    void setAutosave(std::function<void()> autosave) { m_autosave = std::move(autosave); }
+
+    // The redraw request (DRAWClick). True when a render ran.
+    bool redraw(EditorState &state, const EditorOptions &options);
+
+    // Forgets the last rendered document, so the next redraw renders.
+    void invalidate() { m_renderedLines.reset(); }
+    bool isCurrent(const EditorState &state) const;
+
+    const QImage &canvas() const { return m_canvas; }         // what the canvas shows
+    const QImage &lastRender() const { return m_lastRender; } // the last finished render
+    const QImage &dragImage() const { return m_dragImage; }
+    QString drawTimeText() const { return m_drawTime; }       // "DRAWTIME=..."
+    QStringList problems() const { return m_problems; }       // of the last render
+
+    static RenderOptions renderOptions(const EditorState &state, const EditorOptions &options, QSize canvasSize);
+
+private:
+    void render(EditorState &state, const EditorOptions &options);
+
+    PageRenderer &m_renderer;
+    QSize m_canvasSize = QSize(548, 400);
+    std::function<void()> m_autosave;
+    std::optional<QStringList> m_renderedLines; // the document as last rendered
+    QImage m_canvas;
+    QImage m_lastRender;
+    QImage m_dragImage;
+    QString m_drawTime;
+    QStringList m_problems;
+};

@@ -1,0 +1,86 @@
+#include "app/DocumentCommands.h"
+#include "app/SelectionCommands.h"
+#include "platform/NumberText.h"
+
+namespace DocumentCommands {
+
+namespace {
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// LocationLine and MiscLine are refreshed by each render; a stale one that no
+// longer points at its record counts as none.
+bool pointsAt(const EditorState &state, int line, const QString &word)
+{
+    return line >= 0 && state.DATA.line(line) == word;
+}
+
+} // namespace
+
+void newDocument(EditorState &state)
+{
+    SelectionCommands::clearBasic(state);
+    state.Page = QStringLiteral("0");
+    state.DATA.reset(state.Page);
+}
+
+void replaceDocument(EditorState &state, QStringList lines)
+{
+    state.DATA.lines() = std::move(lines);
+}
+
+QString normalisedPage(const QString &text)
+{
+    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
+}
+
+void changePage(EditorState &state, const QString &pageText)
+{
+    state.Dragging = false;
+    state.Page = pageText;
+    state.DATA.ensurePage(pageText);
+    SelectionCommands::clearForPageChange(state);
+}
+
+std::optional<Location> location(const EditorState &state)
+{
+    const int at = state.LocationLine;
+    if (!pointsAt(state, at, Records::Location))
+        return std::nullopt;
+    return Location{state.DATA.line(at + 1), state.DATA.line(at + 2)};
+}
+
+void storeLocation(EditorState &state, const Location &location)
+{
+    const int at = state.LocationLine;
+    if (!pointsAt(state, at, Records::Location)) {
+        state.DATA.lines() << Records::Location << location.x << location.y;
+        return;
+    }
+    state.DATA.setLine(at + 1, location.x);
+    state.DATA.setLine(at + 2, location.y);
+}
+
+std::optional<WindowFlags> windowFlags(const EditorState &state)
+{
+    const int at = state.MiscLine;
+    if (!pointsAt(state, at, Records::Misc))
+        return std::nullopt;
+    return WindowFlags{state.DATA.line(at + 1) == u"1", state.DATA.line(at + 2) == u"1"};
+}
+
+void storeWindowFlags(EditorState &state, const WindowFlags &flags)
+{
+    const int at = state.MiscLine;
+    if (!pointsAt(state, at, Records::Misc)) {
+        state.DATA.lines() << Records::Misc << flagText(flags.canNotClose) << flagText(flags.canNotMove);
+        return;
+    }
+    state.DATA.setLine(at + 1, flagText(flags.canNotClose));
+    state.DATA.setLine(at + 2, flagText(flags.canNotMove));
+}
+
+} // namespace DocumentCommands

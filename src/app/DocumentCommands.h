@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/EditorState.h"
+
+#include <optional>
+
+// Commands on the document as a whole: New, Open, the page box, and the
+// dialog-wide location and window flags records.
+namespace DocumentCommands {
+
+// New: clears the selection, shows page "0" and makes "{BOP", "0", "}EOP".
+void newDocument(EditorState &state);
+
+// Open, after the user chose a file: the document becomes its lines.
+// The page box keeps its value.
+void replaceDocument(EditorState &state, QStringList lines);
+
+// The page box text as it must read: below 1 becomes "0".
+// Throws RuntimeError when the text is not a number.
+QString normalisedPage(const QString &text);
+
+// The page box shows pageText (already normalised): dragging stops, the
+// page gets a bracket at the end of the document when it has none, and the
+// selection is reset.
+void changePage(EditorState &state, const QString &pageText);
+
+// The location record's X and Y, when the document has one.
+struct Location { QString x, y; };
+std::optional<Location> location(const EditorState &state);
+// Writes X and Y into the location record, or appends "LOCATION", x, y.
+void storeLocation(EditorState &state, const Location &location);
+
+// The window flags record, when the document has one.
+struct WindowFlags { bool canNotClose = false; bool canNotMove = false; };
+std::optional<WindowFlags> windowFlags(const EditorState &state);
+// Writes the flags into the window flags record, or appends "MISC" and both.
+void storeWindowFlags(EditorState &state, const WindowFlags &flags);
+
+} // namespace DocumentCommands

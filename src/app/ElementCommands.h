@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/EditorState.h"
+
+#include <optional>
+
+// The windows through which a new element gets its art, its button behaviour
+// and its text. The main window shows them; tests answer them directly.
+class ElementDialogs
+{
+public:
+    enum class PickerMode { Picture, Button, Resizepic };
+
+    struct ButtonOptions
+    {
+        bool closeOnClick = false;
+        QString page = QStringLiteral("0");  // "Page to switch to"
+        QString events;                      // lines joined by CR LF
+    };
+
+    virtual ~ElementDialogs() = default;
+
+    // The image picker on folder (AppDir + "DATA/..."): the chosen file name
+    // without folder, or nothing when the user cancelled.
+    virtual std::optional<QString> pickImage(const QString &folder, PickerMode mode) = 0;
+    // The button options window; it keeps its values between uses.
+    virtual ButtonOptions askButtonOptions() = 0;
+    // The hue window, refreshed first: the chosen Sphere hue number.
+    virtual int askHue() = 0;
+    // The text window: the text typed.
+    virtual QString askText() = 0;
+};
+
+// Commands that change which elements the page in the page box holds and in
+// what order. Each returns whether the page must be redrawn.
+namespace ElementCommands {
+
+inline const QString PictureFolder = QStringLiteral("DATA/");
+inline const QString ButtonFolder = QStringLiteral("DATA/buttons/");
+inline const QString ResizepicFolder = QStringLiteral("DATA/resizepic/");
+
+// Add commands place the element at x, y (the insert buttons use 0, 0).
+// They stop without a change when the picker is cancelled.
+bool addGumppic(EditorState &state, ElementDialogs &dialogs, const QString &x = QStringLiteral("0"),
+                const QString &y = QStringLiteral("0"));
+bool addResizepic(EditorState &state, ElementDialogs &dialogs, const QString &x = QStringLiteral("0"),
+                  const QString &y = QStringLiteral("0"), const QString &width = QStringLiteral("100"),
+                  const QString &height = QStringLiteral("100"));
+bool addButton(EditorState &state, ElementDialogs &dialogs, const QString &x = QStringLiteral("0"),
+               const QString &y = QStringLiteral("0"));
+bool addText(EditorState &state, ElementDialogs &dialogs, const QString &x = QStringLiteral("0"),
+             const QString &y = QStringLiteral("0"));
+
+// Inserts a record at the end of the page in the page box (a new bracket at
+// the end of the document when the page has none), keeping SelectedLine on
+// its element.
+void insertIntoPage(EditorState &state, const QStringList &record);
+
+// Deletes the selected record and resets the selection.
+bool remove(EditorState &state);
+
+// Copies the selected record to the end of its page, 10 pixels right and down
+// when offset is on. The selection stays on the source. Throws RuntimeError
+// (leaving the document unchanged) when X or Y is not a number and offset is on.
+bool clone(EditorState &state, bool offset);
+
+// Moves the selected record to the start (back) or end (front) of its page
+// bracket and resets the selection.
+bool sendToBack(EditorState &state);
+bool sendToFront(EditorState &state);
+
+// Events text as the document holds it ("\r\n" between lines) and as an edit
+// box holds it ("\n").
+QString eventsFromEditor(const QString &text);
+QString eventsToEditor(const QString &text);
+
+} // namespace ElementCommands

@@ -1,0 +1,135 @@
+#include "app/SelectionCommands.h"
+#include "platform/NumberText.h"
+
+namespace SelectionCommands {
+
+namespace {
+
+void disablePopupItems(SelectionControls &c)
+{
+    c.popupRemoveEnabled = false;
+    c.popupSendBackEnabled = false;
+    c.popupSendFrontEnabled = false;
+}
+
+ElementKind selectedKind(const EditorState &state)
+{
+    return state.SelectedLine > 0 ? state.DATA.kindAt(state.SelectedLine) : ElementKind::None;
+}
+
+} // namespace
+
+void clearBasic(EditorState &state)
+{
+    state.SelectedLine = 0;
+    state.Dragging = false;
+    state.SelectIndex = -1;
+    state.Controls.removeEnabled = false;
+}
+
+void clearForPageChange(EditorState &state)
+{
+    clearBasic(state);
+    SelectionControls &c = state.Controls;
+    c.optionsEnabled = false;
+    c.changeImageEnabled = false;
+    c.positionEnabled = false;
+    c.sizeVisible = false;
+    disablePopupItems(c);
+}
+
+void clearForRemove(EditorState &state)
+{
+    clearBasic(state);
+    SelectionControls &c = state.Controls;
+    c.optionsVisible = false;
+    c.changeImageVisible = false;
+    c.sizeVisible = false;
+    c.positionVisible = false;
+    disablePopupItems(c);
+}
+
+void clearForReorder(EditorState &state)
+{
+    clearForPageChange(state);
+}
+
+bool select(EditorState &state, int index)
+{
+    if (index < 0 || index >= state.LineList.size())
+        return false;
+    state.SelectIndex = index;
+    state.SelectedLine = state.LineList[index];
+
+    SelectionControls &c = state.Controls;
+    c.sizeVisible = false;
+    c.positionVisible = true;
+    c.modifyVisible = true;
+    c.removeEnabled = true;
+    c.positionEnabled = true;
+    c.changeImageEnabled = true;
+    c.optionsEnabled = true;
+    c.popupSendFrontEnabled = true;
+    c.popupSendBackEnabled = true;
+    c.popupCloneEnabled = true;
+    c.popupRemoveEnabled = true;
+
+    switch (selectedKind(state)) {
+    case ElementKind::Gumppic:
+        c.changeImageVisible = true;
+        c.optionsVisible = false;
+        break;
+    case ElementKind::Button:
+        c.changeImageVisible = true;
+        c.optionsVisible = true;
+        break;
+    case ElementKind::Text:
+        c.changeImageVisible = false;
+        c.optionsVisible = true;
+        break;
+    case ElementKind::Resizepic:
+        c.sizeVisible = true;
+        c.changeImageVisible = true;
+        c.optionsVisible = false;
+        break;
+    case ElementKind::None:
+        break;
+    }
+    return true;
+}
+
+std::optional<Readout> readout(const EditorState &state)
+{
+    if (state.SelectIndex < 0 || state.SelectedLine == 0)
+        return std::nullopt;
+    const Document &doc = state.DATA;
+    const int at = state.SelectedLine;
+    Readout r{doc.line(at + 1), doc.line(at + 2), std::nullopt, std::nullopt};
+    if (doc.kindAt(at) == ElementKind::Resizepic) {
+        r.width = doc.line(at + 4);
+        r.height = doc.line(at + 5);
+    }
+    return r;
+}
+
+QString clampedSpinText(const QString &text)
+{
+    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
+}
+
+bool writeField(EditorState &state, Field field, const QString &text)
+{
+    // With no element selected the offsets would land on the page bracket.
+    const ElementKind kind = selectedKind(state);
+    if (kind == ElementKind::None)
+        return false;
+    if ((field == Field::Width || field == Field::Height) && kind != ElementKind::Resizepic)
+        return false;
+    const int line = state.SelectedLine + int(field);
+    if (line >= state.DATA.size() || state.DATA.line(line) == text)
+        return false;
+    state.DATA.setLine(line, text);
+    return true;
+}
+
+} // namespace SelectionCommands

@@ -1,0 +1,250 @@
+#pragma once
+
+#include "app/CanvasView.h"
+#include "app/EditorState.h"
+#include "app/ElementCommands.h"
+#include "app/SelectionCommands.h"
+#include "render/PageRenderer.h"
+
+#include <QMainWindow>
+
+class ImageView;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class SpinEdit;
+
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+class TForm11;
+class TForm12;
+class TForm13;
+class TForm14;
+class TForm15;
+class TForm16;
+class TForm17;
+class TForm18;
+
+// The main window: tool bars, the editing column, the canvas with its rulers
+// and scroll bars, menus and status. It owns the open design (EditorState)
+// and the other seventeen windows, which it creates after itself, in order.
+// Handlers are thin: they call the commands and copy the state onto the controls.
+class TForm1 : public QMainWindow, private ElementDialogs
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    EditorState &state() { return m_state; }
+    const CanvasView &view() const { return m_view; }
+    EditorOptions &options();
+
+    // The other windows, created once for the whole run.
+    TForm2 *Form2 = nullptr;
+    TForm3 *Form3 = nullptr;
+    TForm4 *Form4 = nullptr;
+    TForm5 *Form5 = nullptr;
+    TForm6 *Form6 = nullptr;
+    TForm7 *Form7 = nullptr;
+    TForm8 *Form8 = nullptr;
+    TForm9 *Form9 = nullptr;
+    TForm10 *Form10 = nullptr;
+    TForm11 *Form11 = nullptr;
+    TForm12 *Form12 = nullptr;
+    TForm13 *Form13 = nullptr;
+    TForm14 *Form14 = nullptr;
+    TForm15 *Form15 = nullptr;
+    TForm16 *Form16 = nullptr;
+    TForm17 *Form17 = nullptr;
+    TForm18 *Form18 = nullptr;
+
+    // Tool bars.
+    QToolButton *Button6 = nullptr;        // "New project"
+    QToolButton *Button1 = nullptr;        // "Open Project"
+    QToolButton *Button7 = nullptr;        // "Save Project"
+    QToolButton *Button12 = nullptr;       // import
+    QToolButton *Button8 = nullptr;        // "Export"
+    QComboBox *ComboBox1 = nullptr;        // the select list
+    QToolButton *REMOVEBUT = nullptr;
+    QToolButton *CheckBox1 = nullptr;      // "Highlight Selected"
+    SpinEdit *CSpinEdit3 = nullptr;        // the page box
+    QToolButton *ToolButton13 = nullptr;   // "With this on Page 0 is always drawn"
+    QToolButton *ToolButton15 = nullptr;   // "Show"
+
+    // "Modify".
+    QGroupBox *ModifyGroup = nullptr;
+    QLabel *LabelX = nullptr;
+    QLabel *LabelY = nullptr;
+    QLabel *LabelX2 = nullptr;
+    QLabel *LabelY2 = nullptr;
+    SpinEdit *CSpinEdit1 = nullptr;        // X
+    SpinEdit *CSpinEdit2 = nullptr;        // Y
+    SpinEdit *CSpinEdit6 = nullptr;        // X2, width of a background
+    SpinEdit *CSpinEdit5 = nullptr;        // Y2, height of a background
+    QPushButton *CHANGEIMAGE = nullptr;
+    QPushButton *EDITOPTIONS = nullptr;
+    SpinEdit *CSpinEdit4 = nullptr;        // "X Y rate"
+
+    // "Insert" and "Brush".
+    QGroupBox *InsertGroup = nullptr;
+    QPushButton *Button4 = nullptr;        // "Add Gumppic"
+    QPushButton *Button15 = nullptr;       // "Add Resizepic"
+    QPushButton *Button3 = nullptr;        // "Add Button"
+    QPushButton *Button5 = nullptr;        // "Add Text"
+    QGroupBox *BrushGroup = nullptr;
+    QToolButton *SpeedButton4 = nullptr;   // "Resizepic"
+    QToolButton *SpeedButton1 = nullptr;   // "Button"
+    QToolButton *SpeedButton3 = nullptr;   // "Gumppic"
+    QToolButton *SpeedButton2 = nullptr;   // "Text"
+
+    // "Other".
+    QGroupBox *OtherGroup = nullptr;
+    QPushButton *Button11 = nullptr;       // "Location on screen"
+    QPushButton *Button16 = nullptr;       // "Misc Dialog"
+    QPushButton *Button17 = nullptr;       // "Options"
+    QPushButton *Button10 = nullptr;       // "About"
+
+    // The canvas panel.
+    ImageView *Image1 = nullptr;           // the canvas
+    ImageView *Image7 = nullptr;           // top ruler
+    ImageView *Image6 = nullptr;           // left ruler
+    ImageView *Image8 = nullptr;           // corner
+    QScrollBar *ScrollBar1 = nullptr;      // horizontal
+    QScrollBar *ScrollBar2 = nullptr;      // vertical
+    QPushButton *Button22 = nullptr;       // reset view "C"
+
+    // Status.
+    QLabel *Label8 = nullptr;
+    QLabel *Label9 = nullptr;
+    QProgressBar *DrawMeter = nullptr;
+
+    // Menus.
+    QMenu *PopupMenu1 = nullptr;           // the canvas popup
+    QMenu *PopupMenu2 = nullptr;           // "Show" of the tool bar
+    QAction *Clone1 = nullptr;
+    QAction *RemoveSelected1 = nullptr;
+    QAction *SendSelectedtoFront1 = nullptr; // "Send Selected to Back"
+    QAction *SemdSelectedtoBack1 = nullptr;  // "Send Selected to Front"
+    QAction *HighlightSelected1 = nullptr;
+    QAction *AlwaysDrawPage01 = nullptr;
+    QAction *Text2 = nullptr;
+    QAction *Buttons1 = nullptr;
+    QAction *GumpPics1 = nullptr;
+    QAction *ResizePics1 = nullptr;
+    QAction *AutoSave1 = nullptr;
+    QAction *MenuItem12 = nullptr;
+    QAction *MenuItem13 = nullptr;
+    QAction *MenuItem14 = nullptr;
+    QAction *MenuItem15 = nullptr;
+    QMenu *FileMenu = nullptr;
+    QMenu *EditMenu = nullptr;
+    QMenu *SphereMenu = nullptr;
+    QMenu *HelpMenu = nullptr;
+    QAction *New1 = nullptr;
+    QAction *Open1 = nullptr;
+    QAction *Save1 = nullptr;
+    QAction *SaveAs1 = nullptr;
+    QAction *Exit1 = nullptr;
+    QAction *Import1 = nullptr;
+    QAction *Export1 = nullptr;
+    QAction *NextVersion1 = nullptr;
+    QAction *Help1 = nullptr;
+    QAction *About1 = nullptr;
+
+    QTimer *BOOT = nullptr;
+    QTimer *Timer1 = nullptr;              // the selection readout
+
+public slots:
+    void BOOTTimer();
+    void Button6Click();   // New
+    void Button1Click();   // Open
+    void Button7Click();   // Save As
+    void Button12Click();  // Import
+    void Button8Click();   // Export
+    void Button10Click();  // About
+    void Button17Click();  // Options
+    void Help1Click();
+    void Exit1Click();
+
+    void CSpinEdit3Change();
+    void ComboBox1Change();
+    void Timer1Timer();
+    void DRAWClick();
+    void RULERDRAWTimer();
+    void ScrollBar2Change();
+    void Button22Click();
+    void HighlightSelected1Click();
+    void AlwaysDrawPage01Click();
+    void Text2Click();
+    void Buttons1Click();
+    void GumpPics1Click();
+    void ResizePics1Click();
+    void ToolButton15Click();
+    void PopupMenu1Popup();
+
+    void CSpinEdit1Change();
+    void CSpinEdit2Change();
+    void CSpinEdit6Change();
+    void CSpinEdit5Change();
+    void CSpinEdit4Change();
+    void Button11Click();  // "Location on screen"
+    void Button16Click();  // "Misc Dialog"
+
+    void Button4Click();   // "Add Gumppic"
+    void Button15Click();  // "Add Resizepic"
+    void Button3Click();   // "Add Button"
+    void Button5Click();   // "Add Text"
+    void REMOVEBUTClick();
+    void Clone1Click();
+    void SendSelectedtoFront1Click(); // send to back
+    void SemdSelectedtoBack1Click();  // send to front
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // ElementDialogs: the windows of the add commands.
+    std::optional<QString> pickImage(const QString &folder, PickerMode mode) override;
+    ButtonOptions askButtonOptions() override;
+    int askHue() override;
+    QString askText() override;
+
+    void buildToolBars();
+    void buildMenus();
+    void buildLeftColumn();
+    void buildCanvasPanel();
+    void buildStatusBar();
+    void connectHandlers();
+    void createWindows();
+
+    void LQUICKTimer();                     // shows a fresh render
+    void applyControls();                   // selection state onto the controls
+    void applyCreationStyle();              // "Insert" or "Brush"
+    void showPageBox();                     // page box text from the state, quietly
+    void syncViewState();                   // scroll bars and toggles into the state
+    void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
+    void canvasResized();
+
+    EditorState m_state;
+    PageRenderer m_renderer;
+    CanvasView m_view{m_renderer};
+    bool m_booted = false;
+    bool m_scrollResetting = false;         // ScrollResetting
+};

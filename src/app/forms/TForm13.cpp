@@ -1,0 +1,20 @@
+#include "app/forms/TForm13.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm13::TForm13(QWidget *parent) : FixedDialog(parent, QStringLiteral("Misc"))
+{
+    CheckBox1 = new QCheckBox(QStringLiteral("Can Not Close"), this);
+    CheckBox2 = new QCheckBox(QStringLiteral("Can Not Move"), this);
+    Button1 = closeButton(QStringLiteral("Ok"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(CheckBox1);
+    layout->addWidget(CheckBox2);
+    layout->addWidget(Button1, 0, Qt::AlignRight);
+    layout->setContentsMargins(16, 12, 16, 12);
+    fixSize();
+    setMinimumWidth(200);
+}

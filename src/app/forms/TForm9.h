@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/forms/FixedDialog.h"
+
+class QPushButton;
+class SpinEdit;
+
+// Where the client places the dialog on screen. Keeps its values between uses.
+class TForm9 : public FixedDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TForm9(QWidget *parent = nullptr);
+
+    SpinEdit *CSpinEdit1 = nullptr; // "X"
+    SpinEdit *CSpinEdit2 = nullptr; // "Y"
+    QPushButton *Button1 = nullptr; // "Ok"
+
+public slots:
+    void CSpinEdit1Change();
+    void CSpinEdit2Change();
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+// A window of fixed size without a close box, shown modally when needed and
+// kept, with its control values, until the program ends.
+class FixedDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FixedDialog(QWidget *parent, const QString &caption);
+
+    // A window that closes only through its own buttons ignores Escape.
+    void setEscapeCloses(bool closes) { m_escapeCloses = closes; }
+
+    void reject() override;
+
+protected:
+    // A push button that closes the window with the given result.
+    QPushButton *closeButton(const QString &caption, int result = QDialog::Accepted);
+    // Fixes the size to what the layout needs.
+    void fixSize();
+
+private:
+    bool m_escapeCloses = true;
+};
+
+// A window that later work fills; for now it shows its caption's purpose and
+// a button that closes it.
+class ShellDialog : public FixedDialog
+{
+    Q_OBJECT
+
+public:
+    ShellDialog(QWidget *parent, const QString &caption, const QString &buttonCaption,
+                const QString &note = QString());
+};

@@ -1,0 +1,109 @@
+#include "ui/forms/Modal.h"
+#include "app/AppInfo.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace Modal {
+
+namespace {
+
+// Shows everything to the user.
+class ScreenDriver final : public Driver
+{
+public:
+    int exec(QDialog &window) override { return window.exec(); }
+
+    void message(MessageKind kind, const QString &caption, const QString &text) override
+    {
+        const QMessageBox::Icon icon = kind == MessageKind::Error     ? QMessageBox::Critical
+                                       : kind == MessageKind::Warning ? QMessageBox::Warning
+                                                                      : QMessageBox::Information;
+        QMessageBox box(icon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    }
+
+    std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &initial) override
+    {
+        bool ok = false;
+        const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
+                                                   QLineEdit::Normal, initial, &ok);
+        if (!ok)
+            return std::nullopt;
+        return text;
+    }
+
+    QString openFileName(const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+    }
+
+    QString saveFileName(const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString(), filter);
+    }
+
+    std::optional<QColor> color(const QColor &initial) override
+    {
+        const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
+        if (!chosen.isValid())
+            return std::nullopt;
+        return chosen;
+    }
+};
+
+ScreenDriver screenDriver;
+Driver *current = &screenDriver;
+
+} // namespace
+
+Scope::Scope(Driver &driver) : m_previous(current)
+{
+    current = &driver;
+}
+
+Scope::~Scope()
+{
+    current = m_previous;
+}
+
+int exec(QDialog &window)
+{
+    return current->exec(window);
+}
+
+void warning(const QString &text)
+{
+    current->message(MessageKind::Warning, WarningCaption, text);
+}
+
+void error(const QString &text)
+{
+    current->message(MessageKind::Error, AppInfo::Title, text);
+}
+
+std::optional<QString> inputBox(const QString &caption, const QString &prompt, const QString &initial)
+{
+    return current->inputText(caption, prompt, initial);
+}
+
+QString openFile(const QString &filter)
+{
+    return current->openFileName(filter);
+}
+
+QString saveFile(const QString &filter)
+{
+    return current->saveFileName(filter);
+}
+
+std::optional<QColor> chooseColor(const QColor &initial)
+{
+    return current->color(initial);
+}
+
+} // namespace Modal

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+// The one way a command shows a modal window, a message box, the input box,
+// a file dialog or a colour dialog. By default they are shown to the user;
+// a Driver installed with Modal::Scope answers them instead (tests).
+namespace Modal {
+
+enum class MessageKind { Warning, Error, Information };
+
+class Driver
+{
+public:
+    virtual ~Driver() = default;
+    // Runs the window modally; returns its result (QDialog::Accepted or Rejected).
+    virtual int exec(QDialog &window) = 0;
+    virtual void message(MessageKind kind, const QString &caption, const QString &text) = 0;
+    // The text entered, or nothing when cancelled.
+    virtual std::optional<QString> inputText(const QString &caption, const QString &prompt,
+                                             const QString &initial) = 0;
+    // The chosen path, or an empty text when cancelled.
+    virtual QString openFileName(const QString &filter) = 0;
+    virtual QString saveFileName(const QString &filter) = 0;
+    // The chosen colour, or nothing when cancelled.
+    virtual std::optional<QColor> color(const QColor &initial) = 0;
+};
+
+// Installs a driver for its lifetime; scopes nest.
+class Scope
+{
+public:
+    explicit Scope(Driver &driver);
+    ~Scope();
+    Scope(const Scope &) = delete;
+    Scope &operator=(const Scope &) = delete;
+
+private:
+    Driver *m_previous;
+};
+
+int exec(QDialog &window);
+// A problem the program found: message box captioned "Warning".
+void warning(const QString &text);
+// The standard error box for a failure the runtime reports.
+void error(const QString &text);
+std::optional<QString> inputBox(const QString &caption, const QString &prompt, const QString &initial = QString());
+QString openFile(const QString &filter);
+QString saveFile(const QString &filter);
+std::optional<QColor> chooseColor(const QColor &initial);
+
+inline const QString WarningCaption = QStringLiteral("Warning");
+
+} // namespace Modal

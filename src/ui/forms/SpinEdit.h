@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+
+// A spin edit whose value is its text. The text may be anything while the
+// user types; the arrows step the number it holds. With both limits 0 there
+// are no limits. changed() fires whenever the text changes, by typing, by
+// the arrows or by setText(); setting the text it already holds is no change.
+class SpinEdit : public QAbstractSpinBox
+{
+    Q_OBJECT
+
+public:
+    explicit SpinEdit(QWidget *parent = nullptr);
+
+    QString text() const;
+    void setText(const QString &text);
+
+    // The text as a number; throws RuntimeError when it is not one.
+    int value() const;
+
+    int increment() const { return m_increment; }
+    void setIncrement(int step) { m_increment = step; }
+    void setLimits(int minimum, int maximum);
+
+    // Arrows only: the text cannot be typed.
+    void setTypingAllowed(bool allowed);
+
+    void stepBy(int steps) override;
+    QValidator::State validate(QString &input, int &pos) const override;
+    void fixup(QString &) const override {}
+    QSize sizeHint() const override;
+
+signals:
+    void changed();
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    int m_increment = 1;
+    int m_minimum = 0;
+    int m_maximum = 0;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/EditorOptions.h"
+#include "ui/forms/FixedDialog.h"
+
+// "Options": holds the live copy of the options the editor reads. The tabs
+// that edit them arrive later; until then the first-start values are in force.
+class TForm12 : public ShellDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TForm12(QWidget *parent = nullptr);
+
+    EditorOptions Options;
+    bool DefaultsRunning = false;
+};
