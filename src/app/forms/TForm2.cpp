@@ -4,6 +4,7 @@
 #include "ui/forms/ImageView.h"
 #include "ui/forms/Modal.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,9 +14,14 @@ TForm2::TForm2(QWidget *parent) : FixedDialog(parent, QStringLiteral("Select Ima
 {
     FileListBox1 = new QListWidget(this);
     FileListBox1->setFixedSize(160, 260);
-    Image1 = new ImageView(this);
+    auto *previewFrame = new QFrame(this);
+    previewFrame->setFrameShape(QFrame::StyledPanel);
+    previewFrame->setFrameShadow(QFrame::Sunken);
+    Image1 = new ImageView(previewFrame);
     Image1->setFixedSize(260, 260);
-    Image1->setAutoFillBackground(true);
+    auto *previewLayout = new QVBoxLayout(previewFrame);
+    previewLayout->setContentsMargins(1, 1, 1, 1);
+    previewLayout->addWidget(Image1);
 
     Button1 = new QPushButton(QStringLiteral("Ok"), this);
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
@@ -23,7 +29,7 @@ TForm2::TForm2(QWidget *parent) : FixedDialog(parent, QStringLiteral("Select Ima
 
     auto *top = new QHBoxLayout;
     top->addWidget(FileListBox1);
-    top->addWidget(Image1);
+    top->addWidget(previewFrame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Button3);
     buttons->addStretch();

@@ -19,7 +19,8 @@ constexpr int SlotPitch = 28;
 
 TForm3::TForm3(QWidget *parent) : FixedDialog(parent, QStringLiteral("Color of text"))
 {
-    setFixedSize(202, 293);
+    // Ten slots 28 pixels apart, with the buttons below them.
+    setFixedSize(202, SlotCount * SlotPitch + 44);
     setEscapeCloses(false);
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
@@ -39,9 +40,9 @@ TForm3::TForm3(QWidget *parent) : FixedDialog(parent, QStringLiteral("Color of t
     RadioButtons[0]->setChecked(true);
 
     Button3 = new QPushButton(QStringLiteral("Ok"), this);
-    Button3->setGeometry(118, 262, 76, 26);
+    Button3->setGeometry(118, SlotCount * SlotPitch + 10, 76, 26);
     Button1 = new QPushButton(QStringLiteral("Add new Color"), this);
-    Button1->setGeometry(8, 262, 106, 26);
+    Button1->setGeometry(8, SlotCount * SlotPitch + 10, 106, 26);
 
     EventGuard::connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm3::ScrollBar1Change);
     EventGuard::connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
