@@ -3,6 +3,7 @@
 #include "platform/RuntimeError.h"
 
 #include <QFile>
+#include <QSet>
 #include <QSaveFile>
 
 namespace {
@@ -104,6 +105,31 @@ int IniFile::readInteger(const QString &section, const QString &key, int fallbac
 bool IniFile::readBool(const QString &section, const QString &key, bool fallback) const
 {
     return readInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+QHash<QString, QString> IniFile::valuesBySection(const QString &key) const
+{
+    QHash<QString, QString> values;
+    QSet<QString> seenSections;
+    QString current;
+    bool collecting = false;
+    for (const QString &line : m_lines) {
+        const QString name = sectionName(line);
+        if (!name.isNull()) {
+            current = name.toCaseFolded();
+            // A repeated section name is never read: the first one wins.
+            collecting = !seenSections.contains(current);
+            seenSections.insert(current);
+            continue;
+        }
+        if (!collecting || isComment(line))
+            continue;
+        if (keyOf(line).compare(key, Qt::CaseInsensitive) == 0) {
+            values.insert(current, valueOf(line));
+            collecting = false; // the first key of that name wins
+        }
+    }
+    return values;
 }
 
 bool IniFile::sectionExists(const QString &section) const

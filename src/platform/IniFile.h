@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,11 @@ public:
     // Non-numbers give the fallback; "0x" and "$" hexadecimal are accepted.
     int readInteger(const QString &section, const QString &key, int fallback) const;
     bool readBool(const QString &section, const QString &key, bool fallback) const;
+
+    // The value of key in every section that has it, by section name folded
+    // to lower case, with the same first-section, first-key rule as
+    // readString(). One pass over the file, for readers of many sections.
+    QHash<QString, QString> valuesBySection(const QString &key) const;
 
     bool sectionExists(const QString &section) const;
     bool valueExists(const QString &section, const QString &key) const;
