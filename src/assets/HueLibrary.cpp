@@ -1,6 +1,7 @@
 #include "assets/HueLibrary.h"
 #include "platform/NumberText.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
