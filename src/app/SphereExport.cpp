@@ -5,7 +5,10 @@
 #include "platform/RuntimeError.h"
 #include "platform/TextFile.h"
 
+#include <QHash>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -128,10 +131,12 @@ private:
     }
 
     // The up and down gump lines of the button's decoder file, which sits
-    // beside its art with the extension ".CS" in any case.
-    QStringList readDecoder(const QString &artName) const
+    // beside its art with the extension ".CS" in any case. Read once per export.
+    QStringList readDecoder(const QString &artName)
     {
         const QString relative = QStringLiteral("DATA/buttons/") + withExtension(artName, QStringLiteral(".CS"));
+        if (const auto known = m_decoders.constFind(relative); known != m_decoders.cend())
+            return *known;
         QStringList decoder;
         try {
             decoder = TextFile::readLines(PathResolver::resolve(m_appDir, relative));
@@ -140,6 +145,7 @@ private:
         }
         if (decoder.size() < 2)
             throw RuntimeError::listIndexOutOfBounds(int(decoder.size()));
+        m_decoders.insert(relative, decoder);
         return decoder;
     }
 
@@ -159,6 +165,7 @@ private:
     QStringList &m_out;
     QStringList m_texts;        // TEXTHOLDER
     QStringList m_buttonBlocks; // BUTTONHOLDER
+    QHash<QString, QStringList> m_decoders;
     int m_textCount = 0;
     int m_buttonCount = 0;
 };
