@@ -7,8 +7,9 @@
 // A profile (INI) file with the semantics of the classic profile calls:
 // sections and keys match ignoring case, a missing file, section or key gives
 // the caller's default, and writing one key rewrites the file at once while
-// keeping every other section, key, comment and their order. The file is read
-// once when the object is made; each write goes straight to disk.
+// keeping every other section, key, comment and their order. Each write goes
+// straight to disk; each call first rereads the file when it changed on disk
+// since it was last read, so two objects on one file see each other's writes.
 class IniFile
 {
 public:
@@ -37,9 +38,18 @@ public:
 
 private:
     struct Found { int sectionLine = -1; int keyLine = -1; int lastKeyLine = -1; };
+    // What identifies one state of the file on disk.
+    struct Stamp {
+        bool exists = false;
+        qint64 size = 0, inode = 0, modifiedNs = 0;
+        bool operator==(const Stamp &) const = default;
+    };
+    Stamp currentStamp() const;
+    void refresh() const;
     Found find(const QString &section, const QString &key) const;
     void save();
 
     QString m_path;
-    QStringList m_lines;
+    mutable QStringList m_lines;
+    mutable Stamp m_stamp;
 };
