@@ -1,12 +1,26 @@
 #include "app/Document.h"
 #include "platform/RuntimeError.h"
+#include "platform/TextFile.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 namespace {
+
+// Line breaks inside one document line (multi-line button events) are kept in
+// the project file as the unit separator 0x1F: a file saved as plain text by
+// lines can never hold it, so files without such events load unchanged.
 constexpr char16_t LineBreakMark = 0x1F;
+
+QStringList decodeLineBreaks(QStringList lines)
+{
+    for (QString &l : lines)
+        if (l.contains(QChar(LineBreakMark)))
+            l.replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
+    return lines;
 }
+
+} // namespace
 
 void Document::setLine(int i, const QString &text)
 {
@@ -103,28 +117,29 @@ int Document::lastMiscLine() const
     return found;
 }
 
-void Document::setLocation(const QString &x, const QString &y)
+void Document::setRecordFields(int at, const QString &word, const QString &first, const QString &second)
 {
-    const int at = lastLocationLine();
     if (at < 0) {
-        m_lines << Records::Location << x << y;
+        m_lines << word << first << second;
         return;
     }
-    setLine(at + 1, x);
-    setLine(at + 2, y);
+    // A record cut off at the end of a hand-edited file gets its missing lines back.
+    while (m_lines.size() < at + 3)
+        m_lines.append(QString());
+    m_lines[at + 1] = first;
+    m_lines[at + 2] = second;
+}
+
+void Document::setLocation(const QString &x, const QString &y)
+{
+    setRecordFields(lastLocationLine(), Records::Location, x, y);
 }
 
 void Document::setWindowFlags(bool noClose, bool noMove)
 {
-    const QString closeText = noClose ? QStringLiteral("1") : QStringLiteral("0");
-    const QString moveText = noMove ? QStringLiteral("1") : QStringLiteral("0");
-    const int at = lastMiscLine();
-    if (at < 0) {
-        m_lines << Records::Misc << closeText << moveText;
-        return;
-    }
-    setLine(at + 1, closeText);
-    setLine(at + 2, moveText);
+    setRecordFields(lastMiscLine(), Records::Misc,
+                    noClose ? QStringLiteral("1") : QStringLiteral("0"),
+                    noMove ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 QString Document::pageOfLine(int line) const
@@ -141,25 +156,7 @@ QString Document::pageOfLine(int line) const
 
 QStringList Document::parseProjectText(const QByteArray &bytes)
 {
-    QStringList lines;
-    const QString text = QString::fromLatin1(bytes);
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(text.mid(start));
-    for (QString &l : lines)
-        if (l.contains(QChar(LineBreakMark)))
-            l.replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
-    return lines;
+    return decodeLineBreaks(TextFile::splitLines(bytes));
 }
 
 QByteArray Document::projectText(const QStringList &lines)
@@ -183,10 +180,7 @@ QByteArray Document::projectText(const QStringList &lines)
 
 QStringList Document::loadProjectFile(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw RuntimeError::cannotOpen(path);
-    return parseProjectText(f.readAll());
+    return decodeLineBreaks(TextFile::readLines(path));
 }
 
 void Document::saveProjectFile(const QString &path, const QStringList &lines)

@@ -63,5 +63,8 @@ public:
     static QByteArray projectText(const QStringList &lines);
 
 private:
+    // Writes the two fields of the record at line at, or appends word and fields when at is -1.
+    void setRecordFields(int at, const QString &word, const QString &first, const QString &second);
+
     QStringList m_lines;
 };

@@ -1,9 +1,13 @@
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
+#include "platform/TextFile.h"
 
 #include <QFile>
+#include <QSet>
 #include <QSaveFile>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,28 +47,37 @@ QString valueOf(const QString &line)
     return v;
 }
 
-QStringList splitLines(const QByteArray &bytes)
-{
-    QStringList lines = QString::fromLatin1(bytes).split(u'\n');
-    for (QString &l : lines)
-        if (l.endsWith(u'\r'))
-            l.chop(1);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 } // namespace
 
 IniFile::IniFile(const QString &path) : m_path(path)
 {
-    QFile f(path);
-    if (f.open(QIODevice::ReadOnly))
-        m_lines = splitLines(f.readAll());
+    refresh();
+}
+
+IniFile::Stamp IniFile::currentStamp() const
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(m_path).constData(), &st) != 0)
+        return Stamp{};
+    return Stamp{true, qint64(st.st_size), qint64(st.st_ino),
+                 qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+void IniFile::refresh() const
+{
+    const Stamp now = currentStamp();
+    if (now == m_stamp)
+        return;
+    m_stamp = now;
+    m_lines.clear();
+    QFile f(m_path);
+    if (now.exists && f.open(QIODevice::ReadOnly))
+        m_lines = TextFile::splitLines(f.readAll());
 }
 
 IniFile::Found IniFile::find(const QString &section, const QString &key) const
 {
+    refresh();
     Found r;
     bool inSection = false;
     for (int i = 0; i < m_lines.size(); ++i) {
@@ -106,6 +119,31 @@ bool IniFile::readBool(const QString &section, const QString &key, bool fallback
     return readInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
+QHash<QString, QString> IniFile::valuesBySection(const QString &key) const
+{
+    QHash<QString, QString> values;
+    QSet<QString> seenSections;
+    QString current;
+    bool collecting = false;
+    for (const QString &line : m_lines) {
+        const QString name = sectionName(line);
+        if (!name.isNull()) {
+            current = name.toCaseFolded();
+            // A repeated section name is never read: the first one wins.
+            collecting = !seenSections.contains(current);
+            seenSections.insert(current);
+            continue;
+        }
+        if (!collecting || isComment(line))
+            continue;
+        if (keyOf(line).compare(key, Qt::CaseInsensitive) == 0) {
+            values.insert(current, valueOf(line));
+            collecting = false; // the first key of that name wins
+        }
+    }
+    return values;
+}
+
 bool IniFile::sectionExists(const QString &section) const
 {
     return find(section, QString()).sectionLine >= 0;
@@ -120,6 +158,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
 {
     const QString entry = key + u'=' + value;
     const Found f = find(section, key);
+    const QStringList before = m_lines;
     if (f.keyLine >= 0) {
         m_lines[f.keyLine] = entry;
     } else if (f.sectionLine >= 0) {
@@ -131,7 +170,12 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         m_lines.append(u'[' + section + u']');
         m_lines.append(entry);
     }
-    save();
+    try {
+        save();
+    } catch (const RuntimeError &) {
+        m_lines = before; // the file on disk is unchanged, so is what we read
+        throw;
+    }
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -154,4 +198,5 @@ void IniFile::save()
     QSaveFile out(m_path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
         throw RuntimeError::unableToWrite(m_path);
+    m_stamp = currentStamp();
 }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 // A profile (INI) file with the semantics of the classic profile calls:
 // sections and keys match ignoring case, a missing file, section or key gives
 // the caller's default, and writing one key rewrites the file at once while
-// keeping every other section, key, comment and their order. The file is read
-// once when the object is made; each write goes straight to disk.
+// keeping every other section, key, comment and their order. Each write goes
+// straight to disk; each call first rereads the file when it changed on disk
+// since it was last read, so two objects on one file see each other's writes.
 class IniFile
 {
 public:
@@ -20,6 +22,11 @@ public:
     int readInteger(const QString &section, const QString &key, int fallback) const;
     bool readBool(const QString &section, const QString &key, bool fallback) const;
 
+    // The value of key in every section that has it, by section name folded
+    // to lower case, with the same first-section, first-key rule as
+    // readString(). One pass over the file, for readers of many sections.
+    QHash<QString, QString> valuesBySection(const QString &key) const;
+
     bool sectionExists(const QString &section) const;
     bool valueExists(const QString &section, const QString &key) const;
 
@@ -31,9 +38,18 @@ public:
 
 private:
     struct Found { int sectionLine = -1; int keyLine = -1; int lastKeyLine = -1; };
+    // What identifies one state of the file on disk.
+    struct Stamp {
+        bool exists = false;
+        qint64 size = 0, inode = 0, modifiedNs = 0;
+        bool operator==(const Stamp &) const = default;
+    };
+    Stamp currentStamp() const;
+    void refresh() const;
     Found find(const QString &section, const QString &key) const;
     void save();
 
     QString m_path;
-    QStringList m_lines;
+    mutable QStringList m_lines;
+    mutable Stamp m_stamp;
 };

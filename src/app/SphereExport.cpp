@@ -1,0 +1,199 @@
+#include "app/SphereExport.h"
+#include "app/RecordWalker.h"
+#include "platform/NumberText.h"
+#include "platform/PathResolver.h"
+#include "platform/RuntimeError.h"
+#include "platform/TextFile.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+// The file name after any directory part.
+QString withoutDirectory(const QString &fileName)
+{
+    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
+    return fileName.mid(slash + 1);
+}
+
+// The name without its last four characters (".bmp"); empty when it is that short.
+QString withoutExtension(const QString &fileName)
+{
+    const QString bare = withoutDirectory(fileName);
+    return bare.left(std::max<qsizetype>(0, bare.size() - 4));
+}
+
+// The file name with the extension after its last dot replaced (or added).
+QString withExtension(const QString &fileName, const QString &extension)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
+    return (dot > slash ? fileName.left(dot) : fileName) + extension;
+}
+
+class ScriptWriter
+{
+public:
+    ScriptWriter(const QStringList &lines, const QString &dialect, const QString &name, const QString &appDir,
+                 QStringList &out)
+        : m_lines(lines), m_dialect(dialect), m_name(name), m_appDir(appDir), m_out(out)
+    {
+        if (!m_appDir.isEmpty() && !m_appDir.endsWith(u'/'))
+            m_appDir += u'/';
+    }
+
+    void write()
+    {
+        writeHeader();
+        RecordWalker w(m_lines);
+        while (w.next()) {
+            if (w.item() == RecordWalker::Item::PageOpen)
+                m_out << QStringLiteral("PAGE ") + w.field(1);
+            else if (w.item() == RecordWalker::Item::Element)
+                writeElement(w);
+        }
+        writeTrailer();
+    }
+
+private:
+    bool isRecent() const { return m_dialect == SphereDialect::V55iTo99g; }
+    bool isOld() const { return m_dialect == SphereDialect::V48eTo51a; }
+
+    // "[DIALOG name" + suffix + "]" or "[GUMP ...]"; nothing for an unknown dialect.
+    void writeSectionHeader(const QString &suffix)
+    {
+        if (isRecent())
+            m_out << QStringLiteral("[DIALOG ") + m_name + suffix + u']';
+        else if (isOld())
+            m_out << QStringLiteral("[GUMP ") + m_name + suffix + u']';
+    }
+
+    void writeHeader()
+    {
+        const Document doc(m_lines);
+        writeSectionHeader(QString());
+        const int location = doc.lastLocationLine();
+        m_out << doc.line(location + 1) + QStringLiteral(", ") + doc.line(location + 2);
+        const int misc = doc.lastMiscLine();
+        if (isRecent() && misc >= 0) {
+            if (doc.line(misc + 1) == u"1")
+                m_out << QStringLiteral("noclose");
+            if (doc.line(misc + 2) == u"1")
+                m_out << QStringLiteral("nomove");
+        }
+    }
+
+    void writeElement(const RecordWalker &w)
+    {
+        const QString position = w.field(1) + u' ' + w.field(2);
+        switch (w.kind()) {
+        case ElementKind::Gumppic: {
+            const int gump = NumberText::parseHex(withoutExtension(w.field(3)));
+            m_out << QStringLiteral("gumppic ") + position + u' ' + QString::number(gump);
+            break;
+        }
+        case ElementKind::Resizepic:
+            m_out << QStringLiteral("resizepic ") + position + u' ' + withoutExtension(w.field(3)) + u' '
+                         + w.field(4) + u' ' + w.field(5);
+            break;
+        case ElementKind::Button:
+            writeButton(w, position);
+            break;
+        case ElementKind::Text:
+            m_texts << w.field(4);
+            m_out << QStringLiteral("text ") + position + u' ' + w.field(3) + u' ' + QString::number(m_textCount++);
+            break;
+        case ElementKind::None:
+            break;
+        }
+    }
+
+    void writeButton(const RecordWalker &w, const QString &position)
+    {
+        const QStringList decoder = readDecoder(w.field(3));
+        const int up = NumberText::parseHex(decoder[0]);
+        const int down = NumberText::parseHex(decoder[1]);
+        int reply = 0;
+        if (w.field(6) == u"1") {
+            reply = ++m_buttonCount;
+            if (isRecent())
+                m_buttonBlocks << QStringLiteral("on=") + QString::number(reply);
+            else if (isOld())
+                m_buttonBlocks << QStringLiteral("ONBUTTON=") + QString::number(reply);
+            static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+            m_buttonBlocks << w.field(7).split(lineBreak);
+        }
+        m_out << QStringLiteral("button ") + position + u' ' + QString::number(up) + u' ' + QString::number(down)
+                     + u' ' + w.field(4) + u' ' + w.field(5) + u' ' + QString::number(reply);
+    }
+
+    // The up and down gump lines of the button's decoder file, which sits
+    // beside its art with the extension ".CS" in any case. Read once per export.
+    QStringList readDecoder(const QString &artName)
+    {
+        const QString relative = QStringLiteral("DATA/buttons/") + withExtension(artName, QStringLiteral(".CS"));
+        if (const auto known = m_decoders.constFind(relative); known != m_decoders.cend())
+            return *known;
+        QStringList decoder;
+        try {
+            decoder = TextFile::readLines(PathResolver::resolve(m_appDir, relative));
+        } catch (const RuntimeError &) {
+            throw RuntimeError::cannotOpen(m_appDir + relative);
+        }
+        if (decoder.size() < 2)
+            throw RuntimeError::listIndexOutOfBounds(int(decoder.size()));
+        m_decoders.insert(relative, decoder);
+        return decoder;
+    }
+
+    void writeTrailer()
+    {
+        m_out << QString();
+        writeSectionHeader(QStringLiteral(" TEXT"));
+        m_out << m_texts << QString() << QString();
+        writeSectionHeader(QStringLiteral(" BUTTON"));
+        m_out << m_buttonBlocks << QString();
+    }
+
+    const QStringList &m_lines;
+    const QString m_dialect;
+    const QString m_name;
+    QString m_appDir;
+    QStringList &m_out;
+    QStringList m_texts;        // TEXTHOLDER
+    QStringList m_buttonBlocks; // BUTTONHOLDER
+    QHash<QString, QStringList> m_decoders;
+    int m_textCount = 0;
+    int m_buttonCount = 0;
+};
+
+} // namespace
+
+void writeSphereScript(const QStringList &lines, const QString &dialect, const QString &name,
+                       const QString &appDir, QStringList &out)
+{
+    ScriptWriter(lines, dialect, name, appDir, out).write();
+}
+
+bool runSphereExport(Document &doc, const QString &dialect, const QString &appDir, ExportHost &host, QStringList &memo)
+{
+    if (doc.lastLocationLine() < 0) {
+        host.runLocationCommand();
+        // The Location window always gives a place; 0, 0 is where it starts.
+        if (doc.lastLocationLine() < 0)
+            doc.setLocation(QStringLiteral("0"), QStringLiteral("0"));
+    }
+    if (dialect == SphereDialect::V55iTo99g && doc.lastMiscLine() < 0)
+        host.runMiscCommand();
+
+    const std::optional<QString> name = host.askDialogName();
+    if (!name)
+        return false;
+
+    memo.clear();
+    writeSphereScript(doc.lines(), dialect, *name, appDir, memo);
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Plain 8-bit text files read by lines. Each byte becomes one character
+// (Latin-1), so writing the lines back as Latin-1 gives the same bytes.
+// A line ends at CR LF, at a lone LF or at a lone CR; a last line without an
+// ending counts, an empty text has no lines.
+namespace TextFile {
+
+QStringList splitLines(const QByteArray &bytes);
+
+// Throws RuntimeError "Cannot open file <path>" when the file cannot be read.
+QStringList readLines(const QString &path);
+
+} // namespace TextFile

@@ -1,0 +1,244 @@
+#include "app/SphereExport.h"
+#include "platform/RuntimeError.h"
+#include "support/ExampleDocuments.h"
+#include "support/FileFixtures.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using FileFixtures::writeFile;
+
+namespace {
+
+// Answers the preparation steps as a user would, and notes what was asked.
+class ScriptedHost : public ExportHost
+{
+public:
+    explicit ScriptedHost(Document &doc) : m_doc(doc) {}
+
+    void runLocationCommand() override
+    {
+        asked << "location";
+        m_doc.setLocation(locationX, locationY);
+    }
+    void runMiscCommand() override
+    {
+        asked << "misc";
+        m_doc.setWindowFlags(noClose, noMove);
+    }
+    std::optional<QString> askDialogName() override
+    {
+        asked << "name";
+        return name;
+    }
+
+    QString locationX = "0", locationY = "0";
+    bool noClose = false, noMove = false;
+    std::optional<QString> name = QStringLiteral("testgump");
+    QStringList asked;
+
+private:
+    Document &m_doc;
+};
+
+class SphereExportTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        appDir = dataDir.path() + "/";
+        // Folder and extension spelt otherwise than the export asks for them.
+        writeFile(appDir + "DATA/Buttons/okay.cs", "F7\r\nF8\r\n");
+        writeFile(appDir + "DATA/Buttons/ARROW.Cs", "fa\nfb");
+    }
+
+    QStringList exportOf(Document &doc, const QString &dialect, ScriptedHost &host)
+    {
+        QStringList memo{"previous export"};
+        EXPECT_TRUE(runSphereExport(doc, dialect, appDir, host, memo));
+        return memo;
+    }
+    QStringList exportOf(const QStringList &lines, const QString &dialect)
+    {
+        Document doc(lines);
+        ScriptedHost host(doc);
+        return exportOf(doc, dialect, host);
+    }
+
+    // Runs an export that must fail; gives the message and leaves the lines written in memo.
+    QString failureOf(const QStringList &lines, QStringList &memo)
+    {
+        Document doc(lines);
+        ScriptedHost host(doc);
+        try {
+            runSphereExport(doc, SphereDialect::V55iTo99g, appDir, host, memo);
+        } catch (const RuntimeError &e) {
+            return e.message();
+        }
+        ADD_FAILURE() << "export did not fail";
+        return QString();
+    }
+
+    QTemporaryDir dataDir;
+    QString appDir;
+};
+
+const QString &Events = ExampleDocuments::OkayEvents;
+
+} // namespace
+
+TEST_F(SphereExportTest, CompleteExampleInBothDialects)
+{
+    EXPECT_EQ(exportOf(ExampleDocuments::onePageDialog(), SphereDialect::V55iTo99g),
+              QStringList({"[DIALOG testgump]", "50, 50", "nomove", "PAGE 0", "resizepic 0 0 9200 300 200",
+                           "gumppic 20 30 500", "text 40 50 1152 0", "button 100 150 247 248 1 0 1", "",
+                           "[DIALOG testgump TEXT]", "Hello", "", "", "[DIALOG testgump BUTTON]", "on=1", Events,
+                           ""}));
+    EXPECT_EQ(exportOf(ExampleDocuments::onePageDialog(), SphereDialect::V48eTo51a),
+              QStringList({"[GUMP testgump]", "50, 50", "PAGE 0", "resizepic 0 0 9200 300 200",
+                           "gumppic 20 30 500", "text 40 50 1152 0", "button 100 150 247 248 1 0 1", "",
+                           "[GUMP testgump TEXT]", "Hello", "", "", "[GUMP testgump BUTTON]", "ONBUTTON=1", Events,
+                           ""}));
+}
+
+TEST_F(SphereExportTest, EmptyDocumentAsksForLocationAndFlagsFirst)
+{
+    Document doc(Document::newDocumentLines("0"));
+    ScriptedHost host(doc);
+    host.locationX = "120";
+    host.locationY = "80";
+    host.noClose = host.noMove = true;
+    EXPECT_EQ(exportOf(doc, SphereDialect::V55iTo99g, host),
+              QStringList({"[DIALOG testgump]", "120, 80", "noclose", "nomove", "PAGE 0", "",
+                           "[DIALOG testgump TEXT]", "", "", "[DIALOG testgump BUTTON]", ""}));
+    EXPECT_EQ(host.asked, QStringList({"location", "misc", "name"}));
+    EXPECT_EQ(doc.lines(), QStringList({"{BOP", "0", "}EOP", "LOCATION", "120", "80", "MISC", "1", "1"}));
+
+    // A second export finds both records and asks only for the name.
+    host.asked.clear();
+    exportOf(doc, SphereDialect::V55iTo99g, host);
+    EXPECT_EQ(host.asked, QStringList({"name"}));
+}
+
+TEST_F(SphereExportTest, OldDialectNeitherAsksForNorWritesWindowFlags)
+{
+    Document doc(Document::newDocumentLines("0"));
+    ScriptedHost host(doc);
+    EXPECT_EQ(exportOf(doc, SphereDialect::V48eTo51a, host),
+              QStringList({"[GUMP testgump]", "0, 0", "PAGE 0", "", "[GUMP testgump TEXT]", "", "",
+                           "[GUMP testgump BUTTON]", ""}));
+    EXPECT_EQ(host.asked, QStringList({"location", "name"}));
+
+    doc.setWindowFlags(true, true);
+    EXPECT_EQ(exportOf(doc, SphereDialect::V48eTo51a, host).mid(0, 3),
+              QStringList({"[GUMP testgump]", "0, 0", "PAGE 0"}));
+}
+
+TEST_F(SphereExportTest, CancelledNameKeepsMemoButNotTheNewRecords)
+{
+    Document doc(Document::newDocumentLines("0"));
+    ScriptedHost host(doc);
+    host.name = std::nullopt;
+    QStringList memo{"previous export", "kept"};
+    EXPECT_FALSE(runSphereExport(doc, SphereDialect::V55iTo99g, appDir, host, memo));
+    EXPECT_EQ(memo, QStringList({"previous export", "kept"}));
+    EXPECT_EQ(doc.lines(), QStringList({"{BOP", "0", "}EOP", "LOCATION", "0", "0", "MISC", "0", "0"}));
+}
+
+TEST_F(SphereExportTest, MultiPageDesignNumbersRepliesAndTextsAcrossPages)
+{
+    const QStringList lines{
+        "{BOP", "0",
+        "resizepic", "0", "0", "9200.bmp", "400", "300",
+        "text", "10", "10", "95", "Title",
+        "}EOP",
+        "{BOP", "1",
+        "button", "10", "40", "ARROW.bmp", "0", "2", "1", "src.sysmessage next\r\ndialog d_next",
+        "button", "10", "60", "okay.bmp", "1", "0", "0", "ignored while the flag is 0",
+        "text", "30", "40", "1152", "Next page",
+        "}EOP",
+        "{BOP", "3", "}EOP",
+        "LOCATION", "10", "20",
+        "{BOP", "2",
+        "gumppic", "5", "5", "sub\\a0.bmp",
+        "button", "10", "90", "okay.bmp", "1", "0", "1", "dialogclose",
+        "}EOP",
+    };
+    EXPECT_EQ(exportOf(lines, SphereDialect::V55iTo99g),
+              QStringList({"[DIALOG testgump]", "10, 20",
+                           "PAGE 0", "resizepic 0 0 9200 400 300", "text 10 10 95 0",
+                           "PAGE 1", "button 10 40 250 251 0 2 1", "button 10 60 247 248 1 0 0", "text 30 40 1152 1",
+                           "PAGE 3",
+                           "PAGE 2", "gumppic 5 5 160", "button 10 90 247 248 1 0 2",
+                           "", "[DIALOG testgump TEXT]", "Title", "Next page", "", "",
+                           "[DIALOG testgump BUTTON]", "on=1", "src.sysmessage next", "dialog d_next",
+                           "on=2", "dialogclose", ""}));
+}
+
+TEST_F(SphereExportTest, KeywordsInsideFieldsAreExportedAsValues)
+{
+    const QStringList lines{
+        "{BOP", "0",
+        "text", "1", "2", "0", "LOCATION",
+        "text", "3", "4", "0", "}EOP",
+        "text", "5", "6", "0", "{BOP",
+        "text", "7", "8", "0", "gumppic",
+        "button", "9", "10", "okay.bmp", "0", "0", "1", "MISC",
+        "}EOP",
+        "LOCATION", "30", "40",
+    };
+    EXPECT_EQ(exportOf(lines, SphereDialect::V55iTo99g),
+              QStringList({"[DIALOG testgump]", "30, 40", "PAGE 0", "text 1 2 0 0", "text 3 4 0 1", "text 5 6 0 2",
+                           "text 7 8 0 3", "button 9 10 247 248 0 0 1", "", "[DIALOG testgump TEXT]", "LOCATION",
+                           "}EOP", "{BOP", "gumppic", "", "", "[DIALOG testgump BUTTON]", "on=1", "MISC", ""}));
+}
+
+TEST_F(SphereExportTest, UnknownDialectWritesNoSectionHeadersOrMarkers)
+{
+    Document doc(ExampleDocuments::onePageDialog());
+    ScriptedHost host(doc);
+    EXPECT_EQ(exportOf(doc, "56b", host),
+              QStringList({"50, 50", "PAGE 0", "resizepic 0 0 9200 300 200", "gumppic 20 30 500",
+                           "text 40 50 1152 0", "button 100 150 247 248 1 0 1", "", "Hello", "", "", Events, ""}));
+    EXPECT_EQ(host.asked, QStringList({"name"}));
+}
+
+TEST_F(SphereExportTest, NumbersAreCopiedAsTheyStand)
+{
+    QStringList lines = ExampleDocuments::onePageDialog();
+    lines[27] = "middle"; // location X
+    lines[28] = "";
+    lines[9] = "0x14";    // gumppic X
+    const QStringList memo = exportOf(lines, SphereDialect::V55iTo99g);
+    EXPECT_EQ(memo[1], "middle, ");
+    EXPECT_EQ(memo[5], "gumppic 0x14 30 500");
+
+    Document named(ExampleDocuments::onePageDialog());
+    ScriptedHost host(named);
+    host.name = QString();
+    EXPECT_EQ(exportOf(named, SphereDialect::V55iTo99g, host)[0], "[DIALOG ]");
+}
+
+TEST_F(SphereExportTest, BadArtStopsWithTheRuntimeMessageKeepingLinesWritten)
+{
+    QStringList lines = ExampleDocuments::onePageDialog();
+    QStringList memo{"previous export"};
+
+    lines[20] = "gone.bmp";
+    EXPECT_EQ(failureOf(lines, memo), "Cannot open file " + appDir + "DATA/buttons/gone.CS");
+    EXPECT_EQ(memo, QStringList({"[DIALOG testgump]", "50, 50", "nomove", "PAGE 0", "resizepic 0 0 9200 300 200",
+                                 "gumppic 20 30 500", "text 40 50 1152 0"}));
+
+    writeFile(appDir + "DATA/buttons/bad.CS", "F7\r\nG8\r\n");
+    lines[20] = "bad.bmp";
+    EXPECT_EQ(failureOf(lines, memo), "'0xG8' is not a valid integer value");
+
+    writeFile(appDir + "DATA/buttons/short.CS", "F7\r\n");
+    lines[20] = "short.bmp";
+    EXPECT_EQ(failureOf(lines, memo), "List index out of bounds (1)");
+
+    lines[11] = ".bmp"; // a gumppic name of four characters leaves no number
+    EXPECT_EQ(failureOf(lines, memo), "'0x' is not a valid integer value");
+    EXPECT_EQ(memo.size(), 5);
+}

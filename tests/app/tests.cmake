@@ -1,0 +1,12 @@
+# End-to-end checks of quillmark-script: the built program run on files the tests write.
+if(TARGET quillmark-script)
+  file(GLOB QM_SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/cli/*.cpp)
+  add_executable(quillmark_script_tests ${QM_SCRIPT_TESTS} ${QM_TEST_SUPPORT} ${CMAKE_CURRENT_SOURCE_DIR}/core_main.cpp)
+  target_include_directories(quillmark_script_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(quillmark_script_tests PRIVATE quillmark_core GTest::gtest)
+  target_compile_definitions(quillmark_script_tests PRIVATE
+    QUILLMARK_SCRIPT_BINARY="$<TARGET_FILE:quillmark-script>")
+  add_dependencies(quillmark_script_tests quillmark-script)
+  gtest_discover_tests(quillmark_script_tests DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endif()

@@ -1,0 +1,51 @@
+#include "CommandLine.h"
+
+QString ParsedArguments::required(const QString &option) const
+{
+    if (!has(option))
+        throw UsageError(QStringLiteral("missing %1").arg(option));
+    return value(option);
+}
+
+ParsedArguments parseArguments(const QStringList &args, const QStringList &valueOptions, const QStringList &switches)
+{
+    ParsedArguments parsed;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (optionsEnded || !arg.startsWith(QStringLiteral("--"))) {
+            parsed.positional.append(arg);
+            continue;
+        }
+        if (arg == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+        const qsizetype eq = arg.indexOf(u'=');
+        const QString option = eq < 0 ? arg : arg.left(eq);
+        if (switches.contains(option)) {
+            if (eq >= 0)
+                throw UsageError(QStringLiteral("%1 takes no value").arg(option));
+            parsed.m_values.insert(option, QString());
+        } else if (valueOptions.contains(option)) {
+            if (eq >= 0) {
+                parsed.m_values.insert(option, arg.mid(eq + 1));
+            } else {
+                if (i + 1 >= args.size())
+                    throw UsageError(QStringLiteral("%1 needs a value").arg(option));
+                parsed.m_values.insert(option, args[++i]);
+            }
+        } else {
+            throw UsageError(QStringLiteral("unknown option %1").arg(option));
+        }
+    }
+    return parsed;
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    return args;
+}

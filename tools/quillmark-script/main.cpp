@@ -1,0 +1,54 @@
+#include "CommandLine.h"
+#include "Commands.h"
+
+#include "platform/RuntimeError.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+// quillmark-script: batch work on Quillmark designs without the designer.
+// Exit status: 0 done, 1 bad input (the runtime's message on stderr), 2 wrong command line.
+
+namespace {
+
+void printUsage(std::FILE *to)
+{
+    std::fputs("usage: quillmark-script COMMAND ...\n\n", to);
+    for (const Command &c : Commands)
+        std::fprintf(to, "  quillmark-script %s\n\n", c.usage);
+}
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "quillmark-script: %s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = argumentsOf(argc, argv);
+    if (args.size() < 2 || args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
+        printUsage(args.size() < 2 ? stderr : stdout);
+        return args.size() < 2 ? 2 : 0;
+    }
+    for (const Command &c : Commands) {
+        if (args[1] != QLatin1String(c.name))
+            continue;
+        try {
+            return c.run(args.mid(2));
+        } catch (const UsageError &e) {
+            printError(e.message());
+            std::fprintf(stderr, "usage: quillmark-script %s\n", c.usage);
+            return 2;
+        } catch (const RuntimeError &e) {
+            printError(e.message());
+            return 1;
+        }
+    }
+    printError(QStringLiteral("unknown command %1").arg(args[1]));
+    printUsage(stderr);
+    return 2;
+}
