@@ -55,18 +55,20 @@ void TextConverter::setFont(const BitmapFont &font)
     for (qsizetype g = 0; g < count; ++g) {
         Cell &cell = m_cells[size_t(g)];
         const qint64 left = qint64(BitmapFontFile::CellPitch) * g;
-        for (int r = 0; r < CellHeight; ++r)
+        for (int r = 0; r < CellHeight; ++r) {
+            const auto *stripRow = r < strip.height() ? reinterpret_cast<const QRgb *>(strip.constScanLine(r)) : nullptr;
             for (int c = 0; c < CellWidth; ++c) {
                 // Cells past the strip's end were never drawn: plain paper.
-                const bool inStrip = left + c < strip.width() && r < strip.height();
-                const QRgb pixel = inStrip ? strip.pixel(int(left + c), r) : Paper;
+                const QRgb pixel = stripRow && left + c < strip.width() ? stripRow[left + c] | 0xFF000000u : Paper;
                 const int offset = r * CellWidth + c;
                 cell.pixels[size_t(offset)] = pixel;
+                const Cell::Spot spot{quint8(r), quint8(c)};
                 if (pixel == MarkerGrey)
-                    cell.body.push_back(quint16(offset));
+                    cell.body.push_back(spot);
                 if (pixel != Paper)
-                    cell.ink.push_back(quint16(offset));
+                    cell.ink.push_back(spot);
             }
+        }
         if (g < font.glyphWidths.size())
             m_advances[size_t(g)] = NumberText::tryParse(font.glyphWidths[g]).value_or(0);
         const QString folded = font.glyphNames[g].toCaseFolded();
@@ -165,14 +167,18 @@ void TextConverter::drawOpaque(QImage &out, const Cell &cell, int left, int top,
     const qsizetype stride = out.bytesPerLine();
     const auto rowAt = [&](int r) { return reinterpret_cast<QRgb *>(bits + (top + r) * stride) + left; };
 
-    for (int r = 0; r < rows; ++r)
-        std::memcpy(rowAt(r) + c0, cell.pixels.data() + r * CellWidth + c0, size_t(c1 - c0) * sizeof(QRgb));
-    for (const quint16 offset : cell.body) {
-        const int r = offset / CellWidth, c = offset % CellWidth;
-        if (r >= rows)
+    if (c0 == 0 && c1 == CellWidth) {
+        for (int r = 0; r < rows; ++r)
+            std::memcpy(rowAt(r), cell.pixels.data() + r * CellWidth, CellWidth * sizeof(QRgb));
+    } else {
+        for (int r = 0; r < rows; ++r)
+            std::memcpy(rowAt(r) + c0, cell.pixels.data() + r * CellWidth + c0, size_t(c1 - c0) * sizeof(QRgb));
+    }
+    for (const Cell::Spot spot : cell.body) {
+        if (spot.row >= rows)
             break;
-        if (c >= c0 && c < c1)
-            rowAt(r)[c] = color;
+        if (spot.column >= c0 && spot.column < c1)
+            rowAt(spot.row)[spot.column] = color;
     }
 }
 
@@ -195,12 +201,11 @@ void TextConverter::drawSeeThrough(QImage &out, const Cell &cell, int left, int 
 
     if (key == Paper && color != Paper) {
         // The usual case: exactly the ink is drawn.
-        for (const quint16 offset : cell.ink) {
-            const int r = offset / CellWidth, c = offset % CellWidth;
-            if (r >= rows)
+        for (const Cell::Spot spot : cell.ink) {
+            if (spot.row >= rows)
                 break;
-            if (c >= c0 && c < c1)
-                rowAt(r)[c] = recoloured(offset);
+            if (spot.column >= c0 && spot.column < c1)
+                rowAt(spot.row)[spot.column] = recoloured(spot.row * CellWidth + spot.column);
         }
         return;
     }

@@ -72,8 +72,9 @@ private:
     struct Cell
     {
         std::array<QRgb, BitmapFontFile::CellWidth * BitmapFontFile::CellHeight> pixels{};  // row by row
-        std::vector<quint16> body;   // offsets of marker grey pixels
-        std::vector<quint16> ink;    // offsets of every pixel that is not paper
+        struct Spot { quint8 row, column; };
+        std::vector<Spot> body;   // marker grey pixels, row by row
+        std::vector<Spot> ink;    // every pixel that is not paper, row by row
     };
     // One character of the text as it is laid out.
     struct Placed

@@ -1,10 +1,12 @@
 #include "render/CacheKey.h"
 
+#include <QStringBuilder>
+
 namespace CacheKey {
 
 QString resizepic(const QString &widthLine, const QString &heightLine, const QString &fileName)
 {
-    return ResizepicPrefix + widthLine + heightLine + fileName;
+    return ResizepicPrefix % widthLine % heightLine % fileName;
 }
 
 QString gumppic(const QString &fileName)
@@ -19,7 +21,7 @@ QString button(const QString &fileName)
 
 QString text(const QString &hueLine, const QString &textLine)
 {
-    return TextPrefix + hueLine + textLine;
+    return TextPrefix % hueLine % textLine;
 }
 
 QString forRecord(ElementKind kind, const QStringList &lines, int first)

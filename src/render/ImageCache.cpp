@@ -9,7 +9,7 @@ std::optional<ImageCache::Entry> ImageCache::lookup(const QString &key) const
     const auto found = m_firstEntryOfKey.constFind(key);
     if (found == m_firstEntryOfKey.cend())
         return std::nullopt;
-    return m_entries[*found];
+    return m_entries[*found - 1];
 }
 
 void ImageCache::add(const QString &key, const ElementBitmap &bitmap)
@@ -29,7 +29,6 @@ ElementBitmap ImageCache::obtain(const QString &key, const std::function<Element
 
 void ImageCache::forgetAll()
 {
-    m_indexLines.clear();
     m_entries.clear();
     m_firstEntryOfKey.clear();
 }
@@ -38,7 +37,7 @@ void ImageCache::cleanUp(const QStringList &documentLines)
 {
     const QList<Entry> old = std::exchange(m_entries, {});
     const QHash<QString, int> oldFirst = std::exchange(m_firstEntryOfKey, {});
-    m_indexLines.clear();
+    m_entries.reserve(old.size());
     m_stripWidth = 0;
     m_stripHeight = 0;
 
@@ -50,7 +49,7 @@ void ImageCache::cleanUp(const QStringList &documentLines)
         const auto found = oldFirst.constFind(key);
         if (found == oldFirst.cend())
             continue;
-        const Entry &entry = old[*found];
+        const Entry &entry = old[*found - 1];
         append(key, entry.width, entry.height, entry.bitmap);
     }
 }
@@ -58,10 +57,20 @@ void ImageCache::cleanUp(const QStringList &documentLines)
 void ImageCache::append(const QString &key, int width, int height, const ElementBitmap &bitmap)
 {
     const int index = int(m_entries.size());
-    m_entries.append(Entry{m_stripHeight, width, height, bitmap});
-    if (!m_firstEntryOfKey.contains(key))
-        m_firstEntryOfKey.insert(key, index);
-    m_indexLines << key << QString::number(m_stripHeight) << QString::number(width) << QString::number(height);
+    m_entries.append(Entry{key, m_stripHeight, width, height, bitmap});
+    // Lookups take the first entry of a key: a later one leaves the slot as it is.
+    if (int &first = m_firstEntryOfKey[key]; first == 0)
+        first = index + 1;
     m_stripWidth = qMax(m_stripWidth, width);
     m_stripHeight += height;
+}
+
+QStringList ImageCache::indexLines() const
+{
+    QStringList lines;
+    lines.reserve(m_entries.size() * 4);
+    for (const Entry &entry : m_entries)
+        lines << entry.key << QString::number(entry.top) << QString::number(entry.width)
+              << QString::number(entry.height);
+    return lines;
 }

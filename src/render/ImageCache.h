@@ -21,6 +21,7 @@ class ImageCache
 public:
     struct Entry
     {
+        QString key;
         qint64 top = 0;
         int width = 0;
         int height = 0;
@@ -51,8 +52,9 @@ public:
     // the first). Everything else is dropped.
     void cleanUp(const QStringList &documentLines);
 
-    // The index, four lines per entry: key, top, width, height.
-    const QStringList &indexLines() const { return m_indexLines; }
+    // The index, four lines per entry: key, top, width, height (written out
+    // when asked for; nothing needs it on the way of a redraw).
+    QStringList indexLines() const;
     int entryCount() const { return int(m_entries.size()); }
     // Size of the strip the index describes.
     int stripWidth() const { return m_stripWidth; }
@@ -62,9 +64,8 @@ private:
     void append(const QString &key, int width, int height, const ElementBitmap &bitmap);
 
     bool m_enabled = true;
-    QStringList m_indexLines;
     QList<Entry> m_entries;
-    QHash<QString, int> m_firstEntryOfKey;
+    QHash<QString, int> m_firstEntryOfKey;   // key -> 1 + index of its first entry
     int m_stripWidth = 0;
     qint64 m_stripHeight = 0;
 };
