@@ -40,6 +40,32 @@ TEST(BitmapFile, DecodesWhatItWasGiven)
     EXPECT_EQ(decoded, image);
 }
 
+TEST(BitmapFile, PalettedAndRunLengthBitmaps)
+{
+    QImage image = solid(6, 4, 0xFF2040A0u);
+    image.setPixel(5, 3, 0xFF000000u);
+    const QImage indexed = image.convertToFormat(QImage::Format_Indexed8);
+    EXPECT_EQ(BitmapFile::decode(bmpBytes(indexed)), image);
+    const QImage mono = image.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    EXPECT_EQ(BitmapFile::decode(bmpBytes(mono)).size(), QSize(6, 4));
+
+    // A 3 × 2 run-length bitmap written by hand: a bottom row of palette
+    // colour 1, a top row of colour 0.
+    QByteArray rle("BM", 2);
+    const auto u32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) rle += char((v >> (8 * i)) & 0xFF); };
+    const auto u16 = [&](quint16 v) { rle += char(v & 0xFF); rle += char(v >> 8); };
+    const QByteArray runs("\x03\x01\x00\x00\x03\x00\x00\x01", 8);
+    u32(14 + 40 + 8 + quint32(runs.size())); u32(0); u32(14 + 40 + 8);
+    u32(40); u32(3); u32(2); u16(1); u16(8); u32(1); u32(quint32(runs.size())); u32(0); u32(0); u32(2); u32(0);
+    u32(0x00FF0000u); u32(0x000000FFu);   // palette (blue, green, red, 0 bytes): red, blue
+    rle += runs;
+    const QImage decoded = BitmapFile::decode(rle);
+    ASSERT_EQ(decoded.size(), QSize(3, 2));
+    EXPECT_EQ(decoded.pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(decoded.pixel(2, 1), 0xFF0000FFu);
+    EXPECT_TRUE(BitmapFile::decode(rle.left(rle.size() - 3)).isNull());
+}
+
 TEST(BitmapFile, DamagedFilesGiveAnEmptyImage)
 {
     const QByteArray good = bmpBytes(solid(40, 30, 0xFF808080u));

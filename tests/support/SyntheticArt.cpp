@@ -19,7 +19,8 @@ QByteArray bmpBytes(const QImage &image)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
+    const bool paletted = image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono;
+    (paletted ? image : image.convertToFormat(QImage::Format_RGB888)).save(&buffer, "BMP");
     return bytes;
 }
 

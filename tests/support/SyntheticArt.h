@@ -8,7 +8,8 @@
 namespace SyntheticArt {
 
 QImage solid(int width, int height, QRgb color);   // Format_RGB32
-QByteArray bmpBytes(const QImage &image);           // a 24-bit Windows BMP
+QByteArray bmpBytes(const QImage &image);           // a Windows BMP: 8 or 1 bit for
+                                                    // paletted images, else 24 bit
 // Writes bytes to dir/relative, making the folders on the way.
 void writeFile(const QString &dir, const QString &relative, const QByteArray &bytes);
 
