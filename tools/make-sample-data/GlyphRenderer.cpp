@@ -56,9 +56,9 @@ QList<QList<bool>> bodyMask(const QPainterPath &placed)
 
 } // namespace
 
-QList<GlyphSpec> glyphTable()
+QList<GlyphEntry> glyphTable()
 {
-    QList<GlyphSpec> table;
+    QList<GlyphEntry> table;
     for (char c = 'A'; c <= 'Z'; ++c)
         table.append({QChar(c), QByteArray(1, c) + ".BMP"});
     for (char c = 'a'; c <= 'z'; ++c)
@@ -76,13 +76,13 @@ QList<GlyphSpec> glyphTable()
     return table;
 }
 
-FontGlyph render(const GlyphSpec &spec)
+FontGlyph render(const GlyphEntry &entry)
 {
     static const QFont font = referenceFont();
     static const double scale = referenceScale(font);
 
     QPainterPath path;
-    path.addText(0, 0, font, QString(spec.character));
+    path.addText(0, 0, font, QString(entry.character));
     path = QTransform::fromScale(scale, scale).map(path);
     QRectF box = path.boundingRect();
     if (box.width() > MaxBodyWidth) {
@@ -90,13 +90,13 @@ FontGlyph render(const GlyphSpec &spec)
         path = QTransform::fromScale(MaxBodyWidth / box.width(), 1.0).map(path);
         box = path.boundingRect();
     }
-    const double baseline = spec.lowered ? LowerCaseBaseline : CapitalBaseline;
+    const double baseline = entry.lowered ? LowerCaseBaseline : CapitalBaseline;
     // Body from column 1, leaving column 0 for the left outline.
     path.translate(1.0 - box.left(), baseline);
 
     const auto body = bodyMask(path);
     FontGlyph glyph;
-    glyph.name = spec.name;
+    glyph.name = entry.name;
     int inkRight = 0;
     for (int c = 0; c < FontGlyph::Columns; ++c) {
         for (int r = 0; r < FontGlyph::Rows; ++r) {
@@ -123,8 +123,8 @@ FontGlyph render(const GlyphSpec &spec)
 QList<FontGlyph> renderAll()
 {
     QList<FontGlyph> glyphs;
-    for (const GlyphSpec &spec : glyphTable())
-        glyphs.append(render(spec));
+    for (const GlyphEntry &entry : glyphTable())
+        glyphs.append(render(entry));
     return glyphs;
 }
 

@@ -16,7 +16,7 @@ constexpr int LowerCaseBaseline = CapitalBaseline - 2;
 constexpr int CapHeight = 12;
 constexpr int MaxWidth = 20; // advances above this overrun the converter's room
 
-struct GlyphSpec
+struct GlyphEntry
 {
     QChar character;
     QByteArray name;
@@ -27,10 +27,10 @@ struct GlyphSpec
 // capitals "A.BMP", lower case "S" + letter ("SA.BMP"), digits, the named
 // punctuation ("ALEFT.BMP" for "<", "PERIOD.BMP" for "."…) and other
 // punctuation by the character itself + ".BMP".
-QList<GlyphSpec> glyphTable();
+QList<GlyphEntry> glyphTable();
 
 // Draws one glyph; its width is the ink's right edge plus one pixel of room.
-FontGlyph render(const GlyphSpec &spec);
+FontGlyph render(const GlyphEntry &entry);
 
 QList<FontGlyph> renderAll();
 

@@ -1,0 +1,216 @@
+#include "assets/TextConverter.h"
+#include "platform/NumberText.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using BitmapFontFile::CellHeight;
+using BitmapFontFile::CellWidth;
+using BitmapFontFile::MarkerGrey;
+using BitmapFontFile::Paper;
+
+constexpr int BottomLeft = (CellHeight - 1) * CellWidth;
+
+bool isLeftOut(QChar c)
+{
+    return c == u'|' || c == u'{' || c == u'}';
+}
+
+} // namespace
+
+QString TextConverter::glyphNameOf(QChar c)
+{
+    QString stem;
+    switch (c.unicode()) {
+    case u'<': stem = QStringLiteral("ALEFT"); break;
+    case u'>': stem = QStringLiteral("AIGHT"); break;
+    case u':': stem = QStringLiteral("COLEN"); break;
+    case u'"': stem = QStringLiteral("'D"); break;
+    case u'.': stem = QStringLiteral("PERIOD"); break;
+    case u'?': stem = QStringLiteral("QION"); break;
+    case u'*': stem = QStringLiteral("STAR"); break;
+    case u'/': stem = QStringLiteral("SLASH"); break;
+    case u'\\': stem = QStringLiteral("SLASH2"); break;
+    default:
+        stem = rowOf(c) ? QStringLiteral("S") + c : QString(c);
+    }
+    return stem + QStringLiteral(".BMP");
+}
+
+int TextConverter::rowOf(QChar c)
+{
+    return c >= u'a' && c <= u'z' ? 2 : 0;
+}
+
+void TextConverter::setFont(const BitmapFont &font)
+{
+    const QImage strip = font.glyphStrip.convertToFormat(QImage::Format_RGB32);
+    const qsizetype count = font.glyphNames.size();
+
+    m_cells.assign(size_t(count), Cell{});
+    m_advances.assign(size_t(count), 0);
+    m_glyphOfFoldedName.clear();
+    for (qsizetype g = 0; g < count; ++g) {
+        Cell &cell = m_cells[size_t(g)];
+        const qint64 left = qint64(BitmapFontFile::CellPitch) * g;
+        for (int r = 0; r < CellHeight; ++r) {
+            const auto *stripRow = r < strip.height() ? reinterpret_cast<const QRgb *>(strip.constScanLine(r)) : nullptr;
+            for (int c = 0; c < CellWidth; ++c) {
+                // Cells past the strip's end were never drawn: plain paper.
+                const QRgb pixel = stripRow && left + c < strip.width() ? stripRow[left + c] | 0xFF000000u : Paper;
+                const int offset = r * CellWidth + c;
+                cell.pixels[size_t(offset)] = pixel;
+                const Cell::Spot spot{quint8(r), quint8(c)};
+                if (pixel == MarkerGrey)
+                    cell.body.push_back(spot);
+                if (pixel != Paper)
+                    cell.ink.push_back(spot);
+            }
+        }
+        if (g < font.glyphWidths.size())
+            m_advances[size_t(g)] = NumberText::tryParse(font.glyphWidths[g]).value_or(0);
+        const QString folded = font.glyphNames[g].toCaseFolded();
+        if (!m_glyphOfFoldedName.contains(folded))
+            m_glyphOfFoldedName.insert(folded, int(g));
+    }
+    for (int ch = 0; ch < int(m_glyphOfLatin1.size()); ++ch)
+        m_glyphOfLatin1[size_t(ch)] = m_glyphOfFoldedName.value(glyphNameOf(QChar(ch)).toCaseFolded(), -1);
+}
+
+int TextConverter::glyphIndexOf(QChar c) const
+{
+    if (c.unicode() < m_glyphOfLatin1.size())
+        return hasFont() ? m_glyphOfLatin1[c.unicode()] : -1;
+    return m_glyphOfFoldedName.value(glyphNameOf(c).toCaseFolded(), -1);
+}
+
+int TextConverter::advanceOf(int glyph) const
+{
+    return glyph >= 0 && size_t(glyph) < m_advances.size() ? m_advances[size_t(glyph)] : 0;
+}
+
+std::vector<TextConverter::Placed> TextConverter::layout(const QString &text) const
+{
+    std::vector<Placed> placed;
+    placed.reserve(size_t(text.size()));
+    for (const QChar c : text) {
+        if (isLeftOut(c))
+            continue;
+        if (c == u' ') {
+            placed.push_back({-1, c});
+            continue;
+        }
+        const int glyph = glyphIndexOf(c);
+        if (glyph >= 0)
+            placed.push_back({glyph, c});
+    }
+    return placed;
+}
+
+int TextConverter::width(const QString &text, Mode mode) const
+{
+    const int space = mode == Mode::Perfect ? PerfectSpace : PlainSpace;
+    qint64 x = 0;
+    for (const Placed &p : layout(text))
+        x += p.glyph < 0 ? space : advanceOf(p.glyph);
+    return int(std::clamp<qint64>(x, 0, MaxWidth));
+}
+
+QImage TextConverter::render(const QString &text, ColorValue TextColor, Mode mode) const
+{
+    const std::vector<Placed> placed = layout(text);
+    const bool perfect = mode == Mode::Perfect;
+    const int space = perfect ? PerfectSpace : PlainSpace;
+
+    qint64 x = 0;
+    for (const Placed &p : placed)
+        x += p.glyph < 0 ? space : advanceOf(p.glyph);
+    const int finalWidth = int(std::clamp<qint64>(x, 0, MaxWidth));
+    if (finalWidth == 0)
+        return QImage();
+
+    QImage out(finalWidth, Height, QImage::Format_RGB32);
+    out.fill(Paper);
+    const QRgb color = ColorText::toRgb(TextColor);
+
+    x = 0;
+    for (size_t i = 0; i < placed.size(); ++i) {
+        const Placed &p = placed[i];
+        if (p.glyph < 0) {
+            x += space;
+            continue;
+        }
+        const qint64 clipRight = std::min<qint64>(qint64(WideningPerCharacter) * qint64(i + 1), finalWidth);
+        const qint64 left = x - (perfect ? qint64(i) : 0);
+        if (left < clipRight && left + CellWidth > 0) {
+            const Cell &cell = m_cells[size_t(p.glyph)];
+            if (perfect)
+                drawSeeThrough(out, cell, int(left), rowOf(p.character), int(clipRight), color);
+            else
+                drawOpaque(out, cell, int(left), rowOf(p.character), int(clipRight), color);
+        }
+        x += advanceOf(p.glyph);
+    }
+    return out;
+}
+
+void TextConverter::drawOpaque(QImage &out, const Cell &cell, int left, int top, int clipRight, QRgb color) const
+{
+    const int c0 = std::max(0, -left);
+    const int c1 = std::min(CellWidth, clipRight - left);
+    const int rows = std::min(CellHeight, Height - top);
+    if (c0 >= c1 || rows <= 0)
+        return;
+    uchar *bits = out.bits();
+    const qsizetype stride = out.bytesPerLine();
+    const auto rowAt = [&](int r) { return reinterpret_cast<QRgb *>(bits + (top + r) * stride) + left; };
+
+    if (c0 == 0 && c1 == CellWidth) {
+        for (int r = 0; r < rows; ++r)
+            std::memcpy(rowAt(r), cell.pixels.data() + r * CellWidth, CellWidth * sizeof(QRgb));
+    } else {
+        for (int r = 0; r < rows; ++r)
+            std::memcpy(rowAt(r) + c0, cell.pixels.data() + r * CellWidth + c0, size_t(c1 - c0) * sizeof(QRgb));
+    }
+    for (const Cell::Spot spot : cell.body) {
+        if (spot.row >= rows)
+            break;
+        if (spot.column >= c0 && spot.column < c1)
+            rowAt(spot.row)[spot.column] = color;
+    }
+}
+
+void TextConverter::drawSeeThrough(QImage &out, const Cell &cell, int left, int top, int clipRight, QRgb color) const
+{
+    const int c0 = std::max(0, -left);
+    const int c1 = std::min(CellWidth, clipRight - left);
+    const int rows = std::min(CellHeight, Height - top);
+    if (c0 >= c1 || rows <= 0)
+        return;
+    uchar *bits = out.bits();
+    const qsizetype stride = out.bytesPerLine();
+    const auto rowAt = [&](int r) { return reinterpret_cast<QRgb *>(bits + (top + r) * stride) + left; };
+    const auto recoloured = [&](int offset) {
+        const QRgb pixel = cell.pixels[size_t(offset)];
+        return pixel == MarkerGrey ? color : pixel;
+    };
+    // The transparent colour is the recoloured cell's bottom-left pixel.
+    const QRgb key = recoloured(BottomLeft);
+
+    if (key == Paper && color != Paper) {
+        // The usual case: exactly the ink is drawn.
+        for (const Cell::Spot spot : cell.ink) {
+            if (spot.row >= rows)
+                break;
+            if (spot.column >= c0 && spot.column < c1)
+                rowAt(spot.row)[spot.column] = recoloured(spot.row * CellWidth + spot.column);
+        }
+        return;
+    }
+    for (int r = 0; r < rows; ++r)
+        for (int c = c0; c < c1; ++c)
+            if (const QRgb pixel = recoloured(r * CellWidth + c); pixel != key)
+                rowAt(r)[c] = pixel;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "render/ResizepicComposer.h"
+
+#include <QImage>
+#include <QString>
+
+// Where the art of each element kind lies under AppDir, and reading it.
+// Names are resolved ignoring case ("DATA/BUTTONS/" is the folder the
+// pickers list as "DATA/buttons/"). A file that is missing or cannot be read
+// gives an empty image, silently.
+class ArtStore
+{
+public:
+    explicit ArtStore(const QString &appDir = QString()) : m_appDir(appDir) {}
+
+    void setAppDir(const QString &appDir) { m_appDir = appDir; }
+    const QString &appDir() const { return m_appDir; }
+
+    inline static const QString GumppicFolder = QStringLiteral("DATA/");
+    inline static const QString ButtonFolder = QStringLiteral("DATA/BUTTONS/");
+    inline static const QString ResizepicFolder = QStringLiteral("DATA/resizepic/");
+
+    // Full paths as found on disk (or as spelt, when nothing matches).
+    QString gumppicPath(const QString &fileName) const;
+    QString buttonPath(const QString &fileName) const;
+    // Piece k (0 … 8) of a background: the digit k, then the record's file
+    // name with its extension replaced by ".bm" (piece 3 of 9200.bmp is 39200.bm).
+    QString resizepicPiecePath(const QString &fileName, int piece) const;
+    static QString pieceFileName(const QString &fileName, int piece);
+
+    QImage gumppic(const QString &fileName) const;
+    QImage button(const QString &fileName) const;
+    ResizepicPieces resizepicPieces(const QString &fileName) const;
+    // The nine pieces composed at width × height.
+    QImage resizepic(const QString &fileName, int width, int height) const;
+
+private:
+    QString resolve(const QString &relative) const;
+
+    QString m_appDir;
+};
