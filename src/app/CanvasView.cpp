@@ -3,7 +3,7 @@
 
 #include <QElapsedTimer>
 
-RenderOptions CanvasView::renderOptions(const EditorState &state, const EditorOptions &options, QSize canvasSize)
+RenderOptions CanvasView::renderOptions(const EditorState &state, const Settings &settings, QSize canvasSize)
 {
     RenderOptions o;
     o.page = state.Page;
@@ -18,12 +18,12 @@ RenderOptions CanvasView::renderOptions(const EditorState &state, const EditorOp
     o.canvasSize = canvasSize;
     o.selectedLine = state.SelectedLine;
     o.dragging = state.Dragging;
-    o.transparent = options.transparent;
-    o.perfectText = options.perfectText;
-    o.blackColorBlack = options.blackColorBlack;
-    o.backgroundColor = options.backgroundColor;
-    o.selectionColor = options.selectionColor;
-    o.cacheImages = options.cacheImages;
+    o.transparent = settings.transparent;
+    o.perfectText = settings.perfectText;
+    o.blackColorBlack = settings.blackColorBlack;
+    o.backgroundColor = settings.backgroundColor;
+    o.selectionColor = settings.selectionColor;
+    o.cacheImages = settings.cacheImages;
     return o;
 }
 
@@ -32,24 +32,24 @@ bool CanvasView::isCurrent(const EditorState &state) const
     return m_renderedLines && *m_renderedLines == state.DATA.lines();
 }
 
-bool CanvasView::redraw(EditorState &state, const EditorOptions &options)
+bool CanvasView::redraw(EditorState &state, const Settings &settings)
 {
     if (isCurrent(state)) {
         m_canvas = m_lastRender;
         return false;
     }
-    if (options.autosaveOnRedraw && m_autosave)
+    if (settings.autoOnRedraw && m_autosave)
         m_autosave();
     QElapsedTimer clock;
     clock.start();
-    render(state, options);
+    render(state, settings);
     m_drawTime = QStringLiteral("DRAWTIME=") + NumberText::secondsText(clock.elapsed());
     return true;
 }
 
-void CanvasView::render(EditorState &state, const EditorOptions &options)
+void CanvasView::render(EditorState &state, const Settings &settings)
 {
-    RenderResult result = m_renderer.render(state.DATA.lines(), renderOptions(state, options, m_canvasSize));
+    RenderResult result = m_renderer.render(state.DATA.lines(), renderOptions(state, settings, m_canvasSize));
     state.LocationLine = result.locationLine;
     state.MiscLine = result.miscLine;
     state.SelectList = std::move(result.selectEntries);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/EditorOptions.h"
 #include "app/EditorState.h"
 #include "render/PageRenderer.h"
+#include "ui/Settings.h"
 
 #include <QImage>
 #include <QSize>
@@ -27,7 +27,7 @@ public:
     void setAutosave(std::function<void()> autosave) { m_autosave = std::move(autosave); }
 
     // The redraw request (DRAWClick). True when a render ran.
-    bool redraw(EditorState &state, const EditorOptions &options);
+    bool redraw(EditorState &state, const Settings &settings);
 
     // Forgets the last rendered document, so the next redraw renders.
     void invalidate() { m_renderedLines.reset(); }
@@ -39,10 +39,10 @@ public:
     QString drawTimeText() const { return m_drawTime; }       // "DRAWTIME=..."
     QStringList problems() const { return m_problems; }       // of the last render
 
-    static RenderOptions renderOptions(const EditorState &state, const EditorOptions &options, QSize canvasSize);
+    static RenderOptions renderOptions(const EditorState &state, const Settings &settings, QSize canvasSize);
 
 private:
-    void render(EditorState &state, const EditorOptions &options);
+    void render(EditorState &state, const Settings &settings);
 
     PageRenderer &m_renderer;
     QSize m_canvasSize = QSize(548, 400);

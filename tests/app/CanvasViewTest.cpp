@@ -20,7 +20,7 @@ TEST(CanvasView, RendersOnlyWhenTheDocumentChanged)
     CanvasView view(renderer);
     view.setCanvasSize(QSize(120, 80));
     EditorState s = design();
-    const EditorOptions options;
+    const Settings options;
 
     EXPECT_TRUE(view.redraw(s, options));
     EXPECT_EQ(view.canvas().size(), QSize(120, 80));
@@ -50,12 +50,12 @@ TEST(CanvasView, RestoresTheSelectListPositionWhenItStillExists)
     CanvasView view(renderer);
     EditorState s = design();
     s.SelectIndex = 0;
-    view.redraw(s, EditorOptions());
+    view.redraw(s, Settings());
     EXPECT_EQ(s.SelectIndex, 0);
 
     s.SelectIndex = 3; // beyond the rebuilt list
     view.invalidate();
-    view.redraw(s, EditorOptions());
+    view.redraw(s, Settings());
     EXPECT_EQ(s.SelectIndex, -1);
 }
 
@@ -64,12 +64,12 @@ TEST(CanvasView, DraggingKeepsTheLastRender)
     PageRenderer renderer;
     CanvasView view(renderer);
     EditorState s = design();
-    view.redraw(s, EditorOptions());
+    view.redraw(s, Settings());
     const QImage before = view.lastRender();
     s.Dragging = true;
     s.ScrollX = 50;
     view.invalidate();
-    view.redraw(s, EditorOptions());
+    view.redraw(s, Settings());
     EXPECT_EQ(view.lastRender(), before);
 }
 
@@ -80,10 +80,10 @@ TEST(CanvasView, AutosaveRunsBeforeEachRenderWhenChosen)
     int saves = 0;
     view.setAutosave([&] { ++saves; });
     EditorState s = design();
-    EditorOptions options;
+    Settings options;
     view.redraw(s, options);
     EXPECT_EQ(saves, 0);
-    options.autosaveOnRedraw = true;
+    options.autoOnRedraw = true;
     view.invalidate();
     view.redraw(s, options);
     view.redraw(s, options); // unchanged: no render, no autosave
@@ -99,7 +99,7 @@ TEST(CanvasView, RenderOptionsFollowTheState)
     s.AlwaysDrawPage0 = false;
     s.ShowText = false;
     s.SelectedLine = 7;
-    EditorOptions options;
+    Settings options;
     options.selectionColor = 0x0000FF;
     const RenderOptions o = CanvasView::renderOptions(s, options, QSize(10, 20));
     EXPECT_EQ(o.page, QStringLiteral("2"));

@@ -1,6 +1,9 @@
 #include "app/forms/TForm1.h"
 #include "app/AppInfo.h"
 #include "app/DocumentCommands.h"
+#include "app/SphereExport.h"
+#include "assets/HueLibrary.h"
+#include "net/BitmapFontFile.h"
 #include "app/forms/TForm11.h"
 #include "app/forms/TForm13.h"
 #include "app/forms/TForm2.h"
@@ -34,7 +37,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -42,10 +44,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
-
-#if __has_include("app/SphereExport.h")
-#include "app/SphereExport.h"
-#define QUILLMARK_HAS_SPHERE_EXPORT 1
 
 namespace {
 
@@ -67,7 +65,6 @@ private:
 };
 
 } // namespace
-#endif
 
 using SelectionCommands::Field;
 
@@ -123,8 +120,12 @@ void TForm1::createWindows()
 
     Form2->setArtWindows(Form6, Form7);
     Form3->setAddWindow(Form17);
-    // The text converter draws the preview once it is in place.
-    Form4->setPreviewSource([](const QString &) { return QImage(); });
+    Form3->setConverter(&Form5->Converter);
+    Form3->setLibraryRead([this] { TEXTINDEX.rebuild(m_state.AppDir); });
+    Form4->setPreviewSource([this](const QString &text) {
+        const ColorValue TextColor = HueColors(TEXTINDEX, m_state.AppDir).colorOf(QString::number(Form3->SelectedHue));
+        return Form5->Converter.render(text, TextColor);
+    });
 }
 
 void TForm1::connectHandlers()
@@ -188,7 +189,7 @@ void TForm1::connectHandlers()
     connect(SemdSelectedtoBack1, &QAction::triggered, this, &TForm1::SemdSelectedtoBack1Click);
 }
 
-EditorOptions &TForm1::options()
+Settings &TForm1::settings()
 {
     return Form12->Options;
 }
@@ -213,11 +214,16 @@ void TForm1::BOOTTimer()
     m_renderer.setAppDir(dir);
     Form3->setAppDir(dir);
     Form12->DefaultsRunning = false;
-    // The start-up window (settings, news, update, font) is shown here once it
-    // has work to do.
+    // The start-up window takes over reading the settings and loading the
+    // font once it has its work; until then the font comes straight from the
+    // current directory and the settings are the first-start ones.
+    if (const auto font = BitmapFontFile::load(BitmapFontFile::FileName))
+        Form5->Converter.setFont(*font);
+    Form5->Converter.setPerfectText(settings().perfectText);
     m_view.invalidate();
     m_state.DATA.reset(m_state.Page);
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;
+    TEXTINDEX.rebuild(m_state.AppDir);
     applyCreationStyle();
     DRAWClick();
 }
@@ -260,12 +266,11 @@ void TForm1::Button12Click()
 
 void TForm1::Button8Click()
 {
-#ifdef QUILLMARK_HAS_SPHERE_EXPORT
     MainWindowExportHost host(*this);
     QStringList script;
     bool finished = false;
     try {
-        finished = runSphereExport(m_state.DATA, options().exportVersion, m_state.AppDir, host, script);
+        finished = runSphereExport(m_state.DATA, settings().exportVersion, m_state.AppDir, host, script);
     } catch (...) {
         // What was written before the failure stays in the result window.
         Form8->setLines(script);
@@ -274,7 +279,6 @@ void TForm1::Button8Click()
     if (!finished)
         return;
     Form8->setLines(script);
-#endif
     Label8->setText(QStringLiteral("Export To Sphere"));
     Modal::exec(*Form8);
 }
@@ -347,10 +351,10 @@ void TForm1::Timer1Timer()
 
 void TForm1::DRAWClick()
 {
-    Label9->setVisible(options().timeDrawing);
-    DrawMeter->setVisible(options().showDrawGauge);
+    Label9->setVisible(settings().timeDrawing);
+    DrawMeter->setVisible(settings().showDrawGauge);
     RULERDRAWTimer();
-    if (m_view.redraw(m_state, options()))
+    if (m_view.redraw(m_state, settings()))
         LQUICKTimer();
     Image1->setPicture(m_view.canvas());
 }
@@ -365,21 +369,12 @@ void TForm1::LQUICKTimer()
     DrawMeter->setValue(DrawMeter->maximum());
 }
 
-// Plain ruler strips until the ruler drawing is in place.
 void TForm1::RULERDRAWTimer()
 {
-    for (ImageView *ruler : {Image7, Image6, Image8}) {
-        QImage strip(ruler->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        strip.fill(Qt::white);
-        QPainter p(&strip);
-        p.setPen(QColor(0x80, 0x80, 0x80));
-        if (ruler == Image7)
-            p.drawLine(0, strip.height() - 1, strip.width(), strip.height() - 1);
-        else
-            p.drawLine(strip.width() - 1, 0, strip.width() - 1, strip.height());
-        p.end();
-        ruler->setPicture(strip);
-    }
+    m_rulers = drawRulers(Image7->width(), Image6->height(), settings().rulerStyle());
+    Image8->setPicture(m_rulers.corner);
+    Image7->setPicture(m_rulers.top);
+    Image6->setPicture(m_rulers.left);
 }
 
 void TForm1::syncViewState()
@@ -564,7 +559,7 @@ void TForm1::REMOVEBUTClick()
 
 void TForm1::Clone1Click()
 {
-    ElementCommands::clone(m_state, options().offsetOnClone);
+    ElementCommands::clone(m_state, settings().offsetClone);
     DRAWClick();
 }
 
@@ -637,7 +632,7 @@ void TForm1::applyControls()
 
 void TForm1::applyCreationStyle()
 {
-    const bool realDraw = options().realDraw();
+    const bool realDraw = settings().drawEngine == u"(1.2) Real Draw";
     BrushGroup->setVisible(realDraw);
     InsertGroup->setVisible(!realDraw);
 }

@@ -5,6 +5,9 @@
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
 #include "render/PageRenderer.h"
+#include "render/Rulers.h"
+#include "render/TextIndex.h"
+#include "ui/Settings.h"
 
 #include <QMainWindow>
 
@@ -53,7 +56,7 @@ public:
 
     EditorState &state() { return m_state; }
     const CanvasView &view() const { return m_view; }
-    EditorOptions &options();
+    Settings &settings();
 
     // The other windows, created once for the whole run.
     TForm2 *Form2 = nullptr;
@@ -167,6 +170,8 @@ public:
     QAction *Help1 = nullptr;
     QAction *About1 = nullptr;
 
+    TextIndex TEXTINDEX;                   // hue numbers to hue library entries
+
     QTimer *BOOT = nullptr;
     QTimer *Timer1 = nullptr;              // the selection readout
 
@@ -243,6 +248,7 @@ private:
     void canvasResized();
 
     EditorState m_state;
+    RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
     CanvasView m_view{m_renderer};
     bool m_booted = false;

@@ -1,20 +1,22 @@
 #include "assets/forms/TForm3.h"
-#include "platform/ColorText.h"
-#include "platform/IniFile.h"
-#include "platform/NumberText.h"
+#include "assets/HueLibrary.h"
+#include "assets/TextConverter.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/Modal.h"
 
 #include <QButtonGroup>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace {
-constexpr int SlotCount = 10;
+constexpr int SlotCount = HueLibrary::slotCount;
 constexpr int SlotPitch = 28;
+constexpr int SlotWidth = 161;
+constexpr int SlotHeight = 21;
 } // namespace
 
 TForm3::TForm3(QWidget *parent) : FixedDialog(parent, QStringLiteral("Color of text"))
@@ -32,10 +34,10 @@ TForm3::TForm3(QWidget *parent) : FixedDialog(parent, QStringLiteral("Color of t
     auto *group = new QButtonGroup(this);
     for (int k = 0; k < SlotCount; ++k) {
         RadioButtons[k] = new QRadioButton(this);
-        RadioButtons[k]->setGeometry(20, 4 + k * SlotPitch, 18, 21);
+        RadioButtons[k]->setGeometry(20, 4 + k * SlotPitch, 18, SlotHeight);
         group->addButton(RadioButtons[k]);
         SlotImages[k] = new QLabel(this);
-        SlotImages[k]->setGeometry(38, 4 + k * SlotPitch, 161, 21);
+        SlotImages[k]->setGeometry(38, 4 + k * SlotPitch, SlotWidth, SlotHeight);
     }
     RadioButtons[0]->setChecked(true);
 
@@ -49,38 +51,36 @@ TForm3::TForm3(QWidget *parent) : FixedDialog(parent, QStringLiteral("Color of t
     EventGuard::connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
 }
 
-QString TForm3::libraryPath() const
-{
-    return m_appDir + QStringLiteral("ColorLibary.INI");
-}
-
 void TForm3::ScrollBar1Change()
 {
-    const IniFile library(libraryPath());
-    const int total = library.readInteger(QStringLiteral("NORMALS"), QStringLiteral("TOTAL"), 10);
+    const HueLibrary library(m_appDir);
     {
         const QSignalBlocker quiet(ScrollBar1); // a clamped position must not refresh twice
-        ScrollBar1->setMaximum(std::max(1, total - 9));
+        ScrollBar1->setMaximum(library.pickerMaximum());
     }
-    for (int k = 0; k < SlotCount; ++k) {
-        const QString section = QString::number(ScrollBar1->value() + k);
-        const ColorValue color = ColorText::fromText(
-            library.readString(section, QStringLiteral("COLOR"), QStringLiteral("clBlack")));
-        SlotImages[k]->setText(library.readString(section, QStringLiteral("NAME"), QStringLiteral("Example")));
-        SlotImages[k]->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
-                                         .arg(ColorText::toQColor(color).name()));
+    const QList<HueSlot> entries = library.pickerSlots(ScrollBar1->value());
+    for (int k = 0; k < SlotCount && k < entries.size(); ++k) {
+        const ColorValue TextColor = entries[k].color();
+        QLabel *image = SlotImages[k];
+        if (m_converter && m_converter->hasFont()) {
+            image->setPixmap(QPixmap::fromImage(m_converter->render(entries[k].name, TextColor).copy(0, 0, SlotWidth, SlotHeight)));
+        } else {
+            image->setText(entries[k].name);
+            image->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(ColorText::toQColor(TextColor).name()));
+        }
     }
+    if (m_libraryRead)
+        m_libraryRead();
 }
 
 void TForm3::Button3Click()
 {
-    const IniFile library(libraryPath());
     for (int k = 0; k < SlotCount; ++k) {
-        if (!RadioButtons[k]->isChecked())
-            continue;
-        const QString section = QString::number(ScrollBar1->value() + k);
-        SelectedHue = NumberText::parse(library.readString(section, QStringLiteral("SPHERE"), QStringLiteral("95")));
-        accept();
+        if (RadioButtons[k]->isChecked()) {
+            SelectedHue = HueLibrary(m_appDir).selectedHue(ScrollBar1->value(), k);
+            accept();
+            return;
+        }
     }
 }
 

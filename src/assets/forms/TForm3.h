@@ -3,11 +3,13 @@
 #include "ui/forms/FixedDialog.h"
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class TextConverter;
 
 // The hue picker: ten slots of the hue library, one of them checked; "Ok"
 // takes the checked slot's Sphere hue number into SelectedHue. It has no
@@ -20,9 +22,12 @@ public:
     explicit TForm3(QWidget *parent = nullptr);
 
     void setAppDir(const QString &appDir) { m_appDir = appDir; }
-    QString libraryPath() const;
+    // Draws the slots' names in their colours.
+    void setConverter(const TextConverter *converter) { m_converter = converter; }
     // The window "Add new Color" opens.
     void setAddWindow(QDialog *addWindow) { m_addWindow = addWindow; }
+    // Run after each refresh, so the text index follows the library.
+    void setLibraryRead(std::function<void()> libraryRead) { m_libraryRead = std::move(libraryRead); }
 
     int SelectedHue = 0;
 
@@ -39,5 +44,7 @@ public slots:
 
 private:
     QString m_appDir;
+    const TextConverter *m_converter = nullptr;
     QDialog *m_addWindow = nullptr;
+    std::function<void()> m_libraryRead;
 };

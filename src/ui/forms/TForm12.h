@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/EditorOptions.h"
+#include "ui/Settings.h"
 #include "ui/forms/FixedDialog.h"
 
-// "Options": holds the live copy of the options the editor reads. The tabs
+// "Options": holds the live copy of the settings the editor reads. The tabs
 // that edit them arrive later; until then the first-start values are in force.
 class TForm12 : public ShellDialog
 {
@@ -12,6 +12,6 @@ class TForm12 : public ShellDialog
 public:
     explicit TForm12(QWidget *parent = nullptr);
 
-    EditorOptions Options;
+    Settings Options;
     bool DefaultsRunning = false;
 };

@@ -3,6 +3,8 @@
 #include "app/forms/TForm2.h"
 #include "app/forms/TForm4.h"
 #include "assets/forms/TForm3.h"
+#include "assets/forms/TForm5.h"
+#include "support/SyntheticFont.h"
 #include "assets/forms/TForm6.h"
 #include "ui/forms/ImageView.h"
 #include "ui/forms/SpinEdit.h"
@@ -226,4 +228,22 @@ TEST_F(MainWindowTest, CloneOfABadNumberShowsTheConversionError)
     window->Clone1->trigger();
     EXPECT_EQ(modals->messages(Modal::MessageKind::Error), QStringList({"'x' is not a valid integer value"}));
     EXPECT_EQ(lines().size(), 7);
+}
+
+TEST_F(MainWindowTest, TextPreviewIsDrawnInTheChosenHuesColour)
+{
+    QStringList rows = SyntheticFont::boxRows(1, 1, 4, 10);
+    writeFile(QStringLiteral("UO0.CORE"), SyntheticFont::fileBytes({SyntheticFont::glyph("A.BMP", "6", rows)}));
+    writeFile(QStringLiteral("ColorLibary.INI"), "[1]\r\nCOLOR=clRed\r\nSPHERE=38\r\n");
+    window = std::make_unique<TForm1>();
+    window->BOOTTimer();
+    ASSERT_TRUE(window->Form5->Converter.hasFont());
+
+    window->Form3->SelectedHue = 38;
+    window->Form4->setText(QStringLiteral("AA"));
+    window->Form4->UPDATERTimer();
+    const QImage preview = window->Form4->Image1->picture();
+    ASSERT_FALSE(preview.isNull());
+    EXPECT_EQ(preview.height(), 21);
+    EXPECT_TRUE(preview.pixelColor(2, 2) == QColor(Qt::red));
 }

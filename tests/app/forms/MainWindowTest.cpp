@@ -249,7 +249,6 @@ TEST_F(MainWindowTest, LocationAndMiscAppendTheirRecordsThenEditThem)
 
 TEST_F(MainWindowTest, ExportShowsTheScriptWindow)
 {
-#if __has_include("app/SphereExport.h")
     modals->acceptWindow<TForm9>();
     modals->acceptWindow<TForm13>();
     modals->answerInput(QStringLiteral("testgump"));
@@ -265,11 +264,6 @@ TEST_F(MainWindowTest, ExportShowsTheScriptWindow)
     modals->answerInput(std::nullopt);
     window->Button8Click();
     EXPECT_TRUE(window->Label8->text().isEmpty());
-#else
-    modals->acceptWindow<TForm8>();
-    window->Button8Click();
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("Export To Sphere"));
-#endif
 }
 
 TEST_F(MainWindowTest, ViewTogglesRedrawAndShowFlagsWaitForTheNextRender)
@@ -315,4 +309,19 @@ TEST_F(MainWindowTest, AboutImportAndOptionsShowTheirWindows)
     window->Button17Click();
     EXPECT_EQ(modals->windowCaptions(),
               QStringList({"Quillmark 1.4", "Import (55i - 99g only)", "Options"}));
+}
+
+TEST_F(MainWindowTest, ExportWithAMissingDecoderKeepsTheLinesWrittenAndShowsTheError)
+{
+    window->state().DATA = Document({"{BOP", "0", "button", "1", "2", "gone.bmp", "0", "0", "0", "", "}EOP",
+                                     "LOCATION", "5", "5", "MISC", "0", "0"});
+    window->DRAWClick();
+    modals->answerInput(QStringLiteral("broken"));
+    window->Button8->click();
+    ASSERT_EQ(modals->messages(Modal::MessageKind::Error).size(), 1);
+    EXPECT_EQ(modals->windowCaptions(), QStringList()); // the result window stays closed
+    const QStringList written = window->Form8->lines();
+    EXPECT_EQ(written.first(), QStringLiteral("[DIALOG broken]"));
+    EXPECT_TRUE(written.contains(QStringLiteral("PAGE 0")));
+    EXPECT_NE(window->Label8->text(), QStringLiteral("Export To Sphere"));
 }
