@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QLabel>
+#include <QBitmap>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,7 +64,13 @@ void TForm3::ScrollBar1Change()
         const ColorValue TextColor = entries[k].color();
         QLabel *image = SlotImages[k];
         if (m_converter && m_converter->hasFont()) {
-            image->setPixmap(QPixmap::fromImage(m_converter->render(entries[k].name, TextColor).copy(0, 0, SlotWidth, SlotHeight)));
+            QImage name = m_converter->render(entries[k].name, TextColor);
+            if (name.width() > SlotWidth)
+                name = name.copy(0, 0, SlotWidth, name.height());
+            // White paper is see-through, as on the canvas.
+            QPixmap picture = QPixmap::fromImage(name);
+            picture.setMask(picture.createMaskFromColor(Qt::white));
+            image->setPixmap(picture);
         } else {
             image->setText(entries[k].name);
             image->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(ColorText::toQColor(TextColor).name()));
