@@ -2,7 +2,6 @@
 #include "app/AppInfo.h"
 #include "app/DocumentCommands.h"
 #include "app/SphereExport.h"
-#include "assets/HueLibrary.h"
 #include "net/BitmapFontFile.h"
 #include "app/forms/TForm11.h"
 #include "app/forms/TForm13.h"
@@ -39,7 +38,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
