@@ -1,0 +1,112 @@
+#include "net/HTTPGetThread.h"
+
+#include "net/HttpAddress.h"
+
+#include <QFile>
+
+#include <system_error>
+
+THTTPGetThread::THTTPGetThread(const HTTPGetSettings &settings, bool reportProgress, QObject *parent)
+    : QObject(parent), m_settings(settings), m_reportProgress(reportProgress)
+{
+}
+
+THTTPGetThread::~THTTPGetThread()
+{
+    requestTermination();
+    wait();
+}
+
+void THTTPGetThread::start()
+{
+    if (m_thread.joinable())
+        return;
+    try {
+        m_thread = std::thread([this] { run(); });
+    } catch (const std::system_error &) {
+        // No thread to be had: the download fails like any other would.
+        m_result.store(false);
+        emit finished();
+    }
+}
+
+void THTTPGetThread::wait()
+{
+    if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
+        m_thread.join();
+}
+
+void THTTPGetThread::requestTermination()
+{
+    m_terminationRequested.store(true);
+    m_transfer.cancel();
+}
+
+void THTTPGetThread::run()
+{
+    bool succeeded = false;
+    try {
+        succeeded = download();
+    } catch (...) {
+        // Whatever went wrong, the owner hears of it as a failed download.
+        succeeded = false;
+    }
+    m_result.store(succeeded && !terminationRequested());
+    emit finished();
+}
+
+bool THTTPGetThread::download()
+{
+    const HttpAddress address = HttpAddress::split(m_settings.URL);
+    if (terminationRequested() || !address.hasUsableHost())
+        return false;
+
+    HttpTransfer::Request request;
+    request.url = address.clientUrl();
+    request.acceptTypes = m_settings.AcceptTypes;
+    request.agent = m_settings.Agent;
+    request.referer = m_settings.Referer;
+    request.userName = m_settings.UserName;
+    request.password = m_settings.Password;
+    request.postBody = m_settings.PostQuery.toUtf8();
+    request.bypassCache = !m_settings.UseCache;
+
+    // The file is created only once a document is on its way, so a failed
+    // request leaves no file and does not clobber an older copy.
+    QFile file(m_settings.FileName);
+    bool fileFailed = false;
+    const auto onResponse = [&](int status, qint64 contentLength) {
+        if (status < 200 || status > 299)
+            return false;
+        if (contentLength < 0 && m_settings.BinaryData)
+            return false;
+        m_fileSize.store(contentLength < 0 ? 0 : contentLength);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+            fileFailed = true;
+            return false;
+        }
+        return true;
+    };
+    qint64 bytesRead = 0;
+    const auto onBody = [&](const char *data, qsizetype size) {
+        if (terminationRequested())
+            return false;
+        if (file.write(data, size) != size) {
+            fileFailed = true;
+            return false;
+        }
+        bytesRead += size;
+        m_bytesRead.store(bytesRead);
+        if (m_reportProgress)
+            emit progressed(m_fileSize.load(), bytesRead);
+        return true;
+    };
+
+    const bool completed = m_transfer.perform(request, onResponse, onBody);
+    if (file.isOpen()) {
+        file.close();
+        fileFailed = fileFailed || file.error() != QFileDevice::NoError;
+    }
+    // Without a Content-Length the expected size is 0: only an empty document counts.
+    return completed && !fileFailed && bytesRead == m_fileSize.load();
+}
