@@ -30,7 +30,7 @@ inline constexpr Command Commands[] = {
      "    ColorLibary.INI and UO0.CORE (default: the current directory). The canvas is WxH\n"
      "    (default 548x400, the designer's canvas; at most 8192 a side), scrolled by X,Y\n"
      "    (0 to 400 each, default 0,0). Page 0 is drawn beneath other pages unless --no-page0.\n"
-     "    --select frames the element whose kind word stands on document line LINE (from 0).\n"
+     "    --select frames the element whose kind word stands on line LINE of the file (from 1).\n"
      "    FILE.INI is a settings file of the designer (\"Realtime Engine\" section: Transparent,\n"
      "    PERFECTtext, Background, Selection, BCB, ASC); without it Transparent and Perfect Text\n"
      "    are on, the background white and the selection lime. Records that cannot be drawn\n"

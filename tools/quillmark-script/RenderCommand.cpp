@@ -63,16 +63,18 @@ int parseNonNegative(const QString &option, const QString &text)
     return *value;
 }
 
-// SelectedLine must name the kind word of an element record.
+// LINE counts from 1 as an editor (and the warnings) count the design
+// file's lines; SelectedLine counts from 0 and must name an element's kind word.
 int parseSelection(const QString &text, const QStringList &lines)
 {
-    const int line = parseNonNegative(QStringLiteral("--select"), text);
+    const auto number = NumberText::tryParse(text);
+    if (!number || *number < 1)
+        throw UsageError(QStringLiteral("--select needs a line number 1 or above, not '%1'").arg(text));
     RecordWalker walker(lines);
     while (walker.next())
-        if (walker.line() == line && walker.item() == RecordWalker::Item::Element)
-            return line;
-    throw UsageError(QStringLiteral("--select %1: no element record starts at that line (lines count from 0)")
-                         .arg(line));
+        if (walker.line() == *number - 1 && walker.item() == RecordWalker::Item::Element)
+            return walker.line();
+    throw UsageError(QStringLiteral("--select %1: no element record starts on that line").arg(*number));
 }
 
 Settings readSettings(const QString &path)
