@@ -191,5 +191,6 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         else
             painter.drawImage(at, bitmap.forDrawing(seeThrough));
     }
+    painter.end();
     return r;
 }

@@ -260,6 +260,17 @@ TEST_F(PageRendererTest, TextTakesTheColourOfTheFirstEntryOfItsHue)
     EXPECT_TRUE(renderer.imageCache().lookup(CacheKey::text("1152", "A")));
 }
 
+TEST_F(PageRendererTest, TextWhoseHueColourIsNoColourIsNamedAndNotCached)
+{
+    writeTextFile(HueLibrary::pathIn(appDir), "[NORMALS]\r\nTOTAL=1\r\n[1]\r\nCOLOR=mauve\r\nSPHERE=95\r\n");
+    renderer.rebuildTextIndex();
+    const RenderResult r = render(page("0", {text(10, 10, "95", "A"), text(30, 10, "7", "A")}));
+    EXPECT_EQ(texts(r.problems), texts({"text at line 3 not drawn: 'mauve' is not a valid integer value"}));
+    EXPECT_EQ(texts(r.selectEntries), texts({"Text at 30 10 Saying A"}));
+    EXPECT_EQ(r.page.pixel(32, 16), Black);
+    EXPECT_FALSE(renderer.imageCache().lookup(CacheKey::text("95", "A")));
+}
+
 TEST_F(PageRendererTest, ArtIsSeeThroughExactlyWhenTransparentIsOn)
 {
     const QStringList lines = page("0", {gumppic(20, 20, "1F4.bmp")});
