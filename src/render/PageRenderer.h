@@ -48,7 +48,7 @@ struct RenderResult
     int locationLine = -1;       // LocationLine
     int miscLine = -1;           // MiscLine
     QImage dragImage;            // the dragged element's picture while Dragging
-    QStringList problems;        // records that could not be drawn (malformed numbers)
+    QStringList problems;        // one text per record that could not be drawn ("gumppic at line 7 not drawn: ...")
 };
 
 // Renders one page of a design into an image. Owns the art store, the image
@@ -94,7 +94,7 @@ public:
     // The options window's "Ok": every image is made again at the next render.
     void forgetCache();
 
-    ArtStore &artStore() { return m_art; }
+    const ArtStore &artStore() const { return m_art; }
     ImageCache &imageCache() { return m_cache; }
     const ImageCache &imageCache() const { return m_cache; }
     TextConverter &textConverter() { return m_converter; }
