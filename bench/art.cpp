@@ -1,5 +1,6 @@
 // Costs of the art pieces a redraw leans on: the image cache, its clean-up,
 // nine-piece composition and the text converter.
+#include "BenchFont.h"
 #include "assets/TextConverter.h"
 #include "render/CacheKey.h"
 #include "render/ImageCache.h"
@@ -107,28 +108,6 @@ void BM_Compose600x400(benchmark::State &state)
     state.SetLabel(QStringLiteral("pieces %1x%1").arg(side).toStdString());
 }
 BENCHMARK(BM_Compose600x400)->Arg(8)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-// A font of the letters, digits and a few signs: outlined boxes of varied width.
-BitmapFont benchFont()
-{
-    using namespace BitmapFontFile;
-    BitmapFont font;
-    font.glyphStrip = QImage(StripWidth, StripHeight, QImage::Format_RGB32);
-    font.glyphStrip.fill(Paper);
-    QString characters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.:?!,'");
-    for (int g = 0; g < characters.size(); ++g) {
-        const QChar c = characters[g];
-        font.glyphNames << TextConverter::glyphNameOf(c);
-        const int advance = 6 + g % 5;
-        font.glyphWidths << QString::number(advance);
-        for (int x = 0; x < advance + 1; ++x)
-            for (int y = 2; y < 16; ++y) {
-                const bool edge = x == 0 || x == advance || y == 2 || y == 15;
-                font.glyphStrip.setPixel(CellPitch * g + x, y, edge ? Outline : MarkerGrey);
-            }
-    }
-    return font;
-}
 
 void BM_RenderLine(benchmark::State &state)
 {

@@ -1,40 +1,196 @@
 #include "render/PageRenderer.h"
 #include "app/RecordWalker.h"
+#include "platform/RuntimeError.h"
+#include "render/CacheKey.h"
+#include "render/SelectionFrame.h"
+#include "render/TextElement.h"
 
 #include <QPainter>
 
-PageRenderer::PageRenderer(const QString &appDir) : m_appDir(appDir) {}
+namespace {
+
+bool isShown(ElementKind kind, const RenderOptions &options)
+{
+    switch (kind) {
+    case ElementKind::Resizepic: return options.showResizepics;
+    case ElementKind::Gumppic: return options.showGumppics;
+    case ElementKind::Button: return options.showButtons;
+    case ElementKind::Text: return options.showText;
+    case ElementKind::None: break;
+    }
+    return false;
+}
+
+// The current page, and page 0 beneath every other page when asked.
+// Lines outside any bracket (page "-1") are never drawn.
+bool isVisible(const QString &page, const RenderOptions &options)
+{
+    if (page == u"-1")
+        return false;
+    return page == options.page || (page == u"0" && options.alwaysDrawPage0);
+}
+
+QSize bufferSize(const QSize &canvas)
+{
+    return QSize(std::clamp(canvas.width(), 1, PageRenderer::MaxCanvasSide),
+                 std::clamp(canvas.height(), 1, PageRenderer::MaxCanvasSide));
+}
+
+QString problemText(const ElementRecord &record, const QString &reason)
+{
+    return QStringLiteral("%1 at line %2 not drawn: %3")
+        .arg(Records::wordOf(record.kind))
+        .arg(record.line + 1)
+        .arg(reason);
+}
+
+} // namespace
+
+PageRenderer::PageRenderer(const QString &appDir)
+{
+    setAppDir(appDir);
+}
 
 PageRenderer::~PageRenderer() = default;
 
 void PageRenderer::setAppDir(const QString &appDir)
 {
     m_appDir = appDir;
+    m_art.setAppDir(appDir);
+    rebuildTextIndex();
 }
 
-// Interim render: background, frame, lists and records. Element drawing
-// arrives with the art store.
-RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions &options)
+void PageRenderer::rebuildTextIndex()
 {
-    RenderResult r;
-    const QSize size = options.canvasSize.isValid() ? options.canvasSize : QSize(1, 1);
-    r.page = QImage(size, QImage::Format_RGB32);
-    r.page.fill(ColorText::toRgb(options.backgroundColor));
-    {
-        QPainter p(&r.page);
-        p.setPen(Qt::black);
-        p.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    m_textIndex.rebuild(m_appDir);
+}
+
+bool PageRenderer::loadFont(const QString &path)
+{
+    const std::optional<BitmapFont> font = BitmapFontFile::load(path);
+    if (!font)
+        return false;
+    m_converter.setFont(*font);
+    return true;
+}
+
+void PageRenderer::cleanUpCache(const QStringList &lines)
+{
+    m_cache.cleanUp(lines);
+}
+
+void PageRenderer::forgetCache()
+{
+    m_cache.forgetAll();
+}
+
+ElementBitmap PageRenderer::bitmapOf(const ElementRecord &record, const RenderOptions &options,
+                                     const HueColors &colors)
+{
+    const QString &file = record.fileName;
+    switch (record.kind) {
+    case ElementKind::Gumppic:
+        return m_cache.obtain(CacheKey::gumppic(file),
+                              [&] { return ElementBitmap(m_art.gumppic(file), TransparentColor::Art); });
+    case ElementKind::Button:
+        return m_cache.obtain(CacheKey::button(file),
+                              [&] { return ElementBitmap(m_art.button(file), TransparentColor::Art); });
+    case ElementKind::Resizepic:
+        return m_cache.obtain(CacheKey::resizepic(record.widthText, record.heightText, file), [&] {
+            return ElementBitmap(m_art.resizepic(file, record.width, record.height), TransparentColor::Art);
+        });
+    case ElementKind::Text:
+        return TextElement::bitmap(m_cache, m_converter,
+                                   options.perfectText ? TextConverter::Mode::Perfect : TextConverter::Mode::Plain,
+                                   colors, record.hue, record.text);
+    case ElementKind::None:
+        break;
     }
-    RecordWalker w(lines);
-    while (w.next()) {
-        if (w.item() == RecordWalker::Item::Location)
-            r.locationLine = w.line();
-        else if (w.item() == RecordWalker::Item::Misc)
-            r.miscLine = w.line();
-        else if (w.item() == RecordWalker::Item::Element && w.page() == options.page) {
-            r.lineList.append(w.line());
-            r.selectEntries.append(Records::wordOf(w.kind()) + QStringLiteral(" at ") + w.field(1) + u' ' + w.field(2));
+    return ElementBitmap();
+}
+
+ElementBitmap PageRenderer::elementBitmap(const QStringList &lines, int line, const RenderOptions &options)
+{
+    m_cache.setEnabled(options.cacheImages);
+    RecordWalker walker(lines);
+    while (walker.next() && walker.line() <= line) {
+        if (walker.line() != line || walker.item() != RecordWalker::Item::Element)
+            continue;
+        try {
+            const HueColors colors(m_textIndex, m_appDir);
+            return bitmapOf(ElementRecord::read(walker), options, colors);
+        } catch (const RuntimeError &) {
+            break;
         }
     }
+    return ElementBitmap();
+}
+
+RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions &options)
+{
+    m_cache.setEnabled(options.cacheImages);
+    const HueColors colors(m_textIndex, m_appDir);
+    const SelectionFrame::Colors frameColors =
+        SelectionFrame::colorsFor(options.blackColorBlack, options.selectionColor);
+
+    RenderResult r;
+    const QSize size = bufferSize(options.canvasSize);
+    r.page = QImage(size, QImage::Format_RGB32);
+    r.page.fill(ColorText::toRgb(options.backgroundColor));
+    QPainter painter(&r.page);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRect(0, 0, size.width(), 1);
+    painter.drawRect(0, size.height() - 1, size.width(), 1);
+    painter.drawRect(0, 0, 1, size.height());
+    painter.drawRect(size.width() - 1, 0, 1, size.height());
+
+    RecordWalker walker(lines);
+    while (walker.next()) {
+        switch (walker.item()) {
+        case RecordWalker::Item::Location: r.locationLine = walker.line(); continue;
+        case RecordWalker::Item::Misc: r.miscLine = walker.line(); continue;
+        case RecordWalker::Item::Element: break;
+        default: continue;
+        }
+        if (!isShown(walker.kind(), options) || !isVisible(walker.page(), options))
+            continue;
+
+        ElementRecord record;
+        ElementBitmap bitmap;
+        try {
+            record = ElementRecord::read(walker);
+            bitmap = bitmapOf(record, options, colors);
+        } catch (const RuntimeError &e) {
+            record.kind = walker.kind();
+            record.line = walker.line();
+            r.problems << problemText(record, e.message());
+            continue;
+        }
+        // Page 0 beneath another page is drawn but not listed.
+        if (walker.page() == options.page) {
+            r.lineList << record.line;
+            r.selectEntries << record.selectEntry();
+        }
+
+        const bool seeThrough = record.kind == ElementKind::Text || options.transparent;
+        if (options.dragging && record.line == options.selectedLine) {
+            r.dragImage = bitmap.forDrawing(options.transparent);
+            continue;
+        }
+        if (bitmap.isEmpty())
+            continue;
+        const qint64 left = qint64(record.x) - options.scrollX;
+        const qint64 top = qint64(record.y) - options.scrollY;
+        if (left >= size.width() || top >= size.height() || left + bitmap.width() <= 0
+            || top + bitmap.height() <= 0)
+            continue;
+        const QPoint at{int(left), int(top)};
+        if (options.highlightSelected && record.line == options.selectedLine)
+            painter.drawImage(at, SelectionFrame::framed(bitmap.forDrawing(seeThrough), frameColors));
+        else
+            painter.drawImage(at, bitmap.forDrawing(seeThrough));
+    }
+    painter.end();
     return r;
 }

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "assets/TextConverter.h"
 #include "platform/ColorText.h"
+#include "render/ArtStore.h"
+#include "render/ElementBitmap.h"
+#include "render/ElementRecord.h"
+#include "render/ImageCache.h"
+#include "render/TextIndex.h"
 
 #include <QImage>
 #include <QList>
@@ -42,7 +48,7 @@ struct RenderResult
     int locationLine = -1;       // LocationLine
     int miscLine = -1;           // MiscLine
     QImage dragImage;            // the dragged element's picture while Dragging
-    QStringList problems;        // records that could not be drawn (malformed numbers)
+    QStringList problems;        // one text per record that could not be drawn ("gumppic at line 7 not drawn: ...")
 };
 
 // Renders one page of a design into an image. Owns the art store, the image
@@ -55,11 +61,52 @@ public:
     PageRenderer(const PageRenderer &) = delete;
     PageRenderer &operator=(const PageRenderer &) = delete;
 
+    // Also rebuilds the text index from the hue library there.
     void setAppDir(const QString &appDir);
     QString appDir() const { return m_appDir; }
 
+    // LQUICKTimer: the page buffer of the canvas size, the background inside a
+    // one-pixel black frame, the visible elements of the page (and of page 0
+    // beneath it when asked) in document order, the select and line lists.
+    // A record that cannot be read (cut short, a number that is not one, a
+    // gumppic name that is not hexadecimal) is left out and named in
+    // problems; the rest of the page is drawn.
     RenderResult render(const QStringList &lines, const RenderOptions &options);
 
+    // No canvas side is taken larger than this (the buffer stays under 256 MB).
+    static constexpr int MaxCanvasSide = 8192;
+
+    // The picture the element whose record starts at line is drawn from, as
+    // a render with these options draws it (served from and added to the
+    // cache like a render), without selection frame. Empty when the line
+    // starts no element or the record cannot be read. For mouse picking.
+    ElementBitmap elementBitmap(const QStringList &lines, int line, const RenderOptions &options);
+
+    // Loads the bitmap font (UO0.CORE) into the text converter; false, and the
+    // converter left as it was, when the file is missing or unreadable.
+    bool loadFont(const QString &path);
+
+    // TEXTIDXTimer: reads the hue library in AppDir into the text index again.
+    void rebuildTextIndex();
+
+    // CacheCLEANUPTimer: keeps only the cached images the document uses.
+    void cleanUpCache(const QStringList &lines);
+    // The options window's "Ok": every image is made again at the next render.
+    void forgetCache();
+
+    const ArtStore &artStore() const { return m_art; }
+    ImageCache &imageCache() { return m_cache; }
+    const ImageCache &imageCache() const { return m_cache; }
+    TextConverter &textConverter() { return m_converter; }
+    const TextConverter &textConverter() const { return m_converter; }
+    const TextIndex &textIndex() const { return m_textIndex; }
+
 private:
+    ElementBitmap bitmapOf(const ElementRecord &record, const RenderOptions &options, const HueColors &colors);
+
     QString m_appDir;
+    ArtStore m_art;
+    ImageCache m_cache;
+    TextConverter m_converter;
+    TextIndex m_textIndex;
 };

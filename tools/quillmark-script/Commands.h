@@ -13,6 +13,7 @@ struct Command {
 };
 
 int runExportCommand(const QStringList &args);
+int runRenderCommand(const QStringList &args);
 
 inline constexpr Command Commands[] = {
     {"export",
@@ -21,4 +22,18 @@ inline constexpr Command Commands[] = {
      "    button decoder files (default: the current directory). --location places a design\n"
      "    that has no location (default 0,0); the window flags of such a design are both clear.",
      runExportCommand},
+    {"render",
+     "render FILE.SDF --out PAGE.png [--page N] [--data DIR] [--size WxH] [--scroll X,Y] [--no-page0]\n"
+     "       [--select LINE] [--settings FILE.INI]\n"
+     "    Draws page N (default 0) of the design as the designer's canvas shows it into a PNG\n"
+     "    and prints the page's select list, one entry per line. DIR holds DATA/ with the art,\n"
+     "    ColorLibary.INI and UO0.CORE (default: the current directory). The canvas is WxH\n"
+     "    (default 548x400, the designer's canvas; at most 8192 a side), scrolled by X,Y\n"
+     "    (0 to 400 each, default 0,0). Page 0 is drawn beneath other pages unless --no-page0.\n"
+     "    --select frames the element whose kind word stands on line LINE of the file (from 1).\n"
+     "    FILE.INI is a settings file of the designer (\"Realtime Engine\" section: Transparent,\n"
+     "    PERFECTtext, Background, Selection, BCB, ASC); without it Transparent and Perfect Text\n"
+     "    are on, the background white and the selection lime. Records that cannot be drawn\n"
+     "    are named on stderr as warnings.",
+     runRenderCommand},
 };

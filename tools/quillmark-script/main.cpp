@@ -3,7 +3,7 @@
 
 #include "platform/RuntimeError.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -24,11 +24,25 @@ void printError(const QString &message)
     std::fprintf(stderr, "quillmark-script: %s\n", message.toLocal8Bit().constData());
 }
 
+// Lets only the serious messages through: the platform layer's start-up
+// notes (such as a missing XDG_RUNTIME_DIR) mean nothing to a program that
+// paints images and opens no window.
+void seriousMessagesOnly(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Rendering paints images, never windows: no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QtMessageHandler previous = qInstallMessageHandler(seriousMessagesOnly);
+    QGuiApplication app(argc, argv);
+    qInstallMessageHandler(previous);
     const QStringList args = argumentsOf(argc, argv);
     if (args.size() < 2 || args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
         printUsage(args.size() < 2 ? stderr : stdout);

@@ -1,0 +1,205 @@
+// Cost of a full render of a busy page (LQUICKTimer) with the image cache
+// warm and cold, and of the unchanged check that spares a redraw.
+#include "BenchFont.h"
+#include "render/PageRenderer.h"
+#include "render/RenderCache.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Pictures = 40, Buttons = 10, Backgrounds = 5;
+constexpr QSize Canvas(1024, 768);
+
+void save(const QImage &image, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+}
+
+// Art on black, so the see-through forms have holes as real art does.
+QImage artImage(int w, int h, QRgb colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(colour));
+    p.drawEllipse(0, 0, w, h);
+    p.fillRect(w / 4, h / 4, w / 2, h / 2, QColor(colour).darker());
+    return image;
+}
+
+// The art library: 40 pictures of 24 to 123 pixels a side, 10 buttons of
+// 60 × 22, 5 backgrounds of 12-pixel corners and edges and a 32-pixel centre.
+const QString &dataDir()
+{
+    static QTemporaryDir dir;
+    static const QString appDir = [] {
+        const QString root = dir.path() + u'/';
+        for (int i = 0; i < Pictures; ++i)
+            save(artImage(24 + (i * 17) % 100, 24 + (i * 29) % 90, qRgb(40 + i * 5, 200 - i * 3, 90)),
+                 root + QStringLiteral("DATA/%1.bmp").arg(0xA00 + i, 0, 16).toUpper());
+        for (int i = 0; i < Buttons; ++i)
+            save(artImage(60, 22, qRgb(30, 160, 60 + i * 15)), root + QStringLiteral("DATA/buttons/btn%1.bmp").arg(i));
+        for (int b = 0; b < Backgrounds; ++b)
+            for (int k = 0; k < 9; ++k) {
+                const int side = k == 4 ? 32 : 12;
+                QImage piece(side, side, QImage::Format_RGB32);
+                piece.fill(qRgb(120 + b * 20, 100 + k * 10, 80));
+                save(piece, root + QStringLiteral("DATA/resizepic/%1%2.bm").arg(k).arg(9200 + b));
+            }
+        QFile library(root + QStringLiteral("ColorLibary.INI"));
+        if (library.open(QIODevice::WriteOnly))
+            library.write("[NORMALS]\r\nTOTAL=3\r\n[1]\r\nCOLOR=clRed\r\nSPHERE=95\r\n[2]\r\nCOLOR=clNavy\r\n"
+                          "SPHERE=1152\r\n[3]\r\nCOLOR=$0040a848\r\nSPHERE=995\r\n");
+        return root;
+    }();
+    return appDir;
+}
+
+// Page 1 of 500 elements over the canvas: 20 backgrounds first, then
+// pictures, buttons and 50 texts mixed; an empty page 0 before it.
+QStringList busyPage()
+{
+    QStringList lines{"{BOP", "0", "}EOP", "{BOP", "1"};
+    for (int i = 0; i < 20; ++i)
+        lines << "resizepic" << QString::number((i * 211) % 800) << QString::number((i * 137) % 600)
+              << QStringLiteral("%1.bmp").arg(9200 + i % Backgrounds) << QString::number(150 + (i * 37) % 200)
+              << QString::number(100 + (i * 53) % 150);
+    int texts = 0;
+    for (int i = 0; i < 480; ++i) {
+        const QString x = QString::number((i * 97) % 960), y = QString::number((i * 61) % 740);
+        if (i % 48 == 5 || (i % 10 == 3 && texts < 50)) {
+            ++texts;
+            lines << "text" << x << y << (i % 2 ? "95" : "1152") << QStringLiteral("Quest line %1: go north").arg(i);
+        } else if (i % 4 == 1) {
+            lines << "button" << x << y << QStringLiteral("btn%1.bmp").arg(i % Buttons) << "1" << "0" << "0" << "";
+        } else {
+            lines << "gumppic" << x << y << QStringLiteral("%1.bmp").arg(0xA00 + i % Pictures, 0, 16).toUpper();
+        }
+    }
+    return lines << "}EOP";
+}
+
+RenderOptions busyOptions()
+{
+    RenderOptions options;
+    options.page = "1";
+    options.canvasSize = Canvas;
+    return options;
+}
+
+// Pixels a render writes: the canvas fill and every element's picture,
+// clipped to the canvas.
+qint64 pixelsDrawn(PageRenderer &renderer, const QStringList &lines, const RenderOptions &options)
+{
+    qint64 pixels = qint64(Canvas.width()) * Canvas.height();
+    RecordWalker walker(lines);
+    const QRect canvas(QPoint(0, 0), Canvas);
+    while (walker.next())
+        if (walker.item() == RecordWalker::Item::Element) {
+            const ElementBitmap bitmap = renderer.elementBitmap(lines, walker.line(), options);
+            const QRect at(walker.field(1).toInt(), walker.field(2).toInt(), bitmap.width(), bitmap.height());
+            const QRect shown = at & canvas;
+            pixels += qint64(shown.width()) * shown.height();
+        }
+    return pixels;
+}
+
+int elementCount(const QStringList &lines)
+{
+    int n = 0;
+    RecordWalker walker(lines);
+    while (walker.next())
+        n += walker.item() == RecordWalker::Item::Element;
+    return n;
+}
+
+void report(benchmark::State &state, PageRenderer &renderer, const QStringList &lines, const RenderOptions &options)
+{
+    const qint64 pixels = pixelsDrawn(renderer, lines, options);
+    state.counters["elements"] = elementCount(lines);
+    state.counters["px_per_render"] = double(pixels);
+    // Pixels per millisecond: the rate counter divides by seconds.
+    state.counters["px_per_ms"] =
+        benchmark::Counter(double(pixels) * double(state.iterations()) / 1000.0, benchmark::Counter::kIsRate);
+}
+
+void BM_RenderWarmCache(benchmark::State &state)
+{
+    PageRenderer renderer(dataDir());
+    renderer.textConverter().setFont(benchFont());
+    const QStringList lines = busyPage();
+    const RenderOptions options = busyOptions();
+    renderer.render(lines, options);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderer.render(lines, options).page.constBits());
+    report(state, renderer, lines, options);
+}
+BENCHMARK(BM_RenderWarmCache)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// Every picture read, composed or converted again, as after "Ok" in the options.
+void BM_RenderColdCache(benchmark::State &state)
+{
+    PageRenderer renderer(dataDir());
+    renderer.textConverter().setFont(benchFont());
+    const QStringList lines = busyPage();
+    const RenderOptions options = busyOptions();
+    for (auto _ : state) {
+        renderer.forgetCache();
+        benchmark::DoNotOptimize(renderer.render(lines, options).page.constBits());
+    }
+    report(state, renderer, lines, options);
+}
+BENCHMARK(BM_RenderColdCache)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// A design of 5,000 lines and its copy from the last render, equal line by
+// line but sharing no string data (the worst case).
+std::pair<QStringList, QStringList> bigDocumentAndCopy()
+{
+    QStringList lines = busyPage();
+    while (lines.size() < 5000)
+        lines << "gumppic" << QString::number(lines.size() % 900) << "17" << "A05.bmp";
+    lines = lines.mid(0, 4999) << "}EOP";
+    QStringList copy;
+    for (const QString &line : std::as_const(lines))
+        copy << QString(line.constData(), line.size());
+    return {lines, copy};
+}
+
+void BM_UnchangedCheck5000Lines(benchmark::State &state)
+{
+    const auto [lines, copy] = bigDocumentAndCopy();
+    RenderCache cache;
+    cache.remember(copy);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cache.isUnchanged(lines));
+    state.counters["lines"] = double(lines.size());
+}
+BENCHMARK(BM_UnchangedCheck5000Lines)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// For comparison: joining both into one text and comparing the texts.
+void BM_UnchangedCheckByJoinedText(benchmark::State &state)
+{
+    const auto [lines, copy] = bigDocumentAndCopy();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lines.join(QStringLiteral("\r\n")) == copy.join(QStringLiteral("\r\n")));
+}
+BENCHMARK(BM_UnchangedCheckByJoinedText)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
