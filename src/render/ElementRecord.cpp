@@ -18,35 +18,22 @@ QString ElementRecord::artName(const QString &fileName)
     return name;
 }
 
-ElementRecord ElementRecord::read(const RecordWalker &walker)
+ElementRecord ElementRecord::fields(const RecordWalker &walker)
 {
     ElementRecord r;
     r.kind = walker.kind();
     r.line = walker.line();
-    if (!walker.complete())
-        throw RuntimeError(QStringLiteral("the record is cut short by the end of the design"));
     r.xText = walker.field(1);
     r.yText = walker.field(2);
-    r.x = NumberText::parse(r.xText);
-    r.y = NumberText::parse(r.yText);
     switch (r.kind) {
-    case ElementKind::Gumppic: {
+    case ElementKind::Gumppic:
+    case ElementKind::Button:
         r.fileName = walker.field(3);
-        const auto number = NumberText::tryParseHex(artName(r.fileName));
-        if (!number)
-            throw RuntimeError(QStringLiteral("'%1' is not a hexadecimal gump number").arg(r.fileName));
-        r.gumpNumber = *number;
         break;
-    }
     case ElementKind::Resizepic:
         r.fileName = walker.field(3);
         r.widthText = walker.field(4);
         r.heightText = walker.field(5);
-        r.width = NumberText::parse(r.widthText);
-        r.height = NumberText::parse(r.heightText);
-        break;
-    case ElementKind::Button:
-        r.fileName = walker.field(3);
         break;
     case ElementKind::Text:
         r.hue = walker.field(3);
@@ -58,12 +45,34 @@ ElementRecord ElementRecord::read(const RecordWalker &walker)
     return r;
 }
 
+ElementRecord ElementRecord::read(const RecordWalker &walker)
+{
+    if (!walker.complete())
+        throw RuntimeError(QStringLiteral("the record is cut short by the end of the design"));
+    ElementRecord r = fields(walker);
+    r.x = NumberText::parse(r.xText);
+    r.y = NumberText::parse(r.yText);
+    if (r.kind == ElementKind::Gumppic) {
+        const auto number = NumberText::tryParseHex(artName(r.fileName));
+        if (!number)
+            throw RuntimeError(QStringLiteral("'%1' is not a hexadecimal gump number").arg(r.fileName));
+        r.gumpNumber = *number;
+        r.gumpNumberRead = true;
+    } else if (r.kind == ElementKind::Resizepic) {
+        r.width = NumberText::parse(r.widthText);
+        r.height = NumberText::parse(r.heightText);
+    }
+    return r;
+}
+
 QString ElementRecord::selectEntry() const
 {
     const QString at = xText % u' ' % yText;
     switch (kind) {
     case ElementKind::Resizepic: return u"Resizepic at " % at % u" Useing " % artName(fileName);
-    case ElementKind::Gumppic: return u"Gumppic at " % at % u" Useing " % QString::number(gumpNumber);
+    case ElementKind::Gumppic:
+        // A name that is not hexadecimal is listed as it stands, so the record can still be picked and mended.
+        return u"Gumppic at " % at % u" Useing " % (gumpNumberRead ? QString::number(gumpNumber) : artName(fileName));
     case ElementKind::Button: return u"Button at " % at % u" Useing " % artName(fileName);
     case ElementKind::Text:
         return u"Text at " % at % u" Saying "

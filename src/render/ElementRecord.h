@@ -16,6 +16,7 @@ struct ElementRecord
     QString widthText, heightText;  // resizepic
     int width = 0, height = 0;
     int gumpNumber = 0;           // gumppic: the file name read as hexadecimal
+    bool gumpNumberRead = false;
     QString hue, text;            // text
 
     // The record the walker stands on. Throws RuntimeError naming what is
@@ -23,6 +24,8 @@ struct ElementRecord
     // height that is not a whole number, or a gumppic name that is not a
     // hexadecimal gump number.
     static ElementRecord read(const RecordWalker &walker);
+    // The record's lines as they stand, no numbers read; never throws.
+    static ElementRecord fields(const RecordWalker &walker);
 
     // The select list entry: "Gumppic at 20 30 Useing 500",
     // "Text at 40 50 Saying Hello wo..." (texts cut to 8 characters).

@@ -162,9 +162,13 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             record = ElementRecord::read(walker);
             bitmap = bitmapOf(record, options, colors);
         } catch (const RuntimeError &e) {
-            record.kind = walker.kind();
-            record.line = walker.line();
+            record = ElementRecord::fields(walker);
             r.problems << problemText(record, e.message());
+            // Still listed, so the user can select the record to mend or remove it.
+            if (walker.page() == options.page) {
+                r.lineList << record.line;
+                r.selectEntries << record.selectEntry();
+            }
             continue;
         }
         // Page 0 beneath another page is drawn but not listed.

@@ -266,7 +266,8 @@ TEST_F(PageRendererTest, TextWhoseHueColourIsNoColourIsNamedAndNotCached)
     renderer.rebuildTextIndex();
     const RenderResult r = render(page("0", {text(10, 10, "95", "A"), text(30, 10, "7", "A")}));
     EXPECT_EQ(texts(r.problems), texts({"text at line 3 not drawn: 'mauve' is not a valid integer value"}));
-    EXPECT_EQ(texts(r.selectEntries), texts({"Text at 30 10 Saying A"}));
+    // Still listed, so it can be selected and mended.
+    EXPECT_EQ(texts(r.selectEntries), texts({"Text at 10 10 Saying A", "Text at 30 10 Saying A"}));
     EXPECT_EQ(r.page.pixel(32, 16), Black);
     EXPECT_FALSE(renderer.imageCache().lookup(CacheKey::text("95", "A")));
 }
@@ -310,7 +311,13 @@ TEST_F(PageRendererTest, MalformedRecordsAreSkippedAndNamedWhileTheRestIsDrawn)
     EXPECT_EQ(r.page.pixel(61, 21), Blue);
     EXPECT_EQ(r.page.pixel(101, 101), Red);   // a bracket without "}EOP"
     EXPECT_EQ(r.page.pixel(15, 15), Yellow);
-    EXPECT_EQ(texts(r.selectEntries), texts(QStringList({"Gumppic at 60 20 Useing 11", "Gumppic at 100 100 Useing 500"})));
+    // Records that cannot be drawn stay listed with their lines as they stand,
+    // so the user can select them to mend or remove them.
+    EXPECT_EQ(texts(r.selectEntries), texts(QStringList({"Gumppic at abc 10 Useing B", "Resizepic at 10 10 Useing 9200",
+                                                         "Gumppic at 10 10 Useing zz", "Text at 1  Saying A",
+                                                         "Gumppic at 60 20 Useing 11", "Gumppic at 100 100 Useing 500",
+                                                         "Text at 5  Saying "})));
+    EXPECT_EQ(r.lineList, QList<int>({2, 6, 12, 16, 21, 28, 32}));
     EXPECT_EQ(texts(r.problems), texts(QStringList({"gumppic at line 3 not drawn: 'abc' is not a valid integer value",
                            "resizepic at line 7 not drawn: 'x' is not a valid integer value",
                            "gumppic at line 13 not drawn: 'zz.bmp' is not a hexadecimal gump number",

@@ -115,7 +115,7 @@ TEST_F(ScriptRenderCommandTest, MalformedRecordsAreWarnedAboutAndTheRestDrawn)
                                                  "20", "1F4.bmp", "text", "1"});
     const ProgramResult r = run({"render", "bad.SDF", "--out", "bad.png"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "Gumppic at 20 20 Useing 500\n");
+    EXPECT_EQ(r.out, "Gumppic at x 20 Useing B\nGumppic at 20 20 Useing 500\nText at 1  Saying \n");
     EXPECT_TRUE(r.err.contains("warning: gumppic at line 3 not drawn: 'x' is not a valid integer value"))
         << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("warning: text at line 11 not drawn")) << r.err.toStdString();
