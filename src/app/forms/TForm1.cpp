@@ -81,6 +81,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     Timer1->start();
+    CacheCLEANUP = new QTimer(this);
+    CacheCLEANUP->setInterval(3000);
+    CacheCLEANUP->start();
 
     createWindows();
     connectHandlers();
@@ -101,7 +104,7 @@ void TForm1::createWindows()
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);
     Form4 = new TForm4(this);
-    Form5 = new TForm5(this);
+    Form5 = new TForm5(m_renderer.textConverter(), this);
     Form6 = new TForm6(this);
     Form7 = new TForm7(this);
     Form8 = new TForm8(this);
@@ -119,9 +122,9 @@ void TForm1::createWindows()
     Form2->setArtWindows(Form6, Form7);
     Form3->setAddWindow(Form17);
     Form3->setConverter(&Form5->Converter);
-    Form3->setLibraryRead([this] { TEXTINDEX.rebuild(m_state.AppDir); });
+    Form3->setLibraryRead([this] { TEXTIDXTimer(); });
     Form4->setPreviewSource([this](const QString &text) {
-        const ColorValue TextColor = HueColors(TEXTINDEX, m_state.AppDir).colorOf(QString::number(Form3->SelectedHue));
+        const ColorValue TextColor = HueColors(m_renderer.textIndex(), m_state.AppDir).colorOf(QString::number(Form3->SelectedHue));
         return Form5->Converter.render(text, TextColor);
     });
 }
@@ -131,6 +134,7 @@ void TForm1::connectHandlers()
     using EventGuard::connect;
     connect(BOOT, &QTimer::timeout, this, &TForm1::BOOTTimer);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(CacheCLEANUP, &QTimer::timeout, this, &TForm1::CacheCLEANUPTimer);
 
     connect(Button6, &QToolButton::clicked, this, &TForm1::Button6Click);
     connect(Button1, &QToolButton::clicked, this, &TForm1::Button1Click);
@@ -215,13 +219,12 @@ void TForm1::BOOTTimer()
     // The start-up window takes over reading the settings and loading the
     // font once it has its work; until then the font comes straight from the
     // current directory and the settings are the first-start ones.
-    if (const auto font = BitmapFontFile::load(BitmapFontFile::FileName))
-        Form5->Converter.setFont(*font);
+    m_renderer.loadFont(BitmapFontFile::FileName);
     Form5->Converter.setPerfectText(settings().perfectText);
     m_view.invalidate();
     m_state.DATA.reset(m_state.Page);
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;
-    TEXTINDEX.rebuild(m_state.AppDir);
+    TEXTIDXTimer();
     applyCreationStyle();
     DRAWClick();
 }
@@ -357,12 +360,32 @@ void TForm1::DRAWClick()
     Image1->setPicture(m_view.canvas());
 }
 
+void TForm1::CacheCLEANUPTimer()
+{
+    m_renderer.cleanUpCache(m_state.DATA.lines());
+}
+
+void TForm1::TEXTIDXTimer()
+{
+    m_renderer.rebuildTextIndex();
+}
+
 void TForm1::LQUICKTimer()
 {
     ComboBox1->clear();
     ComboBox1->addItems(m_state.SelectList);
     ComboBox1->setCurrentIndex(m_state.SelectIndex);
     Label9->setText(m_view.drawTimeText());
+    // Records that cannot be drawn are named once, not at every redraw.
+    const QStringList problems = m_view.problems();
+    if (problems != m_reportedProblems) {
+        m_reportedProblems = problems;
+        if (!problems.isEmpty())
+            Label8->setText(problems.size() == 1 ? problems.first()
+                                                 : QStringLiteral("%1 (and %2 more records not drawn)")
+                                                       .arg(problems.first())
+                                                       .arg(problems.size() - 1));
+    }
     DrawMeter->setRange(0, std::max(0, m_state.DATA.size() - 1));
     DrawMeter->setValue(DrawMeter->maximum());
 }

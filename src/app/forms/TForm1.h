@@ -170,10 +170,9 @@ public:
     QAction *Help1 = nullptr;
     QAction *About1 = nullptr;
 
-    TextIndex TEXTINDEX;                   // hue numbers to hue library entries
-
     QTimer *BOOT = nullptr;
     QTimer *Timer1 = nullptr;              // the selection readout
+    QTimer *CacheCLEANUP = nullptr;        // drops cached images no element uses
 
 public slots:
     void BOOTTimer();
@@ -191,6 +190,8 @@ public slots:
     void ComboBox1Change();
     void Timer1Timer();
     void DRAWClick();
+    void CacheCLEANUPTimer();
+    void TEXTIDXTimer();
     void RULERDRAWTimer();
     void ScrollBar2Change();
     void Button22Click();
@@ -252,5 +253,6 @@ private:
     PageRenderer m_renderer;
     CanvasView m_view{m_renderer};
     bool m_booted = false;
+    QStringList m_reportedProblems;         // render problems already shown in the status
     bool m_scrollResetting = false;         // ScrollResetting
 };

@@ -325,3 +325,17 @@ TEST_F(MainWindowTest, ExportWithAMissingDecoderKeepsTheLinesWrittenAndShowsTheE
     EXPECT_TRUE(written.contains(QStringLiteral("PAGE 0")));
     EXPECT_NE(window->Label8->text(), QStringLiteral("Export To Sphere"));
 }
+
+TEST_F(MainWindowTest, RecordsThatCannotBeDrawnAreNamedOnceAndStayListed)
+{
+    window->state().DATA = Document({"{BOP", "0", "gumppic", "x", "20", "1F4.bmp", "}EOP"});
+    window->DRAWClick();
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("gumppic at line 3 not drawn: 'x' is not a valid integer value"));
+    EXPECT_EQ(window->ComboBox1->count(), 1);
+    EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
+
+    // Once named, later renders of the same problem leave the status alone.
+    window->Label8->setText(QStringLiteral("New Project"));
+    window->HighlightSelected1->trigger();
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("New Project"));
+}
