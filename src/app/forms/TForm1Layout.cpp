@@ -307,7 +307,7 @@ void TForm1::buildCanvasPanel()
     Image1 = new ImageView(panel);
     Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     Image1->setMinimumSize(100, 100);
-    Image1->setContextMenuPolicy(Qt::DefaultContextMenu);
+    Image1->setContextMenuPolicy(Qt::PreventContextMenu); // the buttons' actions decide
 
     ScrollBar1 = new QScrollBar(Qt::Horizontal, panel);
     ScrollBar2 = new QScrollBar(Qt::Vertical, panel);
