@@ -561,6 +561,9 @@ void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
         placeWithBrush(brush, X, Y);
         return;
     }
+    // A band left behind by an up or left release (its brush since let go)
+    // must not take over the moves of this press.
+    BandActive = false;
     m_view.invalidate();
 
     QString actionText;

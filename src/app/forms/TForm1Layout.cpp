@@ -35,6 +35,9 @@ QToolButton *toolButton(QWidget *parent, const QString &text, const QString &hin
     b->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextBesideIcon);
     b->setIconSize(QSize(16, 16));
     b->setAutoRaise(true);
+    // Tool and brush buttons never hold the keyboard focus, so it stays where
+    // the arrow keys nudge the selection.
+    b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 

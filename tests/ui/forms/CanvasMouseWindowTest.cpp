@@ -276,12 +276,23 @@ TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
     EXPECT_TRUE(window->BandActive);
     EXPECT_TRUE(modals->shown().isEmpty());
 
+    // With the brush let go, a drag is a drag again, not the band left behind.
+    window->state().DATA = Document(oneGumppic);
+    window->DRAWClick();
+    window->SpeedButton4->setChecked(false);
+    press(QPoint(22, 33));
+    move(QPoint(42, 43));
+    release(QPoint(42, 43));
+    EXPECT_EQ(lines().mid(3, 2), QStringList({"40", "40"}));
+    EXPECT_FALSE(window->BandActive);
+
     // A cancelled picker creates nothing and redraws the canvas without the band.
+    window->SpeedButton4->setChecked(true);
     press(QPoint(10, 10));
     move(QPoint(40, 40));
     modals->onWindow<TForm2>([](TForm2 &p) { p.Button2->click(); });
     release(QPoint(40, 40));
-    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_EQ(lines().size(), oneGumppic.size());
     EXPECT_EQ(canvasPixel(10, 20), White);
 }
 
