@@ -3,6 +3,7 @@
 #include "app/DocumentCommands.h"
 #include "app/SphereExport.h"
 #include "net/BitmapFontFile.h"
+#include "platform/NumberText.h"
 #include "app/forms/TForm11.h"
 #include "app/forms/TForm13.h"
 #include "app/forms/TForm2.h"
@@ -24,18 +25,25 @@
 #include "ui/forms/SpinEdit.h"
 #include "ui/forms/TForm10.h"
 #include "ui/forms/TForm12.h"
+#include "ui/CanvasMouse.h"
+#include "ui/KeyboardNudge.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QElapsedTimer>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -66,6 +74,13 @@ private:
 
 using SelectionCommands::Field;
 
+namespace {
+
+// Marks the controls whose key presses nudge the selected element.
+constexpr char KeyHandlerProperty[] = "nudgesSelection";
+
+} // namespace
+
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(AppInfo::MainCaption);
@@ -84,6 +99,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     CacheCLEANUP = new QTimer(this);
     CacheCLEANUP->setInterval(3000);
     CacheCLEANUP->start();
+    MouseRemove = new QTimer(this);
+    MouseRemove->setInterval(1000);
+    MouseRemove->start();
 
     createWindows();
     connectHandlers();
@@ -91,8 +109,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     applyCreationStyle();
 
     Image1->installEventFilter(this);
+    Image1->setMouseTracking(true);
     Image7->installEventFilter(this);
     Image6->installEventFilter(this);
+    installKeyHandler();
     resize(671, 518);
 }
 
@@ -135,6 +155,7 @@ void TForm1::connectHandlers()
     connect(BOOT, &QTimer::timeout, this, &TForm1::BOOTTimer);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(CacheCLEANUP, &QTimer::timeout, this, &TForm1::CacheCLEANUPTimer);
+    connect(MouseRemove, &QTimer::timeout, this, &TForm1::MouseRemoveTimer);
 
     connect(Button6, &QToolButton::clicked, this, &TForm1::Button6Click);
     connect(Button1, &QToolButton::clicked, this, &TForm1::Button1Click);
@@ -171,6 +192,7 @@ void TForm1::connectHandlers()
     connect(MenuItem15, &QAction::triggered, this, &TForm1::ResizePics1Click);
     connect(ToolButton15, &QToolButton::clicked, this, &TForm1::ToolButton15Click);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+    connect(AutoSave1, &QAction::triggered, this, &TForm1::AutoSaveTimer);
 
     connect(CSpinEdit1, &SpinEdit::changed, this, &TForm1::CSpinEdit1Change);
     connect(CSpinEdit2, &SpinEdit::changed, this, &TForm1::CSpinEdit2Change);
@@ -409,7 +431,7 @@ void TForm1::syncViewState()
 void TForm1::ScrollBar2Change()
 {
     syncViewState();
-    if (m_scrollResetting)
+    if (ScrollResetting)
         return;
     m_view.invalidate();
     DRAWClick();
@@ -417,10 +439,10 @@ void TForm1::ScrollBar2Change()
 
 void TForm1::Button22Click()
 {
-    m_scrollResetting = true;
+    ScrollResetting = true;
     ScrollBar1->setValue(0);
     ScrollBar2->setValue(0);
-    m_scrollResetting = false;
+    ScrollResetting = false;
     syncViewState();
     m_view.invalidate();
     DRAWClick();
@@ -480,6 +502,298 @@ void TForm1::PopupMenu1Popup()
     Buttons1->setChecked(m_state.ShowButtons);
     GumpPics1->setChecked(m_state.ShowGumppics);
     ResizePics1->setChecked(m_state.ShowResizepics);
+}
+
+// Autosave writes its files here once it is built; the canvas "AutoSave"
+// action and the popup item already call it.
+void TForm1::AutoSaveTimer()
+{
+}
+
+// ---- The canvas mouse ---------------------------------------------------
+
+bool TForm1::canvasEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        const QPoint at = e->position().toPoint();
+        EventGuard::run([&] { Image1MouseDown(e->button(), at.x(), at.y()); });
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        const QPoint at = e->position().toPoint();
+        EventGuard::run([&] { Image1MouseMove(e->buttons(), at.x(), at.y()); });
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        const QPoint at = e->position().toPoint();
+        EventGuard::run([&] { Image1MouseUp(e->button(), at.x(), at.y()); });
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+QPoint TForm1::documentPoint(int X, int Y) const
+{
+    return CanvasMouse::documentPoint(QPoint(X, Y), ScrollBar1->value(), ScrollBar2->value());
+}
+
+QToolButton *TForm1::brushDown() const
+{
+    if (BrushGroup->isHidden())
+        return nullptr;
+    for (QToolButton *brush : {SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton2})
+        if (brush->isChecked())
+            return brush;
+    return nullptr;
+}
+
+void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
+{
+    PreviousSelectedLine = m_state.SelectedLine;
+    if (QToolButton *brush = brushDown()) {
+        placeWithBrush(brush, X, Y);
+        return;
+    }
+    // A band left behind by an up or left release (its brush since let go)
+    // must not take over the moves of this press.
+    BandActive = false;
+    m_view.invalidate();
+
+    QString actionText;
+    if (Button == Qt::LeftButton)
+        actionText = settings().leftAction;
+    else if (Button == Qt::RightButton)
+        actionText = settings().rightAction;
+    else
+        return;
+
+    using CanvasMouse::Action;
+    const Action action = CanvasMouse::actionOf(actionText);
+    switch (action) {
+    case Action::Menu:
+        PopupMenu1->popup(Image1->mapToGlobal(QPoint(X + 3, Y + 3)));
+        return;
+    case Action::AutoSave:
+        AutoSaveTimer();
+        return;
+    case Action::None:
+        return;
+    case Action::Select:
+    case Action::SelectAndDrag:
+    case Action::Remove:
+        break;
+    }
+
+    const CanvasPicking::Result picked = pickAt(X, Y);
+    if (!picked.hit)
+        return;
+    const CanvasPicking::Hit &hit = *picked.hit;
+    // The select list shows the element without running its change handler.
+    m_state.SelectIndex = hit.entry;
+    ComboBox1->setCurrentIndex(hit.entry);
+    m_state.SelectedLine = hit.line;
+
+    if (action == Action::Select)
+        ComboBox1Change();
+    else if (action == Action::SelectAndDrag)
+        startDragging(hit, X, Y);
+    else
+        REMOVEBUTClick();
+}
+
+CanvasPicking::Result TForm1::pickAt(int X, int Y)
+{
+    CanvasPicking::Result picked =
+        CanvasPicking::pick(m_state.DATA.lines(), m_state.LineList, documentPoint(X, Y), m_renderer,
+                            CanvasView::renderOptions(m_state, settings(), m_view.canvasSize()));
+    reportPickProblems(picked.problems);
+    return picked;
+}
+
+// Each unreadable record is named once in the status, however often the mouse passes it.
+void TForm1::reportPickProblems(const QStringList &problems)
+{
+    for (const QString &problem : problems) {
+        if (m_reportedPickProblems.contains(problem))
+            continue;
+        m_reportedPickProblems << problem;
+        Label8->setText(problem);
+    }
+}
+
+void TForm1::startDragging(const CanvasPicking::Hit &hit, int X, int Y)
+{
+    m_state.Dragging = true;
+    const QPoint at = documentPoint(X, Y);
+    GrabOffsetX = at.x() - hit.x;
+    GrabOffsetY = at.y() - hit.y;
+    m_view.invalidate();
+    // This render leaves the element off the canvas and hands it over as the drag image.
+    ComboBox1Change();
+    m_canvasSnapshot = Image1->picture();
+    Timer1->stop();
+    QImage frame = m_canvasSnapshot;
+    QPainter(&frame).drawImage(QPoint(X - GrabOffsetX, Y - GrabOffsetY), m_view.dragImage());
+    Image1->setPicture(frame);
+}
+
+void TForm1::Image1MouseMove(Qt::MouseButtons Shift, int X, int Y)
+{
+    const QPoint at = documentPoint(X, Y);
+    Label8->setText(QStringLiteral("X = %1, Y = %2").arg(at.x()).arg(at.y()));
+    if (!m_state.Dragging && settings().mouseRead)
+        showPointerOnRulers(X, Y);
+
+    if ((Shift & Qt::LeftButton) && BandActive) {
+        QImage frame = m_canvasSnapshot;
+        const QPoint start(BandStartX - ScrollBar1->value(), BandStartY - ScrollBar2->value());
+        if (CanvasMouse::bandSize(start, QPoint(X, Y))) {
+            QPainter painter(&frame);
+            painter.setPen(Qt::black);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(start, QPoint(X, Y)));
+        }
+        Image1->setPicture(frame);
+        return;
+    }
+    if (m_state.Dragging)
+        dragTo(X, Y);
+}
+
+void TForm1::dragTo(int X, int Y)
+{
+    QElapsedTimer clock;
+    clock.start();
+    Timer1->stop();
+    const QPoint canvasAt = CanvasMouse::dragPosition(QPoint(X, Y), QPoint(GrabOffsetX, GrabOffsetY));
+    QImage frame = m_canvasSnapshot;
+    QPainter(&frame).drawImage(canvasAt, m_view.dragImage());
+    Image1->setPicture(frame);
+    CanvasMouse::writePosition(m_state, m_state.SelectedLine,
+                               canvasAt + QPoint(ScrollBar1->value(), ScrollBar2->value()));
+    if (settings().dragRead)
+        showDragOnRulers(canvasAt, m_view.dragImage().size());
+    Label9->setText(QStringLiteral("DRAWTIME=") + NumberText::secondsText(clock.elapsed()));
+}
+
+void TForm1::showPointerOnRulers(int X, int Y)
+{
+    markTopRuler(m_rulers.top, m_rulers.cleanTop, {X}, settings().interactiveColor);
+    markLeftRuler(m_rulers.left, m_rulers.cleanLeft, {Y}, settings().interactiveColor);
+    Image7->setPicture(m_rulers.top);
+    Image6->setPicture(m_rulers.left);
+}
+
+void TForm1::showDragOnRulers(QPoint at, QSize size)
+{
+    markTopRuler(m_rulers.top, m_rulers.cleanTop, {at.x(), at.x() + size.width()}, settings().interactiveColor);
+    markLeftRuler(m_rulers.left, m_rulers.cleanLeft, {at.y(), at.y() + size.height()}, settings().interactiveColor);
+    Image7->setPicture(m_rulers.top);
+    Image6->setPicture(m_rulers.left);
+}
+
+void TForm1::Image1MouseUp(Qt::MouseButton, int X, int Y)
+{
+    if (m_state.Dragging) {
+        if (m_state.SelectedLine != PreviousSelectedLine)
+            m_view.invalidate();
+        m_state.Dragging = false;
+        Timer1->start();
+        DRAWClick();
+    }
+    if (BandActive && brushDown() == SpeedButton4)
+        finishBand(X, Y);
+}
+
+// A background is drawn right of and below where the band began; up or left
+// draws nothing and keeps the brush for another try.
+void TForm1::finishBand(int X, int Y)
+{
+    const QPoint start(BandStartX, BandStartY);
+    const std::optional<QSize> size = CanvasMouse::bandSize(start, documentPoint(X, Y));
+    if (!size)
+        return;
+    SpeedButton4->setChecked(false);
+    BandActive = false;
+    ElementCommands::addResizepic(m_state, *this, QString::number(start.x()), QString::number(start.y()),
+                                  QString::number(size->width()), QString::number(size->height()));
+    DRAWClick();
+}
+
+// The Real Draw brushes: a press places one element where it happens, through
+// the windows of the add commands, and releases the brush. A cancelled
+// picker keeps the brush.
+void TForm1::placeWithBrush(QToolButton *brush, int X, int Y)
+{
+    const QPoint at = documentPoint(X, Y);
+    if (brush == SpeedButton4) {
+        BandStartX = at.x();
+        BandStartY = at.y();
+        m_canvasSnapshot = Image1->picture();
+        BandActive = true;
+        m_state.Dragging = false;
+        return;
+    }
+    const QString x = QString::number(at.x()), y = QString::number(at.y());
+    bool added = false;
+    if (brush == SpeedButton1)
+        added = ElementCommands::addButton(m_state, *this, x, y);
+    else if (brush == SpeedButton3)
+        added = ElementCommands::addGumppic(m_state, *this, x, y);
+    else
+        added = ElementCommands::addText(m_state, *this, x, y);
+    if (!added)
+        return;
+    brush->setChecked(false);
+    DRAWClick();
+}
+
+// The pointer marks stay on the rulers only while the pointer is over the canvas.
+void TForm1::MouseRemoveTimer()
+{
+    const QRect canvas(Image1->mapToGlobal(QPoint(0, 0)), Image1->size());
+    if (!canvas.contains(QCursor::pos()))
+        RULERDRAWTimer();
+}
+
+// ---- The keyboard ---------------------------------------------------------
+
+void TForm1::installKeyHandler()
+{
+    const std::initializer_list<QWidget *> controls = {ComboBox1, Button22, REMOVEBUT, CHANGEIMAGE, EDITOPTIONS,
+                                                       CSpinEdit1, CSpinEdit2, CSpinEdit6, CSpinEdit5,
+                                                       Button5, Button3, Button4, Button15,
+                                                       Button11, Button16, Button17, Button10};
+    for (QWidget *control : controls) {
+        control->setProperty(KeyHandlerProperty, true);
+        control->installEventFilter(this);
+    }
+}
+
+// Arrow keys nudge the selected element by one pixel; every key asks for a
+// redraw, which costs nothing when the document did not change. The key is
+// not consumed: the control goes on to treat it as usual.
+void TForm1::ComboBox1KeyDown(int Key)
+{
+    if (const std::optional<QPoint> step = KeyboardNudge::stepOf(Key))
+        KeyboardNudge::nudge(m_state, *step);
+    DRAWClick();
+}
+
+// The window's own keys: those that reach it while no control has the focus.
+void TForm1::keyPressEvent(QKeyEvent *event)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus == this)
+        EventGuard::run([this, event] { ComboBox1KeyDown(event->key()); });
+    QMainWindow::keyPressEvent(event);
 }
 
 // ---- Modify and Other ---------------------------------------------------
@@ -679,11 +993,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         EventGuard::run([this] { canvasResized(); });
     else if ((watched == Image7 || watched == Image6) && event->type() == QEvent::Resize)
         EventGuard::run([this] { RULERDRAWTimer(); });
-    else if (watched == Image1 && event->type() == QEvent::ContextMenu) {
-        // The right button opens the canvas popup until the canvas mouse
-        // handling, with its configurable buttons, is in place.
-        PopupMenu1->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
-        return true;
-    }
+    else if (watched == Image1)
+        return canvasEvent(event);
+    else if (event->type() == QEvent::KeyPress && watched->property(KeyHandlerProperty).toBool())
+        EventGuard::run([this, event] { ComboBox1KeyDown(static_cast<QKeyEvent *>(event)->key()); });
     return QMainWindow::eventFilter(watched, event);
 }

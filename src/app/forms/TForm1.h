@@ -7,6 +7,7 @@
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
 #include "render/TextIndex.h"
+#include "ui/CanvasPicking.h"
 #include "ui/Settings.h"
 
 #include <QMainWindow>
@@ -173,6 +174,16 @@ public:
     QTimer *BOOT = nullptr;
     QTimer *Timer1 = nullptr;              // the selection readout
     QTimer *CacheCLEANUP = nullptr;        // drops cached images no element uses
+    QTimer *MouseRemove = nullptr;         // wipes the pointer marks once the pointer left the canvas
+
+    // The canvas mouse.
+    int PreviousSelectedLine = 0;          // SelectedLine when the current press began
+    int GrabOffsetX = 0;                   // press point minus the dragged element's position
+    int GrabOffsetY = 0;
+    bool BandActive = false;               // a background is being drawn with the band
+    int BandStartX = 0;                    // document point where the band began
+    int BandStartY = 0;
+    bool ScrollResetting = false;          // the reset view moves the scroll bars
 
 public slots:
     void BOOTTimer();
@@ -203,6 +214,14 @@ public slots:
     void ResizePics1Click();
     void ToolButton15Click();
     void PopupMenu1Popup();
+    void AutoSaveTimer();
+
+    // The canvas (X, Y in canvas pixels) and the keyboard.
+    void Image1MouseDown(Qt::MouseButton Button, int X, int Y);
+    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y);
+    void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
+    void MouseRemoveTimer();
+    void ComboBox1KeyDown(int Key);
 
     void CSpinEdit1Change();
     void CSpinEdit2Change();
@@ -223,6 +242,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -247,6 +267,19 @@ private:
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
     void canvasResized();
+    bool canvasEvent(QEvent *event);        // mouse events of the canvas
+    void installKeyHandler();
+
+    QPoint documentPoint(int X, int Y) const;
+    QToolButton *brushDown() const;         // the Real Draw brush pressed, if any
+    void placeWithBrush(QToolButton *brush, int X, int Y);
+    void finishBand(int X, int Y);
+    CanvasPicking::Result pickAt(int X, int Y);
+    void startDragging(const CanvasPicking::Hit &hit, int X, int Y);
+    void dragTo(int X, int Y);
+    void showPointerOnRulers(int X, int Y);
+    void showDragOnRulers(QPoint at, QSize size);
+    void reportPickProblems(const QStringList &problems);
 
     EditorState m_state;
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
@@ -254,5 +287,6 @@ private:
     CanvasView m_view{m_renderer};
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
-    bool m_scrollResetting = false;         // ScrollResetting
+    QStringList m_reportedPickProblems;     // picking problems already shown in the status
+    QImage m_canvasSnapshot;                // the canvas under the dragged element or the band
 };

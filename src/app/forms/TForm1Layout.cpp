@@ -35,6 +35,9 @@ QToolButton *toolButton(QWidget *parent, const QString &text, const QString &hin
     b->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextBesideIcon);
     b->setIconSize(QSize(16, 16));
     b->setAutoRaise(true);
+    // Tool and brush buttons never hold the keyboard focus, so it stays where
+    // the arrow keys nudge the selection.
+    b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 
@@ -307,7 +310,7 @@ void TForm1::buildCanvasPanel()
     Image1 = new ImageView(panel);
     Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     Image1->setMinimumSize(100, 100);
-    Image1->setContextMenuPolicy(Qt::DefaultContextMenu);
+    Image1->setContextMenuPolicy(Qt::PreventContextMenu); // the buttons' actions decide
 
     ScrollBar1 = new QScrollBar(Qt::Horizontal, panel);
     ScrollBar2 = new QScrollBar(Qt::Vertical, panel);
