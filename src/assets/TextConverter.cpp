@@ -156,16 +156,36 @@ QImage TextConverter::render(const QString &text, ColorValue TextColor, Mode mod
     return out;
 }
 
+namespace {
+
+// The part of a glyph cell placed at (left, top) that falls inside the output
+// and left of clipRight: columns c0 … c1 − 1, rows 0 … rows − 1.
+struct CellWindow
+{
+    CellWindow(QImage &out, int left, int top, int clipRight)
+        : c0(std::max(0, -left)),
+          c1(std::min(BitmapFontFile::CellWidth, clipRight - left)),
+          rows(std::min(BitmapFontFile::CellHeight, TextConverter::Height - top)),
+          bits(out.bits()), stride(out.bytesPerLine()), left(left), top(top) {}
+
+    bool isEmpty() const { return c0 >= c1 || rows <= 0; }
+    QRgb *row(int r) const { return reinterpret_cast<QRgb *>(bits + (top + r) * stride) + left; }
+
+    int c0, c1, rows;
+    uchar *bits;
+    qsizetype stride;
+    int left, top;
+};
+
+} // namespace
+
 void TextConverter::drawOpaque(QImage &out, const Cell &cell, int left, int top, int clipRight, QRgb color) const
 {
-    const int c0 = std::max(0, -left);
-    const int c1 = std::min(CellWidth, clipRight - left);
-    const int rows = std::min(CellHeight, Height - top);
-    if (c0 >= c1 || rows <= 0)
+    const CellWindow w(out, left, top, clipRight);
+    if (w.isEmpty())
         return;
-    uchar *bits = out.bits();
-    const qsizetype stride = out.bytesPerLine();
-    const auto rowAt = [&](int r) { return reinterpret_cast<QRgb *>(bits + (top + r) * stride) + left; };
+    const int c0 = w.c0, c1 = w.c1, rows = w.rows;
+    const auto rowAt = [&](int r) { return w.row(r); };
 
     if (c0 == 0 && c1 == CellWidth) {
         for (int r = 0; r < rows; ++r)
@@ -184,14 +204,11 @@ void TextConverter::drawOpaque(QImage &out, const Cell &cell, int left, int top,
 
 void TextConverter::drawSeeThrough(QImage &out, const Cell &cell, int left, int top, int clipRight, QRgb color) const
 {
-    const int c0 = std::max(0, -left);
-    const int c1 = std::min(CellWidth, clipRight - left);
-    const int rows = std::min(CellHeight, Height - top);
-    if (c0 >= c1 || rows <= 0)
+    const CellWindow w(out, left, top, clipRight);
+    if (w.isEmpty())
         return;
-    uchar *bits = out.bits();
-    const qsizetype stride = out.bytesPerLine();
-    const auto rowAt = [&](int r) { return reinterpret_cast<QRgb *>(bits + (top + r) * stride) + left; };
+    const int c0 = w.c0, c1 = w.c1, rows = w.rows;
+    const auto rowAt = [&](int r) { return w.row(r); };
     const auto recoloured = [&](int offset) {
         const QRgb pixel = cell.pixels[size_t(offset)];
         return pixel == MarkerGrey ? color : pixel;

@@ -1,4 +1,7 @@
 #include "ArtImage.h"
+#include "Painting.h"
+
+#include <QPainter>
 
 #include "platform/RuntimeError.h"
 
@@ -119,6 +122,16 @@ QString dejaVuFamily(const QString &style)
         throw RuntimeError(QStringLiteral("Font %1 could not be loaded").arg(path));
     loaded.insert(style, families.first());
     return families.first();
+}
+
+QImage painted(int width, int height, const std::function<void(QPainter &)> &painter)
+{
+    QImage image = canvas(width, height);
+    QPainter p(&image);
+    Painting::prepare(p);
+    painter(p);
+    p.end();
+    return flatten(image);
 }
 
 } // namespace ArtImage

@@ -4,6 +4,10 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
+
 // Helpers for drawing library art. Art is painted with alpha onto a
 // transparent canvas, then flattened: the client treats pure black as
 // see-through, so transparent pixels become black and painted ones never are.
@@ -16,6 +20,10 @@ QImage canvas(int width, int height);
 // the rest are laid over a dark rim colour, which gives soft dark edges, and
 // lifted off pure black.
 QImage flatten(const QImage &painted);
+
+// Paints with painter on a fresh canvas (prepared for smooth drawing) and
+// flattens the result.
+QImage painted(int width, int height, const std::function<void(QPainter &)> &painter);
 
 // Keeps a fully painted picture opaque everywhere (no pixel pure black).
 QImage liftBlack(const QImage &image);

@@ -17,21 +17,11 @@ namespace {
 using ArtImage::mix;
 using ArtImage::shade;
 
-QImage draw(int width, int height, const std::function<void(QPainter &)> &painter)
-{
-    QImage image = ArtImage::canvas(width, height);
-    QPainter p(&image);
-    Painting::prepare(p);
-    painter(p);
-    p.end();
-    return ArtImage::flatten(image);
-}
-
 // A rounded plaque in a gold rim with an engraved caption.
 QImage plaque(const QString &caption, const QColor &face)
 {
     const int w = 66, h = 26;
-    return draw(w, h, [&](QPainter &p) {
+    return ArtImage::painted(w, h, [&](QPainter &p) {
         QPainterPath rim;
         rim.addRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
         Painting::gold(p, rim);
@@ -58,7 +48,7 @@ QImage plaque(const QString &caption, const QColor &face)
 QImage arrow(bool right)
 {
     const int s = 26;
-    return draw(s, s, [&](QPainter &p) {
+    return ArtImage::painted(s, s, [&](QPainter &p) {
         QPainterPath disc;
         disc.addEllipse(QRectF(0.5, 0.5, s - 1, s - 1));
         Painting::gold(p, disc);
@@ -82,14 +72,14 @@ QImage arrow(bool right)
 
 QImage dot(const QColor &color, int size)
 {
-    return draw(size, size, [&](QPainter &p) { Painting::roundGem(p, QRectF(0, 0, size, size), color); });
+    return ArtImage::painted(size, size, [&](QPainter &p) { Painting::roundGem(p, QRectF(0, 0, size, size), color); });
 }
 
 // A cut gem set in a gold bezel.
 QImage gemButton()
 {
     const int s = 24;
-    return draw(s, s, [&](QPainter &p) {
+    return ArtImage::painted(s, s, [&](QPainter &p) {
         QPainterPath bezel;
         bezel.addEllipse(QRectF(0.5, 0.5, s - 1, s - 1));
         Painting::gold(p, bezel);

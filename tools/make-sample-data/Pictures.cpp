@@ -18,23 +18,12 @@ namespace {
 
 using ArtImage::mix;
 using ArtImage::shade;
-using Painter = std::function<void(QPainter &)>;
 
 const QColor Ruby(200, 28, 40);
 const QColor Sapphire(36, 72, 210);
 const QColor Emerald(30, 160, 70);
 const QColor Amethyst(140, 60, 190);
 const QColor Topaz(236, 168, 40);
-
-QImage draw(int width, int height, const Painter &painter)
-{
-    QImage image = ArtImage::canvas(width, height);
-    QPainter p(&image);
-    Painting::prepare(p);
-    painter(p);
-    p.end();
-    return ArtImage::flatten(image);
-}
 
 QPolygonF regular(const QPointF &centre, double rx, double ry, int corners, double turn)
 {
@@ -48,19 +37,19 @@ QPolygonF regular(const QPointF &centre, double rx, double ry, int corners, doub
 
 QImage roundGem(const QColor &color)
 {
-    return draw(24, 24, [&](QPainter &p) { Painting::roundGem(p, QRectF(1, 1, 22, 22), color); });
+    return ArtImage::painted(24, 24, [&](QPainter &p) { Painting::roundGem(p, QRectF(1, 1, 22, 22), color); });
 }
 
 QImage facetedGem(const QPolygonF &outline, const QColor &color)
 {
-    return draw(24, 24, [&](QPainter &p) { Painting::facetedGem(p, outline, color); });
+    return ArtImage::painted(24, 24, [&](QPainter &p) { Painting::facetedGem(p, outline, color); });
 }
 
 // A gold bar thinning to points at both ends, with a gem in the middle.
 QImage divider(int length, bool horizontal)
 {
     const int thick = 14;
-    return draw(horizontal ? length : thick, horizontal ? thick : length, [&](QPainter &p) {
+    return ArtImage::painted(horizontal ? length : thick, horizontal ? thick : length, [&](QPainter &p) {
         if (!horizontal) {
             p.translate(thick, 0);
             p.rotate(90);
@@ -97,7 +86,7 @@ QImage grooveDivider(int length)
 QImage scroll()
 {
     const int w = 120, h = 90;
-    return draw(w, h, [&](QPainter &p) {
+    return ArtImage::painted(w, h, [&](QPainter &p) {
         QLinearGradient paper(0, 0, w, 0);
         paper.setColorAt(0.0, QColor(206, 182, 130));
         paper.setColorAt(0.15, QColor(238, 222, 180));
@@ -131,9 +120,9 @@ QImage scroll()
     });
 }
 
-QImage icon(const Painter &item)
+QImage icon(const std::function<void(QPainter &)> &item)
 {
-    return draw(44, 44, [&](QPainter &p) {
+    return ArtImage::painted(44, 44, [&](QPainter &p) {
         Painting::plate(p, QRectF(0, 0, 44, 44), QColor(96, 84, 70));
         item(p);
     });
@@ -264,7 +253,7 @@ void key(QPainter &p)
 QImage portraitFrame()
 {
     const int w = 100, h = 124;
-    return draw(w, h, [&](QPainter &p) {
+    return ArtImage::painted(w, h, [&](QPainter &p) {
         QPainterPath ring;
         ring.addEllipse(QRectF(2, 2, w - 4, h - 4));
         ring.addEllipse(QRectF(12, 12, w - 24, h - 24));
@@ -284,7 +273,7 @@ QImage portraitFrame()
 QImage portrait()
 {
     const int w = 80, h = 104;
-    return draw(w, h, [&](QPainter &p) {
+    return ArtImage::painted(w, h, [&](QPainter &p) {
         QPainterPath oval;
         oval.addEllipse(QRectF(0, 0, w, h));
         p.setClipPath(oval);
@@ -313,7 +302,7 @@ QImage portrait()
 // A gold bracket for the corner of a panel, with a small gem.
 QImage cornerOrnament()
 {
-    return draw(32, 32, [](QPainter &p) {
+    return ArtImage::painted(32, 32, [](QPainter &p) {
         QPainterPath bracket;
         bracket.moveTo(1, 31);
         bracket.lineTo(1, 6);
@@ -338,7 +327,7 @@ QImage cornerOrnament()
 QImage banner()
 {
     const int w = 200, h = 40;
-    return draw(w, h, [&](QPainter &p) {
+    return ArtImage::painted(w, h, [&](QPainter &p) {
         const QColor cloth(168, 30, 36);
         for (const int side : {0, 1}) {
             QPainterPath tail;
@@ -371,7 +360,7 @@ QImage banner()
 
 QImage checkBox(bool checked)
 {
-    return draw(20, 20, [checked](QPainter &p) {
+    return ArtImage::painted(20, 20, [checked](QPainter &p) {
         Painting::plate(p, QRectF(0, 0, 20, 20), QColor(150, 130, 100));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(60, 50, 40));
