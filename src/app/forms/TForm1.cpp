@@ -143,6 +143,9 @@ void TForm1::createWindows()
     Form3->setAddWindow(Form17);
     Form3->setConverter(&Form5->Converter);
     Form3->setLibraryRead([this] { TEXTIDXTimer(); });
+    Form17->setPicker(Form3);
+    Form17->setCaptureWindow(Form18);
+    Form17->setLibraryRead([this] { TEXTIDXTimer(); });
     Form4->setPreviewSource([this](const QString &text) {
         const ColorValue TextColor = HueColors(m_renderer.textIndex(), m_state.AppDir).colorOf(QString::number(Form3->SelectedHue));
         return Form5->Converter.render(text, TextColor);
@@ -237,6 +240,7 @@ void TForm1::BOOTTimer()
     m_state.AppDir = dir;
     m_renderer.setAppDir(dir);
     Form3->setAppDir(dir);
+    Form17->setAppDir(dir);
     Form12->DefaultsRunning = false;
     // The start-up window takes over reading the settings and loading the
     // font once it has its work; until then the font comes straight from the

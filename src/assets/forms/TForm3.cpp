@@ -3,6 +3,7 @@
 #include "assets/TextConverter.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/Modal.h"
+#include "ui/forms/PagelessScrollBar.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -26,7 +27,7 @@ TForm3::TForm3(QWidget *parent) : FixedDialog(parent, QStringLiteral("Color of t
     setFixedSize(202, SlotCount * SlotPitch + 44);
     setEscapeCloses(false);
 
-    ScrollBar1 = new QScrollBar(Qt::Vertical, this);
+    ScrollBar1 = new PagelessScrollBar(Qt::Vertical, this);
     ScrollBar1->setGeometry(0, 0, 16, SlotCount * SlotPitch);
     ScrollBar1->setRange(1, 1);
     ScrollBar1->setSingleStep(10);

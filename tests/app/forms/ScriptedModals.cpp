@@ -108,9 +108,9 @@ QString ScriptedModals::saveFileName(const QString &filter)
     return step ? step->text.value_or(QString()) : QString();
 }
 
-std::optional<QColor> ScriptedModals::color(const QColor &)
+std::optional<QColor> ScriptedModals::color(const QColor &initial)
 {
-    m_shown.append({QStringLiteral("color"), QString(), QString()});
+    m_shown.append({QStringLiteral("color"), QString(), initial.name()});
     auto step = next(Step::Color, QStringLiteral("colour dialog"));
     return step ? step->color : std::nullopt;
 }

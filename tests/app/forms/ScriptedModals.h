@@ -49,7 +49,7 @@ public:
     {
         QString kind;     // "window", "Warning", "Error", "Information", "input", "open", "save", "color"
         QString caption;  // window title or box caption
-        QString text;
+        QString text;     // message, prompt, file filter; a colour dialog's initial colour as "#rrggbb"
     };
     const QList<Shown> &shown() const { return m_shown; }
     QStringList messages(Modal::MessageKind kind) const;
