@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
+#include "GuiBenchmarkMain.h"
 
 namespace {
 
@@ -76,11 +76,4 @@ BENCHMARK(BM_DrawRulers)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+QUILLMARK_GUI_BENCHMARK_MAIN()

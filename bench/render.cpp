@@ -9,7 +9,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
+#include "GuiBenchmarkMain.h"
 
 namespace {
 
@@ -195,11 +195,4 @@ BENCHMARK(BM_UnchangedCheckByJoinedText)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+QUILLMARK_GUI_BENCHMARK_MAIN()
