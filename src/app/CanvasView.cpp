@@ -29,7 +29,7 @@ RenderOptions CanvasView::renderOptions(const EditorState &state, const Settings
 
 bool CanvasView::isCurrent(const EditorState &state) const
 {
-    return m_renderedLines && *m_renderedLines == state.DATA.lines();
+    return m_DATACACHE.isUnchanged(state.DATA.lines());
 }
 
 bool CanvasView::redraw(EditorState &state, const Settings &settings)
@@ -60,7 +60,7 @@ void CanvasView::render(EditorState &state, const Settings &settings)
     m_canvas = std::move(result.page);
     m_dragImage = std::move(result.dragImage);
     m_problems = std::move(result.problems);
-    m_renderedLines = state.DATA.lines();
+    m_DATACACHE.remember(state.DATA.lines());
     if (!state.Dragging)
         m_lastRender = m_canvas;
 }

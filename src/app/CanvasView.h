@@ -2,6 +2,7 @@
 
 #include "app/EditorState.h"
 #include "render/PageRenderer.h"
+#include "render/RenderCache.h"
 #include "ui/Settings.h"
 
 #include <QImage>
@@ -30,7 +31,7 @@ public:
     bool redraw(EditorState &state, const Settings &settings);
 
     // Forgets the last rendered document, so the next redraw renders.
-    void invalidate() { m_renderedLines.reset(); }
+    void invalidate() { m_DATACACHE.clear(); }
     bool isCurrent(const EditorState &state) const;
 
     const QImage &canvas() const { return m_canvas; }         // what the canvas shows
@@ -47,7 +48,7 @@ private:
     PageRenderer &m_renderer;
     QSize m_canvasSize = QSize(548, 400);
     std::function<void()> m_autosave;
-    std::optional<QStringList> m_renderedLines; // the document as last rendered
+    RenderCache m_DATACACHE;                    // the document as last rendered
     QImage m_canvas;
     QImage m_lastRender;
     QImage m_dragImage;

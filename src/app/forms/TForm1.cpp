@@ -238,7 +238,7 @@ void TForm1::BOOTTimer()
     if (!dir.endsWith(u'/'))
         dir += u'/';
     m_state.AppDir = dir;
-    m_renderer.setAppDir(dir);
+    m_renderer.setAppDir(dir);   // also builds the text index from the hue library there
     Form3->setAppDir(dir);
     Form17->setAppDir(dir);
     Form12->DefaultsRunning = false;
@@ -250,7 +250,6 @@ void TForm1::BOOTTimer()
     m_view.invalidate();
     m_state.DATA.reset(m_state.Page);
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;
-    TEXTIDXTimer();
     applyCreationStyle();
     DRAWClick();
 }
