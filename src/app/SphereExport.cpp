@@ -48,17 +48,29 @@ public:
     void write()
     {
         writeHeader();
+        writeBody();
+        writeTrailer();
+    }
+
+    // Only the element lines, texts written inline with "dtext".
+    void writeElementsInline()
+    {
+        m_inlineTexts = true;
+        writeBody();
+    }
+
+private:
+    void writeBody()
+    {
         RecordWalker w(m_lines);
         while (w.next()) {
             if (w.item() == RecordWalker::Item::PageOpen)
                 m_out << QStringLiteral("PAGE ") + w.field(1);
-            else if (w.item() == RecordWalker::Item::Element)
+            else if (w.item() == RecordWalker::Item::Element && (!m_inlineTexts || w.complete()))
                 writeElement(w);
         }
-        writeTrailer();
     }
 
-private:
     bool isRecent() const { return m_dialect == SphereDialect::V55iTo99g; }
     bool isOld() const { return m_dialect == SphereDialect::V48eTo51a; }
 
@@ -103,6 +115,10 @@ private:
             writeButton(w, position);
             break;
         case ElementKind::Text:
+            if (m_inlineTexts) {
+                m_out << QStringLiteral("dtext ") + position + u' ' + w.field(3) + u' ' + w.field(4);
+                break;
+            }
             m_texts << w.field(4);
             m_out << QStringLiteral("text ") + position + u' ' + w.field(3) + u' ' + QString::number(m_textCount++);
             break;
@@ -168,6 +184,7 @@ private:
     QHash<QString, QStringList> m_decoders;
     int m_textCount = 0;
     int m_buttonCount = 0;
+    bool m_inlineTexts = false;
 };
 
 } // namespace
@@ -176,6 +193,12 @@ void writeSphereScript(const QStringList &lines, const QString &dialect, const Q
                        const QString &appDir, QStringList &out)
 {
     ScriptWriter(lines, dialect, name, appDir, out).write();
+}
+
+void writeSphereElementLines(const QStringList &records, const QString &dialect, const QString &appDir,
+                             QStringList &out)
+{
+    ScriptWriter(records, dialect, QString(), appDir, out).writeElementsInline();
 }
 
 bool runSphereExport(Document &doc, const QString &dialect, const QString &appDir, ExportHost &host, QStringList &memo)
