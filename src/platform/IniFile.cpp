@@ -1,11 +1,11 @@
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
 #include <QSet>
-#include <QSaveFile>
 
 #include <sys/stat.h>
 
@@ -195,8 +195,10 @@ void IniFile::save()
         bytes += l.toLatin1();
         bytes += "\r\n";
     }
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw RuntimeError::unableToWrite(m_path);
+    try {
+        SafeFile::write(m_path, bytes);
+    } catch (const RuntimeError &) {
+        throw RuntimeError::unableToWrite(m_path); // settings report every failure alike
+    }
     m_stamp = currentStamp();
 }
