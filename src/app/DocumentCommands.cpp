@@ -32,6 +32,12 @@ void replaceDocument(EditorState &state, QStringList lines)
     state.DATA.lines() = std::move(lines);
 }
 
+void importDocument(EditorState &state, QStringList lines)
+{
+    SelectionCommands::clearBasic(state);
+    state.DATA.lines() = std::move(lines);
+}
+
 QString normalisedPage(const QString &text)
 {
     return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
