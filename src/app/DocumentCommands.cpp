@@ -1,7 +1,6 @@
 #include "app/DocumentCommands.h"
 #include "app/SelectionCommands.h"
 #include "app/UndoSteps.h"
-#include "platform/NumberText.h"
 
 namespace DocumentCommands {
 
@@ -39,9 +38,15 @@ void replaceDocument(EditorState &state, QStringList lines, const QString &fileN
     }, stepName, QString(state.FileName));
 }
 
-QString normalisedPage(const QString &text)
+void importDocument(EditorState &state, QStringList lines)
 {
-    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
+    // An imported design has no file yet, so Save asks for one instead of
+    // writing over the design that was open before.
+    recordStep<UndoSteps::ReplaceDocument>(state, [&] {
+        SelectionCommands::clearBasic(state);
+        state.DATA.lines() = std::move(lines);
+        state.FileName.clear();
+    }, QStringLiteral("Import"), QString(state.FileName));
 }
 
 void changePage(EditorState &state, const QString &pageText)

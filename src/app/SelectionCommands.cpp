@@ -115,11 +115,6 @@ std::optional<Readout> readout(const EditorState &state)
     return r;
 }
 
-QString clampedSpinText(const QString &text)
-{
-    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
-}
-
 namespace {
 
 QString fieldName(Field field)
