@@ -1,4 +1,14 @@
 #include "app/forms/TForm1.h"
+#include "app/ElementClipboard.h"
+#include "app/SelectionSet.h"
+#include "app/SphereExport.h"
+#include "platform/RuntimeError.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUndoView>
 #include "app/AppInfo.h"
 #include "app/DocumentCommands.h"
 #include "app/SphereExport.h"
@@ -167,6 +177,17 @@ void TForm1::connectHandlers()
     connect(New1, &QAction::triggered, this, &TForm1::Button6Click);
     connect(Open1, &QAction::triggered, this, &TForm1::Button1Click);
     connect(SaveAs1, &QAction::triggered, this, &TForm1::Button7Click);
+    connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+    connect(Undo1, &QAction::triggered, this, &TForm1::showUndoneStep);
+    connect(Redo1, &QAction::triggered, this, &TForm1::showUndoneStep);
+    connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
+    connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
+    connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
+    connect(Duplicate1, &QAction::triggered, this, &TForm1::Duplicate1Click);
+    connect(SelectAll1, &QAction::triggered, this, &TForm1::SelectAll1Click);
+    connect(History1, &QAction::triggered, this, &TForm1::History1Click);
+    connect(&m_session.undoStack, &QUndoStack::cleanChanged, this, &TForm1::updateTitle);
+    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
     connect(Export1, &QAction::triggered, this, &TForm1::Button8Click);
@@ -256,6 +277,7 @@ void TForm1::BOOTTimer()
 void TForm1::Button6Click()
 {
     DocumentCommands::newDocument(m_state);
+    m_session.markUnmodified();
     showPageBox();
     applyControls();
     DRAWClick();
@@ -270,18 +292,115 @@ void TForm1::Button1Click()
     const QString path = Modal::openFile(AppInfo::ProjectFilter);
     if (path.isEmpty())
         return;
-    DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path));
+    DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path), path);
+    m_session.markUnmodified();
+    updateTitle();
     DRAWClick();
     Label8->setText(QStringLiteral("Project Opened"));
 }
 
 void TForm1::Button7Click()
 {
-    const QString path = Modal::saveFile(AppInfo::ProjectFilter);
+    QString path = Modal::saveFile(AppInfo::ProjectFilter);
     if (path.isEmpty())
         return;
+    // A name typed without an extension would not be listed by Open.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".SDF");
     Document::saveProjectFile(path, m_state.DATA.lines());
+    m_session.markSaved(path);
+    updateTitle();
     Label8->setText(QStringLiteral("Project Saved"));
+}
+
+void TForm1::Save1Click()
+{
+    if (m_state.FileName.isEmpty())
+        return Button7Click();
+    Document::saveProjectFile(m_state.FileName, m_state.DATA.lines());
+    m_session.markSaved(m_state.FileName);
+    updateTitle();
+    Label8->setText(QStringLiteral("Project Saved"));
+}
+
+void TForm1::updateTitle()
+{
+    setWindowTitle(m_session.titleText(AppInfo::MainCaption));
+}
+
+void TForm1::showUndoneStep()
+{
+    showPageBox();
+    applyControls();
+    m_view.invalidate();
+    DRAWClick();
+}
+
+void TForm1::Copy1Click()
+{
+    const QStringList records = ElementClipboard::selectedRecords(m_state);
+    if (records.isEmpty())
+        return;
+    QStringList script;
+    try {
+        writeSphereElementLines(records, settings().exportVersion, m_state.AppDir, script);
+    } catch (const RuntimeError &e) {
+        // The records still go on the clipboard; only the script text is missing.
+        script.clear();
+        Label8->setText(e.message());
+    }
+    QGuiApplication::clipboard()->setMimeData(ElementClipboard::encode(records, script).release());
+    m_pasteCount = 0;
+}
+
+void TForm1::Cut1Click()
+{
+    Copy1Click();
+    ElementCommands::remove(m_state, QStringLiteral("Cut"));
+    applyControls();
+    DRAWClick();
+}
+
+void TForm1::Paste1Click()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const QByteArray raw = data->data(ElementClipboard::MimeType);
+    if (raw != m_pastedRecords) {
+        m_pastedRecords = raw;
+        m_pasteCount = 0;
+    }
+    ++m_pasteCount;
+    if (ElementClipboard::paste(m_state, ElementClipboard::decode(*data), ElementClipboard::PasteStep * m_pasteCount)) {
+        applyControls();
+        m_view.invalidate();
+        DRAWClick();
+    }
+}
+
+void TForm1::Duplicate1Click()
+{
+    ElementCommands::clone(m_state, true, QStringLiteral("Duplicate"));
+    DRAWClick();
+}
+
+void TForm1::SelectAll1Click()
+{
+    SelectionSet::selectLines(m_state, SelectionSet::pageElements(m_state));
+    applyControls();
+    m_view.invalidate();
+    DRAWClick();
+}
+
+void TForm1::History1Click()
+{
+    auto *view = new QUndoView(&m_session.undoStack, this);
+    view->setWindowFlag(Qt::Tool);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->setWindowTitle(QStringLiteral("Undo History"));
+    view->resize(260, 320);
+    view->show();
 }
 
 void TForm1::Button12Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CanvasView.h"
+#include "app/DocumentSession.h"
 #include "app/EditorState.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
@@ -166,6 +167,14 @@ public:
     QAction *Open1 = nullptr;
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
+    QAction *Undo1 = nullptr;
+    QAction *Redo1 = nullptr;
+    QAction *Cut1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *Paste1 = nullptr;
+    QAction *Duplicate1 = nullptr;
+    QAction *SelectAll1 = nullptr;
+    QAction *History1 = nullptr;
     QAction *Exit1 = nullptr;
     QAction *Import1 = nullptr;
     QAction *Export1 = nullptr;
@@ -187,6 +196,17 @@ public slots:
     void Button6Click();   // New
     void Button1Click();   // Open
     void Button7Click();   // Save As
+    void Save1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Duplicate1Click();
+    void SelectAll1Click();
+    void History1Click();
+    // After undo or redo: the page box, the controls and the canvas follow the document.
+    void showUndoneStep();
+    // The file name and a "*" for unsaved changes.
+    void updateTitle();
     void Button12Click();  // Import
     void Button8Click();   // Export
     void Button10Click();  // About
@@ -284,7 +304,10 @@ private:
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
 
-    EditorState m_state;
+    DocumentSession m_session;
+    EditorState &m_state = m_session.state;
+    int m_pasteCount = 0;            // pastes of the clipboard's records so far
+    QByteArray m_pastedRecords;      // which records those were
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
     CanvasView m_view{m_renderer};

@@ -135,14 +135,34 @@ void TForm1::buildMenus()
     New1 = FileMenu->addAction(QStringLiteral("New"));
     Open1 = FileMenu->addAction(QStringLiteral("Open"));
     Save1 = FileMenu->addAction(QStringLiteral("Save"));
-    Save1->setVisible(false);
-    Save1->setEnabled(false);
+    Save1->setShortcut(QKeySequence::Save);
     SaveAs1 = FileMenu->addAction(QStringLiteral("Save As..."));
+    SaveAs1->setShortcut(QKeySequence::SaveAs);
+    New1->setShortcut(QKeySequence::New);
+    Open1->setShortcut(QKeySequence::Open);
     FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("Exit"));
 
     EditMenu = bar->addMenu(QStringLiteral("Edit"));
-    EditMenu->menuAction()->setVisible(false);
+    Undo1 = m_session.undoStack.createUndoAction(this, QStringLiteral("Undo"));
+    Undo1->setShortcut(QKeySequence::Undo);
+    Redo1 = m_session.undoStack.createRedoAction(this, QStringLiteral("Redo"));
+    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    EditMenu->addAction(Undo1);
+    EditMenu->addAction(Redo1);
+    EditMenu->addSeparator();
+    Cut1 = EditMenu->addAction(QStringLiteral("Cut"));
+    Cut1->setShortcut(QKeySequence::Cut);
+    Copy1 = EditMenu->addAction(QStringLiteral("Copy"));
+    Copy1->setShortcut(QKeySequence::Copy);
+    Paste1 = EditMenu->addAction(QStringLiteral("Paste"));
+    Paste1->setShortcut(QKeySequence::Paste);
+    Duplicate1 = EditMenu->addAction(QStringLiteral("Duplicate"));
+    Duplicate1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    SelectAll1 = EditMenu->addAction(QStringLiteral("Select All"));
+    SelectAll1->setShortcut(QKeySequence::SelectAll);
+    EditMenu->addSeparator();
+    History1 = EditMenu->addAction(QStringLiteral("Undo History"));
 
     SphereMenu = bar->addMenu(QStringLiteral("Sphere"));
     Import1 = SphereMenu->addAction(QStringLiteral("Import (55i - 99g only)"));

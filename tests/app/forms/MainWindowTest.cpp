@@ -55,8 +55,7 @@ TEST_F(MainWindowTest, StartCreatesTheWindowsAndANewDocument)
     // First start: "(1.2) Real Draw", so the brushes instead of the insert buttons.
     EXPECT_FALSE(window->BrushGroup->isHidden());
     EXPECT_TRUE(window->InsertGroup->isHidden());
-    EXPECT_FALSE(window->Save1->isVisible());
-    EXPECT_FALSE(window->EditMenu->menuAction()->isVisible());
+    EXPECT_TRUE(window->EditMenu->menuAction()->isVisible());
 }
 
 TEST_F(MainWindowTest, PageBoxCreatesBracketsAndStopsAtZero)
@@ -125,6 +124,26 @@ TEST_F(MainWindowTest, SaveAsWritesTheProjectFile)
     window->Button7Click();
     EXPECT_TRUE(window->Label8->text().isEmpty());
     EXPECT_TRUE(modals->shown().last().text.contains(QStringLiteral("*.SDF")));
+}
+
+TEST_F(MainWindowTest, SaveAddsTheExtensionMarksChangesAndUndoNamesTheStep)
+{
+    window->CSpinEdit3->setText(QStringLiteral("2"));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Untitled* - ")));
+    EXPECT_EQ(window->Undo1->text(), QStringLiteral("Undo Create Page 2"));
+
+    modals->answerSaveFile(path(QStringLiteral("mydialog")));
+    window->Save1Click();
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("mydialog.SDF"))));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mydialog.SDF - ")));
+
+    window->Undo1->trigger();
+    EXPECT_EQ(window->state().DATA.lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mydialog.SDF* - ")));
+    window->Save1Click(); // to the same file, no dialog
+    QFile saved(path(QStringLiteral("mydialog.SDF")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("{BOP\r\n0\r\n}EOP\r\n"));
 }
 
 TEST_F(MainWindowTest, FailuresAreShownInTheErrorBoxAndLeaveTheDocument)
