@@ -88,7 +88,11 @@ void TForm1::buildToolBars()
     Button12 = toolButton(files, QStringLiteral("Import"), QStringLiteral("Import  (55i - 99g only"),
                           s->standardIcon(QStyle::SP_ArrowDown));
     Button8 = toolButton(files, QStringLiteral("Export"), QStringLiteral("Export"), s->standardIcon(QStyle::SP_ArrowUp));
-    for (QToolButton *b : {Button6, Button1, Button7, Button12, Button8})
+    CheckButton = toolButton(files, QStringLiteral("Check"), QStringLiteral("Check what the server would misread"),
+                             s->standardIcon(QStyle::SP_MessageBoxWarning));
+    TestButton = toggleButton(files, QStringLiteral("Test"), QStringLiteral("Try the dialog's buttons as a player (F5)"));
+    TestButton->setShortcut(Qt::Key_F5);
+    for (QToolButton *b : {Button6, Button1, Button7, Button12, Button8, CheckButton, TestButton})
         files->addWidget(b);
     files->addSeparator();
     auto *selectLabel = new QLabel(QStringLiteral(" Select "), files);
@@ -147,6 +151,7 @@ void TForm1::buildMenus()
     SphereMenu = bar->addMenu(QStringLiteral("Sphere"));
     Import1 = SphereMenu->addAction(QStringLiteral("Import (55i - 99g only)"));
     Export1 = SphereMenu->addAction(QStringLiteral("Export"));
+    Check1 = SphereMenu->addAction(QStringLiteral("Check"));
 
     HelpMenu = bar->addMenu(QStringLiteral("Help"));
     NextVersion1 = HelpMenu->addAction(QStringLiteral("Next Version"));
