@@ -3,9 +3,9 @@
 #include "app/Document.h"
 #include "app/RecordWalker.h"
 #include "checks/ArtCatalog.h"
-#include "checks/SphereNumber.h"
 #include "platform/NumberText.h"
 #include "platform/SphereLine.h"
+#include "platform/SphereNumber.h"
 
 #include <QHash>
 #include <QSet>
@@ -103,7 +103,7 @@ private:
         }
         const QString plain = SphereLine::withoutLeadingZeros(text);
         if (plain != text) {
-            const qint64 read = sphereNumberValue(text).value_or(0);
+            const qint64 read = SphereNumber::tryParse(text).value_or(0);
             if (read != *value)
                 warn(QStringLiteral("%1 \"%2\" has a leading zero, which the server reads as hexadecimal (%3); "
                                     "the export writes %4")

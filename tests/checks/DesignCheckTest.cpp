@@ -1,6 +1,5 @@
 #include "checks/ArtCatalog.h"
 #include "checks/DesignCheck.h"
-#include "checks/SphereNumber.h"
 #include "platform/SphereLine.h"
 #include "support/SyntheticArt.h"
 
@@ -171,16 +170,8 @@ TEST(DesignCheckTest, CatalogSeesArtAddedToTheLibraryAfterForgetting)
     EXPECT_TRUE(DesignCheck::run(lines, &catalog).isEmpty());
 }
 
-TEST(DesignCheckTest, SphereReadingOfNumbersAndLines)
+TEST(DesignCheckTest, SphereReadingOfLinesAndLeadingZeros)
 {
-    const struct {
-        const char *text;
-        std::optional<qint64> value;
-    } numbers[] = {{"10", 10}, {"010", 16}, {"0480", 1152}, {"0xFF", 0}, {"1.234", 1234}, {"-05", -5},
-                   {"0FFFFFFFF", -1}, {"abc", std::nullopt}, {"", std::nullopt}};
-    for (const auto &n : numbers)
-        EXPECT_EQ(sphereNumberValue(QString::fromLatin1(n.text)), n.value) << n.text;
-
     const struct {
         const char *text, *plain;
     } zeros[] = {{"010", "10"}, {"-007", "-7"}, {"000", "0"}, {"0", "0"}, {"10", "10"}, {"0x10", "0x10"},
