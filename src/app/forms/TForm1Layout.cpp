@@ -88,11 +88,7 @@ void TForm1::buildToolBars()
     Button12 = toolButton(files, QStringLiteral("Import"), QStringLiteral("Import  (55i - 99g only"),
                           s->standardIcon(QStyle::SP_ArrowDown));
     Button8 = toolButton(files, QStringLiteral("Export"), QStringLiteral("Export"), s->standardIcon(QStyle::SP_ArrowUp));
-    CheckButton = toolButton(files, QStringLiteral("Check"), QStringLiteral("Check what the server would misread"),
-                             s->standardIcon(QStyle::SP_MessageBoxWarning));
-    TestButton = toggleButton(files, QStringLiteral("Test"), QStringLiteral("Try the dialog's buttons as a player (F5)"));
-    TestButton->setShortcut(Qt::Key_F5);
-    for (QToolButton *b : {Button6, Button1, Button7, Button12, Button8, CheckButton, TestButton})
+    for (QToolButton *b : {Button6, Button1, Button7, Button12, Button8})
         files->addWidget(b);
     files->addSeparator();
     auto *selectLabel = new QLabel(QStringLiteral(" Select "), files);
@@ -129,6 +125,14 @@ void TForm1::buildToolBars()
     page->addWidget(ToolButton13);
     page->addSeparator();
     page->addWidget(ToolButton15);
+    // On this row, so the select list keeps its room on the first.
+    page->addSeparator();
+    CheckButton = toolButton(page, QStringLiteral("Check"), QStringLiteral("Check what the server would misread"),
+                             s->standardIcon(QStyle::SP_MessageBoxWarning));
+    TestButton = toggleButton(page, QStringLiteral("Test"), QStringLiteral("Try the dialog's buttons as a player (F5)"));
+    TestButton->setShortcut(Qt::Key_F5);
+    page->addWidget(CheckButton);
+    page->addWidget(TestButton);
     addToolBar(Qt::TopToolBarArea, page);
 }
 
