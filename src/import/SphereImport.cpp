@@ -436,9 +436,12 @@ ImportResult SphereImport::importFile(const QString &path, const QString &dialog
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError::cannotOpen(path);
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes)
         throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
+    // An editor's byte order mark is no part of the first line.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
     ButtonArtMatcher buttons(appDir);
     return importLines(TextFile::splitLines(bytes), dialogName, buttons, progress);
 }
