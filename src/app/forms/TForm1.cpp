@@ -287,7 +287,12 @@ void TForm1::Button7Click()
 
 void TForm1::Button12Click()
 {
-    Modal::exec(*Form14);
+    Form14->setAppDir(m_state.AppDir);
+    if (Modal::exec(*Form14) == QDialog::Accepted) {
+        DocumentCommands::importDocument(m_state, Form14->importedLines());
+        applyControls();
+    }
+    DRAWClick();
 }
 
 void TForm1::Button8Click()
