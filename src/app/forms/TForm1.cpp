@@ -241,6 +241,8 @@ void TForm1::BOOTTimer()
     m_renderer.setAppDir(dir);   // also builds the text index from the hue library there
     Form3->setAppDir(dir);
     Form17->setAppDir(dir);
+    Form6->setAppDir(dir);
+    Form7->setAppDir(dir);
     Form12->DefaultsRunning = false;
     // The start-up window takes over reading the settings and loading the
     // font once it has its work; until then the font comes straight from the
