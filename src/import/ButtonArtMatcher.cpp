@@ -18,11 +18,12 @@ QString ButtonArtMatcher::artFor(int up)
 {
     if (const auto known = m_firstByUp.constFind(up); known != m_firstByUp.cend())
         return *known;
-    const QString folder = PathResolver::resolve(m_appDir, QStringLiteral("DATA/buttons/"));
     if (!m_listed) {
-        m_bitmaps = PathResolver::filesWithExtension(folder, QStringLiteral(".bmp"));
+        m_folder = PathResolver::resolve(m_appDir, QStringLiteral("DATA/buttons/"));
+        m_bitmaps = PathResolver::filesWithExtension(m_folder, QStringLiteral(".bmp"));
         m_listed = true;
     }
+    const QString &folder = m_folder;
     while (m_read < m_bitmaps.size()) {
         const QString bitmap = m_bitmaps[m_read++];
         const QString decoderName = withExtension(bitmap, QStringLiteral(".cs"));
