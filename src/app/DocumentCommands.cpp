@@ -1,6 +1,5 @@
 #include "app/DocumentCommands.h"
 #include "app/SelectionCommands.h"
-#include "platform/NumberText.h"
 
 namespace DocumentCommands {
 
@@ -36,11 +35,6 @@ void importDocument(EditorState &state, QStringList lines)
 {
     SelectionCommands::clearBasic(state);
     state.DATA.lines() = std::move(lines);
-}
-
-QString normalisedPage(const QString &text)
-{
-    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
 }
 
 void changePage(EditorState &state, const QString &pageText)

@@ -20,10 +20,6 @@ void replaceDocument(EditorState &state, QStringList lines);
 // The page box keeps its value.
 void importDocument(EditorState &state, QStringList lines);
 
-// The page box text as it must read: below 1 becomes "0".
-// Throws RuntimeError when the text is not a number.
-QString normalisedPage(const QString &text);
-
 // The page box shows pageText (already normalised): dragging stops, the
 // page gets a bracket at the end of the document when it has none, and the
 // selection is reset.
