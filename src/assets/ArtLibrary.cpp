@@ -1,7 +1,9 @@
 #include "assets/ArtLibrary.h"
+#include "platform/CappedFile.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -9,9 +11,6 @@
 #include <QImage>
 #include <QImageReader>
 
-#include <cstdio>
-#include <utility>
-#include <vector>
 
 namespace ArtLibrary {
 
@@ -52,36 +51,22 @@ QByteArray bitmapOf(const QString &source)
     return bytes;
 }
 
-// Writes every file beside its place first and renames them into place only
-// when all were written; the last one named is renamed first, so a button's
-// decoder is in place before its picture appears.
-void writeWhole(const std::vector<std::pair<QString, QByteArray>> &files)
+// The picture goes in only after its decoder: a failure on the way never
+// leaves a picture without the decoder it needs, and a decoder that was
+// replaced gets its old text back.
+void writeButtonPair(const QString &picturePath, const QByteArray &picture, const QString &decoderPath,
+                     const QByteArray &decoder)
 {
-    std::vector<QString> aside;
-    const auto cleanUp = [&] {
-        for (const QString &p : aside)
-            QFile::remove(p);
-    };
-    for (const auto &[path, bytes] : files) {
-        const QString temp = path + QStringLiteral(".new");
-        aside.push_back(temp);
-        QFile out(temp);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            cleanUp();
-            throw RuntimeError::cannotCreate(path);
-        }
-        if (out.write(bytes) != bytes.size() || !out.flush()) {
-            out.close();
-            cleanUp();
-            throw RuntimeError::unableToWrite(path);
-        }
-        out.close();
-    }
-    for (std::size_t i = files.size(); i-- > 0;) {
-        if (std::rename(QFile::encodeName(aside[i]).constData(), QFile::encodeName(files[i].first).constData()) != 0) {
-            cleanUp();
-            throw RuntimeError::unableToWrite(files[i].first);
-        }
+    const CappedFile::Result old = CappedFile::read(decoderPath);
+    SafeFile::write(decoderPath, decoder);
+    try {
+        SafeFile::write(picturePath, picture);
+    } catch (...) {
+        if (old.outcome == CappedFile::Outcome::Read)
+            SafeFile::write(decoderPath, old.bytes);
+        else
+            QFile::remove(decoderPath);
+        throw;
     }
 }
 
@@ -96,8 +81,8 @@ void addButton(const QString &appDir, const QString &source, const QString &name
     const QByteArray picture = bitmapOf(source);
     const QString folder = QStringLiteral("DATA/buttons/");
     const QByteArray decoder = up.trimmed().toLatin1() + "\r\n" + down.trimmed().toLatin1() + "\r\n";
-    writeWhole({{PathResolver::resolve(appDir, folder + name + QStringLiteral(".Bmp")), picture},
-                {PathResolver::resolve(appDir, folder + name + QStringLiteral(".CS")), decoder}});
+    writeButtonPair(PathResolver::resolve(appDir, folder + name + QStringLiteral(".Bmp")), picture,
+                    PathResolver::resolve(appDir, folder + name + QStringLiteral(".CS")), decoder);
 }
 
 void addPicture(const QString &appDir, const QString &source, const QString &gump)
@@ -105,8 +90,8 @@ void addPicture(const QString &appDir, const QString &source, const QString &gum
     checkName(gump, QStringLiteral("gump number"));
     checkHex(gump, QStringLiteral("gump number"));
     const QByteArray picture = bitmapOf(source);
-    writeWhole({{PathResolver::resolve(appDir, QStringLiteral("DATA/") + gump.trimmed() + QStringLiteral(".Bmp")),
-                 picture}});
+    SafeFile::write(PathResolver::resolve(appDir, QStringLiteral("DATA/") + gump.trimmed() + QStringLiteral(".Bmp")),
+                    picture);
 }
 
 } // namespace ArtLibrary

@@ -7,7 +7,8 @@
 // Adds art to the library under AppDir: a button (DATA/buttons/name.Bmp with
 // its decoder name.CS holding the up and down gump in hexadecimal) or a
 // picture (DATA/gump.Bmp). Any picture QImageReader reads is stored as a
-// bitmap. Files are written aside and renamed, so an entry is whole or absent.
+// bitmap. Every file goes through the safe writer; a button's decoder is in
+// place before its picture, and taken back when the picture fails.
 namespace ArtLibrary {
 
 // A name or number the library must not take; shown as a "Warning".

@@ -1,11 +1,11 @@
 #include "import/SphereImport.h"
 #include "import/ButtonArtMatcher.h"
 #include "import/SphereScript.h"
+#include "platform/CappedFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/SphereNumber.h"
 #include "platform/TextFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -455,14 +455,7 @@ ImportResult SphereImport::importFile(const QString &path, const QString &dialog
         missing.errors << noSuchFile(path);
         return missing;
     }
-    if (info.size() > MaxFileBytes)
-        throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError::cannotOpen(path);
-    QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes)
-        throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
+    QByteArray bytes = CappedFile::readOrThrow(path, MaxFileBytes);
     // An editor's byte order mark is no part of the first line.
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
