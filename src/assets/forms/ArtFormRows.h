@@ -5,11 +5,11 @@
 #include <QWidget>
 
 // One labelled field of the art addition windows: label left, edit right.
-inline QLineEdit *artFormRow(QWidget *parent, const QString &label, int top, int editWidth = 220)
+inline QLineEdit *artFormRow(QWidget *parent, const QString &label, int top, int editWidth = 190)
 {
     auto *l = new QLabel(label, parent);
-    l->setGeometry(6, top, 150, 22);
+    l->setGeometry(6, top, 176, 22);
     auto *edit = new QLineEdit(parent);
-    edit->setGeometry(156, top, editWidth, 22);
+    edit->setGeometry(184, top, editWidth, 22);
     return edit;
 }

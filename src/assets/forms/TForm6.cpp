@@ -9,12 +9,12 @@
 TForm6::TForm6(QWidget *parent) : FixedDialog(parent, QStringLiteral("Create New Button"))
 {
     setFixedSize(457, 105);
-    Edit1 = artFormRow(this, QStringLiteral("Picture displayed for button :"), 4, 220);
+    Edit1 = artFormRow(this, QStringLiteral("Picture displayed for button :"), 4, 190);
     Button1 = new QPushButton(QStringLiteral("Browse"), this);
     Button1->setGeometry(380, 3, 72, 24);
-    Edit2 = artFormRow(this, QStringLiteral("Name this button :"), 28, 296);
-    Edit3 = artFormRow(this, QStringLiteral(" Up Gump In Hexdecimal :"), 52, 80);
-    Edit4 = artFormRow(this, QStringLiteral(" Down Gump In Hexdecimal :"), 76, 80);
+    Edit2 = artFormRow(this, QStringLiteral("Name this button :"), 28, 268);
+    Edit3 = artFormRow(this, QStringLiteral(" Up Gump In Hexdecimal :"), 52, 60);
+    Edit4 = artFormRow(this, QStringLiteral(" Down Gump In Hexdecimal :"), 76, 60);
     Button2 = new QPushButton(QStringLiteral("Add to Libary"), this);
     Button2->setGeometry(250, 64, 110, 26);
     Button3 = new QPushButton(QStringLiteral("Close"), this);

@@ -10,10 +10,10 @@
 TForm7::TForm7(QWidget *parent) : FixedDialog(parent, QStringLiteral("Create New GumpPic"))
 {
     setFixedSize(458, 65);
-    Edit1 = artFormRow(this, QStringLiteral("Picture displayed for button :"), 4, 220);
+    Edit1 = artFormRow(this, QStringLiteral("Picture displayed for button :"), 4, 190);
     Button1 = new QPushButton(QStringLiteral("Browse"), this);
     Button1->setGeometry(380, 3, 72, 24);
-    Edit2 = artFormRow(this, QStringLiteral(" Gump In Hexdecimal :"), 34, 80);
+    Edit2 = artFormRow(this, QStringLiteral(" Gump In Hexdecimal :"), 34, 60);
     Button2 = new QPushButton(QStringLiteral("Add to Libary"), this);
     Button2->setGeometry(250, 32, 110, 26);
     Button3 = new QPushButton(QStringLiteral("Close"), this);
