@@ -23,6 +23,7 @@ public:
 private:
     QString m_appDir;
     bool m_listed = false;
+    QString m_folder;
     QStringList m_bitmaps;
     int m_read = 0;                 // bitmaps whose decoder was read
     QHash<int, QString> m_firstByUp;

@@ -1,15 +1,16 @@
 #include "import/SphereImport.h"
 #include "import/ButtonArtMatcher.h"
 #include "import/SphereScript.h"
+#include "platform/CappedFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/SphereNumber.h"
 #include "platform/TextFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <map>
+#include <unordered_map>
 #include <optional>
 #include <vector>
 
@@ -48,13 +49,20 @@ struct ButtonBlock
 // the block before it). Not a marker at all: false in isMarker.
 std::optional<std::pair<int, int>> markerRange(const QString &cleaned, bool &isMarker)
 {
-    static const QRegularExpression marker(QStringLiteral("^on(?:button)?(?:\\s*=\\s*|\\s+)(.*)$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = marker.match(cleaned);
-    isMarker = m.hasMatch();
-    if (!isMarker)
+    QStringView rest = cleaned;
+    isMarker = false;
+    if (!rest.startsWith(u"on", Qt::CaseInsensitive))
         return std::nullopt;
-    QString value = m.captured(1);
+    rest = rest.mid(2);
+    if (rest.startsWith(u"button", Qt::CaseInsensitive))
+        rest = rest.mid(6);
+    const QStringView spaced = rest.trimmed();
+    if (spaced.startsWith(u'='))
+        rest = spaced.mid(1);
+    else if (rest.isEmpty() || !rest.front().isSpace())
+        return std::nullopt;
+    isMarker = true;
+    QString value = rest.toString();
     value.replace(u',', u' ');
     const QStringList parts = SphereScript::words(value);
     if (parts.isEmpty() || parts.size() > 2)
@@ -135,15 +143,31 @@ public:
             return;
         }
         const std::vector<ButtonBlock> blocks = buttonBlocks(*buttonSection);
+        // The first block that answers a reply: single replies by lookup,
+        // the few ranges by a walk over those before it.
+        std::unordered_map<int, std::size_t> firstSingle;
+        std::vector<std::size_t> ranges;
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            if (blocks[b].low == blocks[b].high)
+                firstSingle.try_emplace(blocks[b].low, b);
+            else
+                ranges.push_back(b);
+        }
         for (const auto &[page, at] : m_buttonRecords) {
             QStringList &records = m_pages[page];
             const int reply = records[at + 7].toInt();
-            for (const ButtonBlock &block : blocks) {
-                if (reply < block.low || reply > block.high)
-                    continue;
+            std::size_t found = blocks.size();
+            if (const auto single = firstSingle.find(reply); single != firstSingle.end())
+                found = single->second;
+            for (const std::size_t b : ranges) {
+                if (b >= found)
+                    break;
+                if (reply >= blocks[b].low && reply <= blocks[b].high)
+                    found = b;
+            }
+            if (found < blocks.size()) {
                 records[at + 6] = QStringLiteral("1");
-                records[at + 7] = block.lines.join(QStringLiteral("\r\n"));
-                break;
+                records[at + 7] = blocks[found].lines.join(QStringLiteral("\r\n"));
             }
             if (records[at + 6] != u"1")
                 records[at + 7].clear();
@@ -431,14 +455,10 @@ ImportResult SphereImport::importFile(const QString &path, const QString &dialog
         missing.errors << noSuchFile(path);
         return missing;
     }
-    if (info.size() > MaxFileBytes)
-        throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError::cannotOpen(path);
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes)
-        throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
+    QByteArray bytes = CappedFile::readOrThrow(path, MaxFileBytes);
+    // An editor's byte order mark is no part of the first line.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
     ButtonArtMatcher buttons(appDir);
     return importLines(TextFile::splitLines(bytes), dialogName, buttons, progress);
 }

@@ -14,6 +14,7 @@ struct Command {
 
 int runExportCommand(const QStringList &args);
 int runRenderCommand(const QStringList &args);
+int runImportCommand(const QStringList &args);
 int runCheckCommand(const QStringList &args);
 
 inline constexpr Command Commands[] = {
@@ -37,6 +38,14 @@ inline constexpr Command Commands[] = {
      "    are on, the background white and the selection lime. Records that cannot be drawn\n"
      "    are named on stderr as warnings.",
      runRenderCommand},
+    {"import",
+     "import FILE.scp --name NAME --out OUT.SDF [--data DIR]\n"
+     "    Reads the dialog NAME of a Sphere script into a design and saves it as OUT.SDF.\n"
+     "    DIR holds DATA/buttons/ whose decoder files give the imported buttons their art\n"
+     "    (default: the current directory). Every entry of the import's errors list goes to\n"
+     "    stderr, one per line. Exit 0 when imported (warnings included), 1 when not (no file\n"
+     "    is written), 2 for a wrong command line.",
+     runImportCommand},
     {"check",
      "check FILE.SDF [--data DIR] [--client DIR]\n"
      "    Prints what the export would fail on (error) and what the server would read otherwise\n"

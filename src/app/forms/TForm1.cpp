@@ -265,6 +265,8 @@ void TForm1::BOOTTimer()
     m_renderer.setAppDir(dir);   // also builds the text index from the hue library there
     Form3->setAppDir(dir);
     Form17->setAppDir(dir);
+    Form6->setAppDir(dir);
+    Form7->setAppDir(dir);
     Form12->DefaultsRunning = false;
     // The start-up window takes over reading the settings and loading the
     // font once it has its work; until then the font comes straight from the
@@ -409,7 +411,12 @@ void TForm1::History1Click()
 
 void TForm1::Button12Click()
 {
-    Modal::exec(*Form14);
+    Form14->setAppDir(m_state.AppDir);
+    if (Modal::exec(*Form14) == QDialog::Accepted) {
+        DocumentCommands::importDocument(m_state, Form14->importedLines());
+        applyControls();
+    }
+    DRAWClick();
 }
 
 void TForm1::Button8Click()
