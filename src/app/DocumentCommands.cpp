@@ -27,6 +27,12 @@ void replaceDocument(EditorState &state, QStringList lines)
     state.DATA.lines() = std::move(lines);
 }
 
+void importDocument(EditorState &state, QStringList lines)
+{
+    SelectionCommands::clearBasic(state);
+    state.DATA.lines() = std::move(lines);
+}
+
 void changePage(EditorState &state, const QString &pageText)
 {
     state.Dragging = false;

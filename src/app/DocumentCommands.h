@@ -15,6 +15,11 @@ void newDocument(EditorState &state);
 // The page box keeps its value.
 void replaceDocument(EditorState &state, QStringList lines);
 
+// Import: the document becomes the imported lines in one step, and the
+// selection is cleared, since it pointed into the lines that are gone.
+// The page box keeps its value.
+void importDocument(EditorState &state, QStringList lines);
+
 // The page box shows pageText (already normalised): dragging stops, the
 // page gets a bracket at the end of the document when it has none, and the
 // selection is reset.

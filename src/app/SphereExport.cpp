@@ -4,6 +4,7 @@
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
+#include "platform/SphereLine.h"
 #include "platform/TextFile.h"
 
 #include <QHash>
@@ -30,7 +31,7 @@ public:
         RecordWalker w(m_lines);
         while (w.next()) {
             if (w.item() == RecordWalker::Item::PageOpen)
-                m_out << QStringLiteral("PAGE ") + w.field(1);
+                m_out << QStringLiteral("PAGE ") + number(w.field(1));
             else if (w.item() == RecordWalker::Item::Element)
                 writeElement(w);
         }
@@ -55,7 +56,7 @@ private:
         const Document doc(m_lines);
         writeSectionHeader(QString());
         const int location = doc.lastLocationLine();
-        m_out << doc.line(location + 1) + QStringLiteral(", ") + doc.line(location + 2);
+        m_out << number(doc.line(location + 1)) + QStringLiteral(", ") + number(doc.line(location + 2));
         const int misc = doc.lastMiscLine();
         if (isRecent() && misc >= 0) {
             if (doc.line(misc + 1) == u"1")
@@ -65,9 +66,13 @@ private:
         }
     }
 
+    // A number field as the server must see it: the server reads a leading
+    // zero as hexadecimal, so "010" goes out as 10. Other text stands as it is.
+    static QString number(const QString &field) { return SphereLine::withoutLeadingZeros(field); }
+
     void writeElement(const RecordWalker &w)
     {
-        const QString position = w.field(1) + u' ' + w.field(2);
+        const QString position = number(w.field(1)) + u' ' + number(w.field(2));
         switch (w.kind()) {
         case ElementKind::Gumppic: {
             const int gump = NumberText::parseHex(FileNameText::artName(w.field(3)));
@@ -75,15 +80,20 @@ private:
             break;
         }
         case ElementKind::Resizepic:
-            m_out << QStringLiteral("resizepic ") + position + u' ' + FileNameText::artName(w.field(3)) + u' '
-                         + w.field(4) + u' ' + w.field(5);
+            m_out << QStringLiteral("resizepic ") + position + u' ' + number(FileNameText::artName(w.field(3))) + u' '
+                         + number(w.field(4)) + u' ' + number(w.field(5));
             break;
         case ElementKind::Button:
             writeButton(w, position);
             break;
         case ElementKind::Text:
+            // The server skips a TEXT line it reads as blank, which would give
+            // every later text the wrong string; such a text is left out.
+            if (SphereLine::readsAsBlank(w.field(4)))
+                break;
             m_texts << w.field(4);
-            m_out << QStringLiteral("text ") + position + u' ' + w.field(3) + u' ' + QString::number(m_textCount++);
+            m_out << QStringLiteral("text ") + position + u' ' + number(w.field(3)) + u' '
+                         + QString::number(m_textCount++);
             break;
         case ElementKind::None:
             break;
@@ -106,7 +116,7 @@ private:
             m_buttonBlocks << w.field(7).split(lineBreak);
         }
         m_out << QStringLiteral("button ") + position + u' ' + QString::number(up) + u' ' + QString::number(down)
-                     + u' ' + w.field(4) + u' ' + w.field(5) + u' ' + QString::number(reply);
+                     + u' ' + number(w.field(4)) + u' ' + number(w.field(5)) + u' ' + QString::number(reply);
     }
 
     // The up and down gump lines of the button's decoder file, which sits

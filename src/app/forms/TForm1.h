@@ -6,11 +6,14 @@
 #include "app/PropertyCommands.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
+#include "checks/ArtCatalog.h"
+#include "checks/DesignCheck.h"
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
 #include "render/TextIndex.h"
 #include "ui/CanvasController.h"
 #include "ui/Settings.h"
+#include "ui/TestMode.h"
 
 #include <QMainWindow>
 
@@ -94,6 +97,8 @@ public:
     QToolButton *Button7 = nullptr;        // "Save Project"
     QToolButton *Button12 = nullptr;       // import
     QToolButton *Button8 = nullptr;        // "Export"
+    QToolButton *CheckButton = nullptr;    // "Check"
+    QToolButton *TestButton = nullptr;     // "Test", a toggle
     QComboBox *ComboBox1 = nullptr;        // the select list
     QToolButton *REMOVEBUT = nullptr;
     QToolButton *CheckBox1 = nullptr;      // "Highlight Selected"
@@ -181,6 +186,7 @@ public:
     QAction *Exit1 = nullptr;
     QAction *Import1 = nullptr;
     QAction *Export1 = nullptr;
+    QAction *Check1 = nullptr;
     QAction *NextVersion1 = nullptr;
     QAction *Help1 = nullptr;
     QAction *About1 = nullptr;
@@ -201,6 +207,8 @@ public slots:
     void Button7Click();   // Save As
     void Button12Click();  // Import
     void Button8Click();   // Export
+    void CheckClick();     // "Check": the Sphere check of the design and the art
+    void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
     void Button10Click();  // About
     void Button17Click();  // Options
     void Help1Click();
@@ -305,7 +313,16 @@ private:
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
 
+    // The Sphere check of the current lines; fresh art is read when asked for.
+    QList<DesignProblem> checkDesign(bool freshArt);
+    QString problemList(const QList<DesignProblem> &problems) const;
+    void leaveTestMode();
+    void showTestPage();
+
     EditorState m_state;
+    std::unique_ptr<ArtCatalog> m_art;      // made for AppDir at the first check
+    TestMode m_testMode;
+    struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
     CanvasView m_view{m_renderer};

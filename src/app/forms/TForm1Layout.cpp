@@ -127,6 +127,14 @@ void TForm1::buildToolBars()
     page->addWidget(ToolButton13);
     page->addSeparator();
     page->addWidget(ToolButton15);
+    // On this row, so the select list keeps its room on the first.
+    page->addSeparator();
+    CheckButton = toolButton(page, QStringLiteral("Check"), QStringLiteral("Check what the server would misread"),
+                             s->standardIcon(QStyle::SP_MessageBoxWarning));
+    TestButton = toggleButton(page, QStringLiteral("Test"), QStringLiteral("Try the dialog's buttons as a player (F5)"));
+    TestButton->setShortcut(Qt::Key_F5);
+    page->addWidget(CheckButton);
+    page->addWidget(TestButton);
     addToolBar(Qt::TopToolBarArea, page);
 }
 
@@ -149,6 +157,7 @@ void TForm1::buildMenus()
     SphereMenu = bar->addMenu(QStringLiteral("Sphere"));
     Import1 = SphereMenu->addAction(QStringLiteral("Import (55i - 99g only)"));
     Export1 = SphereMenu->addAction(QStringLiteral("Export"));
+    Check1 = SphereMenu->addAction(QStringLiteral("Check"));
 
     HelpMenu = bar->addMenu(QStringLiteral("Help"));
     NextVersion1 = HelpMenu->addAction(QStringLiteral("Next Version"));
