@@ -88,12 +88,17 @@ void Document::appendToPage(const QString &page, const QStringList &record)
             m_lines.insert(*it, record[k]);
 }
 
+int Document::recordLengthAt(int line) const
+{
+    return kindAt(line) == ElementKind::None ? 0 : RecordWalker::lengthAt(m_lines, line);
+}
+
 QStringList Document::recordAt(int line) const
 {
-    const int len = recordLengthAt(line);
+    const int present = recordLengthAt(line);
     QStringList rec;
-    for (int k = 0; k < len; ++k)
-        rec.append(this->line(line + k));
+    for (int k = 0; k < Records::lengthOf(kindAt(line)); ++k)
+        rec.append(k < present ? this->line(line + k) : QString());
     return rec;
 }
 
@@ -120,6 +125,13 @@ int Document::lastMiscLine() const
 void Document::setRecordFields(int at, const QString &word, const QString &first, const QString &second)
 {
     if (at < 0) {
+        // A record cut off at the end of the file would take the new one in.
+        RecordWalker w(m_lines);
+        int lastEnd = 0;
+        while (w.next())
+            lastEnd = w.line() + w.length();
+        while (m_lines.size() < lastEnd)
+            m_lines.append(QString());
         m_lines << word << first << second;
         return;
     }

@@ -6,11 +6,6 @@ namespace DocumentCommands {
 
 namespace {
 
-QString flagText(bool on)
-{
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
-
 // LocationLine and MiscLine are refreshed by each render; a stale one that no
 // longer points at its record counts as none.
 bool pointsAt(const EditorState &state, int line, const QString &word)
@@ -23,7 +18,8 @@ bool pointsAt(const EditorState &state, int line, const QString &word)
 void newDocument(EditorState &state)
 {
     recordStep<UndoSteps::ReplaceDocument>(state, [&] {
-        SelectionCommands::clearBasic(state);
+        // The Modify controls go with the element they showed.
+        SelectionCommands::clearForRemove(state);
         state.Page = QStringLiteral("0");
         state.DATA.reset(state.Page);
         state.FileName.clear();
@@ -69,13 +65,7 @@ std::optional<Location> location(const EditorState &state)
 
 static void writeLocation(EditorState &state, const Location &location)
 {
-    const int at = state.LocationLine;
-    if (!pointsAt(state, at, Records::Location)) {
-        state.DATA.lines() << Records::Location << location.x << location.y;
-        return;
-    }
-    state.DATA.setLine(at + 1, location.x);
-    state.DATA.setLine(at + 2, location.y);
+    state.DATA.setLocation(location.x, location.y);
 }
 
 std::optional<WindowFlags> windowFlags(const EditorState &state)
@@ -88,13 +78,7 @@ std::optional<WindowFlags> windowFlags(const EditorState &state)
 
 static void writeWindowFlags(EditorState &state, const WindowFlags &flags)
 {
-    const int at = state.MiscLine;
-    if (!pointsAt(state, at, Records::Misc)) {
-        state.DATA.lines() << Records::Misc << flagText(flags.canNotClose) << flagText(flags.canNotMove);
-        return;
-    }
-    state.DATA.setLine(at + 1, flagText(flags.canNotClose));
-    state.DATA.setLine(at + 2, flagText(flags.canNotMove));
+    state.DATA.setWindowFlags(flags.canNotClose, flags.canNotMove);
 }
 
 void storeLocation(EditorState &state, const Location &location)

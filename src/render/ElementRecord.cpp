@@ -40,17 +40,19 @@ ElementRecord ElementRecord::fields(const RecordWalker &walker)
 
 ElementRecord ElementRecord::read(const RecordWalker &walker)
 {
+    if (walker.cutShort())
+        throw RuntimeError(QStringLiteral("the record is cut short at line %1").arg(walker.line() + walker.length() + 1));
     if (!walker.complete())
         throw RuntimeError(QStringLiteral("the record is cut short by the end of the design"));
     ElementRecord r = fields(walker);
     r.x = NumberText::parse(r.xText);
     r.y = NumberText::parse(r.yText);
     if (r.kind == ElementKind::Gumppic) {
-        const auto number = NumberText::tryParseHex(FileNameText::artName(r.fileName));
-        if (!number)
-            throw RuntimeError(QStringLiteral("'%1' is not a hexadecimal gump number").arg(r.fileName));
-        r.gumpNumber = *number;
-        r.gumpNumberRead = true;
+        // Drawing and picking use the file; only the export needs the number.
+        if (const auto number = NumberText::tryParseHex(FileNameText::artName(r.fileName))) {
+            r.gumpNumber = *number;
+            r.gumpNumberRead = true;
+        }
     } else if (r.kind == ElementKind::Resizepic) {
         r.width = NumberText::parse(r.widthText);
         r.height = NumberText::parse(r.heightText);

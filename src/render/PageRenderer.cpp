@@ -164,6 +164,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         } catch (const RuntimeError &e) {
             record = ElementRecord::fields(walker);
             r.problems << problemText(record, e.message());
+            r.problemLines << record.line + 1;
             // Still listed, so the user can select the record to mend or remove it.
             if (walker.page() == options.page) {
                 r.lineList << record.line;

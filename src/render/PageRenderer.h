@@ -37,6 +37,8 @@ struct RenderOptions
     ColorValue backgroundColor = 0xFFFFFF;
     ColorValue selectionColor = 0x00FF00;
     bool cacheImages = true;
+
+    bool operator==(const RenderOptions &) const = default;
 };
 
 // The outcome of one render (LQUICKTimer).
@@ -49,6 +51,7 @@ struct RenderResult
     int miscLine = -1;           // MiscLine
     QImage dragImage;            // the dragged element's picture while Dragging
     QStringList problems;        // one text per record that could not be drawn ("gumppic at line 7 not drawn: ...")
+    QList<int> problemLines;     // the document line of each problem's record, counted from 1
 };
 
 // Renders one page of a design into an image. Owns the art store, the image

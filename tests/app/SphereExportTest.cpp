@@ -256,3 +256,13 @@ TEST_F(SphereExportTest, BadArtStopsWithTheRuntimeMessageKeepingLinesWritten)
     EXPECT_EQ(failureOf(lines, memo), "'0x' is not a valid integer value");
     EXPECT_EQ(memo.size(), 5);
 }
+
+TEST_F(SphereExportTest, ARecordCutShortLeavesTheNextPageInPlace)
+{
+    const QStringList lines{"{BOP", "0", "button", "1", "2", "okay.bmp", "1", "0", "}EOP",
+                            "{BOP", "1", "gumppic", "3", "4", "1F4.bmp", "}EOP", "LOCATION", "0", "0"};
+    const QStringList script = exportOf(lines, SphereDialect::V48eTo51a);
+    const qsizetype page1 = script.indexOf(QStringLiteral("PAGE 1"));
+    ASSERT_GE(page1, 0);
+    EXPECT_EQ(script.value(page1 + 1), QStringLiteral("gumppic 3 4 500"));
+}

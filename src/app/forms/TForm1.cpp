@@ -49,11 +49,14 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -97,6 +100,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildLeftColumn();
     buildCanvasPanel();
     buildStatusBar();
+    buildProblemsPanel();
 
     BOOT = new QTimer(this);
     BOOT->setSingleShot(true);
@@ -220,12 +224,16 @@ void TForm1::connectHandlers()
     connect(ToolButton15, &QToolButton::clicked, this, &TForm1::ToolButton15Click);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
     connect(AutoSave1, &QAction::triggered, this, &TForm1::AutoSaveTimer);
+    connect(ProblemsList, &QListWidget::itemActivated, this, [this] { ProblemsListClick(ProblemsList->currentRow()); });
+    connect(ProblemsList, &QListWidget::itemClicked, this, [this] { ProblemsListClick(ProblemsList->currentRow()); });
 
     connect(CSpinEdit1, &SpinEdit::changed, this, &TForm1::CSpinEdit1Change);
     connect(CSpinEdit2, &SpinEdit::changed, this, &TForm1::CSpinEdit2Change);
     connect(CSpinEdit6, &SpinEdit::changed, this, &TForm1::CSpinEdit6Change);
     connect(CSpinEdit5, &SpinEdit::changed, this, &TForm1::CSpinEdit5Change);
     connect(CSpinEdit4, &SpinEdit::changed, this, &TForm1::CSpinEdit4Change);
+    connect(CHANGEIMAGE, &QPushButton::clicked, this, &TForm1::CHANGEIMAGEClick);
+    connect(EDITOPTIONS, &QPushButton::clicked, this, &TForm1::EDITOPTIONSClick);
     connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
     connect(Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
 
@@ -292,7 +300,7 @@ void TForm1::Button6Click()
 
 void TForm1::Button1Click()
 {
-    SelectionCommands::clearBasic(m_state);
+    SelectionCommands::clearForRemove(m_state);
     applyControls();
     DRAWClick();
     const QString path = Modal::openFile(AppInfo::ProjectFilter);
@@ -303,6 +311,16 @@ void TForm1::Button1Click()
     updateTitle();
     DRAWClick();
     Label8->setText(QStringLiteral("Project Opened"));
+    // Records that cannot be read are named one by one by the render; the
+    // file as a whole is named once above them.
+    if (const qsizetype unreadable = m_view.problems().size(); unreadable > 0) {
+        const QString message = QStringLiteral("%1: %2 of its records cannot be read")
+                                    .arg(QFileInfo(path).fileName()).arg(unreadable);
+        m_problems.setProblems(ProblemList::OpenSource,
+                               {Problem{0, message, Problem::Severity::Error, ProblemList::OpenSource}},
+                               m_state.DATA.lines());
+        showProblems();
+    }
 }
 
 void TForm1::Button7Click()
@@ -553,6 +571,8 @@ void TForm1::CSpinEdit3Change()
 {
     ComboBox1->setFocus();
     m_state.Dragging = false;
+    if (!NumberText::tryParse(CSpinEdit3->text()))
+        return; // typing goes on
     const QString page = NumberText::zeroBelowOne(CSpinEdit3->text());
     if (page != CSpinEdit3->text()) {
         CSpinEdit3->setText(page); // runs this handler again with the corrected page
@@ -622,8 +642,40 @@ void TForm1::LQUICKTimer()
                                                        .arg(problems.first())
                                                        .arg(problems.size() - 1));
     }
+    QList<Problem> found;
+    const QList<int> problemLines = m_view.problemLines();
+    for (qsizetype i = 0; i < problems.size(); ++i)
+        found << Problem{problemLines.value(i), problems[i], Problem::Severity::Warning, ProblemList::RenderSource};
+    m_problems.setProblems(ProblemList::RenderSource, found);
+    m_problems.documentChanged(m_state.DATA.lines());
+    showProblems();
     DrawMeter->setRange(0, std::max(0, m_state.DATA.size() - 1));
     DrawMeter->setValue(DrawMeter->maximum());
+}
+
+void TForm1::showProblems()
+{
+    QStringList texts;
+    for (const Problem &problem : m_problems.entries())
+        texts << ProblemList::entryText(problem);
+    QStringList shown;
+    for (int i = 0; i < ProblemsList->count(); ++i)
+        shown << ProblemsList->item(i)->text();
+    if (texts != shown) {
+        ProblemsList->clear();
+        ProblemsList->addItems(texts);
+    }
+    ProblemsDock->setVisible(!texts.isEmpty());
+}
+
+void TForm1::ProblemsListClick(int row)
+{
+    if (row < 0 || row >= m_problems.entries().size())
+        return;
+    if (const std::optional<int> entry = ProblemList::selectEntryOf(m_problems.entries()[row], m_state)) {
+        ComboBox1->setCurrentIndex(*entry);
+        ComboBox1Change();
+    }
 }
 
 void TForm1::RULERDRAWTimer()
@@ -678,25 +730,29 @@ void TForm1::AlwaysDrawPage01Click()
     DRAWClick();
 }
 
-// The show flags take effect at the next render.
+// The show flags change the picture at once.
 void TForm1::Text2Click()
 {
     m_state.ShowText = !m_state.ShowText;
+    DRAWClick();
 }
 
 void TForm1::Buttons1Click()
 {
     m_state.ShowButtons = !m_state.ShowButtons;
+    DRAWClick();
 }
 
 void TForm1::GumpPics1Click()
 {
     m_state.ShowGumppics = !m_state.ShowGumppics;
+    DRAWClick();
 }
 
 void TForm1::ResizePics1Click()
 {
     m_state.ShowResizepics = !m_state.ShowResizepics;
+    DRAWClick();
 }
 
 void TForm1::ToolButton15Click()
@@ -729,8 +785,14 @@ void TForm1::AutoSaveTimer()
 bool TForm1::canvasEvent(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        const QPoint at = e->position().toPoint();
+        if (e->button() == Qt::LeftButton)
+            EventGuard::run([&] { Image1DblClick(at.x(), at.y()); });
+        return true;
+    }
+    case QEvent::MouseButtonPress: {
         const auto *e = static_cast<QMouseEvent *>(event);
         const QPoint at = e->position().toPoint();
         EventGuard::run([&] { Image1MouseDown(e->button(), at.x(), at.y()); });
@@ -782,6 +844,22 @@ void TForm1::Image1MouseUp(Qt::MouseButton Button, int X, int Y)
     if (m_testMode.active())
         return;
     m_canvasMouse->release(Button, QPoint(X, Y));
+}
+
+void TForm1::Image1DblClick(int X, int Y)
+{
+    if (brushDown() != Brush::None)
+        return;
+    const CanvasPicking::Result picked = m_canvasMouse->pickAt(QPoint(X, Y));
+    if (!picked.hit)
+        return;
+    ComboBox1->setCurrentIndex(picked.hit->entry);
+    ComboBox1Change();
+    const ElementKind kind = m_state.DATA.kindAt(m_state.SelectedLine);
+    if (kind == ElementKind::Text || kind == ElementKind::Button)
+        EDITOPTIONSClick();
+    else
+        CHANGEIMAGEClick();
 }
 
 CanvasHost::Brush TForm1::brushDown() const
@@ -906,6 +984,10 @@ void TForm1::keyPressEvent(QKeyEvent *event)
 
 void TForm1::positionSpinChanged(SpinEdit *spin, Field field)
 {
+    // While the text is not a number yet (cleared, a lone "-") the record
+    // keeps its value; it is written once the text is a number again.
+    if (!NumberText::tryParse(spin->text()))
+        return;
     const QString text = NumberText::zeroBelowOne(spin->text());
     if (text != spin->text()) {
         spin->setText(text); // runs the handler again with "0"
@@ -941,6 +1023,18 @@ void TForm1::CSpinEdit4Change()
     const int step = CSpinEdit4->value();
     for (SpinEdit *spin : {CSpinEdit1, CSpinEdit2, CSpinEdit6, CSpinEdit5})
         spin->setIncrement(step);
+}
+
+void TForm1::CHANGEIMAGEClick()
+{
+    PropertyCommands::changeImage(m_state, *this);
+    DRAWClick();
+}
+
+void TForm1::EDITOPTIONSClick()
+{
+    PropertyCommands::editOptions(m_state, *this);
+    DRAWClick();
 }
 
 void TForm1::Button11Click()
@@ -1045,6 +1139,26 @@ QString TForm1::askText()
 {
     Modal::exec(*Form4);
     return Form4->text();
+}
+
+int TForm1::editHue(std::optional<int> slot)
+{
+    if (slot)
+        Form3->RadioButtons[*slot - 1]->setChecked(true);
+    Modal::exec(*Form3);
+    return Form3->SelectedHue;
+}
+
+QString TForm1::editText(const QString &text)
+{
+    Form4->setText(text);
+    return askText();
+}
+
+ElementDialogs::ButtonOptions TForm1::editButtonOptions(const ButtonOptions &options)
+{
+    Form11->setOptions(options);
+    return askButtonOptions();
 }
 
 // ---- Copying state onto the controls ------------------------------------

@@ -3,6 +3,8 @@
 #include "app/CanvasView.h"
 #include "app/DocumentSession.h"
 #include "app/EditorState.h"
+#include "app/ProblemList.h"
+#include "app/PropertyCommands.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
 #include "checks/ArtCatalog.h"
@@ -21,6 +23,8 @@
 class ImageView;
 class QAction;
 class QComboBox;
+class QDockWidget;
+class QListWidget;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -53,7 +57,7 @@ class TForm18;
 // and scroll bars, menus and status. It owns the open design (EditorState)
 // and the other seventeen windows, which it creates after itself, in order.
 // Handlers are thin: they call the commands and copy the state onto the controls.
-class TForm1 : public QMainWindow, private ElementDialogs, private CanvasHost
+class TForm1 : public QMainWindow, private ElementDialogs, private PropertyDialogs, private CanvasHost
 {
     Q_OBJECT
 
@@ -64,6 +68,10 @@ public:
     EditorState &state() { return m_state; }
     const CanvasView &view() const { return m_view; }
     Settings &settings();
+
+    // The problems found in the design, and the panel that lists them.
+    ProblemList &problems() { return m_problems; }
+    void showProblems();                   // the list onto the panel
 
     // The other windows, created once for the whole run.
     TForm2 *Form2 = nullptr;
@@ -145,6 +153,10 @@ public:
     QLabel *Label8 = nullptr;
     QLabel *Label9 = nullptr;
     QProgressBar *DrawMeter = nullptr;
+
+    // The problems panel.
+    QDockWidget *ProblemsDock = nullptr;
+    QListWidget *ProblemsList = nullptr;
 
     // Menus.
     QMenu *PopupMenu1 = nullptr;           // the canvas popup
@@ -246,13 +258,17 @@ public slots:
     void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y);
     void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
     void MouseRemoveTimer();
+    void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
     void ComboBox1KeyDown(int Key);
+    void ProblemsListClick(int row);       // selects the record of the chosen problem
 
     void CSpinEdit1Change();
     void CSpinEdit2Change();
     void CSpinEdit6Change();
     void CSpinEdit5Change();
     void CSpinEdit4Change();
+    void CHANGEIMAGEClick();
+    void EDITOPTIONSClick();
     void Button11Click();  // "Location on screen"
     void Button16Click();  // "Misc Dialog"
 
@@ -276,12 +292,17 @@ private:
     ButtonOptions askButtonOptions() override;
     int askHue() override;
     QString askText() override;
+    // PropertyDialogs: the same windows, loaded from the record.
+    int editHue(std::optional<int> slot) override;
+    QString editText(const QString &text) override;
+    ButtonOptions editButtonOptions(const ButtonOptions &options) override;
 
     void buildToolBars();
     void buildMenus();
     void buildLeftColumn();
     void buildCanvasPanel();
     void buildStatusBar();
+    void buildProblemsPanel();
     void connectHandlers();
     void createWindows();
 
@@ -330,5 +351,6 @@ private:
     CanvasView m_view{m_renderer};
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
+    ProblemList m_problems;
     std::unique_ptr<CanvasController> m_canvasMouse;
 };

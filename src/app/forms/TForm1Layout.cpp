@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDockWidget>
+#include <QListWidget>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -245,6 +247,16 @@ void TForm1::buildLeftColumn()
     modify->addWidget(EDITOPTIONS, 3, 0, 1, 4);
     modify->addWidget(new QLabel(QStringLiteral("X Y rate"), ModifyGroup), 4, 0, 1, 2);
     modify->addWidget(CSpinEdit4, 4, 3);
+    // Rows that show and hide with the selection keep their room, so the
+    // groups below never move under the pointer.
+    for (QWidget *w : ModifyGroup->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    QSizePolicy groupPolicy = ModifyGroup->sizePolicy();
+    groupPolicy.setRetainSizeWhenHidden(true);
+    ModifyGroup->setSizePolicy(groupPolicy);
     layout->addWidget(ModifyGroup);
 
     InsertGroup = new QGroupBox(QStringLiteral("Insert"), column);
@@ -368,6 +380,19 @@ void TForm1::buildCanvasPanel()
     grid->setColumnStretch(1, 1);
 
     static_cast<QHBoxLayout *>(centralWidget()->layout())->addWidget(panel, 1);
+}
+
+// Below the canvas, shown while there are problems to name.
+void TForm1::buildProblemsPanel()
+{
+    ProblemsDock = new QDockWidget(QStringLiteral("Problems"), this);
+    ProblemsDock->setObjectName(QStringLiteral("ProblemsDock"));
+    ProblemsDock->setFeatures(QDockWidget::DockWidgetClosable);
+    ProblemsList = new QListWidget(ProblemsDock);
+    ProblemsList->setMaximumHeight(90);
+    ProblemsDock->setWidget(ProblemsList);
+    addDockWidget(Qt::BottomDockWidgetArea, ProblemsDock);
+    ProblemsDock->hide();
 }
 
 void TForm1::buildStatusBar()
