@@ -1,4 +1,5 @@
 #include "app/SphereExport.h"
+#include "app/LineBreaks.h"
 #include "app/RecordWalker.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
@@ -53,7 +54,7 @@ public:
             if (w.item() == RecordWalker::Item::PageOpen)
                 m_out << QStringLiteral("PAGE ") + w.field(1);
             else if (w.item() == RecordWalker::Item::Element)
-                writeElement(w);
+                writeElementOfLine(w);
         }
         writeTrailer();
     }
@@ -76,6 +77,7 @@ private:
         const Document doc(m_lines);
         writeSectionHeader(QString());
         const int location = doc.lastLocationLine();
+        refuseLineBreakAfter(location, 2);
         m_out << doc.line(location + 1) + QStringLiteral(", ") + doc.line(location + 2);
         const int misc = doc.lastMiscLine();
         if (isRecent() && misc >= 0) {
@@ -84,6 +86,28 @@ private:
             if (doc.line(misc + 2) == u"1")
                 m_out << QStringLiteral("nomove");
         }
+    }
+
+    // A record that cannot be written stops the export with a message that names its line.
+    void writeElementOfLine(const RecordWalker &w)
+    {
+        if (const int field = LineBreaks::misplacedIn(w); field >= 0)
+            throw RuntimeError(QStringLiteral("Line %1: %2").arg(w.line() + 1)
+                                   .arg(LineBreaks::problem(w, field)));
+        try {
+            writeElement(w);
+        } catch (const RuntimeError &e) {
+            throw RuntimeError(QStringLiteral("Line %1: %2").arg(w.line() + 1).arg(e.message()));
+        }
+    }
+
+    // The fields of the location and window flags records become part of one script line each.
+    void refuseLineBreakAfter(int recordLine, int fields) const
+    {
+        for (int k = 1; k <= fields && recordLine >= 0; ++k)
+            if (LineBreaks::holds(Document(m_lines).line(recordLine + k)))
+                throw RuntimeError(QStringLiteral("Line %1: line %2 holds a line break")
+                                       .arg(recordLine + 1).arg(recordLine + k + 1));
     }
 
     void writeElement(const RecordWalker &w)
@@ -138,6 +162,9 @@ private:
         if (const auto known = m_decoders.constFind(relative); known != m_decoders.cend())
             return *known;
         QStringList decoder;
+        // A decoder lies beside the button's art in the DATA tree and nowhere else.
+        if (!PathResolver::staysInside(artName))
+            throw RuntimeError::cannotOpen(m_appDir + relative);
         try {
             decoder = TextFile::readLines(PathResolver::resolve(m_appDir, relative));
         } catch (const RuntimeError &) {

@@ -1,4 +1,5 @@
 #include "render/ElementRecord.h"
+#include "app/LineBreaks.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 
@@ -49,6 +50,8 @@ ElementRecord ElementRecord::read(const RecordWalker &walker)
 {
     if (!walker.complete())
         throw RuntimeError(QStringLiteral("the record is cut short by the end of the design"));
+    if (const int field = LineBreaks::misplacedIn(walker); field >= 0)
+        throw RuntimeError(LineBreaks::problem(walker, field));
     ElementRecord r = fields(walker);
     r.x = NumberText::parse(r.xText);
     r.y = NumberText::parse(r.yText);
