@@ -1,6 +1,6 @@
 #include "app/forms/TForm11.h"
 #include "app/forms/StorableText.h"
-#include "app/SelectionCommands.h"
+#include "platform/NumberText.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/SpinEdit.h"
 
@@ -54,5 +54,5 @@ void TForm11::done(int result)
 
 void TForm11::CSpinEdit1Change()
 {
-    CSpinEdit1->setText(SelectionCommands::clampedSpinText(CSpinEdit1->text()));
+    CSpinEdit1->setText(NumberText::zeroBelowOne(CSpinEdit1->text()));
 }
