@@ -1,4 +1,5 @@
 #include "app/Document.h"
+#include "app/LineBreaks.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
@@ -10,14 +11,32 @@ namespace {
 // Line breaks inside one document line (multi-line button events) are kept in
 // the project file as the unit separator 0x1F: a file saved as plain text by
 // lines can never hold it, so files without such events load unchanged.
-constexpr char16_t LineBreakMark = 0x1F;
+constexpr char16_t LineBreakMark = LineBreaks::StoredMark;
 
+// Only the events line of a button turns 0x1F back into line breaks; in any
+// other line it stays as read (and is a bad record to the export and render).
 QStringList decodeLineBreaks(QStringList lines)
 {
-    for (QString &l : lines)
-        if (l.contains(QChar(LineBreakMark)))
-            l.replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
+    const QStringList read = lines;
+    RecordWalker w(read);
+    while (w.next()) {
+        if (w.item() != RecordWalker::Item::Element || w.kind() != ElementKind::Button)
+            continue;
+        const int events = w.line() + LineBreaks::ButtonEventsField;
+        if (events < lines.size() && lines[events].contains(QChar(LineBreakMark)))
+            lines[events].replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
+    }
     return lines;
+}
+
+// Project files are 8-bit: a line with a character outside Latin-1 cannot be
+// stored, and writing "?" in its place would lose the text without a word.
+void refuseUnstorable(const QString &line, int index)
+{
+    const QString unstorable = Document::unstorableCharacters(line);
+    if (!unstorable.isEmpty())
+        throw RuntimeError(QStringLiteral("Line %1 holds characters a design file cannot store: %2")
+                               .arg(index + 1).arg(unstorable));
 }
 
 } // namespace
@@ -171,11 +190,22 @@ QStringList Document::parseProjectText(const QByteArray &bytes)
     return decodeLineBreaks(TextFile::splitLines(bytes));
 }
 
+QString Document::unstorableCharacters(const QString &text)
+{
+    QString unstorable;
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF && !unstorable.contains(c) && unstorable.size() < 16)
+            unstorable += c;
+    return unstorable;
+}
+
 QByteArray Document::projectText(const QStringList &lines)
 {
     QByteArray out;
     out.reserve(lines.size() * 8);
-    for (const QString &line : lines) {
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        refuseUnstorable(line, i);
         if (line.contains(u'\r') || line.contains(u'\n')) {
             QString l = line;
             l.replace(QStringLiteral("\r\n"), QString(QChar(LineBreakMark)));

@@ -63,7 +63,10 @@ public:
     static QStringList loadProjectFile(const QString &path);      // throws RuntimeError
     static void saveProjectFile(const QString &path, const QStringList &lines); // throws RuntimeError
     static QStringList parseProjectText(const QByteArray &bytes);
-    static QByteArray projectText(const QStringList &lines);
+    static QByteArray projectText(const QStringList &lines);   // throws RuntimeError
+    // The distinct characters of text a project file cannot store (outside
+    // the 8-bit set), at most 16; empty when it can store all of it.
+    static QString unstorableCharacters(const QString &text);
 
 private:
     // Writes the two fields of the record at line at, or appends word and fields when at is -1.

@@ -1,4 +1,5 @@
 #include "app/SphereExport.h"
+#include "app/LineBreaks.h"
 #include "app/RecordWalker.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
@@ -47,7 +48,7 @@ private:
             if (w.item() == RecordWalker::Item::PageOpen)
                 m_out << QStringLiteral("PAGE ") + number(w.field(1));
             else if (w.item() == RecordWalker::Item::Element && (!m_inlineTexts || w.complete()))
-                writeElement(w);
+                writeElementOfLine(w);
         }
     }
 
@@ -68,6 +69,7 @@ private:
         const Document doc(m_lines);
         writeSectionHeader(QString());
         const int location = doc.lastLocationLine();
+        refuseLineBreakAfter(location, 2);
         m_out << number(doc.line(location + 1)) + QStringLiteral(", ") + number(doc.line(location + 2));
         const int misc = doc.lastMiscLine();
         if (isRecent() && misc >= 0) {
@@ -81,6 +83,28 @@ private:
     // A number field as the server must see it: the server reads a leading
     // zero as hexadecimal, so "010" goes out as 10. Other text stands as it is.
     static QString number(const QString &field) { return SphereLine::withoutLeadingZeros(field); }
+
+    // A record that cannot be written stops the export with a message that names its line.
+    void writeElementOfLine(const RecordWalker &w)
+    {
+        if (const int field = LineBreaks::misplacedIn(w); field >= 0)
+            throw RuntimeError(QStringLiteral("Line %1: %2").arg(w.line() + 1)
+                                   .arg(LineBreaks::problem(w, field)));
+        try {
+            writeElement(w);
+        } catch (const RuntimeError &e) {
+            throw RuntimeError(QStringLiteral("Line %1: %2").arg(w.line() + 1).arg(e.message()));
+        }
+    }
+
+    // The fields of the location and window flags records become part of one script line each.
+    void refuseLineBreakAfter(int recordLine, int fields) const
+    {
+        for (int k = 1; k <= fields && recordLine >= 0; ++k)
+            if (LineBreaks::holds(Document(m_lines).line(recordLine + k)))
+                throw RuntimeError(QStringLiteral("Line %1: line %2 holds a line break")
+                                       .arg(recordLine + 1).arg(recordLine + k + 1));
+    }
 
     void writeElement(const RecordWalker &w)
     {
@@ -143,6 +167,9 @@ private:
         if (const auto known = m_decoders.constFind(relative); known != m_decoders.cend())
             return *known;
         QStringList decoder;
+        // A decoder lies beside the button's art in the DATA tree and nowhere else.
+        if (!PathResolver::staysInside(artName))
+            throw RuntimeError::cannotOpen(m_appDir + relative);
         try {
             decoder = TextFile::readLines(PathResolver::resolve(m_appDir, relative));
         } catch (const RuntimeError &) {

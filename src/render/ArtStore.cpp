@@ -5,7 +5,15 @@
 
 QString ArtStore::resolve(const QString &relative) const
 {
+    // Art lies in the DATA tree and nowhere else: a name that climbs out names no file.
+    if (!PathResolver::staysInside(relative))
+        return QString();
     return PathResolver::resolve(m_appDir, relative);
+}
+
+bool ArtStore::isArtName(const QString &fileName)
+{
+    return PathResolver::staysInside(fileName);
 }
 
 QString ArtStore::gumppicPath(const QString &fileName) const

@@ -21,6 +21,10 @@ public:
     inline static const QString ButtonFolder = QStringLiteral("DATA/BUTTONS/");
     inline static const QString ResizepicFolder = QStringLiteral("DATA/resizepic/");
 
+    // False for a name that would leave its folder ("..", an absolute path):
+    // such a name is no art, and every path of it is empty.
+    static bool isArtName(const QString &fileName);
+
     // Full paths as found on disk (or as spelt, when nothing matches).
     QString gumppicPath(const QString &fileName) const;
     QString buttonPath(const QString &fileName) const;

@@ -1,4 +1,5 @@
 #include "render/ElementRecord.h"
+#include "app/LineBreaks.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
@@ -44,6 +45,8 @@ ElementRecord ElementRecord::read(const RecordWalker &walker)
         throw RuntimeError(QStringLiteral("the record is cut short at line %1").arg(walker.line() + walker.length() + 1));
     if (!walker.complete())
         throw RuntimeError(QStringLiteral("the record is cut short by the end of the design"));
+    if (const int field = LineBreaks::misplacedIn(walker); field >= 0)
+        throw RuntimeError(LineBreaks::problem(walker, field));
     ElementRecord r = fields(walker);
     r.x = NumberText::parse(r.xText);
     r.y = NumberText::parse(r.yText);

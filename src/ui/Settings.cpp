@@ -113,8 +113,14 @@ Settings Settings::read(const IniFile &file)
 {
     // Filled in a copy: a value that fails leaves the caller's settings whole.
     Settings s;
-    for (const SettingKey &k : settingKeys())
-        readKey(file, k, s);
+    for (const SettingKey &k : settingKeys()) {
+        try {
+            readKey(file, k, s);
+        } catch (const RuntimeError &e) {
+            throw RuntimeError(QStringLiteral("%1 in [%2] %3")
+                                   .arg(e.message(), latin1(k.section), latin1(k.key)));
+        }
+    }
     return s;
 }
 

@@ -240,20 +240,20 @@ TEST_F(SphereExportTest, BadArtStopsWithTheRuntimeMessageKeepingLinesWritten)
     QStringList memo{"previous export"};
 
     lines[20] = "gone.bmp";
-    EXPECT_EQ(failureOf(lines, memo), "Cannot open file " + appDir + "DATA/buttons/gone.CS");
+    EXPECT_EQ(failureOf(lines, memo), "Line 18: Cannot open file " + appDir + "DATA/buttons/gone.CS");
     EXPECT_EQ(memo, QStringList({"[DIALOG testgump]", "50, 50", "nomove", "PAGE 0", "resizepic 0 0 9200 300 200",
                                  "gumppic 20 30 500", "text 40 50 1152 0"}));
 
     writeFile(appDir + "DATA/buttons/bad.CS", "F7\r\nG8\r\n");
     lines[20] = "bad.bmp";
-    EXPECT_EQ(failureOf(lines, memo), "'0xG8' is not a valid integer value");
+    EXPECT_EQ(failureOf(lines, memo), "Line 18: '0xG8' is not a valid integer value");
 
     writeFile(appDir + "DATA/buttons/short.CS", "F7\r\n");
     lines[20] = "short.bmp";
-    EXPECT_EQ(failureOf(lines, memo), "List index out of bounds (1)");
+    EXPECT_EQ(failureOf(lines, memo), "Line 18: List index out of bounds (1)");
 
     lines[11] = ".bmp"; // a gumppic name of four characters leaves no number
-    EXPECT_EQ(failureOf(lines, memo), "'0x' is not a valid integer value");
+    EXPECT_EQ(failureOf(lines, memo), "Line 9: '0x' is not a valid integer value");
     EXPECT_EQ(memo.size(), 5);
 }
 

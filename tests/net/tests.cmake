@@ -45,6 +45,7 @@ set(QM_NET_SANITIZED_SOURCES
   ${PROJECT_SOURCE_DIR}/src/net/HTTPGetThread.cpp
   ${PROJECT_SOURCE_DIR}/src/net/HttpAddress.cpp
   ${PROJECT_SOURCE_DIR}/src/net/HttpTransfer.cpp
+  ${PROJECT_SOURCE_DIR}/src/platform/SafeFile.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/net/HttpAddressTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/net/HTTPGetTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/net/HTTPGetLifetimeTest.cpp

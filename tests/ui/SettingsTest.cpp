@@ -120,12 +120,12 @@ TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
 
 TEST_F(SettingsTest, NumbersThatMustBeNumbersAbandonTheRead)
 {
-    EXPECT_EQ(readError(QStringLiteral("[Ruler]\r\nSKIP=abc\r\n")), QStringLiteral("'abc' is not a valid integer value"));
-    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAuto=x\r\n")), QStringLiteral("'x' is not a valid integer value"));
-    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAutoT=\r\n")), QStringLiteral("'' is not a valid integer value"));
+    EXPECT_EQ(readError(QStringLiteral("[Ruler]\r\nSKIP=abc\r\n")), QStringLiteral("'abc' is not a valid integer value in [Ruler] SKIP"));
+    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAuto=x\r\n")), QStringLiteral("'x' is not a valid integer value in [Files] Auto"));
+    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAutoT=\r\n")), QStringLiteral("'' is not a valid integer value in [Files] AutoT"));
     // The first bad key in file order is the one reported.
     EXPECT_EQ(readError(QStringLiteral("[Ruler]\r\nSKIP=s\r\n[Files]\r\nAutoT=t\r\n")),
-              QStringLiteral("'t' is not a valid integer value"));
+              QStringLiteral("'t' is not a valid integer value in [Files] AutoT"));
     EXPECT_EQ(readFrom(QStringLiteral("[Ruler]\r\nSKIP=$10\r\n")).skip, 16);
 }
 

@@ -8,9 +8,11 @@
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 #include "render/PageRenderer.h"
 #include "ui/Settings.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -135,8 +137,11 @@ int runRenderCommand(const QStringList &args)
     const RenderResult result = renderer.render(lines, options);
     for (const QString &problem : result.problems)
         warn(problem);
-    if (!result.page.save(out, "PNG"))
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    if (!pngBuffer.open(QIODevice::WriteOnly) || !result.page.save(&pngBuffer, "PNG"))
         throw RuntimeError::cannotCreate(out);
+    SafeFile::write(out, png);
 
     // The select list as the designer's drop-down shows it; bytes as they
     // stood in the design file.

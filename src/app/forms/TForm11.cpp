@@ -1,4 +1,5 @@
 #include "app/forms/TForm11.h"
+#include "app/forms/StorableText.h"
 #include "platform/NumberText.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/SpinEdit.h"
@@ -42,6 +43,13 @@ void TForm11::setOptions(const ElementDialogs::ButtonOptions &options)
     CheckBox1->setChecked(options.closeOnClick);
     CSpinEdit1->setText(options.page);
     Memo1->setPlainText(ElementCommands::eventsToEditor(options.events));
+}
+
+void TForm11::done(int result)
+{
+    if (result == QDialog::Accepted && warnIfUnstorable(Memo1->toPlainText()))
+        return;
+    FixedDialog::done(result);
 }
 
 void TForm11::CSpinEdit1Change()
