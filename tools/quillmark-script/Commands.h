@@ -14,6 +14,7 @@ struct Command {
 
 int runExportCommand(const QStringList &args);
 int runRenderCommand(const QStringList &args);
+int runLibraryCommand(const QStringList &args);
 
 inline constexpr Command Commands[] = {
     {"export",
@@ -37,4 +38,13 @@ inline constexpr Command Commands[] = {
      "    are named on stderr as warnings. With --client, a picture that DATA/ lacks and whose\n"
      "    name is a gump number in hex (1F4.bmp) is drawn from the game client in DIR.",
      runRenderCommand},
+    {"library",
+     "library --client DIR --out DATADIR [--scripts DIR]...\n"
+     "    Builds an art library in DATADIR from the game client in DIR: DATA/buttons/ with the\n"
+     "    stock buttons and every pair on a literal button line of the *.scp files in the\n"
+     "    --scripts folders, DATA/resizepic/ with the common backgrounds and every resizepic of\n"
+     "    the scripts, and the client's hues added to ColorLibary.INI. Files already there are\n"
+     "    kept, so running it again changes nothing. Prints what it did; shows progress on a\n"
+     "    terminal's stderr.",
+     runLibraryCommand},
 };
