@@ -49,6 +49,8 @@ TEST_F(SettingsTest, MissingFileGivesTheDefaults)
     EXPECT_TRUE(s.checkUpdates);
     EXPECT_EQ(s.selectionColor, 0x00FF00u);
     EXPECT_EQ(s.interactiveColor, 0x0000FFu);
+    EXPECT_TRUE(s.server.isEmpty());
+    EXPECT_TRUE(s.client.isEmpty());
 }
 
 TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
@@ -66,8 +68,8 @@ TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
         ++keysWithFields;
         EXPECT_EQ(written.readString(section, key, QString()), QString::fromLatin1(k.defaultText)) << k.key;
     }
-    EXPECT_EQ(keysWithFields, 30);
-    EXPECT_EQ(settingKeys().size(), 32u);
+    EXPECT_EQ(keysWithFields, 32);
+    EXPECT_EQ(settingKeys().size(), 34u);
 }
 
 TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
@@ -103,6 +105,8 @@ TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
     s.drawEngine = QStringLiteral("(1.1) Insert");
     s.offsetClone = false;
     s.exportVersion = QStringLiteral("48e - 51a");
+    s.server = QStringLiteral("updates.example.net:8080");
+    s.client = QStringLiteral("/home/me/games/client");
 
     writeTextFile(path(), QStringLiteral("[COLOR]\r\nBackground=clRed\r\n[Realtime Engine]\r\nTextcolors=0\r\n"));
     IniFile file(path());

@@ -6,6 +6,7 @@
 #include "platform/IniFile.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 #include "render/ArtStore.h"
 #include "render/ResizepicComposer.h"
 
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -23,13 +23,10 @@ QString hexName(int number)
     return QString::number(number, 16).toUpper();
 }
 
-// Written aside and renamed into place, so a failed write keeps nothing half done.
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw RuntimeError::unableToWrite(path);
+    SafeFile::write(path, bytes);
 }
 
 QByteArray bmpBytes(const QImage &image)
