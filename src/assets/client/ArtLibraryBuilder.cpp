@@ -7,6 +7,7 @@
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"
+#include "platform/SphereNumber.h"
 #include "render/ArtStore.h"
 #include "render/ResizepicComposer.h"
 
@@ -117,35 +118,6 @@ const std::vector<int> &ArtLibraryBuilder::commonBackgrounds()
     return numbers;
 }
 
-std::optional<qint64> ArtLibraryBuilder::serverNumber(const QByteArray &token)
-{
-    if (token.isEmpty())
-        return std::nullopt;
-    qint64 value = 0;
-    if (token[0] == '0') {
-        // Hexadecimal up to 8 digits, signed 32-bit; "0x…" reads as 0.
-        if (token.size() > 1 && (token[1] == 'x' || token[1] == 'X'))
-            return 0;
-        if (token.size() > 9)
-            return std::nullopt;
-        for (const char c : token) {
-            const int digit = QByteArray("0123456789abcdef").indexOf(char(QChar::toLower(c)));
-            if (digit < 0)
-                return std::nullopt;
-            value = value * 16 + digit;
-        }
-        return qint64(qint32(quint32(value)));
-    }
-    for (const char c : token) {
-        if (c == '.')
-            continue;
-        if (c < '0' || c > '9' || value > (qint64(1) << 40))
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 void ArtLibraryBuilder::scanScript(const QByteArray &text, ScriptArt &into)
 {
     for (QByteArray line : text.split('\n')) {
@@ -156,7 +128,9 @@ void ArtLibraryBuilder::scanScript(const QByteArray &text, ScriptArt &into)
         if (words.isEmpty())
             continue;
         const QByteArray word = words[0].toLower();
-        const auto number = [&](int i) { return i < words.size() ? serverNumber(words[i]) : std::nullopt; };
+        const auto number = [&](int i) {
+            return i < words.size() ? SphereNumber::tryParse(QString::fromLatin1(words[i])) : std::nullopt;
+        };
         if ((word == "button" || word == "buttontileart") && words.size() >= 5) {
             const auto up = number(3), down = number(4);
             if (up && down && *up >= 0 && *down >= 0 && *up < (1 << 24) && *down < (1 << 24))

@@ -58,5 +58,4 @@ public:
         std::set<int> backgrounds;
     };
     static void scanScript(const QByteArray &text, ScriptArt &into);
-    static std::optional<qint64> serverNumber(const QByteArray &token);
 };

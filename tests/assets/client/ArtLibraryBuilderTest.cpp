@@ -32,16 +32,6 @@ SyntheticClient::Gump solid(int id, quint16 colour, int w = 2, int h = 2)
 
 } // namespace
 
-TEST(ArtLibraryBuilder, ServerNumbers)
-{
-    const std::pair<const char *, std::optional<qint64>> cases[] = {
-        {"247", 247}, {"0f7", 0xF7}, {"0480", 1152}, {"010", 16}, {"0xFF", 0}, {"1.234", 1234},
-        {"0FFFFFFFF", -1}, {"<local.x>", std::nullopt}, {"12a", std::nullopt}, {"", std::nullopt},
-    };
-    for (const auto &[token, value] : cases)
-        EXPECT_EQ(ArtLibraryBuilder::serverNumber(token), value) << token;
-}
-
 TEST(ArtLibraryBuilder, ScansLiteralButtonAndResizepicLines)
 {
     ArtLibraryBuilder::ScriptArt art;
