@@ -1,7 +1,10 @@
 #include "render/ArtStore.h"
+#include "assets/client/GumpArt.h"
 #include "platform/FileNameText.h"
 #include "platform/PathResolver.h"
 #include "render/BitmapFile.h"
+
+#include <QFileInfo>
 
 QString ArtStore::resolve(const QString &relative) const
 {
@@ -36,9 +39,28 @@ QString ArtStore::resizepicPiecePath(const QString &fileName, int piece) const
     return resolve(ResizepicFolder + pieceFileName(fileName, piece));
 }
 
+int ArtStore::gumpNumberOf(const QString &fileName)
+{
+    if (!fileName.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+        return -1;
+    const QString digits = fileName.chopped(4);
+    if (digits.isEmpty() || digits.size() > 7)
+        return -1;
+    bool ok = false;
+    const int number = digits.toInt(&ok, 16);
+    return ok && !digits.startsWith(u'-') && !digits.startsWith(u'+') ? number : -1;
+}
+
 QImage ArtStore::gumppic(const QString &fileName) const
 {
-    return BitmapFile::load(gumppicPath(fileName));
+    const QString path = gumppicPath(fileName);
+    // Files under DATA/ win over the client's gumps.
+    if (m_client && !QFileInfo::exists(path)) {
+        const int number = gumpNumberOf(fileName);
+        if (number >= 0)
+            return m_client->decode(number);
+    }
+    return BitmapFile::load(path);
 }
 
 QImage ArtStore::button(const QString &fileName) const

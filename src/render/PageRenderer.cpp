@@ -72,6 +72,12 @@ void PageRenderer::setAppDir(const QString &appDir)
     rebuildTextIndex();
 }
 
+void PageRenderer::setClientArt(std::shared_ptr<const GumpArt> client)
+{
+    m_art.setClientArt(std::move(client));
+    forgetCache();
+}
+
 void PageRenderer::rebuildTextIndex()
 {
     m_textIndex.rebuild(m_appDir);

@@ -97,6 +97,10 @@ public:
     // The options window's "Ok": every image is made again at the next render.
     void forgetCache();
 
+    // The game client pictures are drawn from when DATA/ lacks them
+    // (nullptr: none). Cached images made with the old one are forgotten.
+    void setClientArt(std::shared_ptr<const GumpArt> client);
+
     const ArtStore &artStore() const { return m_art; }
     ImageCache &imageCache() { return m_cache; }
     const ImageCache &imageCache() const { return m_cache; }
