@@ -102,6 +102,7 @@ void CanvasController::startDragging(const CanvasPicking::Hit &hit, QPoint at)
     m_view.invalidate();
     // This render leaves the element off the canvas and hands it over as the drag image.
     m_host.selectionChosen();
+    m_drag.emplace(m_state);
     m_snapshot = m_host.canvasPicture();
     m_host.setReadoutRunning(false);
     QImage frame = m_snapshot;
@@ -172,6 +173,9 @@ void CanvasController::release(Qt::MouseButton, QPoint at)
         if (m_state.SelectedLine != m_previousSelectedLine)
             m_view.invalidate();
         m_state.Dragging = false;
+        if (m_drag)
+            m_drag->commit<UndoSteps::Drag>(m_state);
+        m_drag.reset();
         m_host.setReadoutRunning(true);
         m_host.redraw();
     }

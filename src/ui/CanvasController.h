@@ -3,6 +3,7 @@
 #include "app/CanvasView.h"
 #include "app/EditorState.h"
 #include "app/ElementCommands.h"
+#include "app/UndoSteps.h"
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
 #include "ui/CanvasPicking.h"
@@ -12,6 +13,8 @@
 #include <QPoint>
 #include <QSize>
 #include <QStringList>
+
+#include <optional>
 
 // What the canvas mouse needs from the window around the canvas: its
 // controls, and the handlers a press may run.
@@ -88,5 +91,6 @@ private:
     bool m_bandActive = false;
     QPoint m_bandStart;
     QImage m_snapshot;                  // the canvas under the dragged element or the band
+    std::optional<PendingStep> m_drag;  // a drag from press to release is one undo step
     QStringList m_reportedPickProblems; // picking problems already shown in the status
 };

@@ -2,6 +2,7 @@
 #include "support/SyntheticArt.h"
 
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -190,4 +191,28 @@ TEST_F(CanvasControllerTest, AnUnreadableRecordIsNamedOnceHoweverOftenItIsPassed
     for (int i = 0; i < 3; ++i)
         mouse.press(Qt::LeftButton, QPoint(1, 1));
     EXPECT_EQ(host.calls.filter(QStringLiteral("cannot be picked")).size(), 1);
+}
+
+TEST_F(CanvasControllerTest, ADragFromPressToReleaseIsOneUndoStep)
+{
+    QUndoStack history;
+    state.History = &history;
+    open({"{BOP", "0", "gumppic", "20", "30", "1F4.bmp", "}EOP"});
+    const QStringList before = state.DATA.lines();
+    mouse.press(Qt::LeftButton, QPoint(22, 32));
+    for (int x = 30; x <= 60; x += 10)
+        mouse.move(Qt::LeftButton, QPoint(x, 12));
+    mouse.release(Qt::LeftButton, QPoint(60, 12));
+    ASSERT_EQ(history.count(), 1);
+    EXPECT_EQ(state.DATA.lines().mid(3, 2), QStringList({"58", "10"}));
+    history.undo();
+    EXPECT_EQ(state.DATA.lines(), before);
+    EXPECT_EQ(state.SelectedLine, 2);
+
+    // A click without a move changes nothing and is no step.
+    mouse.press(Qt::LeftButton, QPoint(22, 32));
+    mouse.release(Qt::LeftButton, QPoint(22, 32));
+    EXPECT_EQ(history.count(), 1);
+    EXPECT_TRUE(history.canRedo());
+    state.History = nullptr;
 }

@@ -474,6 +474,19 @@ QList<DesignProblem> TForm1::checkDesign(bool freshArt)
     return DesignCheck::run(m_state.DATA.lines(), m_art.get());
 }
 
+void TForm1::listCheckProblems(const QList<DesignProblem> &problems)
+{
+    static const QString CheckSource = QStringLiteral("Check");
+    QList<Problem> found;
+    for (const DesignProblem &p : problems)
+        found << Problem{p.line, p.message,
+                         p.severity == DesignProblem::Severity::Error ? Problem::Severity::Error
+                                                                      : Problem::Severity::Warning,
+                         CheckSource};
+    m_checkedLines = m_state.DATA.lines();
+    m_problems.setProblems(CheckSource, found, m_checkedLines);
+}
+
 // At most twenty problems, one per line; the rest are counted.
 QString TForm1::problemList(const QList<DesignProblem> &problems) const
 {
@@ -489,6 +502,8 @@ QString TForm1::problemList(const QList<DesignProblem> &problems) const
 void TForm1::CheckClick()
 {
     const QList<DesignProblem> problems = checkDesign(true);
+    listCheckProblems(problems);
+    showProblems();
     if (problems.isEmpty()) {
         Label8->setText(QStringLiteral("Check: nothing found"));
         return;
@@ -648,6 +663,9 @@ void TForm1::LQUICKTimer()
         found << Problem{problemLines.value(i), problems[i], Problem::Severity::Warning, ProblemList::RenderSource};
     m_problems.setProblems(ProblemList::RenderSource, found);
     m_problems.documentChanged(m_state.DATA.lines());
+    // The check follows every change; it reads the art catalog it keeps.
+    if (m_state.DATA.lines() != m_checkedLines)
+        listCheckProblems(checkDesign(false));
     showProblems();
     DrawMeter->setRange(0, std::max(0, m_state.DATA.size() - 1));
     DrawMeter->setValue(DrawMeter->maximum());

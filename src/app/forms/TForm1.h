@@ -335,6 +335,8 @@ private:
 
     // The Sphere check of the current lines; fresh art is read when asked for.
     QList<DesignProblem> checkDesign(bool freshArt);
+    // The check's findings go into the problems list, tied to the lines checked.
+    void listCheckProblems(const QList<DesignProblem> &problems);
     QString problemList(const QList<DesignProblem> &problems) const;
     void leaveTestMode();
     void showTestPage();
@@ -352,5 +354,6 @@ private:
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
     ProblemList m_problems;
+    QStringList m_checkedLines;             // the document as the check last saw it
     std::unique_ptr<CanvasController> m_canvasMouse;
 };
