@@ -7,6 +7,7 @@
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
 #include "render/TextIndex.h"
+#include "ui/AutoSave.h"
 #include "ui/CanvasPicking.h"
 #include "ui/Settings.h"
 
@@ -175,6 +176,7 @@ public:
     QTimer *Timer1 = nullptr;              // the selection readout
     QTimer *CacheCLEANUP = nullptr;        // drops cached images no element uses
     QTimer *MouseRemove = nullptr;         // wipes the pointer marks once the pointer left the canvas
+    QTimer *AutoSave = nullptr;            // "Every" minutes in the "Autosave on time" mode
 
     // The canvas mouse.
     int PreviousSelectedLine = 0;          // SelectedLine when the current press began
@@ -263,6 +265,8 @@ private:
     void LQUICKTimer();                     // shows a fresh render
     void applyControls();                   // selection state onto the controls
     void applyCreationStyle();              // "Insert" or "Brush"
+    void settingsRead(const Settings &s);   // the designer follows a settings read
+    void settingsAccepted(const Settings &s); // and the options window's "Ok"
     void showPageBox();                     // page box text from the state, quietly
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
@@ -289,4 +293,5 @@ private:
     QStringList m_reportedProblems;         // render problems already shown in the status
     QStringList m_reportedPickProblems;     // picking problems already shown in the status
     QImage m_canvasSnapshot;                // the canvas under the dragged element or the band
+    AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
 };
