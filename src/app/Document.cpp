@@ -1,9 +1,9 @@
 #include "app/Document.h"
 #include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -185,10 +185,5 @@ QStringList Document::loadProjectFile(const QString &path)
 
 void Document::saveProjectFile(const QString &path, const QStringList &lines)
 {
-    const QByteArray bytes = projectText(lines);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        throw RuntimeError::cannotCreate(path);
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        throw RuntimeError::unableToWrite(path);
+    SafeFile::write(path, projectText(lines));
 }

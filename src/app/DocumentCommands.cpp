@@ -1,6 +1,5 @@
 #include "app/DocumentCommands.h"
 #include "app/SelectionCommands.h"
-#include "platform/NumberText.h"
 
 namespace DocumentCommands {
 
@@ -32,9 +31,10 @@ void replaceDocument(EditorState &state, QStringList lines)
     state.DATA.lines() = std::move(lines);
 }
 
-QString normalisedPage(const QString &text)
+void importDocument(EditorState &state, QStringList lines)
 {
-    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
+    SelectionCommands::clearBasic(state);
+    state.DATA.lines() = std::move(lines);
 }
 
 void changePage(EditorState &state, const QString &pageText)

@@ -15,9 +15,10 @@ void newDocument(EditorState &state);
 // The page box keeps its value.
 void replaceDocument(EditorState &state, QStringList lines);
 
-// The page box text as it must read: below 1 becomes "0".
-// Throws RuntimeError when the text is not a number.
-QString normalisedPage(const QString &text);
+// Import: the document becomes the imported lines in one step, and the
+// selection is cleared, since it pointed into the lines that are gone.
+// The page box keeps its value.
+void importDocument(EditorState &state, QStringList lines);
 
 // The page box shows pageText (already normalised): dragging stops, the
 // page gets a bracket at the end of the document when it has none, and the

@@ -112,11 +112,6 @@ std::optional<Readout> readout(const EditorState &state)
     return r;
 }
 
-QString clampedSpinText(const QString &text)
-{
-    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
-}
-
 bool writeField(EditorState &state, Field field, const QString &text)
 {
     // With no element selected the offsets would land on the page bracket.

@@ -1,5 +1,6 @@
 #include "app/SphereExport.h"
 #include "app/RecordWalker.h"
+#include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
@@ -11,28 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-// The file name after any directory part.
-QString withoutDirectory(const QString &fileName)
-{
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    return fileName.mid(slash + 1);
-}
-
-// The name without its last four characters (".bmp"); empty when it is that short.
-QString withoutExtension(const QString &fileName)
-{
-    const QString bare = withoutDirectory(fileName);
-    return bare.left(std::max<qsizetype>(0, bare.size() - 4));
-}
-
-// The file name with the extension after its last dot replaced (or added).
-QString withExtension(const QString &fileName, const QString &extension)
-{
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    return (dot > slash ? fileName.left(dot) : fileName) + extension;
-}
 
 class ScriptWriter
 {
@@ -91,12 +70,12 @@ private:
         const QString position = w.field(1) + u' ' + w.field(2);
         switch (w.kind()) {
         case ElementKind::Gumppic: {
-            const int gump = NumberText::parseHex(withoutExtension(w.field(3)));
+            const int gump = NumberText::parseHex(FileNameText::artName(w.field(3)));
             m_out << QStringLiteral("gumppic ") + position + u' ' + QString::number(gump);
             break;
         }
         case ElementKind::Resizepic:
-            m_out << QStringLiteral("resizepic ") + position + u' ' + withoutExtension(w.field(3)) + u' '
+            m_out << QStringLiteral("resizepic ") + position + u' ' + FileNameText::artName(w.field(3)) + u' '
                          + w.field(4) + u' ' + w.field(5);
             break;
         case ElementKind::Button:
@@ -134,7 +113,7 @@ private:
     // beside its art with the extension ".CS" in any case. Read once per export.
     QStringList readDecoder(const QString &artName)
     {
-        const QString relative = QStringLiteral("DATA/buttons/") + withExtension(artName, QStringLiteral(".CS"));
+        const QString relative = QStringLiteral("DATA/buttons/") + FileNameText::withExtension(artName, QStringLiteral(".CS"));
         if (const auto known = m_decoders.constFind(relative); known != m_decoders.cend())
             return *known;
         QStringList decoder;

@@ -1,4 +1,5 @@
 #include "render/ArtStore.h"
+#include "platform/FileNameText.h"
 #include "platform/PathResolver.h"
 #include "render/BitmapFile.h"
 
@@ -19,11 +20,7 @@ QString ArtStore::buttonPath(const QString &fileName) const
 
 QString ArtStore::pieceFileName(const QString &fileName, int piece)
 {
-    // The extension is what follows the last dot of the name itself.
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    const QString stem = dot > slash ? fileName.left(dot) : fileName;
-    return QString::number(piece) + stem + QStringLiteral(".bm");
+    return QString::number(piece) + FileNameText::withExtension(fileName, QStringLiteral(".bm"));
 }
 
 QString ArtStore::resizepicPiecePath(const QString &fileName, int piece) const

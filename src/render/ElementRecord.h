@@ -30,8 +30,4 @@ struct ElementRecord
     // The select list entry: "Gumppic at 20 30 Useing 500",
     // "Text at 40 50 Saying Hello wo..." (texts cut to 8 characters).
     QString selectEntry() const;
-
-    // The file name without folder and without its last four characters
-    // ("1F4.bmp" -> "1F4").
-    static QString artName(const QString &fileName);
 };

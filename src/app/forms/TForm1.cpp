@@ -27,7 +27,6 @@
 #include "ui/forms/SpinEdit.h"
 #include "ui/forms/TForm10.h"
 #include "ui/forms/TForm12.h"
-#include "ui/CanvasMouse.h"
 #include "ui/KeyboardNudge.h"
 
 #include <QAction>
@@ -40,13 +39,11 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -108,6 +105,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     AutoSave = new QTimer(this);            // off until the settings are read
 
     createWindows();
+    m_canvasMouse.reset(new CanvasController(m_state, m_view, m_renderer, settings(), m_rulers,
+                                              static_cast<ElementDialogs &>(*this), static_cast<CanvasHost &>(*this)));
     connectHandlers();
     applyControls();
     applyCreationStyle();
@@ -385,7 +384,7 @@ void TForm1::CSpinEdit3Change()
 {
     ComboBox1->setFocus();
     m_state.Dragging = false;
-    const QString page = DocumentCommands::normalisedPage(CSpinEdit3->text());
+    const QString page = NumberText::zeroBelowOne(CSpinEdit3->text());
     if (page != CSpinEdit3->text()) {
         CSpinEdit3->setText(page); // runs this handler again with the corrected page
         return;
@@ -579,220 +578,92 @@ bool TForm1::canvasEvent(QEvent *event)
     }
 }
 
-QPoint TForm1::documentPoint(int X, int Y) const
-{
-    return CanvasMouse::documentPoint(QPoint(X, Y), ScrollBar1->value(), ScrollBar2->value());
-}
-
-QToolButton *TForm1::brushDown() const
-{
-    if (BrushGroup->isHidden())
-        return nullptr;
-    for (QToolButton *brush : {SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton2})
-        if (brush->isChecked())
-            return brush;
-    return nullptr;
-}
-
 void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
 {
-    PreviousSelectedLine = m_state.SelectedLine;
-    if (QToolButton *brush = brushDown()) {
-        placeWithBrush(brush, X, Y);
-        return;
-    }
-    // A band left behind by an up or left release (its brush since let go)
-    // must not take over the moves of this press.
-    BandActive = false;
-    m_view.invalidate();
-
-    QString actionText;
-    if (Button == Qt::LeftButton)
-        actionText = settings().leftAction;
-    else if (Button == Qt::RightButton)
-        actionText = settings().rightAction;
-    else
-        return;
-
-    using CanvasMouse::Action;
-    const Action action = CanvasMouse::actionOf(actionText);
-    switch (action) {
-    case Action::Menu:
-        PopupMenu1->popup(Image1->mapToGlobal(QPoint(X + 3, Y + 3)));
-        return;
-    case Action::AutoSave:
-        AutoSaveTimer();
-        return;
-    case Action::None:
-        return;
-    case Action::Select:
-    case Action::SelectAndDrag:
-    case Action::Remove:
-        break;
-    }
-
-    const CanvasPicking::Result picked = pickAt(X, Y);
-    if (!picked.hit)
-        return;
-    const CanvasPicking::Hit &hit = *picked.hit;
-    // The select list shows the element without running its change handler.
-    m_state.SelectIndex = hit.entry;
-    ComboBox1->setCurrentIndex(hit.entry);
-    m_state.SelectedLine = hit.line;
-
-    if (action == Action::Select)
-        ComboBox1Change();
-    else if (action == Action::SelectAndDrag)
-        startDragging(hit, X, Y);
-    else
-        REMOVEBUTClick();
-}
-
-CanvasPicking::Result TForm1::pickAt(int X, int Y)
-{
-    CanvasPicking::Result picked =
-        CanvasPicking::pick(m_state.DATA.lines(), m_state.LineList, documentPoint(X, Y), m_renderer,
-                            CanvasView::renderOptions(m_state, settings(), m_view.canvasSize()));
-    reportPickProblems(picked.problems);
-    return picked;
-}
-
-// Each unreadable record is named once in the status, however often the mouse passes it.
-void TForm1::reportPickProblems(const QStringList &problems)
-{
-    for (const QString &problem : problems) {
-        if (m_reportedPickProblems.contains(problem))
-            continue;
-        m_reportedPickProblems << problem;
-        Label8->setText(problem);
-    }
-}
-
-void TForm1::startDragging(const CanvasPicking::Hit &hit, int X, int Y)
-{
-    m_state.Dragging = true;
-    const QPoint at = documentPoint(X, Y);
-    GrabOffsetX = at.x() - hit.x;
-    GrabOffsetY = at.y() - hit.y;
-    m_view.invalidate();
-    // This render leaves the element off the canvas and hands it over as the drag image.
-    ComboBox1Change();
-    m_canvasSnapshot = Image1->picture();
-    Timer1->stop();
-    QImage frame = m_canvasSnapshot;
-    QPainter(&frame).drawImage(QPoint(X - GrabOffsetX, Y - GrabOffsetY), m_view.dragImage());
-    Image1->setPicture(frame);
+    m_canvasMouse->press(Button, QPoint(X, Y));
 }
 
 void TForm1::Image1MouseMove(Qt::MouseButtons Shift, int X, int Y)
 {
-    const QPoint at = documentPoint(X, Y);
-    Label8->setText(QStringLiteral("X = %1, Y = %2").arg(at.x()).arg(at.y()));
-    if (!m_state.Dragging && settings().mouseRead)
-        showPointerOnRulers(X, Y);
-
-    if ((Shift & Qt::LeftButton) && BandActive) {
-        QImage frame = m_canvasSnapshot;
-        const QPoint start(BandStartX - ScrollBar1->value(), BandStartY - ScrollBar2->value());
-        if (CanvasMouse::bandSize(start, QPoint(X, Y))) {
-            QPainter painter(&frame);
-            painter.setPen(Qt::black);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRect(start, QPoint(X, Y)));
-        }
-        Image1->setPicture(frame);
-        return;
-    }
-    if (m_state.Dragging)
-        dragTo(X, Y);
+    m_canvasMouse->move(Shift, QPoint(X, Y));
 }
 
-void TForm1::dragTo(int X, int Y)
+void TForm1::Image1MouseUp(Qt::MouseButton Button, int X, int Y)
 {
-    QElapsedTimer clock;
-    clock.start();
-    Timer1->stop();
-    const QPoint canvasAt = CanvasMouse::dragPosition(QPoint(X, Y), QPoint(GrabOffsetX, GrabOffsetY));
-    QImage frame = m_canvasSnapshot;
-    QPainter(&frame).drawImage(canvasAt, m_view.dragImage());
+    m_canvasMouse->release(Button, QPoint(X, Y));
+}
+
+CanvasHost::Brush TForm1::brushDown() const
+{
+    if (BrushGroup->isHidden())
+        return Brush::None;
+    const std::pair<QToolButton *, Brush> brushes[] = {
+        {SpeedButton4, Brush::Resizepic}, {SpeedButton1, Brush::Button},
+        {SpeedButton3, Brush::Gumppic}, {SpeedButton2, Brush::Text}};
+    for (const auto &[button, brush] : brushes)
+        if (button->isChecked())
+            return brush;
+    return Brush::None;
+}
+
+void TForm1::releaseBrush(Brush brush)
+{
+    switch (brush) {
+    case Brush::Resizepic: SpeedButton4->setChecked(false); break;
+    case Brush::Button: SpeedButton1->setChecked(false); break;
+    case Brush::Gumppic: SpeedButton3->setChecked(false); break;
+    case Brush::Text: SpeedButton2->setChecked(false); break;
+    case Brush::None: break;
+    }
+}
+
+QPoint TForm1::scrollPosition() const
+{
+    return QPoint(ScrollBar1->value(), ScrollBar2->value());
+}
+
+QImage TForm1::canvasPicture() const
+{
+    return Image1->picture();
+}
+
+void TForm1::showCanvas(const QImage &frame)
+{
     Image1->setPicture(frame);
-    CanvasMouse::writePosition(m_state, m_state.SelectedLine,
-                               canvasAt + QPoint(ScrollBar1->value(), ScrollBar2->value()));
-    if (settings().dragRead)
-        showDragOnRulers(canvasAt, m_view.dragImage().size());
-    Label9->setText(QStringLiteral("DRAWTIME=") + NumberText::secondsText(clock.elapsed()));
 }
 
-void TForm1::showPointerOnRulers(int X, int Y)
+void TForm1::showRulers(const QImage &top, const QImage &left)
 {
-    markTopRuler(m_rulers.top, m_rulers.cleanTop, {X}, settings().interactiveColor);
-    markLeftRuler(m_rulers.left, m_rulers.cleanLeft, {Y}, settings().interactiveColor);
-    Image7->setPicture(m_rulers.top);
-    Image6->setPicture(m_rulers.left);
+    Image7->setPicture(top);
+    Image6->setPicture(left);
 }
 
-void TForm1::showDragOnRulers(QPoint at, QSize size)
+void TForm1::showStatus(const QString &text)
 {
-    markTopRuler(m_rulers.top, m_rulers.cleanTop, {at.x(), at.x() + size.width()}, settings().interactiveColor);
-    markLeftRuler(m_rulers.left, m_rulers.cleanLeft, {at.y(), at.y() + size.height()}, settings().interactiveColor);
-    Image7->setPicture(m_rulers.top);
-    Image6->setPicture(m_rulers.left);
+    Label8->setText(text);
 }
 
-void TForm1::Image1MouseUp(Qt::MouseButton, int X, int Y)
+void TForm1::showDrawTime(const QString &text)
 {
-    if (m_state.Dragging) {
-        if (m_state.SelectedLine != PreviousSelectedLine)
-            m_view.invalidate();
-        m_state.Dragging = false;
+    Label9->setText(text);
+}
+
+void TForm1::showPopupMenu(QPoint canvasPoint)
+{
+    PopupMenu1->popup(Image1->mapToGlobal(canvasPoint));
+}
+
+void TForm1::showSelectEntry(int entry)
+{
+    ComboBox1->setCurrentIndex(entry);
+}
+
+void TForm1::setReadoutRunning(bool running)
+{
+    if (running)
         Timer1->start();
-        DRAWClick();
-    }
-    if (BandActive && brushDown() == SpeedButton4)
-        finishBand(X, Y);
-}
-
-// A background is drawn right of and below where the band began; up or left
-// draws nothing and keeps the brush for another try.
-void TForm1::finishBand(int X, int Y)
-{
-    const QPoint start(BandStartX, BandStartY);
-    const std::optional<QSize> size = CanvasMouse::bandSize(start, documentPoint(X, Y));
-    if (!size)
-        return;
-    SpeedButton4->setChecked(false);
-    BandActive = false;
-    ElementCommands::addResizepic(m_state, *this, QString::number(start.x()), QString::number(start.y()),
-                                  QString::number(size->width()), QString::number(size->height()));
-    DRAWClick();
-}
-
-// The Real Draw brushes: a press places one element where it happens, through
-// the windows of the add commands, and releases the brush. A cancelled
-// picker keeps the brush.
-void TForm1::placeWithBrush(QToolButton *brush, int X, int Y)
-{
-    const QPoint at = documentPoint(X, Y);
-    if (brush == SpeedButton4) {
-        BandStartX = at.x();
-        BandStartY = at.y();
-        m_canvasSnapshot = Image1->picture();
-        BandActive = true;
-        m_state.Dragging = false;
-        return;
-    }
-    const QString x = QString::number(at.x()), y = QString::number(at.y());
-    bool added = false;
-    if (brush == SpeedButton1)
-        added = ElementCommands::addButton(m_state, *this, x, y);
-    else if (brush == SpeedButton3)
-        added = ElementCommands::addGumppic(m_state, *this, x, y);
     else
-        added = ElementCommands::addText(m_state, *this, x, y);
-    if (!added)
-        return;
-    brush->setChecked(false);
-    DRAWClick();
+        Timer1->stop();
 }
 
 // The pointer marks stay on the rulers only while the pointer is over the canvas.
@@ -840,7 +711,7 @@ void TForm1::keyPressEvent(QKeyEvent *event)
 
 void TForm1::positionSpinChanged(SpinEdit *spin, Field field)
 {
-    const QString text = SelectionCommands::clampedSpinText(spin->text());
+    const QString text = NumberText::zeroBelowOne(spin->text());
     if (text != spin->text()) {
         spin->setText(text); // runs the handler again with "0"
         return;

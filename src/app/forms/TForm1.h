@@ -8,10 +8,12 @@
 #include "render/Rulers.h"
 #include "render/TextIndex.h"
 #include "ui/AutoSave.h"
-#include "ui/CanvasPicking.h"
+#include "ui/CanvasController.h"
 #include "ui/Settings.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class ImageView;
 class QAction;
@@ -48,7 +50,7 @@ class TForm18;
 // and scroll bars, menus and status. It owns the open design (EditorState)
 // and the other seventeen windows, which it creates after itself, in order.
 // Handlers are thin: they call the commands and copy the state onto the controls.
-class TForm1 : public QMainWindow, private ElementDialogs
+class TForm1 : public QMainWindow, private ElementDialogs, private CanvasHost
 {
     Q_OBJECT
 
@@ -178,14 +180,9 @@ public:
     QTimer *MouseRemove = nullptr;         // wipes the pointer marks once the pointer left the canvas
     QTimer *AutoSave = nullptr;            // "Every" minutes in the "Autosave on time" mode
 
-    // The canvas mouse.
-    int PreviousSelectedLine = 0;          // SelectedLine when the current press began
-    int GrabOffsetX = 0;                   // press point minus the dragged element's position
-    int GrabOffsetY = 0;
-    bool BandActive = false;               // a background is being drawn with the band
-    int BandStartX = 0;                    // document point where the band began
-    int BandStartY = 0;
     bool ScrollResetting = false;          // the reset view moves the scroll bars
+
+    const CanvasController &canvasMouse() const { return *m_canvasMouse; }
 
 public slots:
     void BOOTTimer();
@@ -274,16 +271,22 @@ private:
     bool canvasEvent(QEvent *event);        // mouse events of the canvas
     void installKeyHandler();
 
-    QPoint documentPoint(int X, int Y) const;
-    QToolButton *brushDown() const;         // the Real Draw brush pressed, if any
-    void placeWithBrush(QToolButton *brush, int X, int Y);
-    void finishBand(int X, int Y);
-    CanvasPicking::Result pickAt(int X, int Y);
-    void startDragging(const CanvasPicking::Hit &hit, int X, int Y);
-    void dragTo(int X, int Y);
-    void showPointerOnRulers(int X, int Y);
-    void showDragOnRulers(QPoint at, QSize size);
-    void reportPickProblems(const QStringList &problems);
+    // CanvasHost: the controls and handlers the canvas mouse uses.
+    Brush brushDown() const override;
+    void releaseBrush(Brush brush) override;
+    QPoint scrollPosition() const override;
+    QImage canvasPicture() const override;
+    void showCanvas(const QImage &frame) override;
+    void showRulers(const QImage &top, const QImage &left) override;
+    void showStatus(const QString &text) override;
+    void showDrawTime(const QString &text) override;
+    void showPopupMenu(QPoint canvasPoint) override;
+    void showSelectEntry(int entry) override;
+    void setReadoutRunning(bool running) override;
+    void selectionChosen() override { ComboBox1Change(); }
+    void removeSelected() override { REMOVEBUTClick(); }
+    void autoSave() override { AutoSaveTimer(); }
+    void redraw() override { DRAWClick(); }
 
     EditorState m_state;
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
@@ -291,7 +294,6 @@ private:
     CanvasView m_view{m_renderer};
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
-    QStringList m_reportedPickProblems;     // picking problems already shown in the status
-    QImage m_canvasSnapshot;                // the canvas under the dragged element or the band
+    std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
 };

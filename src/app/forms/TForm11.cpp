@@ -1,5 +1,5 @@
 #include "app/forms/TForm11.h"
-#include "app/SelectionCommands.h"
+#include "platform/NumberText.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/SpinEdit.h"
 
@@ -46,5 +46,5 @@ void TForm11::setOptions(const ElementDialogs::ButtonOptions &options)
 
 void TForm11::CSpinEdit1Change()
 {
-    CSpinEdit1->setText(SelectionCommands::clampedSpinText(CSpinEdit1->text()));
+    CSpinEdit1->setText(NumberText::zeroBelowOne(CSpinEdit1->text()));
 }

@@ -400,31 +400,38 @@ void TForm12::reject()
     EventGuard::run([this] { Button3Click(); });
 }
 
+// Runs a colour dialog from the colour it holds; on confirmation it keeps the choice.
+std::optional<ColorValue> TForm12::runColorDialog(ColorValue &dialogColor)
+{
+    const auto chosen = Modal::chooseColor(ColorText::toQColor(dialogColor));
+    if (!chosen)
+        return std::nullopt;
+    dialogColor = ColorText::fromQColor(*chosen);
+    return dialogColor;
+}
+
 void TForm12::Button1Click()
 {
-    if (const auto chosen = Modal::chooseColor(ColorText::toQColor(ColorDialog1Color))) {
-        ColorDialog1Color = ColorText::fromQColor(*chosen);
-        Shape1->setColor(ColorDialog1Color);
-        Options.backgroundColor = ColorDialog1Color;
+    if (const auto chosen = runColorDialog(ColorDialog1Color)) {
+        Shape1->setColor(*chosen);
+        Options.backgroundColor = *chosen;
     }
 }
 
 void TForm12::Button4Click()
 {
     ColorDialog2Color = Shape2->color();
-    if (const auto chosen = Modal::chooseColor(ColorText::toQColor(ColorDialog2Color))) {
-        ColorDialog2Color = ColorText::fromQColor(*chosen);
-        Shape2->setColor(ColorDialog2Color);
-        Options.selectionColor = ColorDialog2Color;
+    if (const auto chosen = runColorDialog(ColorDialog2Color)) {
+        Shape2->setColor(*chosen);
+        Options.selectionColor = *chosen;
     }
 }
 
 void TForm12::chooseRulerColor(ColorSwatch *target)
 {
     ColorDialog2Color = target->color();
-    if (const auto chosen = Modal::chooseColor(ColorText::toQColor(ColorDialog2Color))) {
-        ColorDialog2Color = ColorText::fromQColor(*chosen);
-        target->setColor(ColorDialog2Color);
+    if (const auto chosen = runColorDialog(ColorDialog2Color)) {
+        target->setColor(*chosen);
         takeControls();
     }
 }

@@ -5,6 +5,7 @@
 #include "ui/forms/FixedDialog.h"
 
 #include <functional>
+#include <optional>
 
 class ColorSwatch;
 class QCheckBox;
@@ -116,6 +117,7 @@ private:
     void showSettings(const Settings &s);  // onto the controls, quietly
     void takeControls();                   // controls into Options
     void chooseRulerColor(ColorSwatch *swatch);
+    std::optional<ColorValue> runColorDialog(ColorValue &dialogColor);
     void normalizeCombo(QComboBox *box, QString (*normalize)(const QString &));
 
     bool m_showing = false;                // showSettings() is filling the controls
