@@ -78,6 +78,7 @@ void TForm12::buildLayout()
 {
     auto *layout = new QVBoxLayout(this);
     PageControl1 = new QTabWidget(this);
+    PageControl1->setUsesScrollButtons(false);   // all eight tabs in view
     layout->addWidget(PageControl1);
 
     QWidget *engine = page(PageControl1, QStringLiteral("Realtime Engine"));
