@@ -11,9 +11,10 @@ namespace DocumentCommands {
 // New: clears the selection, shows page "0" and makes "{BOP", "0", "}EOP".
 void newDocument(EditorState &state);
 
-// Open, after the user chose a file: the document becomes its lines.
-// The page box keeps its value.
-void replaceDocument(EditorState &state, QStringList lines);
+// Open (and Import), after the user chose a file: the document becomes its
+// lines and fileName the design's file. The page box keeps its value.
+void replaceDocument(EditorState &state, QStringList lines, const QString &fileName = QString(),
+                     const QString &stepName = QStringLiteral("Open"));
 
 // Import: the document becomes the imported lines in one step, and the
 // selection is cleared, since it pointed into the lines that are gone.

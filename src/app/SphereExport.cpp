@@ -4,6 +4,7 @@
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
+#include "platform/SphereLine.h"
 #include "platform/TextFile.h"
 
 #include <QHash>
@@ -27,17 +28,29 @@ public:
     void write()
     {
         writeHeader();
-        RecordWalker w(m_lines);
-        while (w.next()) {
-            if (w.item() == RecordWalker::Item::PageOpen)
-                m_out << QStringLiteral("PAGE ") + w.field(1);
-            else if (w.item() == RecordWalker::Item::Element)
-                writeElement(w);
-        }
+        writeBody();
         writeTrailer();
     }
 
+    // Only the element lines, texts written inline with "dtext".
+    void writeElementsInline()
+    {
+        m_inlineTexts = true;
+        writeBody();
+    }
+
 private:
+    void writeBody()
+    {
+        RecordWalker w(m_lines);
+        while (w.next()) {
+            if (w.item() == RecordWalker::Item::PageOpen)
+                m_out << QStringLiteral("PAGE ") + number(w.field(1));
+            else if (w.item() == RecordWalker::Item::Element && (!m_inlineTexts || w.complete()))
+                writeElement(w);
+        }
+    }
+
     bool isRecent() const { return m_dialect == SphereDialect::V55iTo99g; }
     bool isOld() const { return m_dialect == SphereDialect::V48eTo51a; }
 
@@ -55,7 +68,7 @@ private:
         const Document doc(m_lines);
         writeSectionHeader(QString());
         const int location = doc.lastLocationLine();
-        m_out << doc.line(location + 1) + QStringLiteral(", ") + doc.line(location + 2);
+        m_out << number(doc.line(location + 1)) + QStringLiteral(", ") + number(doc.line(location + 2));
         const int misc = doc.lastMiscLine();
         if (isRecent() && misc >= 0) {
             if (doc.line(misc + 1) == u"1")
@@ -65,9 +78,13 @@ private:
         }
     }
 
+    // A number field as the server must see it: the server reads a leading
+    // zero as hexadecimal, so "010" goes out as 10. Other text stands as it is.
+    static QString number(const QString &field) { return SphereLine::withoutLeadingZeros(field); }
+
     void writeElement(const RecordWalker &w)
     {
-        const QString position = w.field(1) + u' ' + w.field(2);
+        const QString position = number(w.field(1)) + u' ' + number(w.field(2));
         switch (w.kind()) {
         case ElementKind::Gumppic: {
             const int gump = NumberText::parseHex(FileNameText::artName(w.field(3)));
@@ -75,15 +92,24 @@ private:
             break;
         }
         case ElementKind::Resizepic:
-            m_out << QStringLiteral("resizepic ") + position + u' ' + FileNameText::artName(w.field(3)) + u' '
-                         + w.field(4) + u' ' + w.field(5);
+            m_out << QStringLiteral("resizepic ") + position + u' ' + number(FileNameText::artName(w.field(3))) + u' '
+                         + number(w.field(4)) + u' ' + number(w.field(5));
             break;
         case ElementKind::Button:
             writeButton(w, position);
             break;
         case ElementKind::Text:
+            if (m_inlineTexts) {
+                m_out << QStringLiteral("dtext ") + position + u' ' + w.field(3) + u' ' + w.field(4);
+                break;
+            }
+            // The server skips a TEXT line it reads as blank, which would give
+            // every later text the wrong string; such a text is left out.
+            if (SphereLine::readsAsBlank(w.field(4)))
+                break;
             m_texts << w.field(4);
-            m_out << QStringLiteral("text ") + position + u' ' + w.field(3) + u' ' + QString::number(m_textCount++);
+            m_out << QStringLiteral("text ") + position + u' ' + number(w.field(3)) + u' '
+                         + QString::number(m_textCount++);
             break;
         case ElementKind::None:
             break;
@@ -106,7 +132,7 @@ private:
             m_buttonBlocks << w.field(7).split(lineBreak);
         }
         m_out << QStringLiteral("button ") + position + u' ' + QString::number(up) + u' ' + QString::number(down)
-                     + u' ' + w.field(4) + u' ' + w.field(5) + u' ' + QString::number(reply);
+                     + u' ' + number(w.field(4)) + u' ' + number(w.field(5)) + u' ' + QString::number(reply);
     }
 
     // The up and down gump lines of the button's decoder file, which sits
@@ -147,6 +173,7 @@ private:
     QHash<QString, QStringList> m_decoders;
     int m_textCount = 0;
     int m_buttonCount = 0;
+    bool m_inlineTexts = false;
 };
 
 } // namespace
@@ -155,6 +182,12 @@ void writeSphereScript(const QStringList &lines, const QString &dialect, const Q
                        const QString &appDir, QStringList &out)
 {
     ScriptWriter(lines, dialect, name, appDir, out).write();
+}
+
+void writeSphereElementLines(const QStringList &records, const QString &dialect, const QString &appDir,
+                             QStringList &out)
+{
+    ScriptWriter(records, dialect, QString(), appDir, out).writeElementsInline();
 }
 
 bool runSphereExport(Document &doc, const QString &dialect, const QString &appDir, ExportHost &host, QStringList &memo)

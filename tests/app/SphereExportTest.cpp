@@ -220,6 +220,20 @@ TEST_F(SphereExportTest, NumbersAreCopiedAsTheyStand)
     EXPECT_EQ(exportOf(named, SphereDialect::V55iTo99g, host)[0], "[DIALOG ]");
 }
 
+TEST_F(SphereExportTest, TextsTheServerWouldSkipAreLeftOutAndLeadingZerosDropped)
+{
+    // Texts the server reads as blank take no TEXT line, so they get no index
+    // either; the design keeps them.
+    const QStringList lines = {"{BOP", "01", "text", "1", "2", "0", "",  "text", "3", "4", "0", "   ",
+                               "text", "5", "6", "0", "// note", "text", "07", "010", "01152", "last",
+                               "resizepic", "00", "0", "09200.bmp", "0300", "-020", "button", "5", "6", "okay.bmp",
+                               "01", "00", "0", "", "}EOP", "LOCATION", "050", "0x10"};
+    const QStringList memo = exportOf(lines, SphereDialect::V48eTo51a);
+    EXPECT_EQ(memo, QStringList({"[GUMP testgump]", "50, 0x10", "PAGE 1", "text 7 10 1152 0",
+                                 "resizepic 0 0 9200 300 -20", "button 5 6 247 248 1 0 0", "",
+                                 "[GUMP testgump TEXT]", "last", "", "", "[GUMP testgump BUTTON]", ""}));
+}
+
 TEST_F(SphereExportTest, BadArtStopsWithTheRuntimeMessageKeepingLinesWritten)
 {
     QStringList lines = ExampleDocuments::onePageDialog();

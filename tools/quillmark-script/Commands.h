@@ -14,6 +14,7 @@ struct Command {
 
 int runExportCommand(const QStringList &args);
 int runRenderCommand(const QStringList &args);
+int runCheckCommand(const QStringList &args);
 
 inline constexpr Command Commands[] = {
     {"export",
@@ -36,4 +37,12 @@ inline constexpr Command Commands[] = {
      "    are on, the background white and the selection lime. Records that cannot be drawn\n"
      "    are named on stderr as warnings.",
      runRenderCommand},
+    {"check",
+     "check FILE.SDF [--data DIR] [--client DIR]\n"
+     "    Prints what the export would fail on (error) and what the server would read otherwise\n"
+     "    than the designer shows (warning), one line each, sorted by line: FILE:LINE: error: TEXT.\n"
+     "    LINE is the line of the record's kind word, from 1. DIR holds DATA/ with the art and\n"
+     "    the button decoder files (default: the current directory). --client is accepted and\n"
+     "    not used yet. Exit status 0 when nothing is found, 1 when something is.",
+     runCheckCommand},
 };

@@ -1,4 +1,15 @@
 #include "app/forms/TForm1.h"
+#include "ui/CanvasMouse.h"
+#include "app/ElementClipboard.h"
+#include "app/SelectionSet.h"
+#include "app/SphereExport.h"
+#include "platform/RuntimeError.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUndoView>
 #include "app/AppInfo.h"
 #include "app/DocumentCommands.h"
 #include "app/SphereExport.h"
@@ -176,9 +187,23 @@ void TForm1::connectHandlers()
     connect(New1, &QAction::triggered, this, &TForm1::Button6Click);
     connect(Open1, &QAction::triggered, this, &TForm1::Button1Click);
     connect(SaveAs1, &QAction::triggered, this, &TForm1::Button7Click);
+    connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+    connect(Undo1, &QAction::triggered, this, &TForm1::showUndoneStep);
+    connect(Redo1, &QAction::triggered, this, &TForm1::showUndoneStep);
+    connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
+    connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
+    connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
+    connect(Duplicate1, &QAction::triggered, this, &TForm1::Duplicate1Click);
+    connect(SelectAll1, &QAction::triggered, this, &TForm1::SelectAll1Click);
+    connect(History1, &QAction::triggered, this, &TForm1::History1Click);
+    connect(&m_session.undoStack, &QUndoStack::cleanChanged, this, &TForm1::updateTitle);
+    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
     connect(Export1, &QAction::triggered, this, &TForm1::Button8Click);
+    connect(CheckButton, &QToolButton::clicked, this, &TForm1::CheckClick);
+    connect(Check1, &QAction::triggered, this, &TForm1::CheckClick);
+    connect(TestButton, &QToolButton::clicked, this, &TForm1::TestModeClick);
     connect(Help1, &QAction::triggered, this, &TForm1::Help1Click);
     connect(About1, &QAction::triggered, this, &TForm1::Button10Click);
     connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
@@ -264,6 +289,7 @@ void TForm1::BOOTTimer()
 void TForm1::Button6Click()
 {
     DocumentCommands::newDocument(m_state);
+    m_session.markUnmodified();
     showPageBox();
     applyControls();
     DRAWClick();
@@ -278,18 +304,115 @@ void TForm1::Button1Click()
     const QString path = Modal::openFile(AppInfo::OpenFilter);
     if (path.isEmpty())
         return;
-    DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path));
+    DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path), path);
+    m_session.markUnmodified();
+    updateTitle();
     DRAWClick();
     Label8->setText(QStringLiteral("Project Opened"));
 }
 
 void TForm1::Button7Click()
 {
-    const QString path = Modal::saveFile(AppInfo::ProjectFilter);
+    QString path = Modal::saveFile(AppInfo::ProjectFilter);
     if (path.isEmpty())
         return;
+    // A name typed without an extension would not be listed by Open.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".SDF");
     Document::saveProjectFile(path, m_state.DATA.lines());
+    m_session.markSaved(path);
+    updateTitle();
     Label8->setText(QStringLiteral("Project Saved"));
+}
+
+void TForm1::Save1Click()
+{
+    if (m_state.FileName.isEmpty())
+        return Button7Click();
+    Document::saveProjectFile(m_state.FileName, m_state.DATA.lines());
+    m_session.markSaved(m_state.FileName);
+    updateTitle();
+    Label8->setText(QStringLiteral("Project Saved"));
+}
+
+void TForm1::updateTitle()
+{
+    setWindowTitle(m_session.titleText(AppInfo::MainCaption));
+}
+
+void TForm1::showUndoneStep()
+{
+    showPageBox();
+    applyControls();
+    m_view.invalidate();
+    DRAWClick();
+}
+
+void TForm1::Copy1Click()
+{
+    const QStringList records = ElementClipboard::selectedRecords(m_state);
+    if (records.isEmpty())
+        return;
+    QStringList script;
+    try {
+        writeSphereElementLines(records, settings().exportVersion, m_state.AppDir, script);
+    } catch (const RuntimeError &e) {
+        // The records still go on the clipboard; only the script text is missing.
+        script.clear();
+        Label8->setText(e.message());
+    }
+    QGuiApplication::clipboard()->setMimeData(ElementClipboard::encode(records, script).release());
+    m_pasteCount = 0;
+}
+
+void TForm1::Cut1Click()
+{
+    Copy1Click();
+    ElementCommands::remove(m_state, QStringLiteral("Cut"));
+    applyControls();
+    DRAWClick();
+}
+
+void TForm1::Paste1Click()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const QByteArray raw = data->data(ElementClipboard::MimeType);
+    if (raw != m_pastedRecords) {
+        m_pastedRecords = raw;
+        m_pasteCount = 0;
+    }
+    ++m_pasteCount;
+    if (ElementClipboard::paste(m_state, ElementClipboard::decode(*data), ElementClipboard::PasteStep * m_pasteCount)) {
+        applyControls();
+        m_view.invalidate();
+        DRAWClick();
+    }
+}
+
+void TForm1::Duplicate1Click()
+{
+    ElementCommands::clone(m_state, true, QStringLiteral("Duplicate"));
+    DRAWClick();
+}
+
+void TForm1::SelectAll1Click()
+{
+    SelectionSet::selectLines(m_state, SelectionSet::pageElements(m_state));
+    applyControls();
+    m_view.invalidate();
+    DRAWClick();
+}
+
+void TForm1::History1Click()
+{
+    auto *view = new QUndoView(&m_session.undoStack, this);
+    view->setWindowFlag(Qt::Tool);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->setWindowTitle(QStringLiteral("Undo History"));
+    view->resize(260, 320);
+    view->show();
 }
 
 void TForm1::Button12Click()
@@ -299,6 +422,15 @@ void TForm1::Button12Click()
 
 void TForm1::Button8Click()
 {
+    // The check comes first: errors stop the export, warnings are named once.
+    const QList<DesignProblem> problems = checkDesign(true);
+    if (DesignCheck::hasErrors(problems)) {
+        Modal::warning(QStringLiteral("The export would fail:\n") + problemList(problems));
+        return;
+    }
+    if (!problems.isEmpty())
+        Modal::warning(QStringLiteral("The server would read this design otherwise than it is shown:\n")
+                       + problemList(problems));
     MainWindowExportHost host(*this);
     QStringList script;
     bool finished = false;
@@ -314,6 +446,79 @@ void TForm1::Button8Click()
     Form8->setLines(script);
     Label8->setText(QStringLiteral("Export To Sphere"));
     Modal::exec(*Form8);
+}
+
+QList<DesignProblem> TForm1::checkDesign(bool freshArt)
+{
+    if (!m_art || m_art->appDir() != m_state.AppDir)
+        m_art = std::make_unique<ArtCatalog>(m_state.AppDir);
+    else if (freshArt)
+        m_art->forget();
+    return DesignCheck::run(m_state.DATA.lines(), m_art.get());
+}
+
+// At most twenty problems, one per line; the rest are counted.
+QString TForm1::problemList(const QList<DesignProblem> &problems) const
+{
+    constexpr int Shown = 20;
+    QStringList text;
+    for (const DesignProblem &p : problems.mid(0, Shown))
+        text << QStringLiteral("Line %1: %2: %3").arg(p.line).arg(DesignCheck::severityWord(p.severity), p.message);
+    if (problems.size() > Shown)
+        text << QStringLiteral("(and %1 more)").arg(problems.size() - Shown);
+    return text.join(u'\n');
+}
+
+void TForm1::CheckClick()
+{
+    const QList<DesignProblem> problems = checkDesign(true);
+    if (problems.isEmpty()) {
+        Label8->setText(QStringLiteral("Check: nothing found"));
+        return;
+    }
+    const auto errors = std::count_if(problems.cbegin(), problems.cend(), [](const DesignProblem &p) {
+        return p.severity == DesignProblem::Severity::Error;
+    });
+    Label8->setText(QStringLiteral("Check: %1 errors, %2 warnings").arg(errors).arg(problems.size() - errors));
+    Modal::warning(problemList(problems));
+}
+
+void TForm1::TestModeClick()
+{
+    if (m_testMode.active()) {
+        leaveTestMode();
+        return;
+    }
+    m_editingView = {m_state.Page, m_state.AlwaysDrawPage0, m_state.SelectedLine};
+    m_testMode.enter(m_state.Page);
+    TestButton->setChecked(true);
+    Label8->setText(QStringLiteral("Test mode: click the dialog's buttons; Escape or F5 goes back to editing"));
+    showTestPage();
+}
+
+void TForm1::leaveTestMode()
+{
+    m_testMode.leave();
+    TestButton->setChecked(false);
+    m_state.Page = m_editingView.page;
+    m_state.AlwaysDrawPage0 = m_editingView.alwaysDrawPage0;
+    m_state.SelectedLine = m_editingView.selectedLine;
+    Label8->setText(QString());
+    m_view.invalidate();
+    DRAWClick();
+    applyControls();
+}
+
+// The page the player sees, page 0 beneath it and nothing selected; a closed
+// dialog shows none of its pages. Only the view changes, never the lines.
+void TForm1::showTestPage()
+{
+    const bool closed = m_testMode.dialogClosed();
+    m_state.Page = closed ? QString() : m_testMode.page();
+    m_state.AlwaysDrawPage0 = !closed;
+    m_state.SelectedLine = 0;
+    m_view.invalidate();
+    DRAWClick();
 }
 
 void TForm1::Button10Click()
@@ -580,16 +785,32 @@ bool TForm1::canvasEvent(QEvent *event)
 
 void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
 {
+    if (m_testMode.active()) {
+        if (Button != Qt::LeftButton)
+            return;
+        checkDesign(false); // makes the art catalog for AppDir
+        const QPoint at = CanvasMouse::documentPoint(QPoint(X, Y), ScrollBar1->value(), ScrollBar2->value());
+        const TestMode::Click click = m_testMode.click(m_state.DATA.lines(), at,
+                                                       [this](const QString &art) { return m_art->buttonSize(art); });
+        if (!click.status.isEmpty())
+            Label8->setText(click.status);
+        showTestPage();
+        return;
+    }
     m_canvasMouse->press(Button, QPoint(X, Y));
 }
 
 void TForm1::Image1MouseMove(Qt::MouseButtons Shift, int X, int Y)
 {
+    if (m_testMode.active())
+        return; // the status keeps what the last click did
     m_canvasMouse->move(Shift, QPoint(X, Y));
 }
 
 void TForm1::Image1MouseUp(Qt::MouseButton Button, int X, int Y)
 {
+    if (m_testMode.active())
+        return;
     m_canvasMouse->release(Button, QPoint(X, Y));
 }
 
@@ -701,6 +922,10 @@ void TForm1::ComboBox1KeyDown(int Key)
 // The window's own keys: those that reach it while no control has the focus.
 void TForm1::keyPressEvent(QKeyEvent *event)
 {
+    if (m_testMode.active() && event->key() == Qt::Key_Escape) {
+        EventGuard::run([this] { leaveTestMode(); });
+        return;
+    }
     QWidget *focus = QApplication::focusWidget();
     if (!focus || focus == this)
         EventGuard::run([this, event] { ComboBox1KeyDown(event->key()); });

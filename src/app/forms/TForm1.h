@@ -1,15 +1,19 @@
 #pragma once
 
 #include "app/CanvasView.h"
+#include "app/DocumentSession.h"
 #include "app/EditorState.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
+#include "checks/ArtCatalog.h"
+#include "checks/DesignCheck.h"
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
 #include "render/TextIndex.h"
 #include "ui/AutoSave.h"
 #include "ui/CanvasController.h"
 #include "ui/Settings.h"
+#include "ui/TestMode.h"
 
 #include <QMainWindow>
 
@@ -87,6 +91,8 @@ public:
     QToolButton *Button7 = nullptr;        // "Save Project"
     QToolButton *Button12 = nullptr;       // import
     QToolButton *Button8 = nullptr;        // "Export"
+    QToolButton *CheckButton = nullptr;    // "Check"
+    QToolButton *TestButton = nullptr;     // "Test", a toggle
     QComboBox *ComboBox1 = nullptr;        // the select list
     QToolButton *REMOVEBUT = nullptr;
     QToolButton *CheckBox1 = nullptr;      // "Highlight Selected"
@@ -167,9 +173,18 @@ public:
     QAction *Open1 = nullptr;
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
+    QAction *Undo1 = nullptr;
+    QAction *Redo1 = nullptr;
+    QAction *Cut1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *Paste1 = nullptr;
+    QAction *Duplicate1 = nullptr;
+    QAction *SelectAll1 = nullptr;
+    QAction *History1 = nullptr;
     QAction *Exit1 = nullptr;
     QAction *Import1 = nullptr;
     QAction *Export1 = nullptr;
+    QAction *Check1 = nullptr;
     QAction *NextVersion1 = nullptr;
     QAction *Help1 = nullptr;
     QAction *About1 = nullptr;
@@ -189,8 +204,21 @@ public slots:
     void Button6Click();   // New
     void Button1Click();   // Open
     void Button7Click();   // Save As
+    void Save1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Duplicate1Click();
+    void SelectAll1Click();
+    void History1Click();
+    // After undo or redo: the page box, the controls and the canvas follow the document.
+    void showUndoneStep();
+    // The file name and a "*" for unsaved changes.
+    void updateTitle();
     void Button12Click();  // Import
     void Button8Click();   // Export
+    void CheckClick();     // "Check": the Sphere check of the design and the art
+    void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
     void Button10Click();  // About
     void Button17Click();  // Options
     void Help1Click();
@@ -288,7 +316,19 @@ private:
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
 
-    EditorState m_state;
+    // The Sphere check of the current lines; fresh art is read when asked for.
+    QList<DesignProblem> checkDesign(bool freshArt);
+    QString problemList(const QList<DesignProblem> &problems) const;
+    void leaveTestMode();
+    void showTestPage();
+
+    DocumentSession m_session;
+    EditorState &m_state = m_session.state;
+    int m_pasteCount = 0;            // pastes of the clipboard's records so far
+    QByteArray m_pastedRecords;      // which records those were
+    std::unique_ptr<ArtCatalog> m_art;      // made for AppDir at the first check
+    TestMode m_testMode;
+    struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
     CanvasView m_view{m_renderer};
