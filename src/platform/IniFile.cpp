@@ -73,6 +73,11 @@ void IniFile::refresh() const
 IniFile::Found IniFile::find(const QString &section, const QString &key) const
 {
     refresh();
+    return locate(section, key);
+}
+
+IniFile::Found IniFile::locate(const QString &section, const QString &key) const
+{
     Found r;
     bool inSection = false;
     for (int i = 0; i < m_lines.size(); ++i) {
@@ -152,25 +157,37 @@ bool IniFile::valueExists(const QString &section, const QString &key) const
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const QString entry = key + u'=' + value;
-    const Found f = find(section, key);
+    writeAll({{section, key, value}});
+}
+
+void IniFile::writeAll(const QList<Entry> &entries)
+{
+    refresh();
     const QStringList before = m_lines;
-    if (f.keyLine >= 0) {
-        m_lines[f.keyLine] = entry;
-    } else if (f.sectionLine >= 0) {
-        const int after = f.lastKeyLine >= 0 ? f.lastKeyLine : f.sectionLine;
-        m_lines.insert(after + 1, entry);
-    } else {
-        if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty())
-            m_lines.append(QString());
-        m_lines.append(u'[' + section + u']');
-        m_lines.append(entry);
-    }
+    for (const Entry &e : entries)
+        setInMemory(e);
     try {
         save();
     } catch (const RuntimeError &) {
         m_lines = before; // the file on disk is unchanged, so is what we read
         throw;
+    }
+}
+
+void IniFile::setInMemory(const Entry &e)
+{
+    const QString line = e.key + u'=' + e.value;
+    const Found f = locate(e.section, e.key);
+    if (f.keyLine >= 0) {
+        m_lines[f.keyLine] = line;
+    } else if (f.sectionLine >= 0) {
+        const int after = f.lastKeyLine >= 0 ? f.lastKeyLine : f.sectionLine;
+        m_lines.insert(after + 1, line);
+    } else {
+        if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty())
+            m_lines.append(QString());
+        m_lines.append(u'[' + e.section + u']');
+        m_lines.append(line);
     }
 }
 

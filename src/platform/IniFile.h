@@ -35,13 +35,20 @@ public:
     // Each write creates the file, section or key as needed.
     // Throws RuntimeError "Unable to write to <path>" when the file cannot be written.
     void writeString(const QString &section, const QString &key, const QString &value);
+
+    // Several keys in one rewrite of the file: either all of them reach the
+    // disk or, when the write fails, none (and the error above is raised).
+    struct Entry { QString section, key, value; };
+    void writeAll(const QList<Entry> &entries);
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);
 
 private:
     struct Found { int sectionLine = -1; int keyLine = -1; int lastKeyLine = -1; };
     void refresh() const;
-    Found find(const QString &section, const QString &key) const;
+    Found find(const QString &section, const QString &key) const;    // rereads a changed file first
+    Found locate(const QString &section, const QString &key) const;  // in the lines as they are
+    void setInMemory(const Entry &entry);
     void save();
 
     QString m_path;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <optional>
 #include <type_traits>
 
 namespace {
@@ -22,8 +23,9 @@ QString latin1(const char *text)
     return QString::fromLatin1(text);
 }
 
-// Reads one key into its field.
-void readKey(const IniFile &file, const SettingKey &k, Settings &s)
+// Reads one key into its field. A key that must be a number and is not one
+// takes its default; the conversion error goes to problems.
+void readKey(const IniFile &file, const SettingKey &k, Settings &s, QStringList &problems)
 {
     const QString section = latin1(k.section), key = latin1(k.key), fallback = latin1(k.defaultText);
     std::visit([&](auto member) {
@@ -39,8 +41,10 @@ void readKey(const IniFile &file, const SettingKey &k, Settings &s)
             }
         } else if constexpr (std::is_same_v<Member, int Settings::*>) {
             const QString text = file.readString(section, key, fallback);
-            s.*member = k.mustBeNumber ? NumberText::parse(text)
-                                       : NumberText::parseOr(text, NumberText::parse(fallback));
+            const std::optional<int> number = NumberText::tryParse(text);
+            if (!number && k.mustBeNumber)
+                problems << QStringLiteral("%1 in [%2] %3").arg(RuntimeError::notAnInteger(text).message(), section, key);
+            s.*member = number.value_or(NumberText::parse(fallback));
         } else if constexpr (std::is_same_v<Member, QString Settings::*>) {
             const QString text = file.readString(section, key, fallback);
             s.*member = k.normalize ? k.normalize(text) : text;
@@ -48,20 +52,37 @@ void readKey(const IniFile &file, const SettingKey &k, Settings &s)
     }, k.field);
 }
 
-void writeKey(IniFile &file, const SettingKey &k, const Settings &s)
+// The stored text of one field; nothing for the keys without a field.
+std::optional<IniFile::Entry> entryOf(const SettingKey &k, const Settings &s)
 {
-    const QString section = latin1(k.section), key = latin1(k.key);
-    std::visit([&](auto member) {
+    const std::optional<QString> value = std::visit([&](auto member) -> std::optional<QString> {
         using Member = decltype(member);
         if constexpr (std::is_same_v<Member, bool Settings::*>)
-            file.writeBool(section, key, s.*member);
+            return s.*member ? QStringLiteral("1") : QStringLiteral("0");
         else if constexpr (std::is_same_v<Member, ColorValue Settings::*>)
-            file.writeString(section, key, ColorText::toText(s.*member));
+            return ColorText::toText(s.*member);
         else if constexpr (std::is_same_v<Member, int Settings::*>)
-            file.writeInteger(section, key, s.*member);
+            return QString::number(s.*member);
         else if constexpr (std::is_same_v<Member, QString Settings::*>)
-            file.writeString(section, key, s.*member);
+            return s.*member;
+        else
+            return std::nullopt;
     }, k.field);
+    if (!value)
+        return std::nullopt;
+    return IniFile::Entry{latin1(k.section), latin1(k.key), *value};
+}
+
+// Radio buttons of one group loaded one after the other: the last one read
+// as on is the one that stays on.
+void settleGroup(std::initializer_list<bool *> group)
+{
+    bool *last = nullptr;
+    for (bool *b : group)
+        if (*b)
+            last = b;
+    for (bool *b : group)
+        *b = b == last;
 }
 
 } // namespace
@@ -109,25 +130,26 @@ const std::vector<SettingKey> &settingKeys()
     return keys;
 }
 
-Settings Settings::read(const IniFile &file)
+Settings Settings::read(const IniFile &file, QStringList *problems)
 {
-    // Filled in a copy: a value that fails leaves the caller's settings whole.
     Settings s;
-    for (const SettingKey &k : settingKeys()) {
-        try {
-            readKey(file, k, s);
-        } catch (const RuntimeError &e) {
-            throw RuntimeError(QStringLiteral("%1 in [%2] %3")
-                                   .arg(e.message(), latin1(k.section), latin1(k.key)));
-        }
-    }
+    QStringList found;
+    for (const SettingKey &k : settingKeys())
+        readKey(file, k, s, found);
+    settleGroup({&s.blackColorBlack, &s.allSelectionColor});
+    settleGroup({&s.autoOnRedraw, &s.autoOnTime, &s.autoOff});
+    if (problems)
+        *problems << found;
     return s;
 }
 
 void Settings::write(IniFile &file) const
 {
+    QList<IniFile::Entry> entries;
     for (const SettingKey &k : settingKeys())
-        writeKey(file, k, *this);
+        if (const std::optional<IniFile::Entry> e = entryOf(k, *this))
+            entries << *e;
+    file.writeAll(entries);
 }
 
 QString Settings::filePathFor(const QString &executablePath)

@@ -60,13 +60,16 @@ struct Settings
     RulerStyle rulerStyle() const { return {skip, marked, smallTicksColor, largeTicksColor, rulerBackgroundColor}; }
 
     // Missing keys give the defaults. A "SKIP", "Auto" ("Every") or "AutoT"
-    // ("Total") that is not a number throws RuntimeError "'text' is not a
-    // valid integer value" and nothing is read. Any other unreadable value
-    // gives its default, and choice texts are brought into their lists.
-    static Settings read(const IniFile &file);
+    // ("Total") that is not a number takes its default too, and its
+    // conversion error ("'text' is not a valid integer value") is added to
+    // problems; the other keys are read as usual. Any other unreadable value
+    // gives its default, choice texts are brought into their lists, and of
+    // each radio group the last key read as on is the one on.
+    static Settings read(const IniFile &file, QStringList *problems = nullptr);
 
-    // Writes every key except the two that only autosave keeps. Throws
-    // RuntimeError "Unable to write to <path>" at the first failing key.
+    // Writes every key except the two that only autosave keeps, in one
+    // rewrite of the file. Throws RuntimeError "Unable to write to <path>"
+    // and leaves the file as it was when that fails.
     void write(IniFile &file) const;
 
     // The settings file of an executable: its path with the extension

@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 #include "platform/RuntimeError.h"
 #include "support/FileFixtures.h"
+#include "support/TextFiles.h"
 
 #include <QTemporaryDir>
 
@@ -138,4 +139,20 @@ TEST_F(IniFileTest, FailedWriteRaisesUnableToWriteAndChangesNothing)
         EXPECT_EQ(e.message(), "Unable to write to " + unwritable);
     }
     EXPECT_EQ(ini.readString("STYLE", "Color", "none"), "none");
+}
+
+TEST(IniFileWriteAll, AllKeysInOneRewriteOrNoneWhenItFails)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/a.INI");
+    writeTextFile(path, QStringLiteral("; kept\r\n[A]\r\nx=1\r\n"));
+    IniFile file(path);
+    file.writeAll({{QStringLiteral("a"), QStringLiteral("X"), QStringLiteral("2")},
+                   {QStringLiteral("B"), QStringLiteral("y"), QStringLiteral("3")},
+                   {QStringLiteral("A"), QStringLiteral("z"), QStringLiteral("4")}});
+    EXPECT_EQ(readTextFile(path), QStringLiteral("; kept\r\n[A]\r\nX=2\r\nz=4\r\n\r\n[B]\r\ny=3\r\n"));
+
+    IniFile unwritable(dir.path() + QStringLiteral("/missing/b.INI"));
+    EXPECT_THROW(unwritable.writeAll({{QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1")}}), RuntimeError);
+    EXPECT_EQ(unwritable.readString(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("none")), QStringLiteral("none"));
 }

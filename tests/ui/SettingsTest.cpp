@@ -19,16 +19,6 @@ protected:
         return Settings::read(IniFile(path()));
     }
 
-    QString readError(const QString &text) const
-    {
-        try {
-            readFrom(text);
-        } catch (const RuntimeError &e) {
-            return e.message();
-        }
-        return QStringLiteral("no error");
-    }
-
 private:
     QTemporaryDir m_dir;
 };
@@ -88,7 +78,7 @@ TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
     s.autoTotal = 20;
     s.autoOnRedraw = true;
     s.autoOnTime = false;
-    s.autoOff = true;
+    s.autoOff = false;
     s.autoCurrent = 13;
     s.checkUpdates = false;
     s.showNews = true;
@@ -118,15 +108,45 @@ TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
     EXPECT_EQ(written.readString("Realtime Engine", "Textcolors", {}), QStringLiteral("0"));
 }
 
-TEST_F(SettingsTest, NumbersThatMustBeNumbersAbandonTheRead)
+TEST_F(SettingsTest, NumbersThatAreNotNumbersTakeTheirDefaultAndTheReadGoesOn)
 {
-    EXPECT_EQ(readError(QStringLiteral("[Ruler]\r\nSKIP=abc\r\n")), QStringLiteral("'abc' is not a valid integer value in [Ruler] SKIP"));
-    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAuto=x\r\n")), QStringLiteral("'x' is not a valid integer value in [Files] Auto"));
-    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAutoT=\r\n")), QStringLiteral("'' is not a valid integer value in [Files] AutoT"));
-    // The first bad key in file order is the one reported.
-    EXPECT_EQ(readError(QStringLiteral("[Ruler]\r\nSKIP=s\r\n[Files]\r\nAutoT=t\r\n")),
-              QStringLiteral("'t' is not a valid integer value in [Files] AutoT"));
-    EXPECT_EQ(readFrom(QStringLiteral("[Ruler]\r\nSKIP=$10\r\n")).skip, 16);
+    struct Case { const char *text; QStringList problems; int skip, every, total; };
+    const Case cases[] = {
+        {"[Ruler]\r\nSKIP=abc\r\nMARK=4\r\n", {"'abc' is not a valid integer value in [Ruler] SKIP"}, 9, 5, 5},
+        {"[Files]\r\nAuto=x\r\nAutoT=7\r\n", {"'x' is not a valid integer value in [Files] Auto"}, 9, 5, 7},
+        {"[Files]\r\nAutoT=\r\nAuto=12\r\n", {"'' is not a valid integer value in [Files] AutoT"}, 9, 12, 5},
+        {"[Ruler]\r\nSKIP=s\r\n[Files]\r\nAutoT=t\r\n",
+         {"'t' is not a valid integer value in [Files] AutoT", "'s' is not a valid integer value in [Ruler] SKIP"}, 9, 5, 5},
+        {"[Ruler]\r\nSKIP=$10\r\n", {}, 16, 5, 5},
+    };
+    for (const Case &c : cases) {
+        writeTextFile(path(), QString::fromLatin1(c.text));
+        QStringList problems;
+        const Settings s = Settings::read(IniFile(path()), &problems);
+        EXPECT_EQ(problems, c.problems) << c.text;
+        EXPECT_EQ(s.skip, c.skip) << c.text;
+        EXPECT_EQ(s.autoEvery, c.every) << c.text;
+        EXPECT_EQ(s.autoTotal, c.total) << c.text;
+    }
+    // The keys after a bad one are still read.
+    EXPECT_EQ(readFrom(QStringLiteral("[Ruler]\r\nSKIP=abc\r\nMARK=4\r\n")).marked, 4);
+}
+
+TEST_F(SettingsTest, RadioGroupsKeepTheLastKeyReadAsOn)
+{
+    struct Case { const char *text; bool redraw, time, off; };
+    const Case cases[] = {
+        {"[Files]\r\nAuto1=1\r\n", false, true, false},   // Auto2 defaults to on and comes later
+        {"[Files]\r\nAuto1=1\r\nAuto2=0\r\n", true, false, false},
+        {"[Files]\r\nAuto3=1\r\n", false, false, true},
+        {"[Files]\r\nAuto2=0\r\n", false, false, false},
+    };
+    for (const Case &c : cases) {
+        const Settings s = readFrom(QString::fromLatin1(c.text));
+        EXPECT_EQ(s.autoOnRedraw, c.redraw) << c.text;
+        EXPECT_EQ(s.autoOnTime, c.time) << c.text;
+        EXPECT_EQ(s.autoOff, c.off) << c.text;
+    }
 }
 
 TEST_F(SettingsTest, OtherUnreadableValuesFallBackToTheirDefaults)
@@ -143,7 +163,7 @@ TEST_F(SettingsTest, OtherUnreadableValuesFallBackToTheirDefaults)
     EXPECT_EQ(s.autoCurrent, 0);
     EXPECT_FALSE(s.autoOnRedraw);
     EXPECT_TRUE(s.allSelectionColor);
-    EXPECT_FALSE(s.blackColorBlack);
+    EXPECT_FALSE(s.blackColorBlack);   // the later radio button read as on wins
     EXPECT_EQ(s.rulerStyle().background, 0x00A0B0C0u);
     EXPECT_EQ(s.rulerStyle().marked, 7);
 }

@@ -80,18 +80,23 @@ int parseSelection(const QString &text, const QStringList &lines)
     throw UsageError(QStringLiteral("--select %1: no element record starts on that line").arg(*number));
 }
 
+void warn(const QString &message)
+{
+    std::fprintf(stderr, "quillmark-script: warning: %s\n", message.toLocal8Bit().constData());
+}
+
+// A number key that is not a number is a warning; its default is used.
 Settings readSettings(const QString &path)
 {
     if (path.isEmpty())
         return Settings();
     if (!QFileInfo(path).isFile())
         throw RuntimeError::cannotOpen(path);
-    return Settings::read(IniFile(path));
-}
-
-void warn(const QString &message)
-{
-    std::fprintf(stderr, "quillmark-script: warning: %s\n", message.toLocal8Bit().constData());
+    QStringList problems;
+    const Settings settings = Settings::read(IniFile(path), &problems);
+    for (const QString &problem : problems)
+        warn(path + QStringLiteral(": ") + problem);
+    return settings;
 }
 
 std::shared_ptr<const GumpArt> openClientArt(const QString &dir)

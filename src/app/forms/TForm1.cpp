@@ -14,6 +14,8 @@
 #include "app/DocumentCommands.h"
 #include "app/SphereExport.h"
 #include "net/BitmapFontFile.h"
+#include "platform/IniFile.h"
+#include "ui/HelpPage.h"
 #include "platform/NumberText.h"
 #include "app/forms/TForm11.h"
 #include "app/forms/TForm13.h"
@@ -42,6 +44,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
@@ -114,6 +117,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     MouseRemove = new QTimer(this);
     MouseRemove->setInterval(1000);
     MouseRemove->start();
+    AutoSave = new QTimer(this);            // off until the settings are read
 
     createWindows();
     m_canvasMouse.reset(new CanvasController(m_state, m_view, m_renderer, settings(), m_rulers,
@@ -157,6 +161,10 @@ void TForm1::createWindows()
     Form3->setAddWindow(Form17);
     Form3->setConverter(&Form5->Converter);
     Form3->setLibraryRead([this] { TEXTIDXTimer(); });
+    Form12->SettingsRead = [this](const Settings &s) { settingsRead(s); };
+    Form12->SettingsAccepted = [this](const Settings &s) { settingsAccepted(s); };
+    Form12->RulerChanged = [this] { RULERDRAWTimer(); };
+    m_view.setAutosave([this] { AutoSaveTimer(); });
     Form17->setPicker(Form3);
     Form17->setCaptureWindow(Form18);
     Form17->setLibraryRead([this] { TEXTIDXTimer(); });
@@ -173,6 +181,7 @@ void TForm1::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(CacheCLEANUP, &QTimer::timeout, this, &TForm1::CacheCLEANUPTimer);
     connect(MouseRemove, &QTimer::timeout, this, &TForm1::MouseRemoveTimer);
+    connect(AutoSave, &QTimer::timeout, this, &TForm1::AutoSaveTimer);
 
     connect(Button6, &QToolButton::clicked, this, &TForm1::Button6Click);
     connect(Button1, &QToolButton::clicked, this, &TForm1::Button1Click);
@@ -277,10 +286,9 @@ void TForm1::BOOTTimer()
     Form7->setAppDir(dir);
     Form12->DefaultsRunning = false;
     // The start-up window takes over reading the settings and loading the
-    // font once it has its work; until then the font comes straight from the
-    // current directory and the settings are the first-start ones.
+    // font once it has its work; until then both happen here.
+    Form12->ReadSettings();
     m_renderer.loadFont(BitmapFontFile::FileName);
-    Form5->Converter.setPerfectText(settings().perfectText);
     m_view.invalidate();
     m_state.DATA.reset(m_state.Page);
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;
@@ -303,7 +311,7 @@ void TForm1::Button1Click()
     SelectionCommands::clearForRemove(m_state);
     applyControls();
     DRAWClick();
-    const QString path = Modal::openFile(AppInfo::ProjectFilter);
+    const QString path = Modal::openFile(AppInfo::OpenFilter);
     if (path.isEmpty())
         return;
     DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path), path);
@@ -555,24 +563,59 @@ void TForm1::showTestPage()
 
 void TForm1::Button10Click()
 {
+    Form10->showSettingsFile(Form12->Location);
     Modal::exec(*Form10);
 }
 
 void TForm1::Button17Click()
 {
+    Form12->prepareToShow();
     Modal::exec(*Form12);
-    applyCreationStyle();
     m_view.invalidate();
     DRAWClick();
 }
 
 void TForm1::Help1Click()
 {
-    const QString local = m_state.AppDir + QFileInfo(QString(AppInfo::HelpFile).replace(u'\\', u'/')).fileName();
-    for (const QString &path : {AppInfo::HelpFile, local})
-        if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            return;
-    Modal::warning(QStringLiteral("Cannot open help file %1").arg(local));
+    const QString page = HelpPage::find(QCoreApplication::applicationDirPath(), QStringLiteral(QUILLMARK_SOURCE_DIR));
+    if (page.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        Modal::warning(QStringLiteral("Cannot open help file %1").arg(page.isEmpty() ? HelpPage::FileName : page));
+}
+
+void TForm1::settingsRead(const Settings &s)
+{
+    Form5->Converter.setPerfectText(s.perfectText);
+    AutoSave->setInterval(s.autoEvery * 60000);
+    if (s.autoOnTime)
+        AutoSave->start();
+    else
+        AutoSave->stop();
+    applyCreationStyle();
+}
+
+void TForm1::settingsAccepted(const Settings &s)
+{
+    m_renderer.forgetCache();
+    Form5->Converter.setPerfectText(s.perfectText);
+    applyCreationStyle();
+}
+
+// One autosave into the ring. A failure is named once in the status, not in
+// a box at every trigger; the next trigger tries again.
+void TForm1::AutoSaveTimer()
+{
+    try {
+        IniFile file(Form12->Location.path);
+        const AutoSaveRing::Result r =
+            AutoSaveRing::saveOnce(file, m_state.AppDir, m_state.DATA.lines(), Form12->ComboBox3->currentText());
+        settings().autoCurrent = r.nextSlot;
+        m_autoSaveFailure.succeeded();
+        for (const QString &problem : r.problems)
+            Label8->setText(QStringLiteral("Autosave: ") + problem);
+    } catch (const RuntimeError &e) {
+        if (const std::optional<QString> shown = m_autoSaveFailure.failed(e.message()))
+            Label8->setText(QStringLiteral("Autosave failed: ") + *shown);
+    }
 }
 
 void TForm1::Exit1Click()
@@ -790,12 +833,6 @@ void TForm1::PopupMenu1Popup()
     Buttons1->setChecked(m_state.ShowButtons);
     GumpPics1->setChecked(m_state.ShowGumppics);
     ResizePics1->setChecked(m_state.ShowResizepics);
-}
-
-// Autosave writes its files here once it is built; the canvas "AutoSave"
-// action and the popup item already call it.
-void TForm1::AutoSaveTimer()
-{
 }
 
 // ---- The canvas mouse ---------------------------------------------------

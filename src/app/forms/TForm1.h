@@ -12,6 +12,7 @@
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
 #include "render/TextIndex.h"
+#include "ui/AutoSave.h"
 #include "ui/CanvasController.h"
 #include "ui/Settings.h"
 #include "ui/TestMode.h"
@@ -204,6 +205,7 @@ public:
     QTimer *Timer1 = nullptr;              // the selection readout
     QTimer *CacheCLEANUP = nullptr;        // drops cached images no element uses
     QTimer *MouseRemove = nullptr;         // wipes the pointer marks once the pointer left the canvas
+    QTimer *AutoSave = nullptr;            // "Every" minutes in the "Autosave on time" mode
 
     bool ScrollResetting = false;          // the reset view moves the scroll bars
 
@@ -309,6 +311,8 @@ private:
     void LQUICKTimer();                     // shows a fresh render
     void applyControls();                   // selection state onto the controls
     void applyCreationStyle();              // "Insert" or "Brush"
+    void settingsRead(const Settings &s);   // the designer follows a settings read
+    void settingsAccepted(const Settings &s); // and the options window's "Ok"
     void showPageBox();                     // page box text from the state, quietly
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
@@ -356,4 +360,5 @@ private:
     ProblemList m_problems;
     QStringList m_checkedLines;             // the document as the check last saw it
     std::unique_ptr<CanvasController> m_canvasMouse;
+    AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
 };

@@ -47,6 +47,10 @@ public:
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString(), filter);
     }
 
+    QString folderName(const QString &initial) override
+    {
+        return QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString(), initial);
+    }
     std::optional<QColor> color(const QColor &initial) override
     {
         const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
@@ -99,6 +103,11 @@ QString openFile(const QString &filter)
 QString saveFile(const QString &filter)
 {
     return current->saveFileName(filter);
+}
+
+QString chooseFolder(const QString &initial)
+{
+    return current->folderName(initial);
 }
 
 std::optional<QColor> chooseColor(const QColor &initial)

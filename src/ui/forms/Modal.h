@@ -30,6 +30,9 @@ public:
     virtual QString saveFileName(const QString &filter) = 0;
     // The chosen colour, or nothing when cancelled.
     virtual std::optional<QColor> color(const QColor &initial) = 0;
+    // The chosen folder, or an empty text when cancelled. Drivers that
+    // expect no folder dialog need not answer it.
+    virtual QString folderName(const QString &initial) { (void)initial; return QString(); }
 };
 
 // Installs a driver for its lifetime; scopes nest.
@@ -54,6 +57,7 @@ std::optional<QString> inputBox(const QString &caption, const QString &prompt, c
 QString openFile(const QString &filter);
 QString saveFile(const QString &filter);
 std::optional<QColor> chooseColor(const QColor &initial);
+QString chooseFolder(const QString &initial);
 
 inline const QString WarningCaption = QStringLiteral("Warning");
 

@@ -1,5 +1,6 @@
 #include "app/forms/MainWindowFixture.h"
 #include "app/forms/TForm2.h"
+#include "ui/forms/TForm12.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -23,6 +24,7 @@ void MainWindowTest::SetUp()
     QDir::setCurrent(m_dir.path());
     modals = std::make_unique<ScriptedModals>();
     window = std::make_unique<TForm1>();
+    window->Form12->Location = {path(QStringLiteral("quillmark.INI")), false};
     window->BOOTTimer();
 }
 

@@ -1,0 +1,105 @@
+#include "ui/AutoSave.h"
+#include "app/Document.h"
+#include "platform/IniFile.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeError.h"
+
+#include <QDir>
+
+namespace AutoSaveRing {
+
+namespace {
+
+constexpr int DefaultTotal = 5;
+
+// A key autosave keeps: read with its default, written back as read.
+struct KeptKey
+{
+    const char *section;
+    const char *key;
+    const char *defaultText;   // null: the draw engine passed in
+    bool boolean;
+};
+
+// The order in which they are written back.
+const KeptKey Kept[] = {
+    {"Realtime Engine", "Transparent", "1", true},
+    {"Realtime Engine", "Textcolors", "1", true},
+    {"Files", "Auto", "5", false},
+    {"Files", "AutoT", "5", false},
+    {"Files", "Auto1", "0", true},
+    {"Files", "Auto2", "1", true},
+    {"Files", "Auto3", "0", true},
+    {"Files", "AutoCurrent", "0", false},
+    {"Mouse", "LEFT", "Select + Drag", false},
+    {"Mouse", "RIGHT", "Menu", false},
+    {"COLOR", "Background", "clWhite", false},
+    {"STYLE", "Drawengine", nullptr, false},
+};
+
+int numberOr(const QString &text, int fallback, QStringList &problems)
+{
+    if (const std::optional<int> n = NumberText::tryParse(text))
+        return *n;
+    problems << RuntimeError::notAnInteger(text).message();
+    return fallback;
+}
+
+} // namespace
+
+QString folderOf(const QString &appDir)
+{
+    return appDir + QStringLiteral("AutoSave");
+}
+
+QString slotPath(const QString &appDir, int slot)
+{
+    return folderOf(appDir) + QStringLiteral("/Auto.") + QString::number(slot);
+}
+
+Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lines, const QString &drawEngine)
+{
+    QList<IniFile::Entry> entries;
+    for (const KeptKey &k : Kept) {
+        const QString section = QString::fromLatin1(k.section), key = QString::fromLatin1(k.key);
+        const QString fallback = k.defaultText ? QString::fromLatin1(k.defaultText) : drawEngine;
+        QString value;
+        if (k.boolean)
+            value = settings.readBool(section, key, fallback == u"1") ? QStringLiteral("1") : QStringLiteral("0");
+        else
+            value = settings.readString(section, key, fallback);
+        entries << IniFile::Entry{section, key, value};
+    }
+    auto valueOf = [&entries](const char *key) -> QString & {
+        for (IniFile::Entry &e : entries)
+            if (e.key == QLatin1String(key))
+                return e.value;
+        Q_UNREACHABLE();
+    };
+
+    Result r;
+    const int slot = numberOr(valueOf("AutoCurrent"), 0, r.problems);
+    const int total = numberOr(valueOf("AutoT"), DefaultTotal, r.problems);
+
+    QDir().mkpath(folderOf(appDir));
+    r.file = slotPath(appDir, slot);
+    Document::saveProjectFile(r.file, lines);
+
+    // In 64 bits: a slot of 2^31 - 1 wraps instead of overflowing.
+    r.nextSlot = qint64(slot) + 1 > total ? 0 : slot + 1;
+    valueOf("AutoCurrent") = QString::number(r.nextSlot);
+    if (!NumberText::tryParse(valueOf("AutoT")))
+        valueOf("AutoT") = QString::number(DefaultTotal);
+    settings.writeAll(entries);
+    return r;
+}
+
+std::optional<QString> FailureNotice::failed(const QString &message)
+{
+    if (m_shown == message)
+        return std::nullopt;
+    m_shown = message;
+    return message;
+}
+
+} // namespace AutoSaveRing
