@@ -6,6 +6,8 @@
 namespace AppInfo {
 inline const QString Title = QStringLiteral("Quillmark 1.4");
 inline const QString MainCaption = QStringLiteral("Quillmark 1.4 - Final Edit (Rereleased by demand)");
+// The running version as the update list numbers versions.
+inline const QString VersionNumber = QStringLiteral("141");
 inline const QString HelpFile = QStringLiteral("C:\\PROJECTS\\Pro\\Programming\\GUMPS\\QUILLMARK.HLP");
 inline const QString ProjectFilter = QStringLiteral("Quillmark Project (*.SDF *.sdf)");
 } // namespace AppInfo

@@ -105,6 +105,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
     createWindows();
     connectHandlers();
+    connectStartup();
     applyControls();
     applyCreationStyle();
 
@@ -242,11 +243,11 @@ void TForm1::BOOTTimer()
     Form3->setAppDir(dir);
     Form17->setAppDir(dir);
     Form12->DefaultsRunning = false;
-    // The start-up window takes over reading the settings and loading the
-    // font once it has its work; until then the font comes straight from the
-    // current directory and the settings are the first-start ones.
-    m_renderer.loadFont(BitmapFontFile::FileName);
-    Form5->Converter.setPerfectText(settings().perfectText);
+    Form15->Folder = dir;
+    Form15->Timer1->start();
+    Modal::exec(*Form15);
+    if (Form15->updateStarted())
+        return;
     m_view.invalidate();
     m_state.DATA.reset(m_state.Page);
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;

@@ -30,6 +30,9 @@ public:
     virtual QString saveFileName(const QString &filter) = 0;
     // The chosen colour, or nothing when cancelled.
     virtual std::optional<QColor> color(const QColor &initial) = 0;
+    // A confirmation box with Yes and No; true for Yes. A driver that does
+    // not know the question answers No.
+    virtual bool confirm(const QString &caption, const QString &text);
 };
 
 // Installs a driver for its lifetime; scopes nest.
@@ -54,7 +57,10 @@ std::optional<QString> inputBox(const QString &caption, const QString &prompt, c
 QString openFile(const QString &filter);
 QString saveFile(const QString &filter);
 std::optional<QColor> chooseColor(const QColor &initial);
+// Asks text in a confirmation box with Yes and No; true for Yes.
+bool confirm(const QString &text);
 
 inline const QString WarningCaption = QStringLiteral("Warning");
+inline const QString ConfirmCaption = QStringLiteral("Confirm");
 
 } // namespace Modal

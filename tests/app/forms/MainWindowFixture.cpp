@@ -1,5 +1,6 @@
 #include "app/forms/MainWindowFixture.h"
 #include "app/forms/TForm2.h"
+#include "net/forms/TForm15.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -23,7 +24,14 @@ void MainWindowTest::SetUp()
     QDir::setCurrent(m_dir.path());
     modals = std::make_unique<ScriptedModals>();
     window = std::make_unique<TForm1>();
+    boot();
+}
+
+void MainWindowTest::boot()
+{
+    modals->runWindow(QStringLiteral("System Update"));
     window->BOOTTimer();
+    modals->forgetShown();
 }
 
 void MainWindowTest::TearDown()
