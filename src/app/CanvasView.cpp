@@ -34,7 +34,9 @@ bool CanvasView::isCurrent(const EditorState &state) const
 
 bool CanvasView::redraw(EditorState &state, const Settings &settings)
 {
-    if (isCurrent(state)) {
+    // A show flag, a scroll or a changed selection changes the picture too.
+    const RenderOptions options = renderOptions(state, settings, m_canvasSize);
+    if (isCurrent(state) && m_lastOptions == options) {
         m_canvas = m_lastRender;
         return false;
     }
@@ -42,14 +44,14 @@ bool CanvasView::redraw(EditorState &state, const Settings &settings)
         m_autosave();
     QElapsedTimer clock;
     clock.start();
-    render(state, settings);
+    render(state, options);
     m_drawTime = QStringLiteral("DRAWTIME=") + NumberText::secondsText(clock.elapsed());
     return true;
 }
 
-void CanvasView::render(EditorState &state, const Settings &settings)
+void CanvasView::render(EditorState &state, const RenderOptions &options)
 {
-    RenderResult result = m_renderer.render(state.DATA.lines(), renderOptions(state, settings, m_canvasSize));
+    RenderResult result = m_renderer.render(state.DATA.lines(), options);
     state.LocationLine = result.locationLine;
     state.MiscLine = result.miscLine;
     state.SelectList = std::move(result.selectEntries);
@@ -60,7 +62,9 @@ void CanvasView::render(EditorState &state, const Settings &settings)
     m_canvas = std::move(result.page);
     m_dragImage = std::move(result.dragImage);
     m_problems = std::move(result.problems);
+    m_problemLines = std::move(result.problemLines);
     m_DATACACHE.remember(state.DATA.lines());
+    m_lastOptions = options;
     if (!state.Dragging)
         m_lastRender = m_canvas;
 }

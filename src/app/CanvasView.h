@@ -31,7 +31,8 @@ public:
     bool redraw(EditorState &state, const Settings &settings);
 
     // Forgets the last rendered document, so the next redraw renders.
-    void invalidate() { m_DATACACHE.clear(); }
+    void invalidate() { m_DATACACHE.clear(); m_lastOptions.reset(); }
+    // Whether the last render shows these document lines (whatever the options).
     bool isCurrent(const EditorState &state) const;
 
     const QImage &canvas() const { return m_canvas; }         // what the canvas shows
@@ -39,19 +40,22 @@ public:
     const QImage &dragImage() const { return m_dragImage; }
     QString drawTimeText() const { return m_drawTime; }       // "DRAWTIME=..."
     QStringList problems() const { return m_problems; }       // of the last render
+    QList<int> problemLines() const { return m_problemLines; } // their records' lines, counted from 1
 
     static RenderOptions renderOptions(const EditorState &state, const Settings &settings, QSize canvasSize);
 
 private:
-    void render(EditorState &state, const Settings &settings);
+    void render(EditorState &state, const RenderOptions &options);
 
     PageRenderer &m_renderer;
     QSize m_canvasSize = QSize(548, 400);
     std::function<void()> m_autosave;
     RenderCache m_DATACACHE;                    // the document as last rendered
+    std::optional<RenderOptions> m_lastOptions; // and how it was drawn
     QImage m_canvas;
     QImage m_lastRender;
     QImage m_dragImage;
     QString m_drawTime;
     QStringList m_problems;
+    QList<int> m_problemLines;
 };

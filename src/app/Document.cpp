@@ -1,23 +1,42 @@
 #include "app/Document.h"
+#include "app/LineBreaks.h"
 #include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
 // Line breaks inside one document line (multi-line button events) are kept in
 // the project file as the unit separator 0x1F: a file saved as plain text by
 // lines can never hold it, so files without such events load unchanged.
-constexpr char16_t LineBreakMark = 0x1F;
+constexpr char16_t LineBreakMark = LineBreaks::StoredMark;
 
+// Only the events line of a button turns 0x1F back into line breaks; in any
+// other line it stays as read (and is a bad record to the export and render).
 QStringList decodeLineBreaks(QStringList lines)
 {
-    for (QString &l : lines)
-        if (l.contains(QChar(LineBreakMark)))
-            l.replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
+    const QStringList read = lines;
+    RecordWalker w(read);
+    while (w.next()) {
+        if (w.item() != RecordWalker::Item::Element || w.kind() != ElementKind::Button)
+            continue;
+        const int events = w.line() + LineBreaks::ButtonEventsField;
+        if (events < lines.size() && lines[events].contains(QChar(LineBreakMark)))
+            lines[events].replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
+    }
     return lines;
+}
+
+// Project files are 8-bit: a line with a character outside Latin-1 cannot be
+// stored, and writing "?" in its place would lose the text without a word.
+void refuseUnstorable(const QString &line, int index)
+{
+    const QString unstorable = Document::unstorableCharacters(line);
+    if (!unstorable.isEmpty())
+        throw RuntimeError(QStringLiteral("Line %1 holds characters a design file cannot store: %2")
+                               .arg(index + 1).arg(unstorable));
 }
 
 } // namespace
@@ -88,12 +107,17 @@ void Document::appendToPage(const QString &page, const QStringList &record)
             m_lines.insert(*it, record[k]);
 }
 
+int Document::recordLengthAt(int line) const
+{
+    return kindAt(line) == ElementKind::None ? 0 : RecordWalker::lengthAt(m_lines, line);
+}
+
 QStringList Document::recordAt(int line) const
 {
-    const int len = recordLengthAt(line);
+    const int present = recordLengthAt(line);
     QStringList rec;
-    for (int k = 0; k < len; ++k)
-        rec.append(this->line(line + k));
+    for (int k = 0; k < Records::lengthOf(kindAt(line)); ++k)
+        rec.append(k < present ? this->line(line + k) : QString());
     return rec;
 }
 
@@ -120,6 +144,13 @@ int Document::lastMiscLine() const
 void Document::setRecordFields(int at, const QString &word, const QString &first, const QString &second)
 {
     if (at < 0) {
+        // A record cut off at the end of the file would take the new one in.
+        RecordWalker w(m_lines);
+        int lastEnd = 0;
+        while (w.next())
+            lastEnd = w.line() + w.length();
+        while (m_lines.size() < lastEnd)
+            m_lines.append(QString());
         m_lines << word << first << second;
         return;
     }
@@ -159,11 +190,22 @@ QStringList Document::parseProjectText(const QByteArray &bytes)
     return decodeLineBreaks(TextFile::splitLines(bytes));
 }
 
+QString Document::unstorableCharacters(const QString &text)
+{
+    QString unstorable;
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF && !unstorable.contains(c) && unstorable.size() < 16)
+            unstorable += c;
+    return unstorable;
+}
+
 QByteArray Document::projectText(const QStringList &lines)
 {
     QByteArray out;
     out.reserve(lines.size() * 8);
-    for (const QString &line : lines) {
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        refuseUnstorable(line, i);
         if (line.contains(u'\r') || line.contains(u'\n')) {
             QString l = line;
             l.replace(QStringLiteral("\r\n"), QString(QChar(LineBreakMark)));
@@ -185,10 +227,5 @@ QStringList Document::loadProjectFile(const QString &path)
 
 void Document::saveProjectFile(const QString &path, const QStringList &lines)
 {
-    const QByteArray bytes = projectText(lines);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        throw RuntimeError::cannotCreate(path);
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        throw RuntimeError::unableToWrite(path);
+    SafeFile::write(path, projectText(lines));
 }

@@ -37,9 +37,12 @@ public:
     // appends a new bracket holding it at the end when the page has none.
     void appendToPage(const QString &page, const QStringList &record);
 
-    // Kind and length of the record starting at line (None / 0 for other lines).
+    // Kind and length of the record starting at line (None / 0 for other
+    // lines); a record cut short by a structure line ends before it.
     ElementKind kindAt(int line) const { return Records::kindOfWord(this->line(line)); }
-    int recordLengthAt(int line) const { return Records::lengthOf(kindAt(line)); }
+    int recordLengthAt(int line) const;
+    // The record's lines, always as many as its kind has: those missing
+    // (cut short, or past the end) are empty.
     QStringList recordAt(int line) const;
 
     // Last "LOCATION" and "MISC" record lines, -1 when there is none.
@@ -60,7 +63,10 @@ public:
     static QStringList loadProjectFile(const QString &path);      // throws RuntimeError
     static void saveProjectFile(const QString &path, const QStringList &lines); // throws RuntimeError
     static QStringList parseProjectText(const QByteArray &bytes);
-    static QByteArray projectText(const QStringList &lines);
+    static QByteArray projectText(const QStringList &lines);   // throws RuntimeError
+    // The distinct characters of text a project file cannot store (outside
+    // the 8-bit set), at most 16; empty when it can store all of it.
+    static QString unstorableCharacters(const QString &text);
 
 private:
     // Writes the two fields of the record at line at, or appends word and fields when at is -1.

@@ -1,15 +1,10 @@
 #include "app/DocumentCommands.h"
 #include "app/SelectionCommands.h"
-#include "platform/NumberText.h"
+#include "app/UndoSteps.h"
 
 namespace DocumentCommands {
 
 namespace {
-
-QString flagText(bool on)
-{
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
 
 // LocationLine and MiscLine are refreshed by each render; a stale one that no
 // longer points at its record counts as none.
@@ -22,27 +17,42 @@ bool pointsAt(const EditorState &state, int line, const QString &word)
 
 void newDocument(EditorState &state)
 {
-    SelectionCommands::clearBasic(state);
-    state.Page = QStringLiteral("0");
-    state.DATA.reset(state.Page);
+    recordStep<UndoSteps::ReplaceDocument>(state, [&] {
+        // The Modify controls go with the element they showed.
+        SelectionCommands::clearForRemove(state);
+        state.Page = QStringLiteral("0");
+        state.DATA.reset(state.Page);
+        state.FileName.clear();
+    }, QStringLiteral("New"), QString(state.FileName));
 }
 
-void replaceDocument(EditorState &state, QStringList lines)
+void replaceDocument(EditorState &state, QStringList lines, const QString &fileName, const QString &stepName)
 {
-    state.DATA.lines() = std::move(lines);
+    recordStep<UndoSteps::ReplaceDocument>(state, [&] {
+        state.DATA.lines() = std::move(lines);
+        state.FileName = fileName;
+    }, stepName, QString(state.FileName));
 }
 
-QString normalisedPage(const QString &text)
+void importDocument(EditorState &state, QStringList lines)
 {
-    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
+    // An imported design has no file yet, so Save asks for one instead of
+    // writing over the design that was open before.
+    recordStep<UndoSteps::ReplaceDocument>(state, [&] {
+        SelectionCommands::clearBasic(state);
+        state.DATA.lines() = std::move(lines);
+        state.FileName.clear();
+    }, QStringLiteral("Import"), QString(state.FileName));
 }
 
 void changePage(EditorState &state, const QString &pageText)
 {
-    state.Dragging = false;
-    state.Page = pageText;
-    state.DATA.ensurePage(pageText);
-    SelectionCommands::clearForPageChange(state);
+    recordStep<UndoSteps::CreatePage>(state, [&] {
+        state.Dragging = false;
+        state.Page = pageText;
+        state.DATA.ensurePage(pageText);
+        SelectionCommands::clearForPageChange(state);
+    }, pageText);
 }
 
 std::optional<Location> location(const EditorState &state)
@@ -53,15 +63,9 @@ std::optional<Location> location(const EditorState &state)
     return Location{state.DATA.line(at + 1), state.DATA.line(at + 2)};
 }
 
-void storeLocation(EditorState &state, const Location &location)
+static void writeLocation(EditorState &state, const Location &location)
 {
-    const int at = state.LocationLine;
-    if (!pointsAt(state, at, Records::Location)) {
-        state.DATA.lines() << Records::Location << location.x << location.y;
-        return;
-    }
-    state.DATA.setLine(at + 1, location.x);
-    state.DATA.setLine(at + 2, location.y);
+    state.DATA.setLocation(location.x, location.y);
 }
 
 std::optional<WindowFlags> windowFlags(const EditorState &state)
@@ -72,15 +76,19 @@ std::optional<WindowFlags> windowFlags(const EditorState &state)
     return WindowFlags{state.DATA.line(at + 1) == u"1", state.DATA.line(at + 2) == u"1"};
 }
 
+static void writeWindowFlags(EditorState &state, const WindowFlags &flags)
+{
+    state.DATA.setWindowFlags(flags.canNotClose, flags.canNotMove);
+}
+
+void storeLocation(EditorState &state, const Location &location)
+{
+    recordStep<UndoSteps::SetLocation>(state, [&] { writeLocation(state, location); });
+}
+
 void storeWindowFlags(EditorState &state, const WindowFlags &flags)
 {
-    const int at = state.MiscLine;
-    if (!pointsAt(state, at, Records::Misc)) {
-        state.DATA.lines() << Records::Misc << flagText(flags.canNotClose) << flagText(flags.canNotMove);
-        return;
-    }
-    state.DATA.setLine(at + 1, flagText(flags.canNotClose));
-    state.DATA.setLine(at + 2, flagText(flags.canNotMove));
+    recordStep<UndoSteps::SetWindowFlags>(state, [&] { writeWindowFlags(state, flags); });
 }
 
 } // namespace DocumentCommands

@@ -11,13 +11,15 @@ namespace DocumentCommands {
 // New: clears the selection, shows page "0" and makes "{BOP", "0", "}EOP".
 void newDocument(EditorState &state);
 
-// Open, after the user chose a file: the document becomes its lines.
-// The page box keeps its value.
-void replaceDocument(EditorState &state, QStringList lines);
+// Open (and Import), after the user chose a file: the document becomes its
+// lines and fileName the design's file. The page box keeps its value.
+void replaceDocument(EditorState &state, QStringList lines, const QString &fileName = QString(),
+                     const QString &stepName = QStringLiteral("Open"));
 
-// The page box text as it must read: below 1 becomes "0".
-// Throws RuntimeError when the text is not a number.
-QString normalisedPage(const QString &text);
+// Import: the document becomes the imported lines in one step, and the
+// selection is cleared, since it pointed into the lines that are gone.
+// The page box keeps its value.
+void importDocument(EditorState &state, QStringList lines);
 
 // The page box shows pageText (already normalised): dragging stops, the
 // page gets a bracket at the end of the document when it has none, and the

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QUndoStack;
+
 // Everything the main window knows about the open design and how it is shown,
 // as plain data. Commands work on it; the window mirrors it in its controls.
 struct EditorState
@@ -16,6 +18,10 @@ struct EditorState
     QString Page = QStringLiteral("0"); // the page box text
 
     int SelectedLine = 0;               // kind word line of the selection, 0 for none
+    // Every selected element's kind word line in the order chosen; the last
+    // is the primary one, SelectedLine. When it does not end in SelectedLine
+    // (a command set SelectedLine alone) the selection is SelectedLine only.
+    QList<int> Selection;
     int LocationLine = -1;              // last "LOCATION" line, -1 for none
     int MiscLine = -1;                  // last "MISC" line, -1 for none
 
@@ -39,4 +45,9 @@ struct EditorState
     int SelectIndex = -1;
 
     SelectionControls Controls;
+
+    QString FileName;                   // the design's file; empty until opened or saved
+    // The undo stack of the session that owns this state; commands push their
+    // steps on it. Without one (plain tests, batch tools) nothing is recorded.
+    QUndoStack *History = nullptr;
 };

@@ -1,6 +1,10 @@
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
+#include "app/SelectionSet.h"
+#include "app/UndoSteps.h"
 #include "platform/NumberText.h"
+
+#include <QMap>
 
 namespace ElementCommands {
 
@@ -39,12 +43,10 @@ std::optional<std::pair<int, int>> bracketAround(const Document &doc, int line)
     return std::nullopt;
 }
 
-// The selected record when it is complete and inside a page bracket.
+// The record at line when it is complete and inside a page bracket.
 struct Selected { int line; int length; int bracketStart; int bracketEnd; };
-std::optional<Selected> selectedRecord(const EditorState &state)
+std::optional<Selected> completeRecordAt(const Document &doc, int at)
 {
-    const Document &doc = state.DATA;
-    const int at = state.SelectedLine;
     const int length = doc.recordLengthAt(at);
     if (at <= 0 || length == 0 || at + length > doc.size())
         return std::nullopt;
@@ -59,116 +61,164 @@ QString offsetText(const QString &text)
     return QString::number(NumberText::parse(text) + 10);
 }
 
-void moveRecord(Document &doc, int from, int length, int to)
+// Moves the selected records of each bracket to its start (back) or end
+// (front), keeping their order among themselves.
+void moveSelected(EditorState &state, bool toFront)
 {
-    QStringList &lines = doc.lines();
-    const QStringList record = lines.mid(from, length);
-    lines.remove(from, length);
-    if (to > from)
-        to -= length;
-    for (int k = 0; k < length; ++k)
-        lines.insert(to + k, record[k]);
+    QMap<int, std::pair<int, QList<Selected>>> byBracket; // bracket start -> (end, records)
+    for (int line : SelectionSet::linesInOrder(state))
+        if (const auto sel = completeRecordAt(state.DATA, line)) {
+            auto &bracket = byBracket[sel->bracketStart];
+            bracket.first = sel->bracketEnd;
+            bracket.second << *sel;
+        }
+    QStringList &lines = state.DATA.lines();
+    // Last bracket first, so the lines of the earlier ones stay where they are.
+    for (auto it = byBracket.cend(); it != byBracket.cbegin();) {
+        --it;
+        const int start = it.key();
+        const int end = it.value().first;
+        QStringList moved, rest;
+        int next = start;
+        for (const Selected &sel : it.value().second) {
+            rest += lines.mid(next, sel.line - next);
+            moved += lines.mid(sel.line, sel.length);
+            next = sel.line + sel.length;
+        }
+        rest += lines.mid(next, end - next);
+        const QStringList middle = toFront ? rest + moved : moved + rest;
+        std::copy(middle.cbegin(), middle.cend(), lines.begin() + start);
+    }
+}
+
+bool reorder(EditorState &state, bool toFront)
+{
+    return recordStep<UndoSteps::ReorderElements>(state, [&] {
+        moveSelected(state, toFront);
+        SelectionCommands::clearForReorder(state);
+        state.Selection.clear();
+        return true;
+    }, toFront);
 }
 
 } // namespace
 
 void insertIntoPage(EditorState &state, const QStringList &record)
 {
-    int shift = 0;
     const QList<int> ends = state.DATA.pageEnds(state.Page);
-    for (int end : ends)
-        if (end <= state.SelectedLine)
-            shift += int(record.size());
+    const auto shifted = [&](int line) {
+        int shift = 0;
+        for (int end : ends)
+            if (end <= line)
+                shift += int(record.size());
+        return line + shift;
+    };
     state.DATA.appendToPage(state.Page, record);
     if (state.SelectedLine > 0)
-        state.SelectedLine += shift;
+        state.SelectedLine = shifted(state.SelectedLine);
+    for (int &line : state.Selection)
+        line = shifted(line);
 }
 
 bool addGumppic(EditorState &state, ElementDialogs &dialogs, const QString &x, const QString &y)
 {
-    startAdding(state);
-    const auto file = pick(state, dialogs, PictureFolder, PickerMode::Picture);
-    if (state.PickerCancelled)
-        return false;
-    insertIntoPage(state, {QStringLiteral("gumppic"), x, y, *file});
-    return true;
+    return recordStep<UndoSteps::AddElement>(state, [&] {
+        startAdding(state);
+        const auto file = pick(state, dialogs, PictureFolder, PickerMode::Picture);
+        if (state.PickerCancelled)
+            return false;
+        insertIntoPage(state, {QStringLiteral("gumppic"), x, y, *file});
+        return true;
+    }, QStringLiteral("gumppic"));
 }
 
 bool addResizepic(EditorState &state, ElementDialogs &dialogs, const QString &x, const QString &y,
                   const QString &width, const QString &height)
 {
-    startAdding(state);
-    const auto file = pick(state, dialogs, ResizepicFolder, PickerMode::Resizepic);
-    if (state.PickerCancelled)
-        return false;
-    insertIntoPage(state, {QStringLiteral("resizepic"), x, y, *file, width, height});
-    return true;
+    return recordStep<UndoSteps::AddElement>(state, [&] {
+        startAdding(state);
+        const auto file = pick(state, dialogs, ResizepicFolder, PickerMode::Resizepic);
+        if (state.PickerCancelled)
+            return false;
+        insertIntoPage(state, {QStringLiteral("resizepic"), x, y, *file, width, height});
+        return true;
+    }, QStringLiteral("resizepic"));
 }
 
 bool addButton(EditorState &state, ElementDialogs &dialogs, const QString &x, const QString &y)
 {
-    startAdding(state);
-    const auto file = pick(state, dialogs, ButtonFolder, PickerMode::Button);
-    if (state.PickerCancelled)
-        return false;
-    const ElementDialogs::ButtonOptions options = dialogs.askButtonOptions();
-    insertIntoPage(state, {QStringLiteral("button"), x, y, *file,
-                           options.closeOnClick ? QStringLiteral("1") : QStringLiteral("0"),
-                           options.page,
-                           options.events.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"),
-                           options.events});
-    return true;
+    return recordStep<UndoSteps::AddElement>(state, [&] {
+        startAdding(state);
+        const auto file = pick(state, dialogs, ButtonFolder, PickerMode::Button);
+        if (state.PickerCancelled)
+            return false;
+        const ElementDialogs::ButtonOptions options = dialogs.askButtonOptions();
+        insertIntoPage(state, {QStringLiteral("button"), x, y, *file,
+                               options.closeOnClick ? QStringLiteral("1") : QStringLiteral("0"),
+                               options.page,
+                               options.events.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"),
+                               options.events});
+        return true;
+    }, QStringLiteral("button"));
 }
 
 bool addText(EditorState &state, ElementDialogs &dialogs, const QString &x, const QString &y)
 {
-    startAdding(state);
-    const int hue = dialogs.askHue();
-    const QString text = dialogs.askText();
-    insertIntoPage(state, {QStringLiteral("text"), x, y, QString::number(hue), text});
-    return true;
-}
-
-bool remove(EditorState &state)
-{
-    const int at = state.SelectedLine;
-    const int length = at > 0 ? state.DATA.recordLengthAt(at) : 0;
-    if (length > 0)
-        state.DATA.lines().remove(at, std::min(length, state.DATA.size() - at));
-    SelectionCommands::clearForRemove(state);
-    return true;
-}
-
-bool clone(EditorState &state, bool offset)
-{
-    const int at = state.SelectedLine;
-    if (at <= 0 || state.DATA.kindAt(at) == ElementKind::None)
+    return recordStep<UndoSteps::AddElement>(state, [&] {
+        startAdding(state);
+        const int hue = dialogs.askHue();
+        const QString text = dialogs.askText();
+        insertIntoPage(state, {QStringLiteral("text"), x, y, QString::number(hue), text});
         return true;
-    QStringList record = state.DATA.recordAt(at);
-    if (offset) {
-        // The whole copy is made before anything is inserted, so a bad number
-        // never leaves half a record behind.
-        record[1] = offsetText(record[1]);
-        record[2] = offsetText(record[2]);
-    }
-    insertIntoPage(state, record);
-    return true;
+    }, QStringLiteral("text"));
+}
+
+bool remove(EditorState &state, const QString &stepName)
+{
+    return recordStep<UndoSteps::RemoveElements>(state, [&] {
+        const QList<int> selected = SelectionSet::linesInOrder(state);
+        // From the last record up, so the lines of the earlier ones stay put.
+        for (auto it = selected.crbegin(); it != selected.crend(); ++it) {
+            const int length = state.DATA.recordLengthAt(*it);
+            if (length > 0)
+                state.DATA.lines().remove(*it, std::min(length, state.DATA.size() - *it));
+        }
+        SelectionCommands::clearForRemove(state);
+        state.Selection.clear();
+        return true;
+    }, stepName);
+}
+
+bool clone(EditorState &state, bool offset, const QString &stepName)
+{
+    return recordStep<UndoSteps::CloneElements>(state, [&] {
+        // Every copy is made before anything is inserted, so a bad number
+        // never leaves half a record or half the copies behind.
+        QList<QStringList> copies;
+        for (int at : SelectionSet::linesInOrder(state)) {
+            if (state.DATA.kindAt(at) == ElementKind::None)
+                continue;
+            QStringList record = state.DATA.recordAt(at);
+            if (offset) {
+                record[1] = offsetText(record[1]);
+                record[2] = offsetText(record[2]);
+            }
+            copies << record;
+        }
+        for (const QStringList &record : copies)
+            insertIntoPage(state, record);
+        return true;
+    }, stepName);
 }
 
 bool sendToBack(EditorState &state)
 {
-    if (const auto sel = selectedRecord(state))
-        moveRecord(state.DATA, sel->line, sel->length, sel->bracketStart);
-    SelectionCommands::clearForReorder(state);
-    return true;
+    return reorder(state, false);
 }
 
 bool sendToFront(EditorState &state)
 {
-    if (const auto sel = selectedRecord(state))
-        moveRecord(state.DATA, sel->line, sel->length, sel->bracketEnd);
-    SelectionCommands::clearForReorder(state);
-    return true;
+    return reorder(state, true);
 }
 
 QString eventsFromEditor(const QString &text)

@@ -56,16 +56,18 @@ bool addText(EditorState &state, ElementDialogs &dialogs, const QString &x = QSt
 // its element.
 void insertIntoPage(EditorState &state, const QStringList &record);
 
-// Deletes the selected record and resets the selection.
-bool remove(EditorState &state);
+// Deletes the selected records and resets the selection. stepName is the
+// undo step's name ("Cut" when the records went to the clipboard).
+bool remove(EditorState &state, const QString &stepName = QStringLiteral("Remove"));
 
-// Copies the selected record to the end of its page, 10 pixels right and down
-// when offset is on. The selection stays on the source. Throws RuntimeError
-// (leaving the document unchanged) when X or Y is not a number and offset is on.
-bool clone(EditorState &state, bool offset);
+// Copies the selected records to the end of the page in the page box, 10
+// pixels right and down when offset is on. The selection stays on the
+// sources. Throws RuntimeError (leaving the document unchanged) when an X or
+// Y is not a number and offset is on.
+bool clone(EditorState &state, bool offset, const QString &stepName = QStringLiteral("Clone"));
 
-// Moves the selected record to the start (back) or end (front) of its page
-// bracket and resets the selection.
+// Moves the selected records to the start (back) or end (front) of their
+// page brackets, in their order, and resets the selection.
 bool sendToBack(EditorState &state);
 bool sendToFront(EditorState &state);
 

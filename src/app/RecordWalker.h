@@ -11,6 +11,9 @@ ElementKind kindOfWord(const QString &line);      // "gumppic" -> Gumppic, else 
 QString wordOf(ElementKind kind);                  // Gumppic -> "gumppic"
 int lengthOf(ElementKind kind);                    // gumppic 4, resizepic 6, text 5, button 8, None 0
 
+// Page brackets, kind words and the location and window flags words.
+bool isStructureLine(const QString &line);
+
 inline const QString BeginPage = QStringLiteral("{BOP");
 inline const QString EndPage = QStringLiteral("}EOP");
 inline const QString Location = QStringLiteral("LOCATION");
@@ -20,9 +23,13 @@ constexpr int MiscLength = 3;
 } // namespace Records
 
 // Walks the document lines structure by structure: page brackets, element
-// records (skipped whole by their lengths, so a field holding "text" or
-// "}EOP" is never taken for structure), location and window flags records,
-// and any other line one at a time. Every scan of the document uses it.
+// records (skipped whole by their lengths, so a text or events field holding
+// "text" or "}EOP" is never taken for structure), location and window flags
+// records, and any other line one at a time. Every scan of the document uses
+// it. A field that must be a number (a page, X, Y, width, height, or a
+// button's close, page and events fields, a location or a flag) and holds a
+// structure line instead marks its record as cut short there: the record
+// ends before that line, and the walk goes on from it.
 class RecordWalker
 {
 public:
@@ -36,14 +43,20 @@ public:
     Item item() const { return m_item; }
     int line() const { return m_line; }          // first line of the item
     int length() const { return m_length; }      // lines it spans (may run past the end)
-    bool complete() const { return m_line + m_length <= m_lines.size(); }
+    // Whether the item has all its lines: neither cut short by a structure
+    // line nor by the end of the lines.
+    bool complete() const { return !m_cutShort && m_line + m_length <= m_lines.size(); }
+    bool cutShort() const { return m_cutShort; }
+    // The length of the item starting at line, as the walk measures it.
+    static int lengthAt(const QStringList &lines, int line);
     ElementKind kind() const { return m_kind; }  // for Element items
 
     // Page text of the bracket the walker is in ("-1" outside any bracket).
     // At a PageOpen it is the new page; at a PageClose still the closing page.
     const QString &page() const { return m_page; }
 
-    // Field k of the current item (line() + k), empty when past the end.
+    // Field k of the current item (line() + k), empty when past the end of
+    // the lines or past the line a cut-short record ends before.
     QString field(int k) const;
 
 private:
@@ -55,4 +68,5 @@ private:
     ElementKind m_kind = ElementKind::None;
     QString m_page = QStringLiteral("-1");
     bool m_closePending = false;
+    bool m_cutShort = false;
 };

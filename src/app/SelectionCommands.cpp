@@ -1,4 +1,5 @@
 #include "app/SelectionCommands.h"
+#include "app/UndoSteps.h"
 #include "platform/NumberText.h"
 
 namespace SelectionCommands {
@@ -22,6 +23,7 @@ ElementKind selectedKind(const EditorState &state)
 void clearBasic(EditorState &state)
 {
     state.SelectedLine = 0;
+    state.Selection.clear();
     state.Dragging = false;
     state.SelectIndex = -1;
     state.Controls.removeEnabled = false;
@@ -60,6 +62,7 @@ bool select(EditorState &state, int index)
         return false;
     state.SelectIndex = index;
     state.SelectedLine = state.LineList[index];
+    state.Selection = {state.SelectedLine};
 
     SelectionControls &c = state.Controls;
     c.sizeVisible = false;
@@ -112,24 +115,36 @@ std::optional<Readout> readout(const EditorState &state)
     return r;
 }
 
-QString clampedSpinText(const QString &text)
+namespace {
+
+QString fieldName(Field field)
 {
-    return NumberText::parse(text) < 1 ? QStringLiteral("0") : text;
+    switch (field) {
+    case Field::X: return QStringLiteral("X");
+    case Field::Y: return QStringLiteral("Y");
+    case Field::Width: return QStringLiteral("Width");
+    case Field::Height: return QStringLiteral("Height");
+    }
+    return {};
 }
+
+} // namespace
 
 bool writeField(EditorState &state, Field field, const QString &text)
 {
-    // With no element selected the offsets would land on the page bracket.
-    const ElementKind kind = selectedKind(state);
-    if (kind == ElementKind::None)
-        return false;
-    if ((field == Field::Width || field == Field::Height) && kind != ElementKind::Resizepic)
-        return false;
-    const int line = state.SelectedLine + int(field);
-    if (line >= state.DATA.size() || state.DATA.line(line) == text)
-        return false;
-    state.DATA.setLine(line, text);
-    return true;
+    return recordStep<UndoSteps::FieldEdit>(state, [&] {
+        // With no element selected the offsets would land on the page bracket.
+        const ElementKind kind = selectedKind(state);
+        if (kind == ElementKind::None)
+            return false;
+        if ((field == Field::Width || field == Field::Height) && kind != ElementKind::Resizepic)
+            return false;
+        const int line = state.SelectedLine + int(field);
+        if (line >= state.DATA.size() || state.DATA.line(line) == text)
+            return false;
+        state.DATA.setLine(line, text);
+        return true;
+    }, int(state.SelectedLine), int(field), fieldName(field));
 }
 
 } // namespace SelectionCommands

@@ -33,10 +33,6 @@ std::optional<Readout> readout(const EditorState &state);
 // The fields the position and size spins edit, as offsets from the kind word.
 enum class Field { X = 1, Y = 2, Width = 4, Height = 5 };
 
-// A spin's text as it must read: below 1 becomes "0".
-// Throws RuntimeError when the text is not a number.
-QString clampedSpinText(const QString &text);
-
 // Writes the spin text into the selected record's field. Nothing is written
 // when no element is selected or the element has no such field.
 // Returns whether the document changed.

@@ -1,8 +1,11 @@
 #include "app/SphereExport.h"
+#include "app/LineBreaks.h"
 #include "app/RecordWalker.h"
+#include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
+#include "platform/SphereLine.h"
 #include "platform/TextFile.h"
 
 #include <QHash>
@@ -11,28 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-// The file name after any directory part.
-QString withoutDirectory(const QString &fileName)
-{
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    return fileName.mid(slash + 1);
-}
-
-// The name without its last four characters (".bmp"); empty when it is that short.
-QString withoutExtension(const QString &fileName)
-{
-    const QString bare = withoutDirectory(fileName);
-    return bare.left(std::max<qsizetype>(0, bare.size() - 4));
-}
-
-// The file name with the extension after its last dot replaced (or added).
-QString withExtension(const QString &fileName, const QString &extension)
-{
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    return (dot > slash ? fileName.left(dot) : fileName) + extension;
-}
 
 class ScriptWriter
 {
@@ -48,17 +29,29 @@ public:
     void write()
     {
         writeHeader();
-        RecordWalker w(m_lines);
-        while (w.next()) {
-            if (w.item() == RecordWalker::Item::PageOpen)
-                m_out << QStringLiteral("PAGE ") + w.field(1);
-            else if (w.item() == RecordWalker::Item::Element)
-                writeElement(w);
-        }
+        writeBody();
         writeTrailer();
     }
 
+    // Only the element lines, texts written inline with "dtext".
+    void writeElementsInline()
+    {
+        m_inlineTexts = true;
+        writeBody();
+    }
+
 private:
+    void writeBody()
+    {
+        RecordWalker w(m_lines);
+        while (w.next()) {
+            if (w.item() == RecordWalker::Item::PageOpen)
+                m_out << QStringLiteral("PAGE ") + number(w.field(1));
+            else if (w.item() == RecordWalker::Item::Element && (!m_inlineTexts || w.complete()))
+                writeElementOfLine(w);
+        }
+    }
+
     bool isRecent() const { return m_dialect == SphereDialect::V55iTo99g; }
     bool isOld() const { return m_dialect == SphereDialect::V48eTo51a; }
 
@@ -76,7 +69,8 @@ private:
         const Document doc(m_lines);
         writeSectionHeader(QString());
         const int location = doc.lastLocationLine();
-        m_out << doc.line(location + 1) + QStringLiteral(", ") + doc.line(location + 2);
+        refuseLineBreakAfter(location, 2);
+        m_out << number(doc.line(location + 1)) + QStringLiteral(", ") + number(doc.line(location + 2));
         const int misc = doc.lastMiscLine();
         if (isRecent() && misc >= 0) {
             if (doc.line(misc + 1) == u"1")
@@ -86,25 +80,60 @@ private:
         }
     }
 
+    // A number field as the server must see it: the server reads a leading
+    // zero as hexadecimal, so "010" goes out as 10. Other text stands as it is.
+    static QString number(const QString &field) { return SphereLine::withoutLeadingZeros(field); }
+
+    // A record that cannot be written stops the export with a message that names its line.
+    void writeElementOfLine(const RecordWalker &w)
+    {
+        if (const int field = LineBreaks::misplacedIn(w); field >= 0)
+            throw RuntimeError(QStringLiteral("Line %1: %2").arg(w.line() + 1)
+                                   .arg(LineBreaks::problem(w, field)));
+        try {
+            writeElement(w);
+        } catch (const RuntimeError &e) {
+            throw RuntimeError(QStringLiteral("Line %1: %2").arg(w.line() + 1).arg(e.message()));
+        }
+    }
+
+    // The fields of the location and window flags records become part of one script line each.
+    void refuseLineBreakAfter(int recordLine, int fields) const
+    {
+        for (int k = 1; k <= fields && recordLine >= 0; ++k)
+            if (LineBreaks::holds(Document(m_lines).line(recordLine + k)))
+                throw RuntimeError(QStringLiteral("Line %1: line %2 holds a line break")
+                                       .arg(recordLine + 1).arg(recordLine + k + 1));
+    }
+
     void writeElement(const RecordWalker &w)
     {
-        const QString position = w.field(1) + u' ' + w.field(2);
+        const QString position = number(w.field(1)) + u' ' + number(w.field(2));
         switch (w.kind()) {
         case ElementKind::Gumppic: {
-            const int gump = NumberText::parseHex(withoutExtension(w.field(3)));
+            const int gump = NumberText::parseHex(FileNameText::artName(w.field(3)));
             m_out << QStringLiteral("gumppic ") + position + u' ' + QString::number(gump);
             break;
         }
         case ElementKind::Resizepic:
-            m_out << QStringLiteral("resizepic ") + position + u' ' + withoutExtension(w.field(3)) + u' '
-                         + w.field(4) + u' ' + w.field(5);
+            m_out << QStringLiteral("resizepic ") + position + u' ' + number(FileNameText::artName(w.field(3))) + u' '
+                         + number(w.field(4)) + u' ' + number(w.field(5));
             break;
         case ElementKind::Button:
             writeButton(w, position);
             break;
         case ElementKind::Text:
+            if (m_inlineTexts) {
+                m_out << QStringLiteral("dtext ") + position + u' ' + w.field(3) + u' ' + w.field(4);
+                break;
+            }
+            // The server skips a TEXT line it reads as blank, which would give
+            // every later text the wrong string; such a text is left out.
+            if (SphereLine::readsAsBlank(w.field(4)))
+                break;
             m_texts << w.field(4);
-            m_out << QStringLiteral("text ") + position + u' ' + w.field(3) + u' ' + QString::number(m_textCount++);
+            m_out << QStringLiteral("text ") + position + u' ' + number(w.field(3)) + u' '
+                         + QString::number(m_textCount++);
             break;
         case ElementKind::None:
             break;
@@ -127,17 +156,20 @@ private:
             m_buttonBlocks << w.field(7).split(lineBreak);
         }
         m_out << QStringLiteral("button ") + position + u' ' + QString::number(up) + u' ' + QString::number(down)
-                     + u' ' + w.field(4) + u' ' + w.field(5) + u' ' + QString::number(reply);
+                     + u' ' + number(w.field(4)) + u' ' + number(w.field(5)) + u' ' + QString::number(reply);
     }
 
     // The up and down gump lines of the button's decoder file, which sits
     // beside its art with the extension ".CS" in any case. Read once per export.
     QStringList readDecoder(const QString &artName)
     {
-        const QString relative = QStringLiteral("DATA/buttons/") + withExtension(artName, QStringLiteral(".CS"));
+        const QString relative = QStringLiteral("DATA/buttons/") + FileNameText::withExtension(artName, QStringLiteral(".CS"));
         if (const auto known = m_decoders.constFind(relative); known != m_decoders.cend())
             return *known;
         QStringList decoder;
+        // A decoder lies beside the button's art in the DATA tree and nowhere else.
+        if (!PathResolver::staysInside(artName))
+            throw RuntimeError::cannotOpen(m_appDir + relative);
         try {
             decoder = TextFile::readLines(PathResolver::resolve(m_appDir, relative));
         } catch (const RuntimeError &) {
@@ -168,6 +200,7 @@ private:
     QHash<QString, QStringList> m_decoders;
     int m_textCount = 0;
     int m_buttonCount = 0;
+    bool m_inlineTexts = false;
 };
 
 } // namespace
@@ -176,6 +209,12 @@ void writeSphereScript(const QStringList &lines, const QString &dialect, const Q
                        const QString &appDir, QStringList &out)
 {
     ScriptWriter(lines, dialect, name, appDir, out).write();
+}
+
+void writeSphereElementLines(const QStringList &records, const QString &dialect, const QString &appDir,
+                             QStringList &out)
+{
+    ScriptWriter(records, dialect, QString(), appDir, out).writeElementsInline();
 }
 
 bool runSphereExport(Document &doc, const QString &dialect, const QString &appDir, ExportHost &host, QStringList &memo)

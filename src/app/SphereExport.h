@@ -33,3 +33,9 @@ bool runSphereExport(Document &doc, const QString &dialect, const QString &appDi
 // appDir is the data directory holding DATA/buttons/ with the ".CS" button decoder files.
 void writeSphereScript(const QStringList &lines, const QString &dialect, const QString &name,
                        const QString &appDir, QStringList &out);
+
+// The lines of the element records alone, as the export writes them, with
+// texts inline ("dtext x y hue text") so they stand on their own in a script.
+// Throws RuntimeError like the export when a button's decoder file is missing.
+void writeSphereElementLines(const QStringList &records, const QString &dialect, const QString &appDir,
+                             QStringList &out);

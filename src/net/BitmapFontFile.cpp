@@ -1,6 +1,8 @@
 #include "net/BitmapFontFile.h"
 
 #include <QBuffer>
+#include "platform/CappedFile.h"
+
 #include <QFile>
 
 namespace BitmapFontFile {
@@ -92,10 +94,10 @@ BitmapFont read(const QByteArray &bytes)
 
 std::optional<BitmapFont> load(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    const CappedFile::Result file = CappedFile::read(path);
+    if (file.outcome != CappedFile::Outcome::Read)
         return std::nullopt;
-    return read(file);
+    return read(file.bytes);
 }
 
 } // namespace BitmapFontFile

@@ -16,4 +16,9 @@ struct HTTPGetSettings
     QString Password;
     QString PostQuery;        // not empty: a form POST with this body
     QString Referer;
+    // A body larger than this is refused, and the whole download ends after
+    // DeadlineSeconds however slowly bytes arrive. The previous local file is
+    // replaced only once the whole body has arrived.
+    qint64 MaxSize = qint64(64) * 1024 * 1024;
+    int DeadlineSeconds = 600;
 };

@@ -1,8 +1,10 @@
 #include "net/HTTPGetThread.h"
 
 #include "net/HttpAddress.h"
+#include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 
-#include <QFile>
+#include <algorithm>
 
 #include <system_error>
 
@@ -70,31 +72,29 @@ bool THTTPGetThread::download()
     request.password = m_settings.Password;
     request.postBody = m_settings.PostQuery.toUtf8();
     request.bypassCache = !m_settings.UseCache;
+    request.deadlineSeconds = std::max(0, m_settings.DeadlineSeconds);
 
-    // The file is created only once a document is on its way, so a failed
-    // request leaves no file and does not clobber an older copy.
-    QFile file(m_settings.FileName);
-    bool fileFailed = false;
+    // The body is gathered (up to MaxSize) and written out only when all of it
+    // arrived, so a failed or cut-short download leaves an older copy as it was.
+    QByteArray body;
+    const qint64 maxSize = std::max<qint64>(0, m_settings.MaxSize);
     const auto onResponse = [&](int status, qint64 contentLength) {
         if (status < 200 || status > 299)
             return false;
         if (contentLength < 0 && m_settings.BinaryData)
             return false;
-        m_fileSize.store(contentLength < 0 ? 0 : contentLength);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-            fileFailed = true;
+        if (contentLength > maxSize)
             return false;
-        }
+        m_fileSize.store(contentLength < 0 ? 0 : contentLength);
+        if (contentLength > 0)
+            body.reserve(qsizetype(contentLength));
         return true;
     };
     qint64 bytesRead = 0;
     const auto onBody = [&](const char *data, qsizetype size) {
-        if (terminationRequested())
+        if (terminationRequested() || bytesRead + size > maxSize)
             return false;
-        if (file.write(data, size) != size) {
-            fileFailed = true;
-            return false;
-        }
+        body.append(data, size);
         bytesRead += size;
         m_bytesRead.store(bytesRead);
         if (m_reportProgress)
@@ -103,10 +103,13 @@ bool THTTPGetThread::download()
     };
 
     const bool completed = m_transfer.perform(request, onResponse, onBody);
-    if (file.isOpen()) {
-        file.close();
-        fileFailed = fileFailed || file.error() != QFileDevice::NoError;
-    }
     // Without a Content-Length the expected size is 0: only an empty document counts.
-    return completed && !fileFailed && bytesRead == m_fileSize.load();
+    if (!completed || terminationRequested() || bytesRead != m_fileSize.load())
+        return false;
+    try {
+        SafeFile::write(m_settings.FileName, body);
+    } catch (const RuntimeError &) {
+        return false;
+    }
+    return true;
 }

@@ -94,6 +94,8 @@ HeaderList configure(CURL *easy, const HttpTransfer::Request &request, Exchange 
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+    if (request.deadlineSeconds > 0)
+        curl_easy_setopt(easy, CURLOPT_TIMEOUT, request.deadlineSeconds);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
     curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, kBlockSize);

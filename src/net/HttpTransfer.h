@@ -22,6 +22,7 @@ public:
         QString password;
         QByteArray postBody;    // not empty: a form POST with this body
         bool bypassCache = true;
+        long deadlineSeconds = 0;  // the whole exchange ends after this; 0: no deadline
     };
 
     // Called once, when the final response's body begins or, for an empty

@@ -1,13 +1,11 @@
 #include "platform/IniFile.h"
+#include "platform/CappedFile.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
-#include <QFile>
 #include <QSet>
-#include <QSaveFile>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -54,25 +52,22 @@ IniFile::IniFile(const QString &path) : m_path(path)
     refresh();
 }
 
-IniFile::Stamp IniFile::currentStamp() const
-{
-    struct stat st;
-    if (::stat(QFile::encodeName(m_path).constData(), &st) != 0)
-        return Stamp{};
-    return Stamp{true, qint64(st.st_size), qint64(st.st_ino),
-                 qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
-}
-
 void IniFile::refresh() const
 {
-    const Stamp now = currentStamp();
-    if (now == m_stamp)
+    const FileStamp now = FileStamp::of(m_path);
+    if (FileStamp::unchanged(m_stamp, now))
         return;
     m_stamp = now;
     m_lines.clear();
-    QFile f(m_path);
-    if (now.exists && f.open(QIODevice::ReadOnly))
-        m_lines = TextFile::splitLines(f.readAll());
+    if (!now.exists)
+        return;
+    // A profile too large to be one is refused loudly; one that cannot be read reads as empty.
+    const CappedFile::Result r = CappedFile::read(m_path);
+    if (r.outcome == CappedFile::Outcome::TooLarge) {
+        m_stamp = FileStamp{};
+        throw CappedFile::tooLarge(m_path);
+    }
+    m_lines = TextFile::splitLines(r.bytes);
 }
 
 IniFile::Found IniFile::find(const QString &section, const QString &key) const
@@ -121,6 +116,7 @@ bool IniFile::readBool(const QString &section, const QString &key, bool fallback
 
 QHash<QString, QString> IniFile::valuesBySection(const QString &key) const
 {
+    refresh();
     QHash<QString, QString> values;
     QSet<QString> seenSections;
     QString current;
@@ -195,8 +191,10 @@ void IniFile::save()
         bytes += l.toLatin1();
         bytes += "\r\n";
     }
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw RuntimeError::unableToWrite(m_path);
-    m_stamp = currentStamp();
+    try {
+        SafeFile::write(m_path, bytes);
+    } catch (const RuntimeError &) {
+        throw RuntimeError::unableToWrite(m_path); // settings report every failure alike
+    }
+    m_stamp = FileStamp::of(m_path);
 }

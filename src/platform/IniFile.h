@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileStamp.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -38,18 +40,11 @@ public:
 
 private:
     struct Found { int sectionLine = -1; int keyLine = -1; int lastKeyLine = -1; };
-    // What identifies one state of the file on disk.
-    struct Stamp {
-        bool exists = false;
-        qint64 size = 0, inode = 0, modifiedNs = 0;
-        bool operator==(const Stamp &) const = default;
-    };
-    Stamp currentStamp() const;
     void refresh() const;
     Found find(const QString &section, const QString &key) const;
     void save();
 
     QString m_path;
     mutable QStringList m_lines;
-    mutable Stamp m_stamp;
+    mutable FileStamp m_stamp;
 };

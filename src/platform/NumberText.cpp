@@ -64,6 +64,11 @@ int parse(const QString &text)
     throw RuntimeError::notAnInteger(text);
 }
 
+QString zeroBelowOne(const QString &text)
+{
+    return parse(text) < 1 ? QStringLiteral("0") : text;
+}
+
 int parseOr(const QString &text, int fallback)
 {
     return tryParse(text).value_or(fallback);

@@ -21,6 +21,10 @@ int parseOr(const QString &text, int fallback);
 int parseHex(const QString &digits);
 std::optional<int> tryParseHex(const QString &digits);
 
+// A spin edit's text as it must stand: a number below 1 becomes "0", any
+// other number stays as typed. Throws RuntimeError when it is not a number.
+QString zeroBelowOne(const QString &text);
+
 // Seconds in general notation with up to 15 significant digits:
 // 47 ms -> "0.047", 0 ms -> "0".
 QString secondsText(qint64 milliseconds);

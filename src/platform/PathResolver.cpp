@@ -1,26 +1,74 @@
 #include "platform/PathResolver.h"
+#include "platform/FileStamp.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 
 namespace PathResolver {
 
 namespace {
 
-// The entry of dir whose name equals name ignoring case, or name itself.
+// Longer names than these are refused by the file system, so they name nothing.
+constexpr qsizetype MaxPathLength = 4096;
+constexpr qsizetype MaxNameLength = 255;
+
+// Each folder's entries by case-folded name, listed once and listed again
+// only when the folder changed, so a name that is missing costs a hash probe.
+class FolderListings
+{
+public:
+    QString match(const QString &dir, const QString &name)
+    {
+        const QString folder = dir.isEmpty() ? QStringLiteral(".") : dir;
+        const FileStamp now = FileStamp::of(folder);
+        const QMutexLocker lock(&m_mutex);
+        Listing &listing = m_listings[folder];
+        if (!FileStamp::unchanged(listing.stamp, now)) {
+            listing.stamp = now;
+            listing.byFoldedName.clear();
+            const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                               | QDir::NoDotAndDotDot);
+            for (const QString &e : entries) { // the first in listing order wins, as it always did
+                const QString folded = e.toCaseFolded();
+                if (!listing.byFoldedName.contains(folded))
+                    listing.byFoldedName.insert(folded, e);
+            }
+        }
+        return listing.byFoldedName.value(name.toCaseFolded());
+    }
+
+private:
+    struct Listing
+    {
+        FileStamp stamp;
+        QHash<QString, QString> byFoldedName;
+    };
+    QMutex m_mutex;
+    QHash<QString, Listing> m_listings;
+};
+
+FolderListings &folderListings()
+{
+    static FolderListings listings;
+    return listings;
+}
+
+// The entry of dir whose name equals name ignoring case, or a null string.
 QString matchEntry(const QString &dir, const QString &name)
 {
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return name;
     const QString exact = dir.isEmpty() ? name : dir + u'/' + name;
     if (QFileInfo::exists(exact))
         return name;
-    const QDir d(dir.isEmpty() ? QStringLiteral(".") : dir);
-    const QStringList entries = d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &e : entries)
-        if (e.compare(name, Qt::CaseInsensitive) == 0)
-            return e;
-    return name;
+    return folderListings().match(dir, name);
+}
+
+void appendComponent(QString &dir, const QString &name)
+{
+    if (!dir.isEmpty() && !dir.endsWith(u'/'))
+        dir += u'/';
+    dir += name;
 }
 
 } // namespace
@@ -30,18 +78,22 @@ QString resolve(const QString &base, const QString &relative)
     QString dir = base;
     while (dir.size() > 1 && dir.endsWith(u'/'))
         dir.chop(1);
-    const QStringList parts = relative.split(u'/');
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString &part = parts[i];
-        if (part.isEmpty())
-            continue;
-        const QString found = matchEntry(dir, part);
-        if (dir.isEmpty())
-            dir = found;
-        else if (dir == u"/")
-            dir = u'/' + found;
-        else
-            dir = dir + u'/' + found;
+    // Too long to exist: given back as spelt, without touching the disk.
+    if (relative.size() > MaxPathLength) {
+        appendComponent(dir, relative);
+        return dir;
+    }
+    bool matching = true;
+    for (const QStringView part : QStringView(relative).split(u'/', Qt::SkipEmptyParts)) {
+        const QString name = part.toString();
+        if (matching && name != u"." && name != u"..") {
+            // Below a component that matches nothing nothing else can match.
+            const QString found = name.size() > MaxNameLength ? QString() : matchEntry(dir, name);
+            matching = !found.isNull();
+            appendComponent(dir, matching ? found : name);
+        } else {
+            appendComponent(dir, name);
+        }
     }
     if (relative.endsWith(u'/') && !dir.endsWith(u'/'))
         dir += u'/';
@@ -55,6 +107,17 @@ QString resolve(const QString &path)
     if (path.startsWith(u'/'))
         return resolve(QStringLiteral("/"), path.mid(1));
     return resolve(QString(), path);
+}
+
+bool staysInside(const QString &relative)
+{
+    if (relative.isEmpty() || relative.startsWith(u'/') || relative.startsWith(u'\\')
+        || relative.contains(QChar(0)) || relative.size() > MaxPathLength)
+        return false;
+    for (const QStringView part : QStringView(relative).split(u'/'))
+        if (part == u"..")
+            return false;
+    return true;
 }
 
 QStringList filesWithExtension(const QString &dir, const QString &ext)

@@ -10,8 +10,15 @@ namespace PathResolver {
 
 // base + relative, with each component of relative matched ignoring case when
 // no exact match exists. Components that match nothing keep their spelling, so
-// the result is also the path to create a new file at.
+// the result is also the path to create a new file at. Linear in the length
+// of relative: each folder's listing is cached until the folder changes, and
+// a name longer than the file system allows is not looked up at all.
 QString resolve(const QString &base, const QString &relative);
+
+// True when relative names something below the folder it is taken from: not
+// empty, not absolute, no ".." component, no NUL, not longer than any path.
+// Art names that fail this are no art.
+bool staysInside(const QString &relative);
 
 // Like resolve(), with base already part of the path ("/data/" + "DATA/x.bmp").
 QString resolve(const QString &path);

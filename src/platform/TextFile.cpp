@@ -1,7 +1,5 @@
 #include "platform/TextFile.h"
-#include "platform/RuntimeError.h"
-
-#include <QFile>
+#include "platform/CappedFile.h"
 
 namespace TextFile {
 
@@ -26,10 +24,7 @@ QStringList splitLines(const QByteArray &bytes)
 
 QStringList readLines(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw RuntimeError::cannotOpen(path);
-    return splitLines(f.readAll());
+    return splitLines(CappedFile::readOrThrow(path));
 }
 
 } // namespace TextFile

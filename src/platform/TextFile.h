@@ -12,7 +12,8 @@ namespace TextFile {
 
 QStringList splitLines(const QByteArray &bytes);
 
-// Throws RuntimeError "Cannot open file <path>" when the file cannot be read.
+// Throws RuntimeError "Cannot open file <path>" when the file cannot be read
+// or is no regular file, and refuses a file above CappedFile's limit.
 QStringList readLines(const QString &path);
 
 } // namespace TextFile

@@ -1,10 +1,22 @@
 #include "render/ArtStore.h"
+#include "assets/client/GumpArt.h"
+#include "platform/FileNameText.h"
 #include "platform/PathResolver.h"
 #include "render/BitmapFile.h"
 
+#include <QFileInfo>
+
 QString ArtStore::resolve(const QString &relative) const
 {
+    // Art lies in the DATA tree and nowhere else: a name that climbs out names no file.
+    if (!PathResolver::staysInside(relative))
+        return QString();
     return PathResolver::resolve(m_appDir, relative);
+}
+
+bool ArtStore::isArtName(const QString &fileName)
+{
+    return PathResolver::staysInside(fileName);
 }
 
 QString ArtStore::gumppicPath(const QString &fileName) const
@@ -19,11 +31,7 @@ QString ArtStore::buttonPath(const QString &fileName) const
 
 QString ArtStore::pieceFileName(const QString &fileName, int piece)
 {
-    // The extension is what follows the last dot of the name itself.
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    const QString stem = dot > slash ? fileName.left(dot) : fileName;
-    return QString::number(piece) + stem + QStringLiteral(".bm");
+    return QString::number(piece) + FileNameText::withExtension(fileName, QStringLiteral(".bm"));
 }
 
 QString ArtStore::resizepicPiecePath(const QString &fileName, int piece) const
@@ -31,9 +39,28 @@ QString ArtStore::resizepicPiecePath(const QString &fileName, int piece) const
     return resolve(ResizepicFolder + pieceFileName(fileName, piece));
 }
 
+int ArtStore::gumpNumberOf(const QString &fileName)
+{
+    if (!fileName.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+        return -1;
+    const QString digits = fileName.chopped(4);
+    if (digits.isEmpty() || digits.size() > 7)
+        return -1;
+    bool ok = false;
+    const int number = digits.toInt(&ok, 16);
+    return ok && !digits.startsWith(u'-') && !digits.startsWith(u'+') ? number : -1;
+}
+
 QImage ArtStore::gumppic(const QString &fileName) const
 {
-    return BitmapFile::load(gumppicPath(fileName));
+    const QString path = gumppicPath(fileName);
+    // Files under DATA/ win over the client's gumps.
+    if (m_client && !QFileInfo::exists(path)) {
+        const int number = gumpNumberOf(fileName);
+        if (number >= 0)
+            return m_client->decode(number);
+    }
+    return BitmapFile::load(path);
 }
 
 QImage ArtStore::button(const QString &fileName) const

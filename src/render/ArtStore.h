@@ -5,6 +5,10 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
+
+class GumpArt;
+
 // Where the art of each element kind lies under AppDir, and reading it.
 // Names are resolved ignoring case ("DATA/BUTTONS/" is the folder the
 // pickers list as "DATA/buttons/"). A file that is missing or cannot be read
@@ -15,11 +19,21 @@ public:
     explicit ArtStore(const QString &appDir = QString()) : m_appDir(appDir) {}
 
     void setAppDir(const QString &appDir) { m_appDir = appDir; }
+    // The user's game client: a gumppic whose file is not under DATA/ and
+    // whose name is a gump number in hex ("1F4.bmp") is drawn from it.
+    void setClientArt(std::shared_ptr<const GumpArt> client) { m_client = std::move(client); }
+    const std::shared_ptr<const GumpArt> &clientArt() const { return m_client; }
+    // The gump number a picture name stands for, or -1 ("1F4.bmp" is 0x1F4).
+    static int gumpNumberOf(const QString &fileName);
     const QString &appDir() const { return m_appDir; }
 
     inline static const QString GumppicFolder = QStringLiteral("DATA/");
     inline static const QString ButtonFolder = QStringLiteral("DATA/BUTTONS/");
     inline static const QString ResizepicFolder = QStringLiteral("DATA/resizepic/");
+
+    // False for a name that would leave its folder ("..", an absolute path):
+    // such a name is no art, and every path of it is empty.
+    static bool isArtName(const QString &fileName);
 
     // Full paths as found on disk (or as spelt, when nothing matches).
     QString gumppicPath(const QString &fileName) const;
@@ -39,4 +53,5 @@ private:
     QString resolve(const QString &relative) const;
 
     QString m_appDir;
+    std::shared_ptr<const GumpArt> m_client;
 };

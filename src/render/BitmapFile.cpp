@@ -1,6 +1,6 @@
 #include "render/BitmapFile.h"
 
-#include <QFile>
+#include "platform/CappedFile.h"
 
 namespace BitmapFile {
 
@@ -104,14 +104,12 @@ QImage decode(const QByteArray &bytes)
 
 QImage load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QImage();
     // Nothing sound can be larger than the biggest accepted picture.
     constexpr qint64 MaxFileSize = MaxPixels * 4 + 64 * 1024;
-    if (file.size() > MaxFileSize)
+    const CappedFile::Result file = CappedFile::read(path, MaxFileSize);
+    if (file.outcome != CappedFile::Outcome::Read)
         return QImage();
-    return decode(file.readAll());
+    return decode(file.bytes);
 }
 
 } // namespace BitmapFile

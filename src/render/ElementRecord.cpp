@@ -1,4 +1,6 @@
 #include "render/ElementRecord.h"
+#include "app/LineBreaks.h"
+#include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 
@@ -9,14 +11,6 @@ namespace {
 constexpr int ListedTextLength = 8;
 
 } // namespace
-
-QString ElementRecord::artName(const QString &fileName)
-{
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    QString name = fileName.mid(slash + 1);
-    name.chop(4);
-    return name;
-}
 
 ElementRecord ElementRecord::fields(const RecordWalker &walker)
 {
@@ -47,17 +41,21 @@ ElementRecord ElementRecord::fields(const RecordWalker &walker)
 
 ElementRecord ElementRecord::read(const RecordWalker &walker)
 {
+    if (walker.cutShort())
+        throw RuntimeError(QStringLiteral("the record is cut short at line %1").arg(walker.line() + walker.length() + 1));
     if (!walker.complete())
         throw RuntimeError(QStringLiteral("the record is cut short by the end of the design"));
+    if (const int field = LineBreaks::misplacedIn(walker); field >= 0)
+        throw RuntimeError(LineBreaks::problem(walker, field));
     ElementRecord r = fields(walker);
     r.x = NumberText::parse(r.xText);
     r.y = NumberText::parse(r.yText);
     if (r.kind == ElementKind::Gumppic) {
-        const auto number = NumberText::tryParseHex(artName(r.fileName));
-        if (!number)
-            throw RuntimeError(QStringLiteral("'%1' is not a hexadecimal gump number").arg(r.fileName));
-        r.gumpNumber = *number;
-        r.gumpNumberRead = true;
+        // Drawing and picking use the file; only the export needs the number.
+        if (const auto number = NumberText::tryParseHex(FileNameText::artName(r.fileName))) {
+            r.gumpNumber = *number;
+            r.gumpNumberRead = true;
+        }
     } else if (r.kind == ElementKind::Resizepic) {
         r.width = NumberText::parse(r.widthText);
         r.height = NumberText::parse(r.heightText);
@@ -69,11 +67,11 @@ QString ElementRecord::selectEntry() const
 {
     const QString at = xText % u' ' % yText;
     switch (kind) {
-    case ElementKind::Resizepic: return u"Resizepic at " % at % u" Useing " % artName(fileName);
+    case ElementKind::Resizepic: return u"Resizepic at " % at % u" Useing " % FileNameText::artName(fileName);
     case ElementKind::Gumppic:
         // A name that is not hexadecimal is listed as it stands, so the record can still be picked and mended.
-        return u"Gumppic at " % at % u" Useing " % (gumpNumberRead ? QString::number(gumpNumber) : artName(fileName));
-    case ElementKind::Button: return u"Button at " % at % u" Useing " % artName(fileName);
+        return u"Gumppic at " % at % u" Useing " % (gumpNumberRead ? QString::number(gumpNumber) : FileNameText::artName(fileName));
+    case ElementKind::Button: return u"Button at " % at % u" Useing " % FileNameText::artName(fileName);
     case ElementKind::Text:
         return u"Text at " % at % u" Saying "
                % (text.size() > ListedTextLength ? text.left(ListedTextLength) % u"..." : text);

@@ -20,9 +20,9 @@ struct ElementRecord
     QString hue, text;            // text
 
     // The record the walker stands on. Throws RuntimeError naming what is
-    // wrong: a record cut short by the end of the design, an X, Y, width or
-    // height that is not a whole number, or a gumppic name that is not a
-    // hexadecimal gump number.
+    // wrong: a record cut short (by a structure line or the end of the
+    // design), or an X, Y, width or height that is not a whole number. A
+    // gumppic name that is not hexadecimal is drawn from its file all the same.
     static ElementRecord read(const RecordWalker &walker);
     // The record's lines as they stand, no numbers read; never throws.
     static ElementRecord fields(const RecordWalker &walker);
@@ -30,8 +30,4 @@ struct ElementRecord
     // The select list entry: "Gumppic at 20 30 Useing 500",
     // "Text at 40 50 Saying Hello wo..." (texts cut to 8 characters).
     QString selectEntry() const;
-
-    // The file name without folder and without its last four characters
-    // ("1F4.bmp" -> "1F4").
-    static QString artName(const QString &fileName);
 };

@@ -31,6 +31,34 @@ void ImageCache::forgetAll()
 {
     m_entries.clear();
     m_firstEntryOfKey.clear();
+    m_bytes = 0;
+}
+
+namespace {
+qint64 bytesOf(int width, int height)
+{
+    return qint64(width) * height * 4;
+}
+} // namespace
+
+void ImageCache::evictOldestUntilFree(qint64 bytes)
+{
+    qsizetype dropped = 0;
+    qint64 held = m_bytes;
+    while (dropped < m_entries.size() && held + bytes > m_byteBudget) {
+        held -= bytesOf(m_entries[dropped].width, m_entries[dropped].height);
+        ++dropped;
+    }
+    if (dropped == 0)
+        return;
+    const QList<Entry> kept = m_entries.mid(dropped);
+    m_entries.clear();
+    m_firstEntryOfKey.clear();
+    m_stripWidth = 0;
+    m_stripHeight = 0;
+    m_bytes = 0;
+    for (const Entry &e : kept)
+        append(e.key, e.width, e.height, e.bitmap);
 }
 
 void ImageCache::cleanUp(const QStringList &documentLines)
@@ -40,6 +68,7 @@ void ImageCache::cleanUp(const QStringList &documentLines)
     m_entries.reserve(old.size());
     m_stripWidth = 0;
     m_stripHeight = 0;
+    m_bytes = 0;
 
     RecordWalker walker(documentLines);
     while (walker.next()) {
@@ -56,6 +85,12 @@ void ImageCache::cleanUp(const QStringList &documentLines)
 
 void ImageCache::append(const QString &key, int width, int height, const ElementBitmap &bitmap)
 {
+    const qint64 bytes = bytesOf(width, height);
+    if (bytes > m_byteBudget)
+        return;
+    if (m_bytes + bytes > m_byteBudget)
+        evictOldestUntilFree(bytes);
+    m_bytes += bytes;
     const int index = int(m_entries.size());
     m_entries.append(Entry{key, m_stripHeight, width, height, bitmap});
     // Lookups take the first entry of a key: a later one leaves the slot as it is.

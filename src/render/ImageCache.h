@@ -28,6 +28,13 @@ public:
         ElementBitmap bitmap;
     };
 
+    // No design can make the cache hold more pixels than this: once an add
+    // would pass it, the oldest entries go first; an image larger than the
+    // whole budget is handed out but not kept.
+    static constexpr qint64 DefaultByteBudget = qint64(256) * 1024 * 1024;
+    void setByteBudget(qint64 bytes) { m_byteBudget = bytes; }
+    qint64 bytesHeld() const { return m_bytes; }
+
     // CacheImages: when off nothing is looked up or added; clean-ups still run.
     void setEnabled(bool on) { m_enabled = on; }
     bool isEnabled() const { return m_enabled; }
@@ -63,7 +70,11 @@ public:
 private:
     void append(const QString &key, int width, int height, const ElementBitmap &bitmap);
 
+    void evictOldestUntilFree(qint64 bytes);
+
     bool m_enabled = true;
+    qint64 m_byteBudget = DefaultByteBudget;
+    qint64 m_bytes = 0;
     QList<Entry> m_entries;
     QHash<QString, int> m_firstEntryOfKey;   // key -> 1 + index of its first entry
     int m_stripWidth = 0;

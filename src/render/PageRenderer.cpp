@@ -36,6 +36,18 @@ QSize bufferSize(const QSize &canvas)
                  std::clamp(canvas.height(), 1, PageRenderer::MaxCanvasSide));
 }
 
+// Only backgrounds know their size before their picture is made.
+bool isOffCanvas(const ElementRecord &record, const RenderOptions &options, const QSize &canvas)
+{
+    if (record.kind != ElementKind::Resizepic)
+        return false;
+    const qint64 left = qint64(record.x) - options.scrollX;
+    const qint64 top = qint64(record.y) - options.scrollY;
+    const int width = std::clamp(record.width, 0, ResizepicComposer::MaxSide);
+    const int height = std::clamp(record.height, 0, ResizepicComposer::MaxSide);
+    return left >= canvas.width() || top >= canvas.height() || left + width <= 0 || top + height <= 0;
+}
+
 QString problemText(const ElementRecord &record, const QString &reason)
 {
     return QStringLiteral("%1 at line %2 not drawn: %3")
@@ -58,6 +70,12 @@ void PageRenderer::setAppDir(const QString &appDir)
     m_appDir = appDir;
     m_art.setAppDir(appDir);
     rebuildTextIndex();
+}
+
+void PageRenderer::setClientArt(std::shared_ptr<const GumpArt> client)
+{
+    m_art.setClientArt(std::move(client));
+    forgetCache();
 }
 
 void PageRenderer::rebuildTextIndex()
@@ -88,6 +106,8 @@ ElementBitmap PageRenderer::bitmapOf(const ElementRecord &record, const RenderOp
                                      const HueColors &colors)
 {
     const QString &file = record.fileName;
+    if (record.kind != ElementKind::Text && !ArtStore::isArtName(file))
+        throw RuntimeError(QStringLiteral("'%1' is not a name inside the DATA folder").arg(file));
     switch (record.kind) {
     case ElementKind::Gumppic:
         return m_cache.obtain(CacheKey::gumppic(file),
@@ -160,10 +180,14 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         ElementBitmap bitmap;
         try {
             record = ElementRecord::read(walker);
-            bitmap = bitmapOf(record, options, colors);
+            // A background wholly off the canvas is not composed at all.
+            const bool dragged = options.dragging && record.line == options.selectedLine;
+            if (dragged || !isOffCanvas(record, options, size))
+                bitmap = bitmapOf(record, options, colors);
         } catch (const RuntimeError &e) {
             record = ElementRecord::fields(walker);
             r.problems << problemText(record, e.message());
+            r.problemLines << record.line + 1;
             // Still listed, so the user can select the record to mend or remove it.
             if (walker.page() == options.page) {
                 r.lineList << record.line;

@@ -37,6 +37,8 @@ struct RenderOptions
     ColorValue backgroundColor = 0xFFFFFF;
     ColorValue selectionColor = 0x00FF00;
     bool cacheImages = true;
+
+    bool operator==(const RenderOptions &) const = default;
 };
 
 // The outcome of one render (LQUICKTimer).
@@ -49,6 +51,7 @@ struct RenderResult
     int miscLine = -1;           // MiscLine
     QImage dragImage;            // the dragged element's picture while Dragging
     QStringList problems;        // one text per record that could not be drawn ("gumppic at line 7 not drawn: ...")
+    QList<int> problemLines;     // the document line of each problem's record, counted from 1
 };
 
 // Renders one page of a design into an image. Owns the art store, the image
@@ -93,6 +96,10 @@ public:
     void cleanUpCache(const QStringList &lines);
     // The options window's "Ok": every image is made again at the next render.
     void forgetCache();
+
+    // The game client pictures are drawn from when DATA/ lacks them
+    // (nullptr: none). Cached images made with the old one are forgotten.
+    void setClientArt(std::shared_ptr<const GumpArt> client);
 
     const ArtStore &artStore() const { return m_art; }
     ImageCache &imageCache() { return m_cache; }

@@ -87,4 +87,50 @@ Result pick(const QStringList &lines, const QList<int> &lineList, QPoint documen
     return result;
 }
 
+std::optional<QRect> boxOf(const QStringList &lines, int line, PageRenderer &renderer, const RenderOptions &options)
+{
+    const ElementKind kind = Records::kindOfWord(lines.value(line));
+    try {
+        const int x = numberAt(lines, line + 1);
+        const int y = numberAt(lines, line + 2);
+        QSize size;
+        switch (kind) {
+        case ElementKind::Gumppic:
+        case ElementKind::Button:
+            size = renderer.elementBitmap(lines, line, options).image().size();
+            if (size.isEmpty())
+                return std::nullopt;
+            break;
+        case ElementKind::Text: {
+            const TextConverter::Mode mode = options.perfectText ? TextConverter::Mode::Perfect
+                                                                 : TextConverter::Mode::Plain;
+            size = QSize(renderer.textConverter().width(lines.value(line + 4), mode), TextConverter::Height);
+            break;
+        }
+        case ElementKind::Resizepic:
+            size = QSize(numberAt(lines, line + 4), numberAt(lines, line + 5));
+            break;
+        case ElementKind::None:
+            return std::nullopt;
+        }
+        return QRect(QPoint(x, y), size);
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
+}
+
+QList<int> linesTouching(const QStringList &lines, const QList<int> &lineList, const QRect &band,
+                         PageRenderer &renderer, const RenderOptions &options)
+{
+    QList<int> touched;
+    const QRect area = band.normalized();
+    for (int line : lineList) {
+        const std::optional<QRect> box = boxOf(lines, line, renderer, options);
+        // An empty box (a zero-sized background) still has its corner.
+        if (box && (box->isEmpty() ? area.contains(box->topLeft()) : area.intersects(*box)))
+            touched << line;
+    }
+    return touched;
+}
+
 } // namespace CanvasPicking

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 
 #include <optional>
@@ -41,5 +42,14 @@ struct Result
 // the mode the options draw them.
 Result pick(const QStringList &lines, const QList<int> &lineList, QPoint documentPoint, PageRenderer &renderer,
             const RenderOptions &options);
+
+// The element's box in document pixels as picking measures it (art size,
+// measured text, a background's fields); nothing when a number is bad or
+// the art is missing.
+std::optional<QRect> boxOf(const QStringList &lines, int line, PageRenderer &renderer, const RenderOptions &options);
+
+// The select list's elements whose boxes the band touches, in list order.
+QList<int> linesTouching(const QStringList &lines, const QList<int> &lineList, const QRect &band,
+                         PageRenderer &renderer, const RenderOptions &options);
 
 } // namespace CanvasPicking

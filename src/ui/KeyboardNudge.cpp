@@ -1,4 +1,6 @@
 #include "ui/KeyboardNudge.h"
+#include "app/SelectionSet.h"
+#include "app/UndoSteps.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
@@ -34,15 +36,25 @@ bool nudge(EditorState &state, QPoint step)
     // Without an element at the selection the lines after it are page structure.
     if (state.SelectIndex < 0 || at <= 0 || state.DATA.kindAt(at) == ElementKind::None)
         return false;
-    const int xLine = at + 1, yLine = at + 2;
-    // Both numbers are read before anything is written.
-    const QString x = step.x() != 0 ? steppedText(state.DATA.line(xLine), step.x()) : QString();
-    const QString y = step.y() != 0 ? steppedText(state.DATA.line(yLine), step.y()) : QString();
-    if (step.x() != 0)
-        state.DATA.setLine(xLine, x);
-    if (step.y() != 0)
-        state.DATA.setLine(yLine, y);
-    return step.x() != 0 || step.y() != 0;
+    if (step.isNull())
+        return false;
+    QList<int> moved;
+    for (int line : SelectionSet::linesInOrder(state))
+        if (state.DATA.kindAt(line) != ElementKind::None)
+            moved << line;
+    return recordStep<UndoSteps::Nudge>(state, [&] {
+        // Every number is read before anything is written.
+        QList<std::pair<int, QString>> writes;
+        for (int line : moved) {
+            if (step.x() != 0)
+                writes.append({line + 1, steppedText(state.DATA.line(line + 1), step.x())});
+            if (step.y() != 0)
+                writes.append({line + 2, steppedText(state.DATA.line(line + 2), step.y())});
+        }
+        for (const auto &[line, text] : writes)
+            state.DATA.setLine(line, text);
+        return true;
+    }, moved);
 }
 
 } // namespace KeyboardNudge

@@ -87,8 +87,10 @@ const std::vector<SettingKey> &settingKeys()
         {"Files", "Auto2", F::Boolean, "1", &S::autoOnTime},
         {"Files", "Auto3", F::Boolean, "0", &S::autoOff},
         {"Files", "AutoCurrent", F::Number, "0", &S::autoCurrent},
+        {"Files", "Client", F::Text, "", &S::client},
         {"STARTUP", "UPDATE", F::Boolean, "1", &S::checkUpdates},
         {"STARTUP", "NEWS", F::Boolean, "0", &S::showNews},
+        {"STARTUP", "Server", F::Text, "", &S::server},
         {"Ruler", "MOUSEREAD", F::Boolean, "1", &S::mouseRead},
         {"Ruler", "DRAGREAD", F::Boolean, "1", &S::dragRead},
         {"Ruler", "SMALL", F::Colour, "clGray", &S::smallTicksColor},
@@ -111,8 +113,14 @@ Settings Settings::read(const IniFile &file)
 {
     // Filled in a copy: a value that fails leaves the caller's settings whole.
     Settings s;
-    for (const SettingKey &k : settingKeys())
-        readKey(file, k, s);
+    for (const SettingKey &k : settingKeys()) {
+        try {
+            readKey(file, k, s);
+        } catch (const RuntimeError &e) {
+            throw RuntimeError(QStringLiteral("%1 in [%2] %3")
+                                   .arg(e.message(), latin1(k.section), latin1(k.key)));
+        }
+    }
     return s;
 }
 

@@ -32,9 +32,11 @@ struct Settings
     bool autoOnTime = true;
     bool autoOff = false;
     int autoCurrent = 0;          // next slot
+    QString client;               // the game client's folder; empty: none chosen
     // "STARTUP"
     bool checkUpdates = true;
     bool showNews = false;
+    QString server;               // update server; empty: no update server
     // "Ruler"
     bool mouseRead = true;
     bool dragRead = true;

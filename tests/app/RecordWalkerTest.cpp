@@ -45,15 +45,15 @@ TEST(RecordWalker, WalksTheExampleRecordByRecord)
                                                ElementKind::Text, ElementKind::Button}));
 }
 
-TEST(RecordWalker, KeywordsInsideFieldsAreNeverStructure)
+TEST(RecordWalker, KeywordsInsideTextsAndEventsAreNeverStructure)
 {
     const QStringList lines{
         "{BOP", "1",
-        "text", "text", "}EOP", "1152", "{BOP",           // X "text", Y "}EOP", text "{BOP"
+        "text", "1", "2", "1152", "{BOP",                  // texts and events may say anything
         "text", "0", "0", "0", "LOCATION",
-        "button", "MISC", "0", "okay.bmp", "1", "0", "1", "gumppic",
+        "button", "5", "0", "okay.bmp", "1", "0", "1", "gumppic",
         "}EOP",
-        "LOCATION", "button", "text",
+        "LOCATION", "3", "4",
     };
     const std::vector<Step> expected{
         {Item::PageOpen, 0, 2, "1"},  {Item::Element, 2, 5, "1"}, {Item::Element, 7, 5, "1"},
@@ -88,4 +88,38 @@ TEST(RecordWalker, TruncatedRecordsAndStrayLinesEndTheWalkCleanly)
     EXPECT_EQ(last.item(), Item::PageOpen);
     EXPECT_TRUE(last.page().isEmpty());
     EXPECT_FALSE(last.next());
+}
+
+TEST(RecordWalker, ANumberFieldHoldingStructureCutsTheRecordShortThere)
+{
+    const struct
+    {
+        QStringList lines;
+        std::vector<Step> expected;
+    } cases[] = {
+        // A button two lines short: its events flag is the page's "}EOP".
+        {{"{BOP", "0", "button", "1", "2", "ok.bmp", "0", "0", "}EOP", "{BOP", "1", "gumppic", "3", "4", "A.bmp", "}EOP"},
+         {{Item::PageOpen, 0, 2, "0"}, {Item::Element, 2, 6, "0"}, {Item::PageClose, 8, 1, "0"},
+          {Item::PageOpen, 9, 2, "1"}, {Item::Element, 11, 4, "1"}, {Item::PageClose, 15, 1, "1"}}},
+        // A background whose height is the next record's kind word.
+        {{"{BOP", "0", "resizepic", "1", "2", "9200.bmp", "10", "text", "5", "6", "0", "Hi", "}EOP"},
+         {{Item::PageOpen, 0, 2, "0"}, {Item::Element, 2, 5, "0"}, {Item::Element, 7, 5, "0"},
+          {Item::PageClose, 12, 1, "0"}}},
+        // A location cut short by the window flags record after it.
+        {{"LOCATION", "5", "MISC", "0", "1"}, {{Item::Location, 0, 2, "-1"}, {Item::Misc, 2, 3, "-1"}}},
+        // A bracket without its page number.
+        {{"{BOP", "}EOP"}, {{Item::PageOpen, 0, 1, ""}, {Item::PageClose, 1, 1, ""}}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(walk(c.lines), c.expected) << c.lines.join(u' ').toStdString();
+
+    const QStringList lines = cases[0].lines;
+    RecordWalker w(lines);
+    w.next();
+    w.next();
+    EXPECT_TRUE(w.cutShort());
+    EXPECT_FALSE(w.complete());
+    EXPECT_EQ(w.field(5), "0");
+    EXPECT_EQ(w.field(6), ""); // past the cut
+    EXPECT_EQ(RecordWalker::lengthAt(lines, 2), 6);
 }

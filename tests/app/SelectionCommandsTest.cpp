@@ -1,5 +1,6 @@
 #include "app/DocumentCommands.h"
 #include "app/SelectionCommands.h"
+#include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 
 #include <gtest/gtest.h>
@@ -72,10 +73,10 @@ TEST(SelectionCommands, ReadoutCopiesPositionAndForABackgroundSize)
 
 TEST(SelectionCommands, SpinTextBelowOneBecomesZero)
 {
-    EXPECT_EQ(SelectionCommands::clampedSpinText(QStringLiteral("-5")), QStringLiteral("0"));
-    EXPECT_EQ(SelectionCommands::clampedSpinText(QStringLiteral("0")), QStringLiteral("0"));
-    EXPECT_EQ(SelectionCommands::clampedSpinText(QStringLiteral("12")), QStringLiteral("12"));
-    EXPECT_THROW(SelectionCommands::clampedSpinText(QString()), RuntimeError);
+    EXPECT_EQ(NumberText::zeroBelowOne(QStringLiteral("-5")), QStringLiteral("0"));
+    EXPECT_EQ(NumberText::zeroBelowOne(QStringLiteral("0")), QStringLiteral("0"));
+    EXPECT_EQ(NumberText::zeroBelowOne(QStringLiteral("12")), QStringLiteral("12"));
+    EXPECT_THROW(NumberText::zeroBelowOne(QString()), RuntimeError);
 }
 
 TEST(SelectionCommands, WriteFieldEditsOnlyTheSelectedElement)
@@ -104,19 +105,13 @@ TEST(DocumentCommands, PageBoxFromZeroToThreeCreatesBracketsAtTheEnd)
     EditorState s;
     s.DATA = Document({"{BOP", "0", "}EOP", "MISC", "0", "1"});
     for (const char *page : {"1", "2", "3"})
-        DocumentCommands::changePage(s, DocumentCommands::normalisedPage(QString::fromLatin1(page)));
+        DocumentCommands::changePage(s, NumberText::zeroBelowOne(QString::fromLatin1(page)));
     EXPECT_EQ(s.DATA.lines(), QStringList({"{BOP", "0", "}EOP", "MISC", "0", "1",
                                            "{BOP", "1", "}EOP", "{BOP", "2", "}EOP", "{BOP", "3", "}EOP"}));
     EXPECT_EQ(s.Page, QStringLiteral("3"));
 
     DocumentCommands::changePage(s, QStringLiteral("1")); // an existing page creates nothing
     EXPECT_EQ(s.DATA.size(), 15);
-}
-
-TEST(DocumentCommands, PageBelowZeroIsZero)
-{
-    EXPECT_EQ(DocumentCommands::normalisedPage(QStringLiteral("-1")), QStringLiteral("0"));
-    EXPECT_EQ(DocumentCommands::normalisedPage(QStringLiteral("4")), QStringLiteral("4"));
 }
 
 TEST(DocumentCommands, PageChangeResetsTheSelection)

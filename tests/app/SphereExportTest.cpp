@@ -220,25 +220,49 @@ TEST_F(SphereExportTest, NumbersAreCopiedAsTheyStand)
     EXPECT_EQ(exportOf(named, SphereDialect::V55iTo99g, host)[0], "[DIALOG ]");
 }
 
+TEST_F(SphereExportTest, TextsTheServerWouldSkipAreLeftOutAndLeadingZerosDropped)
+{
+    // Texts the server reads as blank take no TEXT line, so they get no index
+    // either; the design keeps them.
+    const QStringList lines = {"{BOP", "01", "text", "1", "2", "0", "",  "text", "3", "4", "0", "   ",
+                               "text", "5", "6", "0", "// note", "text", "07", "010", "01152", "last",
+                               "resizepic", "00", "0", "09200.bmp", "0300", "-020", "button", "5", "6", "okay.bmp",
+                               "01", "00", "0", "", "}EOP", "LOCATION", "050", "0x10"};
+    const QStringList memo = exportOf(lines, SphereDialect::V48eTo51a);
+    EXPECT_EQ(memo, QStringList({"[GUMP testgump]", "50, 0x10", "PAGE 1", "text 7 10 1152 0",
+                                 "resizepic 0 0 9200 300 -20", "button 5 6 247 248 1 0 0", "",
+                                 "[GUMP testgump TEXT]", "last", "", "", "[GUMP testgump BUTTON]", ""}));
+}
+
 TEST_F(SphereExportTest, BadArtStopsWithTheRuntimeMessageKeepingLinesWritten)
 {
     QStringList lines = ExampleDocuments::onePageDialog();
     QStringList memo{"previous export"};
 
     lines[20] = "gone.bmp";
-    EXPECT_EQ(failureOf(lines, memo), "Cannot open file " + appDir + "DATA/buttons/gone.CS");
+    EXPECT_EQ(failureOf(lines, memo), "Line 18: Cannot open file " + appDir + "DATA/buttons/gone.CS");
     EXPECT_EQ(memo, QStringList({"[DIALOG testgump]", "50, 50", "nomove", "PAGE 0", "resizepic 0 0 9200 300 200",
                                  "gumppic 20 30 500", "text 40 50 1152 0"}));
 
     writeFile(appDir + "DATA/buttons/bad.CS", "F7\r\nG8\r\n");
     lines[20] = "bad.bmp";
-    EXPECT_EQ(failureOf(lines, memo), "'0xG8' is not a valid integer value");
+    EXPECT_EQ(failureOf(lines, memo), "Line 18: '0xG8' is not a valid integer value");
 
     writeFile(appDir + "DATA/buttons/short.CS", "F7\r\n");
     lines[20] = "short.bmp";
-    EXPECT_EQ(failureOf(lines, memo), "List index out of bounds (1)");
+    EXPECT_EQ(failureOf(lines, memo), "Line 18: List index out of bounds (1)");
 
     lines[11] = ".bmp"; // a gumppic name of four characters leaves no number
-    EXPECT_EQ(failureOf(lines, memo), "'0x' is not a valid integer value");
+    EXPECT_EQ(failureOf(lines, memo), "Line 9: '0x' is not a valid integer value");
     EXPECT_EQ(memo.size(), 5);
+}
+
+TEST_F(SphereExportTest, ARecordCutShortLeavesTheNextPageInPlace)
+{
+    const QStringList lines{"{BOP", "0", "button", "1", "2", "okay.bmp", "1", "0", "}EOP",
+                            "{BOP", "1", "gumppic", "3", "4", "1F4.bmp", "}EOP", "LOCATION", "0", "0"};
+    const QStringList script = exportOf(lines, SphereDialect::V48eTo51a);
+    const qsizetype page1 = script.indexOf(QStringLiteral("PAGE 1"));
+    ASSERT_GE(page1, 0);
+    EXPECT_EQ(script.value(page1 + 1), QStringLiteral("gumppic 3 4 500"));
 }

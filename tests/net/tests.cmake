@@ -8,6 +8,7 @@ add_executable(quillmark_font_fuzz
   ${QM_SRC}/assets/TextConverter.cpp
   ${QM_SRC}/render/BitmapFile.cpp
   ${QM_SRC}/platform/NumberText.cpp
+  ${QM_SRC}/platform/CappedFile.cpp
   ${QM_SRC}/platform/ColorText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../support/SyntheticFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../support/SyntheticArt.cpp)
@@ -27,6 +28,7 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     ${QM_SRC}/net/BitmapFontFile.cpp
     ${QM_SRC}/assets/TextConverter.cpp
     ${QM_SRC}/platform/NumberText.cpp
+  ${QM_SRC}/platform/CappedFile.cpp
     ${QM_SRC}/platform/ColorText.cpp)
   target_include_directories(quillmark_font_libfuzzer PRIVATE ${QM_SRC})
   target_compile_options(quillmark_font_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
@@ -43,6 +45,7 @@ set(QM_NET_SANITIZED_SOURCES
   ${PROJECT_SOURCE_DIR}/src/net/HTTPGetThread.cpp
   ${PROJECT_SOURCE_DIR}/src/net/HttpAddress.cpp
   ${PROJECT_SOURCE_DIR}/src/net/HttpTransfer.cpp
+  ${PROJECT_SOURCE_DIR}/src/platform/SafeFile.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/net/HttpAddressTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/net/HTTPGetTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/net/HTTPGetLifetimeTest.cpp

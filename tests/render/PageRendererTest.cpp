@@ -320,9 +320,30 @@ TEST_F(PageRendererTest, MalformedRecordsAreSkippedAndNamedWhileTheRestIsDrawn)
     EXPECT_EQ(r.lineList, QList<int>({2, 6, 12, 16, 21, 28, 32}));
     EXPECT_EQ(texts(r.problems), texts(QStringList({"gumppic at line 3 not drawn: 'abc' is not a valid integer value",
                            "resizepic at line 7 not drawn: 'x' is not a valid integer value",
-                           "gumppic at line 13 not drawn: 'zz.bmp' is not a hexadecimal gump number",
                            "text at line 17 not drawn: '' is not a valid integer value",
                            "text at line 33 not drawn: the record is cut short by the end of the design"})));
+    EXPECT_EQ(r.problemLines, QList<int>({3, 7, 17, 33}));
+}
+
+TEST_F(PageRendererTest, ARecordCutShortIsNamedAndThePageAfterItIsDrawn)
+{
+    options.page = QStringLiteral("1");
+    const QStringList lines{"{BOP", "0", "button", "1", "2", "ok.bmp", "1", "0", "}EOP",
+                            "{BOP", "1", "gumppic", "60", "20", "B.bmp", "}EOP"};
+    const RenderResult r = render(lines);
+    EXPECT_EQ(r.page.pixel(61, 21), Blue);
+    EXPECT_EQ(r.lineList, QList<int>({11}));
+    EXPECT_EQ(texts(r.problems), texts({"button at line 3 not drawn: the record is cut short at line 9"}));
+    EXPECT_EQ(r.problemLines, QList<int>({3}));
+}
+
+TEST_F(PageRendererTest, AGumppicWhoseNameIsNotHexadecimalIsDrawnFromItsFile)
+{
+    SyntheticArt::writeFile(appDir, "DATA/Logo.bmp", SyntheticArt::bmpBytes(SyntheticArt::solid(4, 4, Blue)));
+    const RenderResult r = render(page("0", {gumppic(30, 30, "Logo.bmp")}));
+    EXPECT_EQ(r.page.pixel(31, 31), Blue);
+    EXPECT_TRUE(r.problems.isEmpty());
+    EXPECT_EQ(texts(r.selectEntries), texts({"Gumppic at 30 30 Useing Logo"}));
 }
 
 TEST_F(PageRendererTest, ExtremePositionsAndSizesDrawWhatFits)
@@ -379,7 +400,7 @@ TEST_F(PageRendererTest, ElementBitmapForPicking)
 {
     const QStringList lines = page("0", {text(1, 1, "95", "AA"), gumppic(1, 1, "x.bmp"), button(0, 0, "ok.bmp")});
     EXPECT_EQ(renderer.elementBitmap(lines, 2, options).image().size(), QSize(10, TextConverter::Height));
-    EXPECT_TRUE(renderer.elementBitmap(lines, 7, options).isEmpty());   // not hexadecimal
+    EXPECT_TRUE(renderer.elementBitmap(lines, 7, options).isEmpty());   // no such art
     EXPECT_EQ(renderer.elementBitmap(lines, 11, options).image().size(), QSize(8, 6));
     EXPECT_TRUE(renderer.elementBitmap(lines, 12, options).isEmpty());
 }

@@ -49,6 +49,8 @@ TEST_F(SettingsTest, MissingFileGivesTheDefaults)
     EXPECT_TRUE(s.checkUpdates);
     EXPECT_EQ(s.selectionColor, 0x00FF00u);
     EXPECT_EQ(s.interactiveColor, 0x0000FFu);
+    EXPECT_TRUE(s.server.isEmpty());
+    EXPECT_TRUE(s.client.isEmpty());
 }
 
 TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
@@ -66,8 +68,8 @@ TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
         ++keysWithFields;
         EXPECT_EQ(written.readString(section, key, QString()), QString::fromLatin1(k.defaultText)) << k.key;
     }
-    EXPECT_EQ(keysWithFields, 30);
-    EXPECT_EQ(settingKeys().size(), 32u);
+    EXPECT_EQ(keysWithFields, 32);
+    EXPECT_EQ(settingKeys().size(), 34u);
 }
 
 TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
@@ -103,6 +105,8 @@ TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
     s.drawEngine = QStringLiteral("(1.1) Insert");
     s.offsetClone = false;
     s.exportVersion = QStringLiteral("48e - 51a");
+    s.server = QStringLiteral("updates.example.net:8080");
+    s.client = QStringLiteral("/home/me/games/client");
 
     writeTextFile(path(), QStringLiteral("[COLOR]\r\nBackground=clRed\r\n[Realtime Engine]\r\nTextcolors=0\r\n"));
     IniFile file(path());
@@ -116,12 +120,12 @@ TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
 
 TEST_F(SettingsTest, NumbersThatMustBeNumbersAbandonTheRead)
 {
-    EXPECT_EQ(readError(QStringLiteral("[Ruler]\r\nSKIP=abc\r\n")), QStringLiteral("'abc' is not a valid integer value"));
-    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAuto=x\r\n")), QStringLiteral("'x' is not a valid integer value"));
-    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAutoT=\r\n")), QStringLiteral("'' is not a valid integer value"));
+    EXPECT_EQ(readError(QStringLiteral("[Ruler]\r\nSKIP=abc\r\n")), QStringLiteral("'abc' is not a valid integer value in [Ruler] SKIP"));
+    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAuto=x\r\n")), QStringLiteral("'x' is not a valid integer value in [Files] Auto"));
+    EXPECT_EQ(readError(QStringLiteral("[Files]\r\nAutoT=\r\n")), QStringLiteral("'' is not a valid integer value in [Files] AutoT"));
     // The first bad key in file order is the one reported.
     EXPECT_EQ(readError(QStringLiteral("[Ruler]\r\nSKIP=s\r\n[Files]\r\nAutoT=t\r\n")),
-              QStringLiteral("'t' is not a valid integer value"));
+              QStringLiteral("'t' is not a valid integer value in [Files] AutoT"));
     EXPECT_EQ(readFrom(QStringLiteral("[Ruler]\r\nSKIP=$10\r\n")).skip, 16);
 }
 

@@ -14,6 +14,9 @@ struct Command {
 
 int runExportCommand(const QStringList &args);
 int runRenderCommand(const QStringList &args);
+int runImportCommand(const QStringList &args);
+int runLibraryCommand(const QStringList &args);
+int runCheckCommand(const QStringList &args);
 
 inline constexpr Command Commands[] = {
     {"export",
@@ -24,7 +27,7 @@ inline constexpr Command Commands[] = {
      runExportCommand},
     {"render",
      "render FILE.SDF --out PAGE.png [--page N] [--data DIR] [--size WxH] [--scroll X,Y] [--no-page0]\n"
-     "       [--select LINE] [--settings FILE.INI]\n"
+     "       [--select LINE] [--settings FILE.INI] [--client DIR]\n"
      "    Draws page N (default 0) of the design as the designer's canvas shows it into a PNG\n"
      "    and prints the page's select list, one entry per line. DIR holds DATA/ with the art,\n"
      "    ColorLibary.INI and UO0.CORE (default: the current directory). The canvas is WxH\n"
@@ -34,6 +37,32 @@ inline constexpr Command Commands[] = {
      "    FILE.INI is a settings file of the designer (\"Realtime Engine\" section: Transparent,\n"
      "    PERFECTtext, Background, Selection, BCB, ASC); without it Transparent and Perfect Text\n"
      "    are on, the background white and the selection lime. Records that cannot be drawn\n"
-     "    are named on stderr as warnings.",
+     "    are named on stderr as warnings. With --client, a picture that DATA/ lacks and whose\n"
+     "    name is a gump number in hex (1F4.bmp) is drawn from the game client in DIR.",
      runRenderCommand},
+    {"import",
+     "import FILE.scp --name NAME --out OUT.SDF [--data DIR]\n"
+     "    Reads the dialog NAME of a Sphere script into a design and saves it as OUT.SDF.\n"
+     "    DIR holds DATA/buttons/ whose decoder files give the imported buttons their art\n"
+     "    (default: the current directory). Every entry of the import's errors list goes to\n"
+     "    stderr, one per line. Exit 0 when imported (warnings included), 1 when not (no file\n"
+     "    is written), 2 for a wrong command line.",
+     runImportCommand},
+    {"library",
+     "library --client DIR --out DATADIR [--scripts DIR]...\n"
+     "    Builds an art library in DATADIR from the game client in DIR: DATA/buttons/ with the\n"
+     "    stock buttons and every pair on a literal button line of the *.scp files in the\n"
+     "    --scripts folders, DATA/resizepic/ with the common backgrounds and every resizepic of\n"
+     "    the scripts, and the client's hues added to ColorLibary.INI. Files already there are\n"
+     "    kept, so running it again changes nothing. Prints what it did; shows progress on a\n"
+     "    terminal's stderr.",
+     runLibraryCommand},
+    {"check",
+     "check FILE.SDF [--data DIR] [--client DIR]\n"
+     "    Prints what the export would fail on (error) and what the server would read otherwise\n"
+     "    than the designer shows (warning), one line each, sorted by line: FILE:LINE: error: TEXT.\n"
+     "    LINE is the line of the record's kind word, from 1. DIR holds DATA/ with the art and\n"
+     "    the button decoder files (default: the current directory). --client is accepted and\n"
+     "    not used yet. Exit status 0 when nothing is found, 1 when something is.",
+     runCheckCommand},
 };

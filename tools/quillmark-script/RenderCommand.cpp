@@ -3,14 +3,17 @@
 
 #include "app/Document.h"
 #include "app/RecordWalker.h"
+#include "assets/client/GumpArt.h"
 #include "net/BitmapFontFile.h"
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
 #include "render/PageRenderer.h"
 #include "ui/Settings.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -91,6 +94,17 @@ void warn(const QString &message)
     std::fprintf(stderr, "quillmark-script: warning: %s\n", message.toLocal8Bit().constData());
 }
 
+std::shared_ptr<const GumpArt> openClientArt(const QString &dir)
+{
+    auto art = GumpArt::open(dir);
+    if (!art)
+        throw RuntimeError(QStringLiteral("No gump art (%1 or %2 and %3) in %4")
+                               .arg(GumpArt::UopName, GumpArt::IndexName, GumpArt::DataName, dir));
+    if (art->undecodable() > 0)
+        warn(QStringLiteral("%1 gumps of the client cannot be read").arg(art->undecodable()));
+    return art;
+}
+
 } // namespace
 
 int runRenderCommand(const QStringList &args)
@@ -98,7 +112,8 @@ int runRenderCommand(const QStringList &args)
     const ParsedArguments parsed = parseArguments(
         args,
         {QStringLiteral("--out"), QStringLiteral("--page"), QStringLiteral("--data"), QStringLiteral("--size"),
-         QStringLiteral("--scroll"), QStringLiteral("--select"), QStringLiteral("--settings")},
+         QStringLiteral("--scroll"), QStringLiteral("--select"), QStringLiteral("--settings"),
+         QStringLiteral("--client")},
         {QStringLiteral("--no-page0")});
     if (parsed.positional.size() != 1)
         throw UsageError(QStringLiteral("render needs exactly one design file"));
@@ -129,14 +144,19 @@ int runRenderCommand(const QStringList &args)
         options.selectedLine = parseSelection(parsed.value(QStringLiteral("--select")), lines);
 
     PageRenderer renderer(appDir);
+    if (parsed.has(QStringLiteral("--client")))
+        renderer.setClientArt(openClientArt(parsed.value(QStringLiteral("--client"))));
     const QString fontPath = PathResolver::resolve(appDir, BitmapFontFile::FileName);
     if (!renderer.loadFont(fontPath))
         warn(QStringLiteral("no font in %1; texts are not drawn").arg(fontPath));
     const RenderResult result = renderer.render(lines, options);
     for (const QString &problem : result.problems)
         warn(problem);
-    if (!result.page.save(out, "PNG"))
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    if (!pngBuffer.open(QIODevice::WriteOnly) || !result.page.save(&pngBuffer, "PNG"))
         throw RuntimeError::cannotCreate(out);
+    SafeFile::write(out, png);
 
     // The select list as the designer's drop-down shows it; bytes as they
     // stood in the design file.

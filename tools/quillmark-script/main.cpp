@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "platform/RuntimeError.h"
+#include "platform/VisibleText.h"
 
 #include <QGuiApplication>
 
@@ -21,7 +22,7 @@ void printUsage(std::FILE *to)
 
 void printError(const QString &message)
 {
-    std::fprintf(stderr, "quillmark-script: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "quillmark-script: %s\n", VisibleText::escaped(message).toLocal8Bit().constData());
 }
 
 // Lets only the serious messages through: the platform layer's start-up

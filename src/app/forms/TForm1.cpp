@@ -1,4 +1,15 @@
 #include "app/forms/TForm1.h"
+#include "ui/CanvasMouse.h"
+#include "app/ElementClipboard.h"
+#include "app/SelectionSet.h"
+#include "app/SphereExport.h"
+#include "platform/RuntimeError.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUndoView>
 #include "app/AppInfo.h"
 #include "app/DocumentCommands.h"
 #include "app/SphereExport.h"
@@ -25,7 +36,6 @@
 #include "ui/forms/SpinEdit.h"
 #include "ui/forms/TForm10.h"
 #include "ui/forms/TForm12.h"
-#include "ui/CanvasMouse.h"
 #include "ui/KeyboardNudge.h"
 
 #include <QAction>
@@ -37,15 +47,16 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -89,6 +100,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildLeftColumn();
     buildCanvasPanel();
     buildStatusBar();
+    buildProblemsPanel();
 
     BOOT = new QTimer(this);
     BOOT->setSingleShot(true);
@@ -104,6 +116,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     MouseRemove->start();
 
     createWindows();
+    m_canvasMouse.reset(new CanvasController(m_state, m_view, m_renderer, settings(), m_rulers,
+                                              static_cast<ElementDialogs &>(*this), static_cast<CanvasHost &>(*this)));
     connectHandlers();
     connectStartup();
     applyControls();
@@ -169,9 +183,23 @@ void TForm1::connectHandlers()
     connect(New1, &QAction::triggered, this, &TForm1::Button6Click);
     connect(Open1, &QAction::triggered, this, &TForm1::Button1Click);
     connect(SaveAs1, &QAction::triggered, this, &TForm1::Button7Click);
+    connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+    connect(Undo1, &QAction::triggered, this, &TForm1::showUndoneStep);
+    connect(Redo1, &QAction::triggered, this, &TForm1::showUndoneStep);
+    connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
+    connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
+    connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
+    connect(Duplicate1, &QAction::triggered, this, &TForm1::Duplicate1Click);
+    connect(SelectAll1, &QAction::triggered, this, &TForm1::SelectAll1Click);
+    connect(History1, &QAction::triggered, this, &TForm1::History1Click);
+    connect(&m_session.undoStack, &QUndoStack::cleanChanged, this, &TForm1::updateTitle);
+    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
     connect(Export1, &QAction::triggered, this, &TForm1::Button8Click);
+    connect(CheckButton, &QToolButton::clicked, this, &TForm1::CheckClick);
+    connect(Check1, &QAction::triggered, this, &TForm1::CheckClick);
+    connect(TestButton, &QToolButton::clicked, this, &TForm1::TestModeClick);
     connect(Help1, &QAction::triggered, this, &TForm1::Help1Click);
     connect(About1, &QAction::triggered, this, &TForm1::Button10Click);
     connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
@@ -197,12 +225,16 @@ void TForm1::connectHandlers()
     connect(ToolButton15, &QToolButton::clicked, this, &TForm1::ToolButton15Click);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
     connect(AutoSave1, &QAction::triggered, this, &TForm1::AutoSaveTimer);
+    connect(ProblemsList, &QListWidget::itemActivated, this, [this] { ProblemsListClick(ProblemsList->currentRow()); });
+    connect(ProblemsList, &QListWidget::itemClicked, this, [this] { ProblemsListClick(ProblemsList->currentRow()); });
 
     connect(CSpinEdit1, &SpinEdit::changed, this, &TForm1::CSpinEdit1Change);
     connect(CSpinEdit2, &SpinEdit::changed, this, &TForm1::CSpinEdit2Change);
     connect(CSpinEdit6, &SpinEdit::changed, this, &TForm1::CSpinEdit6Change);
     connect(CSpinEdit5, &SpinEdit::changed, this, &TForm1::CSpinEdit5Change);
     connect(CSpinEdit4, &SpinEdit::changed, this, &TForm1::CSpinEdit4Change);
+    connect(CHANGEIMAGE, &QPushButton::clicked, this, &TForm1::CHANGEIMAGEClick);
+    connect(EDITOPTIONS, &QPushButton::clicked, this, &TForm1::EDITOPTIONSClick);
     connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
     connect(Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
 
@@ -242,6 +274,8 @@ void TForm1::BOOTTimer()
     m_renderer.setAppDir(dir);   // also builds the text index from the hue library there
     Form3->setAppDir(dir);
     Form17->setAppDir(dir);
+    Form6->setAppDir(dir);
+    Form7->setAppDir(dir);
     Form12->DefaultsRunning = false;
     Form15->Folder = dir;
     Form15->Timer1->start();
@@ -258,6 +292,7 @@ void TForm1::BOOTTimer()
 void TForm1::Button6Click()
 {
     DocumentCommands::newDocument(m_state);
+    m_session.markUnmodified();
     showPageBox();
     applyControls();
     DRAWClick();
@@ -266,33 +301,154 @@ void TForm1::Button6Click()
 
 void TForm1::Button1Click()
 {
-    SelectionCommands::clearBasic(m_state);
+    SelectionCommands::clearForRemove(m_state);
     applyControls();
     DRAWClick();
     const QString path = Modal::openFile(AppInfo::ProjectFilter);
     if (path.isEmpty())
         return;
-    DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path));
+    DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path), path);
+    m_session.markUnmodified();
+    updateTitle();
     DRAWClick();
     Label8->setText(QStringLiteral("Project Opened"));
+    // Records that cannot be read are named one by one by the render; the
+    // file as a whole is named once above them.
+    if (const qsizetype unreadable = m_view.problems().size(); unreadable > 0) {
+        const QString message = QStringLiteral("%1: %2 of its records cannot be read")
+                                    .arg(QFileInfo(path).fileName()).arg(unreadable);
+        m_problems.setProblems(ProblemList::OpenSource,
+                               {Problem{0, message, Problem::Severity::Error, ProblemList::OpenSource}},
+                               m_state.DATA.lines());
+        showProblems();
+    }
 }
 
 void TForm1::Button7Click()
 {
-    const QString path = Modal::saveFile(AppInfo::ProjectFilter);
+    QString path = Modal::saveFile(AppInfo::ProjectFilter);
     if (path.isEmpty())
         return;
+    // A name typed without an extension would not be listed by Open.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".SDF");
     Document::saveProjectFile(path, m_state.DATA.lines());
+    m_session.markSaved(path);
+    updateTitle();
     Label8->setText(QStringLiteral("Project Saved"));
+}
+
+void TForm1::Save1Click()
+{
+    if (m_state.FileName.isEmpty())
+        return Button7Click();
+    Document::saveProjectFile(m_state.FileName, m_state.DATA.lines());
+    m_session.markSaved(m_state.FileName);
+    updateTitle();
+    Label8->setText(QStringLiteral("Project Saved"));
+}
+
+void TForm1::updateTitle()
+{
+    setWindowTitle(m_session.titleText(AppInfo::MainCaption));
+}
+
+void TForm1::showUndoneStep()
+{
+    showPageBox();
+    applyControls();
+    m_view.invalidate();
+    DRAWClick();
+}
+
+void TForm1::Copy1Click()
+{
+    const QStringList records = ElementClipboard::selectedRecords(m_state);
+    if (records.isEmpty())
+        return;
+    QStringList script;
+    try {
+        writeSphereElementLines(records, settings().exportVersion, m_state.AppDir, script);
+    } catch (const RuntimeError &e) {
+        // The records still go on the clipboard; only the script text is missing.
+        script.clear();
+        Label8->setText(e.message());
+    }
+    QGuiApplication::clipboard()->setMimeData(ElementClipboard::encode(records, script).release());
+    m_pasteCount = 0;
+}
+
+void TForm1::Cut1Click()
+{
+    Copy1Click();
+    ElementCommands::remove(m_state, QStringLiteral("Cut"));
+    applyControls();
+    DRAWClick();
+}
+
+void TForm1::Paste1Click()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const QByteArray raw = data->data(ElementClipboard::MimeType);
+    if (raw != m_pastedRecords) {
+        m_pastedRecords = raw;
+        m_pasteCount = 0;
+    }
+    ++m_pasteCount;
+    if (ElementClipboard::paste(m_state, ElementClipboard::decode(*data), ElementClipboard::PasteStep * m_pasteCount)) {
+        applyControls();
+        m_view.invalidate();
+        DRAWClick();
+    }
+}
+
+void TForm1::Duplicate1Click()
+{
+    ElementCommands::clone(m_state, true, QStringLiteral("Duplicate"));
+    DRAWClick();
+}
+
+void TForm1::SelectAll1Click()
+{
+    SelectionSet::selectLines(m_state, SelectionSet::pageElements(m_state));
+    applyControls();
+    m_view.invalidate();
+    DRAWClick();
+}
+
+void TForm1::History1Click()
+{
+    auto *view = new QUndoView(&m_session.undoStack, this);
+    view->setWindowFlag(Qt::Tool);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->setWindowTitle(QStringLiteral("Undo History"));
+    view->resize(260, 320);
+    view->show();
 }
 
 void TForm1::Button12Click()
 {
-    Modal::exec(*Form14);
+    Form14->setAppDir(m_state.AppDir);
+    if (Modal::exec(*Form14) == QDialog::Accepted) {
+        DocumentCommands::importDocument(m_state, Form14->importedLines());
+        applyControls();
+    }
+    DRAWClick();
 }
 
 void TForm1::Button8Click()
 {
+    // The check comes first: errors stop the export, warnings are named once.
+    const QList<DesignProblem> problems = checkDesign(true);
+    if (DesignCheck::hasErrors(problems)) {
+        Modal::warning(QStringLiteral("The export would fail:\n") + problemList(problems));
+        return;
+    }
+    if (!problems.isEmpty())
+        Modal::warning(QStringLiteral("The server would read this design otherwise than it is shown:\n")
+                       + problemList(problems));
     MainWindowExportHost host(*this);
     QStringList script;
     bool finished = false;
@@ -308,6 +464,79 @@ void TForm1::Button8Click()
     Form8->setLines(script);
     Label8->setText(QStringLiteral("Export To Sphere"));
     Modal::exec(*Form8);
+}
+
+QList<DesignProblem> TForm1::checkDesign(bool freshArt)
+{
+    if (!m_art || m_art->appDir() != m_state.AppDir)
+        m_art = std::make_unique<ArtCatalog>(m_state.AppDir);
+    else if (freshArt)
+        m_art->forget();
+    return DesignCheck::run(m_state.DATA.lines(), m_art.get());
+}
+
+// At most twenty problems, one per line; the rest are counted.
+QString TForm1::problemList(const QList<DesignProblem> &problems) const
+{
+    constexpr int Shown = 20;
+    QStringList text;
+    for (const DesignProblem &p : problems.mid(0, Shown))
+        text << QStringLiteral("Line %1: %2: %3").arg(p.line).arg(DesignCheck::severityWord(p.severity), p.message);
+    if (problems.size() > Shown)
+        text << QStringLiteral("(and %1 more)").arg(problems.size() - Shown);
+    return text.join(u'\n');
+}
+
+void TForm1::CheckClick()
+{
+    const QList<DesignProblem> problems = checkDesign(true);
+    if (problems.isEmpty()) {
+        Label8->setText(QStringLiteral("Check: nothing found"));
+        return;
+    }
+    const auto errors = std::count_if(problems.cbegin(), problems.cend(), [](const DesignProblem &p) {
+        return p.severity == DesignProblem::Severity::Error;
+    });
+    Label8->setText(QStringLiteral("Check: %1 errors, %2 warnings").arg(errors).arg(problems.size() - errors));
+    Modal::warning(problemList(problems));
+}
+
+void TForm1::TestModeClick()
+{
+    if (m_testMode.active()) {
+        leaveTestMode();
+        return;
+    }
+    m_editingView = {m_state.Page, m_state.AlwaysDrawPage0, m_state.SelectedLine};
+    m_testMode.enter(m_state.Page);
+    TestButton->setChecked(true);
+    Label8->setText(QStringLiteral("Test mode: click the dialog's buttons; Escape or F5 goes back to editing"));
+    showTestPage();
+}
+
+void TForm1::leaveTestMode()
+{
+    m_testMode.leave();
+    TestButton->setChecked(false);
+    m_state.Page = m_editingView.page;
+    m_state.AlwaysDrawPage0 = m_editingView.alwaysDrawPage0;
+    m_state.SelectedLine = m_editingView.selectedLine;
+    Label8->setText(QString());
+    m_view.invalidate();
+    DRAWClick();
+    applyControls();
+}
+
+// The page the player sees, page 0 beneath it and nothing selected; a closed
+// dialog shows none of its pages. Only the view changes, never the lines.
+void TForm1::showTestPage()
+{
+    const bool closed = m_testMode.dialogClosed();
+    m_state.Page = closed ? QString() : m_testMode.page();
+    m_state.AlwaysDrawPage0 = !closed;
+    m_state.SelectedLine = 0;
+    m_view.invalidate();
+    DRAWClick();
 }
 
 void TForm1::Button10Click()
@@ -343,7 +572,9 @@ void TForm1::CSpinEdit3Change()
 {
     ComboBox1->setFocus();
     m_state.Dragging = false;
-    const QString page = DocumentCommands::normalisedPage(CSpinEdit3->text());
+    if (!NumberText::tryParse(CSpinEdit3->text()))
+        return; // typing goes on
+    const QString page = NumberText::zeroBelowOne(CSpinEdit3->text());
     if (page != CSpinEdit3->text()) {
         CSpinEdit3->setText(page); // runs this handler again with the corrected page
         return;
@@ -412,8 +643,40 @@ void TForm1::LQUICKTimer()
                                                        .arg(problems.first())
                                                        .arg(problems.size() - 1));
     }
+    QList<Problem> found;
+    const QList<int> problemLines = m_view.problemLines();
+    for (qsizetype i = 0; i < problems.size(); ++i)
+        found << Problem{problemLines.value(i), problems[i], Problem::Severity::Warning, ProblemList::RenderSource};
+    m_problems.setProblems(ProblemList::RenderSource, found);
+    m_problems.documentChanged(m_state.DATA.lines());
+    showProblems();
     DrawMeter->setRange(0, std::max(0, m_state.DATA.size() - 1));
     DrawMeter->setValue(DrawMeter->maximum());
+}
+
+void TForm1::showProblems()
+{
+    QStringList texts;
+    for (const Problem &problem : m_problems.entries())
+        texts << ProblemList::entryText(problem);
+    QStringList shown;
+    for (int i = 0; i < ProblemsList->count(); ++i)
+        shown << ProblemsList->item(i)->text();
+    if (texts != shown) {
+        ProblemsList->clear();
+        ProblemsList->addItems(texts);
+    }
+    ProblemsDock->setVisible(!texts.isEmpty());
+}
+
+void TForm1::ProblemsListClick(int row)
+{
+    if (row < 0 || row >= m_problems.entries().size())
+        return;
+    if (const std::optional<int> entry = ProblemList::selectEntryOf(m_problems.entries()[row], m_state)) {
+        ComboBox1->setCurrentIndex(*entry);
+        ComboBox1Change();
+    }
 }
 
 void TForm1::RULERDRAWTimer()
@@ -468,25 +731,29 @@ void TForm1::AlwaysDrawPage01Click()
     DRAWClick();
 }
 
-// The show flags take effect at the next render.
+// The show flags change the picture at once.
 void TForm1::Text2Click()
 {
     m_state.ShowText = !m_state.ShowText;
+    DRAWClick();
 }
 
 void TForm1::Buttons1Click()
 {
     m_state.ShowButtons = !m_state.ShowButtons;
+    DRAWClick();
 }
 
 void TForm1::GumpPics1Click()
 {
     m_state.ShowGumppics = !m_state.ShowGumppics;
+    DRAWClick();
 }
 
 void TForm1::ResizePics1Click()
 {
     m_state.ShowResizepics = !m_state.ShowResizepics;
+    DRAWClick();
 }
 
 void TForm1::ToolButton15Click()
@@ -519,8 +786,14 @@ void TForm1::AutoSaveTimer()
 bool TForm1::canvasEvent(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
+        const auto *e = static_cast<QMouseEvent *>(event);
+        const QPoint at = e->position().toPoint();
+        if (e->button() == Qt::LeftButton)
+            EventGuard::run([&] { Image1DblClick(at.x(), at.y()); });
+        return true;
+    }
+    case QEvent::MouseButtonPress: {
         const auto *e = static_cast<QMouseEvent *>(event);
         const QPoint at = e->position().toPoint();
         EventGuard::run([&] { Image1MouseDown(e->button(), at.x(), at.y()); });
@@ -543,220 +816,124 @@ bool TForm1::canvasEvent(QEvent *event)
     }
 }
 
-QPoint TForm1::documentPoint(int X, int Y) const
-{
-    return CanvasMouse::documentPoint(QPoint(X, Y), ScrollBar1->value(), ScrollBar2->value());
-}
-
-QToolButton *TForm1::brushDown() const
-{
-    if (BrushGroup->isHidden())
-        return nullptr;
-    for (QToolButton *brush : {SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton2})
-        if (brush->isChecked())
-            return brush;
-    return nullptr;
-}
-
 void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
 {
-    PreviousSelectedLine = m_state.SelectedLine;
-    if (QToolButton *brush = brushDown()) {
-        placeWithBrush(brush, X, Y);
+    if (m_testMode.active()) {
+        if (Button != Qt::LeftButton)
+            return;
+        checkDesign(false); // makes the art catalog for AppDir
+        const QPoint at = CanvasMouse::documentPoint(QPoint(X, Y), ScrollBar1->value(), ScrollBar2->value());
+        const TestMode::Click click = m_testMode.click(m_state.DATA.lines(), at,
+                                                       [this](const QString &art) { return m_art->buttonSize(art); });
+        if (!click.status.isEmpty())
+            Label8->setText(click.status);
+        showTestPage();
         return;
     }
-    // A band left behind by an up or left release (its brush since let go)
-    // must not take over the moves of this press.
-    BandActive = false;
-    m_view.invalidate();
-
-    QString actionText;
-    if (Button == Qt::LeftButton)
-        actionText = settings().leftAction;
-    else if (Button == Qt::RightButton)
-        actionText = settings().rightAction;
-    else
-        return;
-
-    using CanvasMouse::Action;
-    const Action action = CanvasMouse::actionOf(actionText);
-    switch (action) {
-    case Action::Menu:
-        PopupMenu1->popup(Image1->mapToGlobal(QPoint(X + 3, Y + 3)));
-        return;
-    case Action::AutoSave:
-        AutoSaveTimer();
-        return;
-    case Action::None:
-        return;
-    case Action::Select:
-    case Action::SelectAndDrag:
-    case Action::Remove:
-        break;
-    }
-
-    const CanvasPicking::Result picked = pickAt(X, Y);
-    if (!picked.hit)
-        return;
-    const CanvasPicking::Hit &hit = *picked.hit;
-    // The select list shows the element without running its change handler.
-    m_state.SelectIndex = hit.entry;
-    ComboBox1->setCurrentIndex(hit.entry);
-    m_state.SelectedLine = hit.line;
-
-    if (action == Action::Select)
-        ComboBox1Change();
-    else if (action == Action::SelectAndDrag)
-        startDragging(hit, X, Y);
-    else
-        REMOVEBUTClick();
-}
-
-CanvasPicking::Result TForm1::pickAt(int X, int Y)
-{
-    CanvasPicking::Result picked =
-        CanvasPicking::pick(m_state.DATA.lines(), m_state.LineList, documentPoint(X, Y), m_renderer,
-                            CanvasView::renderOptions(m_state, settings(), m_view.canvasSize()));
-    reportPickProblems(picked.problems);
-    return picked;
-}
-
-// Each unreadable record is named once in the status, however often the mouse passes it.
-void TForm1::reportPickProblems(const QStringList &problems)
-{
-    for (const QString &problem : problems) {
-        if (m_reportedPickProblems.contains(problem))
-            continue;
-        m_reportedPickProblems << problem;
-        Label8->setText(problem);
-    }
-}
-
-void TForm1::startDragging(const CanvasPicking::Hit &hit, int X, int Y)
-{
-    m_state.Dragging = true;
-    const QPoint at = documentPoint(X, Y);
-    GrabOffsetX = at.x() - hit.x;
-    GrabOffsetY = at.y() - hit.y;
-    m_view.invalidate();
-    // This render leaves the element off the canvas and hands it over as the drag image.
-    ComboBox1Change();
-    m_canvasSnapshot = Image1->picture();
-    Timer1->stop();
-    QImage frame = m_canvasSnapshot;
-    QPainter(&frame).drawImage(QPoint(X - GrabOffsetX, Y - GrabOffsetY), m_view.dragImage());
-    Image1->setPicture(frame);
+    m_canvasMouse->press(Button, QPoint(X, Y));
 }
 
 void TForm1::Image1MouseMove(Qt::MouseButtons Shift, int X, int Y)
 {
-    const QPoint at = documentPoint(X, Y);
-    Label8->setText(QStringLiteral("X = %1, Y = %2").arg(at.x()).arg(at.y()));
-    if (!m_state.Dragging && settings().mouseRead)
-        showPointerOnRulers(X, Y);
+    if (m_testMode.active())
+        return; // the status keeps what the last click did
+    m_canvasMouse->move(Shift, QPoint(X, Y));
+}
 
-    if ((Shift & Qt::LeftButton) && BandActive) {
-        QImage frame = m_canvasSnapshot;
-        const QPoint start(BandStartX - ScrollBar1->value(), BandStartY - ScrollBar2->value());
-        if (CanvasMouse::bandSize(start, QPoint(X, Y))) {
-            QPainter painter(&frame);
-            painter.setPen(Qt::black);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRect(start, QPoint(X, Y)));
-        }
-        Image1->setPicture(frame);
+void TForm1::Image1MouseUp(Qt::MouseButton Button, int X, int Y)
+{
+    if (m_testMode.active())
         return;
-    }
-    if (m_state.Dragging)
-        dragTo(X, Y);
+    m_canvasMouse->release(Button, QPoint(X, Y));
 }
 
-void TForm1::dragTo(int X, int Y)
+void TForm1::Image1DblClick(int X, int Y)
 {
-    QElapsedTimer clock;
-    clock.start();
-    Timer1->stop();
-    const QPoint canvasAt = CanvasMouse::dragPosition(QPoint(X, Y), QPoint(GrabOffsetX, GrabOffsetY));
-    QImage frame = m_canvasSnapshot;
-    QPainter(&frame).drawImage(canvasAt, m_view.dragImage());
-    Image1->setPicture(frame);
-    CanvasMouse::writePosition(m_state, m_state.SelectedLine,
-                               canvasAt + QPoint(ScrollBar1->value(), ScrollBar2->value()));
-    if (settings().dragRead)
-        showDragOnRulers(canvasAt, m_view.dragImage().size());
-    Label9->setText(QStringLiteral("DRAWTIME=") + NumberText::secondsText(clock.elapsed()));
-}
-
-void TForm1::showPointerOnRulers(int X, int Y)
-{
-    markTopRuler(m_rulers.top, m_rulers.cleanTop, {X}, settings().interactiveColor);
-    markLeftRuler(m_rulers.left, m_rulers.cleanLeft, {Y}, settings().interactiveColor);
-    Image7->setPicture(m_rulers.top);
-    Image6->setPicture(m_rulers.left);
-}
-
-void TForm1::showDragOnRulers(QPoint at, QSize size)
-{
-    markTopRuler(m_rulers.top, m_rulers.cleanTop, {at.x(), at.x() + size.width()}, settings().interactiveColor);
-    markLeftRuler(m_rulers.left, m_rulers.cleanLeft, {at.y(), at.y() + size.height()}, settings().interactiveColor);
-    Image7->setPicture(m_rulers.top);
-    Image6->setPicture(m_rulers.left);
-}
-
-void TForm1::Image1MouseUp(Qt::MouseButton, int X, int Y)
-{
-    if (m_state.Dragging) {
-        if (m_state.SelectedLine != PreviousSelectedLine)
-            m_view.invalidate();
-        m_state.Dragging = false;
-        Timer1->start();
-        DRAWClick();
-    }
-    if (BandActive && brushDown() == SpeedButton4)
-        finishBand(X, Y);
-}
-
-// A background is drawn right of and below where the band began; up or left
-// draws nothing and keeps the brush for another try.
-void TForm1::finishBand(int X, int Y)
-{
-    const QPoint start(BandStartX, BandStartY);
-    const std::optional<QSize> size = CanvasMouse::bandSize(start, documentPoint(X, Y));
-    if (!size)
+    if (brushDown() != Brush::None)
         return;
-    SpeedButton4->setChecked(false);
-    BandActive = false;
-    ElementCommands::addResizepic(m_state, *this, QString::number(start.x()), QString::number(start.y()),
-                                  QString::number(size->width()), QString::number(size->height()));
-    DRAWClick();
-}
-
-// The Real Draw brushes: a press places one element where it happens, through
-// the windows of the add commands, and releases the brush. A cancelled
-// picker keeps the brush.
-void TForm1::placeWithBrush(QToolButton *brush, int X, int Y)
-{
-    const QPoint at = documentPoint(X, Y);
-    if (brush == SpeedButton4) {
-        BandStartX = at.x();
-        BandStartY = at.y();
-        m_canvasSnapshot = Image1->picture();
-        BandActive = true;
-        m_state.Dragging = false;
+    const CanvasPicking::Result picked = m_canvasMouse->pickAt(QPoint(X, Y));
+    if (!picked.hit)
         return;
-    }
-    const QString x = QString::number(at.x()), y = QString::number(at.y());
-    bool added = false;
-    if (brush == SpeedButton1)
-        added = ElementCommands::addButton(m_state, *this, x, y);
-    else if (brush == SpeedButton3)
-        added = ElementCommands::addGumppic(m_state, *this, x, y);
+    ComboBox1->setCurrentIndex(picked.hit->entry);
+    ComboBox1Change();
+    const ElementKind kind = m_state.DATA.kindAt(m_state.SelectedLine);
+    if (kind == ElementKind::Text || kind == ElementKind::Button)
+        EDITOPTIONSClick();
     else
-        added = ElementCommands::addText(m_state, *this, x, y);
-    if (!added)
-        return;
-    brush->setChecked(false);
-    DRAWClick();
+        CHANGEIMAGEClick();
+}
+
+CanvasHost::Brush TForm1::brushDown() const
+{
+    if (BrushGroup->isHidden())
+        return Brush::None;
+    const std::pair<QToolButton *, Brush> brushes[] = {
+        {SpeedButton4, Brush::Resizepic}, {SpeedButton1, Brush::Button},
+        {SpeedButton3, Brush::Gumppic}, {SpeedButton2, Brush::Text}};
+    for (const auto &[button, brush] : brushes)
+        if (button->isChecked())
+            return brush;
+    return Brush::None;
+}
+
+void TForm1::releaseBrush(Brush brush)
+{
+    switch (brush) {
+    case Brush::Resizepic: SpeedButton4->setChecked(false); break;
+    case Brush::Button: SpeedButton1->setChecked(false); break;
+    case Brush::Gumppic: SpeedButton3->setChecked(false); break;
+    case Brush::Text: SpeedButton2->setChecked(false); break;
+    case Brush::None: break;
+    }
+}
+
+QPoint TForm1::scrollPosition() const
+{
+    return QPoint(ScrollBar1->value(), ScrollBar2->value());
+}
+
+QImage TForm1::canvasPicture() const
+{
+    return Image1->picture();
+}
+
+void TForm1::showCanvas(const QImage &frame)
+{
+    Image1->setPicture(frame);
+}
+
+void TForm1::showRulers(const QImage &top, const QImage &left)
+{
+    Image7->setPicture(top);
+    Image6->setPicture(left);
+}
+
+void TForm1::showStatus(const QString &text)
+{
+    Label8->setText(text);
+}
+
+void TForm1::showDrawTime(const QString &text)
+{
+    Label9->setText(text);
+}
+
+void TForm1::showPopupMenu(QPoint canvasPoint)
+{
+    PopupMenu1->popup(Image1->mapToGlobal(canvasPoint));
+}
+
+void TForm1::showSelectEntry(int entry)
+{
+    ComboBox1->setCurrentIndex(entry);
+}
+
+void TForm1::setReadoutRunning(bool running)
+{
+    if (running)
+        Timer1->start();
+    else
+        Timer1->stop();
 }
 
 // The pointer marks stay on the rulers only while the pointer is over the canvas.
@@ -794,6 +971,10 @@ void TForm1::ComboBox1KeyDown(int Key)
 // The window's own keys: those that reach it while no control has the focus.
 void TForm1::keyPressEvent(QKeyEvent *event)
 {
+    if (m_testMode.active() && event->key() == Qt::Key_Escape) {
+        EventGuard::run([this] { leaveTestMode(); });
+        return;
+    }
     QWidget *focus = QApplication::focusWidget();
     if (!focus || focus == this)
         EventGuard::run([this, event] { ComboBox1KeyDown(event->key()); });
@@ -804,7 +985,11 @@ void TForm1::keyPressEvent(QKeyEvent *event)
 
 void TForm1::positionSpinChanged(SpinEdit *spin, Field field)
 {
-    const QString text = SelectionCommands::clampedSpinText(spin->text());
+    // While the text is not a number yet (cleared, a lone "-") the record
+    // keeps its value; it is written once the text is a number again.
+    if (!NumberText::tryParse(spin->text()))
+        return;
+    const QString text = NumberText::zeroBelowOne(spin->text());
     if (text != spin->text()) {
         spin->setText(text); // runs the handler again with "0"
         return;
@@ -839,6 +1024,18 @@ void TForm1::CSpinEdit4Change()
     const int step = CSpinEdit4->value();
     for (SpinEdit *spin : {CSpinEdit1, CSpinEdit2, CSpinEdit6, CSpinEdit5})
         spin->setIncrement(step);
+}
+
+void TForm1::CHANGEIMAGEClick()
+{
+    PropertyCommands::changeImage(m_state, *this);
+    DRAWClick();
+}
+
+void TForm1::EDITOPTIONSClick()
+{
+    PropertyCommands::editOptions(m_state, *this);
+    DRAWClick();
 }
 
 void TForm1::Button11Click()
@@ -943,6 +1140,26 @@ QString TForm1::askText()
 {
     Modal::exec(*Form4);
     return Form4->text();
+}
+
+int TForm1::editHue(std::optional<int> slot)
+{
+    if (slot)
+        Form3->RadioButtons[*slot - 1]->setChecked(true);
+    Modal::exec(*Form3);
+    return Form3->SelectedHue;
+}
+
+QString TForm1::editText(const QString &text)
+{
+    Form4->setText(text);
+    return askText();
+}
+
+ElementDialogs::ButtonOptions TForm1::editButtonOptions(const ButtonOptions &options)
+{
+    Form11->setOptions(options);
+    return askButtonOptions();
 }
 
 // ---- Copying state onto the controls ------------------------------------

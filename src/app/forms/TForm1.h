@@ -1,20 +1,30 @@
 #pragma once
 
 #include "app/CanvasView.h"
+#include "app/DocumentSession.h"
 #include "app/EditorState.h"
+#include "app/ProblemList.h"
+#include "app/PropertyCommands.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
+#include "checks/ArtCatalog.h"
+#include "checks/DesignCheck.h"
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
 #include "render/TextIndex.h"
-#include "ui/CanvasPicking.h"
+#include "ui/CanvasController.h"
 #include "ui/Settings.h"
+#include "ui/TestMode.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class ImageView;
 class QAction;
 class QComboBox;
+class QDockWidget;
+class QListWidget;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -48,7 +58,7 @@ class TForm18;
 // and scroll bars, menus and status. It owns the open design (EditorState)
 // and the other seventeen windows, which it creates after itself, in order.
 // Handlers are thin: they call the commands and copy the state onto the controls.
-class TForm1 : public QMainWindow, private ElementDialogs
+class TForm1 : public QMainWindow, private ElementDialogs, private PropertyDialogs, private CanvasHost
 {
     Q_OBJECT
 
@@ -59,6 +69,10 @@ public:
     EditorState &state() { return m_state; }
     const CanvasView &view() const { return m_view; }
     Settings &settings();
+
+    // The problems found in the design, and the panel that lists them.
+    ProblemList &problems() { return m_problems; }
+    void showProblems();                   // the list onto the panel
 
     // The other windows, created once for the whole run.
     TForm2 *Form2 = nullptr;
@@ -85,6 +99,8 @@ public:
     QToolButton *Button7 = nullptr;        // "Save Project"
     QToolButton *Button12 = nullptr;       // import
     QToolButton *Button8 = nullptr;        // "Export"
+    QToolButton *CheckButton = nullptr;    // "Check"
+    QToolButton *TestButton = nullptr;     // "Test", a toggle
     QComboBox *ComboBox1 = nullptr;        // the select list
     QToolButton *REMOVEBUT = nullptr;
     QToolButton *CheckBox1 = nullptr;      // "Highlight Selected"
@@ -139,6 +155,10 @@ public:
     QLabel *Label9 = nullptr;
     QProgressBar *DrawMeter = nullptr;
 
+    // The problems panel.
+    QDockWidget *ProblemsDock = nullptr;
+    QListWidget *ProblemsList = nullptr;
+
     // Menus.
     QMenu *PopupMenu1 = nullptr;           // the canvas popup
     QMenu *PopupMenu2 = nullptr;           // "Show" of the tool bar
@@ -165,9 +185,18 @@ public:
     QAction *Open1 = nullptr;
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
+    QAction *Undo1 = nullptr;
+    QAction *Redo1 = nullptr;
+    QAction *Cut1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *Paste1 = nullptr;
+    QAction *Duplicate1 = nullptr;
+    QAction *SelectAll1 = nullptr;
+    QAction *History1 = nullptr;
     QAction *Exit1 = nullptr;
     QAction *Import1 = nullptr;
     QAction *Export1 = nullptr;
+    QAction *Check1 = nullptr;
     QAction *NextVersion1 = nullptr;
     QAction *Help1 = nullptr;
     QAction *About1 = nullptr;
@@ -178,22 +207,30 @@ public:
     QTimer *CacheCLEANUP = nullptr;        // drops cached images no element uses
     QTimer *MouseRemove = nullptr;         // wipes the pointer marks once the pointer left the canvas
 
-    // The canvas mouse.
-    int PreviousSelectedLine = 0;          // SelectedLine when the current press began
-    int GrabOffsetX = 0;                   // press point minus the dragged element's position
-    int GrabOffsetY = 0;
-    bool BandActive = false;               // a background is being drawn with the band
-    int BandStartX = 0;                    // document point where the band began
-    int BandStartY = 0;
     bool ScrollResetting = false;          // the reset view moves the scroll bars
+
+    const CanvasController &canvasMouse() const { return *m_canvasMouse; }
 
 public slots:
     void BOOTTimer();
     void Button6Click();   // New
     void Button1Click();   // Open
     void Button7Click();   // Save As
+    void Save1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Duplicate1Click();
+    void SelectAll1Click();
+    void History1Click();
+    // After undo or redo: the page box, the controls and the canvas follow the document.
+    void showUndoneStep();
+    // The file name and a "*" for unsaved changes.
+    void updateTitle();
     void Button12Click();  // Import
     void Button8Click();   // Export
+    void CheckClick();     // "Check": the Sphere check of the design and the art
+    void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
     void Button10Click();  // About
     void Button17Click();  // Options
     void Help1Click();
@@ -226,13 +263,17 @@ public slots:
     void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y);
     void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
     void MouseRemoveTimer();
+    void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
     void ComboBox1KeyDown(int Key);
+    void ProblemsListClick(int row);       // selects the record of the chosen problem
 
     void CSpinEdit1Change();
     void CSpinEdit2Change();
     void CSpinEdit6Change();
     void CSpinEdit5Change();
     void CSpinEdit4Change();
+    void CHANGEIMAGEClick();
+    void EDITOPTIONSClick();
     void Button11Click();  // "Location on screen"
     void Button16Click();  // "Misc Dialog"
 
@@ -256,12 +297,17 @@ private:
     ButtonOptions askButtonOptions() override;
     int askHue() override;
     QString askText() override;
+    // PropertyDialogs: the same windows, loaded from the record.
+    int editHue(std::optional<int> slot) override;
+    QString editText(const QString &text) override;
+    ButtonOptions editButtonOptions(const ButtonOptions &options) override;
 
     void buildToolBars();
     void buildMenus();
     void buildLeftColumn();
     void buildCanvasPanel();
     void buildStatusBar();
+    void buildProblemsPanel();
     void connectHandlers();
     void createWindows();
     void connectStartup();                  // the start-up window's hooks and "Next Version"
@@ -276,23 +322,41 @@ private:
     bool canvasEvent(QEvent *event);        // mouse events of the canvas
     void installKeyHandler();
 
-    QPoint documentPoint(int X, int Y) const;
-    QToolButton *brushDown() const;         // the Real Draw brush pressed, if any
-    void placeWithBrush(QToolButton *brush, int X, int Y);
-    void finishBand(int X, int Y);
-    CanvasPicking::Result pickAt(int X, int Y);
-    void startDragging(const CanvasPicking::Hit &hit, int X, int Y);
-    void dragTo(int X, int Y);
-    void showPointerOnRulers(int X, int Y);
-    void showDragOnRulers(QPoint at, QSize size);
-    void reportPickProblems(const QStringList &problems);
+    // CanvasHost: the controls and handlers the canvas mouse uses.
+    Brush brushDown() const override;
+    void releaseBrush(Brush brush) override;
+    QPoint scrollPosition() const override;
+    QImage canvasPicture() const override;
+    void showCanvas(const QImage &frame) override;
+    void showRulers(const QImage &top, const QImage &left) override;
+    void showStatus(const QString &text) override;
+    void showDrawTime(const QString &text) override;
+    void showPopupMenu(QPoint canvasPoint) override;
+    void showSelectEntry(int entry) override;
+    void setReadoutRunning(bool running) override;
+    void selectionChosen() override { ComboBox1Change(); }
+    void removeSelected() override { REMOVEBUTClick(); }
+    void autoSave() override { AutoSaveTimer(); }
+    void redraw() override { DRAWClick(); }
 
-    EditorState m_state;
+    // The Sphere check of the current lines; fresh art is read when asked for.
+    QList<DesignProblem> checkDesign(bool freshArt);
+    QString problemList(const QList<DesignProblem> &problems) const;
+    void leaveTestMode();
+    void showTestPage();
+
+    DocumentSession m_session;
+    EditorState &m_state = m_session.state;
+    int m_pasteCount = 0;            // pastes of the clipboard's records so far
+    QByteArray m_pastedRecords;      // which records those were
+    std::unique_ptr<ArtCatalog> m_art;      // made for AppDir at the first check
+    TestMode m_testMode;
+    struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
     CanvasView m_view{m_renderer};
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
-    QStringList m_reportedPickProblems;     // picking problems already shown in the status
-    QImage m_canvasSnapshot;                // the canvas under the dragged element or the band
+    ProblemList m_problems;
+    std::unique_ptr<CanvasController> m_canvasMouse;
 };

@@ -1,5 +1,6 @@
 #include "app/forms/TForm11.h"
-#include "app/SelectionCommands.h"
+#include "app/forms/StorableText.h"
+#include "platform/NumberText.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/SpinEdit.h"
 
@@ -44,7 +45,14 @@ void TForm11::setOptions(const ElementDialogs::ButtonOptions &options)
     Memo1->setPlainText(ElementCommands::eventsToEditor(options.events));
 }
 
+void TForm11::done(int result)
+{
+    if (result == QDialog::Accepted && warnIfUnstorable(Memo1->toPlainText()))
+        return;
+    FixedDialog::done(result);
+}
+
 void TForm11::CSpinEdit1Change()
 {
-    CSpinEdit1->setText(SelectionCommands::clampedSpinText(CSpinEdit1->text()));
+    CSpinEdit1->setText(NumberText::zeroBelowOne(CSpinEdit1->text()));
 }

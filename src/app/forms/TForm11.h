@@ -25,6 +25,9 @@ public:
     QPlainTextEdit *Memo1 = nullptr;     // "Events (Leave Blank if none)"
     QPushButton *Button1 = nullptr;      // "Ok"
 
+    // Refuses events a design file cannot store, with a "Warning" naming them.
+    void done(int result) override;
+
 public slots:
     void CSpinEdit1Change();
 };

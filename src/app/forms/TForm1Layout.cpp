@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDockWidget>
+#include <QListWidget>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -125,6 +127,14 @@ void TForm1::buildToolBars()
     page->addWidget(ToolButton13);
     page->addSeparator();
     page->addWidget(ToolButton15);
+    // On this row, so the select list keeps its room on the first.
+    page->addSeparator();
+    CheckButton = toolButton(page, QStringLiteral("Check"), QStringLiteral("Check what the server would misread"),
+                             s->standardIcon(QStyle::SP_MessageBoxWarning));
+    TestButton = toggleButton(page, QStringLiteral("Test"), QStringLiteral("Try the dialog's buttons as a player (F5)"));
+    TestButton->setShortcut(Qt::Key_F5);
+    page->addWidget(CheckButton);
+    page->addWidget(TestButton);
     addToolBar(Qt::TopToolBarArea, page);
 }
 
@@ -135,18 +145,39 @@ void TForm1::buildMenus()
     New1 = FileMenu->addAction(QStringLiteral("New"));
     Open1 = FileMenu->addAction(QStringLiteral("Open"));
     Save1 = FileMenu->addAction(QStringLiteral("Save"));
-    Save1->setVisible(false);
-    Save1->setEnabled(false);
+    Save1->setShortcut(QKeySequence::Save);
     SaveAs1 = FileMenu->addAction(QStringLiteral("Save As..."));
+    SaveAs1->setShortcut(QKeySequence::SaveAs);
+    New1->setShortcut(QKeySequence::New);
+    Open1->setShortcut(QKeySequence::Open);
     FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("Exit"));
 
     EditMenu = bar->addMenu(QStringLiteral("Edit"));
-    EditMenu->menuAction()->setVisible(false);
+    Undo1 = m_session.undoStack.createUndoAction(this, QStringLiteral("Undo"));
+    Undo1->setShortcut(QKeySequence::Undo);
+    Redo1 = m_session.undoStack.createRedoAction(this, QStringLiteral("Redo"));
+    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    EditMenu->addAction(Undo1);
+    EditMenu->addAction(Redo1);
+    EditMenu->addSeparator();
+    Cut1 = EditMenu->addAction(QStringLiteral("Cut"));
+    Cut1->setShortcut(QKeySequence::Cut);
+    Copy1 = EditMenu->addAction(QStringLiteral("Copy"));
+    Copy1->setShortcut(QKeySequence::Copy);
+    Paste1 = EditMenu->addAction(QStringLiteral("Paste"));
+    Paste1->setShortcut(QKeySequence::Paste);
+    Duplicate1 = EditMenu->addAction(QStringLiteral("Duplicate"));
+    Duplicate1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    SelectAll1 = EditMenu->addAction(QStringLiteral("Select All"));
+    SelectAll1->setShortcut(QKeySequence::SelectAll);
+    EditMenu->addSeparator();
+    History1 = EditMenu->addAction(QStringLiteral("Undo History"));
 
     SphereMenu = bar->addMenu(QStringLiteral("Sphere"));
     Import1 = SphereMenu->addAction(QStringLiteral("Import (55i - 99g only)"));
     Export1 = SphereMenu->addAction(QStringLiteral("Export"));
+    Check1 = SphereMenu->addAction(QStringLiteral("Check"));
 
     HelpMenu = bar->addMenu(QStringLiteral("Help"));
     NextVersion1 = HelpMenu->addAction(QStringLiteral("Next Version"));
@@ -216,6 +247,16 @@ void TForm1::buildLeftColumn()
     modify->addWidget(EDITOPTIONS, 3, 0, 1, 4);
     modify->addWidget(new QLabel(QStringLiteral("X Y rate"), ModifyGroup), 4, 0, 1, 2);
     modify->addWidget(CSpinEdit4, 4, 3);
+    // Rows that show and hide with the selection keep their room, so the
+    // groups below never move under the pointer.
+    for (QWidget *w : ModifyGroup->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    QSizePolicy groupPolicy = ModifyGroup->sizePolicy();
+    groupPolicy.setRetainSizeWhenHidden(true);
+    ModifyGroup->setSizePolicy(groupPolicy);
     layout->addWidget(ModifyGroup);
 
     InsertGroup = new QGroupBox(QStringLiteral("Insert"), column);
@@ -339,6 +380,19 @@ void TForm1::buildCanvasPanel()
     grid->setColumnStretch(1, 1);
 
     static_cast<QHBoxLayout *>(centralWidget()->layout())->addWidget(panel, 1);
+}
+
+// Below the canvas, shown while there are problems to name.
+void TForm1::buildProblemsPanel()
+{
+    ProblemsDock = new QDockWidget(QStringLiteral("Problems"), this);
+    ProblemsDock->setObjectName(QStringLiteral("ProblemsDock"));
+    ProblemsDock->setFeatures(QDockWidget::DockWidgetClosable);
+    ProblemsList = new QListWidget(ProblemsDock);
+    ProblemsList->setMaximumHeight(90);
+    ProblemsDock->setWidget(ProblemsList);
+    addDockWidget(Qt::BottomDockWidgetArea, ProblemsDock);
+    ProblemsDock->hide();
 }
 
 void TForm1::buildStatusBar()

@@ -12,6 +12,7 @@
 
 TForm2::TForm2(QWidget *parent) : FixedDialog(parent, QStringLiteral("Select Image for Pic"))
 {
+    setEscapeCloses(true); // as Cancel
     FileListBox1 = new QListWidget(this);
     FileListBox1->setFixedSize(160, 260);
     auto *previewFrame = new QFrame(this);

@@ -1,4 +1,5 @@
 #include "app/forms/TForm4.h"
+#include "app/forms/StorableText.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/ImageView.h"
 
@@ -62,6 +63,13 @@ void TForm4::UPDATERTimer()
     UPDATER->setInterval(PreviewIdleInterval);
     UPDATER->stop();
     Image1->setPicture(m_previewSource ? m_previewSource(Edit1->text()) : QImage());
+}
+
+void TForm4::done(int result)
+{
+    if (result == QDialog::Accepted && warnIfUnstorable(Edit1->text()))
+        return;
+    FixedDialog::done(result);
 }
 
 void TForm4::showEvent(QShowEvent *event)

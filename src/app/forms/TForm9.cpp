@@ -1,5 +1,5 @@
 #include "app/forms/TForm9.h"
-#include "app/SelectionCommands.h"
+#include "platform/NumberText.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/SpinEdit.h"
 
@@ -28,10 +28,10 @@ TForm9::TForm9(QWidget *parent) : FixedDialog(parent, QStringLiteral("Location o
 
 void TForm9::CSpinEdit1Change()
 {
-    CSpinEdit1->setText(SelectionCommands::clampedSpinText(CSpinEdit1->text()));
+    CSpinEdit1->setText(NumberText::zeroBelowOne(CSpinEdit1->text()));
 }
 
 void TForm9::CSpinEdit2Change()
 {
-    CSpinEdit2->setText(SelectionCommands::clampedSpinText(CSpinEdit2->text()));
+    CSpinEdit2->setText(NumberText::zeroBelowOne(CSpinEdit2->text()));
 }

@@ -4,6 +4,7 @@
 #include "assets/forms/TForm3.h"
 #include "ui/forms/ColorSwatch.h"
 #include "ui/forms/EventGuard.h"
+#include "platform/NumberText.h"
 #include "ui/forms/Modal.h"
 
 #include <QLabel>
@@ -74,6 +75,16 @@ void TForm17::Button4Click()
 
 void TForm17::Button2Click()
 {
+    // A nameless entry or a hue the game cannot show would be written for good.
+    if (Edit2->text().trimmed().isEmpty()) {
+        Modal::warning(QStringLiteral("Enter a name for the colour please"));
+        return;
+    }
+    const std::optional<int> sphere = NumberText::tryParse(Edit1->text().trimmed());
+    if (!sphere || *sphere < 0 || *sphere > 65535) {
+        Modal::warning(QStringLiteral("The Sphere number must be a whole number from 0 to 65535"));
+        return;
+    }
     HueLibrary(m_appDir).append(Edit2->text(), Shape1->color(), Edit1->text());
     if (m_picker)
         m_picker->ScrollBar1Change();

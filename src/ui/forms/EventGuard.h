@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/RuntimeError.h"
+#include "platform/VisibleText.h"
 #include "ui/forms/Modal.h"
 
 #include <QObject>
@@ -21,9 +22,9 @@ void run(Handler &&handler) noexcept
     try {
         std::forward<Handler>(handler)();
     } catch (const RuntimeError &e) {
-        Modal::error(e.message());
+        Modal::error(VisibleText::escaped(e.message()));
     } catch (const std::exception &e) {
-        Modal::error(QString::fromLocal8Bit(e.what()));
+        Modal::error(VisibleText::escaped(QString::fromLocal8Bit(e.what())));
     }
 }
 

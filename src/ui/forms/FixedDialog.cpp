@@ -8,6 +8,8 @@
 FixedDialog::FixedDialog(QWidget *parent, const QString &caption)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    setWindowFlag(Qt::WindowSystemMenuHint, false);
     setWindowTitle(caption);
     setModal(true);
 }

@@ -13,7 +13,8 @@ class FixedDialog : public QDialog
 public:
     explicit FixedDialog(QWidget *parent, const QString &caption);
 
-    // A window that closes only through its own buttons ignores Escape.
+    // Escape and the window manager's close do what the window's Cancel
+    // does; a window without one closes only through its own buttons.
     void setEscapeCloses(bool closes) { m_escapeCloses = closes; }
 
     void reject() override;
@@ -25,7 +26,7 @@ protected:
     void fixSize();
 
 private:
-    bool m_escapeCloses = true;
+    bool m_escapeCloses = false;
 };
 
 // A window that later work fills; for now it shows its caption's purpose and

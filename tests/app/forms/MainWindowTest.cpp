@@ -6,7 +6,11 @@
 #include "ui/forms/SpinEdit.h"
 #include "ui/forms/TForm10.h"
 
+#include "support/SyntheticArt.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -55,8 +59,7 @@ TEST_F(MainWindowTest, StartCreatesTheWindowsAndANewDocument)
     // First start: "(1.2) Real Draw", so the brushes instead of the insert buttons.
     EXPECT_FALSE(window->BrushGroup->isHidden());
     EXPECT_TRUE(window->InsertGroup->isHidden());
-    EXPECT_FALSE(window->Save1->isVisible());
-    EXPECT_FALSE(window->EditMenu->menuAction()->isVisible());
+    EXPECT_TRUE(window->EditMenu->menuAction()->isVisible());
 }
 
 TEST_F(MainWindowTest, PageBoxCreatesBracketsAndStopsAtZero)
@@ -125,6 +128,26 @@ TEST_F(MainWindowTest, SaveAsWritesTheProjectFile)
     window->Button7Click();
     EXPECT_TRUE(window->Label8->text().isEmpty());
     EXPECT_TRUE(modals->shown().last().text.contains(QStringLiteral("*.SDF")));
+}
+
+TEST_F(MainWindowTest, SaveAddsTheExtensionMarksChangesAndUndoNamesTheStep)
+{
+    window->CSpinEdit3->setText(QStringLiteral("2"));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Untitled* - ")));
+    EXPECT_EQ(window->Undo1->text(), QStringLiteral("Undo Create Page 2"));
+
+    modals->answerSaveFile(path(QStringLiteral("mydialog")));
+    window->Save1Click();
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("mydialog.SDF"))));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mydialog.SDF - ")));
+
+    window->Undo1->trigger();
+    EXPECT_EQ(window->state().DATA.lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mydialog.SDF* - ")));
+    window->Save1Click(); // to the same file, no dialog
+    QFile saved(path(QStringLiteral("mydialog.SDF")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("{BOP\r\n0\r\n}EOP\r\n"));
 }
 
 TEST_F(MainWindowTest, FailuresAreShownInTheErrorBoxAndLeaveTheDocument)
@@ -199,11 +222,14 @@ TEST_F(MainWindowTest, ReadoutFillsTheSpinsAndTheirEditsWriteTheDocument)
     window->CSpinEdit2->setText(QStringLiteral("17"));
     EXPECT_EQ(lines().at(4), QStringLiteral("17"));
 
-    // A text that is not a number stops the handler with the conversion error.
-    window->CSpinEdit2->setText(QString());
-    EXPECT_EQ(modals->messages(Modal::MessageKind::Error),
-              QStringList({QStringLiteral("'' is not a valid integer value")}));
-    EXPECT_EQ(lines().at(4), QStringLiteral("17"));
+    // While the text is not a number yet the record keeps its value, without a box.
+    for (const char *typing : {"", "-"}) {
+        window->CSpinEdit2->setText(QString::fromLatin1(typing));
+        EXPECT_EQ(lines().at(4), QStringLiteral("17"));
+    }
+    window->CSpinEdit2->setText(QStringLiteral("-5"));
+    EXPECT_EQ(lines().at(4), QStringLiteral("0"));
+    EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
     Q_UNUSED(drawTime);
 }
 
@@ -311,19 +337,54 @@ TEST_F(MainWindowTest, AboutImportAndOptionsShowTheirWindows)
               QStringList({"Quillmark 1.4", "Import (55i - 99g only)", "Options"}));
 }
 
-TEST_F(MainWindowTest, ExportWithAMissingDecoderKeepsTheLinesWrittenAndShowsTheError)
+TEST_F(MainWindowTest, ExportStopsOnCheckErrorsAndGoesOnAfterWarnings)
 {
-    window->state().DATA = Document({"{BOP", "0", "button", "1", "2", "gone.bmp", "0", "0", "0", "", "}EOP",
+    // A missing decoder would stop the export half-way: the check names it first and nothing is asked.
+    window->state().DATA = Document({"{BOP", "0", "button", "1", "2", "gone.bmp", "1", "0", "0", "", "}EOP",
                                      "LOCATION", "5", "5", "MISC", "0", "0"});
     window->DRAWClick();
-    modals->answerInput(QStringLiteral("broken"));
     window->Button8->click();
-    ASSERT_EQ(modals->messages(Modal::MessageKind::Error).size(), 1);
-    EXPECT_EQ(modals->windowCaptions(), QStringList()); // the result window stays closed
-    const QStringList written = window->Form8->lines();
-    EXPECT_EQ(written.first(), QStringLiteral("[DIALOG broken]"));
-    EXPECT_TRUE(written.contains(QStringLiteral("PAGE 0")));
+    const QStringList stopped = modals->messages(Modal::MessageKind::Warning);
+    ASSERT_EQ(stopped.size(), 1);
+    EXPECT_TRUE(stopped.first().contains(QStringLiteral("Line 3: error: button: button decoder DATA/buttons/gone.CS")));
+    EXPECT_EQ(modals->windowCaptions(), QStringList());
     EXPECT_NE(window->Label8->text(), QStringLiteral("Export To Sphere"));
+
+    // An empty text is only a warning: named, then the export goes on without it.
+    window->state().DATA = Document({"{BOP", "0", "text", "1", "2", "0", "", "}EOP", "LOCATION", "5", "5", "MISC",
+                                     "0", "0"});
+    window->DRAWClick();
+    modals->answerInput(QStringLiteral("d"));
+    modals->onWindow<TForm8>([](TForm8 &f) {
+        EXPECT_FALSE(f.lines().contains(QStringLiteral("text 1 2 0 0")));
+        f.accept();
+    });
+    window->Button8Click();
+    EXPECT_EQ(modals->messages(Modal::MessageKind::Warning).size(), 2);
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("Export To Sphere"));
+}
+
+TEST_F(MainWindowTest, TestModeSwitchesPagesByItsButtonsAndEscapeGoesBackToEditing)
+{
+    writeFile(QStringLiteral("DATA/buttons/ok.bmp"), SyntheticArt::bmpBytes(SyntheticArt::solid(20, 10, qRgb(0, 90, 0))));
+    const QStringList design = {"{BOP", "1", "button", "10", "10", "ok.bmp", "0", "2", "0", "", "}EOP",
+                                "{BOP", "2", "button", "10", "10", "ok.bmp", "1", "0", "1", "say hi", "}EOP"};
+    window->state().DATA = Document(design);
+    window->CSpinEdit3->stepBy(1);
+    window->TestButton->click();
+    EXPECT_TRUE(window->TestButton->isChecked());
+
+    window->Image1MouseDown(Qt::LeftButton, 15, 15);
+    EXPECT_EQ(window->state().Page, QStringLiteral("2"));
+    window->Image1MouseDown(Qt::LeftButton, 15, 15);
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("Reply 1: say hi - the dialog closes"));
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &escape);
+    EXPECT_FALSE(window->TestButton->isChecked());
+    EXPECT_EQ(window->state().Page, QStringLiteral("1"));
+    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("1"));
+    EXPECT_EQ(lines(), design);
 }
 
 TEST_F(MainWindowTest, RecordsThatCannotBeDrawnAreNamedOnceAndStayListed)

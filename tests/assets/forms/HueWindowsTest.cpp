@@ -248,6 +248,8 @@ TEST_F(HueWindowsTest, AddToALibraryThatCannotBeWrittenShowsTheErrorAndRefreshes
     const QString missing = appDir() + QStringLiteral("gone/");
     add.setAppDir(missing);
     add.show();
+    add.Edit2->setText(QStringLiteral("Sea Foam"));
+    add.Edit1->setText(QStringLiteral("1266"));
     add.Button2->click();
     EXPECT_EQ(modals.messages(MessageKind::Error),
               QStringList({QStringLiteral("Unable to write to ") + HueLibrary::pathIn(missing)}));

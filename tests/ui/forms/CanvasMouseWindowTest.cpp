@@ -77,8 +77,8 @@ TEST_F(CanvasMouseTest, SelectAndDragMovesTheElementAndStopsAtTheVisibleEdge)
     EXPECT_TRUE(s.Dragging);
     EXPECT_EQ(s.SelectedLine, 2);
     EXPECT_EQ(window->ComboBox1->currentIndex(), 0);
-    EXPECT_EQ(window->PreviousSelectedLine, 0);
-    EXPECT_EQ(QPoint(window->GrabOffsetX, window->GrabOffsetY), QPoint(2, 3));
+    EXPECT_EQ(window->canvasMouse().previousSelectedLine(), 0);
+    EXPECT_EQ(window->canvasMouse().grabOffset(), QPoint(2, 3));
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_TRUE(window->REMOVEBUT->isEnabled());
     // The element is now the drag image, drawn over the canvas without it.
@@ -243,8 +243,8 @@ TEST_F(CanvasMouseTest, ResizepicBandCreatesABackgroundOfTheDraggedSize)
 {
     window->SpeedButton4->setChecked(true);
     press(QPoint(30, 40));
-    EXPECT_TRUE(window->BandActive);
-    EXPECT_EQ(QPoint(window->BandStartX, window->BandStartY), QPoint(30, 40));
+    EXPECT_TRUE(window->canvasMouse().bandActive());
+    EXPECT_EQ(window->canvasMouse().bandStart(), QPoint(30, 40));
 
     move(QPoint(130, 90));
     EXPECT_EQ(canvasPixel(30, 60), Black);   // the band's left side
@@ -261,7 +261,7 @@ TEST_F(CanvasMouseTest, ResizepicBandCreatesABackgroundOfTheDraggedSize)
     release(QPoint(130, 90));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "resizepic", "30", "40", "9200.Bmp", "100", "50", "}EOP"}));
     EXPECT_FALSE(window->SpeedButton4->isChecked());
-    EXPECT_FALSE(window->BandActive);
+    EXPECT_FALSE(window->canvasMouse().bandActive());
 }
 
 TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
@@ -273,7 +273,7 @@ TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
     release(QPoint(120, 99));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
     EXPECT_TRUE(window->SpeedButton4->isChecked());
-    EXPECT_TRUE(window->BandActive);
+    EXPECT_TRUE(window->canvasMouse().bandActive());
     EXPECT_TRUE(modals->shown().isEmpty());
 
     // With the brush let go, a drag is a drag again, not the band left behind.
@@ -284,7 +284,7 @@ TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
     move(QPoint(42, 43));
     release(QPoint(42, 43));
     EXPECT_EQ(lines().mid(3, 2), QStringList({"40", "40"}));
-    EXPECT_FALSE(window->BandActive);
+    EXPECT_FALSE(window->canvasMouse().bandActive());
 
     // A cancelled picker creates nothing and redraws the canvas without the band.
     window->SpeedButton4->setChecked(true);

@@ -1,0 +1,27 @@
+#include "app/LineBreaks.h"
+
+namespace LineBreaks {
+
+bool holds(const QString &text)
+{
+    for (const QChar c : text)
+        if (c == u'\r' || c == u'\n' || c == QChar(StoredMark))
+            return true;
+    return false;
+}
+
+int misplacedIn(const RecordWalker &walker)
+{
+    const bool button = walker.kind() == ElementKind::Button;
+    for (int k = 1; k < walker.length(); ++k)
+        if (!(button && k == ButtonEventsField) && holds(walker.field(k)))
+            return k;
+    return -1;
+}
+
+QString problem(const RecordWalker &walker, int field)
+{
+    return QStringLiteral("line %1 holds a line break").arg(walker.line() + field + 1);
+}
+
+} // namespace LineBreaks

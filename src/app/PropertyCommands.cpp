@@ -1,0 +1,84 @@
+#include "app/PropertyCommands.h"
+
+namespace PropertyCommands {
+
+namespace {
+
+// Writes text into line when it differs; true when it did.
+bool write(Document &doc, int line, const QString &text)
+{
+    if (line >= doc.size() || doc.line(line) == text)
+        return false;
+    doc.setLine(line, text);
+    return true;
+}
+
+// The selected record, when all its lines are there to be edited.
+ElementKind editableKind(const EditorState &state)
+{
+    const int at = state.SelectedLine;
+    const ElementKind kind = at > 0 ? state.DATA.kindAt(at) : ElementKind::None;
+    if (kind == ElementKind::None || state.DATA.recordLengthAt(at) != Records::lengthOf(kind)
+        || at + Records::lengthOf(kind) > state.DATA.size())
+        return ElementKind::None;
+    return kind;
+}
+
+} // namespace
+
+std::optional<int> hueSlotOf(const QString &hue)
+{
+    static const QStringList slotHues{"95", "995", "455", "0", "1152", "1101", "1153", "1250", "1345", "1350"};
+    const qsizetype slot = slotHues.indexOf(hue);
+    return slot < 0 ? std::nullopt : std::optional<int>(int(slot) + 1);
+}
+
+bool changeImage(EditorState &state, ElementDialogs &dialogs)
+{
+    state.Dragging = false;
+    using Mode = ElementDialogs::PickerMode;
+    QString folder;
+    Mode mode = Mode::Picture;
+    switch (editableKind(state)) {
+    case ElementKind::Gumppic: folder = ElementCommands::PictureFolder; break;
+    case ElementKind::Button: folder = ElementCommands::ButtonFolder; mode = Mode::Button; break;
+    case ElementKind::Resizepic: folder = ElementCommands::ResizepicFolder; mode = Mode::Resizepic; break;
+    default: return false;
+    }
+    const std::optional<QString> chosen = dialogs.pickImage(state.AppDir + folder, mode);
+    state.PickerCancelled = !chosen;
+    return chosen && write(state.DATA, state.SelectedLine + 3, *chosen);
+}
+
+bool editOptions(EditorState &state, PropertyDialogs &dialogs)
+{
+    state.Dragging = false;
+    Document &doc = state.DATA;
+    const int at = state.SelectedLine;
+    bool changed = false;
+    switch (editableKind(state)) {
+    case ElementKind::Text: {
+        const int hue = dialogs.editHue(hueSlotOf(doc.line(at + 3)));
+        changed |= write(doc, at + 3, QString::number(hue));
+        changed |= write(doc, at + 4, dialogs.editText(doc.line(at + 4)));
+        break;
+    }
+    case ElementKind::Button: {
+        ElementDialogs::ButtonOptions current;
+        current.closeOnClick = doc.line(at + 4) == u"1";
+        current.page = doc.line(at + 5);
+        current.events = doc.line(at + 7);
+        const ElementDialogs::ButtonOptions chosen = dialogs.editButtonOptions(current);
+        changed |= write(doc, at + 4, chosen.closeOnClick ? QStringLiteral("1") : QStringLiteral("0"));
+        changed |= write(doc, at + 5, chosen.page);
+        changed |= write(doc, at + 6, chosen.events.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+        changed |= write(doc, at + 7, chosen.events);
+        break;
+    }
+    default:
+        break;
+    }
+    return changed;
+}
+
+} // namespace PropertyCommands

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/EditorState.h"
+#include "app/ElementCommands.h"
+
+#include <optional>
+
+// The windows through which a placed element's properties are edited, each
+// loaded with what the record holds.
+class PropertyDialogs
+{
+public:
+    virtual ~PropertyDialogs() = default;
+
+    // The hue window as it stands (not refreshed), with slot 1..10 checked
+    // first when given: the chosen Sphere hue number.
+    virtual int editHue(std::optional<int> slot) = 0;
+    // The text window holding text: the text as it reads when it closes.
+    virtual QString editText(const QString &text) = 0;
+    // The button options window loaded with options: what it holds when it closes.
+    virtual ElementDialogs::ButtonOptions editButtonOptions(const ElementDialogs::ButtonOptions &options) = 0;
+};
+
+// Edits of the selected element's record ("Change Image", "Options").
+// Each returns whether the document changed; all clear Dragging.
+namespace PropertyCommands {
+
+// The hue window slot (1..10) of the ten hues it offers first, or nothing.
+std::optional<int> hueSlotOf(const QString &hue);
+
+// The image picker in the mode of the selected kind; the chosen file goes
+// into line + 3, a cancel leaves the element as it was. Texts have no image.
+bool changeImage(EditorState &state, ElementDialogs &dialogs);
+
+// A text's hue and string, or a button's close flag, page and events (the
+// events flag "0" when the events are empty, else "1"). Pictures and
+// backgrounds have no options.
+bool editOptions(EditorState &state, PropertyDialogs &dialogs);
+
+} // namespace PropertyCommands

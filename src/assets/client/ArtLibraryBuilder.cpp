@@ -1,0 +1,218 @@
+#include "assets/client/ArtLibraryBuilder.h"
+#include "assets/client/GumpArt.h"
+#include "assets/client/HuesFile.h"
+#include "assets/HueLibrary.h"
+#include "platform/ColorText.h"
+#include "platform/IniFile.h"
+#include "platform/PathResolver.h"
+#include "platform/RuntimeError.h"
+#include "platform/SafeFile.h"
+#include "platform/SphereNumber.h"
+#include "render/ArtStore.h"
+#include "render/ResizepicComposer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+
+QString hexName(int number)
+{
+    return QString::number(number, 16).toUpper();
+}
+
+void writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    SafeFile::write(path, bytes);
+}
+
+QByteArray bmpBytes(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
+    return bytes;
+}
+
+class Writer
+{
+public:
+    Writer(const QString &dataDir, ArtLibraryBuilder::Report &report) : m_dir(dataDir), m_report(report) {}
+
+    // false when the file was there already and is kept.
+    bool write(const QString &relative, const QByteArray &bytes)
+    {
+        const QString path = PathResolver::resolve(m_dir, relative);
+        if (QFileInfo::exists(path)) {
+            ++m_report.filesKept;
+            return false;
+        }
+        writeAtomically(path, bytes);
+        return true;
+    }
+
+private:
+    QString m_dir;
+    ArtLibraryBuilder::Report &m_report;
+};
+
+// Appends an entry for every client hue whose number no entry carries yet:
+// the new sections go to the end of the file in one write, then TOTAL is
+// raised (one rewrite per entry would take minutes for 3,000 hues).
+int appendHues(const QString &dataDir, const std::vector<ClientHue> &hues)
+{
+    if (hues.size() < 2)
+        return 0;
+    const HueLibrary library(dataDir);
+    const QStringList present = library.indexLines();
+    const QSet<QString> known(present.begin(), present.end());
+    int total = std::max(0, library.total());
+    if (!QFileInfo::exists(library.path()))
+        total = 0;
+    QByteArray added;
+    int count = 0;
+    for (size_t n = 1; n < hues.size(); ++n) {
+        const QString sphere = QString::number(n);
+        if (known.contains(sphere))
+            continue;
+        const QString name = hues[n].name.isEmpty() ? QStringLiteral("Hue %1").arg(n) : hues[n].name;
+        const QRgb rgb = HuesFile::textColour(hues, int(n));
+        const ColorValue colour = ColorValue(qRed(rgb)) | ColorValue(qGreen(rgb)) << 8 | ColorValue(qBlue(rgb)) << 16;
+        ++count;
+        added += QStringLiteral("[%1]\r\nNAME=%2\r\nCOLOR=%3\r\nSPHERE=%4\r\n")
+                     .arg(total + count).arg(name, ColorText::toText(colour), sphere).toLatin1();
+    }
+    if (count == 0)
+        return 0;
+    QByteArray bytes;
+    QFile old(library.path());
+    if (old.open(QIODevice::ReadOnly))
+        bytes = old.readAll();
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += "\r\n";
+    writeAtomically(library.path(), bytes + added);
+    IniFile(library.path()).writeString(QStringLiteral("NORMALS"), QStringLiteral("TOTAL"), QString::number(total + count));
+    return count;
+}
+
+} // namespace
+
+const std::vector<std::pair<int, int>> &ArtLibraryBuilder::stockButtons()
+{
+    static const std::vector<std::pair<int, int>> pairs = {
+        {0xF7, 0xF8}, {0xF2, 0xF1}, {0xFA5, 0xFA7}, {0xFAE, 0xFB0}, {0xFB1, 0xFB3}, {4023, 4025},
+        {0xD2, 0xD3}, {0xD0, 0xD1}, {250, 251}, {252, 253}, {0x15E3, 0x15E7}, {0x15E1, 0x15E5},
+    };
+    return pairs;
+}
+
+const std::vector<int> &ArtLibraryBuilder::commonBackgrounds()
+{
+    static const std::vector<int> numbers = {83, 2520, 2600, 2620, 3000, 3500, 3600, 5054, 5100, 5120, 5150,
+                                             9200, 9250, 9260, 9270, 9300, 9350, 9380, 9400, 9450, 9500};
+    return numbers;
+}
+
+void ArtLibraryBuilder::scanScript(const QByteArray &text, ScriptArt &into)
+{
+    for (QByteArray line : text.split('\n')) {
+        const qsizetype comment = line.indexOf("//");
+        if (comment >= 0)
+            line.truncate(comment);
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.isEmpty())
+            continue;
+        const QByteArray word = words[0].toLower();
+        const auto number = [&](int i) {
+            return i < words.size() ? SphereNumber::tryParse(QString::fromLatin1(words[i])) : std::nullopt;
+        };
+        if ((word == "button" || word == "buttontileart") && words.size() >= 5) {
+            const auto up = number(3), down = number(4);
+            if (up && down && *up >= 0 && *down >= 0 && *up < (1 << 24) && *down < (1 << 24))
+                into.buttons.insert({int(*up), int(*down)});
+        } else if (word == "resizepic" && words.size() >= 4) {
+            const auto id = number(3);
+            if (id && *id >= 0 && *id < (1 << 24))
+                into.backgrounds.insert(int(*id));
+        }
+    }
+}
+
+ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const Progress &progress,
+                                                   const std::atomic<bool> *cancel)
+{
+    const auto art = GumpArt::open(options.clientDir);
+    if (!art)
+        throw RuntimeError(QStringLiteral("No gump art (%1 or %2 and %3) in %4")
+                               .arg(GumpArt::UopName, GumpArt::IndexName, GumpArt::DataName, options.clientDir));
+    ScriptArt wanted;
+    for (const auto &pair : stockButtons())
+        wanted.buttons.insert(pair);
+    wanted.backgrounds.insert(commonBackgrounds().begin(), commonBackgrounds().end());
+    for (const QString &dir : options.scriptDirs) {
+        for (const QString &name : PathResolver::filesWithExtension(dir, QStringLiteral(".scp"))) {
+            QFile file(QDir(dir).filePath(name));
+            if (file.open(QIODevice::ReadOnly) && file.size() < (qint64(64) << 20))
+                scanScript(file.readAll(), wanted);
+        }
+    }
+    const auto hues = HuesFile::load(options.clientDir);
+
+    Report report;
+    Writer writer(options.dataDir, report);
+    const int total = int(wanted.buttons.size() + wanted.backgrounds.size()) + 1;
+    int done = 0;
+    const auto step = [&] {
+        if (progress)
+            progress(++done, total);
+        return !(cancel && cancel->load());
+    };
+
+    for (const auto &[up, down] : wanted.buttons) {
+        const QImage picture = art->decode(up);
+        if (picture.isNull()) {
+            ++report.missing;
+        } else {
+            const QString stem = ArtStore::ButtonFolder.toLower() + hexName(up);
+            const bool wrote = writer.write(stem + QStringLiteral(".bmp"), bmpBytes(picture));
+            writer.write(stem + QStringLiteral(".cs"),
+                         (hexName(up) + QStringLiteral("\r\n") + hexName(down) + QStringLiteral("\r\n")).toLatin1());
+            report.buttonsWritten += wrote;
+        }
+        if (!step())
+            return report.cancelled = true, report;
+    }
+
+    for (const int number : wanted.backgrounds) {
+        ResizepicPieces pieces;
+        bool complete = true;
+        for (int k = 0; k < 9; ++k) {
+            pieces[size_t(k)] = art->decode(number + k);
+            complete = complete && !pieces[size_t(k)].isNull();
+        }
+        if (!complete) {
+            ++report.missing;
+        } else {
+            const QString name = QString::number(number) + QStringLiteral(".bmp");
+            for (int k = 0; k < 9; ++k)
+                writer.write(ArtStore::ResizepicFolder + ArtStore::pieceFileName(name, k), bmpBytes(pieces[size_t(k)]));
+            // The preview: the background at three tiles of its centre each way.
+            const int w = pieces[0].width() + pieces[2].width() + 3 * pieces[4].width();
+            const int h = pieces[0].height() + pieces[6].height() + 3 * pieces[4].height();
+            report.backgroundsWritten += writer.write(ArtStore::ResizepicFolder + name,
+                                                      bmpBytes(ResizepicComposer::compose(pieces, std::min(w, 512), std::min(h, 512))));
+        }
+        if (!step())
+            return report.cancelled = true, report;
+    }
+
+    report.huesAdded = appendHues(options.dataDir, hues);
+    step();
+    report.undecodable = art->undecodable();
+    return report;
+}

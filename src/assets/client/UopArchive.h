@@ -1,0 +1,47 @@
+#pragma once
+
+#include "assets/client/ClientFile.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <memory>
+
+// The client's packed archive ("MYP" files): blocks of entries, each found
+// by the hash of its name.
+namespace UopArchive {
+
+constexpr quint32 Magic = 0x0050594D;
+
+enum class Packing : qint16 { Stored = 0, Zlib = 1, ZlibMythic = 3 };
+
+struct Entry
+{
+    qint64 dataOffset = 0;      // offset + header length
+    qint32 compressedLength = 0;
+    qint32 decompressedLength = 0;
+    qint16 flag = 0;
+};
+
+// Jenkins' lookup3 hashlittle2 of the lower-case ASCII name, (b << 32) | c.
+quint64 nameHash(const QByteArray &name);
+// The same over bytes that are lower case already.
+quint64 nameHash(const char *lowerName, qsizetype length);
+
+// The entries by name hash. Blocks and entries that point outside the file
+// are dropped; a block chain that loops or runs past the file ends the walk.
+// Empty when the header is not an archive's.
+QHash<quint64, Entry> readEntries(const ClientFile &file);
+
+// The bytes of an entry as stored: decompressed for zlib, undone for the
+// Mythic transform. Empty when they cannot be had (cut short, corrupt, a
+// decompressed length above maxLength).
+QByteArray payload(const ClientFile &file, const Entry &entry, qint32 maxLength);
+
+// The Mythic transform that follows zlib in packing 3: a move-to-front pass,
+// then a block-sorting inverse driven by the symbol counts it starts with.
+// Empty for data that does not hold together.
+QByteArray undoMythic(const QByteArray &packed, qint64 maxLength);
+
+} // namespace UopArchive

@@ -1,0 +1,361 @@
+#include "checks/DesignCheck.h"
+
+#include "app/Document.h"
+#include "app/RecordWalker.h"
+#include "checks/ArtCatalog.h"
+#include "platform/NumberText.h"
+#include "platform/SphereLine.h"
+#include "platform/SphereNumber.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace {
+
+using Severity = DesignProblem::Severity;
+
+// Plain decimal text: an optional sign and digits, as the server must be given numbers.
+std::optional<int> decimalValue(const QString &text)
+{
+    const qsizetype sign = (text.startsWith(u'-') || text.startsWith(u'+')) ? 1 : 0;
+    if (text.size() == sign || text.size() - sign > 9)
+        return std::nullopt;
+    int value = 0;
+    for (qsizetype i = sign; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    return text.startsWith(u'-') ? -value : value;
+}
+
+QString bareName(const QString &fileName)
+{
+    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
+    const QString bare = fileName.mid(slash + 1);
+    return bare.left(std::max<qsizetype>(0, bare.size() - 4));
+}
+
+class Checker
+{
+public:
+    Checker(const QStringList &lines, ArtCatalog *art) : m_lines(lines), m_art(art) {}
+
+    QList<DesignProblem> run()
+    {
+        readOrigin();
+        m_positions.reserve(m_lines.size() / 8);
+        RecordWalker w(m_lines);
+        while (w.next()) {
+            m_line = w.line() + 1;
+            switch (w.item()) {
+            case RecordWalker::Item::PageOpen:
+                checkPage(w);
+                break;
+            case RecordWalker::Item::Element:
+                checkElement(w);
+                break;
+            case RecordWalker::Item::Location:
+                m_kind = QStringLiteral("location");
+                number(QStringLiteral("X"), w.field(1));
+                number(QStringLiteral("Y"), w.field(2));
+                break;
+            default:
+                break;
+            }
+        }
+        checkPageLinks();
+        std::stable_sort(m_problems.begin(), m_problems.end(),
+                         [](const DesignProblem &a, const DesignProblem &b) { return a.line < b.line; });
+        return m_problems;
+    }
+
+private:
+    void report(Severity severity, const QString &message)
+    {
+        m_problems.append({m_line, severity, m_kind + QStringLiteral(": ") + message});
+    }
+    void warn(const QString &message) { report(Severity::Warning, message); }
+    void fail(const QString &message) { report(Severity::Error, message); }
+
+    // The screen origin the export writes: the last location record, 0, 0 without one.
+    void readOrigin()
+    {
+        const Document doc(m_lines);
+        if (const int at = doc.lastLocationLine(); at >= 0) {
+            m_originX = decimalValue(doc.line(at + 1)).value_or(0);
+            m_originY = decimalValue(doc.line(at + 2)).value_or(0);
+        }
+    }
+
+    // A field the server reads as a number. Gives its value when it is one.
+    std::optional<int> number(const QString &field, const QString &text)
+    {
+        const std::optional<int> value = decimalValue(text);
+        if (!value) {
+            warn(QStringLiteral("%1 \"%2\" is not a number").arg(field, text));
+            return std::nullopt;
+        }
+        const QString plain = SphereLine::withoutLeadingZeros(text);
+        if (plain != text) {
+            const qint64 read = SphereNumber::tryParse(text).value_or(0);
+            if (read != *value)
+                warn(QStringLiteral("%1 \"%2\" has a leading zero, which the server reads as hexadecimal (%3); "
+                                    "the export writes %4")
+                         .arg(field, text, QString::number(read), plain));
+        }
+        return value;
+    }
+
+    void checkPage(const RecordWalker &w)
+    {
+        m_kind = QStringLiteral("page");
+        const auto page = number(QStringLiteral("number"), w.field(1));
+        m_pageId = page ? *page : std::numeric_limits<int>::min() + m_unnumberedPages++;
+        if (page && !m_pageLines.contains(*page))
+            m_pageLines.insert(*page, m_line);
+    }
+
+    void checkElement(const RecordWalker &w)
+    {
+        m_kind = Records::wordOf(w.kind());
+        if (!w.complete()) {
+            warn(QStringLiteral("the record is cut short at the end of the design"));
+            return;
+        }
+        const auto x = number(QStringLiteral("X"), w.field(1));
+        const auto y = number(QStringLiteral("Y"), w.field(2));
+        QSize size(0, 0);
+        switch (w.kind()) {
+        case ElementKind::Gumppic:
+            size = checkGumppic(w.field(3));
+            break;
+        case ElementKind::Resizepic:
+            size = checkResizepic(w);
+            break;
+        case ElementKind::Text:
+            checkText(w);
+            break;
+        case ElementKind::Button:
+            size = checkButton(w);
+            break;
+        case ElementKind::None:
+            break;
+        }
+        if (x && y) {
+            checkOnScreen(*x, *y, size);
+            if (w.kind() == ElementKind::Text || w.kind() == ElementKind::Button)
+                checkOverlap(w.kind(), *x, *y);
+        }
+    }
+
+    QSize checkGumppic(const QString &fileName)
+    {
+        if (!NumberText::tryParseHex(bareName(fileName)))
+            fail(QStringLiteral("picture name \"%1\" is not a hexadecimal gump number; the export stops there")
+                     .arg(fileName));
+        if (!m_art)
+            return {0, 0};
+        const QSize size = m_art->gumppicSize(fileName);
+        if (!size.isValid())
+            warn(QStringLiteral("picture %1 is missing or cannot be read").arg(m_art->gumppicRelativePath(fileName)));
+        return size.isValid() ? size : QSize(0, 0);
+    }
+
+    QSize checkResizepic(const RecordWalker &w)
+    {
+        const QString fileName = w.field(3);
+        number(QStringLiteral("gump number"), bareName(fileName));
+        const auto width = number(QStringLiteral("width"), w.field(4));
+        const auto height = number(QStringLiteral("height"), w.field(5));
+        if (m_art && !m_art->hasResizepicPieces(fileName))
+            warn(QStringLiteral("background %1 lacks some of its nine pieces in DATA/resizepic/").arg(fileName));
+        return {width.value_or(0), height.value_or(0)};
+    }
+
+    void checkText(const RecordWalker &w)
+    {
+        number(QStringLiteral("hue"), w.field(3));
+        const QString text = w.field(4);
+        if (text.trimmed().isEmpty()) {
+            warn(QStringLiteral("the text is empty; the export leaves it out, since the server skips a blank "
+                                "TEXT line and every later text would take the wrong string"));
+            return;
+        }
+        if (text.contains(u"//")) {
+            warn(SphereLine::readsAsBlank(text)
+                     ? QStringLiteral("the text begins with \"//\", so the server reads it as empty; "
+                                      "the export leaves it out")
+                     : QStringLiteral("the text holds \"//\", where the server cuts it"));
+        }
+        if (text != text.trimmed())
+            warn(QStringLiteral("the text \"%1\" has leading or trailing blanks, which the server trims").arg(text));
+        for (const QChar c : {u'{', u'}', u'|', u':'}) {
+            if (text.contains(c)) {
+                warn(QStringLiteral("the text holds \"%1\"; the text window warns against { } | :").arg(c));
+                break;
+            }
+        }
+        if (text.size() > SphereLine::MaxLength)
+            warn(QStringLiteral("the text is %1 characters long, past the %2 of the server's line")
+                     .arg(text.size()).arg(SphereLine::MaxLength));
+        if (SphereLine::readsAsBlank(text))
+            return;
+        if (++m_texts == DesignCheck::MaxNumbered + 1)
+            warn(QStringLiteral("text number %1 is past the %2 texts the server can number")
+                     .arg(m_texts - 1).arg(DesignCheck::MaxNumbered));
+    }
+
+    QSize checkButton(const RecordWalker &w)
+    {
+        const QString art = w.field(3);
+        const auto close = number(QStringLiteral("close flag"), w.field(4));
+        const auto target = number(QStringLiteral("page"), w.field(5));
+        const bool hasEvents = w.field(6) == u"1";
+        if (close == 0 && target && *target != 0)
+            m_pageButtons.append({m_line, *target});
+        if (close == 0 && hasEvents)
+            warn(QStringLiteral("the button does not close the dialog, so the client sends no reply and its "
+                                "events never run"));
+        if (hasEvents) {
+            if (++m_replies == DesignCheck::MaxNumbered + 1)
+                warn(QStringLiteral("reply number %1 is past the %2 the server can hold")
+                         .arg(m_replies).arg(DesignCheck::MaxNumbered));
+            checkEvents(w.field(7));
+        }
+        if (!m_art)
+            return {0, 0};
+        const ArtCatalog::Decoder &decoder = m_art->decoder(art);
+        switch (decoder.status) {
+        case ArtCatalog::Decoder::Status::Ok:
+            break;
+        case ArtCatalog::Decoder::Status::Missing:
+            fail(QStringLiteral("button decoder %1 is missing or cannot be read; the export stops there")
+                     .arg(decoder.relativePath));
+            break;
+        case ArtCatalog::Decoder::Status::TooShort:
+            fail(QStringLiteral("button decoder %1 has fewer than two lines; the export stops there")
+                     .arg(decoder.relativePath));
+            break;
+        case ArtCatalog::Decoder::Status::NotHex:
+            fail(QStringLiteral("button decoder %1 holds \"%2\", not a hexadecimal gump number; the export stops there")
+                     .arg(decoder.relativePath, decoder.badLine));
+            break;
+        }
+        const QSize size = m_art->buttonSize(art);
+        if (!size.isValid())
+            warn(QStringLiteral("picture %1 is missing or cannot be read").arg(m_art->buttonRelativePath(art)));
+        return size.isValid() ? size : QSize(0, 0);
+    }
+
+    // Event lines: a "//" that starts a comment is meant; one inside a word
+    // ("http://") cuts what the script author wanted to keep.
+    void checkEvents(const QString &events)
+    {
+        for (const QStringView line : QStringView(events).split(u'\n')) {
+            const QStringView trimmed = line.endsWith(u'\r') ? line.chopped(1) : line;
+            for (qsizetype at = trimmed.indexOf(u"//"); at >= 0; at = trimmed.indexOf(u"//", at + 2)) {
+                if (at > 0 && !trimmed[at - 1].isSpace()) {
+                    warn(QStringLiteral("the event line \"%1\" holds \"//\" inside a word, where the server cuts it")
+                             .arg(trimmed.toString()));
+                    break;
+                }
+            }
+            if (trimmed.size() > SphereLine::MaxLength)
+                warn(QStringLiteral("an event line is %1 characters long, past the %2 of the server's line")
+                         .arg(trimmed.size()).arg(SphereLine::MaxLength));
+        }
+    }
+
+    void checkOnScreen(int x, int y, QSize size)
+    {
+        if (x < 0 || y < 0) {
+            warn(QStringLiteral("it stands at %1, %2, off the screen; the server reads a negative position "
+                                "as relative to the origin").arg(x).arg(y));
+            return;
+        }
+        const qint64 right = qint64(m_originX) + x + size.width();
+        const qint64 bottom = qint64(m_originY) + y + size.height();
+        if (right > DesignCheck::ScreenWidth || bottom > DesignCheck::ScreenHeight)
+            warn(QStringLiteral("it reaches %1, %2 on the screen, past %3 × %4")
+                     .arg(right).arg(bottom).arg(DesignCheck::ScreenWidth).arg(DesignCheck::ScreenHeight));
+    }
+
+    void checkOverlap(ElementKind kind, int x, int y)
+    {
+        const PositionKey key{(qint64(m_pageId) << 8) | qint64(kind), (qint64(x) << 32) | quint32(y)};
+        if (const auto first = m_positions.constFind(key); first != m_positions.cend())
+            warn(QStringLiteral("it stands at %1, %2 like the %3 on line %4 of the same page")
+                     .arg(x).arg(y).arg(m_kind).arg(*first));
+        else
+            m_positions.insert(key, m_line);
+    }
+
+    void checkPageLinks()
+    {
+        QSet<int> reached;
+        for (const auto &[line, target] : std::as_const(m_pageButtons)) {
+            reached.insert(target);
+            if (!m_pageLines.contains(target)) {
+                m_line = line;
+                m_kind = QStringLiteral("button");
+                warn(QStringLiteral("it switches to page %1, which the design does not have").arg(target));
+            }
+        }
+        for (auto it = m_pageLines.cbegin(); it != m_pageLines.cend(); ++it) {
+            if (it.key() > 1 && !reached.contains(it.key())) {
+                m_line = it.value();
+                m_kind = QStringLiteral("page");
+                warn(QStringLiteral("no button switches to page %1").arg(it.key()));
+            }
+        }
+    }
+
+    const QStringList &m_lines;
+    ArtCatalog *const m_art;
+    QList<DesignProblem> m_problems;
+    int m_line = 0;
+    QString m_kind;
+    int m_originX = 0, m_originY = 0;
+    int m_texts = 0, m_replies = 0;
+    QMap<int, int> m_pageLines;           // page number -> line of its first bracket
+    QList<std::pair<int, int>> m_pageButtons; // line, page it switches to
+    // Page and kind, and position -> line of the first element there.
+    using PositionKey = std::pair<qint64, qint64>;
+    QHash<PositionKey, int> m_positions;
+    int m_pageId = 0;                     // the page's number, or a number of its own for one that has none
+    int m_unnumberedPages = 0;
+};
+
+} // namespace
+
+namespace DesignCheck {
+
+QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art)
+{
+    return Checker(lines, art).run();
+}
+
+bool hasErrors(const QList<DesignProblem> &problems)
+{
+    return std::any_of(problems.cbegin(), problems.cend(),
+                       [](const DesignProblem &p) { return p.severity == Severity::Error; });
+}
+
+QString severityWord(DesignProblem::Severity severity)
+{
+    return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
+}
+
+QString compilerLine(const QString &file, const DesignProblem &problem)
+{
+    return QStringLiteral("%1:%2: %3: %4").arg(file).arg(problem.line).arg(severityWord(problem.severity),
+                                                                         problem.message);
+}
+
+} // namespace DesignCheck

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ArtCatalog;
+
+// One thing in a design that the export would fail on (error) or that the
+// server would read differently from what the designer shows (warning).
+struct DesignProblem {
+    enum class Severity { Warning, Error };
+
+    int line = 0; // document line from 1: the kind word of the record, the "{BOP" of a page
+    Severity severity = Severity::Warning;
+    QString message;
+
+    bool operator==(const DesignProblem &) const = default;
+};
+
+namespace DesignCheck {
+
+// Where the client screen ends, counted from the dialog's location.
+constexpr int ScreenWidth = 800;
+constexpr int ScreenHeight = 600;
+// Text and reply numbers the server can hold.
+constexpr int MaxNumbered = 255;
+
+// Checks the design's lines, and with art also the art library (missing
+// pictures, button decoder files). The problems come sorted by line; those on
+// one line in the order the record's fields stand, so runs are repeatable.
+QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art = nullptr);
+
+bool hasErrors(const QList<DesignProblem> &problems);
+QString severityWord(DesignProblem::Severity severity); // "warning", "error"
+// "FILE:LINE: warning: MESSAGE", as compilers write it.
+QString compilerLine(const QString &file, const DesignProblem &problem);
+
+} // namespace DesignCheck

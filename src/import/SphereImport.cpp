@@ -1,0 +1,471 @@
+#include "import/SphereImport.h"
+#include "import/ButtonArtMatcher.h"
+#include "import/SphereScript.h"
+#include "platform/CappedFile.h"
+#include "platform/RuntimeError.h"
+#include "platform/SphereNumber.h"
+#include "platform/TextFile.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <map>
+#include <unordered_map>
+#include <optional>
+#include <vector>
+
+using SphereScript::Line;
+using SphereScript::Section;
+using SphereScript::Statement;
+
+namespace {
+
+// Control words the server knows but the design cannot hold.
+const QStringList &unsupportedControls()
+{
+    static const QStringList words = {
+        QStringLiteral("buttontileart"), QStringLiteral("gumppictiled"), QStringLiteral("tilepic"),
+        QStringLiteral("tilepichue"), QStringLiteral("croppedtext"), QStringLiteral("dcroppedtext"),
+        QStringLiteral("htmlgump"), QStringLiteral("dhtmlgump"), QStringLiteral("textentry"),
+        QStringLiteral("textentrylimited"), QStringLiteral("dtextentry"), QStringLiteral("dtextentrylimited"),
+        QStringLiteral("checkbox"), QStringLiteral("radio"), QStringLiteral("checkertrans"),
+        QStringLiteral("xmfhtmlgump"), QStringLiteral("xmfhtmlgumpcolor"), QStringLiteral("xmfhtmltok"),
+        QStringLiteral("group"), QStringLiteral("itemproperty"), QStringLiteral("tooltip"),
+        QStringLiteral("nodispose"), QStringLiteral("picinpic"),
+    };
+    return words;
+}
+
+// One block of the button section: the replies it answers and its lines.
+struct ButtonBlock
+{
+    int low = 0;
+    int high = -1;
+    QStringList lines;
+};
+
+// "ON=1", "on = 1", "ONBUTTON=1", "ON 1", "ON=1 5", "ON=1,5": the range, or
+// nothing when the line is a marker whose value is no number (it still ends
+// the block before it). Not a marker at all: false in isMarker.
+std::optional<std::pair<int, int>> markerRange(const QString &cleaned, bool &isMarker)
+{
+    QStringView rest = cleaned;
+    isMarker = false;
+    if (!rest.startsWith(u"on", Qt::CaseInsensitive))
+        return std::nullopt;
+    rest = rest.mid(2);
+    if (rest.startsWith(u"button", Qt::CaseInsensitive))
+        rest = rest.mid(6);
+    const QStringView spaced = rest.trimmed();
+    if (spaced.startsWith(u'='))
+        rest = spaced.mid(1);
+    else if (rest.isEmpty() || !rest.front().isSpace())
+        return std::nullopt;
+    isMarker = true;
+    QString value = rest.toString();
+    value.replace(u',', u' ');
+    const QStringList parts = SphereScript::words(value);
+    if (parts.isEmpty() || parts.size() > 2)
+        return std::nullopt;
+    const auto low = SphereNumber::tryParse(parts[0]);
+    const auto high = SphereNumber::tryParse(parts.last());
+    if (!low || !high)
+        return std::nullopt;
+    return std::pair{*low, *high};
+}
+
+std::vector<ButtonBlock> buttonBlocks(const Section &section)
+{
+    std::vector<ButtonBlock> blocks;
+    bool inBlock = false;
+    for (const Line &line : section.body) {
+        bool isMarker = false;
+        const auto range = markerRange(line.text, isMarker);
+        if (isMarker) {
+            inBlock = range.has_value();
+            if (inBlock)
+                blocks.push_back(ButtonBlock{range->first, range->second, {}});
+        } else if (inBlock) {
+            QString kept = line.raw;
+            while (!kept.isEmpty() && kept.back().isSpace())
+                kept.chop(1);
+            blocks.back().lines << kept;
+        }
+    }
+    return blocks;
+}
+
+class Importer
+{
+public:
+    Importer(const Section &layout, ButtonArtMatcher &buttons, const SphereImport::Progress &progress)
+        : m_layout(layout), m_buttons(buttons), m_progress(progress) { pageRecords(0); }
+
+    void readLayout()
+    {
+        const int total = int(m_layout.body.size());
+        for (int i = 0; i < total; ++i) {
+            const Line &line = m_layout.body[i];
+            if (i == 0 && readLocation(line))
+                continue;
+            readStatement(line);
+            if (m_progress && (i % 256 == 255))
+                m_progress(i + 1, total);
+        }
+        if (m_progress)
+            m_progress(total, total);
+    }
+
+    void resolveTexts(const Section *textSection)
+    {
+        if (m_textRecords.empty())
+            return;
+        if (!textSection) {
+            m_errors << SphereImport::NoTextSection;
+            return;
+        }
+        for (const auto &[page, at] : m_textRecords) {
+            QString &indexLine = m_pages[page][at + 4];
+            const auto index = SphereNumber::tryParse(indexLine);
+            if (index && *index >= 0 && *index < textSection->body.size())
+                indexLine = textSection->body[*index].text;
+            else
+                m_errors << QStringLiteral("NO SUCH TEXT (") + indexLine + u')';
+        }
+    }
+
+    void attachButtonBlocks(const Section *buttonSection)
+    {
+        if (m_buttonRecords.empty())
+            return;
+        if (!buttonSection) {
+            m_errors << SphereImport::NoButtonSection;
+            return;
+        }
+        const std::vector<ButtonBlock> blocks = buttonBlocks(*buttonSection);
+        // The first block that answers a reply: single replies by lookup,
+        // the few ranges by a walk over those before it.
+        std::unordered_map<int, std::size_t> firstSingle;
+        std::vector<std::size_t> ranges;
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            if (blocks[b].low == blocks[b].high)
+                firstSingle.try_emplace(blocks[b].low, b);
+            else
+                ranges.push_back(b);
+        }
+        for (const auto &[page, at] : m_buttonRecords) {
+            QStringList &records = m_pages[page];
+            const int reply = records[at + 7].toInt();
+            std::size_t found = blocks.size();
+            if (const auto single = firstSingle.find(reply); single != firstSingle.end())
+                found = single->second;
+            for (const std::size_t b : ranges) {
+                if (b >= found)
+                    break;
+                if (reply >= blocks[b].low && reply <= blocks[b].high)
+                    found = b;
+            }
+            if (found < blocks.size()) {
+                records[at + 6] = QStringLiteral("1");
+                records[at + 7] = blocks[found].lines.join(QStringLiteral("\r\n"));
+            }
+            if (records[at + 6] != u"1")
+                records[at + 7].clear();
+        }
+    }
+
+    QStringList documentLines() const
+    {
+        QStringList lines;
+        for (const int page : m_pageOrder)
+            lines << QStringLiteral("{BOP") << QString::number(page) << m_pages.at(page) << QStringLiteral("}EOP");
+        if (m_location)
+            lines << QStringLiteral("LOCATION") << QString::number(m_location->first)
+                  << QString::number(m_location->second);
+        lines << QStringLiteral("MISC") << flag(m_noClose) << flag(m_noMove);
+        return lines;
+    }
+
+    QStringList errors() const { return m_errors; }
+
+private:
+    using Handler = void (Importer::*)(const Line &, const Statement &);
+    struct Control { const char *word; int numbers; Handler handle; };
+
+
+    static QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+
+    void note(const Line &line, const QString &what)
+    {
+        m_errors << QStringLiteral("Line %1: %2").arg(line.number).arg(what);
+    }
+
+    // "x,y" or "x, y" on the layout's first line.
+    bool readLocation(const Line &line)
+    {
+        static const QRegularExpression location(QStringLiteral("^([^,\\s]+)\\s*,\\s*([^,\\s]+)$"));
+        const QRegularExpressionMatch m = location.match(line.text);
+        if (!m.hasMatch())
+            return false;
+        const auto x = SphereNumber::tryParse(m.captured(1));
+        const auto y = SphereNumber::tryParse(m.captured(2));
+        if (x && y)
+            m_location = std::pair{*x, *y};
+        else
+            note(line, QStringLiteral("the location \"%1\" is not a pair of numbers; left out").arg(line.text));
+        return true;
+    }
+
+    void readStatement(const Line &line)
+    {
+        // The words the design holds; each reads its first `numbers` arguments
+        // as numbers. Further control words only need a row here.
+        static constexpr Control Controls[] = {
+            {"page", 1, &Importer::page},
+            {"gumppic", 3, &Importer::gumppic},
+            {"resizepic", 5, &Importer::resizepic},
+            {"text", 4, &Importer::text},
+            {"dtext", 3, &Importer::dtext},
+            {"button", 7, &Importer::button},
+            {"noclose", 0, &Importer::noclose},
+            {"nomove", 0, &Importer::nomove},
+            {"dorigin", 2, &Importer::dorigin},
+        };
+        const Statement s = SphereScript::statement(line.text);
+        for (const Control &c : Controls) {
+            if (s.word != QLatin1String(c.word))
+                continue;
+            if (s.args.size() < c.numbers) {
+                note(line, QStringLiteral("\"%1\" with too few values left out").arg(s.word));
+                return;
+            }
+            for (int k = 0; k < c.numbers; ++k) {
+                if (s.args[k].contains(u'<')) {
+                    note(line, QStringLiteral("\"%1\" with an expression left out").arg(s.word));
+                    return;
+                }
+            }
+            (this->*c.handle)(line, s);
+            return;
+        }
+        if (unsupportedControls().contains(s.word))
+            note(line, QStringLiteral("\"%1\" cannot be held by the design; left out").arg(s.word));
+        else
+            note(line, QStringLiteral("script line \"%1\" left out").arg(SphereScript::words(line.text).value(0)));
+    }
+
+    // A coordinate: "-" is the origin, "+n" and "-n" are relative to it,
+    // "*n" moves it by n and uses it, anything else is absolute.
+    static std::optional<int> coordinate(const QString &arg, int &origin)
+    {
+        if (arg == u"-")
+            return origin;
+        if (arg.startsWith(u'*')) {
+            const auto n = SphereNumber::tryParse(QStringView(arg).mid(1));
+            if (!n)
+                return std::nullopt;
+            origin += *n;
+            return origin;
+        }
+        const auto n = SphereNumber::tryParse(arg);
+        if (!n)
+            return std::nullopt;
+        return arg.startsWith(u'+') || arg.startsWith(u'-') ? origin + *n : *n;
+    }
+
+    // The numbers of the arguments: positions first when withPosition.
+    std::optional<std::vector<int>> numbers(const Line &line, const Statement &s, int count, bool withPosition)
+    {
+        std::vector<int> values;
+        for (int k = 0; k < count; ++k) {
+            std::optional<int> v = withPosition && k < 2 ? coordinate(s.args[k], k == 0 ? m_originX : m_originY)
+                                                         : SphereNumber::tryParse(s.args[k]);
+            if (!v) {
+                note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
+                return std::nullopt;
+            }
+            values.push_back(*v);
+        }
+        return values;
+    }
+
+    void extraValues(const Line &line, const Statement &s, int used)
+    {
+        if (s.args.size() > used)
+            note(line, QStringLiteral("\"%1\": the values after the first %2 left out").arg(s.word).arg(used));
+    }
+
+    QStringList &pageRecords(int page)
+    {
+        auto it = m_pages.find(page);
+        if (it == m_pages.end()) {
+            it = m_pages.emplace(page, QStringList()).first;
+            m_pageOrder.push_back(page);
+        }
+        return it->second;
+    }
+
+    void add(const QStringList &record) { pageRecords(m_page) << record; }
+
+    static QString gumpFile(int gump) { return QString::number(gump, 16).toUpper() + QStringLiteral(".bmp"); }
+
+    void page(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 1, false);
+        if (!v)
+            return;
+        m_page = std::max(0, (*v)[0]);
+        pageRecords(m_page);
+    }
+
+    void gumppic(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 3, true);
+        if (!v || !validGump(line, s, (*v)[2]))
+            return;
+        add({QStringLiteral("gumppic"), QString::number((*v)[0]), QString::number((*v)[1]), gumpFile((*v)[2])});
+        extraValues(line, s, 3);
+    }
+
+    void resizepic(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 5, true);
+        if (!v || !validGump(line, s, (*v)[2]))
+            return;
+        add({QStringLiteral("resizepic"), QString::number((*v)[0]), QString::number((*v)[1]),
+             QString::number((*v)[2]) + QStringLiteral(".bmp"), QString::number((*v)[3]), QString::number((*v)[4])});
+        extraValues(line, s, 5);
+    }
+
+    void text(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 3, true);
+        if (!v)
+            return;
+        if (s.args[3].contains(u'<')) {
+            note(line, QStringLiteral("\"text\" with an expression left out"));
+            return;
+        }
+        m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size()));
+        add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
+             s.args[3]});
+        extraValues(line, s, 4);
+    }
+
+    void dtext(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 3, true);
+        if (!v)
+            return;
+        // The text is what follows the third value, spaces inside kept.
+        QStringView rest = s.rest;
+        for (int k = 0; k < 3; ++k) {
+            rest = rest.trimmed();
+            qsizetype end = 0;
+            while (end < rest.size() && !rest[end].isSpace())
+                ++end;
+            rest = rest.mid(end);
+        }
+        QString shown = rest.trimmed().toString();
+        if (shown.startsWith(u'.'))
+            shown.remove(0, 1);
+        add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
+             shown});
+    }
+
+    void button(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 7, true);
+        if (!v || !validGump(line, s, (*v)[2]) || !validGump(line, s, (*v)[3]))
+            return;
+        const QString art = m_buttons.artFor((*v)[2]);
+        m_buttonRecords.emplace_back(m_page, int(pageRecords(m_page).size()));
+        // The reply stays in the events line until the blocks are attached.
+        add({QStringLiteral("button"), QString::number((*v)[0]), QString::number((*v)[1]), art,
+             QString::number((*v)[4]), QString::number((*v)[5]), QStringLiteral("0"), QString::number((*v)[6])});
+        extraValues(line, s, 7);
+    }
+
+    void noclose(const Line &, const Statement &) { m_noClose = true; }
+    void nomove(const Line &, const Statement &) { m_noMove = true; }
+
+    void dorigin(const Line &line, const Statement &s)
+    {
+        if (const auto v = numbers(line, s, 2, false)) {
+            m_originX = (*v)[0];
+            m_originY = (*v)[1];
+        }
+    }
+
+    bool validGump(const Line &line, const Statement &s, int gump)
+    {
+        if (gump >= 0)
+            return true;
+        note(line, QStringLiteral("\"%1\" with a negative gump number left out").arg(s.word));
+        return false;
+    }
+
+    const Section &m_layout;
+    ButtonArtMatcher &m_buttons;
+    const SphereImport::Progress &m_progress;
+
+    std::map<int, QStringList> m_pages;   // records of each page
+    std::vector<int> m_pageOrder;         // pages in the order their brackets appear
+    std::vector<std::pair<int, int>> m_textRecords;   // page, offset of each "text" record needing its string
+    std::vector<std::pair<int, int>> m_buttonRecords; // page, offset of each "button" record
+    int m_page = 0;
+    int m_originX = 0;
+    int m_originY = 0;
+    std::optional<std::pair<int, int>> m_location;
+    bool m_noClose = false;
+    bool m_noMove = false;
+    QStringList m_errors;
+};
+
+} // namespace
+
+ImportResult SphereImport::importLines(const QStringList &fileLines, const QString &dialogName,
+                                       ButtonArtMatcher &buttons, const Progress &progress)
+{
+    ImportResult result;
+    const QString name = dialogName.trimmed();
+    const QList<Section> sections = SphereScript::sections(fileLines);
+    const QString dialog = QStringLiteral("DIALOG");
+    const Section *layout = name.isEmpty() ? nullptr : SphereScript::findSection(sections, {dialog, name});
+    if (!layout) {
+        result.errors << NoDialog;
+        return result;
+    }
+    Importer importer(*layout, buttons, progress);
+    importer.readLayout();
+    importer.resolveTexts(SphereScript::findSection(sections, {dialog, name, QStringLiteral("TEXT")}));
+    importer.attachButtonBlocks(SphereScript::findSection(sections, {dialog, name, QStringLiteral("BUTTON")}));
+    result.imported = true;
+    result.lines = importer.documentLines();
+    result.errors = importer.errors();
+    return result;
+}
+
+ImportResult SphereImport::importFile(const QString &path, const QString &dialogName, const QString &appDir,
+                                      const Progress &progress)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile()) {
+        ImportResult missing;
+        missing.errors << noSuchFile(path);
+        return missing;
+    }
+    if (info.size() > MaxFileBytes)
+        throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
+    const CappedFile::Result file = CappedFile::read(path, MaxFileBytes);
+    if (file.outcome == CappedFile::Outcome::TooLarge)
+        throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
+    if (file.outcome != CappedFile::Outcome::Read)
+        throw RuntimeError::cannotOpen(path);
+    QByteArray bytes = file.bytes;
+    // An editor's byte order mark is no part of the first line.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    ButtonArtMatcher buttons(appDir);
+    return importLines(TextFile::splitLines(bytes), dialogName, buttons, progress);
+}

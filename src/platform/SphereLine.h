@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// How the server reads one line of a dialog script: it cuts the line at the
+// first "//" and trims trailing blanks; a line left empty takes no place at
+// all, not even in a TEXT section.
+namespace SphereLine {
+
+// The part of the line the server keeps.
+QStringView keptPart(QStringView line);
+
+// True when the server skips the line as empty.
+inline bool readsAsBlank(QStringView line) { return keptPart(line).isEmpty(); }
+
+// The longest line the server reads whole; longer lines are cut.
+constexpr int MaxLength = 4095;
+
+// The text of a decimal number without its leading zeros ("010" -> "10",
+// "-007" -> "-7", "000" -> "0"). Anything that is not an optional sign and
+// decimal digits comes back as it stands.
+QString withoutLeadingZeros(const QString &text);
+
+} // namespace SphereLine

@@ -1,0 +1,136 @@
+#include "app/DocumentCommands.h"
+#include "app/PropertyCommands.h"
+#include "app/SphereExport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FakeWindows : public ElementDialogs, public PropertyDialogs
+{
+public:
+    std::optional<QString> picked;
+    QString pickedFolder;
+    int pickedMode = -1;
+    std::optional<int> slotShown = -1;
+    int hue = 0;
+    QString text, textShown;
+    ButtonOptions options, optionsShown;
+
+    std::optional<QString> pickImage(const QString &folder, PickerMode mode) override
+    {
+        pickedFolder = folder;
+        pickedMode = int(mode);
+        return picked;
+    }
+    ButtonOptions askButtonOptions() override { return options; }
+    int askHue() override { return hue; }
+    QString askText() override { return text; }
+    int editHue(std::optional<int> slot) override { slotShown = slot; return hue; }
+    QString editText(const QString &current) override { textShown = current; return text; }
+    ButtonOptions editButtonOptions(const ButtonOptions &current) override { optionsShown = current; return options; }
+};
+
+EditorState selected(const QStringList &record)
+{
+    EditorState s;
+    s.AppDir = QStringLiteral("/app/");
+    s.DATA = Document(QStringList{"{BOP", "0"} + record + QStringList{"}EOP"});
+    s.SelectedLine = 2;
+    s.Dragging = true;
+    return s;
+}
+
+} // namespace
+
+TEST(PropertyCommands, ChangeImageOpensThePickerOfTheKindAndCancelKeepsTheFile)
+{
+    using Mode = ElementDialogs::PickerMode;
+    const struct
+    {
+        QStringList record;
+        const char *folder;
+        Mode mode;
+    } cases[] = {
+        {{"gumppic", "1", "2", "1F4.bmp"}, "/app/DATA/", Mode::Picture},
+        {{"button", "1", "2", "ok.bmp", "1", "0", "0", ""}, "/app/DATA/buttons/", Mode::Button},
+        {{"resizepic", "1", "2", "9200.bmp", "50", "40"}, "/app/DATA/resizepic/", Mode::Resizepic},
+    };
+    for (const auto &c : cases) {
+        FakeWindows w;
+        EditorState s = selected(c.record);
+        EXPECT_FALSE(PropertyCommands::changeImage(s, w));
+        EXPECT_EQ(w.pickedFolder, QString::fromLatin1(c.folder));
+        EXPECT_EQ(w.pickedMode, int(c.mode));
+        EXPECT_EQ(s.DATA.line(5), c.record[3]);
+        EXPECT_FALSE(s.Dragging);
+
+        w.picked = QStringLiteral("new.bmp");
+        EXPECT_TRUE(PropertyCommands::changeImage(s, w));
+        EXPECT_EQ(s.DATA.line(5), QStringLiteral("new.bmp"));
+    }
+    FakeWindows w;
+    EditorState text = selected({"text", "1", "2", "0", "Hi"});
+    EXPECT_FALSE(PropertyCommands::changeImage(text, w));
+    EXPECT_EQ(w.pickedMode, -1); // texts have no image
+}
+
+TEST(PropertyCommands, TextOptionsPreselectOnlyTheTenHuesAndWriteHueAndText)
+{
+    const struct
+    {
+        const char *hue;
+        std::optional<int> slot;
+    } cases[] = {{"1153", 7}, {"95", 1}, {"1350", 10}, {"38", std::nullopt}, {"", std::nullopt}};
+    for (const auto &c : cases) {
+        FakeWindows w;
+        w.hue = 1250;
+        w.text = QStringLiteral("Bye");
+        EditorState s = selected({"text", "1", "2", QString::fromLatin1(c.hue), "Hi"});
+        EXPECT_TRUE(PropertyCommands::editOptions(s, w));
+        EXPECT_EQ(w.slotShown, c.slot) << c.hue;
+        EXPECT_EQ(w.textShown, QStringLiteral("Hi"));
+        EXPECT_EQ(s.DATA.lines().mid(5, 2), QStringList({"1250", "Bye"}));
+    }
+}
+
+TEST(PropertyCommands, ButtonOptionsRoundTripAndClearedEventsExportReplyZero)
+{
+    FakeWindows w;
+    EditorState s = selected({"button", "1", "2", "okay.bmp", "1", "3", "1", "dialogclose"});
+    w.options = {false, QStringLiteral("4"), QString()};
+    EXPECT_TRUE(PropertyCommands::editOptions(s, w));
+    EXPECT_TRUE(w.optionsShown.closeOnClick);
+    EXPECT_EQ(w.optionsShown.page, QStringLiteral("3"));
+    EXPECT_EQ(w.optionsShown.events, QStringLiteral("dialogclose"));
+    EXPECT_EQ(s.DATA.lines().mid(6, 4), QStringList({"0", "4", "0", ""}));
+
+    // Pictures and backgrounds have no options.
+    EditorState picture = selected({"gumppic", "1", "2", "1F4.bmp"});
+    EXPECT_FALSE(PropertyCommands::editOptions(picture, w));
+}
+
+TEST(DocumentCommands, LocationAndFlagsAreAppendedWhereTheWalkFindsThem)
+{
+    const struct
+    {
+        QStringList lines;
+        QStringList expected;
+    } cases[] = {
+        {{"{BOP", "0", "}EOP", "MISC", "0", "1"}, {"{BOP", "0", "}EOP", "MISC", "0", "1", "LOCATION", "30", "40"}},
+        // A text cut off at the end of the file gets its missing line first.
+        {{"{BOP", "0", "}EOP", "text", "1", "2", "0"},
+         {"{BOP", "0", "}EOP", "text", "1", "2", "0", "", "LOCATION", "30", "40"}},
+        // A location record cut short at the end is completed, not appended again.
+        {{"{BOP", "0", "}EOP", "LOCATION", "5"}, {"{BOP", "0", "}EOP", "LOCATION", "30", "40"}},
+    };
+    for (const auto &c : cases) {
+        EditorState s;
+        s.DATA = Document(c.lines);
+        s.LocationLine = s.DATA.lastLocationLine();
+        DocumentCommands::storeLocation(s, {QStringLiteral("30"), QStringLiteral("40")});
+        EXPECT_EQ(s.DATA.lines(), c.expected);
+        ASSERT_GE(s.DATA.lastLocationLine(), 0);
+        EXPECT_EQ(DocumentCommands::location(EditorState{s.DATA, {}, {}, 0, s.DATA.lastLocationLine()})->x, "30");
+    }
+}

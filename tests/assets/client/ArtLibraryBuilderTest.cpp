@@ -1,0 +1,91 @@
+#include "assets/client/ArtLibraryBuilder.h"
+#include "assets/HueLibrary.h"
+#include "render/ArtStore.h"
+#include "render/BitmapFile.h"
+#include "support/SyntheticClient.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+SyntheticClient::Gump solid(int id, quint16 colour, int w = 2, int h = 2)
+{
+    return {id, w, h, QList<quint16>(w * h, colour)};
+}
+
+} // namespace
+
+TEST(ArtLibraryBuilder, ScansLiteralButtonAndResizepicLines)
+{
+    ArtLibraryBuilder::ScriptArt art;
+    ArtLibraryBuilder::scanScript("[DIALOG d_x]\r\n0,0\r\nresizepic 0 0 05054 200 100\r\n"
+                                  "  BUTTON 10 20 0fa5 0fa7 1 0 1 // next\r\n"
+                                  "button 1 2 <local.up> 0fa7 1 0 1\r\n// button 1 2 3 4 1 0 1\r\n"
+                                  "buttontileart 1 2 4005 4007 1 0 2 0 0 0 0\r\n",
+                                  art);
+    EXPECT_EQ(art.buttons, (std::set<std::pair<int, int>>{{0xFA5, 0xFA7}, {4005, 4007}}));
+    EXPECT_EQ(art.backgrounds, std::set<int>{0x5054});
+}
+
+TEST(ArtLibraryBuilder, WritesALibraryTheStoreReadsAndKeepsUserFiles)
+{
+    QTemporaryDir client, out, scripts;
+    QList<SyntheticClient::Gump> gumps = {solid(0xF7, 0x7C00, 3, 2), solid(0x1000, 0x001F)};
+    for (int k = 0; k < 9; ++k)
+        gumps.append(solid(9200 + k, quint16(k + 1)));
+    std::sort(gumps.begin(), gumps.end(), [](const auto &a, const auto &b) { return a.id < b.id; });
+    const auto [index, data] = SyntheticClient::mul(gumps);
+    writeFile(client.filePath("GumpIdx.mul"), index);
+    writeFile(client.filePath("gumpart.mul"), data);
+    writeFile(client.filePath("hues.mul"), SyntheticClient::hues({{0, "zero"}, {0x7C00, "Red"}, {0x001F, ""}}));
+    writeFile(scripts.filePath("d.SCP"), "button 0 0 01000 01001 1 0 1\n");
+    // The user's own library: one hue already there, one picture of theirs.
+    writeFile(out.filePath("ColorLibary.INI"), "[NORMALS]\r\nTOTAL=1\r\n[1]\r\nNAME=Mine\r\nCOLOR=clRed\r\nSPHERE=2\r\n");
+    writeFile(out.filePath("DATA/buttons/F7.bmp"), "mine");
+
+    const ArtLibraryBuilder::Options options{client.path(), out.path() + "/", {scripts.path()}};
+    const auto report = ArtLibraryBuilder::build(options);
+    EXPECT_EQ(report.buttonsWritten, 1);
+    EXPECT_EQ(report.backgroundsWritten, 1);
+    EXPECT_EQ(report.huesAdded, 6);   // records 1, 3..7; 2 was there
+    EXPECT_EQ(readFile(out.filePath("DATA/buttons/F7.bmp")), "mine");
+    EXPECT_EQ(readFile(out.filePath("DATA/buttons/1000.cs")), "1000\r\n1001\r\n");
+    EXPECT_EQ(readFile(out.filePath("DATA/buttons/F7.cs")), "F7\r\nF8\r\n");
+
+    ArtStore store(out.path() + "/");
+    EXPECT_EQ(store.button("1000.bmp").pixel(0, 0), 0xFF0000FFu);
+    const QImage composed = store.resizepic("9200.bmp", 6, 6);
+    EXPECT_EQ(composed.pixel(0, 0), 0xFF000008u);    // piece 0 (colour 1)
+    EXPECT_EQ(composed.pixel(3, 3), 0xFF000029u);    // centre, colour 5
+    EXPECT_FALSE(BitmapFile::load(store.gumppicPath("resizepic/9200.bmp")).isNull());   // the preview
+
+    const HueLibrary hues(out.path() + "/");
+    EXPECT_EQ(hues.total(), 7);
+    EXPECT_EQ(hues.name(2), "Red");
+    EXPECT_EQ(hues.colorText(2), "clRed");
+    EXPECT_EQ(hues.sphere(2, ""), "1");
+    EXPECT_EQ(hues.sphere(3, ""), "3");
+    EXPECT_EQ(hues.name(3), "Hue 3");
+
+    const QByteArray before = readFile(out.filePath("ColorLibary.INI"));
+    const auto again = ArtLibraryBuilder::build(options);
+    EXPECT_EQ(again.buttonsWritten + again.backgroundsWritten + again.huesAdded, 0);
+    EXPECT_EQ(readFile(out.filePath("ColorLibary.INI")), before);
+}

@@ -1,0 +1,188 @@
+#include "checks/ArtCatalog.h"
+#include "checks/DesignCheck.h"
+#include "platform/SphereLine.h"
+#include "support/SyntheticArt.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Severity = DesignProblem::Severity;
+
+// A small art library: one picture, one button with its decoder, one
+// background with its nine pieces, and decoders that are damaged.
+class ArtLibrary
+{
+public:
+    ArtLibrary()
+    {
+        using namespace SyntheticArt;
+        const QString root = dir.path();
+        writeFile(root, "DATA/1F4.bmp", bmpBytes(solid(40, 30, qRgb(200, 0, 0))));
+        writeFile(root, "DATA/BUTTONS/okay.bmp", bmpBytes(solid(20, 10, qRgb(0, 200, 0))));
+        writeFile(root, "DATA/BUTTONS/okay.cs", "F7\r\nF8\r\n");
+        writeFile(root, "DATA/BUTTONS/short.bmp", bmpBytes(solid(20, 10, qRgb(0, 200, 0))));
+        writeFile(root, "DATA/BUTTONS/short.cs", "F7\r\n");
+        writeFile(root, "DATA/BUTTONS/bad.bmp", bmpBytes(solid(20, 10, qRgb(0, 200, 0))));
+        writeFile(root, "DATA/BUTTONS/bad.CS", "F7\r\nGG\r\n");
+        writeFile(root, "DATA/BUTTONS/nopic.cs", "F7\r\nF8\r\n");
+        for (int k = 0; k < 9; ++k)
+            writeFile(root, QStringLiteral("DATA/resizepic/") + QString::number(k) + "9200.bm", bmpBytes(solid(4, 4, qRgb(1, 2, 3))));
+    }
+
+    QTemporaryDir dir;
+};
+
+QStringList gumppic(const QString &x, const QString &y, const QString &name = "1F4.bmp")
+{
+    return {"gumppic", x, y, name};
+}
+QStringList text(const QString &x, const QString &y, const QString &value, const QString &hue = "1152")
+{
+    return {"text", x, y, hue, value};
+}
+QStringList button(const QString &x, const QString &y, const QString &close, const QString &page,
+                   const QString &events = "dialogclose", const QString &art = "okay.bmp")
+{
+    return {"button", x, y, art, close, page, events.isEmpty() ? "0" : "1", events};
+}
+
+// Page 0 with a background, then the records given, placed at 50, 50; kind
+// words of the given records stand from line 9 on.
+QStringList design(const QList<QStringList> &records)
+{
+    QStringList lines = {"{BOP", "0", "resizepic", "0", "0", "9200.bmp", "300", "200"};
+    for (const QStringList &r : records)
+        lines << r;
+    lines << "}EOP" << "LOCATION" << "50" << "50";
+    return lines;
+}
+
+struct Expected {
+    int line;
+    Severity severity;
+    const char *says; // a part of the message
+};
+
+struct RuleCase {
+    const char *rule;
+    QStringList lines;
+    QList<Expected> expected;
+};
+
+QList<RuleCase> ruleCases()
+{
+    const QStringList twoPages = design({button("10", "10", "0", "2", "")})
+                                 << "{BOP" << "2" << "}EOP" << "{BOP" << "3" << "}EOP";
+    QStringList manyTexts;
+    for (int i = 0; i < 256; ++i)
+        manyTexts << text(QString::number(i), "5", "t");
+    QStringList manyReplies;
+    for (int i = 0; i < 256; ++i)
+        manyReplies << button(QString::number(i), "5", "1", "0", "x");
+    return {
+        {"clean design", design({gumppic("20", "30"), text("40", "50", "Hello"), button("100", "150", "1", "0"),
+                                 button("120", "150", "0", "1", "")}) << "{BOP" << "1" << "}EOP",
+         {}},
+        {"empty text", design({text("1", "2", "")}), {{9, Severity::Warning, "empty"}}},
+        {"blank text", design({text("1", "2", "   ")}), {{9, Severity::Warning, "empty"}}},
+        {"text cut at //", design({text("1", "2", "and/or // both")}), {{9, Severity::Warning, "cuts"}}},
+        {"text that is all comment", design({text("1", "2", "//x")}), {{9, Severity::Warning, "reads it as empty"}}},
+        {"event cut at //", design({button("1", "2", "1", "0", "SRC.SYSMESSAGE http://x\r\ndialogclose")}),
+         {{9, Severity::Warning, "inside a word"}}},
+        {"event comment is meant", design({button("1", "2", "1", "0", "dialogclose // done\r\n// note")}), {}},
+        {"text with blanks", design({text("1", "2", " Hi")}), {{9, Severity::Warning, "trims"}}},
+        {"text with a bar", design({text("1", "2", "a|b")}), {{9, Severity::Warning, "warns against"}}},
+        {"text with a colon", design({text("1", "2", "Name:")}), {{9, Severity::Warning, "warns against"}}},
+        {"leading zero", design({gumppic("010", "30")}), {{9, Severity::Warning, "(16); the export writes 10"}}},
+        {"leading zero of the same value", design({gumppic("07", "30")}), {}},
+        {"not a number", design({text("1", "2", "x", "red"), gumppic("0x10", "3")}),
+         {{9, Severity::Warning, "hue \"red\" is not a number"}, {14, Severity::Warning, "X \"0x10\" is not a"}}},
+        {"location not a number", {"{BOP", "0", "}EOP", "LOCATION", "fifty", "50"},
+         {{4, Severity::Warning, "location: X \"fifty\""}}},
+        {"picture name not hex", design({gumppic("1", "2", "logo.bmp")}),
+         {{9, Severity::Error, "not a hexadecimal gump number"}, {9, Severity::Warning, "missing"}}},
+        {"missing picture", design({gumppic("1", "2", "ABC.bmp")}), {{9, Severity::Warning, "DATA/ABC.bmp is missing"}}},
+        {"missing decoder", design({button("1", "2", "1", "0", "x", "gone.bmp")}),
+         {{9, Severity::Error, "gone.CS is missing"}, {9, Severity::Warning, "gone.bmp is missing"}}},
+        {"short decoder", design({button("1", "2", "1", "0", "x", "short.bmp")}),
+         {{9, Severity::Error, "fewer than two lines"}}},
+        {"decoder not hex", design({button("1", "2", "1", "0", "x", "bad.bmp")}), {{9, Severity::Error, "\"GG\""}}},
+        {"button art missing", design({button("1", "2", "1", "0", "x", "nopic.bmp")}),
+         {{9, Severity::Warning, "nopic.bmp is missing"}}},
+        {"background pieces missing", {"{BOP", "0", "resizepic", "0", "0", "9300.bmp", "10", "10", "}EOP"},
+         {{3, Severity::Warning, "nine pieces"}}},
+        {"page button to no page", design({button("1", "2", "0", "4", "")}), {{9, Severity::Warning, "page 4"}}},
+        {"pages no button reaches", twoPages, {{24, Severity::Warning, "no button switches to page 3"}}},
+        {"page button with events", design({button("1", "2", "0", "0", "x")}), {{9, Severity::Warning, "never run"}}},
+        {"negative position", design({text("-5", "2", "a")}), {{9, Severity::Warning, "negative"}}},
+        {"past the screen", design({gumppic("740", "30")}), {{9, Severity::Warning, "830, 110"}}},
+        {"same position", design({text("1", "2", "a"), text("1", "2", "b"), button("1", "2", "1", "0", "")}),
+         {{14, Severity::Warning, "like the text on line 9"}}},
+        {"too many texts", design({manyTexts}), {{9 + 255 * 5, Severity::Warning, "text number 255"}}},
+        {"too many replies", design({manyReplies}), {{9 + 255 * 8, Severity::Warning, "reply number 256"}}},
+        {"text past the line buffer", design({text("1", "2", QString(5000, u'a'))}),
+         {{9, Severity::Warning, "5000 characters"}}},
+        {"record cut short", {"{BOP", "0", "button", "1", "2"}, {{3, Severity::Warning, "cut short"}}},
+    };
+}
+
+TEST(DesignCheckTest, EachRuleNamesItsProblemOnTheKindWordLine)
+{
+    ArtLibrary art;
+    ASSERT_TRUE(art.dir.isValid());
+    for (const RuleCase &c : ruleCases()) {
+        ArtCatalog catalog(art.dir.path() + "/");
+        const QList<DesignProblem> problems = DesignCheck::run(c.lines, &catalog);
+        QString all;
+        for (const DesignProblem &p : problems)
+            all += DesignCheck::compilerLine("d", p) + "\n";
+        ASSERT_EQ(problems.size(), c.expected.size()) << c.rule << "\n" << all.toStdString();
+        for (qsizetype i = 0; i < problems.size(); ++i) {
+            EXPECT_EQ(problems[i].line, c.expected[i].line) << c.rule;
+            EXPECT_EQ(problems[i].severity, c.expected[i].severity) << c.rule;
+            EXPECT_TRUE(problems[i].message.contains(QString::fromUtf8(c.expected[i].says)))
+                << c.rule << ": " << problems[i].message.toStdString();
+        }
+        EXPECT_EQ(DesignCheck::hasErrors(problems),
+                  std::any_of(c.expected.begin(), c.expected.end(),
+                              [](const Expected &e) { return e.severity == Severity::Error; }))
+            << c.rule;
+    }
+}
+
+TEST(DesignCheckTest, WithoutArtOnlyTheLinesAreChecked)
+{
+    const QStringList lines = design({gumppic("1", "2", "ABC.bmp"), button("1", "2", "1", "0", "x", "gone.bmp")});
+    EXPECT_TRUE(DesignCheck::run(lines).isEmpty());
+}
+
+TEST(DesignCheckTest, CatalogSeesArtAddedToTheLibraryAfterForgetting)
+{
+    ArtLibrary art;
+    ArtCatalog catalog(art.dir.path() + "/");
+    const QStringList lines = design({gumppic("1", "2", "ABC.bmp")});
+    ASSERT_EQ(DesignCheck::run(lines, &catalog).size(), 1);
+    SyntheticArt::writeFile(art.dir.path(), "DATA/abc.BMP", SyntheticArt::bmpBytes(SyntheticArt::solid(4, 4, 0)));
+    catalog.forget();
+    EXPECT_TRUE(DesignCheck::run(lines, &catalog).isEmpty());
+}
+
+TEST(DesignCheckTest, SphereReadingOfLinesAndLeadingZeros)
+{
+    const struct {
+        const char *text, *plain;
+    } zeros[] = {{"010", "10"}, {"-007", "-7"}, {"000", "0"}, {"0", "0"}, {"10", "10"}, {"0x10", "0x10"},
+                 {"01a", "01a"}, {"", ""}, {"-", "-"}};
+    for (const auto &z : zeros)
+        EXPECT_EQ(SphereLine::withoutLeadingZeros(z.text), QString(z.plain)) << z.text;
+
+    EXPECT_TRUE(SphereLine::readsAsBlank(u"  // note"));
+    EXPECT_TRUE(SphereLine::readsAsBlank(u"\t "));
+    EXPECT_FALSE(SphereLine::readsAsBlank(u" a // note"));
+    EXPECT_EQ(SphereLine::keptPart(u"  a b  // c").toString(), QStringLiteral("  a b"));
+}
+
+} // namespace

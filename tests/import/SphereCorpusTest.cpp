@@ -1,0 +1,87 @@
+#include "app/SphereExport.h"
+#include "import/ButtonArtMatcher.h"
+#include "import/SphereImport.h"
+#include "platform/TextFile.h"
+#include "support/FileFixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CorpusEntry
+{
+    QString file, dialog;
+    bool simple = false;
+};
+
+QList<CorpusEntry> corpusEntries(const QString &dir)
+{
+    QList<CorpusEntry> entries;
+    QStringList lines;
+    try {
+        lines = TextFile::readLines(dir + "/INDEX.tsv");
+    } catch (...) {
+        return entries;
+    }
+    for (const QString &line : lines.mid(1)) {
+        const QStringList f = line.split(u'\t');
+        if (f.size() >= 8)
+            entries.append({f[1], f[2], f[7] == u"1"});
+    }
+    return entries;
+}
+
+// Export with the dialog's own name, location and flags as imported.
+QStringList exported(const QStringList &lines, const QString &name, const QString &appDir)
+{
+    QStringList script;
+    writeSphereScript(lines, SphereDialect::V55iTo99g, name, appDir, script);
+    return script;
+}
+
+} // namespace
+
+// Every real dialog imports; the simple ones survive export and import
+// unchanged, and export after import is a fixed point.
+TEST(SphereCorpus, EveryDialogImportsAndSimpleOnesComeBack)
+{
+    const QString corpus = QStringLiteral(QM_SPHERE_CORPUS_DIR);
+    const QList<CorpusEntry> entries = corpusEntries(corpus);
+    if (entries.isEmpty())
+        GTEST_SKIP() << "no corpus at " << corpus.toStdString();
+
+    QTemporaryDir library;
+    const QString appDir = library.path() + u'/';
+    FileFixtures::writeFile(appDir + "DATA/buttons/Blue dot.bmp", "BM");
+    FileFixtures::writeFile(appDir + "DATA/buttons/Blue dot.cs", "FA5\r\nFA7\r\n");
+
+    int imported = 0, simple = 0;
+    for (const CorpusEntry &e : entries) {
+        const ImportResult first = SphereImport::importFile(corpus + u'/' + e.file, e.dialog, appDir);
+        EXPECT_TRUE(first.imported) << e.file.toStdString() << ": " << first.errors.join("; ").toStdString();
+        if (!first.imported)
+            continue;
+        ++imported;
+        if (!e.simple)
+            continue;
+        ++simple;
+        const QStringList script = exported(first.lines, e.dialog, appDir);
+        ButtonArtMatcher buttons(appDir);
+        const ImportResult again = SphereImport::importLines(script, e.dialog, buttons);
+        ASSERT_TRUE(again.imported) << e.file.toStdString();
+        // Unmatched buttons got the library's fallback art, which matches the second time.
+        QStringList expected = first.lines;
+        expected.replaceInStrings(QStringLiteral("Blue dot.bmp"), QStringLiteral("Blue dot.BMP"));
+        EXPECT_EQ(again.lines.join(u'\n').toStdString(), expected.join(u'\n').toStdString()) << e.file.toStdString();
+        EXPECT_EQ(exported(again.lines, e.dialog, appDir).join(u'\n').toStdString(), script.join(u'\n').toStdString())
+            << e.file.toStdString();
+    }
+    EXPECT_EQ(imported, entries.size());
+    EXPECT_GT(simple, 30);
+    std::printf("corpus: %d of %d dialogs imported, %d simple ones round-tripped\n", imported, int(entries.size()),
+                simple);
+}

@@ -1,0 +1,157 @@
+#include "import/ButtonArtMatcher.h"
+#include "import/SphereImport.h"
+#include "platform/RuntimeError.h"
+#include "support/FileFixtures.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A library with two buttons: okay (up F7) and cancel (up F1).
+class SphereImportTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        appDir = dir.path() + u'/';
+        FileFixtures::writeFile(appDir + "DATA/buttons/okay.bmp", "BM");
+        FileFixtures::writeFile(appDir + "DATA/buttons/okay.cs", "F7\r\nF8\r\n");
+        FileFixtures::writeFile(appDir + "DATA/buttons/cancel.bmp", "BM");
+        FileFixtures::writeFile(appDir + "DATA/buttons/Cancel.CS", "F1\r\nF2\r\n");
+    }
+
+    ImportResult run(const QStringList &script, const QString &name = QStringLiteral("d_test"))
+    {
+        ButtonArtMatcher buttons(appDir);
+        return SphereImport::importLines(script, name, buttons);
+    }
+
+    QTemporaryDir dir;
+    QString appDir;
+};
+
+const QStringList MiscClear = {"MISC", "0", "0"};
+
+} // namespace
+
+TEST_F(SphereImportTest, ReadsEachKindOfLine)
+{
+    const struct { const char *name; QStringList script; QStringList lines; QStringList errors; } cases[] = {
+        {"the export's own form",
+         {"[DIALOG d_test]", "50, 50", "nomove", "PAGE 0", "resizepic 0 0 9200 300 200", "gumppic 20 30 500",
+          "text 40 50 1152 0", "button 100 150 247 248 1 0 1", "", "[DIALOG d_test TEXT]", "Hello", "", "",
+          "[DIALOG d_test BUTTON]", "on=1", "src.sysmessage hi", ""},
+         {"{BOP", "0", "resizepic", "0", "0", "9200.bmp", "300", "200", "gumppic", "20", "30", "1F4.bmp", "text",
+          "40", "50", "1152", "Hello", "button", "100", "150", "okay.BMP", "1", "0", "1", "src.sysmessage hi", "}EOP",
+          "LOCATION", "50", "50", "MISC", "0", "1"},
+         {}},
+        {"upper-case header and words, comments, hexadecimal numbers, dtext",
+         {"[DIALOG D_TEST] // menu", "10,20", "NoClose", "Page 1", "GUMPPIC 010 0x10 0  // corner",
+          "dtext 5 6 0480 .Hello  there"},
+         QStringList{"{BOP", "0", "}EOP", "{BOP", "1", "gumppic", "16", "16", "0.bmp", "text", "5", "6", "1152",
+                     "Hello  there", "}EOP", "LOCATION", "10", "20", "MISC", "1", "0"},
+         {}},
+        {"elements before the first page, pages back and forth, page below 1",
+         {"[dialog d_test]", "0,0", "gumppic 1 1 1", "page 2", "gumppic 2 2 2", "page -1", "gumppic 3 3 3",
+          "page 2", "gumppic 4 4 4"},
+         QStringList{"{BOP", "0", "gumppic", "1", "1", "1.bmp", "gumppic", "3", "3", "3.bmp", "}EOP", "{BOP", "2",
+                     "gumppic", "2", "2", "2.bmp", "gumppic", "4", "4", "4.bmp", "}EOP", "LOCATION", "0", "0"}
+             + MiscClear,
+         {}},
+        {"what the design cannot hold is named, once per line",
+         {"[DIALOG d_test]", "0,0", "IF (<SRC.ISGM>)", "dhtmlgump 1 2 3 4 0 0 text", "gumppic <eval 5> 0 1",
+          "gumppic 1 2 abc", "gumppic 1 2 3 44", "resizepic 1 2", "endif"},
+         QStringList{"{BOP", "0", "gumppic", "1", "2", "3.bmp", "}EOP", "LOCATION", "0", "0"} + MiscClear,
+         {"Line 3: script line \"IF\" left out", "Line 4: \"dhtmlgump\" cannot be held by the design; left out",
+          "Line 5: \"gumppic\" with an expression left out",
+          "Line 6: \"gumppic\" with a value that is not a number left out",
+          "Line 7: \"gumppic\": the values after the first 3 left out",
+          "Line 8: \"resizepic\" with too few values left out", "Line 9: script line \"endif\" left out"}},
+        {"relative positions follow the origin",
+         {"[DIALOG d_test]", "0,0", "dorigin 100 50", "gumppic - - 1", "gumppic +10 -5 1", "gumppic *20 *0 1",
+          "gumppic - 7 1"},
+         QStringList{"{BOP", "0", "gumppic", "100", "50", "1.bmp", "gumppic", "110", "45", "1.bmp", "gumppic", "120",
+                     "50", "1.bmp", "gumppic", "120", "7", "1.bmp", "}EOP", "LOCATION", "0", "0"}
+             + MiscClear,
+         {}},
+    };
+    for (const auto &c : cases) {
+        const ImportResult r = run(c.script);
+        EXPECT_TRUE(r.imported) << c.name;
+        EXPECT_EQ(r.lines, c.lines) << c.name;
+        EXPECT_EQ(r.errors, c.errors) << c.name;
+    }
+}
+
+TEST_F(SphereImportTest, TextsAreCountedOverLinesThatHoldText)
+{
+    const ImportResult r = run({"[DIALOG d_test TEXT]", "", "// heading", "zero", "one // trailing", "",
+                                "[DIALOG d_test]", "0,0", "text 0 0 0 1", "text 0 0 0 0", "text 0 0 0 2",
+                                "text 0 0 0 x"});
+    ASSERT_TRUE(r.imported);
+    EXPECT_EQ(r.lines.mid(2, 20), QStringList({"text", "0", "0", "0", "one", "text", "0", "0", "0", "zero", "text",
+                                                 "0", "0", "0", "2", "text", "0", "0", "0", "x"}));
+    EXPECT_EQ(r.errors, QStringList({"NO SUCH TEXT (2)", "NO SUCH TEXT (x)"}));
+}
+
+TEST_F(SphereImportTest, ButtonBlocksMatchInAnySpellingAndRanges)
+{
+    const ImportResult r = run({"[DIALOG d_test]", "0,0", "button 0 0 0F7 248 1 0 1", "button 0 0 241 242 0 2 2",
+                                "button 0 0 999 0 1 0 7", "button 0 0 247 248 1 0 9", "button 0 0 247 248 1 0 40",
+                                "[DIALOG d_test BUTTON]", "ON = 1 // ok", "  one", "ONBUTTON=2", "two",
+                                "On 3,8", "three to eight", "on=9 50", "nine", "last"});
+    ASSERT_TRUE(r.imported);
+    const auto button = [&](int k) { return r.lines.mid(2 + 8 * k, 8); };
+    EXPECT_EQ(button(0), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1", "  one"}));
+    EXPECT_EQ(button(1), QStringList({"button", "0", "0", "cancel.BMP", "0", "2", "1", "two"}));
+    EXPECT_EQ(button(2), QStringList({"button", "0", "0", "Blue dot.bmp", "1", "0", "1", "three to eight"}));
+    EXPECT_EQ(button(3), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1", "nine\r\nlast"}));
+    EXPECT_EQ(button(4), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1", "nine\r\nlast"}));
+}
+
+TEST_F(SphereImportTest, ButtonWithoutBlockKeepsNoEvents)
+{
+    const ImportResult r = run({"[DIALOG d_test]", "0,0", "button 0 0 247 248 1 0 5", "[DIALOG d_test BUTTON]",
+                                "on=1", "x"});
+    EXPECT_EQ(r.lines.mid(2, 8), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "0", ""}));
+}
+
+TEST_F(SphereImportTest, DialogEndsAtAnySectionOrTheEnd)
+{
+    const QStringList tails[] = {{"[FUNCTION f]", "gumppic 9 9 9"}, {"[EOF]", "gumppic 9 9 9"}, {}};
+    for (const QStringList &tail : tails) {
+        const ImportResult r = run(QStringList{"[DIALOG d_test]", "0,0", "gumppic 1 1 1"} + tail);
+        ASSERT_TRUE(r.imported);
+        EXPECT_EQ(r.lines.mid(0, 7), QStringList({"{BOP", "0", "gumppic", "1", "1", "1.bmp", "}EOP"}));
+    }
+}
+
+TEST_F(SphereImportTest, FailuresAndMissingSections)
+{
+    EXPECT_EQ(run({"[DIALOG other]", "0,0"}).errors, QStringList{SphereImport::NoDialog});
+    EXPECT_EQ(run({}).errors, QStringList{SphereImport::NoDialog});
+    EXPECT_EQ(run({"[DIALOG d_test]"}, QString()).errors, QStringList{SphereImport::NoDialog});
+    EXPECT_FALSE(run({"[DIALOG d_test text]", "x"}).imported);
+
+    const ImportResult noText = run({"[DIALOG d_test]", "0,0", "text 1 1 0 0", "text 1 1 0 1"});
+    EXPECT_TRUE(noText.imported);
+    EXPECT_EQ(noText.errors, QStringList{SphereImport::NoTextSection});
+    const ImportResult noButtons = run({"[DIALOG d_test]", "0,0", "button 1 1 247 248 1 0 1"});
+    EXPECT_TRUE(noButtons.imported);
+    EXPECT_EQ(noButtons.errors, QStringList{SphereImport::NoButtonSection});
+
+    const ImportResult missing = SphereImport::importFile(appDir + "none.scp", "d_test", appDir);
+    EXPECT_FALSE(missing.imported);
+    EXPECT_EQ(missing.errors, QStringList{SphereImport::noSuchFile(appDir + "none.scp")});
+}
+
+TEST_F(SphereImportTest, BrokenDecoderStopsTheImport)
+{
+    FileFixtures::writeFile(appDir + "DATA/buttons/apply.bmp", "BM");
+    EXPECT_THROW(run({"[DIALOG d_test]", "0,0", "button 1 1 1 2 1 0 1"}), RuntimeError);
+    // Nothing asks the library when the dialog has no button.
+    EXPECT_TRUE(run({"[DIALOG d_test]", "0,0", "gumppic 1 1 1"}).imported);
+}

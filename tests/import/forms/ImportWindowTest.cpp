@@ -1,0 +1,54 @@
+#include "app/forms/MainWindowFixture.h"
+#include "import/forms/TForm14.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QStringList entries(const QListWidget &list)
+{
+    QStringList out;
+    for (int i = 0; i < list.count(); ++i)
+        out << list.item(i)->text();
+    return out;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, ImportReplacesTheDocumentOrLeavesIt)
+{
+    writeFile(QStringLiteral("menu.scp"), "[DIALOG menu]\r\n5,6\r\ngumppic 1 2 500\r\ntext 0 0 0 3\r\n"
+                                          "[DIALOG menu TEXT]\r\nzero\r\n");
+    const QStringList before = lines();
+
+    // A name the file lacks: the window stays open with the message, nothing changes.
+    modals->onWindow<TForm14>([&](TForm14 &w) {
+        EXPECT_EQ(w.Edit1->text(), QStringLiteral("Sphere Script to open"));
+        modals->answerOpenFile(path(QStringLiteral("menu.scp")));
+        w.Button1->click();
+        w.Edit2->setText(QStringLiteral("other"));
+        w.Button2->click();
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(entries(*w.ListBox1), QStringList{QStringLiteral("I found no dialog in file with such name")});
+        w.Button3->click();
+    });
+    window->Button12Click();
+    EXPECT_EQ(lines(), before);
+
+    // The right name: the document is replaced, the warning stays in the list.
+    modals->onWindow<TForm14>([&](TForm14 &w) {
+        EXPECT_EQ(w.Edit2->text(), QStringLiteral("other"));
+        w.Edit2->setText(QStringLiteral("MENU"));
+        w.Button2->click();
+        EXPECT_EQ(entries(*w.ListBox1), QStringList{QStringLiteral("NO SUCH TEXT (3)")});
+    });
+    window->Button12Click();
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "text", "0", "0", "0", "3", "}EOP",
+                                    "LOCATION", "5", "6", "MISC", "0", "0"}));
+    EXPECT_EQ(window->state().SelectedLine, 0);
+    EXPECT_EQ(window->ComboBox1->count(), 2);
+    EXPECT_TRUE(modals->finished());
+}

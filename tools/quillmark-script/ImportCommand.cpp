@@ -1,0 +1,30 @@
+#include "CommandLine.h"
+#include "Commands.h"
+
+#include "app/Document.h"
+#include "import/SphereImport.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+int runImportCommand(const QStringList &args)
+{
+    const ParsedArguments parsed =
+        parseArguments(args, {QStringLiteral("--name"), QStringLiteral("--out"), QStringLiteral("--data")});
+    if (parsed.positional.size() != 1)
+        throw UsageError(QStringLiteral("import needs exactly one script file"));
+    const QString name = parsed.required(QStringLiteral("--name"));
+    const QString out = parsed.required(QStringLiteral("--out"));
+    QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
+    if (!appDir.endsWith(u'/'))
+        appDir += u'/';
+
+    const ImportResult result = SphereImport::importFile(parsed.positional.first(), name, appDir);
+    for (const QString &entry : result.errors)
+        std::fprintf(stderr, "%s\n", entry.toLocal8Bit().constData());
+    if (!result.imported)
+        return 1;
+    Document::saveProjectFile(out, result.lines);
+    return 0;
+}
