@@ -73,3 +73,29 @@ foreach(kind IN ITEMS address thread)
   gtest_discover_tests(${target} TEST_PREFIX ${prefix} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "${options}" TIMEOUT 120)
 endforeach()
+
+# The update list reader with AddressSanitizer and UndefinedBehaviorSanitizer,
+# fed randomised hostile lists for a few seconds; with Clang also a libFuzzer
+# target of the same entry point (run by hand).
+set(QM_UPDATE_LIST_FUZZ_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/fuzz/UpdateListFuzz.cpp
+  ${CMAKE_SOURCE_DIR}/src/net/UpdateList.cpp
+  ${CMAKE_SOURCE_DIR}/src/platform/NumberText.cpp
+  ${CMAKE_SOURCE_DIR}/src/platform/TextFile.cpp)
+add_executable(quillmark_update_list_fuzz ${QM_UPDATE_LIST_FUZZ_SOURCES})
+target_include_directories(quillmark_update_list_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(quillmark_update_list_fuzz PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+  -fno-sanitize-recover=undefined)
+target_link_options(quillmark_update_list_fuzz PRIVATE -fsanitize=address,undefined)
+target_link_libraries(quillmark_update_list_fuzz PRIVATE Qt6::Core)
+add_test(NAME UpdateListFuzzAsan COMMAND quillmark_update_list_fuzz)
+set_tests_properties(UpdateListFuzzAsan PROPERTIES TIMEOUT 60
+  ENVIRONMENT "QM_FUZZ_SECONDS=3;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1")
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  add_executable(quillmark_update_list_libfuzzer ${QM_UPDATE_LIST_FUZZ_SOURCES})
+  target_compile_definitions(quillmark_update_list_libfuzzer PRIVATE QM_LIBFUZZER)
+  target_include_directories(quillmark_update_list_libfuzzer PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_compile_options(quillmark_update_list_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(quillmark_update_list_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(quillmark_update_list_libfuzzer PRIVATE Qt6::Core)
+endif()

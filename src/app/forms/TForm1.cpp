@@ -123,6 +123,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     m_canvasMouse.reset(new CanvasController(m_state, m_view, m_renderer, settings(), m_rulers,
                                               static_cast<ElementDialogs &>(*this), static_cast<CanvasHost &>(*this)));
     connectHandlers();
+    connectStartup();
     applyControls();
     applyCreationStyle();
 
@@ -285,10 +286,11 @@ void TForm1::BOOTTimer()
     Form6->setAppDir(dir);
     Form7->setAppDir(dir);
     Form12->DefaultsRunning = false;
-    // The start-up window takes over reading the settings and loading the
-    // font once it has its work; until then both happen here.
-    Form12->ReadSettings();
-    m_renderer.loadFont(BitmapFontFile::FileName);
+    Form15->Folder = dir;
+    Form15->Timer1->start();
+    Modal::exec(*Form15);
+    if (Form15->updateStarted())
+        return;
     m_view.invalidate();
     m_state.DATA.reset(m_state.Page);
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;

@@ -35,6 +35,7 @@ class QScrollBar;
 class QTimer;
 class QToolButton;
 class SpinEdit;
+class THTTPGet;
 
 class TForm2;
 class TForm3;
@@ -201,6 +202,7 @@ public:
     QAction *Help1 = nullptr;
     QAction *About1 = nullptr;
 
+    THTTPGet *HTTPGet1 = nullptr;          // the next-version text
     QTimer *BOOT = nullptr;
     QTimer *Timer1 = nullptr;              // the selection readout
     QTimer *CacheCLEANUP = nullptr;        // drops cached images no element uses
@@ -235,6 +237,9 @@ public slots:
     void Button17Click();  // Options
     void Help1Click();
     void Exit1Click();
+    void NextVersion1Click();
+    void HTTPGet1DoneFile();
+    void HTTPGet1Error();
 
     void CSpinEdit3Change();
     void ComboBox1Change();
@@ -307,6 +312,7 @@ private:
     void buildProblemsPanel();
     void connectHandlers();
     void createWindows();
+    void connectStartup();                  // the start-up window's hooks and "Next Version"
 
     void LQUICKTimer();                     // shows a fresh render
     void applyControls();                   // selection state onto the controls

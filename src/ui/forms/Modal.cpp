@@ -58,12 +58,24 @@ public:
             return std::nullopt;
         return chosen;
     }
+
+    bool confirm(const QString &caption, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        return box.exec() == QMessageBox::Yes;
+    }
 };
 
 ScreenDriver screenDriver;
 Driver *current = &screenDriver;
 
 } // namespace
+
+bool Driver::confirm(const QString &, const QString &)
+{
+    return false;
+}
 
 Scope::Scope(Driver &driver) : m_previous(current)
 {
@@ -113,6 +125,11 @@ QString chooseFolder(const QString &initial)
 std::optional<QColor> chooseColor(const QColor &initial)
 {
     return current->color(initial);
+}
+
+bool confirm(const QString &text)
+{
+    return current->confirm(ConfirmCaption, text);
 }
 
 } // namespace Modal

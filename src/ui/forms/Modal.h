@@ -33,6 +33,9 @@ public:
     // The chosen folder, or an empty text when cancelled. Drivers that
     // expect no folder dialog need not answer it.
     virtual QString folderName(const QString &initial) { (void)initial; return QString(); }
+    // A confirmation box with Yes and No; true for Yes. A driver that does
+    // not know the question answers No.
+    virtual bool confirm(const QString &caption, const QString &text);
 };
 
 // Installs a driver for its lifetime; scopes nest.
@@ -58,7 +61,10 @@ QString openFile(const QString &filter);
 QString saveFile(const QString &filter);
 std::optional<QColor> chooseColor(const QColor &initial);
 QString chooseFolder(const QString &initial);
+// Asks text in a confirmation box with Yes and No; true for Yes.
+bool confirm(const QString &text);
 
 inline const QString WarningCaption = QStringLiteral("Warning");
+inline const QString ConfirmCaption = QStringLiteral("Confirm");
 
 } // namespace Modal

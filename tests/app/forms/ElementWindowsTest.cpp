@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, TextPreviewIsDrawnInTheChosenHuesColour)
     writeFile(QStringLiteral("UO0.CORE"), SyntheticFont::fileBytes({SyntheticFont::glyph("A.BMP", "6", rows)}));
     writeFile(QStringLiteral("ColorLibary.INI"), "[1]\r\nCOLOR=clRed\r\nSPHERE=38\r\n");
     window = std::make_unique<TForm1>();
-    window->BOOTTimer();
+    boot();
     ASSERT_TRUE(window->Form5->Converter.hasFont());
 
     window->Form3->SelectedHue = 38;

@@ -1,6 +1,7 @@
 #include "app/forms/MainWindowFixture.h"
 #include "app/forms/TForm2.h"
 #include "ui/forms/TForm12.h"
+#include "net/forms/TForm15.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -25,7 +26,14 @@ void MainWindowTest::SetUp()
     modals = std::make_unique<ScriptedModals>();
     window = std::make_unique<TForm1>();
     window->Form12->Location = {path(QStringLiteral("quillmark.INI")), false};
+    boot();
+}
+
+void MainWindowTest::boot()
+{
+    modals->runWindow(QStringLiteral("System Update"));
     window->BOOTTimer();
+    modals->forgetShown();
 }
 
 void MainWindowTest::TearDown()

@@ -23,6 +23,9 @@ protected:
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     void writeBitmap(const QString &relative) const;
 
+    // Starts the window as the program does: the start-up window runs by
+    // itself (no update server) and closes.
+    void boot();
     // Picks `file` in the image picker and presses "Ok".
     void scriptPicker(const QString &file);
     // Chooses select list entry index as the user would.

@@ -1,5 +1,8 @@
 #include "app/forms/ScriptedModals.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 ScriptedModals::ScriptedModals() : m_scope(*this) {}
@@ -12,6 +15,27 @@ ScriptedModals::~ScriptedModals()
 void ScriptedModals::answerInput(std::optional<QString> text)
 {
     m_steps.push_back({Step::Input, {}, std::move(text), {}});
+}
+
+void ScriptedModals::answerConfirm(bool yes)
+{
+    Step step{Step::Confirm, {}, {}, {}};
+    step.yes = yes;
+    m_steps.push_back(std::move(step));
+}
+
+void ScriptedModals::runWindow(const QString &caption, int timeoutMs)
+{
+    m_steps.push_back({Step::Window, [caption, timeoutMs](QDialog &window) -> bool {
+                           if (window.windowTitle() != caption)
+                               return false;
+                           QEventLoop loop;
+                           QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
+                           QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+                           if (window.isVisible())
+                               loop.exec();
+                           return true;
+                       }, {}, {}});
 }
 
 void ScriptedModals::answerOpenFile(const QString &path)
@@ -113,4 +137,11 @@ std::optional<QColor> ScriptedModals::color(const QColor &initial)
     m_shown.append({QStringLiteral("color"), QString(), initial.name()});
     auto step = next(Step::Color, QStringLiteral("colour dialog"));
     return step ? step->color : std::nullopt;
+}
+
+bool ScriptedModals::confirm(const QString &caption, const QString &text)
+{
+    m_shown.append({QStringLiteral("confirm"), caption, text});
+    auto step = next(Step::Confirm, QStringLiteral("question \"%1\"").arg(text));
+    return step && step->yes;
 }

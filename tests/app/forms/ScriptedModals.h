@@ -40,14 +40,19 @@ public:
     {
         onWindow<W>([](W &w) { w.accept(); });
     }
+    // The next modal window must be one with this caption that closes by
+    // itself (its timers drive it); it runs as shown to the user, for at most
+    // timeoutMs.
+    void runWindow(const QString &caption, int timeoutMs = 10000);
     void answerInput(std::optional<QString> text);
+    void answerConfirm(bool yes);
     void answerOpenFile(const QString &path);  // empty: cancelled
     void answerSaveFile(const QString &path);  // empty: cancelled
     void answerColor(std::optional<QColor> color);
 
     struct Shown
     {
-        QString kind;     // "window", "Warning", "Error", "Information", "input", "open", "save", "color"
+        QString kind;     // "window", "Warning", "Error", "Information", "input", "open", "save", "color", "confirm"
         QString caption;  // window title or box caption
         QString text;     // message, prompt, file filter; a colour dialog's initial colour as "#rrggbb"
     };
@@ -55,6 +60,8 @@ public:
     QStringList messages(Modal::MessageKind kind) const;
     QStringList windowCaptions() const;
     bool finished() const { return m_steps.empty(); }
+    // Forgets what was shown so far (the start-up a fixture ran).
+    void forgetShown() { m_shown.clear(); }
 
     int exec(QDialog &window) override;
     void message(Modal::MessageKind kind, const QString &caption, const QString &text) override;
@@ -62,14 +69,16 @@ public:
     QString openFileName(const QString &filter) override;
     QString saveFileName(const QString &filter) override;
     std::optional<QColor> color(const QColor &initial) override;
+    bool confirm(const QString &caption, const QString &text) override;
 
 private:
     struct Step
     {
-        enum Kind { Window, Input, Open, Save, Color } kind;
+        enum Kind { Window, Input, Open, Save, Color, Confirm } kind;
         std::function<bool(QDialog &)> window;
         std::optional<QString> text;
         std::optional<QColor> color;
+        bool yes = false;
     };
     std::optional<Step> next(Step::Kind kind, const QString &what);
 

@@ -20,7 +20,7 @@ TEST_F(MainWindowTest, HueAddedFromThePickerIsChosenAndColoursTheText)
               SyntheticFont::fileBytes({SyntheticFont::glyph("A.BMP", "6", SyntheticFont::boxRows(1, 1, 4, 10))}));
     writeFile(QStringLiteral("ColorLibary.INI"), "[NORMALS]\r\nTOTAL=10\r\n[1]\r\nSPHERE=95\r\n");
     window = std::make_unique<TForm1>();
-    window->BOOTTimer();
+    boot();
 
     modals->onWindow<TForm3>([](TForm3 &picker) {
         ASSERT_EQ(picker.ScrollBar1->maximum(), 1);
