@@ -131,6 +131,9 @@ TEST(DocumentCommands, LocationAndFlagsAreAppendedWhereTheWalkFindsThem)
         DocumentCommands::storeLocation(s, {QStringLiteral("30"), QStringLiteral("40")});
         EXPECT_EQ(s.DATA.lines(), c.expected);
         ASSERT_GE(s.DATA.lastLocationLine(), 0);
-        EXPECT_EQ(DocumentCommands::location(EditorState{s.DATA, {}, {}, 0, s.DATA.lastLocationLine()})->x, "30");
+        EditorState reread;
+        reread.DATA = s.DATA;
+        reread.LocationLine = s.DATA.lastLocationLine();
+        EXPECT_EQ(DocumentCommands::location(reread)->x, "30");
     }
 }

@@ -13,6 +13,7 @@
 TForm14::TForm14(QWidget *parent) : FixedDialog(parent, QStringLiteral("Import (55i - 99g only)"))
 {
     setFixedSize(370, 300);
+    setEscapeCloses(true); // as Close
 
     const auto group = [this](const QString &title, int top, int height) {
         auto *g = new QGroupBox(title, this);

@@ -138,7 +138,7 @@ TEST_F(OptionsWindowTest, OkStoresTheControlsAndSwitchesTheCreationStyle)
 TEST_F(OptionsWindowTest, ANumberThatIsNotOneIsShownOnceAndTheRestIsRead)
 {
     writeSettings(QStringLiteral("[Ruler]\r\nSKIP=abc\r\nMARK=4\r\n[Files]\r\nAuto=x\r\nAuto1=1\r\nAuto2=0\r\n"));
-    EXPECT_EQ(errors(), QStringList({QStringLiteral("'x' is not a valid integer value\n'abc' is not a valid integer value")}));
+    EXPECT_EQ(errors(), QStringList({QStringLiteral("'x' is not a valid integer value in [Files] Auto\n'abc' is not a valid integer value in [Ruler] SKIP")}));
     EXPECT_EQ(options().Skip->text(), QStringLiteral("9"));
     EXPECT_EQ(options().MARKED->text(), QStringLiteral("4"));
     EXPECT_EQ(window->AutoSave->interval(), 5 * 60000);
