@@ -81,7 +81,8 @@ set(QM_UPDATE_LIST_FUZZ_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/fuzz/UpdateListFuzz.cpp
   ${CMAKE_SOURCE_DIR}/src/net/UpdateList.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/NumberText.cpp
-  ${CMAKE_SOURCE_DIR}/src/platform/TextFile.cpp)
+  ${CMAKE_SOURCE_DIR}/src/platform/TextFile.cpp
+  ${CMAKE_SOURCE_DIR}/src/platform/CappedFile.cpp)
 add_executable(quillmark_update_list_fuzz ${QM_UPDATE_LIST_FUZZ_SOURCES})
 target_include_directories(quillmark_update_list_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(quillmark_update_list_fuzz PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer

@@ -602,8 +602,11 @@ void TForm1::settingsAccepted(const Settings &s)
     applyCreationStyle();
 }
 
-// One autosave into the ring. A failure is named once in the status, not in
-// a box at every trigger; the next trigger tries again.
+// One autosave into the ring. A failure is named once in the status and the
+// problems list, not in a box at every trigger; the next trigger tries again,
+// and a success takes the entry away.
+static const QString AutoSaveSource = QStringLiteral("Autosave");
+
 void TForm1::AutoSaveTimer()
 {
     try {
@@ -612,12 +615,20 @@ void TForm1::AutoSaveTimer()
             AutoSaveRing::saveOnce(file, m_state.AppDir, m_state.DATA.lines(), Form12->ComboBox3->currentText());
         settings().autoCurrent = r.nextSlot;
         m_autoSaveFailure.succeeded();
-        for (const QString &problem : r.problems)
+        QList<Problem> named;
+        for (const QString &problem : r.problems) {
             Label8->setText(QStringLiteral("Autosave: ") + problem);
+            named << Problem{0, QStringLiteral("Autosave: ") + problem, Problem::Severity::Warning, AutoSaveSource};
+        }
+        m_problems.setProblems(AutoSaveSource, named);
     } catch (const RuntimeError &e) {
-        if (const std::optional<QString> shown = m_autoSaveFailure.failed(e.message()))
+        if (const std::optional<QString> shown = m_autoSaveFailure.failed(e.message())) {
             Label8->setText(QStringLiteral("Autosave failed: ") + *shown);
+            m_problems.setProblems(AutoSaveSource, {Problem{0, QStringLiteral("Autosave failed: ") + *shown,
+                                                            Problem::Severity::Error, AutoSaveSource}});
+        }
     }
+    showProblems();
 }
 
 void TForm1::Exit1Click()

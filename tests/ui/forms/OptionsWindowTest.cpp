@@ -172,11 +172,17 @@ TEST_F(OptionsWindowTest, AnAutosaveThatCannotBeWrittenIsNamedOnce)
     window->AutoSaveTimer();
     EXPECT_EQ(window->Label8->text(), QStringLiteral("later"));
     EXPECT_TRUE(errors().isEmpty());
+    const auto autosaveEntries = [&] {
+        return std::count_if(window->problems().entries().cbegin(), window->problems().entries().cend(),
+                             [](const Problem &p) { return p.message.startsWith(QStringLiteral("Autosave")); });
+    };
+    EXPECT_EQ(autosaveEntries(), 1); // named once in the problems list too
 
     // Once the folder can be made, the next trigger saves.
     QFile::remove(path(QStringLiteral("AutoSave")));
     window->AutoSaveTimer();
     EXPECT_TRUE(QFileInfo::exists(AutoSaveRing::slotPath(window->state().AppDir, 0)));
+    EXPECT_EQ(autosaveEntries(), 0);
 }
 
 TEST_F(OptionsWindowTest, AboutNamesTheSettingsFileInUse)
