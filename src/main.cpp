@@ -14,6 +14,8 @@ int main(int argc, char **argv)
     // The main window creates the other seventeen; its start-up runs once
     // the event loop does.
     TForm1 form1;
+    if (const QStringList args = QApplication::arguments(); args.size() > 1)
+        form1.StartFile = args.at(1);
     form1.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form1.size(),
                                           QGuiApplication::primaryScreen()->availableGeometry()));
     form1.show();

@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUndoView>
@@ -296,6 +297,26 @@ void TForm1::BOOTTimer()
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;
     applyCreationStyle();
     DRAWClick();
+    openStartFile();
+}
+
+void TForm1::openStartFile()
+{
+    if (StartFile.isEmpty())
+        return;
+    const QString path = QFileInfo(StartFile).absoluteFilePath();
+    StartFile.clear();
+    if (path.endsWith(QStringLiteral(".scp"), Qt::CaseInsensitive)) {
+        Form14->Edit1->setText(path);
+        Button12Click();
+        return;
+    }
+    try {
+        openDesign(path);
+    } catch (const RuntimeError &e) {
+        // The designer starts with a new document all the same.
+        Modal::warning(QStringLiteral("Unable to open %1: %2").arg(path, e.message()));
+    }
 }
 
 void TForm1::Button6Click()
@@ -316,6 +337,11 @@ void TForm1::Button1Click()
     const QString path = Modal::openFile(AppInfo::OpenFilter);
     if (path.isEmpty())
         return;
+    openDesign(path);
+}
+
+void TForm1::openDesign(const QString &path)
+{
     DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path), path);
     m_session.markUnmodified();
     updateTitle();

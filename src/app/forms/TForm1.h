@@ -73,6 +73,10 @@ public:
 
     // The problems found in the design, and the panel that lists them.
     ProblemList &problems() { return m_problems; }
+
+    // A design or script named on the command line, opened once start-up is
+    // done: a design is opened, a script fills the import window.
+    QString StartFile;
     void showProblems();                   // the list onto the panel
 
     // The other windows, created once for the whole run.
@@ -217,6 +221,8 @@ public slots:
     void BOOTTimer();
     void Button6Click();   // New
     void Button1Click();   // Open
+    void openDesign(const QString &path);
+    void openStartFile();
     void Button7Click();   // Save As
     void Save1Click();
     void Cut1Click();

@@ -52,3 +52,33 @@ TEST_F(MainWindowTest, ImportReplacesTheDocumentOrLeavesIt)
     EXPECT_EQ(window->ComboBox1->count(), 2);
     EXPECT_TRUE(modals->finished());
 }
+
+// A file named on the command line: a design opens, a script fills the
+// import window, and one that cannot be read is named while the designer
+// starts with a new document.
+TEST_F(MainWindowTest, TheFileNamedAtStartIsOpenedOnceStartUpIsDone)
+{
+    writeFile(QStringLiteral("start.SDF"), "{BOP\r\n0\r\ngumppic\r\n1\r\n2\r\n1F4.bmp\r\n}EOP\r\n");
+    window->StartFile = path(QStringLiteral("start.SDF"));
+    boot();
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "}EOP"}));
+    EXPECT_TRUE(window->StartFile.isEmpty());
+
+    window->StartFile = path(QStringLiteral("missing.SDF"));
+    modals->runWindow(QStringLiteral("System Update"));
+    window->BOOTTimer();
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
+    const QStringList warnings = modals->messages(Modal::MessageKind::Warning);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings.first().startsWith(QStringLiteral("Unable to open ") + path(QStringLiteral("missing.SDF"))));
+
+    writeFile(QStringLiteral("menu.scp"), "[DIALOG menu]\r\ngumppic 1 2 500\r\n");
+    window->StartFile = path(QStringLiteral("menu.scp"));
+    modals->runWindow(QStringLiteral("System Update"));
+    modals->onWindow<TForm14>([&](TForm14 &w) {
+        EXPECT_EQ(w.Edit1->text(), path(QStringLiteral("menu.scp")));
+        w.Button3->click();
+    });
+    window->BOOTTimer();
+    EXPECT_TRUE(modals->finished());
+}
