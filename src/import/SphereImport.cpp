@@ -455,14 +455,7 @@ ImportResult SphereImport::importFile(const QString &path, const QString &dialog
         missing.errors << noSuchFile(path);
         return missing;
     }
-    if (info.size() > MaxFileBytes)
-        throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
-    const CappedFile::Result file = CappedFile::read(path, MaxFileBytes);
-    if (file.outcome == CappedFile::Outcome::TooLarge)
-        throw RuntimeError(QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileBytes));
-    if (file.outcome != CappedFile::Outcome::Read)
-        throw RuntimeError::cannotOpen(path);
-    QByteArray bytes = file.bytes;
+    QByteArray bytes = CappedFile::readOrThrow(path, MaxFileBytes);
     // An editor's byte order mark is no part of the first line.
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);

@@ -1,13 +1,11 @@
 #include "import/SphereScript.h"
+#include "platform/SphereLine.h"
 
 namespace SphereScript {
 
 QString cleanLine(QStringView raw)
 {
-    const qsizetype comment = raw.indexOf(u"//");
-    if (comment >= 0)
-        raw = raw.left(comment);
-    return raw.trimmed().toString();
+    return SphereLine::keptPart(raw).trimmed().toString();
 }
 
 QStringList words(QStringView text)

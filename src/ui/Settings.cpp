@@ -165,11 +165,6 @@ QString Settings::filePath()
     return filePathFor(QCoreApplication::applicationFilePath());
 }
 
-QString Settings::readUpdateServer(const IniFile &file)
-{
-    return file.readString(QStringLiteral("STARTUP"), QStringLiteral("Server"), QString()).trimmed();
-}
-
 const QStringList &Settings::mouseActions()
 {
     static const QStringList items{QStringLiteral("Select + Drag"), QStringLiteral("Menu"), QStringLiteral("Select"),

@@ -78,10 +78,6 @@ struct Settings
     // The running program's settings file.
     static QString filePath();
 
-    // "Server" under "STARTUP": the update server's base address; empty, the
-    // default, means no server.
-    static QString readUpdateServer(const IniFile &file);
-
     // Spin edit ranges of the options window.
     static constexpr int autoEveryMin = 1, autoEveryMax = 60;
     static constexpr int autoTotalMin = 1, autoTotalMax = 20;

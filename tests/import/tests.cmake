@@ -13,7 +13,11 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     ${QM_SRC}/platform/SphereNumber.cpp
     ${QM_SRC}/platform/NumberText.cpp
     ${QM_SRC}/platform/PathResolver.cpp
-    ${QM_SRC}/platform/TextFile.cpp)
+    ${QM_SRC}/platform/TextFile.cpp
+    ${QM_SRC}/platform/CappedFile.cpp
+    ${QM_SRC}/platform/FileStamp.cpp
+    ${QM_SRC}/platform/FileNameText.cpp
+    ${QM_SRC}/platform/SphereLine.cpp)
   target_include_directories(quillmark_script_libfuzzer PRIVATE ${QM_SRC})
   target_compile_options(quillmark_script_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(quillmark_script_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)

@@ -1,12 +1,10 @@
 // The main window's side of the start-up window and "Next Version".
 #include "app/forms/TForm1.h"
-#include "assets/forms/TForm5.h"
 #include "net/BitmapFontFile.h"
 #include "net/HTTPGet.h"
 #include "net/UpdateList.h"
 #include "net/forms/TForm15.h"
 #include "net/forms/TForm16.h"
-#include "platform/IniFile.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/Modal.h"
 #include "ui/forms/TForm12.h"
@@ -17,8 +15,6 @@
 void TForm1::connectStartup()
 {
     Form15->NewsWindow = Form16;
-    Form15->ShowNews = settings().showNews;
-    Form15->CheckUpdates = settings().checkUpdates;
     Form15->ReadSettings = [this] {
         Form12->ReadSettings();
         Form15->Edit2->setText(settings().server.trimmed());
