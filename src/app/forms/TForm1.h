@@ -25,6 +25,7 @@ class ImageView;
 class QAction;
 class QComboBox;
 class QDockWidget;
+class PropertyPanel;
 class QListWidget;
 class QGroupBox;
 class QLabel;
@@ -162,6 +163,11 @@ public:
 
     // The problems panel.
     QDockWidget *ProblemsDock = nullptr;
+    // The newer element kinds: the "Insert" menu, one entry per kind, and the
+    // panel that edits the selected one's fields.
+    QMenu *InsertMenu = nullptr;
+    QDockWidget *PropertiesDock = nullptr;
+    PropertyPanel *Properties = nullptr;
     QListWidget *ProblemsList = nullptr;
 
     // Menus.
@@ -316,6 +322,9 @@ private:
     void buildCanvasPanel();
     void buildStatusBar();
     void buildProblemsPanel();
+    void buildControlTools();
+    void insertControlClick(ElementKind kind);
+    void showControlProperties();
     void connectHandlers();
     void createWindows();
     void connectStartup();                  // the start-up window's hooks and "Next Version"
