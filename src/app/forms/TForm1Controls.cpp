@@ -4,6 +4,7 @@
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/PropertyPanel.h"
 
+#include <QComboBox>
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -38,8 +39,15 @@ void TForm1::buildControlTools()
 void TForm1::insertControlClick(ElementKind kind)
 {
     EventGuard::run([&] {
-        if (ControlCommands::insertControl(m_state, *this, kind))
-            DRAWClick();
+        if (!ControlCommands::insertControl(m_state, *this, kind))
+            return;
+        DRAWClick();
+        // Chosen in the select list as if by the user, so every control follows.
+        if (const qsizetype entry = m_state.LineList.indexOf(m_state.SelectedLine); entry >= 0) {
+            ComboBox1->setCurrentIndex(int(entry));
+            ComboBox1Change();
+        }
+        showControlProperties();
     });
 }
 

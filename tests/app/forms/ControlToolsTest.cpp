@@ -1,0 +1,48 @@
+#include "app/forms/MainWindowFixture.h"
+#include "ui/forms/PropertyPanel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+TEST_F(MainWindowTest, InsertMenuAddsEachNewerKindAndThePanelEditsItsFields)
+{
+    QStringList kinds;
+    for (QAction *action : window->InsertMenu->actions())
+        kinds << action->text();
+    EXPECT_EQ(kinds, (QStringList{"Htmlgump", "Croppedtext", "Textentry", "Checkbox", "Radio", "Gumppictiled",
+                                  "Tilepic", "Checkertrans", "Xmfhtmlgump", "Gumppichue"}));
+
+    window->InsertMenu->actions().first()->trigger();
+    const int at = window->state().SelectedLine;
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(lines()[at], "htmlgump");
+    EXPECT_FALSE(window->PropertiesDock->isHidden());
+    ASSERT_EQ(window->Properties->shownKind(), ElementKind::Htmlgump);
+
+    auto *width = qobject_cast<QLineEdit *>(window->Properties->editorOf(3));
+    ASSERT_TRUE(width);
+    EXPECT_EQ(width->text(), "200");
+    width->selectAll();
+    QTest::keyClicks(width, "150");
+    EXPECT_EQ(lines()[at + 3], "150");
+    auto *background = qobject_cast<QCheckBox *>(window->Properties->editorOf(5));
+    ASSERT_TRUE(background);
+    background->click();
+    EXPECT_EQ(lines()[at + 5], "1");
+    auto *text = qobject_cast<QLineEdit *>(window->Properties->editorOf(7));
+    text->selectAll();
+    QTest::keyClicks(text, "<B>Welcome</B> traveller");
+    EXPECT_EQ(lines()[at + 7], "<B>Welcome</B> traveller");
+
+    if (const QString shot = qEnvironmentVariable("QM_SHOT"); !shot.isEmpty()) {
+        window->resize(1100, 700);
+        window->show();
+        QTest::qWait(200);
+        window->grab().save(shot);
+    }
+
+}
