@@ -2,6 +2,12 @@
 // warm render of a page that mixes every element kind.
 #include "BenchFont.h"
 #include "render/HtmlLayout.h"
+#include "render/PageRenderer.h"
+#include "support/SyntheticClient.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
 
 #include "GuiBenchmarkMain.h"
 
@@ -39,6 +45,114 @@ void BM_HtmlLayout2000Characters(benchmark::State &state)
     state.counters["lines"] = double(lines);
 }
 BENCHMARK(BM_HtmlLayout2000Characters)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void save(const QImage &image, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+}
+
+QImage artImage(int w, int h, QRgb colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(colour));
+    p.drawEllipse(0, 0, w, h);
+    return image;
+}
+
+// Pictures, buttons with decoders and state gumps, the HTML background and
+// scroll bar, and a hue library.
+const QString &dataDir()
+{
+    static QTemporaryDir dir;
+    static const QString appDir = [] {
+        const QString root = dir.path() + u'/';
+        for (int i = 0; i < 20; ++i)
+            save(artImage(24 + (i * 17) % 80, 24 + (i * 29) % 70, qRgb(40 + i * 5, 200 - i * 3, 90)),
+                 root + QStringLiteral("DATA/%1.bmp").arg(0xA00 + i, 0, 16).toUpper());
+        for (const char *gump : {"D2", "D3", "D0", "D1", "FA", "FC", "FE", "100"})
+            save(artImage(16, 16, qRgb(200, 200, 40)), root + QStringLiteral("DATA/%1.bmp").arg(QLatin1String(gump)));
+        save(artImage(20, 20, qRgb(30, 160, 60)), root + QStringLiteral("DATA/buttons/check.bmp"));
+        QFile decoder(root + QStringLiteral("DATA/buttons/check.cs"));
+        if (decoder.open(QIODevice::WriteOnly))
+            decoder.write("D2\r\nD3\r\n");
+        for (int k = 0; k < 9; ++k) {
+            QImage piece(k == 4 ? 32 : 12, k == 4 ? 32 : 12, QImage::Format_RGB32);
+            piece.fill(qRgb(120, 100 + k * 10, 80));
+            save(piece, root + QStringLiteral("DATA/resizepic/%1%2.bm").arg(k).arg(3000));
+        }
+        QFile library(root + QStringLiteral("ColorLibary.INI"));
+        if (library.open(QIODevice::WriteOnly))
+            library.write("[NORMALS]\r\nTOTAL=1\r\n[1]\r\nCOLOR=clRed\r\nSPHERE=95\r\n");
+        return root;
+    }();
+    return appDir;
+}
+
+// 500 elements over a 1024 × 768 canvas, every kind in turn.
+QStringList mixedPage()
+{
+    QStringList lines{"{BOP", "0"};
+    for (int i = 0; i < 500; ++i) {
+        const QString x = QString::number((i * 97) % 960), y = QString::number((i * 61) % 720);
+        const QString w = QString::number(60 + (i * 13) % 140), h = QString::number(30 + (i * 7) % 90);
+        const QString pic = QStringLiteral("%1.bmp").arg(0xA00 + i % 20, 0, 16).toUpper();
+        switch (i % 14) {
+        case 0: lines << "gumppic" << x << y << pic; break;
+        case 1: lines << "resizepic" << x << y << "3000.bmp" << w << h; break;
+        case 2: lines << "button" << x << y << "check.bmp" << "1" << "0" << "0" << ""; break;
+        case 3: lines << "text" << x << y << "95" << QStringLiteral("Line %1").arg(i); break;
+        case 4: lines << "htmlgump" << x << y << w << h << QString::number(i % 2) << QString::number(i / 2 % 2)
+                      << QStringLiteral("<CENTER><B>Quest %1</B></CENTER>Travel north to the mill.").arg(i); break;
+        case 5: lines << "croppedtext" << x << y << w << "20" << "95" << QStringLiteral("Cropped %1 text").arg(i); break;
+        case 6: lines << "textentry" << x << y << w << "20" << "95" << QString::number(i) << "0" << "Name"; break;
+        case 7: lines << "checkbox" << x << y << "check.bmp" << QString::number(i % 2) << QString::number(i); break;
+        case 8: lines << "radio" << x << y << "check.bmp" << QString::number(i % 2) << QString::number(i) << "1"; break;
+        case 9: lines << "gumppictiled" << x << y << w << h << pic; break;
+        case 10: lines << "tilepic" << x << y << QString::number(i % 3) << QString::number(i % 2); break;
+        case 11: lines << "checkertrans" << x << y << w << h; break;
+        case 12: lines << "xmfhtmlgump" << x << y << w << h << "500" << "0" << "0" << "31744"; break;
+        default: lines << "gumppichue" << x << y << pic << "1";
+        }
+    }
+    return lines << "}EOP";
+}
+
+GameClient benchClient()
+{
+    QList<SyntheticClient::Gump> items;
+    for (int n = 0; n < 3; ++n) {
+        SyntheticClient::Gump item{n, 44, 44, {}};
+        for (int p = 0; p < 44 * 44; ++p)
+            item.pixels << quint16((p % 44 + p / 44) % 3 ? 0x7C00 + n : 0);
+        items << item;
+    }
+    const auto [index, data] = SyntheticClient::itemMul(items);
+    GameClient client;
+    client.items = ItemArt::fromMul(ClientFile::fromBytes(index), ClientFile::fromBytes(data));
+    client.hues = HuesFile::read(SyntheticClient::hues({{0x7C00, "Red"}}));
+    client.cliloc = Cliloc::fromFile(ClientFile::fromBytes(SyntheticClient::cliloc({{500, "Localized text"}})));
+    return client;
+}
+
+void BM_RenderMixedKindsWarm(benchmark::State &state)
+{
+    PageRenderer renderer(dataDir());
+    renderer.textConverter().setFont(benchFont());
+    renderer.setGameClient(benchClient());
+    const QStringList lines = mixedPage();
+    RenderOptions options;
+    options.canvasSize = QSize(1024, 768);
+    const RenderResult first = renderer.render(lines, options);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderer.render(lines, options).page.constBits());
+    state.counters["elements"] = double(first.selectEntries.size());
+    state.counters["problems"] = double(first.problems.size());
+}
+BENCHMARK(BM_RenderMixedKindsWarm)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
 
