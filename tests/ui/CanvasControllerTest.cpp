@@ -36,6 +36,7 @@ public:
     void showSelectEntry(int entry) override { calls << QStringLiteral("entry %1").arg(entry); }
     void setReadoutRunning(bool running) override { calls << (running ? "readout on" : "readout off"); }
     void selectionChosen() override { calls << "chosen"; if (onSelection) onSelection(); }
+    void selectionChanged() override { calls << "changed"; if (onSelection) onSelection(); }
     void removeSelected() override { calls << "remove"; }
     void autoSave() override { calls << "autosave"; }
     void redraw() override { calls << "redraw"; if (onRedraw) onRedraw(); }

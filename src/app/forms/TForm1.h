@@ -14,14 +14,18 @@
 #include "render/TextIndex.h"
 #include "ui/AutoSave.h"
 #include "ui/CanvasController.h"
+#include "ui/CanvasScroll.h"
 #include "ui/Settings.h"
 #include "ui/TestMode.h"
+#include "ui/forms/CanvasImage.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+
 class ImageView;
+class QWheelEvent;
 class QAction;
 class QComboBox;
 class QDockWidget;
@@ -147,7 +151,7 @@ public:
     QPushButton *Button10 = nullptr;       // "About"
 
     // The canvas panel.
-    ImageView *Image1 = nullptr;           // the canvas
+    CanvasImage *Image1 = nullptr;         // the canvas
     ImageView *Image7 = nullptr;           // top ruler
     ImageView *Image6 = nullptr;           // left ruler
     ImageView *Image8 = nullptr;           // corner
@@ -185,6 +189,14 @@ public:
     QMenu *FileMenu = nullptr;
     QMenu *EditMenu = nullptr;
     QMenu *SphereMenu = nullptr;
+    QMenu *ViewMenu = nullptr;
+    QAction *ShowGrid1 = nullptr;
+    QAction *SnapToGrid1 = nullptr;
+    QAction *ZoomIn1 = nullptr;
+    QAction *ZoomOut1 = nullptr;
+    QAction *ActualSize1 = nullptr;
+    QAction *FitPage1 = nullptr;
+    QAction *Delete1 = nullptr;
     QMenu *HelpMenu = nullptr;
     QAction *New1 = nullptr;
     QAction *Open1 = nullptr;
@@ -214,6 +226,7 @@ public:
     QTimer *AutoSave = nullptr;            // "Every" minutes in the "Autosave on time" mode
 
     bool ScrollResetting = false;          // the reset view moves the scroll bars
+    QString LastExportName;                // offered by the export's name prompt
 
     const CanvasController &canvasMouse() const { return *m_canvasMouse; }
 
@@ -235,6 +248,9 @@ public slots:
     void showUndoneStep();
     // The file name and a "*" for unsaved changes.
     void updateTitle();
+    // Asks "Save changes?" when there are unsaved changes; false when the
+    // work is to be kept as it is (Cancel, or a save that did not happen).
+    bool mayDiscardChanges();
     void Button12Click();  // Import
     void Button8Click();   // Export
     void CheckClick();     // "Check": the Sphere check of the design and the art
@@ -267,8 +283,8 @@ public slots:
     void AutoSaveTimer();
 
     // The canvas (X, Y in canvas pixels) and the keyboard.
-    void Image1MouseDown(Qt::MouseButton Button, int X, int Y);
-    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y);
+    void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
+    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys = {});
     void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
     void MouseRemoveTimer();
     void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
@@ -294,10 +310,18 @@ public slots:
     void SendSelectedtoFront1Click(); // send to back
     void SemdSelectedtoBack1Click();  // send to front
 
+    // The View menu: grid, snapping and zoom.
+    void ShowGrid1Click();
+    void SnapToGrid1Click();
+    void FitPage1Click();
+    void zoomTo(int percent);              // about the canvas's top-left corner
+    void setCanvasView(const CanvasScroll::View &view);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // ElementDialogs: the windows of the add commands.
@@ -330,6 +354,13 @@ private:
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
     void canvasResized();
     bool canvasEvent(QEvent *event);        // mouse events of the canvas
+    bool canvasWheel(QWheelEvent *event);   // scrolls, or zooms with Ctrl
+    bool canvasKey(QKeyEvent *event);       // the arrows nudge the selection
+    void buildViewMenu();
+    void updateScrollRange();
+    void showCanvasOverlay();               // the grid and the resize handles
+    void restoreWindowGeometry();
+    void storeWindowGeometry();
     void installKeyHandler();
 
     // CanvasHost: the controls and handlers the canvas mouse uses.
@@ -345,6 +376,7 @@ private:
     void showSelectEntry(int entry) override;
     void setReadoutRunning(bool running) override;
     void selectionChosen() override { ComboBox1Change(); }
+    void selectionChanged() override;
     void removeSelected() override { REMOVEBUTClick(); }
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
@@ -373,4 +405,5 @@ private:
     QStringList m_checkedLines;             // the document as the check last saw it
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
+    bool m_geometryRestored = false;
 };
