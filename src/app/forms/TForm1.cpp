@@ -1,6 +1,7 @@
 #include "app/forms/TForm1.h"
 #include "ui/CanvasMouse.h"
 #include "app/ElementClipboard.h"
+#include "import/ScriptPaste.h"
 #include "app/SelectionSet.h"
 #include "app/SphereExport.h"
 #include "platform/RuntimeError.h"
@@ -469,6 +470,15 @@ void TForm1::Paste1Click()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data)
         return;
+    // Lines copied from a script become elements where the script puts them.
+    if (!data->hasFormat(ElementClipboard::MimeType) && data->hasText()) {
+        if (ElementClipboard::paste(m_state, ScriptPaste::elementRecords(data->text(), m_state.AppDir), 0)) {
+            applyControls();
+            m_view.invalidate();
+            DRAWClick();
+        }
+        return;
+    }
     const QByteArray raw = data->data(ElementClipboard::MimeType);
     if (raw != m_pastedRecords) {
         m_pastedRecords = raw;
