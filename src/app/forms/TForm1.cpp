@@ -674,6 +674,7 @@ void TForm1::settingsRead(const Settings &s)
         AutoSave->start();
     else
         AutoSave->stop();
+    useClientArt(s.client);
     applyCreationStyle();
 }
 
@@ -681,7 +682,18 @@ void TForm1::settingsAccepted(const Settings &s)
 {
     m_renderer.forgetCache();
     Form5->Converter.setPerfectText(s.perfectText);
+    useClientArt(s.client);
     applyCreationStyle();
+}
+
+void TForm1::useClientArt(const QString &clientDir)
+{
+    const auto &art = m_client.open(clientDir);
+    if (art == m_renderer.artStore().clientArt())
+        return;
+    m_renderer.setClientArt(art);
+    Form2->setClientArt(art);
+    m_view.invalidate();
 }
 
 // One autosave into the ring. A failure is named once in the status and the

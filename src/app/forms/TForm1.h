@@ -7,6 +7,7 @@
 #include "app/PropertyCommands.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
+#include "assets/client/ClientArtSource.h"
 #include "checks/ArtCatalog.h"
 #include "checks/DesignCheck.h"
 #include "render/PageRenderer.h"
@@ -349,6 +350,7 @@ private:
     void applyCreationStyle();              // "Insert" or "Brush"
     void settingsRead(const Settings &s);   // the designer follows a settings read
     void settingsAccepted(const Settings &s); // and the options window's "Ok"
+    void useClientArt(const QString &clientDir); // the canvas and the picker draw from it
     void showPageBox();                     // page box text from the state, quietly
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
@@ -398,6 +400,7 @@ private:
     struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
+    ClientArtSource m_client;
     CanvasView m_view{m_renderer};
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
