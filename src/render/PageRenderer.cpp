@@ -234,6 +234,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             if (walker.page() == options.page) {
                 r.lineList << record.line;
                 r.selectEntries << record.selectEntry();
+                r.boxes << QRect();
             }
             continue;
         }
@@ -241,6 +242,12 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         if (walker.page() == options.page) {
             r.lineList << record.line;
             r.selectEntries << record.selectEntry();
+            if (!bitmap.isEmpty())
+                r.boxes << QRect(record.x, record.y, bitmap.width(), bitmap.height());
+            else if (record.kind == ElementKind::Resizepic)
+                r.boxes << QRect(record.x, record.y, record.width, record.height);
+            else
+                r.boxes << QRect();
         }
 
         const bool seeThrough = record.kind == ElementKind::Text || options.transparent;

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,7 @@ struct RenderResult
     QImage page;                 // the canvas picture
     QStringList selectEntries;   // the select list, in drawing order
     QList<int> lineList;         // document line of each select list entry
+    QList<QRect> boxes;          // and its box as drawn, document pixels (null when not drawn)
     int locationLine = -1;       // LocationLine
     int miscLine = -1;           // MiscLine
     QImage dragImage;            // the dragged elements' picture while Dragging
