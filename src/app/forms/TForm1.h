@@ -7,6 +7,7 @@
 #include "app/PropertyCommands.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
+#include "assets/client/ClientArtSource.h"
 #include "checks/ArtCatalog.h"
 #include "checks/DesignCheck.h"
 #include "render/PageRenderer.h"
@@ -14,14 +15,18 @@
 #include "render/TextIndex.h"
 #include "ui/AutoSave.h"
 #include "ui/CanvasController.h"
+#include "ui/CanvasScroll.h"
 #include "ui/Settings.h"
 #include "ui/TestMode.h"
+#include "ui/forms/CanvasImage.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+
 class ImageView;
+class QWheelEvent;
 class QAction;
 class QComboBox;
 class QDockWidget;
@@ -153,7 +158,7 @@ public:
     QPushButton *Button10 = nullptr;       // "About"
 
     // The canvas panel.
-    ImageView *Image1 = nullptr;           // the canvas
+    CanvasImage *Image1 = nullptr;         // the canvas
     ImageView *Image7 = nullptr;           // top ruler
     ImageView *Image6 = nullptr;           // left ruler
     ImageView *Image8 = nullptr;           // corner
@@ -191,6 +196,14 @@ public:
     QMenu *FileMenu = nullptr;
     QMenu *EditMenu = nullptr;
     QMenu *SphereMenu = nullptr;
+    QMenu *ViewMenu = nullptr;
+    QAction *ShowGrid1 = nullptr;
+    QAction *SnapToGrid1 = nullptr;
+    QAction *ZoomIn1 = nullptr;
+    QAction *ZoomOut1 = nullptr;
+    QAction *ActualSize1 = nullptr;
+    QAction *FitPage1 = nullptr;
+    QAction *Delete1 = nullptr;
     QMenu *HelpMenu = nullptr;
     QAction *New1 = nullptr;
     QAction *Open1 = nullptr;
@@ -220,6 +233,7 @@ public:
     QTimer *AutoSave = nullptr;            // "Every" minutes in the "Autosave on time" mode
 
     bool ScrollResetting = false;          // the reset view moves the scroll bars
+    QString LastExportName;                // offered by the export's name prompt
 
     const CanvasController &canvasMouse() const { return *m_canvasMouse; }
 
@@ -241,6 +255,9 @@ public slots:
     void showUndoneStep();
     // The file name and a "*" for unsaved changes.
     void updateTitle();
+    // Asks "Save changes?" when there are unsaved changes; false when the
+    // work is to be kept as it is (Cancel, or a save that did not happen).
+    bool mayDiscardChanges();
     void Button12Click();  // Import
     void Button8Click();   // Export
     void CheckClick();     // "Check": the Sphere check of the design and the art
@@ -273,8 +290,8 @@ public slots:
     void AutoSaveTimer();
 
     // The canvas (X, Y in canvas pixels) and the keyboard.
-    void Image1MouseDown(Qt::MouseButton Button, int X, int Y);
-    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y);
+    void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
+    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys = {});
     void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
     void MouseRemoveTimer();
     void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
@@ -300,10 +317,18 @@ public slots:
     void SendSelectedtoFront1Click(); // send to back
     void SemdSelectedtoBack1Click();  // send to front
 
+    // The View menu: grid, snapping and zoom.
+    void ShowGrid1Click();
+    void SnapToGrid1Click();
+    void FitPage1Click();
+    void zoomTo(int percent);              // about the canvas's top-left corner
+    void setCanvasView(const CanvasScroll::View &view);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // ElementDialogs: the windows of the add commands.
@@ -331,11 +356,19 @@ private:
     void applyCreationStyle();              // "Insert" or "Brush"
     void settingsRead(const Settings &s);   // the designer follows a settings read
     void settingsAccepted(const Settings &s); // and the options window's "Ok"
+    void useClientArt(const QString &clientDir); // the canvas and the picker draw from it
     void showPageBox();                     // page box text from the state, quietly
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
     void canvasResized();
     bool canvasEvent(QEvent *event);        // mouse events of the canvas
+    bool canvasWheel(QWheelEvent *event);   // scrolls, or zooms with Ctrl
+    bool canvasKey(QKeyEvent *event);       // the arrows nudge the selection
+    void buildViewMenu();
+    void updateScrollRange();
+    void showCanvasOverlay();               // the grid and the resize handles
+    void restoreWindowGeometry();
+    void storeWindowGeometry();
     void installKeyHandler();
 
     // CanvasHost: the controls and handlers the canvas mouse uses.
@@ -351,6 +384,7 @@ private:
     void showSelectEntry(int entry) override;
     void setReadoutRunning(bool running) override;
     void selectionChosen() override { ComboBox1Change(); }
+    void selectionChanged() override;
     void removeSelected() override { REMOVEBUTClick(); }
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
@@ -372,6 +406,7 @@ private:
     struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
+    ClientArtSource m_client;
     CanvasView m_view{m_renderer};
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
@@ -379,4 +414,5 @@ private:
     QStringList m_checkedLines;             // the document as the check last saw it
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
+    bool m_geometryRestored = false;
 };

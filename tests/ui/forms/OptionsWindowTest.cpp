@@ -203,6 +203,7 @@ TEST_F(OptionsWindowTest, OpenRestoresAnAutosave)
     window->Button4Click();
     const QStringList saved = lines();
     window->AutoSaveTimer();
+    modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     window->Button6Click();
     ASSERT_NE(lines(), saved);
     modals->answerOpenFile(AutoSaveRing::slotPath(window->state().AppDir, 0));
