@@ -286,7 +286,7 @@ void TForm1::BOOTTimer()
 {
     BOOT->stop();
     m_booted = true;
-    QString dir = QDir::currentPath();
+    QString dir = StartDataFolder.isEmpty() ? QDir::currentPath() : StartDataFolder;
     if (!dir.endsWith(u'/'))
         dir += u'/';
     m_state.AppDir = dir;
@@ -307,6 +307,7 @@ void TForm1::BOOTTimer()
     applyCreationStyle();
     DRAWClick();
     openStartFile();
+    emit started();
 }
 
 void TForm1::openStartFile()
@@ -647,6 +648,7 @@ void TForm1::showTestPage()
 void TForm1::Button10Click()
 {
     Form10->showSettingsFile(Form12->Location);
+    Form10->showDataFolder(m_state.AppDir);
     Modal::exec(*Form10);
 }
 

@@ -68,6 +68,10 @@ class TForm1 : public QMainWindow, private ElementDialogs, private PropertyDialo
 {
     Q_OBJECT
 
+signals:
+    // Start-up is done: settings read, AppDir set, the start file opened.
+    void started();
+
 public:
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
@@ -82,6 +86,8 @@ public:
     // A design or script named on the command line, opened once start-up is
     // done: a design is opened, a script fills the import window.
     QString StartFile;
+    // AppDir as chosen at start; empty for the current folder.
+    QString StartDataFolder;
     void showProblems();                   // the list onto the panel
 
     // The other windows, created once for the whole run.
