@@ -113,6 +113,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildCanvasPanel();
     buildStatusBar();
     buildProblemsPanel();
+    buildControlTools();
 
     BOOT = new QTimer(this);
     BOOT->setSingleShot(true);
@@ -1361,6 +1362,7 @@ void TForm1::applyControls()
     SendSelectedtoFront1->setEnabled(c.popupSendBackEnabled);
     SemdSelectedtoBack1->setEnabled(c.popupSendFrontEnabled);
     ComboBox1->setCurrentIndex(m_state.SelectIndex);
+    showControlProperties();
 }
 
 void TForm1::applyCreationStyle()

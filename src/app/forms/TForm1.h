@@ -30,6 +30,7 @@ class QWheelEvent;
 class QAction;
 class QComboBox;
 class QDockWidget;
+class PropertyPanel;
 class QListWidget;
 class QGroupBox;
 class QLabel;
@@ -173,6 +174,11 @@ public:
 
     // The problems panel.
     QDockWidget *ProblemsDock = nullptr;
+    // The newer element kinds: the "Insert" menu, one entry per kind, and the
+    // panel that edits the selected one's fields.
+    QMenu *InsertMenu = nullptr;
+    QDockWidget *PropertiesDock = nullptr;
+    PropertyPanel *Properties = nullptr;
     QListWidget *ProblemsList = nullptr;
 
     // Menus.
@@ -347,6 +353,9 @@ private:
     void buildCanvasPanel();
     void buildStatusBar();
     void buildProblemsPanel();
+    void buildControlTools();
+    void insertControlClick(ElementKind kind);
+    void showControlProperties();
     void connectHandlers();
     void createWindows();
     void connectStartup();                  // the start-up window's hooks and "Next Version"
