@@ -55,6 +55,7 @@ class TForm15;
 class TForm16;
 class TForm17;
 class TForm18;
+class ArtLibraryWindow;
 
 // The main window: tool bars, the editing column, the canvas with its rulers
 // and scroll bars, menus and status. It owns the open design (EditorState)
@@ -98,6 +99,7 @@ public:
     TForm16 *Form16 = nullptr;
     TForm17 *Form17 = nullptr;
     TForm18 *Form18 = nullptr;
+    ArtLibraryWindow *BuildLibraryWindow = nullptr;
 
     // Tool bars.
     QToolButton *Button6 = nullptr;        // "New project"
@@ -191,6 +193,7 @@ public:
     QAction *Open1 = nullptr;
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
+    QAction *BuildArtLibrary1 = nullptr;   // "Build Art Library from Client…"
     QAction *Undo1 = nullptr;
     QAction *Redo1 = nullptr;
     QAction *Cut1 = nullptr;
@@ -237,6 +240,7 @@ public slots:
     // The file name and a "*" for unsaved changes.
     void updateTitle();
     void Button12Click();  // Import
+    void BuildArtLibrary1Click();
     void Button8Click();   // Export
     void CheckClick();     // "Check": the Sphere check of the design and the art
     void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
