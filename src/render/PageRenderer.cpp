@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 bool isShown(ElementKind kind, const RenderOptions &options)
@@ -171,6 +173,45 @@ ElementBitmap PageRenderer::elementBitmap(const QStringList &lines, int line, co
     return ElementBitmap();
 }
 
+namespace {
+
+struct DragPiece
+{
+    QPoint at;      // document position
+    QImage image;
+};
+
+bool isSelected(const RenderOptions &options, int line)
+{
+    return line == options.selectedLine
+           || std::binary_search(options.alsoSelected.cbegin(), options.alsoSelected.cend(), line);
+}
+
+// One picture of all dragged elements, so a drag frame costs one copy
+// whatever the selection holds; a single element is handed over as it is.
+void composeDragImage(const QList<DragPiece> &pieces, RenderResult &r)
+{
+    if (pieces.isEmpty())
+        return;
+    if (pieces.size() == 1) {
+        r.dragOrigin = pieces.first().at;
+        r.dragImage = pieces.first().image;
+        return;
+    }
+    QRect bounds;
+    for (const DragPiece &piece : pieces)
+        bounds |= QRect(piece.at, piece.image.size());
+    bounds = bounds.intersected(QRect(bounds.topLeft(), QSize(PageRenderer::MaxCanvasSide, PageRenderer::MaxCanvasSide)));
+    r.dragOrigin = bounds.topLeft();
+    r.dragImage = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    r.dragImage.fill(Qt::transparent);
+    QPainter painter(&r.dragImage);
+    for (const DragPiece &piece : pieces)
+        painter.drawImage(piece.at - bounds.topLeft(), piece.image);
+}
+
+} // namespace
+
 RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions &options)
 {
     m_cache.setEnabled(options.cacheImages);
@@ -190,6 +231,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
     painter.drawRect(0, 0, 1, size.height());
     painter.drawRect(size.width() - 1, 0, 1, size.height());
 
+    QList<DragPiece> dragged;
     RecordWalker walker(lines);
     while (walker.next()) {
         switch (walker.item()) {
@@ -206,7 +248,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         try {
             record = ElementRecord::read(walker);
             // A background wholly off the canvas is not composed at all.
-            const bool dragged = options.dragging && record.line == options.selectedLine;
+            const bool dragged = options.dragging && isSelected(options, record.line);
             if (dragged || !isOffCanvas(record, options, size))
                 bitmap = bitmapOf(lines, record, options, colors);
         } catch (const RuntimeError &e) {
@@ -217,6 +259,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             if (walker.page() == options.page) {
                 r.lineList << record.line;
                 r.selectEntries << record.selectEntry();
+                r.boxes << QRect();
             }
             continue;
         }
@@ -224,11 +267,18 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         if (walker.page() == options.page) {
             r.lineList << record.line;
             r.selectEntries << record.selectEntry();
+            if (!bitmap.isEmpty())
+                r.boxes << QRect(record.x, record.y, bitmap.width(), bitmap.height());
+            else if (ElementRecord::hasBox(record.kind))
+                r.boxes << QRect(record.x, record.y, record.width, record.height);
+            else
+                r.boxes << QRect();
         }
 
         const bool seeThrough = ControlBitmaps::isTextKind(record.kind) || options.transparent;
-        if (options.dragging && record.line == options.selectedLine) {
-            r.dragImage = bitmap.forDrawing(options.transparent);
+        if (options.dragging && isSelected(options, record.line)) {
+            if (!bitmap.isEmpty())
+                dragged.append({QPoint(record.x, record.y), bitmap.forDrawing(options.transparent)});
             continue;
         }
         if (bitmap.isEmpty())
@@ -239,11 +289,12 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             || top + bitmap.height() <= 0)
             continue;
         const QPoint at{int(left), int(top)};
-        if (options.highlightSelected && record.line == options.selectedLine)
+        if (options.highlightSelected && isSelected(options, record.line))
             painter.drawImage(at, SelectionFrame::framed(bitmap.forDrawing(seeThrough), frameColors));
         else
             painter.drawImage(at, bitmap.forDrawing(seeThrough));
     }
     painter.end();
+    composeDragImage(dragged, r);
     return r;
 }

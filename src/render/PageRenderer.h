@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -29,7 +30,8 @@ struct RenderOptions
     int scrollY = 0;                      // vertical scroll bar position
     QSize canvasSize = QSize(548, 400);
     int selectedLine = 0;                 // SelectedLine
-    bool dragging = false;                // Dragging
+    QList<int> alsoSelected;              // the other selected elements' lines, ascending
+    bool dragging = false;                // Dragging: every selected element is the drag image
 
     // From the options window.
     bool transparent = true;
@@ -48,9 +50,11 @@ struct RenderResult
     QImage page;                 // the canvas picture
     QStringList selectEntries;   // the select list, in drawing order
     QList<int> lineList;         // document line of each select list entry
+    QList<QRect> boxes;          // and its box as drawn, document pixels (null when not drawn)
     int locationLine = -1;       // LocationLine
     int miscLine = -1;           // MiscLine
-    QImage dragImage;            // the dragged element's picture while Dragging
+    QImage dragImage;            // the dragged elements' picture while Dragging
+    QPoint dragOrigin;           // the document point of its top-left corner
     QStringList problems;        // one text per record that could not be drawn ("gumppic at line 7 not drawn: ...")
     QList<int> problemLines;     // the document line of each problem's record, counted from 1
 };

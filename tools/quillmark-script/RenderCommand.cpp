@@ -134,9 +134,7 @@ int runRenderCommand(const QStringList &args)
     std::tie(options.scrollX, options.scrollY) = parseScroll(parsed.value(QStringLiteral("--scroll"), "0,0"));
     options.alwaysDrawPage0 = !parsed.has(QStringLiteral("--no-page0"));
 
-    QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
-    if (!appDir.endsWith(u'/'))
-        appDir += u'/';
+    const QString appDir = dataFolderOption(parsed);
     const Settings settings = readSettings(parsed.value(QStringLiteral("--settings")));
     options.transparent = settings.transparent;
     options.perfectText = settings.perfectText;
