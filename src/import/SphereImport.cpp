@@ -3,6 +3,7 @@
 #include "import/SphereScript.h"
 #include "platform/CappedFile.h"
 #include "platform/RuntimeError.h"
+#include "platform/SphereLine.h"
 #include "platform/SphereNumber.h"
 #include "platform/TextFile.h"
 
@@ -406,6 +407,11 @@ private:
         QString shown = textAfter(s, 3);
         if (shown.startsWith(u'.'))
             shown.remove(0, 1);
+        // Nothing to draw, and nothing the export could write back in its place.
+        if (SphereLine::readsAsBlank(shown)) {
+            note(line, QStringLiteral("\"dtext\" without a text left out"));
+            return;
+        }
         add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
              shown});
     }
