@@ -13,6 +13,15 @@
 
 #include <algorithm>
 
+bool SphereDialect::hasKind(const QString &dialect, ElementKind kind)
+{
+    if (dialect != V48eTo51a)
+        return kind != ElementKind::None;
+    // The older servers send no HTML, localized or hued pictures.
+    return kind != ElementKind::None && kind != ElementKind::Htmlgump && kind != ElementKind::Xmfhtmlgump
+           && kind != ElementKind::Gumppichue;
+}
+
 namespace {
 
 class ScriptWriter
@@ -110,11 +119,9 @@ private:
     {
         const QString position = number(w.field(1)) + u' ' + number(w.field(2));
         switch (w.kind()) {
-        case ElementKind::Gumppic: {
-            const int gump = NumberText::parseHex(FileNameText::artName(w.field(3)));
-            m_out << QStringLiteral("gumppic ") + position + u' ' + QString::number(gump);
+        case ElementKind::Gumppic:
+            m_out << QStringLiteral("gumppic ") + position + u' ' + gumpNumber(w.field(3));
             break;
-        }
         case ElementKind::Resizepic:
             m_out << QStringLiteral("resizepic ") + position + u' ' + number(FileNameText::artName(w.field(3))) + u' '
                          + number(w.field(4)) + u' ' + number(w.field(5));
@@ -131,13 +138,99 @@ private:
             // every later text the wrong string; such a text is left out.
             if (SphereLine::readsAsBlank(w.field(4)))
                 break;
-            m_texts << w.field(4);
-            m_out << QStringLiteral("text ") + position + u' ' + number(w.field(3)) + u' '
-                         + QString::number(m_textCount++);
+            m_out << QStringLiteral("text ") + position + u' ' + number(w.field(3)) + u' ' + textIndex(w.field(4));
             break;
         case ElementKind::None:
             break;
+        default:
+            if (SphereDialect::hasKind(m_dialect, w.kind()))
+                writeNewerKind(w, position);
+            break;
         }
+    }
+
+    // The TEXT section index the text is written at.
+    QString textIndex(const QString &text)
+    {
+        m_texts << text;
+        return QString::number(m_textCount++);
+    }
+
+    // The kinds beyond the four, in the server's argument order. Their texts go
+    // into the TEXT section by index; one the server would read as blank (and
+    // skip, shifting every later index) is written inline in the d-form.
+    void writeNewerKind(const RecordWalker &w, const QString &position)
+    {
+        const auto f = [&](int k) { return number(w.field(k)); };
+        const QString box = position + u' ' + f(3) + u' ' + f(4);
+        const bool recent = isRecent();
+        const auto indexed = [&](const QString &text) { return !m_inlineTexts && !SphereLine::readsAsBlank(text); };
+        switch (w.kind()) {
+        case ElementKind::Htmlgump:
+            if (indexed(w.field(7)))
+                m_out << QStringLiteral("htmlgump ") + box + u' ' + textIndex(w.field(7)) + u' ' + f(5) + u' ' + f(6);
+            else
+                m_out << QStringLiteral("dhtmlgump ") + box + u' ' + f(5) + u' ' + f(6) + u' ' + w.field(7);
+            break;
+        case ElementKind::Croppedtext:
+            if (indexed(w.field(6)))
+                m_out << QStringLiteral("croppedtext ") + box + u' ' + f(5) + u' ' + textIndex(w.field(6));
+            else
+                m_out << QStringLiteral("dcroppedtext ") + box + u' ' + f(5) + u' ' + w.field(6);
+            break;
+        case ElementKind::Textentry: {
+            const bool limited = recent && NumberText::parseOr(w.field(7), 0) != 0;
+            const QString head = box + u' ' + f(5) + u' ' + f(6) + (limited ? u' ' + f(7) : QString());
+            const QString word = limited ? QStringLiteral("textentrylimited") : QStringLiteral("textentry");
+            if (indexed(w.field(8)))
+                m_out << word + u' ' + head + u' ' + textIndex(w.field(8));
+            else
+                m_out << QStringLiteral("d") + word + u' ' + head + u' ' + w.field(8);
+            break;
+        }
+        case ElementKind::Checkbox:
+        case ElementKind::Radio: {
+            if (w.kind() == ElementKind::Radio && f(6) != m_group) {
+                m_group = f(6);
+                m_out << QStringLiteral("group ") + m_group;
+            }
+            const QStringList decoder = readDecoder(w.field(3));
+            m_out << Records::wordOf(w.kind()) + u' ' + position + u' ' + QString::number(NumberText::parseHex(decoder[0]))
+                         + u' ' + QString::number(NumberText::parseHex(decoder[1])) + u' ' + f(4) + u' ' + f(5);
+            break;
+        }
+        case ElementKind::Gumppictiled:
+            m_out << QStringLiteral("gumppictiled ") + box + u' ' + gumpNumber(w.field(5));
+            break;
+        case ElementKind::Tilepic:
+            if (recent && NumberText::parseOr(w.field(4), 0) != 0)
+                m_out << QStringLiteral("tilepichue ") + position + u' ' + f(3) + u' ' + f(4);
+            else
+                m_out << QStringLiteral("tilepic ") + position + u' ' + f(3);
+            break;
+        case ElementKind::Checkertrans:
+            m_out << QStringLiteral("checkertrans ") + box;
+            break;
+        case ElementKind::Xmfhtmlgump: {
+            const QString head = box + u' ' + f(5) + u' ' + f(6) + u' ' + f(7);
+            if (NumberText::parseOr(w.field(8), 0) != 0)
+                m_out << QStringLiteral("xmfhtmlgumpcolor ") + head + u' ' + f(8);
+            else
+                m_out << QStringLiteral("xmfhtmlgump ") + head;
+            break;
+        }
+        case ElementKind::Gumppichue:
+            m_out << QStringLiteral("gumppic ") + position + u' ' + gumpNumber(w.field(3)) + u' ' + f(4);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // An art file's name read as the hexadecimal gump number, written in decimal.
+    static QString gumpNumber(const QString &file)
+    {
+        return QString::number(NumberText::parseHex(FileNameText::artName(file)));
     }
 
     void writeButton(const RecordWalker &w, const QString &position)
@@ -152,8 +245,7 @@ private:
                 m_buttonBlocks << QStringLiteral("on=") + QString::number(reply);
             else if (isOld())
                 m_buttonBlocks << QStringLiteral("ONBUTTON=") + QString::number(reply);
-            static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-            m_buttonBlocks << w.field(7).split(lineBreak);
+            m_buttonBlocks << splitEvents(w.field(7));
         }
         m_out << QStringLiteral("button ") + position + u' ' + QString::number(up) + u' ' + QString::number(down)
                      + u' ' + number(w.field(4)) + u' ' + number(w.field(5)) + u' ' + QString::number(reply);
@@ -181,12 +273,34 @@ private:
         return decoder;
     }
 
+    // The block the server runs when the dialog is closed with the right mouse button.
+    void writeCloseBlock()
+    {
+        const Document doc(m_lines);
+        if (doc.lastCloseBlockLine() < 0)
+            return;
+        if (isRecent())
+            m_out << QStringLiteral("on=0");
+        else if (isOld())
+            m_out << QStringLiteral("ONBUTTON=0");
+        else
+            return;
+        m_out << splitEvents(doc.closeBlock());
+    }
+
+    static QStringList splitEvents(const QString &events)
+    {
+        static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+        return events.split(lineBreak);
+    }
+
     void writeTrailer()
     {
         m_out << QString();
         writeSectionHeader(QStringLiteral(" TEXT"));
         m_out << m_texts << QString() << QString();
         writeSectionHeader(QStringLiteral(" BUTTON"));
+        writeCloseBlock();
         m_out << m_buttonBlocks << QString();
     }
 
@@ -199,6 +313,7 @@ private:
     QStringList m_buttonBlocks; // BUTTONHOLDER
     QHash<QString, QStringList> m_decoders;
     int m_textCount = 0;
+    QString m_group = QStringLiteral("0"); // the radio group the last "group" line opened
     int m_buttonCount = 0;
     bool m_inlineTexts = false;
 };

@@ -10,6 +10,9 @@
 namespace SphereDialect {
 inline const QString V55iTo99g = QStringLiteral("55i - 99g"); // [DIALOG name], window flags, on=
 inline const QString V48eTo51a = QStringLiteral("48e - 51a"); // [GUMP name], ONBUTTON=
+// Whether the dialect has a control for the kind; the export leaves the
+// others out and the check names them.
+bool hasKind(const QString &dialect, ElementKind kind);
 } // namespace SphereDialect
 
 // What the export needs from the user before it writes: the windows answer

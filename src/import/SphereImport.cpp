@@ -3,6 +3,7 @@
 #include "import/SphereScript.h"
 #include "platform/CappedFile.h"
 #include "platform/RuntimeError.h"
+#include "platform/SphereLine.h"
 #include "platform/SphereNumber.h"
 #include "platform/TextFile.h"
 
@@ -24,14 +25,8 @@ namespace {
 const QStringList &unsupportedControls()
 {
     static const QStringList words = {
-        QStringLiteral("buttontileart"), QStringLiteral("gumppictiled"), QStringLiteral("tilepic"),
-        QStringLiteral("tilepichue"), QStringLiteral("croppedtext"), QStringLiteral("dcroppedtext"),
-        QStringLiteral("htmlgump"), QStringLiteral("dhtmlgump"), QStringLiteral("textentry"),
-        QStringLiteral("textentrylimited"), QStringLiteral("dtextentry"), QStringLiteral("dtextentrylimited"),
-        QStringLiteral("checkbox"), QStringLiteral("radio"), QStringLiteral("checkertrans"),
-        QStringLiteral("xmfhtmlgump"), QStringLiteral("xmfhtmlgumpcolor"), QStringLiteral("xmfhtmltok"),
-        QStringLiteral("group"), QStringLiteral("itemproperty"), QStringLiteral("tooltip"),
-        QStringLiteral("nodispose"), QStringLiteral("picinpic"),
+        QStringLiteral("buttontileart"), QStringLiteral("xmfhtmltok"), QStringLiteral("itemproperty"),
+        QStringLiteral("tooltip"), QStringLiteral("nodispose"), QStringLiteral("picinpic"),
     };
     return words;
 }
@@ -125,7 +120,7 @@ public:
             return;
         }
         for (const auto &[page, at] : m_textRecords) {
-            QString &indexLine = m_pages[page][at + 4];
+            QString &indexLine = m_pages[page][at];
             const auto index = SphereNumber::tryParse(indexLine);
             if (index && *index >= 0 && *index < textSection->body.size())
                 indexLine = textSection->body[*index].text;
@@ -136,6 +131,15 @@ public:
 
     void attachButtonBlocks(const Section *buttonSection)
     {
+        // The block the server runs when the dialog is closed with the right mouse button.
+        if (buttonSection) {
+            for (const ButtonBlock &b : buttonBlocks(*buttonSection)) {
+                if (b.low <= 0 && 0 <= b.high) {
+                    m_closeBlock = b.lines.join(QStringLiteral("\r\n"));
+                    break;
+                }
+            }
+        }
         if (m_buttonRecords.empty())
             return;
         if (!buttonSection) {
@@ -157,10 +161,13 @@ public:
             QStringList &records = m_pages[page];
             const int reply = records[at + 7].toInt();
             std::size_t found = blocks.size();
-            if (const auto single = firstSingle.find(reply); single != firstSingle.end())
+            // Reply 0 is the dialog's close reply: its block is the close block, no button's events.
+            if (reply == 0)
+                found = blocks.size();
+            else if (const auto single = firstSingle.find(reply); single != firstSingle.end())
                 found = single->second;
             for (const std::size_t b : ranges) {
-                if (b >= found)
+                if (b >= found || reply == 0)
                     break;
                 if (reply >= blocks[b].low && reply <= blocks[b].high)
                     found = b;
@@ -183,6 +190,8 @@ public:
             lines << QStringLiteral("LOCATION") << QString::number(m_location->first)
                   << QString::number(m_location->second);
         lines << QStringLiteral("MISC") << flag(m_noClose) << flag(m_noMove);
+        if (m_closeBlock)
+            lines << QStringLiteral("CLOSEBLOCK") << *m_closeBlock;
         return lines;
     }
 
@@ -230,6 +239,23 @@ private:
             {"noclose", 0, &Importer::noclose},
             {"nomove", 0, &Importer::nomove},
             {"dorigin", 2, &Importer::dorigin},
+            {"htmlgump", 7, &Importer::htmlgump},
+            {"dhtmlgump", 6, &Importer::dhtmlgump},
+            {"croppedtext", 6, &Importer::croppedtext},
+            {"dcroppedtext", 5, &Importer::dcroppedtext},
+            {"textentry", 7, &Importer::textentry},
+            {"textentrylimited", 8, &Importer::textentry},
+            {"dtextentry", 6, &Importer::dtextentry},
+            {"dtextentrylimited", 7, &Importer::dtextentry},
+            {"checkbox", 6, &Importer::checkable},
+            {"radio", 6, &Importer::checkable},
+            {"group", 1, &Importer::group},
+            {"gumppictiled", 5, &Importer::gumppictiled},
+            {"tilepic", 3, &Importer::tilepic},
+            {"tilepichue", 4, &Importer::tilepic},
+            {"checkertrans", 4, &Importer::checkertrans},
+            {"xmfhtmlgump", 7, &Importer::xmfhtmlgump},
+            {"xmfhtmlgumpcolor", 8, &Importer::xmfhtmlgump},
         };
         const Statement s = SphereScript::statement(line.text);
         for (const Control &c : Controls) {
@@ -323,6 +349,13 @@ private:
         const auto v = numbers(line, s, 3, true);
         if (!v || !validGump(line, s, (*v)[2]))
             return;
+        // A fourth value is the picture's hue.
+        if (const auto hue = s.args.size() > 3 ? SphereNumber::tryParse(s.args[3]) : std::nullopt) {
+            add({QStringLiteral("gumppichue"), QString::number((*v)[0]), QString::number((*v)[1]), gumpFile((*v)[2]),
+                 QString::number(*hue)});
+            extraValues(line, s, 4);
+            return;
+        }
         add({QStringLiteral("gumppic"), QString::number((*v)[0]), QString::number((*v)[1]), gumpFile((*v)[2])});
         extraValues(line, s, 3);
     }
@@ -346,10 +379,24 @@ private:
             note(line, QStringLiteral("\"text\" with an expression left out"));
             return;
         }
-        m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size()));
+        m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size()) + 4);
         add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
              s.args[3]});
         extraValues(line, s, 4);
+    }
+
+    // The inline text of a d-form: what follows its first `values` arguments, spaces inside kept.
+    static QString textAfter(const Statement &s, int values)
+    {
+        QStringView rest = s.rest;
+        for (int k = 0; k < values; ++k) {
+            rest = rest.trimmed();
+            qsizetype end = 0;
+            while (end < rest.size() && !rest[end].isSpace())
+                ++end;
+            rest = rest.mid(end);
+        }
+        return rest.trimmed().toString();
     }
 
     void dtext(const Line &line, const Statement &s)
@@ -357,20 +404,148 @@ private:
         const auto v = numbers(line, s, 3, true);
         if (!v)
             return;
-        // The text is what follows the third value, spaces inside kept.
-        QStringView rest = s.rest;
-        for (int k = 0; k < 3; ++k) {
-            rest = rest.trimmed();
-            qsizetype end = 0;
-            while (end < rest.size() && !rest[end].isSpace())
-                ++end;
-            rest = rest.mid(end);
-        }
-        QString shown = rest.trimmed().toString();
+        QString shown = textAfter(s, 3);
         if (shown.startsWith(u'.'))
             shown.remove(0, 1);
+        // Nothing to draw, and nothing the export could write back in its place.
+        if (SphereLine::readsAsBlank(shown)) {
+            note(line, QStringLiteral("\"dtext\" without a text left out"));
+            return;
+        }
         add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
              shown});
+    }
+
+    static QStringList numberTexts(const std::vector<int> &v, std::size_t from, std::size_t to)
+    {
+        QStringList texts;
+        for (std::size_t k = from; k < to && k < v.size(); ++k)
+            texts << QString::number(v[k]);
+        return texts;
+    }
+
+    // Adds the record whose last field is the string of TEXT section entry `index`.
+    void addIndexed(const QStringList &record, int index)
+    {
+        m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size() + record.size()));
+        add(record + QStringList{QString::number(index)});
+    }
+
+    void htmlgump(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 7, true);
+        if (!v)
+            return;
+        addIndexed(QStringList{QStringLiteral("htmlgump")} + numberTexts(*v, 0, 4) + numberTexts(*v, 5, 7), (*v)[4]);
+        extraValues(line, s, 7);
+    }
+
+    void dhtmlgump(const Line &line, const Statement &s)
+    {
+        if (const auto v = numbers(line, s, 6, true))
+            add(QStringList{QStringLiteral("htmlgump")} + numberTexts(*v, 0, 6) + QStringList{textAfter(s, 6)});
+    }
+
+    void croppedtext(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 6, true);
+        if (!v)
+            return;
+        addIndexed(QStringList{QStringLiteral("croppedtext")} + numberTexts(*v, 0, 5), (*v)[5]);
+        extraValues(line, s, 6);
+    }
+
+    void dcroppedtext(const Line &line, const Statement &s)
+    {
+        if (const auto v = numbers(line, s, 5, true))
+            add(QStringList{QStringLiteral("croppedtext")} + numberTexts(*v, 0, 5) + QStringList{textAfter(s, 5)});
+    }
+
+    // textentry x y w h hue id index, and textentrylimited with the limit before the index.
+    void textentry(const Line &line, const Statement &s)
+    {
+        const bool limited = s.word.endsWith(u"limited");
+        const int count = limited ? 8 : 7;
+        const auto v = numbers(line, s, count, true);
+        if (!v)
+            return;
+        addIndexed(QStringList{QStringLiteral("textentry")} + numberTexts(*v, 0, 6)
+                       + QStringList{limited ? QString::number((*v)[6]) : QStringLiteral("0")},
+                   (*v)[count - 1]);
+        extraValues(line, s, count);
+    }
+
+    void dtextentry(const Line &line, const Statement &s)
+    {
+        const bool limited = s.word.endsWith(u"limited");
+        const int count = limited ? 7 : 6;
+        if (const auto v = numbers(line, s, count, true))
+            add(QStringList{QStringLiteral("textentry")} + numberTexts(*v, 0, 6)
+                + QStringList{limited ? QString::number((*v)[6]) : QStringLiteral("0"), textAfter(s, count)});
+    }
+
+    // checkbox and radio: x y up down state id; their art is matched by the up gump as a button's.
+    void checkable(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 6, true);
+        if (!v || !validGump(line, s, (*v)[2]) || !validGump(line, s, (*v)[3]))
+            return;
+        QStringList record{s.word, QString::number((*v)[0]), QString::number((*v)[1]), m_buttons.artFor((*v)[2]),
+                           QString::number((*v)[4]), QString::number((*v)[5])};
+        if (s.word == u"radio")
+            record << QString::number(m_group);
+        add(record);
+        extraValues(line, s, 6);
+    }
+
+    // Its number is taken into the radios after it; the line itself is not kept.
+    void group(const Line &line, const Statement &s)
+    {
+        if (const auto v = numbers(line, s, 1, false))
+            m_group = (*v)[0];
+        note(line, QStringLiteral("\"group\" cannot be held by the design; left out"));
+    }
+
+    void gumppictiled(const Line &line, const Statement &s)
+    {
+        const auto v = numbers(line, s, 5, true);
+        if (!v || !validGump(line, s, (*v)[4]))
+            return;
+        add(QStringList{QStringLiteral("gumppictiled")} + numberTexts(*v, 0, 4) + QStringList{gumpFile((*v)[4])});
+        extraValues(line, s, 5);
+    }
+
+    // tilepic x y id (further values are ignored by the server), tilepichue x y id hue.
+    void tilepic(const Line &line, const Statement &s)
+    {
+        const bool hued = s.word == u"tilepichue";
+        const auto v = numbers(line, s, hued ? 4 : 3, true);
+        if (!v)
+            return;
+        add(QStringList{QStringLiteral("tilepic")} + numberTexts(*v, 0, 3)
+            + QStringList{hued ? QString::number((*v)[3]) : QStringLiteral("0")});
+        if (hued)
+            extraValues(line, s, 4);
+    }
+
+    void checkertrans(const Line &line, const Statement &s)
+    {
+        if (const auto v = numbers(line, s, 4, true)) {
+            add(QStringList{QStringLiteral("checkertrans")} + numberTexts(*v, 0, 4));
+            extraValues(line, s, 4);
+        }
+    }
+
+    void xmfhtmlgump(const Line &line, const Statement &s)
+    {
+        const bool coloured = s.word == u"xmfhtmlgumpcolor";
+        const int count = coloured ? 8 : 7;
+        const auto v = numbers(line, s, count, true);
+        if (!v)
+            return;
+        add(QStringList{QStringLiteral("xmfhtmlgump")} + numberTexts(*v, 0, 7)
+            + QStringList{coloured ? QString::number((*v)[7]) : QStringLiteral("0")});
+        extraValues(line, s, count);
     }
 
     void button(const Line &line, const Statement &s)
@@ -411,7 +586,7 @@ private:
 
     std::map<int, QStringList> m_pages;   // records of each page
     std::vector<int> m_pageOrder;         // pages in the order their brackets appear
-    std::vector<std::pair<int, int>> m_textRecords;   // page, offset of each "text" record needing its string
+    std::vector<std::pair<int, int>> m_textRecords;   // page, offset of each text index line needing its string
     std::vector<std::pair<int, int>> m_buttonRecords; // page, offset of each "button" record
     int m_page = 0;
     int m_originX = 0;
@@ -419,6 +594,8 @@ private:
     std::optional<std::pair<int, int>> m_location;
     bool m_noClose = false;
     bool m_noMove = false;
+    std::optional<QString> m_closeBlock;
+    int m_group = 0; // the radio group the last "group" line opened
     QStringList m_errors;
 };
 

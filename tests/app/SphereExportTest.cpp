@@ -266,3 +266,44 @@ TEST_F(SphereExportTest, ARecordCutShortLeavesTheNextPageInPlace)
     ASSERT_GE(page1, 0);
     EXPECT_EQ(script.value(page1 + 1), QStringLiteral("gumppic 3 4 500"));
 }
+
+TEST(SphereExportNewerKinds, EachKindIsWrittenInTheServersArgumentOrder)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("DATA/buttons/check.cs"), "D2\r\nD3\r\n");
+    const QStringList lines = ExampleDocuments::everyNewKindDialog();
+    struct Case { QString dialect; QStringList body, texts, blocks; };
+    const Case cases[] = {
+        {SphereDialect::V55iTo99g,
+         {"htmlgump 10 20 200 80 0 1 0", "croppedtext 10 110 120 20 33 1", "textentrylimited 10 140 150 20 0 7 12 2",
+          "checkbox 10 170 210 211 1 3", "group 2", "radio 40 170 210 211 0 4", "gumppictiled 0 0 64 32 500",
+          "tilepichue 200 10 3821 1152", "checkertrans 5 5 290 190",
+          "xmfhtmlgumpcolor 10 200 250 40 1011036 0 1 32767", "gumppic 70 30 500 38"},
+         {"Welcome <B>home</B>", "Cropped words", "Name"},
+         {"on=0", "SRC.SYSMESSAGE Bye", "DIALOGCLOSE"}},
+        // The older servers have no HTML, localized or hued pictures, limits or item hues.
+        {SphereDialect::V48eTo51a,
+         {"croppedtext 10 110 120 20 33 0", "textentry 10 140 150 20 0 7 1", "checkbox 10 170 210 211 1 3",
+          "group 2", "radio 40 170 210 211 0 4", "gumppictiled 0 0 64 32 500", "tilepic 200 10 3821",
+          "checkertrans 5 5 290 190"},
+         {"Cropped words", "Name"},
+         {"ONBUTTON=0", "SRC.SYSMESSAGE Bye", "DIALOGCLOSE"}},
+    };
+    for (const Case &c : cases) {
+        QStringList out;
+        writeSphereScript(lines, c.dialect, "t", dir.path(), out);
+        const int page = int(out.indexOf("PAGE 0"));
+        ASSERT_GT(page, 0);
+        EXPECT_EQ(out.mid(page + 1, c.body.size()), c.body) << c.dialect.toStdString();
+        EXPECT_EQ(out.mid(page + 3 + c.body.size(), c.texts.size()), c.texts);
+        EXPECT_EQ(out.mid(out.size() - 1 - c.blocks.size(), c.blocks.size()), c.blocks);
+    }
+
+    // Texts the server would read as blank go inline, keeping later indexes right.
+    QStringList blank = lines;
+    blank[9] = "// note";
+    QStringList out;
+    writeSphereScript(blank, SphereDialect::V55iTo99g, "t", dir.path(), out);
+    EXPECT_TRUE(out.contains("dhtmlgump 10 20 200 80 1 0 // note"));
+    EXPECT_TRUE(out.contains("croppedtext 10 110 120 20 33 0"));
+}
