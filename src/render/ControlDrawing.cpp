@@ -73,7 +73,8 @@ QImage checker(QSize box, QRgb world)
 QImage itemPlaceholder(int item, const TextConverter &converter, TextConverter::Mode mode)
 {
     QImage out(PlaceholderSide, PlaceholderSide, QImage::Format_RGB32);
-    out.fill(TransparentColor::Art);
+    // Filled, so the box is picked anywhere inside it.
+    out.fill(PlaceholderFill);
     QPainter painter(&out);
     painter.setPen(QColor::fromRgb(PlaceholderFrame));
     painter.drawRect(0, 0, PlaceholderSide - 1, PlaceholderSide - 1);

@@ -32,10 +32,11 @@ QImage tiled(const QImage &tile, QSize box);
 // dialog beneath show.
 QImage checker(QSize box, QRgb world);
 
-// An item picture the client could not give: a frame of the item tile's size
+// An item picture the client could not give: a filled frame of the item tile's size
 // holding the item number in the bitmap font (just the frame without a font).
 constexpr int PlaceholderSide = 44;
 constexpr QRgb PlaceholderFrame = 0xFF606060u;
+constexpr QRgb PlaceholderFill = 0xFFE0E0E0u;
 QImage itemPlaceholder(int item, const TextConverter &converter, TextConverter::Mode mode);
 
 } // namespace ControlDrawing

@@ -110,7 +110,7 @@ TEST_F(ControlBitmapsTest, EachKindIsDrawnAsTheClientDrawsIt)
          false, {"gumppic", "10", "10", "B.bmp", "checkertrans", "10", "10", "4", "4"},
          {{{10, 10}, Blue}, {{11, 10}, Yellow}, {{12, 11}, Yellow}, {{15, 15}, Blue}}},
         {"tilepic without a client is a numbered box", false, {"tilepic", "10", "10", "3", "0"},
-         {{{10, 10}, ControlDrawing::PlaceholderFrame}, {{40, 35}, Yellow}}},
+         {{{10, 10}, ControlDrawing::PlaceholderFrame}, {{40, 35}, ControlDrawing::PlaceholderFill}}},
         {"tilepic from the client's items", true, {"tilepic", "10", "10", "3", "0"},
          {{{10, 10}, Red}, {{11, 11}, Red}, {{12, 10}, Yellow}}},
         {"tilepic in a hue", true, {"tilepic", "10", "10", "3", "1"}, {{{10, 10}, itemInHue}}},

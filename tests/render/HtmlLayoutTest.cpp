@@ -108,5 +108,5 @@ TEST(ControlDrawing, BoxesTilesCheckerAndPlaceholder)
     const QImage placeholder = ControlDrawing::itemPlaceholder(7, fontWithA(), TextConverter::Mode::Plain);
     EXPECT_EQ(placeholder.size(), QSize(ControlDrawing::PlaceholderSide, ControlDrawing::PlaceholderSide));
     EXPECT_EQ(placeholder.pixel(0, 0), ControlDrawing::PlaceholderFrame);
-    EXPECT_EQ(placeholder.pixel(20, 20), 0xFF000000u);   // no glyph for "7" in this font
+    EXPECT_EQ(placeholder.pixel(20, 20), ControlDrawing::PlaceholderFill);   // no glyph for "7" in this font
 }
