@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/TextConverter.h"
+#include "assets/client/GameClient.h"
 #include "platform/ColorText.h"
 #include "render/ArtStore.h"
 #include "render/ElementBitmap.h"
@@ -104,6 +105,9 @@ public:
     // The game client pictures are drawn from when DATA/ lacks them
     // (nullptr: none). Cached images made with the old one are forgotten.
     void setClientArt(std::shared_ptr<const GumpArt> client);
+    // The whole client: gumps as above, item pictures for tilepics, hues for
+    // tilepics and gumppichues, localized texts for xmfhtmlgumps.
+    void setGameClient(GameClient client);
 
     const ArtStore &artStore() const { return m_art; }
     ImageCache &imageCache() { return m_cache; }
@@ -113,11 +117,13 @@ public:
     const TextIndex &textIndex() const { return m_textIndex; }
 
 private:
-    ElementBitmap bitmapOf(const ElementRecord &record, const RenderOptions &options, const HueColors &colors);
+    ElementBitmap bitmapOf(const QStringList &lines, const ElementRecord &record, const RenderOptions &options,
+                           const HueColors &colors);
 
     QString m_appDir;
     ArtStore m_art;
     ImageCache m_cache;
     TextConverter m_converter;
     TextIndex m_textIndex;
+    GameClient m_client;
 };

@@ -7,6 +7,7 @@
 #include "app/PropertyCommands.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
+#include "assets/client/ClientArtSource.h"
 #include "checks/ArtCatalog.h"
 #include "checks/DesignCheck.h"
 #include "render/PageRenderer.h"
@@ -29,6 +30,7 @@ class QWheelEvent;
 class QAction;
 class QComboBox;
 class QDockWidget;
+class PropertyPanel;
 class QListWidget;
 class QGroupBox;
 class QLabel;
@@ -58,6 +60,7 @@ class TForm15;
 class TForm16;
 class TForm17;
 class TForm18;
+class ArtLibraryWindow;
 
 // The main window: tool bars, the editing column, the canvas with its rulers
 // and scroll bars, menus and status. It owns the open design (EditorState)
@@ -66,6 +69,10 @@ class TForm18;
 class TForm1 : public QMainWindow, private ElementDialogs, private PropertyDialogs, private CanvasHost
 {
     Q_OBJECT
+
+signals:
+    // Start-up is done: settings read, AppDir set, the start file opened.
+    void started();
 
 public:
     explicit TForm1(QWidget *parent = nullptr);
@@ -81,6 +88,8 @@ public:
     // A design or script named on the command line, opened once start-up is
     // done: a design is opened, a script fills the import window.
     QString StartFile;
+    // AppDir as chosen at start; empty for the current folder.
+    QString StartDataFolder;
     void showProblems();                   // the list onto the panel
 
     // The other windows, created once for the whole run.
@@ -101,6 +110,7 @@ public:
     TForm16 *Form16 = nullptr;
     TForm17 *Form17 = nullptr;
     TForm18 *Form18 = nullptr;
+    ArtLibraryWindow *BuildLibraryWindow = nullptr;
 
     // Tool bars.
     QToolButton *Button6 = nullptr;        // "New project"
@@ -166,6 +176,11 @@ public:
 
     // The problems panel.
     QDockWidget *ProblemsDock = nullptr;
+    // The newer element kinds: the "Insert" menu, one entry per kind, and the
+    // panel that edits the selected one's fields.
+    QMenu *InsertMenu = nullptr;
+    QDockWidget *PropertiesDock = nullptr;
+    PropertyPanel *Properties = nullptr;
     QListWidget *ProblemsList = nullptr;
 
     // Menus.
@@ -202,6 +217,7 @@ public:
     QAction *Open1 = nullptr;
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
+    QAction *BuildArtLibrary1 = nullptr;   // "Build Art Library from Client…"
     QAction *Undo1 = nullptr;
     QAction *Redo1 = nullptr;
     QAction *Cut1 = nullptr;
@@ -252,6 +268,7 @@ public slots:
     // work is to be kept as it is (Cancel, or a save that did not happen).
     bool mayDiscardChanges();
     void Button12Click();  // Import
+    void BuildArtLibrary1Click();
     void Button8Click();   // Export
     void CheckClick();     // "Check": the Sphere check of the design and the art
     void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
@@ -340,6 +357,9 @@ private:
     void buildCanvasPanel();
     void buildStatusBar();
     void buildProblemsPanel();
+    void buildControlTools();
+    void insertControlClick(ElementKind kind);
+    void showControlProperties();
     void connectHandlers();
     void createWindows();
     void connectStartup();                  // the start-up window's hooks and "Next Version"
@@ -349,6 +369,7 @@ private:
     void applyCreationStyle();              // "Insert" or "Brush"
     void settingsRead(const Settings &s);   // the designer follows a settings read
     void settingsAccepted(const Settings &s); // and the options window's "Ok"
+    void useClientArt(const QString &clientDir); // the canvas and the picker draw from it
     void showPageBox();                     // page box text from the state, quietly
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
@@ -398,6 +419,7 @@ private:
     struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
+    ClientArtSource m_client;
     CanvasView m_view{m_renderer};
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status

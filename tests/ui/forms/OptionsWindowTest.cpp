@@ -185,10 +185,12 @@ TEST_F(OptionsWindowTest, AnAutosaveThatCannotBeWrittenIsNamedOnce)
     EXPECT_EQ(autosaveEntries(), 0);
 }
 
-TEST_F(OptionsWindowTest, AboutNamesTheSettingsFileInUse)
+TEST_F(OptionsWindowTest, AboutNamesTheSettingsFileAndDataFolderInUse)
 {
-    modals->onWindow<TForm10>([](TForm10 &about) {
+    const QString appDir = QDir::toNativeSeparators(window->state().AppDir);
+    modals->onWindow<TForm10>([&](TForm10 &about) {
         EXPECT_TRUE(about.SettingsLabel->text().endsWith(QStringLiteral("quillmark.INI")));
+        EXPECT_TRUE(about.DataFolderLabel->text().endsWith(appDir));
         about.Button1->click();
     });
     window->Button10->click();
