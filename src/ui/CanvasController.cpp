@@ -48,6 +48,12 @@ QPoint CanvasController::snappedPoint(QPoint document, Qt::KeyboardModifiers key
     return QPoint(Snapping::toGrid(document.x(), o.gridSpacing), Snapping::toGrid(document.y(), o.gridSpacing));
 }
 
+int CanvasController::lineWidth() const
+{
+    const int zoom = Zoom::clampPercent(m_state.Zoom);
+    return (100 + zoom - 1) / zoom;
+}
+
 RenderOptions CanvasController::renderOptions() const
 {
     return CanvasView::renderOptions(m_state, m_settings, m_view.canvasSize());
@@ -286,7 +292,9 @@ void CanvasController::drawBand(QPoint from, QPoint to)
     const QPoint start = from - scroll, end = to - scroll;
     if (m_selectBand || CanvasMouse::bandSize(start, end)) {
         QPainter painter(&frame);
-        painter.setPen(m_selectBand ? QPen(Qt::black, 1, Qt::DashLine) : QPen(Qt::black));
+        // At least one screen pixel wide, so a zoomed-out view keeps the outline.
+        const int width = lineWidth();
+        painter.setPen(m_selectBand ? QPen(Qt::black, width, Qt::DashLine) : QPen(Qt::black, width));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRect(start, end).normalized());
     }
@@ -310,7 +318,7 @@ void CanvasController::dragTo(QPoint at, Qt::KeyboardModifiers keys)
     QPainter painter(&frame);
     painter.drawImage(canvasAt, picture);
     // The guide lines show which edge the selection snapped to.
-    painter.setPen(ColorText::toQColor(m_settings.interactiveColor));
+    painter.setPen(QPen(ColorText::toQColor(m_settings.interactiveColor), lineWidth()));
     if (snapped.guideX)
         painter.drawLine(*snapped.guideX - scroll.x(), 0, *snapped.guideX - scroll.x(), frame.height());
     if (snapped.guideY)

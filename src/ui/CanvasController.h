@@ -104,6 +104,7 @@ private:
     void showDragOnRulers(QPoint at, QSize size);
     void reportPickProblems(const QStringList &problems);
     RenderOptions renderOptions() const;
+    int lineWidth() const;              // document pixels of a line one screen pixel wide
 
     EditorState &m_state;
     CanvasView &m_view;

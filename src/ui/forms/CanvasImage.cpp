@@ -39,7 +39,7 @@ void CanvasImage::paintEvent(QPaintEvent *)
         const QSize scaled(shown.width() * m_zoom / 100, shown.height() * m_zoom / 100);
         painter.drawImage(QRect(QPoint(0, 0), scaled), shown);
     }
-    if (m_grid.shown && m_grid.spacing >= 2 && m_grid.spacing * m_zoom / 100 >= 4) {
+    if (m_grid.shown && m_grid.spacing >= 2 && m_grid.spacing * m_zoom / 100 >= 6) {
         painter.setPen(m_grid.color);
         const int s = m_grid.spacing;
         for (int x = (m_scroll.x() + s - 1) / s * s;; x += s) {
