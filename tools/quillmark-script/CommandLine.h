@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <stdexcept>
+
+class GumpArt;
 
 // Argument handling shared by the subcommands of quillmark-script.
 
@@ -41,3 +44,10 @@ ParsedArguments parseArguments(const QStringList &args, const QStringList &value
 
 // The text of the arguments as the shell passed them.
 QStringList argumentsOf(int argc, char **argv);
+
+// "quillmark-script: warning: …" on standard error.
+void warn(const QString &message);
+
+// The gump art of the client folder given with --client; throws RuntimeError
+// when it holds none, and warns of gumps that cannot be read.
+std::shared_ptr<const GumpArt> openClientArt(const QString &dir);

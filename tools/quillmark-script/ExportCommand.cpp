@@ -54,7 +54,7 @@ int runExportCommand(const QStringList &args)
 {
     const ParsedArguments parsed =
         parseArguments(args, {QStringLiteral("--name"), QStringLiteral("--dialect"), QStringLiteral("--location"),
-                              QStringLiteral("--data")});
+                              QStringLiteral("--data"), QStringLiteral("--client")});
     if (parsed.positional.size() != 1)
         throw UsageError(QStringLiteral("export needs exactly one design file"));
     const QString name = parsed.required(QStringLiteral("--name"));
@@ -63,6 +63,11 @@ int runExportCommand(const QStringList &args)
     QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
     if (!appDir.endsWith(u'/'))
         appDir += u'/';
+
+    // The script names gumps by number and reads no picture; a client folder
+    // given is still checked, so that a mistyped one is not passed over.
+    if (parsed.has(QStringLiteral("--client")))
+        openClientArt(parsed.value(QStringLiteral("--client")));
 
     Document doc(Document::loadProjectFile(parsed.positional.first()));
     CommandLineHost host(doc, x, y, name);

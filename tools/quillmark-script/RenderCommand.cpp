@@ -80,11 +80,6 @@ int parseSelection(const QString &text, const QStringList &lines)
     throw UsageError(QStringLiteral("--select %1: no element record starts on that line").arg(*number));
 }
 
-void warn(const QString &message)
-{
-    std::fprintf(stderr, "quillmark-script: warning: %s\n", message.toLocal8Bit().constData());
-}
-
 // A number key that is not a number is a warning; its default is used.
 Settings readSettings(const QString &path)
 {
@@ -99,16 +94,6 @@ Settings readSettings(const QString &path)
     return settings;
 }
 
-std::shared_ptr<const GumpArt> openClientArt(const QString &dir)
-{
-    auto art = GumpArt::open(dir);
-    if (!art)
-        throw RuntimeError(QStringLiteral("No gump art (%1 or %2 and %3) in %4")
-                               .arg(GumpArt::UopName, GumpArt::IndexName, GumpArt::DataName, dir));
-    if (art->undecodable() > 0)
-        warn(QStringLiteral("%1 gumps of the client cannot be read").arg(art->undecodable()));
-    return art;
-}
 
 } // namespace
 
