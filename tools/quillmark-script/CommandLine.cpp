@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "assets/client/GumpArt.h"
+#include "platform/DataFolder.h"
 #include "platform/RuntimeError.h"
 
 #include <cstdio>
@@ -60,13 +61,27 @@ void warn(const QString &message)
     std::fprintf(stderr, "quillmark-script: warning: %s\n", message.toLocal8Bit().constData());
 }
 
-std::shared_ptr<const GumpArt> openClientArt(const QString &dir)
+std::shared_ptr<const GumpArt> requireClientGumps(std::shared_ptr<const GumpArt> art, const QString &dir)
 {
-    auto art = GumpArt::open(dir);
     if (!art)
         throw RuntimeError(QStringLiteral("No gump art (%1 or %2 and %3) in %4")
                                .arg(GumpArt::UopName, GumpArt::IndexName, GumpArt::DataName, dir));
     if (art->undecodable() > 0)
         warn(QStringLiteral("%1 gumps of the client cannot be read").arg(art->undecodable()));
     return art;
+}
+
+std::shared_ptr<const GumpArt> openClientArt(const QString &dir)
+{
+    return requireClientGumps(GumpArt::open(dir), dir);
+}
+
+QString dataFolderOption(const ParsedArguments &parsed)
+{
+    if (!parsed.has(QStringLiteral("--data")))
+        return DataFolder::forThisProgram().path;
+    QString folder = parsed.value(QStringLiteral("--data"));
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
 }

@@ -42,6 +42,11 @@ private:
 ParsedArguments parseArguments(const QStringList &args, const QStringList &valueOptions,
                                const QStringList &switches = {});
 
+// AppDir for the commands that read art: --data when given, otherwise the
+// designer's rule (the current folder when it has DATA/, else the user's
+// data folder, made from the sample library on first use). Ends in "/".
+QString dataFolderOption(const ParsedArguments &parsed);
+
 // The text of the arguments as the shell passed them.
 QStringList argumentsOf(int argc, char **argv);
 
@@ -51,3 +56,5 @@ void warn(const QString &message);
 // The gump art of the client folder given with --client; throws RuntimeError
 // when it holds none, and warns of gumps that cannot be read.
 std::shared_ptr<const GumpArt> openClientArt(const QString &dir);
+// The same for gump art opened already.
+std::shared_ptr<const GumpArt> requireClientGumps(std::shared_ptr<const GumpArt> art, const QString &dir);

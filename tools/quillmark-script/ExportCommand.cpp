@@ -60,9 +60,7 @@ int runExportCommand(const QStringList &args)
     const QString name = parsed.required(QStringLiteral("--name"));
     const QString dialect = parseDialect(parsed.value(QStringLiteral("--dialect"), SphereDialect::V55iTo99g));
     const auto [x, y] = parseLocation(parsed.value(QStringLiteral("--location"), QStringLiteral("0,0")));
-    QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
-    if (!appDir.endsWith(u'/'))
-        appDir += u'/';
+    const QString appDir = dataFolderOption(parsed);
 
     // The script names gumps by number and reads no picture; a client folder
     // given is still checked, so that a mistyped one is not passed over.

@@ -2,9 +2,9 @@
 #include "Commands.h"
 
 #include "assets/client/ArtLibraryBuilder.h"
+#include "platform/Terminal.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 int runLibraryCommand(const QStringList &args)
 {
@@ -31,7 +31,7 @@ int runLibraryCommand(const QStringList &args)
     if (!options.dataDir.endsWith(u'/'))
         options.dataDir += u'/';
 
-    const bool terminal = isatty(fileno(stderr));
+    const bool terminal = Terminal::standardErrorIsTerminal();
     const auto progress = [terminal](int done, int total) {
         if (terminal)
             std::fprintf(stderr, "\r%d of %d", done, total);

@@ -94,6 +94,14 @@ Settings readSettings(const QString &path)
     return settings;
 }
 
+GameClient openClient(const QString &dir)
+{
+    GameClient client = GameClient::open(dir);
+    requireClientGumps(client.gumps, dir);
+    if (!client.items)
+        warn(QStringLiteral("no item art in %1; tilepics are drawn as numbered boxes").arg(dir));
+    return client;
+}
 
 } // namespace
 
@@ -117,9 +125,7 @@ int runRenderCommand(const QStringList &args)
     std::tie(options.scrollX, options.scrollY) = parseScroll(parsed.value(QStringLiteral("--scroll"), "0,0"));
     options.alwaysDrawPage0 = !parsed.has(QStringLiteral("--no-page0"));
 
-    QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
-    if (!appDir.endsWith(u'/'))
-        appDir += u'/';
+    const QString appDir = dataFolderOption(parsed);
     const Settings settings = readSettings(parsed.value(QStringLiteral("--settings")));
     options.transparent = settings.transparent;
     options.perfectText = settings.perfectText;
@@ -135,7 +141,7 @@ int runRenderCommand(const QStringList &args)
 
     PageRenderer renderer(appDir);
     if (parsed.has(QStringLiteral("--client")))
-        renderer.setClientArt(openClientArt(parsed.value(QStringLiteral("--client"))));
+        renderer.setGameClient(openClient(parsed.value(QStringLiteral("--client"))));
     const QString fontPath = PathResolver::resolve(appDir, BitmapFontFile::FileName);
     if (!renderer.loadFont(fontPath))
         warn(QStringLiteral("no font in %1; texts are not drawn").arg(fontPath));

@@ -1,6 +1,7 @@
 #include "app/forms/TForm1.h"
 #include "ui/CanvasMouse.h"
 #include "app/ElementClipboard.h"
+#include "import/ScriptPaste.h"
 #include "app/SelectionSet.h"
 #include "app/SphereExport.h"
 #include "platform/RuntimeError.h"
@@ -35,7 +36,9 @@
 #include "net/forms/TForm15.h"
 #include "net/forms/TForm16.h"
 #include "ui/forms/EventGuard.h"
+#include "ui/forms/CanvasImage.h"
 #include "ui/forms/ImageView.h"
+#include "ui/Zoom.h"
 #include "ui/forms/Modal.h"
 #include "ui/forms/SpinEdit.h"
 #include "ui/forms/TForm10.h"
@@ -45,6 +48,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
@@ -79,7 +83,11 @@ public:
     void runMiscCommand() override { m_form.Button16Click(); }
     std::optional<QString> askDialogName() override
     {
-        return Modal::inputBox(QStringLiteral("Dialog"), QStringLiteral("Enter Gump Name/Number:"));
+        std::optional<QString> name =
+            Modal::inputBox(QStringLiteral("Dialog"), QStringLiteral("Enter Gump Name/Number:"), m_form.LastExportName);
+        if (name)
+            m_form.LastExportName = *name;
+        return name;
     }
 
 private:
@@ -106,6 +114,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildCanvasPanel();
     buildStatusBar();
     buildProblemsPanel();
+    buildControlTools();
 
     BOOT = new QTimer(this);
     BOOT->setSingleShot(true);
@@ -256,6 +265,7 @@ void TForm1::connectHandlers()
     connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
     connect(REMOVEBUT, &QToolButton::clicked, this, &TForm1::REMOVEBUTClick);
     connect(RemoveSelected1, &QAction::triggered, this, &TForm1::REMOVEBUTClick);
+    connect(Delete1, &QAction::triggered, this, &TForm1::REMOVEBUTClick);
     connect(Clone1, &QAction::triggered, this, &TForm1::Clone1Click);
     connect(SendSelectedtoFront1, &QAction::triggered, this, &TForm1::SendSelectedtoFront1Click);
     connect(SemdSelectedtoBack1, &QAction::triggered, this, &TForm1::SemdSelectedtoBack1Click);
@@ -279,7 +289,7 @@ void TForm1::BOOTTimer()
 {
     BOOT->stop();
     m_booted = true;
-    QString dir = QDir::currentPath();
+    QString dir = StartDataFolder.isEmpty() ? QDir::currentPath() : StartDataFolder;
     if (!dir.endsWith(u'/'))
         dir += u'/';
     m_state.AppDir = dir;
@@ -300,6 +310,7 @@ void TForm1::BOOTTimer()
     applyCreationStyle();
     DRAWClick();
     openStartFile();
+    emit started();
 }
 
 void TForm1::openStartFile()
@@ -323,6 +334,8 @@ void TForm1::openStartFile()
 
 void TForm1::Button6Click()
 {
+    if (!mayDiscardChanges())
+        return;
     DocumentCommands::newDocument(m_state);
     m_session.markUnmodified();
     showPageBox();
@@ -333,6 +346,8 @@ void TForm1::Button6Click()
 
 void TForm1::Button1Click()
 {
+    if (!mayDiscardChanges())
+        return;
     SelectionCommands::clearForRemove(m_state);
     applyControls();
     DRAWClick();
@@ -385,6 +400,37 @@ void TForm1::Save1Click()
     Label8->setText(QStringLiteral("Project Saved"));
 }
 
+// Before unsaved work would be replaced: Save saves it first (and stops
+// when the save did not happen), Discard goes on, Cancel stops.
+bool TForm1::mayDiscardChanges()
+{
+    if (!m_session.isModified())
+        return true;
+    switch (Modal::askSaveChanges()) {
+    case Modal::SaveAnswer::Save:
+        Save1Click();
+        return !m_session.isModified();
+    case Modal::SaveAnswer::Discard:
+        return true;
+    case Modal::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    bool mayClose = false;
+    EventGuard::run([&] { mayClose = mayDiscardChanges(); });
+    if (mayClose) {
+        if (m_booted)
+            EventGuard::run([this] { storeWindowGeometry(); });
+        QMainWindow::closeEvent(event);
+    }
+    else
+        event->ignore();
+}
+
 void TForm1::updateTitle()
 {
     setWindowTitle(m_session.titleText(AppInfo::MainCaption));
@@ -428,6 +474,15 @@ void TForm1::Paste1Click()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data)
         return;
+    // Lines copied from a script become elements where the script puts them.
+    if (!data->hasFormat(ElementClipboard::MimeType) && data->hasText()) {
+        if (ElementClipboard::paste(m_state, ScriptPaste::elementRecords(data->text(), m_state.AppDir), 0)) {
+            applyControls();
+            m_view.invalidate();
+            DRAWClick();
+        }
+        return;
+    }
     const QByteArray raw = data->data(ElementClipboard::MimeType);
     if (raw != m_pastedRecords) {
         m_pastedRecords = raw;
@@ -467,6 +522,8 @@ void TForm1::History1Click()
 
 void TForm1::Button12Click()
 {
+    if (!mayDiscardChanges())
+        return;
     Form14->setAppDir(m_state.AppDir);
     if (Modal::exec(*Form14) == QDialog::Accepted) {
         DocumentCommands::importDocument(m_state, Form14->importedLines());
@@ -596,6 +653,7 @@ void TForm1::showTestPage()
 void TForm1::Button10Click()
 {
     Form10->showSettingsFile(Form12->Location);
+    Form10->showDataFolder(m_state.AppDir);
     Modal::exec(*Form10);
 }
 
@@ -616,6 +674,7 @@ void TForm1::Help1Click()
 
 void TForm1::settingsRead(const Settings &s)
 {
+    restoreWindowGeometry();
     Form5->Converter.setPerfectText(s.perfectText);
     AutoSave->setInterval(s.autoEvery * 60000);
     if (s.autoOnTime)
@@ -749,10 +808,12 @@ void TForm1::DRAWClick()
 {
     Label9->setVisible(settings().timeDrawing);
     DrawMeter->setVisible(settings().showDrawGauge);
+    updateScrollRange();
     RULERDRAWTimer();
     if (m_view.redraw(m_state, settings()))
         LQUICKTimer();
     Image1->setPicture(m_view.canvas());
+    showCanvasOverlay();
 }
 
 void TForm1::CacheCLEANUPTimer()
@@ -822,7 +883,8 @@ void TForm1::ProblemsListClick(int row)
 
 void TForm1::RULERDRAWTimer()
 {
-    m_rulers = drawRulers(Image7->width(), Image6->height(), settings().rulerStyle());
+    m_rulers = drawRulers(Image7->width(), Image6->height(), settings().rulerStyle(),
+                          RulerView{ScrollBar1->value(), ScrollBar2->value(), m_state.Zoom});
     Image8->setPicture(m_rulers.corner);
     Image7->setPicture(m_rulers.top);
     Image6->setPicture(m_rulers.left);
@@ -931,14 +993,25 @@ bool TForm1::canvasEvent(QEvent *event)
     case QEvent::MouseButtonPress: {
         const auto *e = static_cast<QMouseEvent *>(event);
         const QPoint at = e->position().toPoint();
-        EventGuard::run([&] { Image1MouseDown(e->button(), at.x(), at.y()); });
+        Image1->setFocus(Qt::MouseFocusReason);
+        EventGuard::run([&] { Image1MouseDown(e->button(), at.x(), at.y(), e->modifiers()); });
         return true;
     }
     case QEvent::MouseMove: {
         const auto *e = static_cast<QMouseEvent *>(event);
         const QPoint at = e->position().toPoint();
-        EventGuard::run([&] { Image1MouseMove(e->buttons(), at.x(), at.y()); });
+        EventGuard::run([&] { Image1MouseMove(e->buttons(), at.x(), at.y(), e->modifiers()); });
         return true;
+    }
+    case QEvent::Wheel: {
+        bool handled = false;
+        EventGuard::run([&] { handled = canvasWheel(static_cast<QWheelEvent *>(event)); });
+        return handled;
+    }
+    case QEvent::KeyPress: {
+        bool handled = false;
+        EventGuard::run([&] { handled = canvasKey(static_cast<QKeyEvent *>(event)); });
+        return handled;
     }
     case QEvent::MouseButtonRelease: {
         const auto *e = static_cast<QMouseEvent *>(event);
@@ -951,13 +1024,13 @@ bool TForm1::canvasEvent(QEvent *event)
     }
 }
 
-void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
+void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys)
 {
     if (m_testMode.active()) {
         if (Button != Qt::LeftButton)
             return;
         checkDesign(false); // makes the art catalog for AppDir
-        const QPoint at = CanvasMouse::documentPoint(QPoint(X, Y), ScrollBar1->value(), ScrollBar2->value());
+        const QPoint at = Zoom::toDocument(QPoint(X, Y), scrollPosition(), m_state.Zoom);
         const TestMode::Click click = m_testMode.click(m_state.DATA.lines(), at,
                                                        [this](const QString &art) { return m_art->buttonSize(art); });
         if (!click.status.isEmpty())
@@ -965,14 +1038,14 @@ void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
         showTestPage();
         return;
     }
-    m_canvasMouse->press(Button, QPoint(X, Y));
+    m_canvasMouse->press(Button, QPoint(X, Y), Keys);
 }
 
-void TForm1::Image1MouseMove(Qt::MouseButtons Shift, int X, int Y)
+void TForm1::Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys)
 {
     if (m_testMode.active())
         return; // the status keeps what the last click did
-    m_canvasMouse->move(Shift, QPoint(X, Y));
+    m_canvasMouse->move(Shift, QPoint(X, Y), Keys);
 }
 
 void TForm1::Image1MouseUp(Qt::MouseButton Button, int X, int Y)
@@ -1319,6 +1392,7 @@ void TForm1::applyControls()
     SendSelectedtoFront1->setEnabled(c.popupSendBackEnabled);
     SemdSelectedtoBack1->setEnabled(c.popupSendFrontEnabled);
     ComboBox1->setCurrentIndex(m_state.SelectIndex);
+    showControlProperties();
 }
 
 void TForm1::applyCreationStyle()
@@ -1336,7 +1410,7 @@ void TForm1::showPageBox()
 
 void TForm1::canvasResized()
 {
-    m_view.setCanvasSize(Image1->size());
+    m_view.setCanvasSize(CanvasScroll::documentViewport(Image1->size(), m_state.Zoom));
     if (!m_booted)
         return;
     m_view.invalidate();

@@ -15,17 +15,22 @@
 #include "render/TextIndex.h"
 #include "ui/AutoSave.h"
 #include "ui/CanvasController.h"
+#include "ui/CanvasScroll.h"
 #include "ui/Settings.h"
 #include "ui/TestMode.h"
+#include "ui/forms/CanvasImage.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+
 class ImageView;
+class QWheelEvent;
 class QAction;
 class QComboBox;
 class QDockWidget;
+class PropertyPanel;
 class QListWidget;
 class QGroupBox;
 class QLabel;
@@ -65,6 +70,10 @@ class TForm1 : public QMainWindow, private ElementDialogs, private PropertyDialo
 {
     Q_OBJECT
 
+signals:
+    // Start-up is done: settings read, AppDir set, the start file opened.
+    void started();
+
 public:
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
@@ -79,6 +88,8 @@ public:
     // A design or script named on the command line, opened once start-up is
     // done: a design is opened, a script fills the import window.
     QString StartFile;
+    // AppDir as chosen at start; empty for the current folder.
+    QString StartDataFolder;
     void showProblems();                   // the list onto the panel
 
     // The other windows, created once for the whole run.
@@ -150,7 +161,7 @@ public:
     QPushButton *Button10 = nullptr;       // "About"
 
     // The canvas panel.
-    ImageView *Image1 = nullptr;           // the canvas
+    CanvasImage *Image1 = nullptr;         // the canvas
     ImageView *Image7 = nullptr;           // top ruler
     ImageView *Image6 = nullptr;           // left ruler
     ImageView *Image8 = nullptr;           // corner
@@ -165,6 +176,11 @@ public:
 
     // The problems panel.
     QDockWidget *ProblemsDock = nullptr;
+    // The newer element kinds: the "Insert" menu, one entry per kind, and the
+    // panel that edits the selected one's fields.
+    QMenu *InsertMenu = nullptr;
+    QDockWidget *PropertiesDock = nullptr;
+    PropertyPanel *Properties = nullptr;
     QListWidget *ProblemsList = nullptr;
 
     // Menus.
@@ -188,6 +204,14 @@ public:
     QMenu *FileMenu = nullptr;
     QMenu *EditMenu = nullptr;
     QMenu *SphereMenu = nullptr;
+    QMenu *ViewMenu = nullptr;
+    QAction *ShowGrid1 = nullptr;
+    QAction *SnapToGrid1 = nullptr;
+    QAction *ZoomIn1 = nullptr;
+    QAction *ZoomOut1 = nullptr;
+    QAction *ActualSize1 = nullptr;
+    QAction *FitPage1 = nullptr;
+    QAction *Delete1 = nullptr;
     QMenu *HelpMenu = nullptr;
     QAction *New1 = nullptr;
     QAction *Open1 = nullptr;
@@ -218,6 +242,7 @@ public:
     QTimer *AutoSave = nullptr;            // "Every" minutes in the "Autosave on time" mode
 
     bool ScrollResetting = false;          // the reset view moves the scroll bars
+    QString LastExportName;                // offered by the export's name prompt
 
     const CanvasController &canvasMouse() const { return *m_canvasMouse; }
 
@@ -239,6 +264,9 @@ public slots:
     void showUndoneStep();
     // The file name and a "*" for unsaved changes.
     void updateTitle();
+    // Asks "Save changes?" when there are unsaved changes; false when the
+    // work is to be kept as it is (Cancel, or a save that did not happen).
+    bool mayDiscardChanges();
     void Button12Click();  // Import
     void BuildArtLibrary1Click();
     void Button8Click();   // Export
@@ -272,8 +300,8 @@ public slots:
     void AutoSaveTimer();
 
     // The canvas (X, Y in canvas pixels) and the keyboard.
-    void Image1MouseDown(Qt::MouseButton Button, int X, int Y);
-    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y);
+    void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
+    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys = {});
     void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
     void MouseRemoveTimer();
     void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
@@ -299,10 +327,18 @@ public slots:
     void SendSelectedtoFront1Click(); // send to back
     void SemdSelectedtoBack1Click();  // send to front
 
+    // The View menu: grid, snapping and zoom.
+    void ShowGrid1Click();
+    void SnapToGrid1Click();
+    void FitPage1Click();
+    void zoomTo(int percent);              // about the canvas's top-left corner
+    void setCanvasView(const CanvasScroll::View &view);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // ElementDialogs: the windows of the add commands.
@@ -321,6 +357,9 @@ private:
     void buildCanvasPanel();
     void buildStatusBar();
     void buildProblemsPanel();
+    void buildControlTools();
+    void insertControlClick(ElementKind kind);
+    void showControlProperties();
     void connectHandlers();
     void createWindows();
     void connectStartup();                  // the start-up window's hooks and "Next Version"
@@ -336,6 +375,13 @@ private:
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
     void canvasResized();
     bool canvasEvent(QEvent *event);        // mouse events of the canvas
+    bool canvasWheel(QWheelEvent *event);   // scrolls, or zooms with Ctrl
+    bool canvasKey(QKeyEvent *event);       // the arrows nudge the selection
+    void buildViewMenu();
+    void updateScrollRange();
+    void showCanvasOverlay();               // the grid and the resize handles
+    void restoreWindowGeometry();
+    void storeWindowGeometry();
     void installKeyHandler();
 
     // CanvasHost: the controls and handlers the canvas mouse uses.
@@ -351,6 +397,7 @@ private:
     void showSelectEntry(int entry) override;
     void setReadoutRunning(bool running) override;
     void selectionChosen() override { ComboBox1Change(); }
+    void selectionChanged() override;
     void removeSelected() override { REMOVEBUTClick(); }
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
@@ -380,4 +427,5 @@ private:
     QStringList m_checkedLines;             // the document as the check last saw it
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
+    bool m_geometryRestored = false;
 };
