@@ -36,6 +36,14 @@ std::array<QDateTime, 3> ArtCatalog::folderStamps() const
     return {stamp(ArtStore::GumppicFolder), stamp(ArtStore::ButtonFolder), stamp(ArtStore::ResizepicFolder)};
 }
 
+void ArtCatalog::setClientArt(std::shared_ptr<const GumpArt> client)
+{
+    if (client == m_store.clientArt())
+        return;
+    m_store.setClientArt(std::move(client));
+    forget();
+}
+
 void ArtCatalog::refreshIfChanged()
 {
     const auto stamps = folderStamps();

@@ -22,6 +22,9 @@ public:
 
     const QString &appDir() const { return m_store.appDir(); }
 
+    // Pictures DATA/ lacks are looked up in the game client, as drawing does.
+    void setClientArt(std::shared_ptr<const GumpArt> client);
+
     // Drops what is known when DATA/, DATA/BUTTONS/ or DATA/resizepic/ changed.
     void refreshIfChanged();
     void forget();

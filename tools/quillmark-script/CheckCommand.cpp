@@ -17,10 +17,12 @@ int runCheckCommand(const QStringList &args)
         throw UsageError(QStringLiteral("check needs exactly one design file"));
     const QString file = parsed.positional.first();
     const QString appDir = dataFolderOption(parsed);
-    // --client is accepted for the client's own art files; the check does not read them yet.
 
     const QStringList lines = Document::loadProjectFile(file);
     ArtCatalog art(appDir);
+    // A picture DATA/ lacks but the client holds is there, as the designer draws it.
+    if (parsed.has(QStringLiteral("--client")))
+        art.setClientArt(openClientArt(parsed.value(QStringLiteral("--client"))));
     const QList<DesignProblem> problems = DesignCheck::run(lines, &art);
 
     QByteArray out;

@@ -1,6 +1,10 @@
 #include "CommandLine.h"
 
+#include "assets/client/GumpArt.h"
 #include "platform/DataFolder.h"
+#include "platform/RuntimeError.h"
+
+#include <cstdio>
 
 QString ParsedArguments::required(const QString &option) const
 {
@@ -50,6 +54,26 @@ QStringList argumentsOf(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
     return args;
+}
+
+void warn(const QString &message)
+{
+    std::fprintf(stderr, "quillmark-script: warning: %s\n", message.toLocal8Bit().constData());
+}
+
+std::shared_ptr<const GumpArt> requireClientGumps(std::shared_ptr<const GumpArt> art, const QString &dir)
+{
+    if (!art)
+        throw RuntimeError(QStringLiteral("No gump art (%1 or %2 and %3) in %4")
+                               .arg(GumpArt::UopName, GumpArt::IndexName, GumpArt::DataName, dir));
+    if (art->undecodable() > 0)
+        warn(QStringLiteral("%1 gumps of the client cannot be read").arg(art->undecodable()));
+    return art;
+}
+
+std::shared_ptr<const GumpArt> openClientArt(const QString &dir)
+{
+    return requireClientGumps(GumpArt::open(dir), dir);
 }
 
 QString dataFolderOption(const ParsedArguments &parsed)

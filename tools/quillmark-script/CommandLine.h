@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <stdexcept>
+
+class GumpArt;
 
 // Argument handling shared by the subcommands of quillmark-script.
 
@@ -46,3 +49,12 @@ QString dataFolderOption(const ParsedArguments &parsed);
 
 // The text of the arguments as the shell passed them.
 QStringList argumentsOf(int argc, char **argv);
+
+// "quillmark-script: warning: …" on standard error.
+void warn(const QString &message);
+
+// The gump art of the client folder given with --client; throws RuntimeError
+// when it holds none, and warns of gumps that cannot be read.
+std::shared_ptr<const GumpArt> openClientArt(const QString &dir);
+// The same for gump art opened already.
+std::shared_ptr<const GumpArt> requireClientGumps(std::shared_ptr<const GumpArt> art, const QString &dir);

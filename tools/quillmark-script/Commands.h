@@ -21,9 +21,12 @@ int runCheckCommand(const QStringList &args);
 inline constexpr Command Commands[] = {
     {"export",
      "export FILE.SDF --name NAME [--dialect \"55i - 99g\"|\"48e - 51a\"] [--location X,Y] [--data DIR]\n"
+     "       [--client DIR]\n"
      "    Prints the Sphere dialog script of the design. DIR holds DATA/buttons/ with the\n"
      "    button decoder files (default: the current directory). --location places a design\n"
-     "    that has no location (default 0,0); the window flags of such a design are both clear.",
+     "    that has no location (default 0,0); the window flags of such a design are both clear.\n"
+     "    The script names gumps by number, so --client changes nothing in it; a folder without\n"
+     "    gump art is refused all the same.",
      runExportCommand},
     {"render",
      "render FILE.SDF --out PAGE.png [--page N] [--data DIR] [--size WxH] [--scroll X,Y] [--no-page0]\n"
@@ -62,7 +65,8 @@ inline constexpr Command Commands[] = {
      "    Prints what the export would fail on (error) and what the server would read otherwise\n"
      "    than the designer shows (warning), one line each, sorted by line: FILE:LINE: error: TEXT.\n"
      "    LINE is the line of the record's kind word, from 1. DIR holds DATA/ with the art and\n"
-     "    the button decoder files (default: the current directory). --client is accepted and\n"
-     "    not used yet. Exit status 0 when nothing is found, 1 when something is.",
+     "    the button decoder files (default: the current directory). With --client, a picture\n"
+     "    DATA/ lacks is there when the client holds its gump (1F4.bmp is gump 0x1F4).\n"
+     "    Exit status 0 when nothing is found, 1 when something is.",
      runCheckCommand},
 };

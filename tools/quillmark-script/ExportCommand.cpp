@@ -54,13 +54,18 @@ int runExportCommand(const QStringList &args)
 {
     const ParsedArguments parsed =
         parseArguments(args, {QStringLiteral("--name"), QStringLiteral("--dialect"), QStringLiteral("--location"),
-                              QStringLiteral("--data")});
+                              QStringLiteral("--data"), QStringLiteral("--client")});
     if (parsed.positional.size() != 1)
         throw UsageError(QStringLiteral("export needs exactly one design file"));
     const QString name = parsed.required(QStringLiteral("--name"));
     const QString dialect = parseDialect(parsed.value(QStringLiteral("--dialect"), SphereDialect::V55iTo99g));
     const auto [x, y] = parseLocation(parsed.value(QStringLiteral("--location"), QStringLiteral("0,0")));
     const QString appDir = dataFolderOption(parsed);
+
+    // The script names gumps by number and reads no picture; a client folder
+    // given is still checked, so that a mistyped one is not passed over.
+    if (parsed.has(QStringLiteral("--client")))
+        openClientArt(parsed.value(QStringLiteral("--client")));
 
     Document doc(Document::loadProjectFile(parsed.positional.first()));
     CommandLineHost host(doc, x, y, name);

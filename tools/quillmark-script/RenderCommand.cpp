@@ -80,11 +80,6 @@ int parseSelection(const QString &text, const QStringList &lines)
     throw UsageError(QStringLiteral("--select %1: no element record starts on that line").arg(*number));
 }
 
-void warn(const QString &message)
-{
-    std::fprintf(stderr, "quillmark-script: warning: %s\n", message.toLocal8Bit().constData());
-}
-
 // A number key that is not a number is a warning; its default is used.
 Settings readSettings(const QString &path)
 {
@@ -102,11 +97,7 @@ Settings readSettings(const QString &path)
 GameClient openClient(const QString &dir)
 {
     GameClient client = GameClient::open(dir);
-    if (!client.gumps)
-        throw RuntimeError(QStringLiteral("No gump art (%1 or %2 and %3) in %4")
-                               .arg(GumpArt::UopName, GumpArt::IndexName, GumpArt::DataName, dir));
-    if (client.gumps->undecodable() > 0)
-        warn(QStringLiteral("%1 gumps of the client cannot be read").arg(client.gumps->undecodable()));
+    requireClientGumps(client.gumps, dir);
     if (!client.items)
         warn(QStringLiteral("no item art in %1; tilepics are drawn as numbered boxes").arg(dir));
     return client;

@@ -562,10 +562,12 @@ void TForm1::Button8Click()
 
 QList<DesignProblem> TForm1::checkDesign(bool freshArt)
 {
-    if (!m_art || m_art->appDir() != m_state.AppDir)
+    if (!m_art || m_art->appDir() != m_state.AppDir) {
         m_art = std::make_unique<ArtCatalog>(m_state.AppDir);
-    else if (freshArt)
+        m_art->setClientArt(m_client.art());
+    } else if (freshArt) {
         m_art->forget();
+    }
     return DesignCheck::run(m_state.DATA.lines(), m_art.get());
 }
 
@@ -722,6 +724,8 @@ void TForm1::useClientArt(const QString &clientDir)
         return;
     m_renderer.setClientArt(art);
     Form2->setClientArt(art);
+    if (m_art)
+        m_art->setClientArt(art);
     m_view.invalidate();
 }
 

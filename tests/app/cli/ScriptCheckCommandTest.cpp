@@ -2,6 +2,7 @@
 #include "support/ExampleDocuments.h"
 #include "support/FileFixtures.h"
 #include "support/SyntheticArt.h"
+#include "support/SyntheticClient.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -50,9 +51,26 @@ protected:
 
 TEST_F(ScriptCheckCommandTest, CleanDesignPrintsNothingAndExitsZero)
 {
-    const CheckRun r = run({"clean.SDF", "--client", "/nowhere"});
+    const CheckRun r = run({"clean.SDF"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+}
+
+TEST_F(ScriptCheckCommandTest, PicturesTheClientHoldsAreThere)
+{
+    QStringList lines = ExampleDocuments::onePageDialog();
+    lines[11] = "2A.bmp";   // the gumppic's picture, not in DATA/
+    Document::saveProjectFile(root + "client.SDF", lines);
+    const auto [index, data] = SyntheticClient::mul({{0x2A, 1, 1, {0x7C00}}});
+    writeFile(root + "client/gumpidx.mul", index);
+    writeFile(root + "client/gumpart.mul", data);
+
+    const CheckRun without = run({"client.SDF"});
+    EXPECT_TRUE(without.out.contains("picture DATA/2A.bmp is missing")) << without.out.toStdString();
+    const CheckRun with = run({"client.SDF", "--client", root + "client"});
+    EXPECT_EQ(with.status, 0) << with.out.toStdString() << with.err.toStdString();
+    // A folder without gump art is refused.
+    EXPECT_EQ(run({"client.SDF", "--client", root + "DATA"}).status, 1);
 }
 
 TEST_F(ScriptCheckCommandTest, ProblemsComeAsCompilerLinesSortedByLineAndStable)

@@ -1,5 +1,6 @@
 #include "assets/client/ArtLibraryBuilder.h"
 #include "assets/HueLibrary.h"
+#include "import/ButtonArtMatcher.h"
 #include "render/ArtStore.h"
 #include "render/BitmapFile.h"
 #include "support/SyntheticClient.h"
@@ -83,6 +84,12 @@ TEST(ArtLibraryBuilder, WritesALibraryTheStoreReadsAndKeepsUserFiles)
     EXPECT_EQ(hues.sphere(2, ""), "1");
     EXPECT_EQ(hues.sphere(3, ""), "3");
     EXPECT_EQ(hues.name(3), "Hue 3");
+
+    // The import finds the entries by their decoders; other numbers keep the fallback.
+    ButtonArtMatcher imported(out.path() + "/");
+    EXPECT_EQ(imported.artFor(0x1000), "1000.BMP");
+    EXPECT_EQ(imported.artFor(0xF7), "F7.BMP");
+    EXPECT_EQ(imported.artFor(0xF9), ButtonArtMatcher::NoMatch);
 
     const QByteArray before = readFile(out.filePath("ColorLibary.INI"));
     const auto again = ArtLibraryBuilder::build(options);
