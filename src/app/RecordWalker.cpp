@@ -65,6 +65,7 @@ QList<int> numberFields(RecordWalker::Item item, ElementKind kind)
         switch (kind) {
         case ElementKind::Resizepic: return {1, 2, 4, 5};
         case ElementKind::Button: return {1, 2, 4, 5, 6};
+        case ElementKind::Text: return {1, 2, 3};
         default: return {1, 2};
         }
     default: return {};

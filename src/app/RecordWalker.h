@@ -26,8 +26,8 @@ constexpr int MiscLength = 3;
 // records (skipped whole by their lengths, so a text or events field holding
 // "text" or "}EOP" is never taken for structure), location and window flags
 // records, and any other line one at a time. Every scan of the document uses
-// it. A field that must be a number (a page, X, Y, width, height, or a
-// button's close, page and events fields, a location or a flag) and holds a
+// it. A field that must be a number (a page, X, Y, width, height, a text's
+// hue, a button's close, page and events fields, a location or a flag) and holds a
 // structure line instead marks its record as cut short there: the record
 // ends before that line, and the walk goes on from it.
 class RecordWalker

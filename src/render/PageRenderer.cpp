@@ -36,16 +36,18 @@ QSize bufferSize(const QSize &canvas)
                  std::clamp(canvas.height(), 1, PageRenderer::MaxCanvasSide));
 }
 
-// Only backgrounds know their size before their picture is made.
-bool isOffCanvas(const ElementRecord &record, const RenderOptions &options, const QSize &canvas)
+// Only backgrounds know their size before their picture is made: the part
+// of one that lies on the canvas, in the background's own coordinates
+// (empty when it is wholly off the canvas).
+QRect visiblePart(const ElementRecord &record, const RenderOptions &options, const QSize &canvas)
 {
-    if (record.kind != ElementKind::Resizepic)
-        return false;
-    const qint64 left = qint64(record.x) - options.scrollX;
-    const qint64 top = qint64(record.y) - options.scrollY;
     const int width = std::clamp(record.width, 0, ResizepicComposer::MaxSide);
     const int height = std::clamp(record.height, 0, ResizepicComposer::MaxSide);
-    return left >= canvas.width() || top >= canvas.height() || left + width <= 0 || top + height <= 0;
+    // Far beyond any canvas side, so the rectangle below cannot overflow.
+    constexpr qint64 Far = qint64(1) << 24;
+    const int left = int(std::clamp<qint64>(qint64(record.x) - options.scrollX, -Far, Far));
+    const int top = int(std::clamp<qint64>(qint64(record.y) - options.scrollY, -Far, Far));
+    return QRect(0, 0, width, height) & QRect(-left, -top, canvas.width(), canvas.height());
 }
 
 QString problemText(const ElementRecord &record, const QString &reason)
@@ -103,7 +105,7 @@ void PageRenderer::forgetCache()
 }
 
 ElementBitmap PageRenderer::bitmapOf(const ElementRecord &record, const RenderOptions &options,
-                                     const HueColors &colors)
+                                     const HueColors &colors, const QRect &part)
 {
     const QString &file = record.fileName;
     if (record.kind != ElementKind::Text && !ArtStore::isArtName(file))
@@ -115,10 +117,18 @@ ElementBitmap PageRenderer::bitmapOf(const ElementRecord &record, const RenderOp
     case ElementKind::Button:
         return m_cache.obtain(CacheKey::button(file),
                               [&] { return ElementBitmap(m_art.button(file), TransparentColor::Art); });
-    case ElementKind::Resizepic:
-        return m_cache.obtain(CacheKey::resizepic(record.widthText, record.heightText, file), [&] {
+    case ElementKind::Resizepic: {
+        const QString key = CacheKey::resizepic(record.widthText, record.heightText, file);
+        const QSize whole(std::clamp(record.width, 0, ResizepicComposer::MaxSide),
+                          std::clamp(record.height, 0, ResizepicComposer::MaxSide));
+        // A part is composed afresh each time and not kept: it changes with
+        // every scroll, and costs no more than the canvas it covers.
+        if (part.isValid() && part.size() != whole && !m_cache.lookup(key))
+            return ElementBitmap(m_art.resizepic(file, record.width, record.height, part), TransparentColor::Art);
+        return m_cache.obtain(key, [&] {
             return ElementBitmap(m_art.resizepic(file, record.width, record.height), TransparentColor::Art);
         });
+    }
     case ElementKind::Text:
         return TextElement::bitmap(m_cache, m_converter,
                                    options.perfectText ? TextConverter::Mode::Perfect : TextConverter::Mode::Plain,
@@ -178,12 +188,22 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
 
         ElementRecord record;
         ElementBitmap bitmap;
+        QRect part;    // the part of a background composed, when not the whole
+        QSize whole;
         try {
             record = ElementRecord::read(walker);
-            // A background wholly off the canvas is not composed at all.
+            // Of a background only the part on the canvas is composed, and
+            // nothing of one wholly off it; the dragged one is taken whole.
             const bool dragged = options.dragging && record.line == options.selectedLine;
-            if (dragged || !isOffCanvas(record, options, size))
+            if (record.kind == ElementKind::Resizepic && !dragged) {
+                part = visiblePart(record, options, size);
+                if (!part.isEmpty())
+                    bitmap = bitmapOf(record, options, colors, part);
+                whole = QSize(std::clamp(record.width, 0, ResizepicComposer::MaxSide),
+                              std::clamp(record.height, 0, ResizepicComposer::MaxSide));
+            } else {
                 bitmap = bitmapOf(record, options, colors);
+            }
         } catch (const RuntimeError &e) {
             record = ElementRecord::fields(walker);
             r.problems << problemText(record, e.message());
@@ -208,14 +228,18 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         }
         if (bitmap.isEmpty())
             continue;
-        const qint64 left = qint64(record.x) - options.scrollX;
-        const qint64 top = qint64(record.y) - options.scrollY;
+        // A composed part lies at its own corner inside the element.
+        const bool isPart = !part.isEmpty() && part.size() != whole && bitmap.image().size() == part.size();
+        const QPoint origin = isPart ? part.topLeft() : QPoint();
+        const qint64 left = qint64(record.x) - options.scrollX + origin.x();
+        const qint64 top = qint64(record.y) - options.scrollY + origin.y();
         if (left >= size.width() || top >= size.height() || left + bitmap.width() <= 0
             || top + bitmap.height() <= 0)
             continue;
         const QPoint at{int(left), int(top)};
         if (options.highlightSelected && record.line == options.selectedLine)
-            painter.drawImage(at, SelectionFrame::framed(bitmap.forDrawing(seeThrough), frameColors));
+            painter.drawImage(at, SelectionFrame::framed(bitmap.forDrawing(seeThrough), frameColors, origin,
+                                                         isPart ? whole : bitmap.image().size()));
         else
             painter.drawImage(at, bitmap.forDrawing(seeThrough));
     }
