@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   clang clang-14 libclang-rt-14-dev
+  dpkg-dev desktop-file-utils libxml2-utils imagemagick man-db gzip
 )
 
 missing=()

@@ -105,10 +105,6 @@ TEST(RecordWalker, ANumberFieldHoldingStructureCutsTheRecordShortThere)
         {{"{BOP", "0", "resizepic", "1", "2", "9200.bmp", "10", "text", "5", "6", "0", "Hi", "}EOP"},
          {{Item::PageOpen, 0, 2, "0"}, {Item::Element, 2, 5, "0"}, {Item::Element, 7, 5, "0"},
           {Item::PageClose, 12, 1, "0"}}},
-        // A text at the end of a file cut short, then a page appended after it.
-        {{"text", "1", "2", "{BOP", "7", "gumppic", "1", "2", "A.bmp", "}EOP"},
-         {{Item::Element, 0, 3, "-1"}, {Item::PageOpen, 3, 2, "7"}, {Item::Element, 5, 4, "7"},
-          {Item::PageClose, 9, 1, "7"}}},
         // A location cut short by the window flags record after it.
         {{"LOCATION", "5", "MISC", "0", "1"}, {{Item::Location, 0, 2, "-1"}, {Item::Misc, 2, 3, "-1"}}},
         // A bracket without its page number.
