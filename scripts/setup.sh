@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev
   fonts-dejavu-core
   xvfb xauth
+  clang clang-14 libclang-rt-14-dev
   dpkg-dev desktop-file-utils libxml2-utils imagemagick man-db gzip
 )
 

@@ -260,10 +260,12 @@ private:
             return *known;
         QStringList decoder;
         // A decoder lies beside the button's art in the DATA tree and nowhere else.
-        if (!PathResolver::staysInside(artName))
+        const QString path = PathResolver::staysInside(artName) ? PathResolver::resolveInData(m_appDir, relative)
+                                                                : QString();
+        if (path.isNull())
             throw RuntimeError::cannotOpen(m_appDir + relative);
         try {
-            decoder = TextFile::readLines(PathResolver::resolve(m_appDir, relative));
+            decoder = TextFile::readLines(path);
         } catch (const RuntimeError &) {
             throw RuntimeError::cannotOpen(m_appDir + relative);
         }

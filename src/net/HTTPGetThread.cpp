@@ -1,5 +1,6 @@
 #include "net/HTTPGetThread.h"
 
+#include "net/DownloadReception.h"
 #include "net/HttpAddress.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"
@@ -76,38 +77,27 @@ bool THTTPGetThread::download()
 
     // The body is gathered (up to MaxSize) and written out only when all of it
     // arrived, so a failed or cut-short download leaves an older copy as it was.
-    QByteArray body;
-    const qint64 maxSize = std::max<qint64>(0, m_settings.MaxSize);
+    DownloadReception reception(m_settings.MaxSize, m_settings.BinaryData);
     const auto onResponse = [&](int status, qint64 contentLength) {
-        if (status < 200 || status > 299)
+        if (!reception.accept(status, contentLength))
             return false;
-        if (contentLength < 0 && m_settings.BinaryData)
-            return false;
-        if (contentLength > maxSize)
-            return false;
-        m_fileSize.store(contentLength < 0 ? 0 : contentLength);
-        if (contentLength > 0)
-            body.reserve(qsizetype(contentLength));
+        m_fileSize.store(reception.expectedSize());
         return true;
     };
-    qint64 bytesRead = 0;
     const auto onBody = [&](const char *data, qsizetype size) {
-        if (terminationRequested() || bytesRead + size > maxSize)
+        if (terminationRequested() || !reception.take(data, size))
             return false;
-        body.append(data, size);
-        bytesRead += size;
-        m_bytesRead.store(bytesRead);
+        m_bytesRead.store(reception.received());
         if (m_reportProgress)
-            emit progressed(m_fileSize.load(), bytesRead);
+            emit progressed(m_fileSize.load(), reception.received());
         return true;
     };
 
     const bool completed = m_transfer.perform(request, onResponse, onBody);
-    // Without a Content-Length the expected size is 0: only an empty document counts.
-    if (!completed || terminationRequested() || bytesRead != m_fileSize.load())
+    if (!completed || terminationRequested() || !reception.isWhole())
         return false;
     try {
-        SafeFile::write(m_settings.FileName, body);
+        SafeFile::write(m_settings.FileName, reception.body());
     } catch (const RuntimeError &) {
         return false;
     }

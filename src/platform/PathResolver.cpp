@@ -100,6 +100,24 @@ QString resolve(const QString &base, const QString &relative)
     return dir;
 }
 
+QString resolveInData(const QString &appDir, const QString &relative)
+{
+    if (!staysInside(relative))
+        return QString();
+    const QString path = resolve(appDir, relative);
+    const QString data = QFileInfo(resolve(appDir, QStringLiteral("DATA"))).canonicalFilePath();
+    // What the links lead to: the file, or the folder a new file would go in.
+    QFileInfo target(path);
+    if (!target.exists() && !target.isSymLink())
+        target = QFileInfo(target.absolutePath());
+    if (!target.exists())
+        return target.isSymLink() ? QString() : path;   // a dangling link leads nowhere we know
+    const QString real = target.canonicalFilePath();
+    if (data.isEmpty() || (real != data && !real.startsWith(data + u'/')))
+        return QString();
+    return path;
+}
+
 QString resolve(const QString &path)
 {
     if (QFileInfo::exists(path))

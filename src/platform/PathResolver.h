@@ -20,6 +20,12 @@ QString resolve(const QString &base, const QString &relative);
 // Art names that fail this are no art.
 bool staysInside(const QString &relative);
 
+// The art resolver: resolve(appDir, relative) for a relative that stays
+// inside (see staysInside) and whose file, once symbolic links are followed,
+// still lies inside appDir's "DATA" folder; a null string otherwise. A link
+// within DATA to elsewhere in DATA works; one that leads out of it names no file.
+QString resolveInData(const QString &appDir, const QString &relative);
+
 // Like resolve(), with base already part of the path ("/data/" + "DATA/x.bmp").
 QString resolve(const QString &path);
 

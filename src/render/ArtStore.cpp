@@ -11,10 +11,9 @@
 
 QString ArtStore::resolve(const QString &relative) const
 {
-    // Art lies in the DATA tree and nowhere else: a name that climbs out names no file.
-    if (!PathResolver::staysInside(relative))
-        return QString();
-    return PathResolver::resolve(m_appDir, relative);
+    // Art lies in the DATA tree and nowhere else: a name that climbs out, or a
+    // link that leads out, names no file.
+    return PathResolver::resolveInData(m_appDir, relative);
 }
 
 bool ArtStore::isArtName(const QString &fileName)
@@ -101,4 +100,9 @@ ResizepicPieces ArtStore::resizepicPieces(const QString &fileName) const
 QImage ArtStore::resizepic(const QString &fileName, int width, int height) const
 {
     return ResizepicComposer::compose(resizepicPieces(fileName), width, height);
+}
+
+QImage ArtStore::resizepic(const QString &fileName, int width, int height, const QRect &part) const
+{
+    return ResizepicComposer::compose(resizepicPieces(fileName), width, height, part);
 }

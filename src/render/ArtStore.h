@@ -53,6 +53,8 @@ public:
     ResizepicPieces resizepicPieces(const QString &fileName) const;
     // The nine pieces composed at width × height.
     QImage resizepic(const QString &fileName, int width, int height) const;
+    // Only the part of it inside part (see ResizepicComposer::compose).
+    QImage resizepic(const QString &fileName, int width, int height, const QRect &part) const;
 
 private:
     QString resolve(const QString &relative) const;

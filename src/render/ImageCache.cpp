@@ -2,6 +2,10 @@
 #include "app/RecordWalker.h"
 #include "render/CacheKey.h"
 
+#include <QSet>
+
+#include <algorithm>
+
 std::optional<ImageCache::Entry> ImageCache::lookup(const QString &key) const
 {
     if (!m_enabled)
@@ -9,13 +13,17 @@ std::optional<ImageCache::Entry> ImageCache::lookup(const QString &key) const
     const auto found = m_firstEntryOfKey.constFind(key);
     if (found == m_firstEntryOfKey.cend())
         return std::nullopt;
+    m_lastUse[key] = ++m_tick;
     return m_entries[*found - 1];
 }
 
 void ImageCache::add(const QString &key, const ElementBitmap &bitmap)
 {
-    if (m_enabled)
-        append(key, bitmap.width(), bitmap.height(), bitmap);
+    if (!m_enabled)
+        return;
+    append(key, bitmap.width(), bitmap.height(), bitmap);
+    if (m_firstEntryOfKey.contains(key))
+        m_lastUse[key] = ++m_tick;
 }
 
 ElementBitmap ImageCache::obtain(const QString &key, const std::function<ElementBitmap()> &make)
@@ -31,6 +39,7 @@ void ImageCache::forgetAll()
 {
     m_entries.clear();
     m_firstEntryOfKey.clear();
+    m_lastUse.clear();
     m_bytes = 0;
 }
 
@@ -41,17 +50,39 @@ qint64 bytesOf(int width, int height)
 }
 } // namespace
 
-void ImageCache::evictOldestUntilFree(qint64 bytes)
+void ImageCache::evictLeastRecentlyUsedUntilFree(qint64 bytes)
 {
-    qsizetype dropped = 0;
+    QHash<QString, qint64> bytesOfKey;
+    for (const Entry &e : m_entries)
+        bytesOfKey[e.key] += bytesOf(e.width, e.height);
+    QList<std::pair<quint64, QString>> byUse;
+    byUse.reserve(bytesOfKey.size());
+    for (auto it = bytesOfKey.cbegin(); it != bytesOfKey.cend(); ++it)
+        byUse.append({m_lastUse.value(it.key()), it.key()});
+    std::sort(byUse.begin(), byUse.end());
+
+    QSet<QString> dropped;
     qint64 held = m_bytes;
-    while (dropped < m_entries.size() && held + bytes > m_byteBudget) {
-        held -= bytesOf(m_entries[dropped].width, m_entries[dropped].height);
-        ++dropped;
+    for (const auto &[tick, key] : byUse) {
+        if (held + bytes <= m_byteBudget)
+            break;
+        held -= bytesOfKey.value(key);
+        dropped.insert(key);
     }
-    if (dropped == 0)
+    if (dropped.isEmpty())
         return;
-    const QList<Entry> kept = m_entries.mid(dropped);
+    QList<Entry> kept;
+    for (const Entry &e : std::as_const(m_entries))
+        if (!dropped.contains(e.key))
+            kept.append(e);
+    for (const QString &key : dropped)
+        m_lastUse.remove(key);
+    rebuildFrom(kept);
+}
+
+// The strip laid out anew from kept, in its order.
+void ImageCache::rebuildFrom(const QList<Entry> &kept)
+{
     m_entries.clear();
     m_firstEntryOfKey.clear();
     m_stripWidth = 0;
@@ -81,6 +112,7 @@ void ImageCache::cleanUp(const QStringList &documentLines)
         const Entry &entry = old[*found - 1];
         append(key, entry.width, entry.height, entry.bitmap);
     }
+    m_lastUse.removeIf([this](const auto &use) { return !m_firstEntryOfKey.contains(use.key()); });
 }
 
 void ImageCache::append(const QString &key, int width, int height, const ElementBitmap &bitmap)
@@ -89,7 +121,7 @@ void ImageCache::append(const QString &key, int width, int height, const Element
     if (bytes > m_byteBudget)
         return;
     if (m_bytes + bytes > m_byteBudget)
-        evictOldestUntilFree(bytes);
+        evictLeastRecentlyUsedUntilFree(bytes);
     m_bytes += bytes;
     const int index = int(m_entries.size());
     m_entries.append(Entry{key, m_stripHeight, width, height, bitmap});

@@ -29,7 +29,8 @@ public:
     };
 
     // No design can make the cache hold more pixels than this: once an add
-    // would pass it, the oldest entries go first; an image larger than the
+    // would pass it, the least recently used go first (a lookup that finds
+    // its key counts as a use, and so does adding it); an image larger than the
     // whole budget is handed out but not kept.
     static constexpr qint64 DefaultByteBudget = qint64(256) * 1024 * 1024;
     void setByteBudget(qint64 bytes) { m_byteBudget = bytes; }
@@ -70,13 +71,16 @@ public:
 private:
     void append(const QString &key, int width, int height, const ElementBitmap &bitmap);
 
-    void evictOldestUntilFree(qint64 bytes);
+    void evictLeastRecentlyUsedUntilFree(qint64 bytes);
+    void rebuildFrom(const QList<Entry> &kept);
 
     bool m_enabled = true;
     qint64 m_byteBudget = DefaultByteBudget;
     qint64 m_bytes = 0;
     QList<Entry> m_entries;
     QHash<QString, int> m_firstEntryOfKey;   // key -> 1 + index of its first entry
+    mutable QHash<QString, quint64> m_lastUse; // key -> tick of its last lookup or add
+    mutable quint64 m_tick = 0;
     int m_stripWidth = 0;
     qint64 m_stripHeight = 0;
 };

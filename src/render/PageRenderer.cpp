@@ -61,6 +61,19 @@ bool isOffCanvas(const ElementRecord &record, const RenderOptions &options, cons
     return left >= canvas.width() || top >= canvas.height() || left + width <= 0 || top + height <= 0;
 }
 
+// Of a background, the part that lies on the canvas, in the background's own
+// coordinates (empty when it is wholly off the canvas).
+QRect visiblePart(const ElementRecord &record, const RenderOptions &options, const QSize &canvas)
+{
+    const int width = std::clamp(record.width, 0, ResizepicComposer::MaxSide);
+    const int height = std::clamp(record.height, 0, ResizepicComposer::MaxSide);
+    // Far beyond any canvas side, so the rectangle below cannot overflow.
+    constexpr qint64 Far = qint64(1) << 24;
+    const int left = int(std::clamp<qint64>(qint64(record.x) - options.scrollX, -Far, Far));
+    const int top = int(std::clamp<qint64>(qint64(record.y) - options.scrollY, -Far, Far));
+    return QRect(0, 0, width, height) & QRect(-left, -top, canvas.width(), canvas.height());
+}
+
 QString problemText(const ElementRecord &record, const QString &reason)
 {
     return QStringLiteral("%1 at line %2 not drawn: %3")
@@ -124,7 +137,7 @@ void PageRenderer::forgetCache()
 }
 
 ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementRecord &record,
-                                     const RenderOptions &options, const HueColors &colors)
+                                     const RenderOptions &options, const HueColors &colors, const QRect &part)
 {
     const QString &file = record.fileName;
     if (ElementRecord::hasArtFile(record.kind) && !ArtStore::isArtName(file))
@@ -144,10 +157,18 @@ ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementReco
     case ElementKind::Button:
         return m_cache.obtain(CacheKey::button(file),
                               [&] { return ElementBitmap(m_art.button(file), TransparentColor::Art); });
-    case ElementKind::Resizepic:
-        return m_cache.obtain(CacheKey::resizepic(record.widthText, record.heightText, file), [&] {
+    case ElementKind::Resizepic: {
+        const QString key = CacheKey::resizepic(record.widthText, record.heightText, file);
+        const QSize whole(std::clamp(record.width, 0, ResizepicComposer::MaxSide),
+                          std::clamp(record.height, 0, ResizepicComposer::MaxSide));
+        // A part is composed afresh each time and not kept: it changes with
+        // every scroll, and costs no more than the canvas it covers.
+        if (part.isValid() && part.size() != whole && !m_cache.lookup(key))
+            return ElementBitmap(m_art.resizepic(file, record.width, record.height, part), TransparentColor::Art);
+        return m_cache.obtain(key, [&] {
             return ElementBitmap(m_art.resizepic(file, record.width, record.height), TransparentColor::Art);
         });
+    }
     case ElementKind::Text:
         return TextElement::bitmap(m_cache, m_converter, mode, colors, record.hue, record.text);
     default:
@@ -245,12 +266,22 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
 
         ElementRecord record;
         ElementBitmap bitmap;
+        QRect part;    // the part of a background composed, when not the whole
+        QSize whole;
         try {
             record = ElementRecord::read(walker);
-            // A background wholly off the canvas is not composed at all.
+            // Of a background only the part on the canvas is composed, and
+            // nothing of a boxed element wholly off it; the dragged one is taken whole.
             const bool dragged = options.dragging && isSelected(options, record.line);
-            if (dragged || !isOffCanvas(record, options, size))
+            if (record.kind == ElementKind::Resizepic && !dragged) {
+                part = visiblePart(record, options, size);
+                whole = QSize(std::clamp(record.width, 0, ResizepicComposer::MaxSide),
+                              std::clamp(record.height, 0, ResizepicComposer::MaxSide));
+                if (!part.isEmpty())
+                    bitmap = bitmapOf(lines, record, options, colors, part);
+            } else if (dragged || !isOffCanvas(record, options, size)) {
                 bitmap = bitmapOf(lines, record, options, colors);
+            }
         } catch (const RuntimeError &e) {
             record = ElementRecord::fields(walker);
             r.problems << problemText(record, e.message());
@@ -263,11 +294,16 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             }
             continue;
         }
+        // A composed part lies at its own corner inside the element.
+        const bool isPart = !part.isEmpty() && part.size() != whole && bitmap.image().size() == part.size();
+        const QPoint origin = isPart ? part.topLeft() : QPoint();
         // Page 0 beneath another page is drawn but not listed.
         if (walker.page() == options.page) {
             r.lineList << record.line;
             r.selectEntries << record.selectEntry();
-            if (!bitmap.isEmpty())
+            if (isPart)
+                r.boxes << QRect(QPoint(record.x, record.y), whole);
+            else if (!bitmap.isEmpty())
                 r.boxes << QRect(record.x, record.y, bitmap.width(), bitmap.height());
             else if (ElementRecord::hasBox(record.kind))
                 r.boxes << QRect(record.x, record.y, record.width, record.height);
@@ -283,14 +319,15 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         }
         if (bitmap.isEmpty())
             continue;
-        const qint64 left = qint64(record.x) - options.scrollX;
-        const qint64 top = qint64(record.y) - options.scrollY;
+        const qint64 left = qint64(record.x) - options.scrollX + origin.x();
+        const qint64 top = qint64(record.y) - options.scrollY + origin.y();
         if (left >= size.width() || top >= size.height() || left + bitmap.width() <= 0
             || top + bitmap.height() <= 0)
             continue;
         const QPoint at{int(left), int(top)};
         if (options.highlightSelected && isSelected(options, record.line))
-            painter.drawImage(at, SelectionFrame::framed(bitmap.forDrawing(seeThrough), frameColors));
+            painter.drawImage(at, SelectionFrame::framed(bitmap.forDrawing(seeThrough), frameColors, origin,
+                                                         isPart ? whole : bitmap.image().size()));
         else
             painter.drawImage(at, bitmap.forDrawing(seeThrough));
     }

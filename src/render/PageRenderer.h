@@ -117,8 +117,9 @@ public:
     const TextIndex &textIndex() const { return m_textIndex; }
 
 private:
+    // part: of a background, the part to compose when the whole is not cached.
     ElementBitmap bitmapOf(const QStringList &lines, const ElementRecord &record, const RenderOptions &options,
-                           const HueColors &colors);
+                           const HueColors &colors, const QRect &part = QRect());
 
     QString m_appDir;
     ArtStore m_art;

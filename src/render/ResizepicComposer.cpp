@@ -1,5 +1,7 @@
 #include "render/ResizepicComposer.h"
 
+#include <QRect>
+
 #include <algorithm>
 #include <cstring>
 
@@ -69,11 +71,20 @@ QImage asRgb32(const QImage &image)
 
 QImage compose(const ResizepicPieces &pieces, int width, int height)
 {
+    return compose(pieces, width, height, QRect(0, 0, MaxSide, MaxSide));
+}
+
+QImage compose(const ResizepicPieces &pieces, int width, int height, const QRect &part)
+{
     const int W = std::clamp(width, 0, MaxSide);
     const int H = std::clamp(height, 0, MaxSide);
-    if (W == 0 || H == 0)
+    const QRect area = part & QRect(0, 0, W, H);
+    if (area.isEmpty())
         return QImage();
-    QImage out(W, H, QImage::Format_RGB32);
+    // The pieces are laid out as for the whole background, shifted so that
+    // the part's corner is the image's; tile() clips the rest away.
+    const qint64 ox = area.x(), oy = area.y();
+    QImage out(area.size(), QImage::Format_RGB32);
     if (out.isNull())
         return QImage();
     out.fill(0xFF000000u);
@@ -84,15 +95,15 @@ QImage compose(const ResizepicPieces &pieces, int width, int height)
     const auto w = [&](int k) { return p[size_t(k)].width(); };
     const auto h = [&](int k) { return p[size_t(k)].height(); };
 
-    tile(out, p[0], 0, 0, 1, 1);
-    tile(out, p[1], w(0), 0, tileCount(W, w(1)), 1);
-    tile(out, p[2], W - w(2), 0, 1, 1);
-    tile(out, p[3], 0, h(0), 1, tileCount(H, h(3)));
-    tile(out, p[4], w(0), h(0), tileCount(W, w(4)), tileCount(H, h(4)));
-    tile(out, p[5], W - w(5), h(2), 1, tileCount(H, h(5)));
-    tile(out, p[6], 0, H - h(6), 1, 1);
-    tile(out, p[7], w(6), H - h(6), tileCount(W, w(7)), 1);
-    tile(out, p[8], W - w(8), H - h(8), 1, 1);
+    tile(out, p[0], -ox, -oy, 1, 1);
+    tile(out, p[1], w(0) - ox, -oy, tileCount(W, w(1)), 1);
+    tile(out, p[2], W - w(2) - ox, -oy, 1, 1);
+    tile(out, p[3], -ox, h(0) - oy, 1, tileCount(H, h(3)));
+    tile(out, p[4], w(0) - ox, h(0) - oy, tileCount(W, w(4)), tileCount(H, h(4)));
+    tile(out, p[5], W - w(5) - ox, h(2) - oy, 1, tileCount(H, h(5)));
+    tile(out, p[6], -ox, H - h(6) - oy, 1, 1);
+    tile(out, p[7], w(6) - ox, H - h(6) - oy, tileCount(W, w(7)), 1);
+    tile(out, p[8], W - w(8) - ox, H - h(8) - oy, 1, 1);
     return out;
 }
 

@@ -25,4 +25,10 @@ constexpr int MaxSide = 4096;
 // so the last tile overruns and is clipped or covered by a later piece.
 QImage compose(const ResizepicPieces &pieces, int width, int height);
 
+// Only the part of that background inside part (in the background's own
+// coordinates, clipped to it): pixel for pixel the same as the whole
+// background's copy(part), at the cost of the part alone. An empty image
+// when nothing of part lies on the background.
+QImage compose(const ResizepicPieces &pieces, int width, int height, const QRect &part);
+
 } // namespace ResizepicComposer

@@ -26,5 +26,8 @@ Colors colorsFor(bool blackColorBlack, ColorValue selectionColor);
 // 1 middle, 2 inner) runs along columns k and width − 1 − k and rows k and
 // height − 1 − k; in a picture too small for it, it is left out.
 QImage framed(const QImage &image, const Colors &colors);
+// The same for image as the part at origin of a picture of size whole: the
+// outlines run along whole's edges, and only what falls inside image shows.
+QImage framed(const QImage &image, const Colors &colors, const QPoint &origin, const QSize &whole);
 
 } // namespace SelectionFrame

@@ -15,7 +15,7 @@ add_executable(quillmark_client_fuzz
   ${CMAKE_CURRENT_LIST_DIR}/../support/SyntheticClient.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../core_main.cpp
   ${QM_CLIENT_READER_SOURCES})
-target_include_directories(quillmark_client_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_LIST_DIR}
+target_include_directories(quillmark_client_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}
   ${CMAKE_CURRENT_LIST_DIR}/..)
 target_compile_options(quillmark_client_fuzz PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
   -fno-sanitize-recover=undefined)
@@ -25,11 +25,3 @@ add_test(NAME ClientReadersFuzzAsan COMMAND quillmark_client_fuzz)
 set_tests_properties(ClientReadersFuzzAsan PROPERTIES TIMEOUT 120
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0:abort_on_error=1")
 
-if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-  add_executable(quillmark_client_libfuzzer ${CMAKE_CURRENT_LIST_DIR}/fuzz/ClientReadersLibFuzzer.cpp
-    ${QM_CLIENT_READER_SOURCES})
-  target_include_directories(quillmark_client_libfuzzer PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_LIST_DIR})
-  target_compile_options(quillmark_client_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_options(quillmark_client_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_libraries(quillmark_client_libfuzzer PRIVATE Qt6::Core Qt6::Gui)
-endif()

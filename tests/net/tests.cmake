@@ -21,27 +21,13 @@ add_test(NAME FontReaderFuzzAsan COMMAND quillmark_font_fuzz)
 set_tests_properties(FontReaderFuzzAsan PROPERTIES TIMEOUT 120
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0:abort_on_error=1")
 
-# With Clang, also a libFuzzer target of the font reader (run by hand, not a test).
-if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-  add_executable(quillmark_font_libfuzzer
-    ${CMAKE_CURRENT_LIST_DIR}/fuzz/FontReaderLibFuzzer.cpp
-    ${QM_SRC}/net/BitmapFontFile.cpp
-    ${QM_SRC}/assets/TextConverter.cpp
-    ${QM_SRC}/platform/NumberText.cpp
-  ${QM_SRC}/platform/CappedFile.cpp
-    ${QM_SRC}/platform/ColorText.cpp)
-  target_include_directories(quillmark_font_libfuzzer PRIVATE ${QM_SRC})
-  target_compile_options(quillmark_font_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_options(quillmark_font_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_libraries(quillmark_font_libfuzzer PRIVATE Qt6::Core Qt6::Gui)
-endif()
-
 # The download component and its tests once more, built with AddressSanitizer
 # and with ThreadSanitizer, to show that its threads and its destruction in
 # mid-download are sound. Only the component's own sources go in; Qt and
 # libcurl stay uninstrumented.
 set(QM_NET_SANITIZED_SOURCES
   ${PROJECT_SOURCE_DIR}/src/net/HTTPGet.cpp
+  ${PROJECT_SOURCE_DIR}/src/net/DownloadReception.cpp
   ${PROJECT_SOURCE_DIR}/src/net/HTTPGetThread.cpp
   ${PROJECT_SOURCE_DIR}/src/net/HttpAddress.cpp
   ${PROJECT_SOURCE_DIR}/src/net/HttpTransfer.cpp
@@ -75,15 +61,15 @@ foreach(kind IN ITEMS address thread)
 endforeach()
 
 # The update list reader with AddressSanitizer and UndefinedBehaviorSanitizer,
-# fed randomised hostile lists for a few seconds; with Clang also a libFuzzer
-# target of the same entry point (run by hand).
-set(QM_UPDATE_LIST_FUZZ_SOURCES
+# fed randomised hostile lists for a few seconds through the libFuzzer entry
+# point of fuzz/update_list.cpp.
+add_executable(quillmark_update_list_fuzz
   ${CMAKE_CURRENT_LIST_DIR}/fuzz/UpdateListFuzz.cpp
+  ${CMAKE_SOURCE_DIR}/fuzz/update_list.cpp
   ${CMAKE_SOURCE_DIR}/src/net/UpdateList.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/NumberText.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/TextFile.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/CappedFile.cpp)
-add_executable(quillmark_update_list_fuzz ${QM_UPDATE_LIST_FUZZ_SOURCES})
 target_include_directories(quillmark_update_list_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(quillmark_update_list_fuzz PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
   -fno-sanitize-recover=undefined)
@@ -92,11 +78,3 @@ target_link_libraries(quillmark_update_list_fuzz PRIVATE Qt6::Core)
 add_test(NAME UpdateListFuzzAsan COMMAND quillmark_update_list_fuzz)
 set_tests_properties(UpdateListFuzzAsan PROPERTIES TIMEOUT 60
   ENVIRONMENT "QM_FUZZ_SECONDS=3;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1")
-if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-  add_executable(quillmark_update_list_libfuzzer ${QM_UPDATE_LIST_FUZZ_SOURCES})
-  target_compile_definitions(quillmark_update_list_libfuzzer PRIVATE QM_LIBFUZZER)
-  target_include_directories(quillmark_update_list_libfuzzer PRIVATE ${CMAKE_SOURCE_DIR}/src)
-  target_compile_options(quillmark_update_list_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_options(quillmark_update_list_libfuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_libraries(quillmark_update_list_libfuzzer PRIVATE Qt6::Core)
-endif()

@@ -1,6 +1,7 @@
 #include "platform/PathResolver.h"
 #include "support/FileFixtures.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -57,4 +58,36 @@ TEST_F(PathResolverTest, ListsBitmapsIgnoringTheCaseOfTheExtension)
               QStringList({"1F4.bmp", "ABC.BMP"}));
     EXPECT_EQ(PathResolver::filesWithExtension(root + "data/BUTTONS/", ".bmp"), QStringList({"okay.Bmp"}));
     EXPECT_TRUE(PathResolver::filesWithExtension(root + "DATA/none/", ".bmp").isEmpty());
+}
+
+TEST_F(PathResolverTest, LinksThatLeadOutOfDataNameNoFile)
+{
+    QTemporaryDir outside;
+    writeFile(outside.path() + "/secret.bmp", "BM");
+    const struct { QString link, target; } links[] = {
+        {"DATA/away.bmp", outside.path() + "/secret.bmp"},
+        {"DATA/away", outside.path()},
+        {"DATA/Buttons/up", root + "DATA"},
+        {"DATA/Buttons/ok2.bmp", root + "DATA/Buttons/okay.Bmp"},
+        {"DATA/dangling.bmp", outside.path() + "/gone.bmp"},
+    };
+    for (const auto &l : links)
+        ASSERT_TRUE(QFile::link(l.target, root + l.link)) << l.link.toStdString();
+
+    const struct { const char *relative; bool found; } cases[] = {
+        {"DATA/away.bmp", false},         // a file linked from outside
+        {"DATA/AWAY/secret.bmp", false},  // a folder linked from outside
+        {"DATA/away/new.bmp", false},     // nor can anything new go there
+        {"DATA/dangling.bmp", false},
+        {"DATA/buttons/up/1F4.bmp", true},     // links within DATA keep working
+        {"DATA/Buttons/OK2.bmp", true},
+        {"DATA/1f4.bmp", true},
+        {"DATA/missing.bmp", true},             // a new file inside is fine
+        {"DATA/../DATA/1F4.bmp", false},
+    };
+    for (const auto &c : cases) {
+        const QString path = PathResolver::resolveInData(root, c.relative);
+        EXPECT_EQ(!path.isNull(), c.found) << c.relative << " -> " << path.toStdString();
+    }
+    EXPECT_EQ(PathResolver::resolveInData(root, "DATA/buttons/OK2.bmp"), root + "DATA/Buttons/ok2.bmp");
 }

@@ -171,3 +171,27 @@ TEST(ElementBitmap, SeeThroughFormIsMadeOnceWithTheKindsColour)
 
     EXPECT_TRUE(ElementBitmap().seeThrough().isNull());
 }
+
+TEST(ImageCache, TheLeastRecentlyUsedEntryGoesFirst)
+{
+    ImageCache cache;
+    cache.setByteBudget(3 * 100 * 4);   // three 10 x 10 images
+    cache.add("GumppicA.bmp", art(10, 10));
+    cache.add("GumppicB.bmp", art(10, 10));
+    cache.add("GumppicC.bmp", art(10, 10));
+    ASSERT_TRUE(cache.lookup("GumppicA.bmp"));   // A used after B and C were added
+    cache.add("GumppicD.bmp", art(10, 10));
+    EXPECT_TRUE(cache.lookup("GumppicA.bmp"));
+    EXPECT_FALSE(cache.lookup("GumppicB.bmp"));
+    EXPECT_TRUE(cache.lookup("GumppicC.bmp"));
+    EXPECT_TRUE(cache.lookup("GumppicD.bmp"));
+    // Now C is the one used longest ago.
+    cache.lookup("GumppicA.bmp");
+    cache.lookup("GumppicD.bmp");
+    cache.add("GumppicE.bmp", art(10, 10));
+    EXPECT_FALSE(cache.lookup("GumppicC.bmp"));
+    EXPECT_EQ(cache.entryCount(), 3);
+    EXPECT_LE(cache.bytesHeld(), 3 * 100 * 4);
+    // The strip is laid out again without gaps.
+    EXPECT_EQ(cache.stripHeight(), 30);
+}

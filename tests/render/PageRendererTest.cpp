@@ -1,12 +1,14 @@
 #include "render/CacheKey.h"
 #include "render/PageRenderer.h"
 #include "render/RenderCache.h"
+#include "render/SelectionFrame.h"
 #include "assets/HueLibrary.h"
 #include "support/SyntheticArt.h"
 #include "support/SyntheticFont.h"
 #include "support/TextFiles.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -360,9 +362,44 @@ TEST_F(PageRendererTest, ExtremePositionsAndSizesDrawWhatFits)
     EXPECT_EQ(r.page.pixel(11, 11), Red);
     EXPECT_EQ(r.page.pixel(100, 100), Blue);   // the capped background fills the rest
     EXPECT_EQ(r.page.pixel(30, 30), Yellow);
-    const auto huge = renderer.imageCache().lookup(CacheKey::resizepic("100000", "100000", "9200.bmp"));
-    ASSERT_TRUE(huge);
-    EXPECT_EQ(QSize(huge->width, huge->height), QSize(ResizepicComposer::MaxSide, ResizepicComposer::MaxSide));
+    // Only the part on the canvas was composed, and a part is not kept.
+    EXPECT_FALSE(renderer.imageCache().lookup(CacheKey::resizepic("100000", "100000", "9200.bmp")));
+}
+
+TEST_F(PageRendererTest, OfALargeBackgroundOnlyThePartOnTheCanvasIsComposed)
+{
+    // Pieces of their own sizes and colours, so any misplaced pixel shows.
+    for (int k = 0; k < 9; ++k) {
+        QImage piece = solid(3 + k, 2 + k, 0xFF000000u | (0x1C2A38u * quint32(k + 1) & 0xFFFFFFu));
+        piece.setPixel(1, 1, 0xFFFFFFFFu);
+        SyntheticArt::writeFile(dir.path(), "DATA/resizepic/" + QString::number(k) + "9300.bm", bmpBytes(piece));
+    }
+    const QImage whole = ArtStore(appDir).resizepic("9300.bmp", 2000, 1500);
+    const SelectionFrame::Colors frame = SelectionFrame::colorsFor(options.blackColorBlack, options.selectionColor);
+    options.transparent = false;
+    const struct { int x, y, scrollX, scrollY; } placements[] = {
+        {900, 1950, 1000, 2000},   // covers the canvas, its corner far up and left
+        {50, 40, 0, 0},            // runs past the right and bottom
+        {-1900, -1400, 0, 0},      // only its bottom right corner shows
+    };
+    for (const auto &p : placements) {
+        options.scrollX = p.scrollX;
+        options.scrollY = p.scrollY;
+        const QStringList lines = page("0", {{"resizepic", QString::number(p.x), QString::number(p.y), "9300.bmp",
+                                              "2000", "1500"}});
+        for (const bool selected : {false, true}) {
+            options.selectedLine = selected ? 2 : 0;
+            QImage expected(options.canvasSize, QImage::Format_RGB32);
+            expected.fill(Yellow);
+            QPainter painter(&expected);
+            painter.setPen(Black);
+            painter.drawRect(0, 0, expected.width() - 1, expected.height() - 1);
+            painter.drawImage(p.x - p.scrollX, p.y - p.scrollY, selected ? SelectionFrame::framed(whole, frame) : whole);
+            painter.end();
+            EXPECT_EQ(render(lines).page, expected) << p.x << "," << p.y << (selected ? " selected" : "");
+            EXPECT_EQ(renderer.imageCache().bytesHeld(), 0);
+        }
+    }
 }
 
 TEST_F(PageRendererTest, CanvasSizeIsBounded)

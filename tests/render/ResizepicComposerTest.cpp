@@ -157,3 +157,20 @@ TEST(ResizepicComposer, EmptyPiecesAndOutlandishSizes)
     EXPECT_EQ(capped.size(), QSize(ResizepicComposer::MaxSide, 3));
     EXPECT_EQ(capped.pixel(ResizepicComposer::MaxSide - 1, 0), colours[8]);
 }
+
+TEST(ResizepicComposer, APartIsTheWholeBackgroundCutToIt)
+{
+    const ResizepicPieces pieces = stripedPieces(
+        {QSize(4, 3), QSize(5, 2), QSize(6, 4), QSize(3, 7), QSize(8, 5), QSize(2, 3), QSize(5, 6), QSize(3, 4), QSize(7, 2)});
+    const QSize size(61, 47);
+    const QImage whole = ResizepicComposer::compose(pieces, size.width(), size.height());
+    // Inside, across each edge and corner, one pixel, and reaching past the background.
+    for (const QRect part : {QRect(10, 9, 20, 13), QRect(0, 0, 5, 4), QRect(55, 40, 6, 7), QRect(-9, 20, 15, 30),
+                             QRect(30, -5, 40, 60), QRect(17, 23, 1, 1), QRect(-100, -100, 500, 500)}) {
+        const QRect inside = part & QRect(QPoint(), size);
+        EXPECT_EQ(ResizepicComposer::compose(pieces, size.width(), size.height(), part), whole.copy(inside))
+            << part.x() << "," << part.y() << " " << part.width() << "x" << part.height();
+    }
+    EXPECT_TRUE(ResizepicComposer::compose(pieces, size.width(), size.height(), QRect(61, 0, 5, 5)).isNull());
+    EXPECT_TRUE(ResizepicComposer::compose(pieces, size.width(), size.height(), QRect(0, -8, 5, 8)).isNull());
+}

@@ -1,6 +1,4 @@
-// libFuzzer entry point for the client readers (target
-// quillmark_client_libfuzzer, Clang only); run e.g.
-//   quillmark_client_libfuzzer -max_total_time=60 corpus/
+// One input is read as every kind of game client file (see ClientReaders.h).
 #include "fuzz/ClientReaders.h"
 
 #include <cstdint>

@@ -1,7 +1,5 @@
-// libFuzzer entry point: one input is a script file; the first dialog it
-// names is imported, and so is a fixed name. Built when the compiler is
-// Clang (target quillmark_script_libfuzzer); run e.g.
-//   quillmark_script_libfuzzer -max_total_time=60 corpus/
+// One input is a script file; the first dialog it names is imported, and
+// so is a fixed name.
 #include "import/ButtonArtMatcher.h"
 #include "import/SphereImport.h"
 #include "import/SphereScript.h"

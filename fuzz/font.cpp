@@ -1,7 +1,5 @@
-// libFuzzer entry point: one input is a font file; what the reader makes of
-// it is drawn by the converter in both modes. Built when the compiler is
-// Clang (target quillmark_font_libfuzzer); run e.g.
-//   quillmark_font_libfuzzer -max_total_time=60 corpus/
+// One input is a font file; what the reader makes of it is drawn by the
+// converter in both modes.
 #include "assets/TextConverter.h"
 #include "net/BitmapFontFile.h"
 

@@ -1,0 +1,40 @@
+// One input is a project file. It is loaded, walked by the document's scans
+// the commands use, and saved again: what a save writes loads back as the
+// same lines.
+#include "app/Document.h"
+#include "fuzz/FuzzInput.h"
+#include "platform/RuntimeError.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QStringList lines = Document::parseProjectText(FuzzInput::bytes(data, size));
+    Document doc(lines);
+    for (int i = 0; i < doc.size(); ++i) {
+        const int length = doc.recordLengthAt(i);
+        FuzzInput::check(length >= 0 && i + length <= doc.size() + 8);
+        if (doc.kindAt(i) != ElementKind::None)
+            FuzzInput::check(!doc.recordAt(i).isEmpty());
+        (void)doc.pageOfLine(i);
+    }
+    const QString firstPage = doc.size() > 1 ? doc.line(1) : QStringLiteral("0");
+    (void)doc.pageStarts(firstPage);
+    const QList<int> ends = doc.pageEnds(firstPage);
+    for (const int end : ends)
+        FuzzInput::check(end >= 0 && end < doc.size());
+    try {
+        FuzzInput::check(Document::parseProjectText(Document::projectText(lines)) == lines);
+    } catch (const RuntimeError &) {
+        // a line the file cannot store is refused, not written
+    }
+    doc.setLocation(QStringLiteral("10"), QStringLiteral("20"));
+    doc.setWindowFlags(true, false);
+    FuzzInput::check(doc.lastLocationLine() >= 0 && doc.lastMiscLine() >= 0);
+    // A file name field may hold anything, so a damaged last record can take
+    // in what follows it; the lines themselves must all arrive.
+    const int before = doc.size();
+    const bool hadPage = doc.hasPage(QStringLiteral("7"));
+    doc.appendToPage(QStringLiteral("7"), {QStringLiteral("gumppic"), QStringLiteral("1"), QStringLiteral("2"),
+                                           QStringLiteral("1F4.bmp")});
+    FuzzInput::check(doc.size() >= before + 4 && (hadPage || doc.size() == before + 7));
+    return 0;
+}
