@@ -1,5 +1,7 @@
 #include "app/AppInfo.h"
 #include "app/forms/TForm1.h"
+#include "ui/forms/FirstPaintClock.h"
+#include "ui/forms/ImageView.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -8,6 +10,7 @@
 
 int main(int argc, char **argv)
 {
+    FirstPaintClock clock;
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::Title);
 
@@ -18,6 +21,8 @@ int main(int argc, char **argv)
         form1.StartFile = args.at(1);
     form1.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form1.size(),
                                           QGuiApplication::primaryScreen()->availableGeometry()));
+    if (FirstPaintClock::wanted())
+        clock.watch(form1.Image1);
     form1.show();
     return app.exec();
 }
