@@ -13,16 +13,20 @@ namespace {
 // lines can never hold it, so files without such events load unchanged.
 constexpr char16_t LineBreakMark = LineBreaks::StoredMark;
 
-// Only the events line of a button turns 0x1F back into line breaks; in any
+// Only the events line of a button or of the close block turns 0x1F back into line breaks; in any
 // other line it stays as read (and is a bad record to the export and render).
 QStringList decodeLineBreaks(QStringList lines)
 {
     const QStringList read = lines;
     RecordWalker w(read);
     while (w.next()) {
-        if (w.item() != RecordWalker::Item::Element || w.kind() != ElementKind::Button)
+        int events = -1;
+        if (w.item() == RecordWalker::Item::Element && w.kind() == ElementKind::Button)
+            events = w.line() + LineBreaks::ButtonEventsField;
+        else if (w.item() == RecordWalker::Item::CloseBlock)
+            events = w.line() + 1;
+        else
             continue;
-        const int events = w.line() + LineBreaks::ButtonEventsField;
         if (events < lines.size() && lines[events].contains(QChar(LineBreakMark)))
             lines[events].replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
     }
@@ -121,37 +125,65 @@ QStringList Document::recordAt(int line) const
     return rec;
 }
 
-int Document::lastLocationLine() const
+int Document::lastLineOf(RecordWalker::Item item) const
 {
     int found = -1;
     RecordWalker w(m_lines);
     while (w.next())
-        if (w.item() == RecordWalker::Item::Location)
+        if (w.item() == item)
             found = w.line();
     return found;
 }
 
+int Document::lastLocationLine() const
+{
+    return lastLineOf(RecordWalker::Item::Location);
+}
+
 int Document::lastMiscLine() const
 {
-    int found = -1;
+    return lastLineOf(RecordWalker::Item::Misc);
+}
+
+int Document::lastCloseBlockLine() const
+{
+    return lastLineOf(RecordWalker::Item::CloseBlock);
+}
+
+QString Document::closeBlock() const
+{
+    const int at = lastCloseBlockLine();
+    return at < 0 ? QString() : line(at + 1);
+}
+
+void Document::setCloseBlock(const QString &events)
+{
+    const int at = lastCloseBlockLine();
+    if (at >= 0) {
+        while (m_lines.size() < at + Records::CloseBlockLength)
+            m_lines.append(QString());
+        m_lines[at + 1] = events;
+        return;
+    }
+    appendAfterLastRecord({Records::CloseBlock, events});
+}
+
+void Document::appendAfterLastRecord(const QStringList &record)
+{
+    // A record cut off at the end of the file would take the new one in.
     RecordWalker w(m_lines);
+    int lastEnd = 0;
     while (w.next())
-        if (w.item() == RecordWalker::Item::Misc)
-            found = w.line();
-    return found;
+        lastEnd = w.line() + w.length();
+    while (m_lines.size() < lastEnd)
+        m_lines.append(QString());
+    m_lines << record;
 }
 
 void Document::setRecordFields(int at, const QString &word, const QString &first, const QString &second)
 {
     if (at < 0) {
-        // A record cut off at the end of the file would take the new one in.
-        RecordWalker w(m_lines);
-        int lastEnd = 0;
-        while (w.next())
-            lastEnd = w.line() + w.length();
-        while (m_lines.size() < lastEnd)
-            m_lines.append(QString());
-        m_lines << word << first << second;
+        appendAfterLastRecord({word, first, second});
         return;
     }
     // A record cut off at the end of a hand-edited file gets its missing lines back.

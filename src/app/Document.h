@@ -45,9 +45,14 @@ public:
     // (cut short, or past the end) are empty.
     QStringList recordAt(int line) const;
 
-    // Last "LOCATION" and "MISC" record lines, -1 when there is none.
+    // Last "LOCATION", "MISC" and "CLOSEBLOCK" record lines, -1 when there is none.
     int lastLocationLine() const;
     int lastMiscLine() const;
+    int lastCloseBlockLine() const;
+    // The lines of the last close block, joined by CR LF; empty without one.
+    QString closeBlock() const;
+    // Writes the events into the last close block, or appends "CLOSEBLOCK", events.
+    void setCloseBlock(const QString &events);
 
     // Writes X and Y into the last location record, or appends "LOCATION", x, y.
     void setLocation(const QString &x, const QString &y);
@@ -69,6 +74,8 @@ public:
     static QString unstorableCharacters(const QString &text);
 
 private:
+    int lastLineOf(RecordWalker::Item item) const;
+    void appendAfterLastRecord(const QStringList &record);
     // Writes the two fields of the record at line at, or appends word and fields when at is -1.
     void setRecordFields(int at, const QString &word, const QString &first, const QString &second);
 

@@ -1,43 +1,133 @@
 #include "app/RecordWalker.h"
 
+namespace {
+
+struct KindInfo
+{
+    ElementKind kind;
+    const char16_t *word;
+    int length;
+    QList<int> numberFields; // offsets of the fields that hold numbers
+};
+
+// One row per kind: its word, its length and which of its fields are numbers.
+const QList<KindInfo> &kindTable()
+{
+    static const QList<KindInfo> table{
+        {ElementKind::Gumppic, u"gumppic", 4, {1, 2}},
+        {ElementKind::Resizepic, u"resizepic", 6, {1, 2, 4, 5}},
+        {ElementKind::Text, u"text", 5, {1, 2}},
+        {ElementKind::Button, u"button", 8, {1, 2, 4, 5, 6}},
+        {ElementKind::Htmlgump, u"htmlgump", 8, {1, 2, 3, 4, 5, 6}},
+        {ElementKind::Croppedtext, u"croppedtext", 7, {1, 2, 3, 4, 5}},
+        {ElementKind::Textentry, u"textentry", 9, {1, 2, 3, 4, 5, 6, 7}},
+        {ElementKind::Checkbox, u"checkbox", 6, {1, 2, 4, 5}},
+        {ElementKind::Radio, u"radio", 7, {1, 2, 4, 5, 6}},
+        {ElementKind::Gumppictiled, u"gumppictiled", 6, {1, 2, 3, 4}},
+        {ElementKind::Tilepic, u"tilepic", 5, {1, 2, 3, 4}},
+        {ElementKind::Checkertrans, u"checkertrans", 5, {1, 2, 3, 4}},
+        {ElementKind::Xmfhtmlgump, u"xmfhtmlgump", 9, {1, 2, 3, 4, 5, 6, 7, 8}},
+        {ElementKind::Gumppichue, u"gumppichue", 5, {1, 2, 4}},
+    };
+    return table;
+}
+
+const KindInfo *infoOf(ElementKind kind)
+{
+    for (const KindInfo &info : kindTable())
+        if (info.kind == kind)
+            return &info;
+    return nullptr;
+}
+
+} // namespace
+
 namespace Records {
 
 ElementKind kindOfWord(const QString &line)
 {
-    if (line == u"gumppic") return ElementKind::Gumppic;
-    if (line == u"resizepic") return ElementKind::Resizepic;
-    if (line == u"text") return ElementKind::Text;
-    if (line == u"button") return ElementKind::Button;
+    // Kind words are short; a longer line is never one.
+    if (line.size() > 12 || line.isEmpty())
+        return ElementKind::None;
+    for (const KindInfo &info : kindTable())
+        if (line == info.word)
+            return info.kind;
     return ElementKind::None;
 }
 
 QString wordOf(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Gumppic: return QStringLiteral("gumppic");
-    case ElementKind::Resizepic: return QStringLiteral("resizepic");
-    case ElementKind::Text: return QStringLiteral("text");
-    case ElementKind::Button: return QStringLiteral("button");
-    case ElementKind::None: break;
-    }
-    return QString();
+    const KindInfo *info = infoOf(kind);
+    return info ? QString::fromUtf16(info->word) : QString();
 }
 
 int lengthOf(ElementKind kind)
 {
+    const KindInfo *info = infoOf(kind);
+    return info ? info->length : 0;
+}
+
+const QList<ElementKind> &allKinds()
+{
+    static const QList<ElementKind> kinds = [] {
+        QList<ElementKind> all;
+        for (const KindInfo &info : kindTable())
+            all.append(info.kind);
+        return all;
+    }();
+    return kinds;
+}
+
+bool isClassicKind(ElementKind kind)
+{
+    return kind == ElementKind::Gumppic || kind == ElementKind::Resizepic || kind == ElementKind::Text
+           || kind == ElementKind::Button;
+}
+
+int widthFieldOf(ElementKind kind)
+{
     switch (kind) {
-    case ElementKind::Gumppic: return 4;
-    case ElementKind::Resizepic: return 6;
-    case ElementKind::Text: return 5;
-    case ElementKind::Button: return 8;
-    case ElementKind::None: break;
+    case ElementKind::Resizepic: return 4;
+    case ElementKind::Htmlgump:
+    case ElementKind::Croppedtext:
+    case ElementKind::Textentry:
+    case ElementKind::Gumppictiled:
+    case ElementKind::Checkertrans:
+    case ElementKind::Xmfhtmlgump: return 3;
+    default: return -1;
     }
-    return 0;
+}
+
+
+int artFieldOf(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Gumppic:
+    case ElementKind::Resizepic:
+    case ElementKind::Button:
+    case ElementKind::Checkbox:
+    case ElementKind::Radio:
+    case ElementKind::Gumppichue: return 3;
+    case ElementKind::Gumppictiled: return 5;
+    default: return -1;
+    }
+}
+
+
+int textFieldOf(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Text: return 4;
+    case ElementKind::Htmlgump: return 7;
+    case ElementKind::Croppedtext: return 6;
+    case ElementKind::Textentry: return 8;
+    default: return -1;
+    }
 }
 
 bool isStructureLine(const QString &line)
 {
-    return line == BeginPage || line == EndPage || line == Location || line == Misc
+    return line == BeginPage || line == EndPage || line == Location || line == Misc || line == CloseBlock
            || kindOfWord(line) != ElementKind::None;
 }
 
@@ -61,12 +151,10 @@ QList<int> numberFields(RecordWalker::Item item, ElementKind kind)
     case Item::PageOpen: return {1};
     case Item::Location:
     case Item::Misc: return {1, 2};
-    case Item::Element:
-        switch (kind) {
-        case ElementKind::Resizepic: return {1, 2, 4, 5};
-        case ElementKind::Button: return {1, 2, 4, 5, 6};
-        default: return {1, 2};
-        }
+    case Item::Element: {
+        const KindInfo *info = infoOf(kind);
+        return info ? info->numberFields : QList<int>{};
+    }
     default: return {};
     }
 }
@@ -91,6 +179,9 @@ Measure measure(const QStringList &lines, int at)
     } else if (text == Records::Misc) {
         m.item = Item::Misc;
         m.length = Records::MiscLength;
+    } else if (text == Records::CloseBlock) {
+        m.item = Item::CloseBlock;
+        m.length = Records::CloseBlockLength;
     }
     for (const int k : numberFields(m.item, m.kind)) {
         if (at + k >= lines.size())

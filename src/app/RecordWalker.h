@@ -3,13 +3,27 @@
 #include <QString>
 #include <QStringList>
 
-// Kinds of element record and their fixed lengths in document lines.
-enum class ElementKind { None, Gumppic, Resizepic, Text, Button };
+// Kinds of element record and their fixed lengths in document lines. Each
+// record is its kind word followed by one field per line (see README.md,
+// "Design file records").
+enum class ElementKind {
+    None, Gumppic, Resizepic, Text, Button,
+    Htmlgump, Croppedtext, Textentry, Checkbox, Radio, Gumppictiled, Tilepic, Checkertrans, Xmfhtmlgump, Gumppichue,
+};
 
 namespace Records {
 ElementKind kindOfWord(const QString &line);      // "gumppic" -> Gumppic, else None
 QString wordOf(ElementKind kind);                  // Gumppic -> "gumppic"
 int lengthOf(ElementKind kind);                    // gumppic 4, resizepic 6, text 5, button 8, None 0
+// Every kind but None, in the order of the enumeration.
+const QList<ElementKind> &allKinds();
+// The four kinds every design file could always hold.
+bool isClassicKind(ElementKind kind);
+// Offsets from the kind word of a kind's width field (its height follows),
+// art file field and text field; -1 for kinds without one.
+int widthFieldOf(ElementKind kind);
+int artFieldOf(ElementKind kind);
+int textFieldOf(ElementKind kind);
 
 // Page brackets, kind words and the location and window flags words.
 bool isStructureLine(const QString &line);
@@ -18,22 +32,27 @@ inline const QString BeginPage = QStringLiteral("{BOP");
 inline const QString EndPage = QStringLiteral("}EOP");
 inline const QString Location = QStringLiteral("LOCATION");
 inline const QString Misc = QStringLiteral("MISC");
+// The dialog's close block: what runs when the player closes the dialog with
+// the right mouse button, its lines kept as a button's events are.
+inline const QString CloseBlock = QStringLiteral("CLOSEBLOCK");
 constexpr int LocationLength = 3;
 constexpr int MiscLength = 3;
+constexpr int CloseBlockLength = 2;
 } // namespace Records
 
 // Walks the document lines structure by structure: page brackets, element
 // records (skipped whole by their lengths, so a text or events field holding
 // "text" or "}EOP" is never taken for structure), location and window flags
-// records, and any other line one at a time. Every scan of the document uses
-// it. A field that must be a number (a page, X, Y, width, height, or a
-// button's close, page and events fields, a location or a flag) and holds a
-// structure line instead marks its record as cut short there: the record
-// ends before that line, and the walk goes on from it.
+// records, the close block, and any other line one at a time. Every scan of the document uses
+// it. A field that must be a number (a page, X, Y, a width or height, a
+// flag, an id, a hue of the newer kinds, a button's close, page and events
+// fields, a location) and holds a structure line instead marks its record as
+// cut short there: the record ends before that line, and the walk goes on
+// from it.
 class RecordWalker
 {
 public:
-    enum class Item { PageOpen, PageClose, Element, Location, Misc, Other };
+    enum class Item { PageOpen, PageClose, Element, Location, Misc, CloseBlock, Other };
 
     explicit RecordWalker(const QStringList &lines) : m_lines(lines) {}
 

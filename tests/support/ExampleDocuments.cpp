@@ -16,4 +16,24 @@ QStringList onePageDialog()
     };
 }
 
+QStringList everyNewKindDialog()
+{
+    return {
+        "{BOP", "0",
+        "htmlgump", "10", "20", "200", "80", "1", "0", "Welcome <B>home</B>",
+        "croppedtext", "10", "110", "120", "20", "33", "Cropped words",
+        "textentry", "10", "140", "150", "20", "0", "7", "12", "Name",
+        "checkbox", "10", "170", "check.bmp", "1", "3",
+        "radio", "40", "170", "check.bmp", "0", "4", "2",
+        "gumppictiled", "0", "0", "64", "32", "1F4.bmp",
+        "tilepic", "200", "10", "3821", "1152",
+        "checkertrans", "5", "5", "290", "190",
+        "xmfhtmlgump", "10", "200", "250", "40", "1011036", "0", "1", "32767",
+        "gumppichue", "70", "30", "1F4.bmp", "38",
+        "}EOP",
+        "LOCATION", "50", "50",
+        "CLOSEBLOCK", CloseEvents,
+    };
+}
+
 } // namespace ExampleDocuments

@@ -10,4 +10,10 @@ namespace ExampleDocuments {
 QStringList onePageDialog();
 inline const QString OkayEvents = QStringLiteral("dialogclose");
 
+// One page holding one record of each of the newer kinds, in the order of
+// the kind enumeration, then a location and a close block. The check box and
+// radio use check.bmp (decoder "D2", "D3"); the pictures 1F4.bmp.
+QStringList everyNewKindDialog();
+inline const QString CloseEvents = QStringLiteral("SRC.SYSMESSAGE Bye\r\nDIALOGCLOSE");
+
 } // namespace ExampleDocuments

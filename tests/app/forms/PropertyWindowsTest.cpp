@@ -166,13 +166,14 @@ TEST_F(MainWindowTest, ViewSwitchesRedrawAtOnce)
 TEST_F(MainWindowTest, ModifyPanelFollowsTheSelectionAfterRemoveNewAndOpen)
 {
     writeFile(QStringLiteral("design.SDF"), Document::projectText(artLines));
+    // Open and New come first: the undo stack is still clean, so neither asks to save.
     const std::pair<const char *, std::function<void()>> actions[] = {
-        {"Remove", [&] { window->REMOVEBUTClick(); }},
-        {"New", [&] { window->Button6Click(); }},
         {"Open", [&] {
              modals->answerOpenFile(path(QStringLiteral("design.SDF")));
              window->Button1Click();
          }},
+        {"New", [&] { window->Button6Click(); }},
+        {"Remove", [&] { window->REMOVEBUTClick(); }},
     };
     for (const auto &[name, act] : actions) {
         window->state().DATA = Document(artLines);
