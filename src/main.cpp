@@ -2,6 +2,8 @@
 #include "app/forms/TForm1.h"
 #include "platform/DataFolder.h"
 #include "platform/RuntimeError.h"
+#include "ui/forms/FirstPaintClock.h"
+#include "ui/forms/ImageView.h"
 #include "ui/forms/Modal.h"
 
 #include <QApplication>
@@ -33,6 +35,7 @@ QString chooseDataFolder()
 
 int main(int argc, char **argv)
 {
+    FirstPaintClock clock;
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::ProgramName);
     QApplication::setApplicationDisplayName(AppInfo::Title);
@@ -51,6 +54,8 @@ int main(int argc, char **argv)
         QObject::connect(&form1, &TForm1::started, &app, &QApplication::quit, Qt::QueuedConnection);
     form1.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form1.size(),
                                           QGuiApplication::primaryScreen()->availableGeometry()));
+    if (FirstPaintClock::wanted())
+        clock.watch(form1.Image1);
     form1.show();
     return app.exec();
 }

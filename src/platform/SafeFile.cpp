@@ -24,11 +24,13 @@ QString replacedFile(const QString &path)
     return path;
 }
 
+} // namespace
+
 // Owns the file written beside the target until it has taken the target's name.
-class AsideFile
+class SafeFile::Pending::Aside
 {
 public:
-    explicit AsideFile(const QString &target) : m_target(target)
+    explicit Aside(const QString &target) : m_target(target)
     {
         // A new file keeps the old one's permissions; a first file gets the usual ones.
         struct stat st;
@@ -46,15 +48,15 @@ public:
         if (m_ours && replacing)
             (void)::fchmod(m_fd, mode);
     }
-    ~AsideFile()
+    ~Aside()
     {
         if (m_fd >= 0)
             ::close(m_fd);
         if (m_ours && !m_renamed)
             ::unlink(m_name.constData());
     }
-    AsideFile(const AsideFile &) = delete;
-    AsideFile &operator=(const AsideFile &) = delete;
+    Aside(const Aside &) = delete;
+    Aside &operator=(const Aside &) = delete;
 
     bool isOpen() const { return m_fd >= 0; }
 
@@ -109,17 +111,33 @@ private:
     bool m_renamed = false;
 };
 
-} // namespace
-
 namespace SafeFile {
+
+Pending::Pending(const QString &path, std::unique_ptr<Aside> aside) : m_path(path), m_aside(std::move(aside)) {}
+Pending::Pending(Pending &&) noexcept = default;
+Pending &Pending::operator=(Pending &&) noexcept = default;
+Pending::~Pending() = default;
+
+void Pending::commit()
+{
+    const std::unique_ptr<Aside> aside = std::move(m_aside);
+    if (!aside || !aside->commit())
+        throw RuntimeError::unableToWrite(m_path);
+}
+
+Pending writeAside(const QString &path, const QByteArray &bytes)
+{
+    auto aside = std::make_unique<Pending::Aside>(replacedFile(path));
+    if (!aside->isOpen())
+        throw RuntimeError::cannotCreate(path);
+    if (!aside->writeAll(bytes))
+        throw RuntimeError::unableToWrite(path);
+    return Pending(path, std::move(aside));
+}
 
 void write(const QString &path, const QByteArray &bytes)
 {
-    AsideFile out(replacedFile(path));
-    if (!out.isOpen())
-        throw RuntimeError::cannotCreate(path);
-    if (!out.writeAll(bytes) || !out.commit())
-        throw RuntimeError::unableToWrite(path);
+    writeAside(path, bytes).commit();
 }
 
 } // namespace SafeFile

@@ -57,7 +57,8 @@ QString slotPath(const QString &appDir, int slot)
     return folderOf(appDir) + QStringLiteral("/Auto.") + QString::number(slot);
 }
 
-Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lines, const QString &drawEngine)
+Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lines, const QString &drawEngine,
+                SlotCommits *commits)
 {
     QList<IniFile::Entry> entries;
     for (const KeptKey &k : Kept) {
@@ -83,15 +84,42 @@ Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lin
 
     QDir().mkpath(folderOf(appDir));
     r.file = slotPath(appDir, slot);
-    Document::saveProjectFile(r.file, lines);
+    SafeFile::Pending slotFile = SafeFile::writeAside(r.file, Document::projectText(lines));
 
     // In 64 bits: a slot of 2^31 - 1 wraps instead of overflowing.
     r.nextSlot = qint64(slot) + 1 > total ? 0 : slot + 1;
     valueOf("AutoCurrent") = QString::number(r.nextSlot);
     if (!NumberText::tryParse(valueOf("AutoT")))
         valueOf("AutoT") = QString::number(DefaultTotal);
+    if (commits)
+        commits->add(std::move(slotFile));
+    else
+        slotFile.commit();
     settings.writeAll(entries);
     return r;
+}
+
+SlotCommits::SlotCommits(std::function<void(const QString &)> failed) : m_failed(std::move(failed))
+{
+    m_thread.setMaxThreadCount(1); // one thread: slots reach their names in the order they were written
+}
+
+SlotCommits::~SlotCommits()
+{
+    m_thread.waitForDone();
+}
+
+void SlotCommits::add(SafeFile::Pending slot)
+{
+    auto pending = std::make_shared<SafeFile::Pending>(std::move(slot));
+    m_thread.start([this, pending] {
+        try {
+            pending->commit();
+        } catch (const RuntimeError &e) {
+            QMetaObject::invokeMethod(&m_owner, [this, message = e.message()] { m_failed(message); },
+                                      Qt::QueuedConnection);
+        }
+    });
 }
 
 std::optional<QString> FailureNotice::failed(const QString &message)

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "platform/SafeFile.h"
+
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 
+#include <functional>
 #include <optional>
 
 class IniFile;
@@ -30,7 +35,35 @@ struct Result
 // window's current creation style). Throws RuntimeError "Cannot create file
 // <path>" or "Unable to write to <path>" when a file cannot be written; the
 // slot then does not advance, and both files keep what they held before.
-Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lines, const QString &drawEngine);
+//
+// With commits, the slot's bytes are written and checked here, and the wait
+// for the device and the rename run on the commits' thread: the settings then
+// name the next slot before the slot is in place, so a crash or power loss
+// in between loses that newest autosave, never a whole earlier slot.
+class SlotCommits;
+Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lines, const QString &drawEngine,
+                SlotCommits *commits = nullptr);
+
+// Flushes written slots to the device and renames them into place on a
+// thread of their own, one after another in the order they came, so the
+// window does not wait for the disk. A commit that fails is reported to
+// `failed` on the thread that made this object.
+class SlotCommits
+{
+public:
+    explicit SlotCommits(std::function<void(const QString &message)> failed);
+    ~SlotCommits();   // waits for the slots still queued
+    SlotCommits(const SlotCommits &) = delete;
+    SlotCommits &operator=(const SlotCommits &) = delete;
+
+    void add(SafeFile::Pending slot);
+    void waitForDone() { m_thread.waitForDone(); }
+
+private:
+    std::function<void(const QString &)> m_failed;
+    QObject m_owner;   // lives on the caller's thread: failures are delivered there
+    QThreadPool m_thread;
+};
 
 // Names each failure once: the first time a trigger fails, and again only
 // after an autosave has succeeded in between.

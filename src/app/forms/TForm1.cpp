@@ -176,7 +176,12 @@ void TForm1::createWindows()
     Form12->SettingsRead = [this](const Settings &s) { settingsRead(s); };
     Form12->SettingsAccepted = [this](const Settings &s) { settingsAccepted(s); };
     Form12->RulerChanged = [this] { RULERDRAWTimer(); };
-    m_view.setAutosave([this] { AutoSaveTimer(); });
+    // No autosave on the redraws of a window that is going away.
+    m_view.setAutosave([this] {
+        if (!m_terminating && !QCoreApplication::closingDown())
+            AutoSaveTimer();
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_terminating = true; });
     Form17->setPicker(Form3);
     Form17->setCaptureWindow(Form18);
     Form17->setLibraryRead([this] { TEXTIDXTimer(); });
@@ -359,6 +364,7 @@ void TForm1::Button1Click()
 
 void TForm1::openDesign(const QString &path)
 {
+    m_slotCommits.waitForDone(); // an autosave just written is opened whole
     DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path), path);
     m_session.markUnmodified();
     updateTitle();
@@ -423,6 +429,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     bool mayClose = false;
     EventGuard::run([&] { mayClose = mayDiscardChanges(); });
     if (mayClose) {
+        m_terminating = true;
         if (m_booted)
             EventGuard::run([this] { storeWindowGeometry(); });
         QMainWindow::closeEvent(event);
@@ -739,7 +746,8 @@ void TForm1::AutoSaveTimer()
     try {
         IniFile file(Form12->Location.path);
         const AutoSaveRing::Result r =
-            AutoSaveRing::saveOnce(file, m_state.AppDir, m_state.DATA.lines(), Form12->ComboBox3->currentText());
+            AutoSaveRing::saveOnce(file, m_state.AppDir, m_state.DATA.lines(), Form12->ComboBox3->currentText(),
+                                   &m_slotCommits);
         settings().autoCurrent = r.nextSlot;
         m_autoSaveFailure.succeeded();
         QList<Problem> named;
@@ -749,11 +757,18 @@ void TForm1::AutoSaveTimer()
         }
         m_problems.setProblems(AutoSaveSource, named);
     } catch (const RuntimeError &e) {
-        if (const std::optional<QString> shown = m_autoSaveFailure.failed(e.message())) {
-            Label8->setText(QStringLiteral("Autosave failed: ") + *shown);
-            m_problems.setProblems(AutoSaveSource, {Problem{0, QStringLiteral("Autosave failed: ") + *shown,
-                                                            Problem::Severity::Error, AutoSaveSource}});
-        }
+        autoSaveFailed(e.message());
+        return;
+    }
+    showProblems();
+}
+
+void TForm1::autoSaveFailed(const QString &message)
+{
+    if (const std::optional<QString> shown = m_autoSaveFailure.failed(message)) {
+        Label8->setText(QStringLiteral("Autosave failed: ") + *shown);
+        m_problems.setProblems(AutoSaveSource, {Problem{0, QStringLiteral("Autosave failed: ") + *shown,
+                                                        Problem::Severity::Error, AutoSaveSource}});
     }
     showProblems();
 }

@@ -298,6 +298,7 @@ public slots:
     void ToolButton15Click();
     void PopupMenu1Popup();
     void AutoSaveTimer();
+    void finishAutosaves() { m_slotCommits.waitForDone(); } // slots still being flushed reach their names
 
     // The canvas (X, Y in canvas pixels) and the keyboard.
     void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
@@ -337,8 +338,8 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // ElementDialogs: the windows of the add commands.
@@ -428,4 +429,8 @@ private:
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
     bool m_geometryRestored = false;
+    void autoSaveFailed(const QString &message);
+    bool m_terminating = false;             // the window is closing or the application quitting
+    // Last, so it is the first to go: it waits for the slots it still commits.
+    AutoSaveRing::SlotCommits m_slotCommits{[this](const QString &message) { autoSaveFailed(message); }};
 };

@@ -1,6 +1,5 @@
 #include "app/forms/TForm11.h"
 #include "app/forms/StorableText.h"
-#include "platform/NumberText.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/SpinEdit.h"
 
@@ -49,10 +48,11 @@ void TForm11::done(int result)
 {
     if (result == QDialog::Accepted && warnIfUnstorable(Memo1->toPlainText()))
         return;
+    CSpinEdit1->restoreLastNumber();
     FixedDialog::done(result);
 }
 
 void TForm11::CSpinEdit1Change()
 {
-    CSpinEdit1->setText(NumberText::zeroBelowOne(CSpinEdit1->text()));
+    CSpinEdit1->settleZeroBelowOne();
 }

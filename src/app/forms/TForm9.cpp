@@ -1,5 +1,4 @@
 #include "app/forms/TForm9.h"
-#include "platform/NumberText.h"
 #include "ui/forms/EventGuard.h"
 #include "ui/forms/SpinEdit.h"
 
@@ -28,10 +27,17 @@ TForm9::TForm9(QWidget *parent) : FixedDialog(parent, QStringLiteral("Location o
 
 void TForm9::CSpinEdit1Change()
 {
-    CSpinEdit1->setText(NumberText::zeroBelowOne(CSpinEdit1->text()));
+    CSpinEdit1->settleZeroBelowOne();
 }
 
 void TForm9::CSpinEdit2Change()
 {
-    CSpinEdit2->setText(NumberText::zeroBelowOne(CSpinEdit2->text()));
+    CSpinEdit2->settleZeroBelowOne();
+}
+
+void TForm9::done(int result)
+{
+    CSpinEdit1->restoreLastNumber();
+    CSpinEdit2->restoreLastNumber();
+    FixedDialog::done(result);
 }

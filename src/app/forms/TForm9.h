@@ -17,6 +17,9 @@ public:
     SpinEdit *CSpinEdit2 = nullptr; // "Y"
     QPushButton *Button1 = nullptr; // "Ok"
 
+    // A spin left without a number closes with the last number it held.
+    void done(int result) override;
+
 public slots:
     void CSpinEdit1Change();
     void CSpinEdit2Change();

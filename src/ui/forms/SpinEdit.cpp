@@ -11,7 +11,23 @@ SpinEdit::SpinEdit(QWidget *parent) : QAbstractSpinBox(parent)
     setKeyboardTracking(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     lineEdit()->setText(QStringLiteral("0"));
-    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEdit::changed);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (NumberText::tryParse(text))
+            m_lastNumber = text;
+        emit changed();
+    });
+}
+
+void SpinEdit::settleZeroBelowOne()
+{
+    if (NumberText::tryParse(text()))
+        setText(NumberText::zeroBelowOne(text()));
+}
+
+void SpinEdit::restoreLastNumber()
+{
+    if (!NumberText::tryParse(text()))
+        setText(m_lastNumber);
 }
 
 QString SpinEdit::text() const

@@ -19,6 +19,12 @@ public:
     // The text as a number; throws RuntimeError when it is not one.
     int value() const;
 
+    // A number below 1 becomes "0"; while the text is not a number yet (cleared,
+    // a lone "-") it stays as typed, without an error.
+    void settleZeroBelowOne();
+    // Puts back the last number the text held when it holds none now.
+    void restoreLastNumber();
+
     int increment() const { return m_increment; }
     void setIncrement(int step) { m_increment = step; }
     void setLimits(int minimum, int maximum);
@@ -41,4 +47,5 @@ private:
     int m_increment = 1;
     int m_minimum = 0;
     int m_maximum = 0;
+    QString m_lastNumber = QStringLiteral("0");
 };

@@ -150,6 +150,7 @@ TEST_F(OptionsWindowTest, AutosaveOnRedrawWritesOneSlotPerFullRender)
     writeSettings(QStringLiteral("[Files]\r\nAuto1=1\r\nAuto2=0\r\n"));
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();          // the document changes: one full render
+    window->finishAutosaves();
     EXPECT_TRUE(QFileInfo::exists(AutoSaveRing::slotPath(window->state().AppDir, 0)));
     EXPECT_FALSE(QFileInfo::exists(AutoSaveRing::slotPath(window->state().AppDir, 1)));
     EXPECT_EQ(stored("Files", "AutoCurrent"), QStringLiteral("1"));
@@ -181,6 +182,7 @@ TEST_F(OptionsWindowTest, AnAutosaveThatCannotBeWrittenIsNamedOnce)
     // Once the folder can be made, the next trigger saves.
     QFile::remove(path(QStringLiteral("AutoSave")));
     window->AutoSaveTimer();
+    window->finishAutosaves();
     EXPECT_TRUE(QFileInfo::exists(AutoSaveRing::slotPath(window->state().AppDir, 0)));
     EXPECT_EQ(autosaveEntries(), 0);
 }
