@@ -98,10 +98,12 @@ bool arrange(EditorState &state, const QList<Placed> &placed, Arrangement a)
                 state.DATA.setLine(line + 1, QString::number(after[k].left()));
                 state.DATA.setLine(line + 2, QString::number(after[k].top()));
             }
-            if (kind == ElementKind::Resizepic && after[k].width() != boxes[k].width())
-                state.DATA.setLine(line + 4, QString::number(after[k].width()));
-            if (kind == ElementKind::Resizepic && after[k].height() != boxes[k].height())
-                state.DATA.setLine(line + 5, QString::number(after[k].height()));
+            // Only the kinds that keep a size in their fields can be resized.
+            const int width = Records::widthFieldOf(kind);
+            if (width > 0 && after[k].width() != boxes[k].width())
+                state.DATA.setLine(line + width, QString::number(after[k].width()));
+            if (width > 0 && after[k].height() != boxes[k].height())
+                state.DATA.setLine(line + width + 1, QString::number(after[k].height()));
         }
         return boxes != after;
     }, nameOf(a));

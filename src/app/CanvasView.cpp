@@ -66,6 +66,7 @@ void CanvasView::render(EditorState &state, const RenderOptions &options)
     m_canvas = std::move(result.page);
     m_dragImage = std::move(result.dragImage);
     m_dragOrigin = result.dragOrigin;
+    m_boxes = std::move(result.boxes);
     m_problems = std::move(result.problems);
     m_problemLines = std::move(result.problemLines);
     m_DATACACHE.remember(state.DATA.lines());

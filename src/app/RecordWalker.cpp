@@ -84,6 +84,47 @@ bool isClassicKind(ElementKind kind)
            || kind == ElementKind::Button;
 }
 
+int widthFieldOf(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Resizepic: return 4;
+    case ElementKind::Htmlgump:
+    case ElementKind::Croppedtext:
+    case ElementKind::Textentry:
+    case ElementKind::Gumppictiled:
+    case ElementKind::Checkertrans:
+    case ElementKind::Xmfhtmlgump: return 3;
+    default: return -1;
+    }
+}
+
+
+int artFieldOf(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Gumppic:
+    case ElementKind::Resizepic:
+    case ElementKind::Button:
+    case ElementKind::Checkbox:
+    case ElementKind::Radio:
+    case ElementKind::Gumppichue: return 3;
+    case ElementKind::Gumppictiled: return 5;
+    default: return -1;
+    }
+}
+
+
+int textFieldOf(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Text: return 4;
+    case ElementKind::Htmlgump: return 7;
+    case ElementKind::Croppedtext: return 6;
+    case ElementKind::Textentry: return 8;
+    default: return -1;
+    }
+}
+
 bool isStructureLine(const QString &line)
 {
     return line == BeginPage || line == EndPage || line == Location || line == Misc || line == CloseBlock

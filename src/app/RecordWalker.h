@@ -19,6 +19,11 @@ int lengthOf(ElementKind kind);                    // gumppic 4, resizepic 6, te
 const QList<ElementKind> &allKinds();
 // The four kinds every design file could always hold.
 bool isClassicKind(ElementKind kind);
+// Offsets from the kind word of a kind's width field (its height follows),
+// art file field and text field; -1 for kinds without one.
+int widthFieldOf(ElementKind kind);
+int artFieldOf(ElementKind kind);
+int textFieldOf(ElementKind kind);
 
 // Page brackets, kind words and the location and window flags words.
 bool isStructureLine(const QString &line);

@@ -97,6 +97,15 @@ bool select(EditorState &state, int index)
         break;
     case ElementKind::None:
         break;
+    default: {
+        // The newer kinds are edited in the property panel; the spins keep
+        // their position and, for the box kinds, their size.
+        const ElementKind kind = selectedKind(state);
+        c.sizeVisible = Records::widthFieldOf(kind) > 0;
+        c.changeImageVisible = false;
+        c.optionsVisible = false;
+        break;
+    }
     }
     return true;
 }
@@ -108,9 +117,9 @@ std::optional<Readout> readout(const EditorState &state)
     const Document &doc = state.DATA;
     const int at = state.SelectedLine;
     Readout r{doc.line(at + 1), doc.line(at + 2), std::nullopt, std::nullopt};
-    if (doc.kindAt(at) == ElementKind::Resizepic) {
-        r.width = doc.line(at + 4);
-        r.height = doc.line(at + 5);
+    if (const int width = Records::widthFieldOf(doc.kindAt(at)); width > 0) {
+        r.width = doc.line(at + width);
+        r.height = doc.line(at + width + 1);
     }
     return r;
 }
@@ -128,6 +137,16 @@ QString fieldName(Field field)
     return {};
 }
 
+// The field's offset in a record of the kind: a box kind's size fields
+// stand after its position, a background's after its art.
+int fieldOffset(ElementKind kind, Field field)
+{
+    const int width = Records::widthFieldOf(kind);
+    if (width < 0 || (field != Field::Width && field != Field::Height))
+        return int(field);
+    return field == Field::Width ? width : width + 1;
+}
+
 } // namespace
 
 bool writeField(EditorState &state, Field field, const QString &text)
@@ -137,14 +156,14 @@ bool writeField(EditorState &state, Field field, const QString &text)
         const ElementKind kind = selectedKind(state);
         if (kind == ElementKind::None)
             return false;
-        if ((field == Field::Width || field == Field::Height) && kind != ElementKind::Resizepic)
+        if ((field == Field::Width || field == Field::Height) && Records::widthFieldOf(kind) < 0)
             return false;
-        const int line = state.SelectedLine + int(field);
+        const int line = state.SelectedLine + fieldOffset(kind, field);
         if (line >= state.DATA.size() || state.DATA.line(line) == text)
             return false;
         state.DATA.setLine(line, text);
         return true;
-    }, int(state.SelectedLine), int(field), fieldName(field));
+    }, int(state.SelectedLine), fieldOffset(selectedKind(state), field), fieldName(field));
 }
 
 } // namespace SelectionCommands

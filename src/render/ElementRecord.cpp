@@ -19,16 +19,7 @@ bool ElementRecord::hasBox(ElementKind kind)
 
 int ElementRecord::widthField(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Resizepic: return 4;
-    case ElementKind::Htmlgump:
-    case ElementKind::Croppedtext:
-    case ElementKind::Textentry:
-    case ElementKind::Gumppictiled:
-    case ElementKind::Checkertrans:
-    case ElementKind::Xmfhtmlgump: return 3;
-    default: return -1;
-    }
+    return Records::widthFieldOf(kind);
 }
 
 int ElementRecord::heightField(ElementKind kind)
@@ -39,16 +30,7 @@ int ElementRecord::heightField(ElementKind kind)
 
 int ElementRecord::artFileField(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Gumppic:
-    case ElementKind::Resizepic:
-    case ElementKind::Button:
-    case ElementKind::Checkbox:
-    case ElementKind::Radio:
-    case ElementKind::Gumppichue: return 3;
-    case ElementKind::Gumppictiled: return 5;
-    default: return -1;
-    }
+    return Records::artFieldOf(kind);
 }
 
 bool ElementRecord::hasArtFile(ElementKind kind)
@@ -58,13 +40,7 @@ bool ElementRecord::hasArtFile(ElementKind kind)
 
 int ElementRecord::textField(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Text: return 4;
-    case ElementKind::Htmlgump: return 7;
-    case ElementKind::Croppedtext: return 6;
-    case ElementKind::Textentry: return 8;
-    default: return -1;
-    }
+    return Records::textFieldOf(kind);
 }
 
 ElementRecord ElementRecord::fields(const RecordWalker &walker)

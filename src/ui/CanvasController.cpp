@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QPainter>
 
+#include <algorithm>
+
 using Brush = CanvasHost::Brush;
 
 CanvasController::CanvasController(EditorState &state, CanvasView &view, PageRenderer &renderer,
@@ -166,8 +168,10 @@ void CanvasController::finishSelectBand(QPoint at)
         m_host.showCanvas(m_snapshot);
         return;
     }
-    const QList<int> lines =
-        CanvasPicking::linesTouching(m_state.DATA.lines(), m_state.LineList, touched, m_renderer, renderOptions());
+    const QList<int> lines = m_view.boxes().size() == m_state.LineList.size()
+                                 ? CanvasPicking::linesTouching(m_state.LineList, m_view.boxes(), touched)
+                                 : CanvasPicking::linesTouching(m_state.DATA.lines(), m_state.LineList, touched,
+                                                                m_renderer, renderOptions());
     if (lines.isEmpty() && !band.add) {
         m_host.showCanvas(m_snapshot);
         return;
@@ -239,11 +243,11 @@ void CanvasController::startDragging(const CanvasPicking::Hit &hit, QPoint at, b
     }
     m_snapTargets.clear();
     if (m_settings.gridSnap) {
-        const RenderOptions options = renderOptions();
-        for (int line : m_state.LineList)
-            if (!SelectionSet::contains(m_state, line))
-                if (const std::optional<QRect> box = CanvasPicking::boxOf(m_state.DATA.lines(), line, m_renderer, options))
-                    m_snapTargets << *box;
+        const QList<QRect> &boxes = m_view.boxes();
+        const QList<int> dragged = SelectionSet::linesInOrder(m_state);
+        for (qsizetype i = 0; i < m_state.LineList.size() && i < boxes.size(); ++i)
+            if (!boxes[i].isNull() && !std::binary_search(dragged.cbegin(), dragged.cend(), m_state.LineList[i]))
+                m_snapTargets << boxes[i];
     }
     m_snapshot = m_host.canvasPicture();
     m_host.setReadoutRunning(false);

@@ -1,6 +1,7 @@
 #include "ui/CanvasPicking.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
+#include "render/ElementRecord.h"
 
 namespace CanvasPicking {
 
@@ -36,14 +37,43 @@ bool insideExtent(QPoint at, qint64 width, qint64 height)
     return width >= at.x() && height >= at.y();
 }
 
+// Until its art can be drawn, an item picture or a check box is picked
+// within a box of this size at its corner, so it can still be selected.
+constexpr int PlaceholderSide = 44;
+
+// The art of the kinds drawn from one picture: empty when it is missing.
+bool drawnFromArt(ElementKind kind)
+{
+    return kind == ElementKind::Gumppic || kind == ElementKind::Button || kind == ElementKind::Checkbox
+           || kind == ElementKind::Radio || kind == ElementKind::Gumppichue || kind == ElementKind::Tilepic;
+}
+
+// The art kinds the four could not hold: without art they keep a placeholder box.
+bool hasPlaceholder(ElementKind kind)
+{
+    return drawnFromArt(kind) && !Records::isClassicKind(kind);
+}
+
+// The size of a kind measured by its fields or its text (not by art).
+QSize fieldExtent(const QStringList &lines, int line, ElementKind kind, PageRenderer &renderer,
+                  const RenderOptions &options)
+{
+    if (kind == ElementKind::Text) {
+        const TextConverter::Mode mode = options.perfectText ? TextConverter::Mode::Perfect
+                                                             : TextConverter::Mode::Plain;
+        return QSize(renderer.textConverter().width(lines.value(line + 4), mode), TextConverter::Height);
+    }
+    if (const int w = ElementRecord::widthField(kind); w > 0)
+        return QSize(numberAt(lines, line + w), numberAt(lines, line + w + 1));
+    return QSize(PlaceholderSide, PlaceholderSide);
+}
+
 } // namespace
 
 Result pick(const QStringList &lines, const QList<int> &lineList, QPoint documentPoint, PageRenderer &renderer,
             const RenderOptions &options)
 {
     Result result;
-    const TextConverter::Mode textMode = options.perfectText ? TextConverter::Mode::Perfect
-                                                             : TextConverter::Mode::Plain;
     for (qsizetype entry = lineList.size() - 1; entry >= 0; --entry) {
         const int line = lineList[entry];
         const ElementKind kind = Records::kindOfWord(lines.value(line));
@@ -57,20 +87,12 @@ Result pick(const QStringList &lines, const QList<int> &lineList, QPoint documen
             // The point relative to the element's corner; never negative here.
             const QPoint at(int(qint64(documentPoint.x()) - x), int(qint64(documentPoint.y()) - y));
             bool hit = false;
-            switch (kind) {
-            case ElementKind::Gumppic:
-            case ElementKind::Button:
-                hit = hitsArt(renderer.elementBitmap(lines, line, options).image(), at, options.transparent);
-                break;
-            case ElementKind::Text:
-                hit = insideExtent(at, renderer.textConverter().width(lines.value(line + 4), textMode),
-                                   TextConverter::Height);
-                break;
-            case ElementKind::Resizepic:
-                hit = insideExtent(at, numberAt(lines, line + 4), numberAt(lines, line + 5));
-                break;
-            case ElementKind::None:
-                break;
+            const QImage art = drawnFromArt(kind) ? renderer.elementBitmap(lines, line, options).image() : QImage();
+            if (!art.isNull())
+                hit = hitsArt(art, at, options.transparent);
+            else if (!drawnFromArt(kind) || hasPlaceholder(kind)) {
+                const QSize extent = fieldExtent(lines, line, kind, renderer, options);
+                hit = insideExtent(at, extent.width(), extent.height());
             }
             if (hit) {
                 result.hit = Hit{int(entry), line, x, y};
@@ -93,31 +115,31 @@ std::optional<QRect> boxOf(const QStringList &lines, int line, PageRenderer &ren
     try {
         const int x = numberAt(lines, line + 1);
         const int y = numberAt(lines, line + 2);
-        QSize size;
-        switch (kind) {
-        case ElementKind::Gumppic:
-        case ElementKind::Button:
-            size = renderer.elementBitmap(lines, line, options).image().size();
-            if (size.isEmpty())
-                return std::nullopt;
-            break;
-        case ElementKind::Text: {
-            const TextConverter::Mode mode = options.perfectText ? TextConverter::Mode::Perfect
-                                                                 : TextConverter::Mode::Plain;
-            size = QSize(renderer.textConverter().width(lines.value(line + 4), mode), TextConverter::Height);
-            break;
-        }
-        case ElementKind::Resizepic:
-            size = QSize(numberAt(lines, line + 4), numberAt(lines, line + 5));
-            break;
-        case ElementKind::None:
+        if (kind == ElementKind::None)
             return std::nullopt;
+        QSize size;
+        if (drawnFromArt(kind)) {
+            size = renderer.elementBitmap(lines, line, options).image().size();
+            if (size.isEmpty() && !hasPlaceholder(kind))
+                return std::nullopt;
         }
+        if (size.isEmpty())
+            size = fieldExtent(lines, line, kind, renderer, options);
         return QRect(QPoint(x, y), size);
     } catch (const RuntimeError &) {
         return std::nullopt;
     }
 }
+
+namespace {
+
+// An empty box (a zero-sized background) still has its corner.
+bool touches(const QRect &area, const QRect &box)
+{
+    return box.isEmpty() ? area.contains(box.topLeft()) : area.intersects(box);
+}
+
+} // namespace
 
 QList<int> linesTouching(const QStringList &lines, const QList<int> &lineList, const QRect &band,
                          PageRenderer &renderer, const RenderOptions &options)
@@ -126,10 +148,19 @@ QList<int> linesTouching(const QStringList &lines, const QList<int> &lineList, c
     const QRect area = band.normalized();
     for (int line : lineList) {
         const std::optional<QRect> box = boxOf(lines, line, renderer, options);
-        // An empty box (a zero-sized background) still has its corner.
-        if (box && (box->isEmpty() ? area.contains(box->topLeft()) : area.intersects(*box)))
+        if (box && touches(area, *box))
             touched << line;
     }
+    return touched;
+}
+
+QList<int> linesTouching(const QList<int> &lineList, const QList<QRect> &boxes, const QRect &band)
+{
+    QList<int> touched;
+    const QRect area = band.normalized();
+    for (qsizetype i = 0; i < lineList.size() && i < boxes.size(); ++i)
+        if (!boxes[i].isNull() && touches(area, boxes[i]))
+            touched << lineList[i];
     return touched;
 }
 

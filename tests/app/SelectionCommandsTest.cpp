@@ -173,3 +173,25 @@ TEST(DocumentCommands, WindowFlagsAreWrittenIntoTheirRecordOrAppended)
     DocumentCommands::storeWindowFlags(s, {false, true});
     EXPECT_EQ(s.DATA.lines().mid(3), QStringList({"MISC", "0", "1"}));
 }
+
+TEST(SelectionCommands, TheSizeSpinsOfABoxKindEditItsOwnSizeFields)
+{
+    using SelectionCommands::Field;
+    EditorState s;
+    s.DATA = Document({"{BOP", "0", "htmlgump", "1", "2", "200", "80", "1", "0", "Hi",
+                       "tilepic", "3", "4", "3821", "0", "}EOP"});
+    s.SelectList = {QStringLiteral("Htmlgump at 1 2"), QStringLiteral("Tilepic at 3 4")};
+    s.LineList = {2, 10};
+    SelectionCommands::select(s, 0);
+    EXPECT_TRUE(SelectionCommands::writeField(s, Field::Width, "150"));
+    EXPECT_TRUE(SelectionCommands::writeField(s, Field::Height, "60"));
+    EXPECT_EQ(s.DATA.lines().mid(5, 3), (QStringList{"150", "60", "1"}));
+    const auto r = SelectionCommands::readout(s);
+    ASSERT_TRUE(r && r->width && r->height);
+    EXPECT_EQ(*r->width, "150");
+    EXPECT_EQ(*r->height, "60");
+
+    SelectionCommands::select(s, 1); // no size of its own: the item number stays
+    EXPECT_FALSE(SelectionCommands::writeField(s, Field::Width, "5"));
+    EXPECT_EQ(s.DATA.line(13), "3821");
+}

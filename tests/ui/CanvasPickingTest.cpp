@@ -1,4 +1,6 @@
 #include "ui/CanvasPicking.h"
+#include "app/RecordWalker.h"
+#include "support/ExampleDocuments.h"
 #include "support/SyntheticArt.h"
 #include "support/SyntheticFont.h"
 
@@ -172,4 +174,39 @@ TEST_F(CanvasPickingTest, OnlyListedElementsCanBePicked)
     // A line list pointing at no record picks nothing.
     lineList = {0, 1, 99};
     EXPECT_EQ(entryAt(3, 3), -1);
+}
+
+TEST_F(CanvasPickingTest, NewerKindsArePickedByTheirBoxOrTheirArt)
+{
+    const QStringList designLines = ExampleDocuments::everyNewKindDialog();
+    QList<int> elements;
+    RecordWalker w(designLines);
+    while (w.next())
+        if (w.item() == RecordWalker::Item::Element)
+            elements << w.line();
+    ASSERT_EQ(elements.size(), 10);
+
+    // The box kinds measure by their width and height fields.
+    const std::map<int, QRect> boxes{{0, QRect(10, 20, 200, 80)}, {1, QRect(10, 110, 120, 20)},
+                                     {2, QRect(10, 140, 150, 20)}, {5, QRect(0, 0, 64, 32)},
+                                     {7, QRect(5, 5, 290, 190)},   {8, QRect(10, 200, 250, 40)}};
+    for (int k = 0; k < elements.size(); ++k) {
+        const auto box = CanvasPicking::boxOf(designLines, elements[k], renderer, options);
+        ASSERT_TRUE(box) << k;
+        if (boxes.count(k))
+            EXPECT_EQ(*box, boxes.at(k)) << k;
+        else
+            EXPECT_FALSE(box->isEmpty()) << k; // art, or a placeholder without it
+        const CanvasPicking::Result hit =
+            CanvasPicking::pick(designLines, {elements[k]}, box->topLeft() + QPoint(1, 1), renderer, options);
+        ASSERT_TRUE(hit.hit) << k;
+        EXPECT_EQ(hit.hit->line, elements[k]);
+    }
+
+    // A bad width is a named problem, not a hit.
+    QStringList bad = designLines;
+    bad[elements[0] + 3] = "wide";
+    const CanvasPicking::Result r = CanvasPicking::pick(bad, {elements[0]}, QPoint(12, 22), renderer, options);
+    EXPECT_FALSE(r.hit);
+    EXPECT_EQ(r.problems.size(), 1);
 }

@@ -39,9 +39,6 @@ int runLibraryCommand(const QStringList &args)
     const ArtLibraryBuilder::Report report = ArtLibraryBuilder::build(options, progress);
     if (terminal)
         std::fputs("\n", stderr);
-    std::printf("buttons %d, backgrounds %d, hues %d added; %d files kept; %d numbers not in the client; "
-                "%d gumps cannot be read\n",
-                report.buttonsWritten, report.backgroundsWritten, report.huesAdded, report.filesKept, report.missing,
-                report.undecodable);
+    std::printf("%s\n", qPrintable(report.summary()));
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

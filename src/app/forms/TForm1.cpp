@@ -27,6 +27,7 @@
 #include "app/forms/TForm9.h"
 #include "assets/forms/TForm17.h"
 #include "assets/forms/TForm18.h"
+#include "assets/forms/ArtLibraryWindow.h"
 #include "assets/forms/TForm3.h"
 #include "assets/forms/TForm5.h"
 #include "assets/forms/TForm6.h"
@@ -113,6 +114,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildCanvasPanel();
     buildStatusBar();
     buildProblemsPanel();
+    buildControlTools();
 
     BOOT = new QTimer(this);
     BOOT->setSingleShot(true);
@@ -214,6 +216,7 @@ void TForm1::connectHandlers()
     connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
+    connect(BuildArtLibrary1, &QAction::triggered, this, &TForm1::BuildArtLibrary1Click);
     connect(Export1, &QAction::triggered, this, &TForm1::Button8Click);
     connect(CheckButton, &QToolButton::clicked, this, &TForm1::CheckClick);
     connect(Check1, &QAction::triggered, this, &TForm1::CheckClick);
@@ -686,6 +689,30 @@ void TForm1::settingsAccepted(const Settings &s)
     Form5->Converter.setPerfectText(s.perfectText);
     useClientArt(s.client);
     applyCreationStyle();
+}
+
+// The art library of AppDir grows from the client the options name; what it
+// adds is drawn, listed and offered at once.
+void TForm1::BuildArtLibrary1Click()
+{
+    const QString client = settings().client.trimmed();
+    if (client.isEmpty()) {
+        Modal::warning(QStringLiteral("Choose the game client folder in Options first"));
+        return;
+    }
+    ArtLibraryBuilder::Options options;
+    options.clientDir = client;
+    options.dataDir = m_state.AppDir;
+    if (!BuildLibraryWindow)   // made when first asked for: most sessions never build
+        BuildLibraryWindow = new ArtLibraryWindow(this);
+    BuildLibraryWindow->setOptions(options);
+    Modal::exec(*BuildLibraryWindow);
+    if (!BuildLibraryWindow->report())
+        return;
+    m_renderer.forgetCache();
+    TEXTIDXTimer();
+    m_view.invalidate();
+    DRAWClick();
 }
 
 void TForm1::useClientArt(const QString &clientDir)
@@ -1361,6 +1388,7 @@ void TForm1::applyControls()
     SendSelectedtoFront1->setEnabled(c.popupSendBackEnabled);
     SemdSelectedtoBack1->setEnabled(c.popupSendFrontEnabled);
     ComboBox1->setCurrentIndex(m_state.SelectIndex);
+    showControlProperties();
 }
 
 void TForm1::applyCreationStyle()

@@ -30,6 +30,7 @@ class QWheelEvent;
 class QAction;
 class QComboBox;
 class QDockWidget;
+class PropertyPanel;
 class QListWidget;
 class QGroupBox;
 class QLabel;
@@ -59,6 +60,7 @@ class TForm15;
 class TForm16;
 class TForm17;
 class TForm18;
+class ArtLibraryWindow;
 
 // The main window: tool bars, the editing column, the canvas with its rulers
 // and scroll bars, menus and status. It owns the open design (EditorState)
@@ -108,6 +110,7 @@ public:
     TForm16 *Form16 = nullptr;
     TForm17 *Form17 = nullptr;
     TForm18 *Form18 = nullptr;
+    ArtLibraryWindow *BuildLibraryWindow = nullptr;
 
     // Tool bars.
     QToolButton *Button6 = nullptr;        // "New project"
@@ -173,6 +176,11 @@ public:
 
     // The problems panel.
     QDockWidget *ProblemsDock = nullptr;
+    // The newer element kinds: the "Insert" menu, one entry per kind, and the
+    // panel that edits the selected one's fields.
+    QMenu *InsertMenu = nullptr;
+    QDockWidget *PropertiesDock = nullptr;
+    PropertyPanel *Properties = nullptr;
     QListWidget *ProblemsList = nullptr;
 
     // Menus.
@@ -209,6 +217,7 @@ public:
     QAction *Open1 = nullptr;
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
+    QAction *BuildArtLibrary1 = nullptr;   // "Build Art Library from Client…"
     QAction *Undo1 = nullptr;
     QAction *Redo1 = nullptr;
     QAction *Cut1 = nullptr;
@@ -259,6 +268,7 @@ public slots:
     // work is to be kept as it is (Cancel, or a save that did not happen).
     bool mayDiscardChanges();
     void Button12Click();  // Import
+    void BuildArtLibrary1Click();
     void Button8Click();   // Export
     void CheckClick();     // "Check": the Sphere check of the design and the art
     void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
@@ -347,6 +357,9 @@ private:
     void buildCanvasPanel();
     void buildStatusBar();
     void buildProblemsPanel();
+    void buildControlTools();
+    void insertControlClick(ElementKind kind);
+    void showControlProperties();
     void connectHandlers();
     void createWindows();
     void connectStartup();                  // the start-up window's hooks and "Next Version"

@@ -152,6 +152,8 @@ void TForm1::buildMenus()
     New1->setShortcut(QKeySequence::New);
     Open1->setShortcut(QKeySequence::Open);
     FileMenu->addSeparator();
+    BuildArtLibrary1 = FileMenu->addAction(QStringLiteral("Build Art Library from Client…"));
+    FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("Exit"));
 
     EditMenu = bar->addMenu(QStringLiteral("Edit"));

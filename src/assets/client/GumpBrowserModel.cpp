@@ -1,6 +1,8 @@
 #include "assets/client/GumpBrowserModel.h"
 #include "assets/client/GumpArt.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 namespace {
@@ -133,8 +135,10 @@ QString GumpBrowserModel::captionOf(int gump)
 
 QImage GumpBrowserModel::thumbnailOf(const QImage &picture)
 {
+    QImage square(ThumbnailSide, ThumbnailSide, QImage::Format_ARGB32);
+    square.fill(Qt::transparent);
     if (picture.isNull())
-        return picture;
+        return square;
     // See-through black shows the list behind it, as the picture will show
     // the dialog behind it; opaque pixels are never pure black.
     QImage clear = picture.convertToFormat(QImage::Format_ARGB32);
@@ -144,9 +148,12 @@ QImage GumpBrowserModel::thumbnailOf(const QImage &picture)
             if (row[x] == 0xFF000000u)
                 row[x] = 0;
     }
-    if (clear.width() <= ThumbnailSide && clear.height() <= ThumbnailSide)
-        return clear;
-    return clear.scaled(ThumbnailSide, ThumbnailSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (clear.width() > ThumbnailSide || clear.height() > ThumbnailSide)
+        clear = clear.scaled(ThumbnailSide, ThumbnailSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Centred in a square of one size, so that the numbers line up.
+    QPainter painter(&square);
+    painter.drawImage((ThumbnailSide - clear.width()) / 2, (ThumbnailSide - clear.height()) / 2, clear);
+    return square;
 }
 
 QImage GumpBrowserModel::thumbnail(int gump) const

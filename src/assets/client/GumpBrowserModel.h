@@ -48,7 +48,7 @@ public:
     static QString fileNameOf(int gump);
     static QString captionOf(int gump);
     // The picture with see-through black made clear, scaled down to fit a
-    // thumbnail (never up).
+    // thumbnail (never up) and centred in it.
     static QImage thumbnailOf(const QImage &picture);
 
 private:

@@ -71,13 +71,17 @@ TEST(GumpBrowserModel, RowsNameTheGumpAndDrawThumbnailsOnDemand)
     EXPECT_EQ(model.data(big, GumpBrowserModel::GumpNumberRole).toInt(), 0x1F4);
 
     const QImage thumb = model.data(big, Qt::DecorationRole).value<QImage>();
-    EXPECT_EQ(thumb.size(), QSize(48, 24));   // scaled down, shape kept
+    ASSERT_EQ(thumb.size(), QSize(48, 48));   // scaled down, shape kept, centred
+    EXPECT_EQ(qAlpha(thumb.pixel(24, 11)), 0);
+    EXPECT_EQ(thumb.pixel(24, 12), 0xFFFF0000u);
+    EXPECT_EQ(thumb.pixel(24, 35), 0xFFFF0000u);
+    EXPECT_EQ(qAlpha(thumb.pixel(24, 36)), 0);
     EXPECT_EQ(model.picture(0x1F4).size(), QSize(200, 100));
 
     const QImage small = model.data(model.index(model.rowOf(0x20)), Qt::DecorationRole).value<QImage>();
-    ASSERT_EQ(small.size(), QSize(2, 1));    // never scaled up
-    EXPECT_EQ(qAlpha(small.pixel(0, 0)), 0);  // see-through shows the list
-    EXPECT_EQ(small.pixel(1, 0), 0xFF0000FFu);
+    EXPECT_EQ(qAlpha(small.pixel(23, 23)), 0);  // see-through shows the list
+    EXPECT_EQ(small.pixel(24, 23), 0xFF0000FFu);  // never scaled up
+    EXPECT_EQ(qAlpha(small.pixel(25, 23)), 0);
 
     // A cache smaller than one thumbnail still answers every row.
     model.setCacheBytes(16);

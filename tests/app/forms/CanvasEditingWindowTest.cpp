@@ -1,5 +1,13 @@
 #include "app/forms/MainWindowFixture.h"
+#include "app/SelectionSet.h"
+#include "platform/IniFile.h"
 #include "ui/forms/SpinEdit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QScrollBar>
 
 #include <QFile>
 
@@ -66,4 +74,39 @@ TEST_F(MainWindowTest, OpenImportAndCloseAskBeforeUnsavedWorkGoes)
 
     modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainWindowTest, CanvasKeysZoomAndGridAsTheViewMenuSays)
+{
+    window->state().DATA = Document({"{BOP", "0", "gumppic", "10", "10", "1F4.bmp", "gumppic", "40", "10", "1F4.bmp", "}EOP"});
+    window->DRAWClick();
+    window->state().LineList = {2, 6};
+    SelectionSet::selectLines(window->state(), {2, 6});
+    window->DRAWClick();
+
+    // The arrows on the focused canvas nudge every selected element, not the select list.
+    const int entry = window->ComboBox1->currentIndex();
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(window->Image1, &right);
+    EXPECT_EQ(lines().mid(3, 1), QStringList({"11"}));
+    EXPECT_EQ(lines().mid(7, 1), QStringList({"41"}));
+    EXPECT_EQ(window->ComboBox1->currentIndex(), entry);
+
+    struct Step { QAction *action; int zoom; };
+    for (const Step &s : {Step{window->ZoomIn1, 150}, Step{window->ZoomIn1, 200}, Step{window->ZoomOut1, 150},
+                          Step{window->ActualSize1, 100}}) {
+        s.action->trigger();
+        EXPECT_EQ(window->state().Zoom, s.zoom);
+        EXPECT_EQ(window->Image1->zoom(), s.zoom);
+    }
+    EXPECT_GE(window->ScrollBar1->maximum(), 400);
+    EXPECT_EQ(window->ActualSize1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
+    EXPECT_EQ(window->Export1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+
+    window->ShowGrid1->trigger();
+    EXPECT_TRUE(window->settings().gridShow);
+    EXPECT_TRUE(IniFile(path(QStringLiteral("quillmark.INI"))).readBool(QStringLiteral("Grid"), QStringLiteral("Show"), false));
+
+    window->Delete1->trigger();   // Delete removes the whole selection
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
 }
