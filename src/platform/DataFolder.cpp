@@ -67,7 +67,6 @@ void moveIntoPlace(const QString &staging, const QString &folder)
 void copySample(const QString &sampleFolder, const QString &folder)
 {
     const QString staging = QDir(folder).filePath(StagingFolder);
-    QDir(staging).removeRecursively();   // left by a copy broken off
     makeFolder(staging);
     copyTree(sampleFolder, staging);
     moveIntoPlace(staging, folder);
@@ -87,6 +86,7 @@ DataFolder::Choice DataFolder::choose(const QString &currentFolder, const QStrin
     if (hasLibrary(currentFolder) || userFolder.isEmpty())
         return {withSlash(currentFolder), false, false};
     makeFolder(userFolder);
+    QDir(QDir(userFolder).filePath(StagingFolder)).removeRecursively();   // left by a copy broken off
     Choice choice{withSlash(QDir(userFolder).absolutePath()), true, false};
     if (!hasLibrary(userFolder) && hasLibrary(sampleFolder)) {
         copySample(sampleFolder, userFolder);

@@ -67,6 +67,12 @@ const Case cases[] = {
          writeFile(l.user() + "/.sample-copy/stale.txt", "left over");
      },
      false, true, true, {{"DATA/1F4.bmp", "BM1f4"}}},
+    {"StagingLeftAfterTheLibraryArrivedIsCleared",
+     [](const Layout &l) {
+         writeFile(l.user() + "/DATA/1F4.bmp", "mine");
+         writeFile(l.user() + "/.sample-copy/stale.txt", "left over");
+     },
+     false, true, false, {{"DATA/1F4.bmp", "mine"}}},
     {"NoSampleInstalledGivesAnEmptyFolder", [](const Layout &) {}, false, true, false, {}},
 };
 
