@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev
   fonts-dejavu-core
   xvfb xauth
+  dpkg-dev desktop-file-utils libxml2-utils imagemagick man-db gzip
 )
 
 missing=()

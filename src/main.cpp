@@ -1,21 +1,54 @@
 #include "app/AppInfo.h"
 #include "app/forms/TForm1.h"
+#include "platform/DataFolder.h"
+#include "platform/RuntimeError.h"
+#include "ui/forms/Modal.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 
+namespace {
+
+// Ends the program once start-up is done: for checks of an install, which
+// start the designer without anyone to close it.
+const QString QuitAfterStart = QStringLiteral("--quit-after-start");
+
+// AppDir by the data folder rule; the current folder when the user's own
+// folder cannot be made.
+QString chooseDataFolder()
+{
+    try {
+        return DataFolder::forThisProgram().path;
+    } catch (const RuntimeError &e) {
+        Modal::warning(e.message());
+        return QDir::currentPath();
+    }
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(AppInfo::Title);
+    QApplication::setApplicationName(AppInfo::ProgramName);
+    QApplication::setApplicationDisplayName(AppInfo::Title);
+    QApplication::setDesktopFileName(QStringLiteral("quillmark"));
+
+    QStringList args = QApplication::arguments().mid(1);
+    const bool quitAfterStart = args.removeAll(QuitAfterStart) > 0;
 
     // The main window creates the other seventeen; its start-up runs once
     // the event loop does.
     TForm1 form1;
-    if (const QStringList args = QApplication::arguments(); args.size() > 1)
-        form1.StartFile = args.at(1);
+    if (!args.isEmpty())
+        form1.StartFile = QFileInfo(args.first()).absoluteFilePath();
+    form1.StartDataFolder = chooseDataFolder();
+    if (quitAfterStart)
+        QObject::connect(&form1, &TForm1::started, &app, &QApplication::quit, Qt::QueuedConnection);
     form1.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form1.size(),
                                           QGuiApplication::primaryScreen()->availableGeometry()));
     form1.show();

@@ -5,6 +5,9 @@
 // Fixed texts of the program as a whole.
 namespace AppInfo {
 inline const QString Title = QStringLiteral("Quillmark 1.4");
+// The name the desktop knows the program by: its data and configuration
+// folders (~/.local/share/Quillmark, ~/.config/Quillmark) are named after it.
+inline const QString ProgramName = QStringLiteral("Quillmark");
 inline const QString MainCaption = QStringLiteral("Quillmark 1.4 - Final Edit (Rereleased by demand)");
 inline const QString HomePage = QStringLiteral("https://quillmark.example.org/");
 // The running version as the update list numbers versions.

@@ -1,4 +1,5 @@
 #include "app/CanvasView.h"
+#include "app/SelectionSet.h"
 #include "platform/NumberText.h"
 
 #include <QElapsedTimer>
@@ -17,6 +18,9 @@ RenderOptions CanvasView::renderOptions(const EditorState &state, const Settings
     o.scrollY = state.ScrollY;
     o.canvasSize = canvasSize;
     o.selectedLine = state.SelectedLine;
+    for (int line : SelectionSet::linesInOrder(state))
+        if (line != state.SelectedLine)
+            o.alsoSelected << line;
     o.dragging = state.Dragging;
     o.transparent = settings.transparent;
     o.perfectText = settings.perfectText;
@@ -61,6 +65,8 @@ void CanvasView::render(EditorState &state, const RenderOptions &options)
         state.SelectIndex = -1;
     m_canvas = std::move(result.page);
     m_dragImage = std::move(result.dragImage);
+    m_dragOrigin = result.dragOrigin;
+    m_boxes = std::move(result.boxes);
     m_problems = std::move(result.problems);
     m_problemLines = std::move(result.problemLines);
     m_DATACACHE.remember(state.DATA.lines());

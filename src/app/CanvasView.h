@@ -38,6 +38,9 @@ public:
     const QImage &canvas() const { return m_canvas; }         // what the canvas shows
     const QImage &lastRender() const { return m_lastRender; } // the last finished render
     const QImage &dragImage() const { return m_dragImage; }
+    QPoint dragOrigin() const { return m_dragOrigin; }        // its top-left, document pixels
+    // The box of each select list entry as the last render drew it.
+    const QList<QRect> &boxes() const { return m_boxes; }
     QString drawTimeText() const { return m_drawTime; }       // "DRAWTIME=..."
     QStringList problems() const { return m_problems; }       // of the last render
     QList<int> problemLines() const { return m_problemLines; } // their records' lines, counted from 1
@@ -55,6 +58,8 @@ private:
     QImage m_canvas;
     QImage m_lastRender;
     QImage m_dragImage;
+    QPoint m_dragOrigin;
+    QList<QRect> m_boxes;
     QString m_drawTime;
     QStringList m_problems;
     QList<int> m_problemLines;

@@ -37,6 +37,7 @@ struct EditorState
     bool AlwaysDrawPage0 = true;        // tool button "With this on Page 0 is always drawn"
     int ScrollX = 0;                    // horizontal scroll bar position
     int ScrollY = 0;                    // vertical scroll bar position
+    int Zoom = 100;                     // canvas scale in percent; scroll positions stay document pixels
 
     // Rebuilt by every render: the select list entries, the document line of
     // each entry, and the entry the select list shows (-1 for none).

@@ -97,6 +97,12 @@ public:
     Drag(EditorState &s, StepRecord r) : DocumentStep(s, std::move(r), QStringLiteral("Move")) {}
 };
 
+class Resize : public DocumentStep
+{
+public:
+    Resize(EditorState &s, StepRecord r) : DocumentStep(s, std::move(r), QStringLiteral("Resize")) {}
+};
+
 class CreatePage : public DocumentStep
 {
 public:

@@ -1,6 +1,9 @@
 #include "render/ArtStore.h"
 #include "assets/client/GumpArt.h"
 #include "platform/FileNameText.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeError.h"
+#include "platform/TextFile.h"
 #include "platform/PathResolver.h"
 #include "render/BitmapFile.h"
 
@@ -66,6 +69,25 @@ QImage ArtStore::gumppic(const QString &fileName) const
 QImage ArtStore::button(const QString &fileName) const
 {
     return BitmapFile::load(buttonPath(fileName));
+}
+
+std::optional<std::pair<int, int>> ArtStore::buttonGumps(const QString &fileName) const
+{
+    const QString path = resolve(ButtonFolder + FileNameText::withExtension(fileName, QStringLiteral(".CS")));
+    if (path.isEmpty())
+        return std::nullopt;
+    QStringList lines;
+    try {
+        lines = TextFile::readLines(path);
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
+    if (lines.size() < 2)
+        return std::nullopt;
+    const auto up = NumberText::tryParseHex(lines[0].trimmed()), down = NumberText::tryParseHex(lines[1].trimmed());
+    if (!up || !down)
+        return std::nullopt;
+    return std::pair{*up, *down};
 }
 
 ResizepicPieces ArtStore::resizepicPieces(const QString &fileName) const

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class GumpArt;
 
@@ -45,6 +46,10 @@ public:
 
     QImage gumppic(const QString &fileName) const;
     QImage button(const QString &fileName) const;
+    // The two gump numbers of a button's decoder file (its name with the
+    // extension ".CS" in DATA/buttons/); nothing when it is missing or its
+    // first two lines are not hexadecimal.
+    std::optional<std::pair<int, int>> buttonGumps(const QString &fileName) const;
     ResizepicPieces resizepicPieces(const QString &fileName) const;
     // The nine pieces composed at width × height.
     QImage resizepic(const QString &fileName, int width, int height) const;

@@ -35,9 +35,14 @@ QString forRecord(ElementKind kind, const QStringList &lines, int first)
     case ElementKind::Gumppic: return gumppic(field(3));
     case ElementKind::Button: return button(field(3));
     case ElementKind::Text: return text(field(3), field(4));
-    case ElementKind::None: break;
+    case ElementKind::None: return QString();
+    default: break;
     }
-    return QString();
+    // The newer kinds: the kind word, then every field after X and Y.
+    QString key = Records::wordOf(kind);
+    for (int k = 3; k < Records::lengthOf(kind); ++k)
+        key += QChar(0x1F) + field(k);
+    return key;
 }
 
 } // namespace CacheKey

@@ -22,7 +22,8 @@ QString gumppic(const QString &fileName);
 QString button(const QString &fileName);
 QString text(const QString &hueLine, const QString &textLine);
 
-// The key of the element record of the given kind starting at line first.
+// The key of the element record of the given kind starting at line first
+// (for the newer kinds: the kind word and each field after X and Y).
 // Fields past the end of the lines count as empty.
 QString forRecord(ElementKind kind, const QStringList &lines, int first);
 

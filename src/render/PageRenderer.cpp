@@ -2,10 +2,13 @@
 #include "app/RecordWalker.h"
 #include "platform/RuntimeError.h"
 #include "render/CacheKey.h"
+#include "render/ControlBitmaps.h"
 #include "render/SelectionFrame.h"
 #include "render/TextElement.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,7 +18,17 @@ bool isShown(ElementKind kind, const RenderOptions &options)
     case ElementKind::Resizepic: return options.showResizepics;
     case ElementKind::Gumppic: return options.showGumppics;
     case ElementKind::Button: return options.showButtons;
-    case ElementKind::Text: return options.showText;
+    case ElementKind::Text:
+    case ElementKind::Htmlgump:
+    case ElementKind::Croppedtext:
+    case ElementKind::Textentry:
+    case ElementKind::Xmfhtmlgump: return options.showText;
+    case ElementKind::Checkbox:
+    case ElementKind::Radio: return options.showButtons;
+    case ElementKind::Gumppictiled:
+    case ElementKind::Tilepic:
+    case ElementKind::Checkertrans:
+    case ElementKind::Gumppichue: return options.showGumppics;
     case ElementKind::None: break;
     }
     return false;
@@ -36,10 +49,10 @@ QSize bufferSize(const QSize &canvas)
                  std::clamp(canvas.height(), 1, PageRenderer::MaxCanvasSide));
 }
 
-// Only backgrounds know their size before their picture is made.
+// Only the kinds with a box know their size before their picture is made.
 bool isOffCanvas(const ElementRecord &record, const RenderOptions &options, const QSize &canvas)
 {
-    if (record.kind != ElementKind::Resizepic)
+    if (!ElementRecord::hasBox(record.kind))
         return false;
     const qint64 left = qint64(record.x) - options.scrollX;
     const qint64 top = qint64(record.y) - options.scrollY;
@@ -74,7 +87,15 @@ void PageRenderer::setAppDir(const QString &appDir)
 
 void PageRenderer::setClientArt(std::shared_ptr<const GumpArt> client)
 {
+    m_client.gumps = client;
     m_art.setClientArt(std::move(client));
+    forgetCache();
+}
+
+void PageRenderer::setGameClient(GameClient client)
+{
+    m_client = std::move(client);
+    m_art.setClientArt(m_client.gumps);
     forgetCache();
 }
 
@@ -102,12 +123,20 @@ void PageRenderer::forgetCache()
     m_cache.forgetAll();
 }
 
-ElementBitmap PageRenderer::bitmapOf(const ElementRecord &record, const RenderOptions &options,
-                                     const HueColors &colors)
+ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementRecord &record,
+                                     const RenderOptions &options, const HueColors &colors)
 {
     const QString &file = record.fileName;
-    if (record.kind != ElementKind::Text && !ArtStore::isArtName(file))
+    if (ElementRecord::hasArtFile(record.kind) && !ArtStore::isArtName(file))
         throw RuntimeError(QStringLiteral("'%1' is not a name inside the DATA folder").arg(file));
+    const TextConverter::Mode mode = options.perfectText ? TextConverter::Mode::Perfect : TextConverter::Mode::Plain;
+    if (ControlBitmaps::handles(record.kind)) {
+        return m_cache.obtain(CacheKey::forRecord(record.kind, lines, record.line), [&] {
+            const ControlContext context{m_art, m_converter, mode, colors, m_client,
+                                         ColorText::toRgb(options.backgroundColor)};
+            return ControlBitmaps::bitmap(record, context);
+        });
+    }
     switch (record.kind) {
     case ElementKind::Gumppic:
         return m_cache.obtain(CacheKey::gumppic(file),
@@ -120,10 +149,8 @@ ElementBitmap PageRenderer::bitmapOf(const ElementRecord &record, const RenderOp
             return ElementBitmap(m_art.resizepic(file, record.width, record.height), TransparentColor::Art);
         });
     case ElementKind::Text:
-        return TextElement::bitmap(m_cache, m_converter,
-                                   options.perfectText ? TextConverter::Mode::Perfect : TextConverter::Mode::Plain,
-                                   colors, record.hue, record.text);
-    case ElementKind::None:
+        return TextElement::bitmap(m_cache, m_converter, mode, colors, record.hue, record.text);
+    default:
         break;
     }
     return ElementBitmap();
@@ -138,13 +165,52 @@ ElementBitmap PageRenderer::elementBitmap(const QStringList &lines, int line, co
             continue;
         try {
             const HueColors colors(m_textIndex, m_appDir);
-            return bitmapOf(ElementRecord::read(walker), options, colors);
+            return bitmapOf(lines, ElementRecord::read(walker), options, colors);
         } catch (const RuntimeError &) {
             break;
         }
     }
     return ElementBitmap();
 }
+
+namespace {
+
+struct DragPiece
+{
+    QPoint at;      // document position
+    QImage image;
+};
+
+bool isSelected(const RenderOptions &options, int line)
+{
+    return line == options.selectedLine
+           || std::binary_search(options.alsoSelected.cbegin(), options.alsoSelected.cend(), line);
+}
+
+// One picture of all dragged elements, so a drag frame costs one copy
+// whatever the selection holds; a single element is handed over as it is.
+void composeDragImage(const QList<DragPiece> &pieces, RenderResult &r)
+{
+    if (pieces.isEmpty())
+        return;
+    if (pieces.size() == 1) {
+        r.dragOrigin = pieces.first().at;
+        r.dragImage = pieces.first().image;
+        return;
+    }
+    QRect bounds;
+    for (const DragPiece &piece : pieces)
+        bounds |= QRect(piece.at, piece.image.size());
+    bounds = bounds.intersected(QRect(bounds.topLeft(), QSize(PageRenderer::MaxCanvasSide, PageRenderer::MaxCanvasSide)));
+    r.dragOrigin = bounds.topLeft();
+    r.dragImage = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    r.dragImage.fill(Qt::transparent);
+    QPainter painter(&r.dragImage);
+    for (const DragPiece &piece : pieces)
+        painter.drawImage(piece.at - bounds.topLeft(), piece.image);
+}
+
+} // namespace
 
 RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions &options)
 {
@@ -165,6 +231,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
     painter.drawRect(0, 0, 1, size.height());
     painter.drawRect(size.width() - 1, 0, 1, size.height());
 
+    QList<DragPiece> dragged;
     RecordWalker walker(lines);
     while (walker.next()) {
         switch (walker.item()) {
@@ -181,9 +248,9 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         try {
             record = ElementRecord::read(walker);
             // A background wholly off the canvas is not composed at all.
-            const bool dragged = options.dragging && record.line == options.selectedLine;
+            const bool dragged = options.dragging && isSelected(options, record.line);
             if (dragged || !isOffCanvas(record, options, size))
-                bitmap = bitmapOf(record, options, colors);
+                bitmap = bitmapOf(lines, record, options, colors);
         } catch (const RuntimeError &e) {
             record = ElementRecord::fields(walker);
             r.problems << problemText(record, e.message());
@@ -192,6 +259,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             if (walker.page() == options.page) {
                 r.lineList << record.line;
                 r.selectEntries << record.selectEntry();
+                r.boxes << QRect();
             }
             continue;
         }
@@ -199,11 +267,18 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         if (walker.page() == options.page) {
             r.lineList << record.line;
             r.selectEntries << record.selectEntry();
+            if (!bitmap.isEmpty())
+                r.boxes << QRect(record.x, record.y, bitmap.width(), bitmap.height());
+            else if (ElementRecord::hasBox(record.kind))
+                r.boxes << QRect(record.x, record.y, record.width, record.height);
+            else
+                r.boxes << QRect();
         }
 
-        const bool seeThrough = record.kind == ElementKind::Text || options.transparent;
-        if (options.dragging && record.line == options.selectedLine) {
-            r.dragImage = bitmap.forDrawing(options.transparent);
+        const bool seeThrough = ControlBitmaps::isTextKind(record.kind) || options.transparent;
+        if (options.dragging && isSelected(options, record.line)) {
+            if (!bitmap.isEmpty())
+                dragged.append({QPoint(record.x, record.y), bitmap.forDrawing(options.transparent)});
             continue;
         }
         if (bitmap.isEmpty())
@@ -214,11 +289,12 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             || top + bitmap.height() <= 0)
             continue;
         const QPoint at{int(left), int(top)};
-        if (options.highlightSelected && record.line == options.selectedLine)
+        if (options.highlightSelected && isSelected(options, record.line))
             painter.drawImage(at, SelectionFrame::framed(bitmap.forDrawing(seeThrough), frameColors));
         else
             painter.drawImage(at, bitmap.forDrawing(seeThrough));
     }
     painter.end();
+    composeDragImage(dragged, r);
     return r;
 }

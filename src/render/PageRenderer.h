@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/TextConverter.h"
+#include "assets/client/GameClient.h"
 #include "platform/ColorText.h"
 #include "render/ArtStore.h"
 #include "render/ElementBitmap.h"
@@ -10,6 +11,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -28,7 +30,8 @@ struct RenderOptions
     int scrollY = 0;                      // vertical scroll bar position
     QSize canvasSize = QSize(548, 400);
     int selectedLine = 0;                 // SelectedLine
-    bool dragging = false;                // Dragging
+    QList<int> alsoSelected;              // the other selected elements' lines, ascending
+    bool dragging = false;                // Dragging: every selected element is the drag image
 
     // From the options window.
     bool transparent = true;
@@ -47,9 +50,11 @@ struct RenderResult
     QImage page;                 // the canvas picture
     QStringList selectEntries;   // the select list, in drawing order
     QList<int> lineList;         // document line of each select list entry
+    QList<QRect> boxes;          // and its box as drawn, document pixels (null when not drawn)
     int locationLine = -1;       // LocationLine
     int miscLine = -1;           // MiscLine
-    QImage dragImage;            // the dragged element's picture while Dragging
+    QImage dragImage;            // the dragged elements' picture while Dragging
+    QPoint dragOrigin;           // the document point of its top-left corner
     QStringList problems;        // one text per record that could not be drawn ("gumppic at line 7 not drawn: ...")
     QList<int> problemLines;     // the document line of each problem's record, counted from 1
 };
@@ -100,6 +105,9 @@ public:
     // The game client pictures are drawn from when DATA/ lacks them
     // (nullptr: none). Cached images made with the old one are forgotten.
     void setClientArt(std::shared_ptr<const GumpArt> client);
+    // The whole client: gumps as above, item pictures for tilepics, hues for
+    // tilepics and gumppichues, localized texts for xmfhtmlgumps.
+    void setGameClient(GameClient client);
 
     const ArtStore &artStore() const { return m_art; }
     ImageCache &imageCache() { return m_cache; }
@@ -109,11 +117,13 @@ public:
     const TextIndex &textIndex() const { return m_textIndex; }
 
 private:
-    ElementBitmap bitmapOf(const ElementRecord &record, const RenderOptions &options, const HueColors &colors);
+    ElementBitmap bitmapOf(const QStringList &lines, const ElementRecord &record, const RenderOptions &options,
+                           const HueColors &colors);
 
     QString m_appDir;
     ArtStore m_art;
     ImageCache m_cache;
     TextConverter m_converter;
     TextIndex m_textIndex;
+    GameClient m_client;
 };

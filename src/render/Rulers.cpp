@@ -1,5 +1,8 @@
 #include "render/Rulers.h"
 
+#include <QList>
+#include <QString>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -69,44 +72,88 @@ void floodFillFromOrigin(QImage &image, QRgb fill)
     }
 }
 
-// Calls tick(position, isLong) for 0, skip, 2 skip, ... up to last; the first
-// tick is long and long ones recur every `marked` ticks.
+// Calls tick(canvasPosition, documentPosition, isLong) for every document
+// position that is a multiple of skip and falls on 0..last of the canvas;
+// long ticks fall on every `marked`-th multiple, counted from 0.
 template <typename Tick>
-void forEachTick(int last, const RulerStyle &style, Tick tick)
+void forEachTick(int last, int scroll, int percent, const RulerStyle &style, Tick tick)
 {
-    int n = style.marked;
-    for (qint64 p = 0; p <= last; p += style.skip) {
-        const bool isLong = n == style.marked;
-        if (isLong)
-            n = 0;
-        tick(int(p), isLong);
-        ++n;
+    const qint64 skip = style.skip;
+    qint64 index = scroll >= 0 ? (scroll + skip - 1) / skip : -((-qint64(scroll)) / skip);
+    for (;; ++index) {
+        const qint64 document = index * skip;
+        const qint64 canvas = (document - scroll) * percent / 100;
+        if (canvas > last)
+            break;
+        tick(int(canvas), int(document), index % style.marked == 0);
+    }
+}
+
+// Digits three pixels wide and five high, one row of bits per line, for the
+// numbers at the long ticks.
+constexpr unsigned char Digits[11][5] = {
+    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7}, {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 1, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7},
+    {0, 0, 7, 0, 0}, // '-'
+};
+
+// Left to right, or top to bottom (down) so the left ruler's numbers keep
+// clear of its short ticks.
+void drawNumber(QImage &image, int x, int y, int value, QRgb color, bool down = false)
+{
+    for (const QChar c : QString::number(value)) {
+        const int glyph = c == u'-' ? 10 : c.digitValue();
+        for (int row = 0; row < 5; ++row)
+            for (int col = 0; col < 3; ++col)
+                if (Digits[glyph][row] & (4 >> col)) {
+                    const int px = x + col, py = y + row;
+                    if (px >= 0 && py >= 0 && px < image.width() && py < image.height())
+                        reinterpret_cast<QRgb *>(image.scanLine(py))[px] = color;
+                }
+        if (down)
+            y += 6;
+        else
+            x += 4;
     }
 }
 
 } // namespace
 
-RulerImages drawRulers(int topWidth, int leftHeight, const RulerStyle &style)
+RulerImages drawRulers(int topWidth, int leftHeight, const RulerStyle &style, const RulerView &view)
 {
     RulerImages r;
     r.corner = blankBitmap(T, T);
     r.top = blankBitmap(topWidth, T);
     r.left = blankBitmap(T, leftHeight);
 
+    struct Label { int at; int value; };
+    QList<Label> topLabels, leftLabels;
+    const int percent = std::clamp(view.percent, 1, 10000);
     if (style.skip >= 1 && style.marked >= 1) {
         const QRgb large = ColorText::toRgb(style.largeTicks);
         const QRgb small = ColorText::toRgb(style.smallTicks);
-        forEachTick(r.top.width() - 2 * T, style, [&](int x, bool isLong) {
+        forEachTick(r.top.width() - 2 * T, view.scrollX, percent, style, [&](int x, int document, bool isLong) {
             verticalLine(r.top, x + T, isLong ? longTickStart : shortTickStart, T, isLong ? large : small);
+            if (isLong)
+                topLabels.append({x + T + 2, document});
         });
-        forEachTick(r.left.height(), style, [&](int y, bool isLong) {
+        forEachTick(r.left.height(), view.scrollY, percent, style, [&](int y, int document, bool isLong) {
             horizontalLine(r.left, y, isLong ? longTickStart : shortTickStart, T, isLong ? large : small);
+            if (isLong)
+                leftLabels.append({y + 2, document});
         });
     }
 
     const QRgb background = ColorText::toRgb(style.background);
     for (QImage *image : {&r.corner, &r.left, &r.top})
         floodFillFromOrigin(*image, background);
+
+    // The numbers go on after the fill, which would otherwise run around them.
+    const QRgb numbers = ColorText::toRgb(style.largeTicks);
+    for (const Label &l : topLabels)
+        drawNumber(r.top, l.at, longTickStart, l.value, numbers);
+    for (const Label &l : leftLabels)
+        drawNumber(r.left, 2, l.at, l.value, numbers, true);
 
     r.cleanTop = r.top;
     r.cleanLeft = r.left;

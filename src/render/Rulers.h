@@ -31,10 +31,21 @@ constexpr int thickness = 18;
 constexpr int maxLength = 32767;
 } // namespace Rulers
 
+// Which part of the design the canvas shows: the document point at the
+// canvas's top-left corner and the scale in percent.
+struct RulerView
+{
+    int scrollX = 0;
+    int scrollY = 0;
+    int percent = 100;
+};
+
 // Draws both rulers. Canvas x = 0 lies at top ruler x = 18, canvas y = 0 at
-// left ruler y = 0. A skip or marked below 1 (a value half typed into its
-// spin edit) gives plain background rulers.
-RulerImages drawRulers(int topWidth, int leftHeight, const RulerStyle &style);
+// left ruler y = 0. Ticks fall every skip document pixels, counted from the
+// document's origin, so they follow the scroll and the scale; each long tick
+// carries its document position in small digits. A skip or marked below 1
+// (a value half typed into its spin edit) gives plain background rulers.
+RulerImages drawRulers(int topWidth, int leftHeight, const RulerStyle &style, const RulerView &view = {});
 
 // Pointer and drag marks: the ruler is restored from its clean copy, then a
 // line across it is drawn in the interactive colour at each canvas position.

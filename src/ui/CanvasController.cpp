@@ -1,9 +1,13 @@
 #include "ui/CanvasController.h"
+#include "app/SelectionSet.h"
 #include "platform/NumberText.h"
 #include "ui/CanvasMouse.h"
+#include "ui/Zoom.h"
 
 #include <QElapsedTimer>
 #include <QPainter>
+
+#include <algorithm>
 
 using Brush = CanvasHost::Brush;
 
@@ -15,22 +19,51 @@ CanvasController::CanvasController(EditorState &state, CanvasView &view, PageRen
 {
 }
 
+QPoint CanvasController::viewPoint(QPoint at) const
+{
+    return Zoom::toDocument(at, QPoint(0, 0), m_state.Zoom);
+}
+
 QPoint CanvasController::documentPoint(QPoint at) const
 {
     const QPoint scroll = m_host.scrollPosition();
-    return CanvasMouse::documentPoint(at, scroll.x(), scroll.y());
+    return CanvasMouse::documentPoint(viewPoint(at), scroll.x(), scroll.y());
 }
 
-void CanvasController::press(Qt::MouseButton button, QPoint at)
+Snapping::Options CanvasController::snapOptions(Qt::KeyboardModifiers keys) const
+{
+    Snapping::Options o;
+    const bool on = m_settings.gridSnap && !(keys & Qt::AltModifier);
+    o.grid = on;
+    o.edges = on;
+    o.gridSpacing = m_settings.gridSpacing;
+    return o;
+}
+
+QPoint CanvasController::snappedPoint(QPoint document, Qt::KeyboardModifiers keys) const
+{
+    const Snapping::Options o = snapOptions(keys);
+    if (!o.grid)
+        return document;
+    return QPoint(Snapping::toGrid(document.x(), o.gridSpacing), Snapping::toGrid(document.y(), o.gridSpacing));
+}
+
+RenderOptions CanvasController::renderOptions() const
+{
+    return CanvasView::renderOptions(m_state, m_settings, m_view.canvasSize());
+}
+
+void CanvasController::press(Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers keys)
 {
     m_previousSelectedLine = m_state.SelectedLine;
     if (const Brush brush = m_host.brushDown(); brush != Brush::None) {
-        placeWithBrush(brush, at);
+        placeWithBrush(brush, at, keys);
         return;
     }
     // A band left behind by an up or left release (its brush since let go)
     // must not take over the moves of this press.
     m_bandActive = false;
+    m_selectBand.reset();
     m_view.invalidate();
 
     QString actionText;
@@ -58,10 +91,31 @@ void CanvasController::press(Qt::MouseButton button, QPoint at)
         break;
     }
 
-    const CanvasPicking::Result picked = pickAt(at);
-    if (!picked.hit)
+    const bool ctrl = keys & Qt::ControlModifier;
+    if (action == Action::SelectAndDrag && !ctrl && startResizing(at))
         return;
+    const QList<int> selectedBefore = SelectionSet::lines(m_state);
+    const CanvasPicking::Result picked = pickAt(at);
+    if (!picked.hit) {
+        if (action != Action::Remove)
+            pressOnEmptyCanvas(at, ctrl);
+        return;
+    }
     const CanvasPicking::Hit &hit = *picked.hit;
+    if (ctrl && action != Action::Remove) {
+        SelectionSet::toggle(m_state, hit.line);
+        m_host.selectionChanged();
+        return;
+    }
+    // A press on one of several selected elements drags them all.
+    if (action == Action::SelectAndDrag && selectedBefore.size() > 1 && selectedBefore.contains(hit.line)) {
+        QList<int> kept = selectedBefore;
+        kept.removeOne(hit.line);
+        kept << hit.line;
+        SelectionSet::selectLines(m_state, kept);
+        startDragging(hit, at, true);
+        return;
+    }
     // The select list shows the element without running its change handler.
     m_state.SelectIndex = hit.entry;
     m_host.showSelectEntry(hit.entry);
@@ -70,7 +124,7 @@ void CanvasController::press(Qt::MouseButton button, QPoint at)
     if (action == Action::Select)
         m_host.selectionChosen();
     else if (action == Action::SelectAndDrag)
-        startDragging(hit, at);
+        startDragging(hit, at, false);
     else
         m_host.removeSelected();
 }
@@ -78,8 +132,7 @@ void CanvasController::press(Qt::MouseButton button, QPoint at)
 CanvasPicking::Result CanvasController::pickAt(QPoint at)
 {
     CanvasPicking::Result picked =
-        CanvasPicking::pick(m_state.DATA.lines(), m_state.LineList, documentPoint(at), m_renderer,
-                            CanvasView::renderOptions(m_state, m_settings, m_view.canvasSize()));
+        CanvasPicking::pick(m_state.DATA.lines(), m_state.LineList, documentPoint(at), m_renderer, renderOptions());
     reportPickProblems(picked.problems);
     return picked;
 }
@@ -95,61 +148,181 @@ void CanvasController::reportPickProblems(const QStringList &problems)
     }
 }
 
-void CanvasController::startDragging(const CanvasPicking::Hit &hit, QPoint at)
+// Empty canvas: the selection goes (Ctrl keeps it) and a band starts.
+void CanvasController::pressOnEmptyCanvas(QPoint at, bool add)
+{
+    if (!add && !SelectionSet::lines(m_state).isEmpty()) {
+        SelectionSet::selectOnly(m_state, 0);
+        m_host.selectionChanged();
+    }
+    m_selectBand = SelectBand{documentPoint(at), add};
+    m_snapshot = m_host.canvasPicture();
+}
+
+void CanvasController::finishSelectBand(QPoint at)
+{
+    const SelectBand band = *m_selectBand;
+    m_selectBand.reset();
+    const QRect touched = QRect(band.start, documentPoint(at)).normalized();
+    if (touched.width() <= 1 && touched.height() <= 1) {
+        m_host.showCanvas(m_snapshot);
+        return;
+    }
+    const QList<int> lines = m_view.boxes().size() == m_state.LineList.size()
+                                 ? CanvasPicking::linesTouching(m_state.LineList, m_view.boxes(), touched)
+                                 : CanvasPicking::linesTouching(m_state.DATA.lines(), m_state.LineList, touched,
+                                                                m_renderer, renderOptions());
+    if (lines.isEmpty() && !band.add) {
+        m_host.showCanvas(m_snapshot);
+        return;
+    }
+    SelectionSet::selectLines(m_state, lines, band.add);
+    m_view.invalidate();
+    m_host.selectionChanged();
+}
+
+std::optional<QRect> CanvasController::handleBox()
+{
+    const int line = m_state.SelectedLine;
+    if (line <= 0 || m_state.DATA.kindAt(line) != ElementKind::Resizepic || m_state.Dragging)
+        return std::nullopt;
+    const std::optional<QRect> box = CanvasPicking::boxOf(m_state.DATA.lines(), line, m_renderer, renderOptions());
+    if (!box)
+        return std::nullopt;
+    const QPoint scroll = m_host.scrollPosition();
+    const QPoint topLeft = Zoom::toCanvas(box->topLeft(), scroll, m_state.Zoom);
+    const QPoint bottomRight = Zoom::toCanvas(box->topLeft() + QPoint(box->width(), box->height()), scroll, m_state.Zoom);
+    return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+}
+
+bool CanvasController::startResizing(QPoint at)
+{
+    const std::optional<QRect> screenBox = handleBox();
+    if (!screenBox)
+        return false;
+    const CanvasHandles::Handle handle = CanvasHandles::at(*screenBox, at);
+    if (handle == CanvasHandles::Handle::None)
+        return false;
+    const std::optional<QRect> box =
+        CanvasPicking::boxOf(m_state.DATA.lines(), m_state.SelectedLine, m_renderer, renderOptions());
+    m_resizing = Resizing{handle, *box, documentPoint(at), m_state.SelectedLine};
+    m_drag.emplace(m_state);
+    m_host.setReadoutRunning(false);
+    return true;
+}
+
+void CanvasController::resizeTo(QPoint at)
+{
+    const Resizing &r = *m_resizing;
+    const QRect box = CanvasHandles::resized(r.box, r.handle, documentPoint(at) - r.start);
+    const int line = r.line;
+    CanvasMouse::writePosition(m_state, line, box.topLeft());
+    m_state.DATA.setLine(line + 4, QString::number(box.width()));
+    m_state.DATA.setLine(line + 5, QString::number(box.height()));
+    m_host.redraw();
+}
+
+void CanvasController::startDragging(const CanvasPicking::Hit &hit, QPoint at, bool keepSelection)
 {
     m_state.Dragging = true;
-    m_grabOffset = documentPoint(at) - QPoint(hit.x, hit.y);
     m_view.invalidate();
-    // This render leaves the element off the canvas and hands it over as the drag image.
-    m_host.selectionChosen();
+    // This render leaves the selected elements off the canvas and hands them over as the drag image.
+    if (keepSelection)
+        m_host.selectionChanged();
+    else
+        m_host.selectionChosen();
     m_drag.emplace(m_state);
+    m_dragOrigin = m_view.dragImage().isNull() ? QPoint(hit.x, hit.y) : m_view.dragOrigin();
+    m_grabOffset = documentPoint(at) - m_dragOrigin;
+    m_dragStarts.clear();
+    for (int line : SelectionSet::lines(m_state)) {
+        const std::optional<int> x = NumberText::tryParse(m_state.DATA.line(line + 1));
+        const std::optional<int> y = NumberText::tryParse(m_state.DATA.line(line + 2));
+        if (x && y)
+            m_dragStarts.append({line, QPoint(*x, *y)});
+    }
+    m_snapTargets.clear();
+    if (m_settings.gridSnap) {
+        const QList<QRect> &boxes = m_view.boxes();
+        const QList<int> dragged = SelectionSet::linesInOrder(m_state);
+        for (qsizetype i = 0; i < m_state.LineList.size() && i < boxes.size(); ++i)
+            if (!boxes[i].isNull() && !std::binary_search(dragged.cbegin(), dragged.cend(), m_state.LineList[i]))
+                m_snapTargets << boxes[i];
+    }
     m_snapshot = m_host.canvasPicture();
     m_host.setReadoutRunning(false);
     QImage frame = m_snapshot;
-    QPainter(&frame).drawImage(at - m_grabOffset, m_view.dragImage());
+    QPainter(&frame).drawImage(m_dragOrigin - m_host.scrollPosition(), m_view.dragImage());
     m_host.showCanvas(frame);
 }
 
-void CanvasController::move(Qt::MouseButtons held, QPoint at)
+void CanvasController::move(Qt::MouseButtons held, QPoint at, Qt::KeyboardModifiers keys)
 {
     const QPoint document = documentPoint(at);
     m_host.showStatus(QStringLiteral("X = %1, Y = %2").arg(document.x()).arg(document.y()));
     if (!m_state.Dragging && m_settings.mouseRead)
         showPointerOnRulers(at);
 
+    if (m_resizing) {
+        resizeTo(at);
+        return;
+    }
     if ((held & Qt::LeftButton) && m_bandActive) {
-        drawBand(at);
+        drawBand(m_bandStart, snappedPoint(document, keys));
+        return;
+    }
+    if (m_selectBand) {
+        drawBand(m_selectBand->start, document);
         return;
     }
     if (m_state.Dragging)
-        dragTo(at);
+        dragTo(at, keys);
 }
 
-void CanvasController::drawBand(QPoint at)
+void CanvasController::drawBand(QPoint from, QPoint to)
 {
     QImage frame = m_snapshot;
-    const QPoint start = m_bandStart - m_host.scrollPosition();
-    if (CanvasMouse::bandSize(start, at)) {
+    const QPoint scroll = m_host.scrollPosition();
+    const QPoint start = from - scroll, end = to - scroll;
+    if (m_selectBand || CanvasMouse::bandSize(start, end)) {
         QPainter painter(&frame);
-        painter.setPen(Qt::black);
+        painter.setPen(m_selectBand ? QPen(Qt::black, 1, Qt::DashLine) : QPen(Qt::black));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(start, at));
+        painter.drawRect(QRect(start, end).normalized());
     }
     m_host.showCanvas(frame);
 }
 
-void CanvasController::dragTo(QPoint at)
+void CanvasController::dragTo(QPoint at, Qt::KeyboardModifiers keys)
 {
     QElapsedTimer clock;
     clock.start();
     m_host.setReadoutRunning(false);
-    const QPoint canvasAt = CanvasMouse::dragPosition(at, m_grabOffset);
+    const QPoint scroll = m_host.scrollPosition();
+    const QImage &picture = m_view.dragImage();
+    const QPoint held = CanvasMouse::dragPosition(viewPoint(at), m_grabOffset);
+    Snapping::Result snapped{held + scroll, std::nullopt, std::nullopt};
+    if (const Snapping::Options options = snapOptions(keys); options.grid)
+        snapped = Snapping::snap(QRect(m_dragOrigin, picture.size()), held + scroll, m_snapTargets, options);
+    const QPoint canvasAt = snapped.topLeft - scroll;
+
     QImage frame = m_snapshot;
-    QPainter(&frame).drawImage(canvasAt, m_view.dragImage());
+    QPainter painter(&frame);
+    painter.drawImage(canvasAt, picture);
+    // The guide lines show which edge the selection snapped to.
+    painter.setPen(ColorText::toQColor(m_settings.interactiveColor));
+    if (snapped.guideX)
+        painter.drawLine(*snapped.guideX - scroll.x(), 0, *snapped.guideX - scroll.x(), frame.height());
+    if (snapped.guideY)
+        painter.drawLine(0, *snapped.guideY - scroll.y(), frame.width(), *snapped.guideY - scroll.y());
+    painter.end();
     m_host.showCanvas(frame);
-    CanvasMouse::writePosition(m_state, m_state.SelectedLine, canvasAt + m_host.scrollPosition());
+
+    const QPoint shift = snapped.topLeft - m_dragOrigin;
+    for (const DragStart &start : m_dragStarts)
+        CanvasMouse::writePosition(m_state, start.line, start.position + shift);
     if (m_settings.dragRead)
-        showDragOnRulers(canvasAt, m_view.dragImage().size());
+        showDragOnRulers(canvasAt, picture.size());
     m_host.showDrawTime(QStringLiteral("DRAWTIME=") + NumberText::secondsText(clock.elapsed()));
 }
 
@@ -160,15 +333,31 @@ void CanvasController::showPointerOnRulers(QPoint at)
     m_host.showRulers(m_rulers.top, m_rulers.left);
 }
 
+// at and size in view pixels; the rulers are marked where they show on screen.
 void CanvasController::showDragOnRulers(QPoint at, QSize size)
 {
-    markTopRuler(m_rulers.top, m_rulers.cleanTop, {at.x(), at.x() + size.width()}, m_settings.interactiveColor);
-    markLeftRuler(m_rulers.left, m_rulers.cleanLeft, {at.y(), at.y() + size.height()}, m_settings.interactiveColor);
+    const QPoint from = Zoom::toCanvas(at, QPoint(0, 0), m_state.Zoom);
+    const QPoint to = Zoom::toCanvas(at + QPoint(size.width(), size.height()), QPoint(0, 0), m_state.Zoom);
+    markTopRuler(m_rulers.top, m_rulers.cleanTop, {from.x(), to.x()}, m_settings.interactiveColor);
+    markLeftRuler(m_rulers.left, m_rulers.cleanLeft, {from.y(), to.y()}, m_settings.interactiveColor);
     m_host.showRulers(m_rulers.top, m_rulers.left);
 }
 
 void CanvasController::release(Qt::MouseButton, QPoint at)
 {
+    if (m_resizing) {
+        m_resizing.reset();
+        if (m_drag)
+            m_drag->commit<UndoSteps::Resize>(m_state);
+        m_drag.reset();
+        m_host.setReadoutRunning(true);
+        m_host.redraw();
+        return;
+    }
+    if (m_selectBand) {
+        finishSelectBand(at);
+        return;
+    }
     if (m_state.Dragging) {
         if (m_state.SelectedLine != m_previousSelectedLine)
             m_view.invalidate();
@@ -176,18 +365,19 @@ void CanvasController::release(Qt::MouseButton, QPoint at)
         if (m_drag)
             m_drag->commit<UndoSteps::Drag>(m_state);
         m_drag.reset();
+        m_dragStarts.clear();
         m_host.setReadoutRunning(true);
         m_host.redraw();
     }
     if (m_bandActive && m_host.brushDown() == Brush::Resizepic)
-        finishBand(at);
+        finishBand(at, {});
 }
 
 // A background is drawn right of and below where the band began; up or left
 // draws nothing and keeps the brush for another try.
-void CanvasController::finishBand(QPoint at)
+void CanvasController::finishBand(QPoint at, Qt::KeyboardModifiers keys)
 {
-    const std::optional<QSize> size = CanvasMouse::bandSize(m_bandStart, documentPoint(at));
+    const std::optional<QSize> size = CanvasMouse::bandSize(m_bandStart, snappedPoint(documentPoint(at), keys));
     if (!size)
         return;
     m_host.releaseBrush(Brush::Resizepic);
@@ -201,9 +391,9 @@ void CanvasController::finishBand(QPoint at)
 // The Real Draw brushes: a press places one element where it happens, through
 // the windows of the add commands, and releases the brush. A cancelled
 // picker keeps the brush.
-void CanvasController::placeWithBrush(Brush brush, QPoint at)
+void CanvasController::placeWithBrush(Brush brush, QPoint at, Qt::KeyboardModifiers keys)
 {
-    const QPoint document = documentPoint(at);
+    const QPoint document = snappedPoint(documentPoint(at), keys);
     if (brush == Brush::Resizepic) {
         m_bandStart = document;
         m_snapshot = m_host.canvasPicture();

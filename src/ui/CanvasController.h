@@ -6,8 +6,10 @@
 #include "app/UndoSteps.h"
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
+#include "ui/CanvasHandles.h"
 #include "ui/CanvasPicking.h"
 #include "ui/Settings.h"
+#include "ui/Snapping.h"
 
 #include <QImage>
 #include <QPoint>
@@ -38,6 +40,9 @@ public:
     virtual void setReadoutRunning(bool running) = 0; // the 100 ms selection readout
 
     virtual void selectionChosen() = 0;            // ComboBox1Change
+    // Ctrl-click, the band or a cleared selection: the controls and the
+    // canvas follow the selection as it now is.
+    virtual void selectionChanged() = 0;
     virtual void removeSelected() = 0;             // REMOVEBUTClick
     virtual void autoSave() = 0;                   // AutoSaveTimer
     virtual void redraw() = 0;                     // DRAWClick
@@ -45,17 +50,25 @@ public:
 
 // The canvas mouse: a press selects, drags, removes or opens the popup as
 // the button's action says, or places an element with a Real Draw brush; a
-// move drags the element or the background band over a snapshot of the
-// canvas and marks the rulers; a release finishes either. Points are canvas
-// pixels; the document point adds the scroll positions.
+// move drags the selection or a band over a snapshot of the canvas and marks
+// the rulers; a release finishes either. Ctrl-click adds an element to the
+// selection or takes it out; a press on empty canvas clears the selection
+// and draws a band that selects what it touches; a selected background's
+// handles resize it. Moves snap to the grid and to other elements' edges
+// when snapping is on, unless Alt is held.
+//
+// Points given to it are screen pixels of the canvas. The canvas picture is
+// drawn at document scale and shown at the zoom (EditorState::Zoom), so a
+// "view point" is a screen point brought to document scale, and the document
+// point adds the scroll positions to it.
 class CanvasController
 {
 public:
     CanvasController(EditorState &state, CanvasView &view, PageRenderer &renderer, const Settings &settings,
                      RulerImages &rulers, ElementDialogs &dialogs, CanvasHost &host);
 
-    void press(Qt::MouseButton button, QPoint at);
-    void move(Qt::MouseButtons held, QPoint at);
+    void press(Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers keys = {});
+    void move(Qt::MouseButtons held, QPoint at, Qt::KeyboardModifiers keys = {});
     void release(Qt::MouseButton button, QPoint at);
 
     // The element under a canvas point, from the lists of the last render;
@@ -63,20 +76,34 @@ public:
     CanvasPicking::Result pickAt(QPoint at);
 
     int previousSelectedLine() const { return m_previousSelectedLine; } // SelectedLine when the press began
-    QPoint grabOffset() const { return m_grabOffset; }  // press point minus the dragged element's position
+    QPoint grabOffset() const { return m_grabOffset; }  // press point minus the dragged picture's position
     bool bandActive() const { return m_bandActive; }    // a background is being drawn with the band
     QPoint bandStart() const { return m_bandStart; }    // document point where the band began
+    bool selectBandActive() const { return m_selectBand.has_value(); }
+
+    // The resize handles' box of the primary element when it is a
+    // background, in screen pixels of the canvas.
+    std::optional<QRect> handleBox();
+    // The snapping that applies now (the settings, suspended while Alt is held).
+    Snapping::Options snapOptions(Qt::KeyboardModifiers keys) const;
 
 private:
+    QPoint viewPoint(QPoint at) const;
     QPoint documentPoint(QPoint at) const;
-    void placeWithBrush(CanvasHost::Brush brush, QPoint at);
-    void finishBand(QPoint at);
-    void startDragging(const CanvasPicking::Hit &hit, QPoint at);
-    void dragTo(QPoint at);
-    void drawBand(QPoint at);
+    QPoint snappedPoint(QPoint document, Qt::KeyboardModifiers keys) const;
+    void placeWithBrush(CanvasHost::Brush brush, QPoint at, Qt::KeyboardModifiers keys);
+    void finishBand(QPoint at, Qt::KeyboardModifiers keys);
+    void pressOnEmptyCanvas(QPoint at, bool add);
+    void finishSelectBand(QPoint at);
+    bool startResizing(QPoint at);
+    void resizeTo(QPoint at);
+    void startDragging(const CanvasPicking::Hit &hit, QPoint at, bool keepSelection);
+    void dragTo(QPoint at, Qt::KeyboardModifiers keys);
+    void drawBand(QPoint from, QPoint at);
     void showPointerOnRulers(QPoint at);
     void showDragOnRulers(QPoint at, QSize size);
     void reportPickProblems(const QStringList &problems);
+    RenderOptions renderOptions() const;
 
     EditorState &m_state;
     CanvasView &m_view;
@@ -90,7 +117,18 @@ private:
     QPoint m_grabOffset;
     bool m_bandActive = false;
     QPoint m_bandStart;
-    QImage m_snapshot;                  // the canvas under the dragged element or the band
-    std::optional<PendingStep> m_drag;  // a drag from press to release is one undo step
+    QImage m_snapshot;                  // the canvas under the dragged elements or the band
+    std::optional<PendingStep> m_drag;  // a drag or resize from press to release is one undo step
     QStringList m_reportedPickProblems; // picking problems already shown in the status
+
+    struct DragStart { int line; QPoint position; };
+    QList<DragStart> m_dragStarts;      // where each dragged element began
+    QPoint m_dragOrigin;                // document top-left of the drag picture when it began
+    QList<QRect> m_snapTargets;         // the boxes of the elements not dragged
+
+    struct SelectBand { QPoint start; bool add; };
+    std::optional<SelectBand> m_selectBand;  // document point where it began; Ctrl adds
+
+    struct Resizing { CanvasHandles::Handle handle; QRect box; QPoint start; int line; };
+    std::optional<Resizing> m_resizing;
 };

@@ -131,6 +131,16 @@ std::optional<QRect> boxOf(const QStringList &lines, int line, PageRenderer &ren
     }
 }
 
+namespace {
+
+// An empty box (a zero-sized background) still has its corner.
+bool touches(const QRect &area, const QRect &box)
+{
+    return box.isEmpty() ? area.contains(box.topLeft()) : area.intersects(box);
+}
+
+} // namespace
+
 QList<int> linesTouching(const QStringList &lines, const QList<int> &lineList, const QRect &band,
                          PageRenderer &renderer, const RenderOptions &options)
 {
@@ -138,10 +148,19 @@ QList<int> linesTouching(const QStringList &lines, const QList<int> &lineList, c
     const QRect area = band.normalized();
     for (int line : lineList) {
         const std::optional<QRect> box = boxOf(lines, line, renderer, options);
-        // An empty box (a zero-sized background) still has its corner.
-        if (box && (box->isEmpty() ? area.contains(box->topLeft()) : area.intersects(*box)))
+        if (box && touches(area, *box))
             touched << line;
     }
+    return touched;
+}
+
+QList<int> linesTouching(const QList<int> &lineList, const QList<QRect> &boxes, const QRect &band)
+{
+    QList<int> touched;
+    const QRect area = band.normalized();
+    for (qsizetype i = 0; i < lineList.size() && i < boxes.size(); ++i)
+        if (!boxes[i].isNull() && touches(area, boxes[i]))
+            touched << lineList[i];
     return touched;
 }
 

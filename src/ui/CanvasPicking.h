@@ -52,4 +52,8 @@ std::optional<QRect> boxOf(const QStringList &lines, int line, PageRenderer &ren
 QList<int> linesTouching(const QStringList &lines, const QList<int> &lineList, const QRect &band,
                          PageRenderer &renderer, const RenderOptions &options);
 
+// The same from the boxes the last render drew (one per select list entry),
+// without measuring any element again.
+QList<int> linesTouching(const QList<int> &lineList, const QList<QRect> &boxes, const QRect &band);
+
 } // namespace CanvasPicking

@@ -126,6 +126,11 @@ const std::vector<SettingKey> &settingKeys()
         {"STYLE", "offsetclone", F::Boolean, "1", &S::offsetClone},
         {"EXPORT", "Version", F::Text, "55i - 99g", &S::exportVersion, false, &Settings::normalizeExportVersion},
         {"COLOR", "Background", F::Colour, "clWhite", std::monostate{}},
+        {"Grid", "Show", F::Boolean, "0", &S::gridShow},
+        {"Grid", "Snap", F::Boolean, "0", &S::gridSnap},
+        {"Grid", "Spacing", F::Number, "10", &S::gridSpacing},
+        {"Grid", "Color", F::Colour, "clSilver", &S::gridColor},
+        {"Window", "Geometry", F::Text, "", &S::windowGeometry},
     };
     return keys;
 }

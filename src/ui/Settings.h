@@ -54,6 +54,13 @@ struct Settings
     bool offsetClone = true;
     // "EXPORT"
     QString exportVersion = QStringLiteral("55i - 99g");
+    // "Grid": drawn over the canvas; moves snap to it (and to other elements' edges)
+    bool gridShow = false;
+    bool gridSnap = false;
+    int gridSpacing = 10;
+    ColorValue gridColor = 0xC0C0C0;
+    // "Window": the main window's geometry as the window system gave it; empty at first start
+    QString windowGeometry;
 
     bool operator==(const Settings &) const = default;
 
@@ -83,6 +90,7 @@ struct Settings
     static constexpr int autoTotalMin = 1, autoTotalMax = 20;
     static constexpr int skipMin = 9, skipMax = 30;
     static constexpr int markedMin = 2, markedMax = 10;
+    static constexpr int gridSpacingMin = 2, gridSpacingMax = 200;
 
     // Choice lists of the combo boxes and their change handlers' rule: a text
     // that is one of the items (ignoring case) becomes that item, any other

@@ -2,9 +2,12 @@
 # UndefinedBehaviorSanitizer, fed randomised damaged files for a bounded time.
 set(QM_CLIENT_READER_SOURCES
   ${CMAKE_SOURCE_DIR}/src/assets/client/ClientFile.cpp
+  ${CMAKE_SOURCE_DIR}/src/assets/client/Cliloc.cpp
   ${CMAKE_SOURCE_DIR}/src/assets/client/GumpArt.cpp
   ${CMAKE_SOURCE_DIR}/src/assets/client/GumpPixels.cpp
+  ${CMAKE_SOURCE_DIR}/src/assets/client/HueShading.cpp
   ${CMAKE_SOURCE_DIR}/src/assets/client/HuesFile.cpp
+  ${CMAKE_SOURCE_DIR}/src/assets/client/ItemArt.cpp
   ${CMAKE_SOURCE_DIR}/src/assets/client/UnicodeFont.cpp
   ${CMAKE_SOURCE_DIR}/src/assets/client/UopArchive.cpp)
 add_executable(quillmark_client_fuzz

@@ -9,17 +9,16 @@ const QRgb Small = qRgb(0x80, 0x80, 0x80);
 const QRgb Large = qRgb(0, 0, 0xFF);
 const QRgb Back = qRgb(0xFF, 0xFF, 0);
 
-// What one line across a ruler holds: "long" (rows 2..17 large), "short"
-// (rows 13..17 small), "none" (all background) or "mixed".
+// What one line across a ruler holds where the short ticks run (rows 13..17):
+// "long" (large), "short" (small), "none" (background) or "mixed". The long
+// ticks' upper part shares its rows with the numbers.
 template <typename PixelAt>
 QString tickKind(PixelAt pixelAt)
 {
-    QString kind;
-    for (const auto &[name, from, color] : {std::tuple{"long", 2, Large}, std::tuple{"short", 13, Small},
-                                            std::tuple{"none", 18, Back}}) {
+    for (const auto &[name, color] : {std::pair{"long", Large}, std::pair{"short", Small}, std::pair{"none", Back}}) {
         bool match = true;
-        for (int i = 0; i < 18; ++i)
-            match = match && pixelAt(i) == (i >= from ? color : Back);
+        for (int i = 13; i < 18; ++i)
+            match = match && pixelAt(i) == color;
         if (match)
             return QString::fromLatin1(name);
     }
@@ -126,4 +125,31 @@ TEST(Rulers, MarksAreDrawnOnCleanCopiesAndNeverAccumulate)
     markLeftRuler(left, r.cleanLeft, {}, 0x0000FF);
     EXPECT_EQ(left, r.cleanLeft);
     EXPECT_EQ(r.cleanTop, drawRulers(548, 100, style10x5).top);
+}
+
+// Ticks fall on document positions, so they follow the scroll and the scale,
+// and each long one carries its number beside it.
+TEST(Rulers, TicksAndNumbersFollowTheScrollAndTheZoom)
+{
+    struct Case { RulerView view; QList<std::pair<int, QString>> ticks; };  // canvas position, kind
+    const Case cases[] = {
+        {{0, 0, 100}, {{0, "long"}, {10, "short"}, {15, "none"}, {50, "long"}}},
+        {{25, 25, 200}, {{10, "short"}, {11, "none"}, {30, "short"}, {50, "long"}, {70, "short"}}},
+        {{0, 0, 50}, {{5, "short"}, {25, "long"}, {10, "short"}, {7, "none"}}},
+    };
+    for (const Case &c : cases) {
+        const RulerImages r = drawRulers(400, 400, style10x5, c.view);
+        for (const auto &[at, kind] : c.ticks) {
+            EXPECT_EQ(topTick(r.top, at + 18), kind) << "top " << at << " at " << c.view.percent << "%";
+            EXPECT_EQ(leftTick(r.left, at), kind) << "left " << at << " at " << c.view.percent << "%";
+        }
+    }
+    // "50" beside the long tick at 50: the top row of a 5 and of a 0 is full.
+    const RulerImages r = drawRulers(400, 400, style10x5);
+    for (int column : {2, 3, 4, 6, 7, 8})
+        EXPECT_EQ(r.top.pixel(18 + 50 + column, 2), Large) << column;
+    EXPECT_EQ(r.top.pixel(18 + 50 + 5, 2), Back);
+    // On the left ruler the digits run downwards beside the tick.
+    EXPECT_EQ(r.left.pixel(2, 50 + 2), Large);
+    EXPECT_EQ(r.left.pixel(2, 50 + 8), Large);
 }

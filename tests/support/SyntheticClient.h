@@ -23,6 +23,15 @@ std::pair<QByteArray, QByteArray> mul(const QList<Gump> &gumps);
 // gumpartLegacyMUL.uop with every gump stored (flag 0), in blocks of
 // blockCapacity entries.
 QByteArray uop(const QList<Gump> &gumps, int blockCapacity = 100);
+// Item art as art.mul holds it: header, row table, (skip, count, colours)
+// runs of the opaque pixels; gump.id is the item number.
+QByteArray itemRuns(const Gump &item);
+// artidx.mul and art.mul for the items (records 0x4000 + item number).
+std::pair<QByteArray, QByteArray> itemMul(const QList<Gump> &items);
+// artLegacyMUL.uop with every item stored.
+QByteArray itemUop(const QList<Gump> &items);
+// Cliloc.enu with the records in the order given.
+QByteArray cliloc(const QList<std::pair<qint32, QByteArray>> &records);
 // hues.mul with the given text colours (colour 30) and names, one per record.
 QByteArray hues(const QList<std::pair<quint16, QByteArray>> &records);
 // A unicode font with one glyph: rows of bits, most significant first.

@@ -1,4 +1,6 @@
 #include "ui/CanvasController.h"
+#include "app/SelectionSet.h"
+#include "render/SelectionFrame.h"
 #include "support/SyntheticArt.h"
 
 #include <QTemporaryDir>
@@ -36,6 +38,7 @@ public:
     void showSelectEntry(int entry) override { calls << QStringLiteral("entry %1").arg(entry); }
     void setReadoutRunning(bool running) override { calls << (running ? "readout on" : "readout off"); }
     void selectionChosen() override { calls << "chosen"; if (onSelection) onSelection(); }
+    void selectionChanged() override { calls << "changed"; if (onSelection) onSelection(); }
     void removeSelected() override { calls << "remove"; }
     void autoSave() override { calls << "autosave"; }
     void redraw() override { calls << "redraw"; if (onRedraw) onRedraw(); }
@@ -214,5 +217,137 @@ TEST_F(CanvasControllerTest, ADragFromPressToReleaseIsOneUndoStep)
     mouse.release(Qt::LeftButton, QPoint(22, 32));
     EXPECT_EQ(history.count(), 1);
     EXPECT_TRUE(history.canRedo());
+    state.History = nullptr;
+}
+
+namespace {
+
+// Three 8 × 6 pictures: line 2 at (10, 10), line 6 at (40, 10), line 10 at (10, 50).
+const QStringList ThreePictures = {"{BOP", "0",   "gumppic", "10", "10", "1F4.bmp", "gumppic", "40", "10",
+                                   "1F4.bmp", "gumppic", "10", "50", "1F4.bmp", "}EOP"};
+
+} // namespace
+
+TEST_F(CanvasControllerTest, CtrlClickBandAndEmptyClicksChooseTheSelection)
+{
+    open(ThreePictures);
+    struct Step { QPoint press, release; Qt::KeyboardModifiers keys; QList<int> selected; const char *what; };
+    const Step steps[] = {
+        {{12, 12}, {12, 12}, Qt::NoModifier, {2}, "a click selects one"},
+        {{42, 12}, {42, 12}, Qt::ControlModifier, {2, 6}, "Ctrl-click adds, as primary"},
+        {{12, 52}, {12, 52}, Qt::ControlModifier, {2, 6, 10}, "and again"},
+        {{42, 12}, {42, 12}, Qt::ControlModifier, {2, 10}, "Ctrl-click on a selected one takes it out"},
+        {{70, 70}, {70, 70}, Qt::NoModifier, {}, "a click on empty canvas clears"},
+        {{5, 5}, {45, 12}, Qt::NoModifier, {2, 6}, "the band selects what it touches"},
+        {{5, 45}, {11, 51}, Qt::ControlModifier, {2, 6, 10}, "Ctrl and the band add"},
+        {{60, 40}, {90, 70}, Qt::NoModifier, {}, "a band over nothing clears"},
+    };
+    for (const Step &s : steps) {
+        mouse.press(Qt::LeftButton, s.press, s.keys);
+        mouse.move(Qt::LeftButton, s.release, s.keys);
+        mouse.release(Qt::LeftButton, s.release);
+        EXPECT_EQ(SelectionSet::lines(state), s.selected) << s.what;
+        EXPECT_FALSE(state.Dragging) << s.what;
+    }
+}
+
+TEST_F(CanvasControllerTest, EverySelectedElementIsFramedAndDraggedTogetherInOneStep)
+{
+    QUndoStack history;
+    state.History = &history;
+    open(ThreePictures);
+    SelectionSet::selectLines(state, {2, 10});
+    host.onRedraw();
+    const QRgb frame = 0xFF000000u | ColorText::toRgb(SelectionFrame::NearBlack);
+    EXPECT_EQ(host.shown.pixel(10, 10), frame);
+    EXPECT_EQ(host.shown.pixel(10, 50), frame);
+    EXPECT_EQ(host.shown.pixel(40, 10), Red);   // not selected: no frame
+
+    mouse.press(Qt::LeftButton, QPoint(12, 12));
+    EXPECT_EQ(SelectionSet::lines(state), QList<int>({10, 2}));  // both kept, the pressed one primary
+    mouse.move(Qt::LeftButton, QPoint(22, 17));
+    EXPECT_EQ(host.shown.pixel(22, 17), Red);   // both drawn at the new place
+    EXPECT_EQ(host.shown.pixel(22, 57), Red);
+    mouse.release(Qt::LeftButton, QPoint(22, 17));
+    EXPECT_EQ(state.DATA.lines().mid(3, 2), QStringList({"20", "15"}));
+    EXPECT_EQ(state.DATA.lines().mid(11, 2), QStringList({"20", "55"}));
+    EXPECT_EQ(state.DATA.lines().mid(7, 2), QStringList({"40", "10"}));
+    ASSERT_EQ(history.count(), 1);
+    history.undo();
+    EXPECT_EQ(state.DATA.lines(), ThreePictures);
+    state.History = nullptr;
+}
+
+TEST_F(CanvasControllerTest, DragsSnapToTheGridAndToEdgesUnlessAltIsHeld)
+{
+    settings.gridSnap = true;
+    settings.gridSpacing = 10;
+    struct Case { QPoint to; Qt::KeyboardModifiers keys; QStringList position; const char *what; };
+    const Case cases[] = {
+        {{26, 67}, Qt::NoModifier, {"20", "70"}, "to the grid"},
+        {{26, 67}, Qt::AltModifier, {"24", "65"}, "Alt suspends it"},
+        {{43, 26}, Qt::NoModifier, {"40", "20"}, "the left edge onto the other's left, the top to the grid"},
+    };
+    for (const Case &c : cases) {
+        open(ThreePictures);
+        mouse.press(Qt::LeftButton, QPoint(12, 52));   // grabs (2, 2) into line 10
+        mouse.move(Qt::LeftButton, c.to, c.keys);
+        mouse.release(Qt::LeftButton, c.to);
+        EXPECT_EQ(state.DATA.lines().mid(11, 2), c.position) << c.what;
+    }
+    // The guide of an edge snap is drawn in the interactive colour.
+    open(ThreePictures);
+    mouse.press(Qt::LeftButton, QPoint(12, 52));
+    mouse.move(Qt::LeftButton, QPoint(43, 33));
+    EXPECT_EQ(state.DATA.lines().mid(11, 2), QStringList({"40", "30"}));
+    EXPECT_EQ(host.shown.pixel(40, 75), 0xFF000000u | ColorText::toRgb(settings.interactiveColor));
+    mouse.release(Qt::LeftButton, QPoint(43, 33));
+}
+
+TEST_F(CanvasControllerTest, PickingDraggingAndBandsWorkInDocumentPixelsAtEveryZoom)
+{
+    for (int zoom : {25, 50, 200, 400}) {
+        SCOPED_TRACE(zoom);
+        open(ThreePictures);
+        state.Zoom = zoom;
+        const auto screen = [zoom](int x, int y) { return QPoint(x * zoom / 100, y * zoom / 100); };
+        mouse.press(Qt::LeftButton, screen(44, 14));
+        EXPECT_EQ(state.SelectedLine, 6);
+        mouse.move(Qt::LeftButton, screen(64, 34));
+        mouse.release(Qt::LeftButton, screen(64, 34));
+        EXPECT_EQ(state.DATA.lines().mid(7, 2), QStringList({"60", "30"}));
+
+        mouse.press(Qt::LeftButton, screen(1, 1));
+        mouse.move(Qt::LeftButton, screen(20, 60));
+        mouse.release(Qt::LeftButton, screen(20, 60));
+        EXPECT_EQ(SelectionSet::lines(state), QList<int>({2, 10}));
+        state.Zoom = 100;
+    }
+}
+
+TEST_F(CanvasControllerTest, AHandleOfASelectedBackgroundResizesItInOneStep)
+{
+    QUndoStack history;
+    state.History = &history;
+    const QStringList background = {"{BOP", "0", "resizepic", "10", "10", "9200.bmp", "40", "30", "}EOP"};
+    struct Case { QPoint grab; QPoint to; QStringList fields; const char *what; };
+    const Case cases[] = {
+        {{50, 40}, {60, 45}, {"10", "10", "9200.bmp", "50", "35"}, "bottom-right"},
+        {{10, 10}, {20, 5}, {"20", "5", "9200.bmp", "30", "35"}, "top-left: the opposite corner stays"},
+        {{50, 25}, {0, 25}, {"10", "10", "9200.bmp", "1", "30"}, "right edge past the left: one pixel wide"},
+    };
+    for (const Case &c : cases) {
+        open(background);
+        SelectionSet::selectOnly(state, 2);
+        ASSERT_TRUE(mouse.handleBox()) << c.what;
+        history.clear();
+        mouse.press(Qt::LeftButton, c.grab);
+        EXPECT_FALSE(state.Dragging) << c.what;
+        mouse.move(Qt::LeftButton, c.to);
+        mouse.release(Qt::LeftButton, c.to);
+        EXPECT_EQ(state.DATA.lines().mid(3, 5), c.fields) << c.what;
+        ASSERT_EQ(history.count(), 1) << c.what;
+        EXPECT_EQ(history.undoText(), QStringLiteral("Resize"));
+    }
     state.History = nullptr;
 }

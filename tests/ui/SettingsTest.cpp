@@ -58,8 +58,8 @@ TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
         ++keysWithFields;
         EXPECT_EQ(written.readString(section, key, QString()), QString::fromLatin1(k.defaultText)) << k.key;
     }
-    EXPECT_EQ(keysWithFields, 32);
-    EXPECT_EQ(settingKeys().size(), 34u);
+    EXPECT_EQ(keysWithFields, 37);
+    EXPECT_EQ(settingKeys().size(), 39u);
 }
 
 TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
@@ -97,6 +97,10 @@ TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
     s.exportVersion = QStringLiteral("48e - 51a");
     s.server = QStringLiteral("updates.example.net:8080");
     s.client = QStringLiteral("/home/me/games/client");
+    s.gridShow = s.gridSnap = true;
+    s.gridSpacing = 16;
+    s.gridColor = 5;
+    s.windowGeometry = QStringLiteral("AdnQywADAAA=");
 
     writeTextFile(path(), QStringLiteral("[COLOR]\r\nBackground=clRed\r\n[Realtime Engine]\r\nTextcolors=0\r\n"));
     IniFile file(path());

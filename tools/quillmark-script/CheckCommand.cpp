@@ -16,9 +16,7 @@ int runCheckCommand(const QStringList &args)
     if (parsed.positional.size() != 1)
         throw UsageError(QStringLiteral("check needs exactly one design file"));
     const QString file = parsed.positional.first();
-    QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
-    if (!appDir.endsWith(u'/'))
-        appDir += u'/';
+    const QString appDir = dataFolderOption(parsed);
     // --client is accepted for the client's own art files; the check does not read them yet.
 
     const QStringList lines = Document::loadProjectFile(file);

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "platform/DataFolder.h"
+
 QString ParsedArguments::required(const QString &option) const
 {
     if (!has(option))
@@ -48,4 +50,14 @@ QStringList argumentsOf(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
     return args;
+}
+
+QString dataFolderOption(const ParsedArguments &parsed)
+{
+    if (!parsed.has(QStringLiteral("--data")))
+        return DataFolder::forThisProgram().path;
+    QString folder = parsed.value(QStringLiteral("--data"));
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
 }

@@ -39,5 +39,10 @@ private:
 ParsedArguments parseArguments(const QStringList &args, const QStringList &valueOptions,
                                const QStringList &switches = {});
 
+// AppDir for the commands that read art: --data when given, otherwise the
+// designer's rule (the current folder when it has DATA/, else the user's
+// data folder, made from the sample library on first use). Ends in "/".
+QString dataFolderOption(const ParsedArguments &parsed);
+
 // The text of the arguments as the shell passed them.
 QStringList argumentsOf(int argc, char **argv);

@@ -60,9 +60,7 @@ int runExportCommand(const QStringList &args)
     const QString name = parsed.required(QStringLiteral("--name"));
     const QString dialect = parseDialect(parsed.value(QStringLiteral("--dialect"), SphereDialect::V55iTo99g));
     const auto [x, y] = parseLocation(parsed.value(QStringLiteral("--location"), QStringLiteral("0,0")));
-    QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
-    if (!appDir.endsWith(u'/'))
-        appDir += u'/';
+    const QString appDir = dataFolderOption(parsed);
 
     Document doc(Document::loadProjectFile(parsed.positional.first()));
     CommandLineHost host(doc, x, y, name);

@@ -16,9 +16,7 @@ int runImportCommand(const QStringList &args)
         throw UsageError(QStringLiteral("import needs exactly one script file"));
     const QString name = parsed.required(QStringLiteral("--name"));
     const QString out = parsed.required(QStringLiteral("--out"));
-    QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
-    if (!appDir.endsWith(u'/'))
-        appDir += u'/';
+    const QString appDir = dataFolderOption(parsed);
 
     const ImportResult result = SphereImport::importFile(parsed.positional.first(), name, appDir);
     for (const QString &entry : result.errors)

@@ -2,9 +2,9 @@
 #include "Commands.h"
 
 #include "assets/client/ArtLibraryBuilder.h"
+#include "platform/Terminal.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 int runLibraryCommand(const QStringList &args)
 {
@@ -31,7 +31,7 @@ int runLibraryCommand(const QStringList &args)
     if (!options.dataDir.endsWith(u'/'))
         options.dataDir += u'/';
 
-    const bool terminal = isatty(fileno(stderr));
+    const bool terminal = Terminal::standardErrorIsTerminal();
     const auto progress = [terminal](int done, int total) {
         if (terminal)
             std::fprintf(stderr, "\r%d of %d", done, total);
@@ -39,9 +39,6 @@ int runLibraryCommand(const QStringList &args)
     const ArtLibraryBuilder::Report report = ArtLibraryBuilder::build(options, progress);
     if (terminal)
         std::fputs("\n", stderr);
-    std::printf("buttons %d, backgrounds %d, hues %d added; %d files kept; %d numbers not in the client; "
-                "%d gumps cannot be read\n",
-                report.buttonsWritten, report.backgroundsWritten, report.huesAdded, report.filesKept, report.missing,
-                report.undecodable);
+    std::printf("%s\n", qPrintable(report.summary()));
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -99,15 +99,17 @@ Settings readSettings(const QString &path)
     return settings;
 }
 
-std::shared_ptr<const GumpArt> openClientArt(const QString &dir)
+GameClient openClient(const QString &dir)
 {
-    auto art = GumpArt::open(dir);
-    if (!art)
+    GameClient client = GameClient::open(dir);
+    if (!client.gumps)
         throw RuntimeError(QStringLiteral("No gump art (%1 or %2 and %3) in %4")
                                .arg(GumpArt::UopName, GumpArt::IndexName, GumpArt::DataName, dir));
-    if (art->undecodable() > 0)
-        warn(QStringLiteral("%1 gumps of the client cannot be read").arg(art->undecodable()));
-    return art;
+    if (client.gumps->undecodable() > 0)
+        warn(QStringLiteral("%1 gumps of the client cannot be read").arg(client.gumps->undecodable()));
+    if (!client.items)
+        warn(QStringLiteral("no item art in %1; tilepics are drawn as numbered boxes").arg(dir));
+    return client;
 }
 
 } // namespace
@@ -132,9 +134,7 @@ int runRenderCommand(const QStringList &args)
     std::tie(options.scrollX, options.scrollY) = parseScroll(parsed.value(QStringLiteral("--scroll"), "0,0"));
     options.alwaysDrawPage0 = !parsed.has(QStringLiteral("--no-page0"));
 
-    QString appDir = parsed.value(QStringLiteral("--data"), QDir::currentPath());
-    if (!appDir.endsWith(u'/'))
-        appDir += u'/';
+    const QString appDir = dataFolderOption(parsed);
     const Settings settings = readSettings(parsed.value(QStringLiteral("--settings")));
     options.transparent = settings.transparent;
     options.perfectText = settings.perfectText;
@@ -150,7 +150,7 @@ int runRenderCommand(const QStringList &args)
 
     PageRenderer renderer(appDir);
     if (parsed.has(QStringLiteral("--client")))
-        renderer.setClientArt(openClientArt(parsed.value(QStringLiteral("--client"))));
+        renderer.setGameClient(openClient(parsed.value(QStringLiteral("--client"))));
     const QString fontPath = PathResolver::resolve(appDir, BitmapFontFile::FileName);
     if (!renderer.loadFont(fontPath))
         warn(QStringLiteral("no font in %1; texts are not drawn").arg(fontPath));

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
+#include "app/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/VisibleText.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QtMessageHandler previous = qInstallMessageHandler(seriousMessagesOnly);
     QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(AppInfo::ProgramName);   // the designer's data folder
     qInstallMessageHandler(previous);
     const QStringList args = argumentsOf(argc, argv);
     if (args.size() < 2 || args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {

@@ -1,6 +1,7 @@
 #include "app/forms/TForm1.h"
 #include "ui/CanvasMouse.h"
 #include "app/ElementClipboard.h"
+#include "import/ScriptPaste.h"
 #include "app/SelectionSet.h"
 #include "app/SphereExport.h"
 #include "platform/RuntimeError.h"
@@ -26,6 +27,7 @@
 #include "app/forms/TForm9.h"
 #include "assets/forms/TForm17.h"
 #include "assets/forms/TForm18.h"
+#include "assets/forms/ArtLibraryWindow.h"
 #include "assets/forms/TForm3.h"
 #include "assets/forms/TForm5.h"
 #include "assets/forms/TForm6.h"
@@ -34,7 +36,9 @@
 #include "net/forms/TForm15.h"
 #include "net/forms/TForm16.h"
 #include "ui/forms/EventGuard.h"
+#include "ui/forms/CanvasImage.h"
 #include "ui/forms/ImageView.h"
+#include "ui/Zoom.h"
 #include "ui/forms/Modal.h"
 #include "ui/forms/SpinEdit.h"
 #include "ui/forms/TForm10.h"
@@ -44,6 +48,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -79,7 +84,11 @@ public:
     void runMiscCommand() override { m_form.Button16Click(); }
     std::optional<QString> askDialogName() override
     {
-        return Modal::inputBox(QStringLiteral("Dialog"), QStringLiteral("Enter Gump Name/Number:"));
+        std::optional<QString> name =
+            Modal::inputBox(QStringLiteral("Dialog"), QStringLiteral("Enter Gump Name/Number:"), m_form.LastExportName);
+        if (name)
+            m_form.LastExportName = *name;
+        return name;
     }
 
 private:
@@ -106,6 +115,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildCanvasPanel();
     buildStatusBar();
     buildProblemsPanel();
+    buildControlTools();
 
     BOOT = new QTimer(this);
     BOOT->setSingleShot(true);
@@ -207,6 +217,7 @@ void TForm1::connectHandlers()
     connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
+    connect(BuildArtLibrary1, &QAction::triggered, this, &TForm1::BuildArtLibrary1Click);
     connect(Export1, &QAction::triggered, this, &TForm1::Button8Click);
     connect(CheckButton, &QToolButton::clicked, this, &TForm1::CheckClick);
     connect(Check1, &QAction::triggered, this, &TForm1::CheckClick);
@@ -255,6 +266,7 @@ void TForm1::connectHandlers()
     connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
     connect(REMOVEBUT, &QToolButton::clicked, this, &TForm1::REMOVEBUTClick);
     connect(RemoveSelected1, &QAction::triggered, this, &TForm1::REMOVEBUTClick);
+    connect(Delete1, &QAction::triggered, this, &TForm1::REMOVEBUTClick);
     connect(Clone1, &QAction::triggered, this, &TForm1::Clone1Click);
     connect(SendSelectedtoFront1, &QAction::triggered, this, &TForm1::SendSelectedtoFront1Click);
     connect(SemdSelectedtoBack1, &QAction::triggered, this, &TForm1::SemdSelectedtoBack1Click);
@@ -278,7 +290,7 @@ void TForm1::BOOTTimer()
 {
     BOOT->stop();
     m_booted = true;
-    QString dir = QDir::currentPath();
+    QString dir = StartDataFolder.isEmpty() ? QDir::currentPath() : StartDataFolder;
     if (!dir.endsWith(u'/'))
         dir += u'/';
     m_state.AppDir = dir;
@@ -299,6 +311,7 @@ void TForm1::BOOTTimer()
     applyCreationStyle();
     DRAWClick();
     openStartFile();
+    emit started();
 }
 
 void TForm1::openStartFile()
@@ -322,6 +335,8 @@ void TForm1::openStartFile()
 
 void TForm1::Button6Click()
 {
+    if (!mayDiscardChanges())
+        return;
     DocumentCommands::newDocument(m_state);
     m_session.markUnmodified();
     showPageBox();
@@ -332,6 +347,8 @@ void TForm1::Button6Click()
 
 void TForm1::Button1Click()
 {
+    if (!mayDiscardChanges())
+        return;
     SelectionCommands::clearForRemove(m_state);
     applyControls();
     DRAWClick();
@@ -384,6 +401,37 @@ void TForm1::Save1Click()
     Label8->setText(QStringLiteral("Project Saved"));
 }
 
+// Before unsaved work would be replaced: Save saves it first (and stops
+// when the save did not happen), Discard goes on, Cancel stops.
+bool TForm1::mayDiscardChanges()
+{
+    if (!m_session.isModified())
+        return true;
+    switch (Modal::askSaveChanges()) {
+    case Modal::SaveAnswer::Save:
+        Save1Click();
+        return !m_session.isModified();
+    case Modal::SaveAnswer::Discard:
+        return true;
+    case Modal::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    bool mayClose = false;
+    EventGuard::run([&] { mayClose = mayDiscardChanges(); });
+    if (mayClose) {
+        if (m_booted)
+            EventGuard::run([this] { storeWindowGeometry(); });
+        QMainWindow::closeEvent(event);
+    }
+    else
+        event->ignore();
+}
+
 void TForm1::updateTitle()
 {
     setWindowTitle(m_session.titleText(AppInfo::MainCaption));
@@ -427,6 +475,15 @@ void TForm1::Paste1Click()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data)
         return;
+    // Lines copied from a script become elements where the script puts them.
+    if (!data->hasFormat(ElementClipboard::MimeType) && data->hasText()) {
+        if (ElementClipboard::paste(m_state, ScriptPaste::elementRecords(data->text(), m_state.AppDir), 0)) {
+            applyControls();
+            m_view.invalidate();
+            DRAWClick();
+        }
+        return;
+    }
     const QByteArray raw = data->data(ElementClipboard::MimeType);
     if (raw != m_pastedRecords) {
         m_pastedRecords = raw;
@@ -466,6 +523,8 @@ void TForm1::History1Click()
 
 void TForm1::Button12Click()
 {
+    if (!mayDiscardChanges())
+        return;
     Form14->setAppDir(m_state.AppDir);
     if (Modal::exec(*Form14) == QDialog::Accepted) {
         DocumentCommands::importDocument(m_state, Form14->importedLines());
@@ -593,6 +652,7 @@ void TForm1::showTestPage()
 void TForm1::Button10Click()
 {
     Form10->showSettingsFile(Form12->Location);
+    Form10->showDataFolder(m_state.AppDir);
     Modal::exec(*Form10);
 }
 
@@ -613,12 +673,14 @@ void TForm1::Help1Click()
 
 void TForm1::settingsRead(const Settings &s)
 {
+    restoreWindowGeometry();
     Form5->Converter.setPerfectText(s.perfectText);
     AutoSave->setInterval(s.autoEvery * 60000);
     if (s.autoOnTime)
         AutoSave->start();
     else
         AutoSave->stop();
+    useClientArt(s.client);
     applyCreationStyle();
 }
 
@@ -626,7 +688,42 @@ void TForm1::settingsAccepted(const Settings &s)
 {
     m_renderer.forgetCache();
     Form5->Converter.setPerfectText(s.perfectText);
+    useClientArt(s.client);
     applyCreationStyle();
+}
+
+// The art library of AppDir grows from the client the options name; what it
+// adds is drawn, listed and offered at once.
+void TForm1::BuildArtLibrary1Click()
+{
+    const QString client = settings().client.trimmed();
+    if (client.isEmpty()) {
+        Modal::warning(QStringLiteral("Choose the game client folder in Options first"));
+        return;
+    }
+    ArtLibraryBuilder::Options options;
+    options.clientDir = client;
+    options.dataDir = m_state.AppDir;
+    if (!BuildLibraryWindow)   // made when first asked for: most sessions never build
+        BuildLibraryWindow = new ArtLibraryWindow(this);
+    BuildLibraryWindow->setOptions(options);
+    Modal::exec(*BuildLibraryWindow);
+    if (!BuildLibraryWindow->report())
+        return;
+    m_renderer.forgetCache();
+    TEXTIDXTimer();
+    m_view.invalidate();
+    DRAWClick();
+}
+
+void TForm1::useClientArt(const QString &clientDir)
+{
+    const auto &art = m_client.open(clientDir);
+    if (art == m_renderer.artStore().clientArt())
+        return;
+    m_renderer.setClientArt(art);
+    Form2->setClientArt(art);
+    m_view.invalidate();
 }
 
 // One autosave into the ring. A failure is named once in the status and the
@@ -708,10 +805,12 @@ void TForm1::DRAWClick()
 {
     Label9->setVisible(settings().timeDrawing);
     DrawMeter->setVisible(settings().showDrawGauge);
+    updateScrollRange();
     RULERDRAWTimer();
     if (m_view.redraw(m_state, settings()))
         LQUICKTimer();
     Image1->setPicture(m_view.canvas());
+    showCanvasOverlay();
 }
 
 void TForm1::CacheCLEANUPTimer()
@@ -781,7 +880,8 @@ void TForm1::ProblemsListClick(int row)
 
 void TForm1::RULERDRAWTimer()
 {
-    m_rulers = drawRulers(Image7->width(), Image6->height(), settings().rulerStyle());
+    m_rulers = drawRulers(Image7->width(), Image6->height(), settings().rulerStyle(),
+                          RulerView{ScrollBar1->value(), ScrollBar2->value(), m_state.Zoom});
     Image8->setPicture(m_rulers.corner);
     Image7->setPicture(m_rulers.top);
     Image6->setPicture(m_rulers.left);
@@ -890,14 +990,25 @@ bool TForm1::canvasEvent(QEvent *event)
     case QEvent::MouseButtonPress: {
         const auto *e = static_cast<QMouseEvent *>(event);
         const QPoint at = e->position().toPoint();
-        EventGuard::run([&] { Image1MouseDown(e->button(), at.x(), at.y()); });
+        Image1->setFocus(Qt::MouseFocusReason);
+        EventGuard::run([&] { Image1MouseDown(e->button(), at.x(), at.y(), e->modifiers()); });
         return true;
     }
     case QEvent::MouseMove: {
         const auto *e = static_cast<QMouseEvent *>(event);
         const QPoint at = e->position().toPoint();
-        EventGuard::run([&] { Image1MouseMove(e->buttons(), at.x(), at.y()); });
+        EventGuard::run([&] { Image1MouseMove(e->buttons(), at.x(), at.y(), e->modifiers()); });
         return true;
+    }
+    case QEvent::Wheel: {
+        bool handled = false;
+        EventGuard::run([&] { handled = canvasWheel(static_cast<QWheelEvent *>(event)); });
+        return handled;
+    }
+    case QEvent::KeyPress: {
+        bool handled = false;
+        EventGuard::run([&] { handled = canvasKey(static_cast<QKeyEvent *>(event)); });
+        return handled;
     }
     case QEvent::MouseButtonRelease: {
         const auto *e = static_cast<QMouseEvent *>(event);
@@ -910,13 +1021,13 @@ bool TForm1::canvasEvent(QEvent *event)
     }
 }
 
-void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
+void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys)
 {
     if (m_testMode.active()) {
         if (Button != Qt::LeftButton)
             return;
         checkDesign(false); // makes the art catalog for AppDir
-        const QPoint at = CanvasMouse::documentPoint(QPoint(X, Y), ScrollBar1->value(), ScrollBar2->value());
+        const QPoint at = Zoom::toDocument(QPoint(X, Y), scrollPosition(), m_state.Zoom);
         const TestMode::Click click = m_testMode.click(m_state.DATA.lines(), at,
                                                        [this](const QString &art) { return m_art->buttonSize(art); });
         if (!click.status.isEmpty())
@@ -924,14 +1035,14 @@ void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y)
         showTestPage();
         return;
     }
-    m_canvasMouse->press(Button, QPoint(X, Y));
+    m_canvasMouse->press(Button, QPoint(X, Y), Keys);
 }
 
-void TForm1::Image1MouseMove(Qt::MouseButtons Shift, int X, int Y)
+void TForm1::Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys)
 {
     if (m_testMode.active())
         return; // the status keeps what the last click did
-    m_canvasMouse->move(Shift, QPoint(X, Y));
+    m_canvasMouse->move(Shift, QPoint(X, Y), Keys);
 }
 
 void TForm1::Image1MouseUp(Qt::MouseButton Button, int X, int Y)
@@ -1280,6 +1391,7 @@ void TForm1::applyControls()
     SendSelectedtoFront1->setEnabled(c.popupSendBackEnabled);
     SemdSelectedtoBack1->setEnabled(c.popupSendFrontEnabled);
     ComboBox1->setCurrentIndex(m_state.SelectIndex);
+    showControlProperties();
 }
 
 void TForm1::applyCreationStyle()
@@ -1297,7 +1409,7 @@ void TForm1::showPageBox()
 
 void TForm1::canvasResized()
 {
-    m_view.setCanvasSize(Image1->size());
+    m_view.setCanvasSize(CanvasScroll::documentViewport(Image1->size(), m_state.Zoom));
     if (!m_booted)
         return;
     m_view.invalidate();

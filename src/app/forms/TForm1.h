@@ -7,6 +7,7 @@
 #include "app/PropertyCommands.h"
 #include "app/ElementCommands.h"
 #include "app/SelectionCommands.h"
+#include "assets/client/ClientArtSource.h"
 #include "checks/ArtCatalog.h"
 #include "checks/DesignCheck.h"
 #include "render/PageRenderer.h"
@@ -14,17 +15,22 @@
 #include "render/TextIndex.h"
 #include "ui/AutoSave.h"
 #include "ui/CanvasController.h"
+#include "ui/CanvasScroll.h"
 #include "ui/Settings.h"
 #include "ui/TestMode.h"
+#include "ui/forms/CanvasImage.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+
 class ImageView;
+class QWheelEvent;
 class QAction;
 class QComboBox;
 class QDockWidget;
+class PropertyPanel;
 class QListWidget;
 class QGroupBox;
 class QLabel;
@@ -54,6 +60,7 @@ class TForm15;
 class TForm16;
 class TForm17;
 class TForm18;
+class ArtLibraryWindow;
 
 // The main window: tool bars, the editing column, the canvas with its rulers
 // and scroll bars, menus and status. It owns the open design (EditorState)
@@ -62,6 +69,10 @@ class TForm18;
 class TForm1 : public QMainWindow, private ElementDialogs, private PropertyDialogs, private CanvasHost
 {
     Q_OBJECT
+
+signals:
+    // Start-up is done: settings read, AppDir set, the start file opened.
+    void started();
 
 public:
     explicit TForm1(QWidget *parent = nullptr);
@@ -77,6 +88,8 @@ public:
     // A design or script named on the command line, opened once start-up is
     // done: a design is opened, a script fills the import window.
     QString StartFile;
+    // AppDir as chosen at start; empty for the current folder.
+    QString StartDataFolder;
     void showProblems();                   // the list onto the panel
 
     // The other windows, created once for the whole run.
@@ -97,6 +110,7 @@ public:
     TForm16 *Form16 = nullptr;
     TForm17 *Form17 = nullptr;
     TForm18 *Form18 = nullptr;
+    ArtLibraryWindow *BuildLibraryWindow = nullptr;
 
     // Tool bars.
     QToolButton *Button6 = nullptr;        // "New project"
@@ -147,7 +161,7 @@ public:
     QPushButton *Button10 = nullptr;       // "About"
 
     // The canvas panel.
-    ImageView *Image1 = nullptr;           // the canvas
+    CanvasImage *Image1 = nullptr;         // the canvas
     ImageView *Image7 = nullptr;           // top ruler
     ImageView *Image6 = nullptr;           // left ruler
     ImageView *Image8 = nullptr;           // corner
@@ -162,6 +176,11 @@ public:
 
     // The problems panel.
     QDockWidget *ProblemsDock = nullptr;
+    // The newer element kinds: the "Insert" menu, one entry per kind, and the
+    // panel that edits the selected one's fields.
+    QMenu *InsertMenu = nullptr;
+    QDockWidget *PropertiesDock = nullptr;
+    PropertyPanel *Properties = nullptr;
     QListWidget *ProblemsList = nullptr;
 
     // Menus.
@@ -185,11 +204,20 @@ public:
     QMenu *FileMenu = nullptr;
     QMenu *EditMenu = nullptr;
     QMenu *SphereMenu = nullptr;
+    QMenu *ViewMenu = nullptr;
+    QAction *ShowGrid1 = nullptr;
+    QAction *SnapToGrid1 = nullptr;
+    QAction *ZoomIn1 = nullptr;
+    QAction *ZoomOut1 = nullptr;
+    QAction *ActualSize1 = nullptr;
+    QAction *FitPage1 = nullptr;
+    QAction *Delete1 = nullptr;
     QMenu *HelpMenu = nullptr;
     QAction *New1 = nullptr;
     QAction *Open1 = nullptr;
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
+    QAction *BuildArtLibrary1 = nullptr;   // "Build Art Library from Client…"
     QAction *Undo1 = nullptr;
     QAction *Redo1 = nullptr;
     QAction *Cut1 = nullptr;
@@ -214,6 +242,7 @@ public:
     QTimer *AutoSave = nullptr;            // "Every" minutes in the "Autosave on time" mode
 
     bool ScrollResetting = false;          // the reset view moves the scroll bars
+    QString LastExportName;                // offered by the export's name prompt
 
     const CanvasController &canvasMouse() const { return *m_canvasMouse; }
 
@@ -235,7 +264,11 @@ public slots:
     void showUndoneStep();
     // The file name and a "*" for unsaved changes.
     void updateTitle();
+    // Asks "Save changes?" when there are unsaved changes; false when the
+    // work is to be kept as it is (Cancel, or a save that did not happen).
+    bool mayDiscardChanges();
     void Button12Click();  // Import
+    void BuildArtLibrary1Click();
     void Button8Click();   // Export
     void CheckClick();     // "Check": the Sphere check of the design and the art
     void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
@@ -267,8 +300,8 @@ public slots:
     void AutoSaveTimer();
 
     // The canvas (X, Y in canvas pixels) and the keyboard.
-    void Image1MouseDown(Qt::MouseButton Button, int X, int Y);
-    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y);
+    void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
+    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys = {});
     void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
     void MouseRemoveTimer();
     void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
@@ -294,10 +327,18 @@ public slots:
     void SendSelectedtoFront1Click(); // send to back
     void SemdSelectedtoBack1Click();  // send to front
 
+    // The View menu: grid, snapping and zoom.
+    void ShowGrid1Click();
+    void SnapToGrid1Click();
+    void FitPage1Click();
+    void zoomTo(int percent);              // about the canvas's top-left corner
+    void setCanvasView(const CanvasScroll::View &view);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // ElementDialogs: the windows of the add commands.
@@ -316,6 +357,9 @@ private:
     void buildCanvasPanel();
     void buildStatusBar();
     void buildProblemsPanel();
+    void buildControlTools();
+    void insertControlClick(ElementKind kind);
+    void showControlProperties();
     void connectHandlers();
     void createWindows();
     void connectStartup();                  // the start-up window's hooks and "Next Version"
@@ -325,11 +369,19 @@ private:
     void applyCreationStyle();              // "Insert" or "Brush"
     void settingsRead(const Settings &s);   // the designer follows a settings read
     void settingsAccepted(const Settings &s); // and the options window's "Ok"
+    void useClientArt(const QString &clientDir); // the canvas and the picker draw from it
     void showPageBox();                     // page box text from the state, quietly
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
     void canvasResized();
     bool canvasEvent(QEvent *event);        // mouse events of the canvas
+    bool canvasWheel(QWheelEvent *event);   // scrolls, or zooms with Ctrl
+    bool canvasKey(QKeyEvent *event);       // the arrows nudge the selection
+    void buildViewMenu();
+    void updateScrollRange();
+    void showCanvasOverlay();               // the grid and the resize handles
+    void restoreWindowGeometry();
+    void storeWindowGeometry();
     void installKeyHandler();
 
     // CanvasHost: the controls and handlers the canvas mouse uses.
@@ -345,6 +397,7 @@ private:
     void showSelectEntry(int entry) override;
     void setReadoutRunning(bool running) override;
     void selectionChosen() override { ComboBox1Change(); }
+    void selectionChanged() override;
     void removeSelected() override { REMOVEBUTClick(); }
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
@@ -366,6 +419,7 @@ private:
     struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
+    ClientArtSource m_client;
     CanvasView m_view{m_renderer};
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
@@ -373,4 +427,5 @@ private:
     QStringList m_checkedLines;             // the document as the check last saw it
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
+    bool m_geometryRestored = false;
 };

@@ -1,5 +1,6 @@
 // Builds the controls of the main window; the handlers live in TForm1.cpp.
 #include "app/forms/TForm1.h"
+#include "ui/forms/CanvasImage.h"
 #include "ui/forms/ImageView.h"
 #include "ui/forms/SpinEdit.h"
 
@@ -151,6 +152,8 @@ void TForm1::buildMenus()
     New1->setShortcut(QKeySequence::New);
     Open1->setShortcut(QKeySequence::Open);
     FileMenu->addSeparator();
+    BuildArtLibrary1 = FileMenu->addAction(QStringLiteral("Build Art Library from Client…"));
+    FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("Exit"));
 
     EditMenu = bar->addMenu(QStringLiteral("Edit"));
@@ -169,6 +172,8 @@ void TForm1::buildMenus()
     Paste1->setShortcut(QKeySequence::Paste);
     Duplicate1 = EditMenu->addAction(QStringLiteral("Duplicate"));
     Duplicate1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    Delete1 = EditMenu->addAction(QStringLiteral("Delete"));
+    Delete1->setShortcut(QKeySequence::Delete);
     SelectAll1 = EditMenu->addAction(QStringLiteral("Select All"));
     SelectAll1->setShortcut(QKeySequence::SelectAll);
     EditMenu->addSeparator();
@@ -177,6 +182,7 @@ void TForm1::buildMenus()
     SphereMenu = bar->addMenu(QStringLiteral("Sphere"));
     Import1 = SphereMenu->addAction(QStringLiteral("Import (55i - 99g only)"));
     Export1 = SphereMenu->addAction(QStringLiteral("Export"));
+    Export1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     Check1 = SphereMenu->addAction(QStringLiteral("Check"));
 
     HelpMenu = bar->addMenu(QStringLiteral("Help"));
@@ -184,6 +190,8 @@ void TForm1::buildMenus()
     Help1 = HelpMenu->addAction(QStringLiteral("Help"));
     HelpMenu->addSeparator();
     About1 = HelpMenu->addAction(QStringLiteral("About"));
+
+    buildViewMenu();
 
     PopupMenu1 = new QMenu(this);
     Clone1 = PopupMenu1->addAction(QStringLiteral("Clone"));
@@ -348,7 +356,7 @@ void TForm1::buildCanvasPanel()
     Image8 = new ImageView(panel);
     Image8->setFixedSize(RulerThickness, RulerThickness);
 
-    Image1 = new ImageView(panel);
+    Image1 = new CanvasImage(panel);
     Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     Image1->setMinimumSize(100, 100);
     Image1->setContextMenuPolicy(Qt::PreventContextMenu); // the buttons' actions decide

@@ -102,6 +102,13 @@ int appendHues(const QString &dataDir, const std::vector<ClientHue> &hues)
 
 } // namespace
 
+QString ArtLibraryBuilder::Report::summary() const
+{
+    return QStringLiteral("buttons %1, backgrounds %2, hues %3 added; %4 files kept; %5 numbers not in the client; "
+                          "%6 gumps cannot be read")
+        .arg(buttonsWritten).arg(backgroundsWritten).arg(huesAdded).arg(filesKept).arg(missing).arg(undecodable);
+}
+
 const std::vector<std::pair<int, int>> &ArtLibraryBuilder::stockButtons()
 {
     static const std::vector<std::pair<int, int>> pairs = {

@@ -34,6 +34,9 @@ public:
         int undecodable = 0;       // gumps the client holds but that cannot be read
         int missing = 0;           // numbers asked for that the client lacks
         bool cancelled = false;
+
+        // "buttons 3, backgrounds 1, hues 40 added; …", as the user reads it.
+        QString summary() const;
     };
 
     // done of total steps; called on the building thread.

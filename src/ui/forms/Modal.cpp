@@ -65,6 +65,18 @@ public:
                         QApplication::activeWindow());
         return box.exec() == QMessageBox::Yes;
     }
+
+    SaveAnswer saveChanges(const QString &caption, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+        case QMessageBox::Save: return SaveAnswer::Save;
+        case QMessageBox::Discard: return SaveAnswer::Discard;
+        default: return SaveAnswer::Cancel;
+        }
+    }
 };
 
 ScreenDriver screenDriver;
@@ -75,6 +87,11 @@ Driver *current = &screenDriver;
 bool Driver::confirm(const QString &, const QString &)
 {
     return false;
+}
+
+SaveAnswer Driver::saveChanges(const QString &, const QString &)
+{
+    return SaveAnswer::Cancel;
 }
 
 Scope::Scope(Driver &driver) : m_previous(current)
@@ -130,6 +147,11 @@ std::optional<QColor> chooseColor(const QColor &initial)
 bool confirm(const QString &text)
 {
     return current->confirm(ConfirmCaption, text);
+}
+
+SaveAnswer askSaveChanges()
+{
+    return current->saveChanges(AppInfo::Title, QStringLiteral("Save changes?"));
 }
 
 } // namespace Modal

@@ -15,6 +15,9 @@ namespace Modal {
 
 enum class MessageKind { Warning, Error, Information };
 
+// The three answers to the question before unsaved work would be thrown away.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class Driver
 {
 public:
@@ -36,6 +39,9 @@ public:
     // A confirmation box with Yes and No; true for Yes. A driver that does
     // not know the question answers No.
     virtual bool confirm(const QString &caption, const QString &text);
+    // A question with Save, Discard and Cancel. A driver that does not know
+    // the question answers Cancel, so nothing is lost.
+    virtual SaveAnswer saveChanges(const QString &caption, const QString &text);
 };
 
 // Installs a driver for its lifetime; scopes nest.
@@ -63,6 +69,8 @@ std::optional<QColor> chooseColor(const QColor &initial);
 QString chooseFolder(const QString &initial);
 // Asks text in a confirmation box with Yes and No; true for Yes.
 bool confirm(const QString &text);
+// Asks "Save changes?" with Save, Discard and Cancel.
+SaveAnswer askSaveChanges();
 
 inline const QString WarningCaption = QStringLiteral("Warning");
 inline const QString ConfirmCaption = QStringLiteral("Confirm");

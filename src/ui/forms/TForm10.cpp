@@ -3,6 +3,7 @@
 #include "ui/forms/EventGuard.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -58,6 +59,10 @@ TForm10::TForm10(QWidget *parent) : FixedDialog(parent, AppInfo::Title)
     SettingsLabel->setWordWrap(true);
     SettingsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(SettingsLabel);
+    DataFolderLabel = new QLabel(this);
+    DataFolderLabel->setWordWrap(true);
+    DataFolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(DataFolderLabel);
 
     auto *row = new QHBoxLayout;
     row->addStretch();
@@ -76,6 +81,11 @@ void TForm10::showSettingsFile(const SettingsLocation &location)
     SettingsLabel->setText((location.inConfigFolder ? QStringLiteral("Settings (in your configuration folder): ")
                                                     : QStringLiteral("Settings: "))
                            + location.path);
+}
+
+void TForm10::showDataFolder(const QString &appDir)
+{
+    DataFolderLabel->setText(QStringLiteral("Data folder: ") + QDir::toNativeSeparators(appDir));
 }
 
 void TForm10::Label2Click()

@@ -192,6 +192,7 @@ void TForm12::buildLayout()
 
     for (QWidget *p : {engine, autosave, mouse, creation, exporting, ruler, startup, files})
         grid(p)->setRowStretch(grid(p)->rowCount(), 1);
+    buildGridPage(PageControl1);
 
     auto *buttons = new QHBoxLayout;
     Button5 = new QPushButton(QStringLiteral("Defaults"), this);
@@ -308,6 +309,7 @@ void TForm12::showSettings(const Settings &s)
     CheckBox3->setChecked(s.showNews);
     ServerEdit->setText(s.server);
     ClientEdit->setText(s.client);
+    showGrid(s);
     m_showing = false;
 }
 
@@ -346,6 +348,7 @@ void TForm12::takeControls()
     s.showNews = CheckBox3->isChecked();
     s.server = ServerEdit->text().trimmed();
     s.client = ClientEdit->text();
+    takeGrid(s);
 }
 
 void TForm12::ReadSettings()

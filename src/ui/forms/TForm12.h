@@ -82,6 +82,12 @@ public:
     ColorSwatch *Shape6 = nullptr;
     SpinEdit *Skip = nullptr;
     SpinEdit *MARKED = nullptr;
+    // "Grid".
+    QCheckBox *GridShow = nullptr;
+    QCheckBox *GridSnap = nullptr;
+    SpinEdit *GridSpacing = nullptr;
+    QPushButton *GridColorButton = nullptr;
+    ColorSwatch *GridColor = nullptr;
     // "Startup", "Files"
     QCheckBox *CheckBox2 = nullptr;     // "Check For Updates on Startup"
     QCheckBox *CheckBox3 = nullptr;     // "Show News On Startup"
@@ -117,6 +123,9 @@ private:
     void showSettings(const Settings &s);  // onto the controls, quietly
     void takeControls();                   // controls into Options
     void chooseRulerColor(ColorSwatch *swatch);
+    void buildGridPage(QTabWidget *tabs);  // the canvas grid's tab
+    void showGrid(const Settings &s);
+    void takeGrid(Settings &s) const;
     std::optional<ColorValue> runColorDialog(ColorValue &dialogColor);
     void normalizeCombo(QComboBox *box, QString (*normalize)(const QString &));
 

@@ -18,6 +18,10 @@ Outcome runImport(const QString &root, const QStringList &args)
 {
     QProcess p;
     p.setWorkingDirectory(root);
+    // Without --data and without DATA/ here, the user's data folder is taken: keep it in the test's folder.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), root + QStringLiteral("xdg-data"));
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(QUILLMARK_SCRIPT_BINARY), QStringList{"import"} + args);
     EXPECT_TRUE(p.waitForFinished(30000));
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError()};

@@ -163,6 +163,7 @@ TEST_F(MainWindowTest, AddingToAPageWithoutBracketAppendsOne)
 {
     window->CSpinEdit3->stepBy(1);
     writeFile(QStringLiteral("page0.sdf"), "{BOP\r\n0\r\n}EOP\r\n");
+    modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     modals->answerOpenFile(path(QStringLiteral("page0.sdf")));
     window->Button1Click();
     ASSERT_EQ(window->CSpinEdit3->text(), QStringLiteral("1"));

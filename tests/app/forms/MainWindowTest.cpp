@@ -86,6 +86,7 @@ TEST_F(MainWindowTest, NewOnPageThree)
 {
     window->CSpinEdit3->setText(QStringLiteral("3"));
     window->Label8->setText(QStringLiteral("something"));
+    modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     window->Button6Click();
     EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));

@@ -24,6 +24,13 @@ void ScriptedModals::answerConfirm(bool yes)
     m_steps.push_back(std::move(step));
 }
 
+void ScriptedModals::answerSaveChanges(Modal::SaveAnswer answer)
+{
+    Step step{Step::SaveChanges, {}, {}, {}};
+    step.answer = answer;
+    m_steps.push_back(std::move(step));
+}
+
 void ScriptedModals::runWindow(const QString &caption, int timeoutMs)
 {
     m_steps.push_back({Step::Window, [caption, timeoutMs](QDialog &window) -> bool {
@@ -144,4 +151,11 @@ bool ScriptedModals::confirm(const QString &caption, const QString &text)
     m_shown.append({QStringLiteral("confirm"), caption, text});
     auto step = next(Step::Confirm, QStringLiteral("question \"%1\"").arg(text));
     return step && step->yes;
+}
+
+Modal::SaveAnswer ScriptedModals::saveChanges(const QString &caption, const QString &text)
+{
+    m_shown.append({QStringLiteral("save changes"), caption, text});
+    auto step = next(Step::SaveChanges, QStringLiteral("question \"%1\"").arg(text));
+    return step ? step->answer : Modal::SaveAnswer::Cancel;
 }

@@ -46,13 +46,14 @@ public:
     void runWindow(const QString &caption, int timeoutMs = 10000);
     void answerInput(std::optional<QString> text);
     void answerConfirm(bool yes);
+    void answerSaveChanges(Modal::SaveAnswer answer);
     void answerOpenFile(const QString &path);  // empty: cancelled
     void answerSaveFile(const QString &path);  // empty: cancelled
     void answerColor(std::optional<QColor> color);
 
     struct Shown
     {
-        QString kind;     // "window", "Warning", "Error", "Information", "input", "open", "save", "color", "confirm"
+        QString kind;     // "window", "Warning", "Error", "Information", "input", "open", "save", "color", "confirm", "save changes"
         QString caption;  // window title or box caption
         QString text;     // message, prompt, file filter; a colour dialog's initial colour as "#rrggbb"
     };
@@ -70,15 +71,17 @@ public:
     QString saveFileName(const QString &filter) override;
     std::optional<QColor> color(const QColor &initial) override;
     bool confirm(const QString &caption, const QString &text) override;
+    Modal::SaveAnswer saveChanges(const QString &caption, const QString &text) override;
 
 private:
     struct Step
     {
-        enum Kind { Window, Input, Open, Save, Color, Confirm } kind;
+        enum Kind { Window, Input, Open, Save, Color, Confirm, SaveChanges } kind;
         std::function<bool(QDialog &)> window;
         std::optional<QString> text;
         std::optional<QColor> color;
         bool yes = false;
+        Modal::SaveAnswer answer = Modal::SaveAnswer::Cancel;
     };
     std::optional<Step> next(Step::Kind kind, const QString &what);
 

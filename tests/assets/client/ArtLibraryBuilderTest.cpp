@@ -89,3 +89,35 @@ TEST(ArtLibraryBuilder, WritesALibraryTheStoreReadsAndKeepsUserFiles)
     EXPECT_EQ(again.buttonsWritten + again.backgroundsWritten + again.huesAdded, 0);
     EXPECT_EQ(readFile(out.filePath("ColorLibary.INI")), before);
 }
+
+TEST(ArtLibraryBuilder, ReportsProgressAndStopsWhenCancelled)
+{
+    QTemporaryDir client, out;
+    const auto [index, data] = SyntheticClient::mul({solid(0xD0, 0x7C00), solid(0xF7, 0x7C00)});
+    writeFile(client.filePath("gumpidx.mul"), index);
+    writeFile(client.filePath("gumpart.mul"), data);
+    const ArtLibraryBuilder::Options options{client.path(), out.path() + "/", {}};
+
+    std::vector<std::pair<int, int>> steps;
+    std::atomic<bool> cancel{false};
+    const auto record = [&](int done, int total) {
+        steps.emplace_back(done, total);
+        cancel = true;   // asked for during the first step
+    };
+    const auto cancelled = ArtLibraryBuilder::build(options, record, &cancel);
+    EXPECT_TRUE(cancelled.cancelled);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(cancelled.buttonsWritten, 1);   // D0, the first pair in order; F7 never came
+    EXPECT_FALSE(QFileInfo::exists(out.filePath("DATA/buttons/F7.bmp")));
+
+    steps.clear();
+    cancel = false;
+    const auto whole = ArtLibraryBuilder::build(options, [&](int d, int t) { steps.emplace_back(d, t); }, &cancel);
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(whole.buttonsWritten, 1);   // F7 now; D0 was kept
+    ASSERT_FALSE(steps.empty());
+    const int total = steps.front().second;
+    for (size_t i = 0; i < steps.size(); ++i)
+        EXPECT_EQ(steps[i], std::make_pair(int(i) + 1, total));
+    EXPECT_EQ(int(steps.size()), total);
+}

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "assets/client/Cliloc.h"
 #include "assets/client/GumpArt.h"
+#include "assets/client/HueShading.h"
 #include "assets/client/HuesFile.h"
+#include "assets/client/ItemArt.h"
 #include "assets/client/UnicodeFont.h"
 #include "assets/client/UopArchive.h"
 
 // Feeds one input to every client reader: as a gump index with itself as the
-// data, as a packed archive, as its payload for the Mythic undo, as hues and
-// as a unicode font. Whatever is read is used, so bad reads show.
+// data, as item art the same ways, as a packed archive, as its payload for
+// the Mythic undo, as hues (shading a picture with the last), as localized
+// strings and as a unicode font. Whatever is read is used, so bad reads show.
 inline void readAsClientFiles(const QByteArray &bytes)
 {
     const auto file = ClientFile::fromBytes(bytes);
@@ -22,9 +26,26 @@ inline void readAsClientFiles(const QByteArray &bytes)
                 break;
         }
     }
+    QImage lastItem;
+    for (const auto &items : {ItemArt::fromMul(file, file), ItemArt::fromUop(file)}) {
+        int limit = 64;
+        for (int item = 0; item < ItemArt::ItemLimit && limit > 0; ++item) {
+            if (!items->contains(item))
+                continue;
+            --limit;
+            const QImage image = items->decode(item);
+            if (!image.isNull())
+                lastItem = image;
+        }
+    }
+    (void)ItemArt::decodeRuns(file->data(), file->size());
     (void)UopArchive::undoMythic(bytes, 1 << 22);
     const auto hues = HuesFile::read(bytes);
     (void)HuesFile::textColour(hues, int(hues.size()) - 1);
+    (void)HueShading::hued(lastItem, hues, int(hues.size()) | HueShading::PartialFlag);
+    const auto cliloc = Cliloc::fromFile(file);
+    for (const int number : {0, 1, 500000, -1})
+        (void)cliloc->text(number);
     const UnicodeFont font = UnicodeFont::read(bytes);
     for (char16_t unit : {u' ', u'A', u'a', char16_t(0xFFFF)}) {
         const UnicodeFont::Glyph g = font.glyph(unit);

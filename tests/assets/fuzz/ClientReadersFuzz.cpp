@@ -1,5 +1,5 @@
-// Randomised damaged client files for the gump, archive, hue and unicode font
-// readers, built with sanitizers; runs for QM_FUZZ_SECONDS (default 4).
+// Randomised damaged client files for the gump, item, archive, hue, cliloc
+// and unicode font readers, built with sanitizers; runs for QM_FUZZ_SECONDS (default 4).
 #include "fuzz/ClientReaders.h"
 #include "support/SyntheticClient.h"
 
@@ -18,7 +18,9 @@ QList<QByteArray> seeds()
     mythic[5] = 1;
     return {index + data, SyntheticClient::uop(gumps, 1), mythic,
             SyntheticClient::hues({{0x7C00, "Red"}}),
-            SyntheticClient::unicodeFont(u'A', 1, 2, {"#.#", ".#."})};
+            SyntheticClient::unicodeFont(u'A', 1, 2, {"#.#", ".#."}),
+            SyntheticClient::itemRuns({0, 3, 2, {1, 0, 2, 0, 3, 3}}), SyntheticClient::itemUop({{5, 2, 1, {7, 0}}}),
+            SyntheticClient::cliloc({{1, "One"}, {2, "Two"}})};
 }
 
 } // namespace

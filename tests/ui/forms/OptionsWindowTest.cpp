@@ -45,7 +45,7 @@ protected:
 TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndTheBrushGroup)
 {
     ASSERT_FALSE(QFileInfo::exists(iniPath()));
-    EXPECT_EQ(options().PageControl1->count(), 8);
+    EXPECT_EQ(options().PageControl1->count(), 9);
     EXPECT_EQ(options().ComboBox1->currentText(), QStringLiteral("Select + Drag"));
     EXPECT_EQ(options().ComboBox2->currentText(), QStringLiteral("Menu"));
     EXPECT_EQ(options().ComboBox3->currentText(), QStringLiteral("(1.2) Real Draw"));
@@ -185,10 +185,12 @@ TEST_F(OptionsWindowTest, AnAutosaveThatCannotBeWrittenIsNamedOnce)
     EXPECT_EQ(autosaveEntries(), 0);
 }
 
-TEST_F(OptionsWindowTest, AboutNamesTheSettingsFileInUse)
+TEST_F(OptionsWindowTest, AboutNamesTheSettingsFileAndDataFolderInUse)
 {
-    modals->onWindow<TForm10>([](TForm10 &about) {
+    const QString appDir = QDir::toNativeSeparators(window->state().AppDir);
+    modals->onWindow<TForm10>([&](TForm10 &about) {
         EXPECT_TRUE(about.SettingsLabel->text().endsWith(QStringLiteral("quillmark.INI")));
+        EXPECT_TRUE(about.DataFolderLabel->text().endsWith(appDir));
         about.Button1->click();
     });
     window->Button10->click();
@@ -201,6 +203,7 @@ TEST_F(OptionsWindowTest, OpenRestoresAnAutosave)
     window->Button4Click();
     const QStringList saved = lines();
     window->AutoSaveTimer();
+    modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     window->Button6Click();
     ASSERT_NE(lines(), saved);
     modals->answerOpenFile(AutoSaveRing::slotPath(window->state().AppDir, 0));

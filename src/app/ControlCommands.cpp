@@ -1,0 +1,121 @@
+#include "app/ControlCommands.h"
+#include "app/DocumentHistory.h"
+#include "app/UndoSteps.h"
+#include "platform/NumberText.h"
+
+#include <QHash>
+
+namespace ControlCommands {
+
+namespace {
+
+using Type = FieldSpec::Type;
+
+const FieldSpec X{QStringLiteral("X"), Type::Number, QString()};
+const FieldSpec Y{QStringLiteral("Y"), Type::Number, QString()};
+FieldSpec number(const char *name, const char *initial) { return {QString::fromLatin1(name), Type::Number, QString::fromLatin1(initial)}; }
+FieldSpec flag(const char *name) { return {QString::fromLatin1(name), Type::Flag, QStringLiteral("0")}; }
+FieldSpec text(const char *name, const char *initial) { return {QString::fromLatin1(name), Type::Text, QString::fromLatin1(initial)}; }
+const FieldSpec Art{QStringLiteral("Art file"), Type::ArtFile, QString()};
+
+const QHash<ElementKind, QList<FieldSpec>> &tables()
+{
+    static const QHash<ElementKind, QList<FieldSpec>> all = {
+        {ElementKind::Htmlgump, {X, Y, number("Width", "200"), number("Height", "100"), flag("Background"),
+                                 flag("Scrollbar"), text("Text", "Text")}},
+        {ElementKind::Croppedtext, {X, Y, number("Width", "100"), number("Height", "20"), number("Hue", "0"),
+                                    text("Text", "Text")}},
+        {ElementKind::Textentry, {X, Y, number("Width", "100"), number("Height", "20"), number("Hue", "0"),
+                                  number("Entry id", "1"), number("Character limit", "0"), text("Initial text", "")}},
+        {ElementKind::Checkbox, {X, Y, Art, flag("Checked"), number("Switch id", "1")}},
+        {ElementKind::Radio, {X, Y, Art, flag("Checked"), number("Switch id", "1"), number("Group", "0")}},
+        {ElementKind::Gumppictiled, {X, Y, number("Width", "100"), number("Height", "100"), Art}},
+        {ElementKind::Tilepic, {X, Y, number("Item", "3821"), number("Hue", "0")}},
+        {ElementKind::Checkertrans, {X, Y, number("Width", "100"), number("Height", "100")}},
+        {ElementKind::Xmfhtmlgump, {X, Y, number("Width", "200"), number("Height", "100"), number("Cliloc", "1000000"),
+                                    flag("Background"), flag("Scrollbar"), number("Colour", "0")}},
+        {ElementKind::Gumppichue, {X, Y, Art, number("Hue", "0")}},
+    };
+    return all;
+}
+
+ElementKind selectedKind(const EditorState &state)
+{
+    if (state.SelectedLine <= 0 || state.SelectedLine >= state.DATA.size())
+        return ElementKind::None;
+    return Records::kindOfWord(state.DATA.line(state.SelectedLine));
+}
+
+// The record appended to the page ends just before the page's last closing line.
+void selectAppended(EditorState &state, qsizetype recordLength)
+{
+    const QList<int> ends = state.DATA.pageEnds(state.Page);
+    if (!ends.isEmpty())
+        state.SelectedLine = ends.last() - int(recordLength);
+}
+
+} // namespace
+
+const QList<FieldSpec> &fieldsOf(ElementKind kind)
+{
+    static const QList<FieldSpec> none;
+    const auto found = tables().constFind(kind);
+    return found == tables().cend() ? none : *found;
+}
+
+QStringList newRecord(ElementKind kind, const QString &x, const QString &y)
+{
+    QStringList record{Records::wordOf(kind), x, y};
+    const QList<FieldSpec> &fields = fieldsOf(kind);
+    for (qsizetype k = 2; k < fields.size(); ++k)
+        record << fields[k].initial;
+    return record;
+}
+
+bool insertControl(EditorState &state, ElementDialogs &dialogs, ElementKind kind, const QString &x, const QString &y)
+{
+    if (fieldsOf(kind).isEmpty())
+        return false;
+    return recordStep<UndoSteps::AddElement>(state, [&] {
+        state.PickerCancelled = false;
+        state.Dragging = false;
+        QStringList record = newRecord(kind, x, y);
+        for (qsizetype k = 1; k < record.size(); ++k) {
+            if (fieldsOf(kind)[k - 1].type != Type::ArtFile)
+                continue;
+            const bool button = kind == ElementKind::Checkbox || kind == ElementKind::Radio;
+            const auto file = dialogs.pickImage(state.AppDir + (button ? ElementCommands::ButtonFolder : ElementCommands::PictureFolder),
+                                                button ? ElementDialogs::PickerMode::Button : ElementDialogs::PickerMode::Picture);
+            state.PickerCancelled = !file.has_value();
+            if (!file)
+                return false;
+            record[k] = *file;
+        }
+        ElementCommands::insertIntoPage(state, record);
+        selectAppended(state, record.size());
+        return true;
+    }, Records::wordOf(kind));
+}
+
+bool writeControlField(EditorState &state, int field, const QString &text)
+{
+    const ElementKind kind = selectedKind(state);
+    const QList<FieldSpec> &fields = fieldsOf(kind);
+    if (field < 1 || field > fields.size())
+        return false;
+    const FieldSpec &spec = fields[field - 1];
+    const bool numeric = spec.type == Type::Number || spec.type == Type::Flag;
+    if (numeric && !NumberText::tryParse(text))
+        return false;
+    if (text.contains(u'\r') || text.contains(u'\n'))
+        return false;
+    const int line = state.SelectedLine + field;
+    if (line >= state.DATA.size() || state.DATA.line(line) == text)
+        return false;
+    return recordStep<UndoSteps::FieldEdit>(state, [&] {
+        state.DATA.setLine(line, text);
+        return true;
+    }, int(state.SelectedLine), field, spec.name);
+}
+
+} // namespace ControlCommands

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/ElementCommands.h"
+#include "app/RecordWalker.h"
+
+#include <QList>
+#include <QString>
+
+// Making and editing the element kinds beyond the four classic ones, which
+// have no windows of their own: a field table per kind drives both the new
+// record and the property panel.
+namespace ControlCommands {
+
+struct FieldSpec
+{
+    enum class Type { Number, Flag, Text, ArtFile };
+    QString name;        // as the panel labels it
+    Type type;
+    QString initial;     // in a new record
+};
+
+// Fields 1 … length - 1 of the kind's record, in record order; empty for
+// the classic kinds and None.
+const QList<FieldSpec> &fieldsOf(ElementKind kind);
+
+// The kind's record at x, y with every other field at its initial value.
+QStringList newRecord(ElementKind kind, const QString &x, const QString &y);
+
+// Adds an element of the kind at x, y to the page in the page box and
+// selects it; one undo step. Kinds with an art file ask the picker first
+// (the button folder for check boxes and radios, the picture folder
+// otherwise) and stop without a change when it is cancelled.
+bool insertControl(EditorState &state, ElementDialogs &dialogs, ElementKind kind,
+                   const QString &x = QStringLiteral("0"), const QString &y = QStringLiteral("0"));
+
+// Writes field (1 … length - 1) of the selected element of a newer kind:
+// one undo step, keystrokes into the same field merged. Refused (false, no
+// change) when the selection is of another kind, the field is not one of
+// the record's, a number or flag field is given no whole number, or a text
+// holds a line break.
+bool writeControlField(EditorState &state, int field, const QString &text);
+
+} // namespace ControlCommands

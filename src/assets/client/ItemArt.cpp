@@ -1,0 +1,139 @@
+#include "assets/client/ItemArt.h"
+#include "assets/client/GumpPixels.h"
+#include "assets/client/UopArchive.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 IndexRecordSize = 12;
+constexpr qint64 HeaderSize = 8;
+// Header, row table and, per row, a run per pixel plus the end run.
+constexpr qint64 MaxPayload = HeaderSize + 2 * qint64(ItemArt::MaxSide)
+                              + qint64(ItemArt::MaxSide) * (6 * ItemArt::MaxSide + 4);
+
+quint64 uopNameHash(int record)
+{
+    char name[] = "build/artlegacymul/00000000.tga";
+    constexpr int lastDigit = 19 + 7;
+    for (int i = 0, v = record; i < 8; ++i, v /= 10)
+        name[lastDigit - i] = char('0' + v % 10);
+    return UopArchive::nameHash(name, qsizetype(sizeof name - 1));
+}
+
+} // namespace
+
+std::shared_ptr<const ItemArt> ItemArt::open(const QString &clientDir)
+{
+    if (auto archive = ClientFile::open(clientDir, UopName))
+        return fromUop(std::move(archive));
+    auto index = ClientFile::open(clientDir, IndexName);
+    auto data = ClientFile::open(clientDir, DataName);
+    if (!index || !data)
+        return nullptr;
+    return fromMul(std::move(index), std::move(data));
+}
+
+std::shared_ptr<const ItemArt> ItemArt::fromMul(std::shared_ptr<const ClientFile> index,
+                                               std::shared_ptr<const ClientFile> data)
+{
+    auto art = std::make_shared<ItemArt>();
+    art->m_data = std::move(data);
+    const qint64 records = std::min<qint64>(index->size() / IndexRecordSize, FirstItemRecord + ItemLimit);
+    if (records <= FirstItemRecord)
+        return art;
+    art->m_entries.resize(size_t(records - FirstItemRecord));
+    for (qint64 r = FirstItemRecord; r < records; ++r) {
+        const qint64 at = r * IndexRecordSize;
+        const qint32 offset = qint32(index->u32(at));
+        const qint32 length = qint32(index->u32(at + 4));
+        if (offset < 0 || length <= 0 || !art->m_data->holds(offset, length))
+            continue;
+        art->m_entries[size_t(r - FirstItemRecord)] = {offset, length, 0, 0};
+    }
+    return art;
+}
+
+std::shared_ptr<const ItemArt> ItemArt::fromUop(std::shared_ptr<const ClientFile> archive)
+{
+    auto art = std::make_shared<ItemArt>();
+    art->m_data = std::move(archive);
+    art->m_packed = true;
+    const auto entries = UopArchive::readEntries(*art->m_data);
+    if (entries.isEmpty())
+        return art;
+    for (int item = 0; item < ItemLimit; ++item) {
+        const auto found = entries.constFind(uopNameHash(FirstItemRecord + item));
+        if (found == entries.cend())
+            continue;
+        if (size_t(item) >= art->m_entries.size())
+            art->m_entries.resize(size_t(item) + 1);
+        art->m_entries[size_t(item)] = {found->dataOffset, found->compressedLength, found->decompressedLength,
+                                        found->flag};
+    }
+    return art;
+}
+
+bool ItemArt::contains(int item) const
+{
+    return item >= 0 && size_t(item) < m_entries.size() && m_entries[size_t(item)].offset >= 0;
+}
+
+int ItemArt::count() const
+{
+    return int(std::count_if(m_entries.begin(), m_entries.end(), [](const Entry &e) { return e.offset >= 0; }));
+}
+
+QImage ItemArt::decode(int item) const
+{
+    if (!contains(item))
+        return QImage();
+    const Entry &e = m_entries[size_t(item)];
+    if (!m_packed)
+        return decodeRuns(m_data->data() + e.offset, e.length);
+    UopArchive::Entry packed;
+    packed.dataOffset = e.offset;
+    packed.compressedLength = e.length;
+    packed.decompressedLength = e.decompressedLength;
+    packed.flag = e.flag;
+    const QByteArray bytes = UopArchive::payload(*m_data, packed, qint32(MaxPayload));
+    return decodeRuns(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
+}
+
+QImage ItemArt::decodeRuns(const uchar *data, qint64 size)
+{
+    if (size < HeaderSize)
+        return QImage();
+    const auto u16 = [data](qint64 at) { return quint16(data[at] | (data[at + 1] << 8)); };
+    const int width = u16(4), height = u16(6);
+    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide)
+        return QImage();
+    const qint64 runsStart = HeaderSize + 2 * qint64(height);
+    if (runsStart > size)
+        return QImage();
+    const qint64 words = (size - runsStart) / 2;
+
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(0xFF000000u);
+    for (int y = 0; y < height; ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        qint64 word = u16(HeaderSize + 2 * qint64(y));
+        int x = 0;
+        for (;;) {
+            if (word + 2 > words)
+                return QImage();
+            const int skip = u16(runsStart + 2 * word), count = u16(runsStart + 2 * word + 2);
+            word += 2;
+            if (skip == 0 && count == 0)
+                break;
+            if (skip > width - x || count > width - x - skip || word + count > words)
+                return QImage();
+            x += skip;
+            for (int i = 0; i < count; ++i)
+                row[x + i] = GumpPixels::toRgb(quint16(u16(runsStart + 2 * (word + i)) | 0x8000));
+            x += count;
+            word += count;
+        }
+    }
+    return image;
+}
