@@ -91,4 +91,17 @@ void storeWindowFlags(EditorState &state, const WindowFlags &flags)
     recordStep<UndoSteps::SetWindowFlags>(state, [&] { writeWindowFlags(state, flags); });
 }
 
+QString closeBlock(const EditorState &state)
+{
+    return state.DATA.closeBlock();
+}
+
+bool storeCloseBlock(EditorState &state, const QString &events)
+{
+    if (events == state.DATA.closeBlock())
+        return false;
+    recordStep<UndoSteps::SetCloseBlock>(state, [&] { state.DATA.setCloseBlock(events); });
+    return true;
+}
+
 } // namespace DocumentCommands

@@ -38,4 +38,11 @@ std::optional<WindowFlags> windowFlags(const EditorState &state);
 // Writes the flags into the window flags record, or appends "MISC" and both.
 void storeWindowFlags(EditorState &state, const WindowFlags &flags);
 
+// The dialog's close block (what runs when the player closes the dialog with
+// the right mouse button), its lines joined by CR LF; empty without one.
+QString closeBlock(const EditorState &state);
+// Writes the block as one undo step; nothing when it is unchanged, and no
+// record is added for an empty block.
+bool storeCloseBlock(EditorState &state, const QString &events);
+
 } // namespace DocumentCommands

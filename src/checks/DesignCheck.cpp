@@ -2,6 +2,7 @@
 
 #include "app/Document.h"
 #include "app/RecordWalker.h"
+#include "app/SphereExport.h"
 #include "checks/ArtCatalog.h"
 #include "platform/NumberText.h"
 #include "platform/SphereLine.h"
@@ -11,6 +12,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <map>
 #include <limits>
 #include <optional>
 
@@ -44,7 +46,8 @@ QString bareName(const QString &fileName)
 class Checker
 {
 public:
-    Checker(const QStringList &lines, ArtCatalog *art) : m_lines(lines), m_art(art) {}
+    Checker(const QStringList &lines, ArtCatalog *art, const QString &dialect)
+        : m_lines(lines), m_art(art), m_dialect(dialect) {}
 
     QList<DesignProblem> run()
     {
@@ -70,6 +73,7 @@ public:
             }
         }
         checkPageLinks();
+        checkRadioGroups();
         std::stable_sort(m_problems.begin(), m_problems.end(),
                          [](const DesignProblem &a, const DesignProblem &b) { return a.line < b.line; });
         return m_problems;
@@ -145,6 +149,9 @@ private:
             size = checkButton(w);
             break;
         case ElementKind::None:
+            break;
+        default:
+            size = checkNewerKind(w);
             break;
         }
         if (x && y) {
@@ -316,8 +323,92 @@ private:
         }
     }
 
+    // The kinds beyond the four: whether the dialect has them, their numbers,
+    // and the traps the server or the client sets for them.
+    QSize checkNewerKind(const RecordWalker &w)
+    {
+        const ElementKind kind = w.kind();
+        if (!SphereDialect::hasKind(m_dialect, kind))
+            warn(QStringLiteral("dialect %1 has no %2; the export leaves it out").arg(m_dialect, m_kind));
+        QSize size(0, 0);
+        if (const int k = Records::widthFieldOf(kind); k > 0)
+            size = QSize(number(QStringLiteral("width"), w.field(k)).value_or(0),
+                         number(QStringLiteral("height"), w.field(k + 1)).value_or(0));
+        switch (kind) {
+        case ElementKind::Htmlgump:
+            if (w.field(7).contains(u"//"))
+                warn(QStringLiteral("the text holds \"//\" (a web address?), where the server cuts it"));
+            countText(w.field(7));
+            break;
+        case ElementKind::Croppedtext:
+            if (size.width() < DesignCheck::NarrowestCharacter)
+                warn(QStringLiteral("the box is %1 pixels wide, too narrow for one character; some clients "
+                                    "draw nothing").arg(size.width()));
+            countText(w.field(6));
+            break;
+        case ElementKind::Textentry:
+            if (const auto id = number(QStringLiteral("entry id"), w.field(6)))
+                checkShared(m_entryIds, *id, QStringLiteral("entry id"));
+            countText(w.field(8));
+            break;
+        case ElementKind::Checkbox:
+        case ElementKind::Radio: {
+            const auto id = number(QStringLiteral("switch id"), w.field(5));
+            if (id)
+                checkShared(m_switchIds, *id, QStringLiteral("switch id"));
+            if (kind == ElementKind::Radio) {
+                const auto group = number(QStringLiteral("group"), w.field(6));
+                RadioGroup &g = m_radioGroups[{m_pageId, group.value_or(0)}];
+                if (g.line == 0)
+                    g.line = m_line;
+                g.checked = g.checked || w.field(4) != u"0";
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        return size;
+    }
+
+    // Entries and switches answer the server by their id: two with one id cannot be told apart.
+    void checkShared(QHash<int, int> &seen, int id, const QString &what)
+    {
+        const auto first = seen.constFind(id);
+        if (first != seen.cend())
+            warn(QStringLiteral("%1 %2 is also that of line %3; the server cannot tell them apart")
+                     .arg(what).arg(id).arg(*first));
+        else
+            seen.insert(id, m_line);
+    }
+
+    // Texts of the newer kinds take TEXT section numbers as texts do.
+    void countText(const QString &text)
+    {
+        if (!SphereLine::readsAsBlank(text) && ++m_texts == DesignCheck::MaxNumbered + 1)
+            warn(QStringLiteral("text number %1 is past the %2 texts the server can number")
+                     .arg(m_texts - 1).arg(DesignCheck::MaxNumbered));
+    }
+
+    void checkRadioGroups()
+    {
+        m_kind = QStringLiteral("radio");
+        for (const auto &[pageAndGroup, group] : m_radioGroups) {
+            if (group.checked)
+                continue;
+            m_line = group.line;
+            warn(QStringLiteral("no radio of group %1 is checked, so the client may send none")
+                     .arg(pageAndGroup.second));
+        }
+    }
+
+    struct RadioGroup { int line = 0; bool checked = false; };
+
     const QStringList &m_lines;
     ArtCatalog *const m_art;
+    const QString m_dialect;
+    QHash<int, int> m_entryIds, m_switchIds; // id -> line of the first element holding it
+    std::map<std::pair<int, int>, RadioGroup> m_radioGroups; // page, group -> first radio line
     QList<DesignProblem> m_problems;
     int m_line = 0;
     QString m_kind;
@@ -336,9 +427,9 @@ private:
 
 namespace DesignCheck {
 
-QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art)
+QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art, const QString &dialect)
 {
-    return Checker(lines, art).run();
+    return Checker(lines, art, dialect).run();
 }
 
 bool hasErrors(const QList<DesignProblem> &problems)

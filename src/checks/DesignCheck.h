@@ -29,7 +29,11 @@ constexpr int MaxNumbered = 255;
 // Checks the design's lines, and with art also the art library (missing
 // pictures, button decoder files). The problems come sorted by line; those on
 // one line in the order the record's fields stand, so runs are repeatable.
-QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art = nullptr);
+// dialect is the export's ("55i - 99g" or "48e - 51a"): kinds it has no control for are named.
+QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art = nullptr,
+                         const QString &dialect = QStringLiteral("55i - 99g"));
+// Boxes narrower than this hold no character of the font; some clients draw nothing in them.
+constexpr int NarrowestCharacter = 6;
 
 bool hasErrors(const QList<DesignProblem> &problems);
 QString severityWord(DesignProblem::Severity severity); // "warning", "error"

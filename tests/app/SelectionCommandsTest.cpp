@@ -1,4 +1,5 @@
 #include "app/DocumentCommands.h"
+#include "app/DocumentSession.h"
 #include "app/SelectionCommands.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
@@ -194,4 +195,19 @@ TEST(SelectionCommands, TheSizeSpinsOfABoxKindEditItsOwnSizeFields)
     SelectionCommands::select(s, 1); // no size of its own: the item number stays
     EXPECT_FALSE(SelectionCommands::writeField(s, Field::Width, "5"));
     EXPECT_EQ(s.DATA.line(13), "3821");
+}
+
+TEST(DocumentCommands, TheCloseBlockIsOneUndoStepAndNoneWhenUnchanged)
+{
+    DocumentSession session;
+    EditorState &s = session.state;
+    s.DATA.reset("0");
+    EXPECT_FALSE(DocumentCommands::storeCloseBlock(s, "")); // nothing to keep: no record added
+    EXPECT_EQ(s.DATA.size(), 3);
+    EXPECT_TRUE(DocumentCommands::storeCloseBlock(s, "SRC.SYSMESSAGE Bye\r\nDIALOGCLOSE"));
+    EXPECT_EQ(s.DATA.lines().mid(3), QStringList({"CLOSEBLOCK", "SRC.SYSMESSAGE Bye\r\nDIALOGCLOSE"}));
+    EXPECT_FALSE(DocumentCommands::storeCloseBlock(s, "SRC.SYSMESSAGE Bye\r\nDIALOGCLOSE"));
+    EXPECT_EQ(session.undoStack.count(), 1);
+    session.undoStack.undo();
+    EXPECT_EQ(s.DATA.size(), 3);
 }

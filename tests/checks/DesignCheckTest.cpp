@@ -186,3 +186,44 @@ TEST(DesignCheckTest, SphereReadingOfLinesAndLeadingZeros)
 }
 
 } // namespace
+
+TEST(DesignCheckTest, TrapsOfTheNewerKinds)
+{
+    const QStringList htmlWithAddress{"htmlgump", "0", "0", "100", "40", "0", "0", "see http://x.org"};
+    const QStringList narrow{"croppedtext", "0", "0", "4", "20", "0", "cut"};
+    const QStringList entry{"textentry", "0", "0", "100", "20", "0", "7", "0", "Name"};
+    const QStringList box{"checkbox", "0", "0", "okay.bmp", "0", "3"};
+    const QStringList radio{"radio", "0", "0", "okay.bmp", "0", "4", "2"};
+    const QStringList checkedRadio{"radio", "0", "0", "okay.bmp", "1", "5", "2"};
+    const QStringList tile{"tilepic", "0", "0", "3821", "0"};
+    const QStringList html{"htmlgump", "0", "0", "100", "40", "0", "0", "plain"};
+    const auto page = [](const QList<QStringList> &records) {
+        QStringList lines{"{BOP", "0"};
+        for (const QStringList &r : records)
+            lines += r;
+        return lines << "}EOP";
+    };
+    const struct {
+        QStringList lines;
+        QString dialect;
+        QStringList messages;
+    } cases[] = {
+        {page({htmlWithAddress}), "55i - 99g",
+         {"htmlgump: the text holds \"//\" (a web address?), where the server cuts it"}},
+        {page({narrow}), "55i - 99g",
+         {"croppedtext: the box is 4 pixels wide, too narrow for one character; some clients draw nothing"}},
+        {page({entry, entry}), "55i - 99g",
+         {"textentry: entry id 7 is also that of line 3; the server cannot tell them apart"}},
+        {page({box, QStringList(box).replaceInStrings("okay", "ok2")}), "55i - 99g",
+         {"checkbox: switch id 3 is also that of line 3; the server cannot tell them apart"}},
+        {page({radio}), "55i - 99g", {"radio: no radio of group 2 is checked, so the client may send none"}},
+        {page({radio, checkedRadio, tile, entry, box}), "55i - 99g", {}},
+        {page({html, tile}), "48e - 51a", {"htmlgump: dialect 48e - 51a has no htmlgump; the export leaves it out"}},
+    };
+    for (const auto &c : cases) {
+        QStringList messages;
+        for (const DesignProblem &p : DesignCheck::run(c.lines, nullptr, c.dialect))
+            messages << p.message;
+        EXPECT_EQ(messages, c.messages) << c.lines.join(u' ').toStdString();
+    }
+}

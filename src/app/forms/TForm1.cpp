@@ -49,6 +49,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QPlainTextEdit>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
@@ -1278,8 +1279,10 @@ void TForm1::Button16Click()
         Form13->CheckBox1->setChecked(flags->canNotClose);
         Form13->CheckBox2->setChecked(flags->canNotMove);
     }
+    Form13->Memo1->setPlainText(DocumentCommands::closeBlock(m_state));
     Modal::exec(*Form13);
     DocumentCommands::storeWindowFlags(m_state, {Form13->CheckBox1->isChecked(), Form13->CheckBox2->isChecked()});
+    DocumentCommands::storeCloseBlock(m_state, Form13->Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
     DRAWClick();
 }
 

@@ -3,6 +3,7 @@
 #include "ui/forms/FixedDialog.h"
 
 class QCheckBox;
+class QPlainTextEdit;
 class QPushButton;
 
 // The dialog's window flags. Keeps its values between uses.
@@ -15,5 +16,6 @@ public:
 
     QCheckBox *CheckBox1 = nullptr; // "Can Not Close"
     QCheckBox *CheckBox2 = nullptr; // "Can Not Move"
+    QPlainTextEdit *Memo1 = nullptr; // what runs when the dialog is closed with the right mouse button
     QPushButton *Button1 = nullptr; // "Ok"
 };
