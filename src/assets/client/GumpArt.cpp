@@ -11,17 +11,6 @@ constexpr qint64 IndexRecordSize = 12;
 // a run per pixel.
 constexpr qint64 MaxPayload = 8 + 4 * qint64(GumpPixels::MaxSide) * (GumpPixels::MaxSide + 1);
 
-// The archive name of a gump, "build/gumpartlegacymul/%08u.tga", hashed
-// without building a string: opening probes some 80,000 names.
-quint64 uopNameHash(int id)
-{
-    char name[] = "build/gumpartlegacymul/00000000.tga";
-    constexpr int lastDigit = 23 + 7;
-    for (int i = 0, v = id; i < 8; ++i, v /= 10)
-        name[lastDigit - i] = char('0' + v % 10);
-    return UopArchive::nameHash(name, qsizetype(sizeof name - 1));
-}
-
 } // namespace
 
 std::shared_ptr<const GumpArt> GumpArt::open(const QString &clientDir)
@@ -67,7 +56,7 @@ std::shared_ptr<const GumpArt> GumpArt::fromUop(std::shared_ptr<const ClientFile
     const auto entries = UopArchive::readEntries(*art->m_data);
     const int probe = int(std::max<qint64>(entries.size(), MinProbe)) + ProbeSlack;
     for (int id = 0; id <= probe; ++id) {
-        const auto found = entries.constFind(uopNameHash(id));
+        const auto found = entries.constFind(UopArchive::numberedEntryHash("gumpartlegacymul", id));
         if (found == entries.cend())
             continue;
         const UopArchive::Entry &e = *found;

@@ -12,15 +12,6 @@ constexpr qint64 HeaderSize = 8;
 constexpr qint64 MaxPayload = HeaderSize + 2 * qint64(ItemArt::MaxSide)
                               + qint64(ItemArt::MaxSide) * (6 * ItemArt::MaxSide + 4);
 
-quint64 uopNameHash(int record)
-{
-    char name[] = "build/artlegacymul/00000000.tga";
-    constexpr int lastDigit = 19 + 7;
-    for (int i = 0, v = record; i < 8; ++i, v /= 10)
-        name[lastDigit - i] = char('0' + v % 10);
-    return UopArchive::nameHash(name, qsizetype(sizeof name - 1));
-}
-
 } // namespace
 
 std::shared_ptr<const ItemArt> ItemArt::open(const QString &clientDir)
@@ -63,7 +54,7 @@ std::shared_ptr<const ItemArt> ItemArt::fromUop(std::shared_ptr<const ClientFile
     if (entries.isEmpty())
         return art;
     for (int item = 0; item < ItemLimit; ++item) {
-        const auto found = entries.constFind(uopNameHash(FirstItemRecord + item));
+        const auto found = entries.constFind(UopArchive::numberedEntryHash("artlegacymul", FirstItemRecord + item));
         if (found == entries.cend())
             continue;
         if (size_t(item) >= art->m_entries.size())

@@ -1,3 +1,4 @@
+#include <cstring>
 #include "assets/client/UopArchive.h"
 
 #include <QSet>
@@ -51,6 +52,27 @@ quint64 nameHash(const QByteArray &name)
 {
     const QByteArray lower = name.toLower();
     return nameHash(lower.constData(), lower.size());
+}
+
+quint64 numberedEntryHash(const char *folder, int number)
+{
+    char name[96];
+    const qsizetype folderLength = qsizetype(std::strlen(folder));
+    constexpr qsizetype Fixed = 6 + 1 + 8 + 4; // "build/" "/" digits ".tga"
+    if (folderLength + Fixed > qsizetype(sizeof name))
+        return 0;
+    char *p = name;
+    std::memcpy(p, "build/", 6);
+    p += 6;
+    std::memcpy(p, folder, size_t(folderLength));
+    p += folderLength;
+    *p++ = '/';
+    for (int i = 7, v = number; i >= 0; --i, v /= 10)
+        p[i] = char('0' + v % 10);
+    p += 8;
+    std::memcpy(p, ".tga", 4);
+    p += 4;
+    return nameHash(name, p - name);
 }
 
 quint64 nameHash(const char *lowerName, qsizetype length)

@@ -33,11 +33,11 @@ TEST(ScriptImportCommand, WritesTheDesignOrNothing)
 {
     QTemporaryDir dir;
     const QString root = dir.path() + u'/';
-    FileFixtures::writeFile(root + "d.scp", "[DIALOG d_x]\r\n10,20\r\ngumppic 1 2 500\r\ntilepic 1 2 3\r\n");
+    FileFixtures::writeFile(root + "d.scp", "[DIALOG d_x]\r\n10,20\r\ngumppic 1 2 500\r\ntooltip 1020\r\n");
 
     const Outcome ok = runImport(root, {"d.scp", "--name", "D_X", "--out", "out.SDF"});
     EXPECT_EQ(ok.status, 0);
-    EXPECT_EQ(ok.err, "Line 4: \"tilepic\" cannot be held by the design; left out\n");
+    EXPECT_EQ(ok.err, "Line 4: \"tooltip\" cannot be held by the design; left out\n");
     EXPECT_EQ(Document::loadProjectFile(root + "out.SDF"),
               QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "}EOP", "LOCATION", "10", "20", "MISC", "0",
                            "0"}));
