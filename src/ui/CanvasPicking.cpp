@@ -88,8 +88,10 @@ Result pick(const QStringList &lines, const QList<int> &lineList, QPoint documen
             const QPoint at(int(qint64(documentPoint.x()) - x), int(qint64(documentPoint.y()) - y));
             bool hit = false;
             const QImage art = drawnFromArt(kind) ? renderer.elementBitmap(lines, line, options).image() : QImage();
+            // An item picture (or its placeholder frame) is small: its whole box picks it.
             if (!art.isNull())
-                hit = hitsArt(art, at, options.transparent);
+                hit = kind == ElementKind::Tilepic ? insideExtent(at, art.width(), art.height())
+                                                   : hitsArt(art, at, options.transparent);
             else if (!drawnFromArt(kind) || hasPlaceholder(kind)) {
                 const QSize extent = fieldExtent(lines, line, kind, renderer, options);
                 hit = insideExtent(at, extent.width(), extent.height());
