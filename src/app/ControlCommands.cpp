@@ -1,5 +1,6 @@
 #include "app/ControlCommands.h"
 #include "app/DocumentHistory.h"
+#include "app/LineBreaks.h"
 #include "app/UndoSteps.h"
 #include "platform/NumberText.h"
 
@@ -103,11 +104,11 @@ bool writeControlField(EditorState &state, int field, const QString &text)
     const QList<FieldSpec> &fields = fieldsOf(kind);
     if (field < 1 || field > fields.size())
         return false;
-    const FieldSpec &spec = fields[field - 1];
-    const bool numeric = spec.type == Type::Number || spec.type == Type::Flag;
+    const FieldSpec &entry = fields[field - 1];
+    const bool numeric = entry.type == Type::Number || entry.type == Type::Flag;
     if (numeric && !NumberText::tryParse(text))
         return false;
-    if (text.contains(u'\r') || text.contains(u'\n'))
+    if (LineBreaks::holds(text))
         return false;
     const int line = state.SelectedLine + field;
     if (line >= state.DATA.size() || state.DATA.line(line) == text)
@@ -115,7 +116,7 @@ bool writeControlField(EditorState &state, int field, const QString &text)
     return recordStep<UndoSteps::FieldEdit>(state, [&] {
         state.DATA.setLine(line, text);
         return true;
-    }, int(state.SelectedLine), field, spec.name);
+    }, int(state.SelectedLine), field, entry.name);
 }
 
 } // namespace ControlCommands

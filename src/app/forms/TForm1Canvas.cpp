@@ -64,7 +64,7 @@ void TForm1::zoomTo(int percent)
     setCanvasView(CanvasScroll::zoomAbout({scrollPosition(), m_state.Zoom}, percent, QPoint(0, 0)));
 }
 
-// The largest step that shows the whole design (the spec's page at least) from its origin.
+// The largest step that shows the whole design (the 548 × 400 page at least) from its origin.
 void TForm1::FitPage1Click()
 {
     const QRect extent = CanvasScroll::designExtent(m_state.DATA.lines()) | QRect(0, 0, 548, 400);
