@@ -43,3 +43,17 @@ private:
 namespace ClientFiles {
 QString find(const QString &dir, const QString &name);
 }
+
+// Art the client keeps either in one archive or in an index and a data file
+// (Art's UopName, IndexName and DataName); the archive wins when present.
+template <class Art>
+std::shared_ptr<const Art> openArchiveOrIndexedArt(const QString &clientDir)
+{
+    if (auto archive = ClientFile::open(clientDir, Art::UopName))
+        return Art::fromUop(std::move(archive));
+    auto index = ClientFile::open(clientDir, Art::IndexName);
+    auto data = ClientFile::open(clientDir, Art::DataName);
+    if (!index || !data)
+        return nullptr;
+    return Art::fromMul(std::move(index), std::move(data));
+}

@@ -15,13 +15,7 @@ constexpr qint64 MaxPayload = 8 + 4 * qint64(GumpPixels::MaxSide) * (GumpPixels:
 
 std::shared_ptr<const GumpArt> GumpArt::open(const QString &clientDir)
 {
-    if (auto archive = ClientFile::open(clientDir, UopName))
-        return fromUop(std::move(archive));
-    auto index = ClientFile::open(clientDir, IndexName);
-    auto data = ClientFile::open(clientDir, DataName);
-    if (!index || !data)
-        return nullptr;
-    return fromMul(std::move(index), std::move(data));
+    return openArchiveOrIndexedArt<GumpArt>(clientDir);
 }
 
 std::shared_ptr<const GumpArt> GumpArt::fromMul(std::shared_ptr<const ClientFile> index,

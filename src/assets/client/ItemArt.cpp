@@ -16,13 +16,7 @@ constexpr qint64 MaxPayload = HeaderSize + 2 * qint64(ItemArt::MaxSide)
 
 std::shared_ptr<const ItemArt> ItemArt::open(const QString &clientDir)
 {
-    if (auto archive = ClientFile::open(clientDir, UopName))
-        return fromUop(std::move(archive));
-    auto index = ClientFile::open(clientDir, IndexName);
-    auto data = ClientFile::open(clientDir, DataName);
-    if (!index || !data)
-        return nullptr;
-    return fromMul(std::move(index), std::move(data));
+    return openArchiveOrIndexedArt<ItemArt>(clientDir);
 }
 
 std::shared_ptr<const ItemArt> ItemArt::fromMul(std::shared_ptr<const ClientFile> index,
