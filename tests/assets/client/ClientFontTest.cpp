@@ -93,13 +93,17 @@ TEST(UnicodeFont, DrawsTheTableGlyphsOnTheConvertersBaselineWithAnOutline)
                 if (g.at(c, r) == '2')
                     firstColumn = c;
         EXPECT_EQ(firstColumn, e.firstBodyColumn) << e.name.toStdString();
-        // Every body pixel has the outline or more body all round.
+        // Every body pixel has the outline or more body all round, inside the cell.
         for (int c = 0; c < FontGlyph::Columns; ++c)
             for (int r = 0; r < FontGlyph::Rows; ++r)
                 if (g.at(c, r) == '2')
                     for (int dc = -1; dc <= 1; ++dc)
-                        for (int dr = -1; dr <= 1; ++dr)
-                            ASSERT_NE(g.at(c + dc, r + dr), '0') << e.name.toStdString();
+                        for (int dr = -1; dr <= 1; ++dr) {
+                            const int nc = c + dc, nr = r + dr;
+                            ASSERT_TRUE(nc >= 0 && nc < FontGlyph::Columns && nr >= 0 && nr < FontGlyph::Rows)
+                                << e.name.toStdString() << ": body on the cell's border";
+                            ASSERT_NE(g.at(nc, nr), '0') << e.name.toStdString();
+                        }
     }
     // H exactly: body, ring, paper beyond.
     const FontGlyph &h = drawn.glyphs[0];
