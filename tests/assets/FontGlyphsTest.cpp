@@ -1,7 +1,6 @@
 #include "assets/FontWriter.h"
 #include "assets/GlyphTable.h"
 #include "assets/TextConverter.h"
-#include "platform/RuntimeError.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -101,31 +100,4 @@ TEST(GlyphTable, OutlinesTheBodyAndCutsWhatWouldLeaveTheCell)
     for (int column = GlyphTable::LastBodyColumn + 2; column < FontGlyph::Columns; ++column)
         EXPECT_EQ(g.at(column, 5), '0') << column;
     EXPECT_EQ(g.width, GlyphTable::MaxWidth);
-}
-
-TEST(FontWriter, RefusesWhatTheFileCannotHold)
-{
-    const auto named = [](const QByteArray &name) {
-        FontGlyph g;
-        g.name = name;
-        g.width = 4;
-        return g;
-    };
-    FontGlyph shortPicture = named("A.BMP");
-    shortPicture.picture.chop(1);
-    FontGlyph negative = named("A.BMP");
-    negative.width = -1;
-    FontGlyph huge = named("A.BMP");
-    huge.width = 100000000;
-    const QList<std::pair<const char *, QList<FontGlyph>>> refused = {
-        {"name of 60 bytes", {named(QByteArray(60, 'N'))}},
-        {"picture cut short", {shortPicture}},
-        {"negative width", {negative}},
-        {"width of nine digits", {huge}},
-        {"a glyph past the strip", QList<FontGlyph>(FontWriter::MaxGlyphs + 1, named("A.BMP"))},
-    };
-    for (const auto &[what, glyphs] : refused)
-        EXPECT_THROW(FontWriter::encode(glyphs), RuntimeError) << what;
-    EXPECT_NO_THROW(FontWriter::encode({named(QByteArray(59, 'N'))}));
-    EXPECT_NO_THROW(FontWriter::encode(QList<FontGlyph>(FontWriter::MaxGlyphs, named("A.BMP"))));
 }
