@@ -7,11 +7,16 @@
 #include "assets/client/ItemArt.h"
 #include "assets/client/UnicodeFont.h"
 #include "assets/client/UopArchive.h"
+#include "assets/GlyphTable.h"
+
+#include <QtEndian>
 
 // Feeds one input to every client reader: as a gump index with itself as the
 // data, as item art the same ways, as a packed archive, as its payload for
 // the Mythic undo, as hues (shading a picture with the last), as localized
-// strings and as a unicode font. Whatever is read is used, so bad reads show.
+// strings and as a unicode font, itself and as the glyphs of one (so that
+// small inputs reach the bitmap font drawn from it). Whatever is read is
+// used, so bad reads show.
 inline void readAsClientFiles(const QByteArray &bytes)
 {
     const auto file = ClientFile::fromBytes(bytes);
@@ -52,5 +57,18 @@ inline void readAsClientFiles(const QByteArray &bytes)
         for (int y = 0; y < g.height; ++y)
             for (int x = 0; x < g.width; ++x)
                 (void)g.at(x, y);
+    }
+    // Every character of the glyph table points somewhere into the input.
+    QByteArray asGlyphs(65536 * 4, '\0');
+    const QList<GlyphTable::Entry> table = GlyphTable::entries();
+    for (qsizetype k = 0; k < table.size() && !bytes.isEmpty(); ++k)
+        qToLittleEndian(qint32(asGlyphs.size() + (k * 13) % bytes.size()), asGlyphs.data() + 4 * table[k].character.unicode());
+    for (const UnicodeFont &source : {font, UnicodeFont::read(asGlyphs + bytes)}) {
+        const UnicodeFont::BitmapGlyphs drawn = source.bitmapGlyphs();
+        if (drawn.glyphs.size() + drawn.missing != table.size())
+            __builtin_trap();
+        for (const FontGlyph &g : drawn.glyphs)
+            if (g.picture.size() != FontGlyph::Columns * FontGlyph::Rows || g.width < 1 || g.width > GlyphTable::MaxWidth)
+                __builtin_trap();
     }
 }

@@ -1,4 +1,5 @@
 #include "assets/TextConverter.h"
+#include "assets/GlyphTable.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
@@ -22,26 +23,12 @@ bool isLeftOut(QChar c)
 
 QString TextConverter::glyphNameOf(QChar c)
 {
-    QString stem;
-    switch (c.unicode()) {
-    case u'<': stem = QStringLiteral("ALEFT"); break;
-    case u'>': stem = QStringLiteral("AIGHT"); break;
-    case u':': stem = QStringLiteral("COLEN"); break;
-    case u'"': stem = QStringLiteral("'D"); break;
-    case u'.': stem = QStringLiteral("PERIOD"); break;
-    case u'?': stem = QStringLiteral("QION"); break;
-    case u'*': stem = QStringLiteral("STAR"); break;
-    case u'/': stem = QStringLiteral("SLASH"); break;
-    case u'\\': stem = QStringLiteral("SLASH2"); break;
-    default:
-        stem = rowOf(c) ? QStringLiteral("S") + c : QString(c);
-    }
-    return stem + QStringLiteral(".BMP");
+    return GlyphTable::nameOf(c);
 }
 
 int TextConverter::rowOf(QChar c)
 {
-    return c >= u'a' && c <= u'z' ? 2 : 0;
+    return GlyphTable::rowOf(c);
 }
 
 void TextConverter::setFont(const BitmapFont &font)

@@ -9,7 +9,8 @@ set(QM_CLIENT_READER_SOURCES
   ${CMAKE_SOURCE_DIR}/src/assets/client/HuesFile.cpp
   ${CMAKE_SOURCE_DIR}/src/assets/client/ItemArt.cpp
   ${CMAKE_SOURCE_DIR}/src/assets/client/UnicodeFont.cpp
-  ${CMAKE_SOURCE_DIR}/src/assets/client/UopArchive.cpp)
+  ${CMAKE_SOURCE_DIR}/src/assets/client/UopArchive.cpp
+  ${CMAKE_SOURCE_DIR}/src/assets/GlyphTable.cpp)
 add_executable(quillmark_client_fuzz
   ${CMAKE_CURRENT_LIST_DIR}/fuzz/ClientReadersFuzz.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../support/SyntheticClient.cpp

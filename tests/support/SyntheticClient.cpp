@@ -233,20 +233,26 @@ QByteArray hues(const QList<std::pair<quint16, QByteArray>> &records)
 
 QByteArray unicodeFont(char16_t unit, int xOffset, int yOffset, const QList<QByteArray> &rows)
 {
+    return unicodeFont({{unit, xOffset, yOffset, rows}});
+}
+
+QByteArray unicodeFont(const QList<UnicodeGlyph> &glyphs)
+{
     QByteArray out(65536 * 4, '\0');
-    const qint32 at = qint32(out.size());
-    qToLittleEndian(at, out.data() + 4 * unit);
-    const int width = rows.isEmpty() ? 0 : int(rows.first().size());
-    out += char(qint8(xOffset));
-    out += char(qint8(yOffset));
-    out += char(width);
-    out += char(rows.size());
-    for (const QByteArray &row : rows) {
-        QByteArray packed((width + 7) / 8, '\0');
-        for (int x = 0; x < width; ++x)
-            if (row[x] == '#')
-                packed[x / 8] = char(uchar(packed[x / 8]) | (0x80 >> (x % 8)));
-        out += packed;
+    for (const UnicodeGlyph &g : glyphs) {
+        qToLittleEndian(qint32(out.size()), out.data() + 4 * g.unit);
+        const int width = g.rows.isEmpty() ? 0 : int(g.rows.first().size());
+        out += char(qint8(g.xOffset));
+        out += char(qint8(g.yOffset));
+        out += char(width);
+        out += char(g.rows.size());
+        for (const QByteArray &row : g.rows) {
+            QByteArray packed((width + 7) / 8, '\0');
+            for (int x = 0; x < width; ++x)
+                if (row[x] == '#')
+                    packed[x / 8] = char(uchar(packed[x / 8]) | (0x80 >> (x % 8)));
+            out += packed;
+        }
     }
     return out;
 }

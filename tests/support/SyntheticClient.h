@@ -36,5 +36,13 @@ QByteArray cliloc(const QList<std::pair<qint32, QByteArray>> &records);
 QByteArray hues(const QList<std::pair<quint16, QByteArray>> &records);
 // A unicode font with one glyph: rows of bits, most significant first.
 QByteArray unicodeFont(char16_t unit, int xOffset, int yOffset, const QList<QByteArray> &rows);
+// A unicode font with these glyphs, each row drawn with '#' for a set bit.
+struct UnicodeGlyph
+{
+    char16_t unit = 0;
+    int xOffset = 0, yOffset = 0;
+    QList<QByteArray> rows;
+};
+QByteArray unicodeFont(const QList<UnicodeGlyph> &glyphs);
 
 } // namespace SyntheticClient

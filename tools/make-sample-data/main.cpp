@@ -1,6 +1,6 @@
 #include "Backgrounds.h"
 #include "Buttons.h"
-#include "FontWriter.h"
+#include "assets/FontWriter.h"
 #include "GlyphRenderer.h"
 #include "HueLibrary.h"
 #include "Pictures.h"
@@ -35,7 +35,7 @@ void writeSampleData(const QString &root)
     // The hue library keeps whatever is already there; start afresh so runs agree.
     QFile::remove(dir.filePath(QStringLiteral("ColorLibary.INI")));
     HueLibrary::write(root);
-    FontWriter::write(dir.filePath(QStringLiteral("UO0.CORE")), GlyphRenderer::renderAll());
+    ArtImage::saveBytes(FontWriter::encode(GlyphRenderer::renderAll()), dir.filePath(QStringLiteral("UO0.CORE")));
     SampleProject::write(dir.filePath(QStringLiteral("sample.SDF")));
 }
 

@@ -56,9 +56,9 @@ inline constexpr Command Commands[] = {
      "    Builds an art library in DATADIR from the game client in DIR: DATA/buttons/ with the\n"
      "    stock buttons and every pair on a literal button line of the *.scp files in the\n"
      "    --scripts folders, DATA/resizepic/ with the common backgrounds and every resizepic of\n"
-     "    the scripts, and the client's hues added to ColorLibary.INI. Files already there are\n"
-     "    kept, so running it again changes nothing. Prints what it did; shows progress on a\n"
-     "    terminal's stderr.",
+     "    the scripts, the client's hues added to ColorLibary.INI, and the bitmap font UO0.CORE\n"
+     "    drawn from the client's unifont1.mul. Files already there are kept, so running it\n"
+     "    again changes nothing. Prints what it did; shows progress on a terminal's stderr.",
      runLibraryCommand},
     {"check",
      "check FILE.SDF [--data DIR] [--client DIR]\n"

@@ -719,6 +719,8 @@ void TForm1::BuildArtLibrary1Click()
     Modal::exec(*BuildLibraryWindow);
     if (!BuildLibraryWindow->report())
         return;
+    if (BuildLibraryWindow->report()->fontGlyphs > 0)   // there was none before: texts can be drawn now
+        m_renderer.loadFont(m_state.AppDir + BitmapFontFile::FileName);
     m_renderer.forgetCache();
     TEXTIDXTimer();
     m_view.invalidate();

@@ -1,6 +1,9 @@
 #include "assets/client/ArtLibraryBuilder.h"
+#include "app/ElementCommands.h"
 #include "assets/client/GumpArt.h"
 #include "assets/client/HuesFile.h"
+#include "assets/client/UnicodeFont.h"
+#include "assets/FontWriter.h"
 #include "assets/HueLibrary.h"
 #include "platform/ColorText.h"
 #include "platform/IniFile.h"
@@ -100,13 +103,40 @@ int appendHues(const QString &dataDir, const std::vector<ClientHue> &hues)
     return count;
 }
 
+// UO0.CORE drawn from the unicode font the client draws gump texts with,
+// at the very path the designer loads it from (not a case variant of it);
+// left alone when the user has one.
+void writeFont(const ArtLibraryBuilder::Options &options, ArtLibraryBuilder::Report &report)
+{
+    const QString path = QDir(options.dataDir).filePath(BitmapFontFile::FileName);
+    if (QFileInfo::exists(path)) {
+        ++report.filesKept;
+        return;
+    }
+    const UnicodeFont font = UnicodeFont::load(options.clientDir);
+    if (font.isEmpty())
+        return;
+    const UnicodeFont::BitmapGlyphs drawn = font.bitmapGlyphs();
+    report.fontGlyphsMissing = drawn.missing;
+    if (drawn.glyphs.isEmpty())
+        return;
+    writeAtomically(path, FontWriter::encode(drawn.glyphs));
+    report.fontGlyphs = int(drawn.glyphs.size());
+}
+
 } // namespace
 
 QString ArtLibraryBuilder::Report::summary() const
 {
-    return QStringLiteral("buttons %1, backgrounds %2, hues %3 added; %4 files kept; %5 numbers not in the client; "
-                          "%6 gumps cannot be read")
-        .arg(buttonsWritten).arg(backgroundsWritten).arg(huesAdded).arg(filesKept).arg(missing).arg(undecodable);
+    QString font;
+    if (fontGlyphs > 0) {
+        font = QStringLiteral("; %1 of %2 glyphs written").arg(BitmapFontFile::FileName).arg(fontGlyphs);
+        if (fontGlyphsMissing > 0)
+            font += QStringLiteral(" (%1 not in the client's font)").arg(fontGlyphsMissing);
+    }
+    return QStringLiteral("buttons %1, backgrounds %2, hues %3 added%4; %5 files kept; %6 numbers not in the client; "
+                          "%7 gumps cannot be read")
+        .arg(buttonsWritten).arg(backgroundsWritten).arg(huesAdded).arg(font).arg(filesKept).arg(missing).arg(undecodable);
 }
 
 const std::vector<std::pair<int, int>> &ArtLibraryBuilder::stockButtons()
@@ -172,7 +202,7 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
 
     Report report;
     Writer writer(options.dataDir, report);
-    const int total = int(wanted.buttons.size() + wanted.backgrounds.size()) + 1;
+    const int total = int(wanted.buttons.size() + wanted.backgrounds.size()) + 2;   // + hues, font
     int done = 0;
     const auto step = [&] {
         if (progress)
@@ -185,7 +215,9 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
         if (picture.isNull()) {
             ++report.missing;
         } else {
-            const QString stem = ArtStore::ButtonFolder.toLower() + hexName(up);
+            // Spelt as the designer's own button windows make the folder: a
+            // fresh library gets DATA/buttons/, not a second, lower-case data/.
+            const QString stem = ElementCommands::ButtonFolder + hexName(up);
             const bool wrote = writer.write(stem + QStringLiteral(".bmp"), bmpBytes(picture));
             writer.write(stem + QStringLiteral(".cs"),
                          (hexName(up) + QStringLiteral("\r\n") + hexName(down) + QStringLiteral("\r\n")).toLatin1());
@@ -219,6 +251,9 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
     }
 
     report.huesAdded = appendHues(options.dataDir, hues);
+    if (!step())
+        return report.cancelled = true, report;
+    writeFont(options, report);
     step();
     report.undecodable = art->undecodable();
     return report;

@@ -14,8 +14,9 @@
 // Builds an art library the rest of the program reads unchanged from the
 // user's game client: button entries (picture and decoder file) for the
 // stock buttons and those the scripts use, nine-piece backgrounds for the
-// common numbers and those the scripts use, and the client's hues appended
-// to ColorLibary.INI. A file that is already there is never replaced, so a
+// common numbers and those the scripts use, the client's hues appended
+// to ColorLibary.INI, and the bitmap font UO0.CORE drawn from the client's
+// unicode font 1. A file that is already there is never replaced, so a
 // second run changes nothing. Runs on any thread.
 class ArtLibraryBuilder
 {
@@ -23,7 +24,7 @@ public:
     struct Options
     {
         QString clientDir;
-        QString dataDir;         // the library's AppDir: DATA/ and ColorLibary.INI go in
+        QString dataDir;         // the library's AppDir: DATA/, ColorLibary.INI and UO0.CORE go in
         QStringList scriptDirs;  // *.scp (any case) read for button and resizepic lines
     };
 
@@ -33,9 +34,12 @@ public:
         int filesKept = 0;         // already there, left alone
         int undecodable = 0;       // gumps the client holds but that cannot be read
         int missing = 0;           // numbers asked for that the client lacks
+        int fontGlyphs = 0;        // glyphs of the UO0.CORE written; 0 when none was
+        int fontGlyphsMissing = 0; // glyph characters the client's font lacks
         bool cancelled = false;
 
-        // "buttons 3, backgrounds 1, hues 40 added; …", as the user reads it.
+        // "buttons 3, backgrounds 1, hues 40 added; UO0.CORE of 91 glyphs
+        // written; …", as the user reads it.
         QString summary() const;
     };
 

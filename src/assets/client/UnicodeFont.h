@@ -1,6 +1,9 @@
 #pragma once
 
+#include "assets/FontWriter.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <vector>
@@ -30,6 +33,18 @@ public:
     // The glyph of a UTF-16 unit; an empty glyph (width 0) when there is none.
     Glyph glyph(char16_t unit) const;
     bool has(char16_t unit) const;
+
+    // The glyphs of the bitmap font drawn from this one, one per entry of
+    // GlyphTable whose character it has: the glyph's bits as body, outlined,
+    // placed so that the capitals' foot meets the cell's baseline (lowered
+    // entries two rows higher), clipped to the cell; the advance is the
+    // glyph's own plus its two outline columns, bounded by GlyphTable::MaxWidth.
+    struct BitmapGlyphs
+    {
+        QList<FontGlyph> glyphs;
+        int missing = 0;   // entries whose character this font lacks
+    };
+    BitmapGlyphs bitmapGlyphs() const;
 
 private:
     QByteArray m_data;

@@ -128,3 +128,22 @@ TEST(ArtLibraryBuilder, ReportsProgressAndStopsWhenCancelled)
         EXPECT_EQ(steps[i], std::make_pair(int(i) + 1, total));
     EXPECT_EQ(int(steps.size()), total);
 }
+
+TEST(ArtLibraryBuilder, AFreshLibraryGetsTheFoldersAsDocumented)
+{
+    QTemporaryDir client, out;
+    QList<SyntheticClient::Gump> gumps = {solid(0xF7, 0x7C00)};
+    for (int k = 0; k < 9; ++k)
+        gumps.append(solid(9200 + k, quint16(k + 1)));
+    const auto [index, data] = SyntheticClient::mul(gumps);
+    writeFile(client.filePath("gumpidx.mul"), index);
+    writeFile(client.filePath("gumpart.mul"), data);
+    const auto report = ArtLibraryBuilder::build({client.path(), out.path() + "/", {}});
+    ASSERT_EQ(report.buttonsWritten + report.backgroundsWritten, 2);
+    // One library folder, spelt as the designer's windows and the sample spell it.
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"DATA"}));
+    EXPECT_EQ(QDir(out.filePath("DATA")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({"buttons", "resizepic"}));
+    EXPECT_TRUE(QFileInfo::exists(out.filePath("DATA/buttons/F7.bmp")));
+    EXPECT_TRUE(QFileInfo::exists(out.filePath("DATA/buttons/F7.cs")));
+}

@@ -19,6 +19,8 @@ QList<QByteArray> seeds()
     return {index + data, SyntheticClient::uop(gumps, 1), mythic,
             SyntheticClient::hues({{0x7C00, "Red"}}),
             SyntheticClient::unicodeFont(u'A', 1, 2, {"#.#", ".#."}),
+            SyntheticClient::unicodeFont({{u'H', 0, 2, {"#..#", "####", "#..#"}}, {u'g', -3, 40, {"##", "#"}},
+                                          {u'W', 120, -100, QList<QByteArray>(40, QByteArray(60, '#'))}}),
             SyntheticClient::itemRuns({0, 3, 2, {1, 0, 2, 0, 3, 3}}), SyntheticClient::itemUop({{5, 2, 1, {7, 0}}}),
             SyntheticClient::cliloc({{1, "One"}, {2, "Two"}})};
 }

@@ -1,6 +1,4 @@
-#include "FontWriter.h"
-
-#include "ArtImage.h"
+#include "assets/FontWriter.h"
 #include "platform/RuntimeError.h"
 
 namespace FontWriter {
@@ -42,11 +40,6 @@ QByteArray encode(const QList<FontGlyph> &glyphs)
         appendField(out, QByteArray::number(g.width), WidthRecordSize);
     }
     return out;
-}
-
-void write(const QString &path, const QList<FontGlyph> &glyphs)
-{
-    ArtImage::saveBytes(encode(glyphs), path);
 }
 
 } // namespace FontWriter
