@@ -6,6 +6,7 @@ add_executable(quillmark_font_fuzz
   ${CMAKE_CURRENT_LIST_DIR}/fuzz/FontReaderFuzz.cpp
   ${QM_SRC}/net/BitmapFontFile.cpp
   ${QM_SRC}/assets/TextConverter.cpp
+  ${QM_SRC}/assets/GlyphTable.cpp
   ${QM_SRC}/render/BitmapFile.cpp
   ${QM_SRC}/platform/NumberText.cpp
   ${QM_SRC}/platform/CappedFile.cpp
