@@ -152,6 +152,8 @@ public:
     QToolButton *SpeedButton1 = nullptr;   // "Button"
     QToolButton *SpeedButton3 = nullptr;   // "Gumppic"
     QToolButton *SpeedButton2 = nullptr;   // "Text"
+    // One brush per newer kind, in the order of CanvasHost::Brush from Htmlgump.
+    QList<QToolButton *> ControlBrushes;
 
     // "Other".
     QGroupBox *OtherGroup = nullptr;
@@ -426,6 +428,7 @@ private:
     QStringList m_reportedProblems;         // render problems already shown in the status
     ProblemList m_problems;
     QStringList m_checkedLines;             // the document as the check last saw it
+    QString m_checkedDialect;               // and the export dialect it checked for
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
     bool m_geometryRestored = false;

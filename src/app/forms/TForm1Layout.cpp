@@ -1,5 +1,6 @@
 // Builds the controls of the main window; the handlers live in TForm1.cpp.
 #include "app/forms/TForm1.h"
+#include "app/ControlCommands.h"
 #include "ui/forms/CanvasImage.h"
 #include "ui/forms/ImageView.h"
 #include "ui/forms/SpinEdit.h"
@@ -8,6 +9,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QFrame>
 #include <QListWidget>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -289,11 +291,46 @@ void TForm1::buildLeftColumn()
     SpeedButton1 = toolButton(BrushGroup, QStringLiteral("Button"), QStringLiteral("Button"));
     SpeedButton3 = toolButton(BrushGroup, QStringLiteral("Gumppic"), QStringLiteral("Gumppic"));
     SpeedButton2 = toolButton(BrushGroup, QStringLiteral("Text"), QStringLiteral("Text"));
+    // The newer kinds below the classic four, under a rule, two to a row.
+    const std::pair<ElementKind, const char *> controlBrushes[] = {
+        {ElementKind::Htmlgump, "HTML text in a box"},
+        {ElementKind::Croppedtext, "One line of text cut to its box"},
+        {ElementKind::Textentry, "A box the player types into"},
+        {ElementKind::Checkbox, "A check box (art from the button folder)"},
+        {ElementKind::Radio, "A radio button (art from the button folder)"},
+        {ElementKind::Gumppictiled, "A picture tiled over a box"},
+        {ElementKind::Tilepic, "An item picture"},
+        {ElementKind::Checkertrans, "A see-through box"},
+        {ElementKind::Xmfhtmlgump, "The client's localized text in a box"},
+        {ElementKind::Gumppichue, "A picture in a hue"},
+    };
+    ControlBrushes.clear();
+    for (const auto &[kind, what] : controlBrushes) {
+        QString word = Records::wordOf(kind);
+        word[0] = word[0].toUpper();
+        QString hint = word + QStringLiteral(": ") + QString::fromLatin1(what);
+        if (const int width = Records::widthFieldOf(kind); width > 0) {
+            const QList<ControlCommands::FieldSpec> &fields = ControlCommands::fieldsOf(kind);
+            hint += QStringLiteral(" - drag its box, or click for %1 x %2")
+                        .arg(fields[width - 1].initial, fields[width].initial);
+        }
+        QToolButton *b = toolButton(BrushGroup, word, hint);
+        b->setObjectName(QStringLiteral("Brush") + word);
+        ControlBrushes << b;
+    }
     // One brush at a time, and none at all once a placement released it.
     auto *brushes = new QButtonGroup(BrushGroup);
     brushes->setExclusive(false);
     int at = 0;
-    for (QToolButton *b : {SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton2}) {
+    const QList<QToolButton *> classic{SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton2};
+    for (QToolButton *b : classic + ControlBrushes) {
+        if (at == classic.size()) {
+            auto *rule = new QFrame(BrushGroup);
+            rule->setFrameShape(QFrame::HLine);
+            rule->setFrameShadow(QFrame::Sunken);
+            brush->addWidget(rule, at / 2, 0, 1, 2);
+            at += 2;
+        }
         b->setCheckable(true);
         b->setAutoRaise(false);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

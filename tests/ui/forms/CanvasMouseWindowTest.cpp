@@ -4,6 +4,7 @@
 #include "app/forms/TForm4.h"
 #include "assets/forms/TForm3.h"
 #include "ui/forms/ImageView.h"
+#include "ui/forms/PropertyPanel.h"
 #include "ui/forms/SpinEdit.h"
 #include "ui/forms/TForm12.h"
 
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -414,4 +416,64 @@ TEST_F(CanvasMouseTest, ANudgeOfAnUnreadablePositionShowsTheErrorOnce)
     QTest::keyClick(window->Button11, Qt::Key_Down);
     EXPECT_EQ(modals->messages(Modal::MessageKind::Error), QStringList({"'y' is not a valid integer value"}));
     EXPECT_EQ(lines()[4], QStringLiteral("y"));
+}
+
+TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel)
+{
+    ASSERT_EQ(window->ControlBrushes.size(), 10);
+    for (QToolButton *b : window->ControlBrushes) {
+        EXPECT_TRUE(b->toolTip().startsWith(b->text() + ": ")) << b->text().toStdString();
+        EXPECT_TRUE(b->isVisible()) << b->text().toStdString();
+        EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();   // its label is not cut
+    }
+    // One brush at a time, over the classic ones and the newer ones alike.
+    window->SpeedButton3->setChecked(true);
+    window->ControlBrushes[0]->setChecked(true);
+    EXPECT_FALSE(window->SpeedButton3->isChecked());
+
+    press(QPoint(20, 30));
+    move(QPoint(80, 70));
+    release(QPoint(80, 70));
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "htmlgump", "20", "30", "60", "40", "0", "0", "Text", "}EOP"}));
+    EXPECT_FALSE(window->ControlBrushes[0]->isChecked());
+    EXPECT_EQ(window->state().SelectedLine, 2);
+    EXPECT_EQ(window->ComboBox1->currentIndex(), 0);
+    EXPECT_FALSE(window->PropertiesDock->isHidden());
+    EXPECT_EQ(window->Properties->shownKind(), ElementKind::Htmlgump);
+    EXPECT_TRUE(window->CHANGEIMAGE->isHidden());
+    EXPECT_FALSE(window->EDITOPTIONS->isHidden());
+
+    // "Options" brings a closed panel back with the keyboard in the text.
+    window->PropertiesDock->close();
+    window->EDITOPTIONS->click();
+    EXPECT_FALSE(window->PropertiesDock->isHidden());
+    EXPECT_EQ(window->focusWidget(), window->Properties->editorOf(7));
+    EXPECT_EQ(modals->shown().size(), 0);   // no window of the classic kinds
+
+    // A check box takes its art from the button folder; "Change Image" swaps
+    // it as one undo step, and a double-click goes to its options.
+    writeBitmap(QStringLiteral("DATA/buttons/other.bmp"));
+    window->ControlBrushes[3]->setChecked(true);
+    scriptPicker(QStringLiteral("okay.bmp"));
+    press(QPoint(150, 20));
+    release(QPoint(150, 20));
+    const int at = window->state().SelectedLine;
+    ASSERT_EQ(lines().mid(at, 4), QStringList({"checkbox", "150", "20", "okay.bmp"}));
+    EXPECT_FALSE(window->CHANGEIMAGE->isHidden());
+    scriptPicker(QStringLiteral("other.bmp"));
+    window->CHANGEIMAGE->click();
+    EXPECT_EQ(lines()[at + 3], "other.bmp");
+    window->Undo1->trigger();
+    EXPECT_EQ(lines()[at + 3], "okay.bmp");
+
+    const qsizetype windowsBefore = modals->shown().size();
+    window->Image1DblClick(152, 22);
+    EXPECT_EQ(window->state().SelectedLine, at);
+    EXPECT_EQ(window->focusWidget(), window->Properties->editorOf(4));   // its checked flag
+    EXPECT_EQ(modals->shown().size(), windowsBefore);
+
+    if (const QString shot = qEnvironmentVariable("QM_SHOT"); !shot.isEmpty()) {
+        QTest::qWait(200);
+        window->grab().save(shot);
+    }
 }
