@@ -1103,9 +1103,10 @@ CanvasHost::Brush TForm1::brushDown() const
     for (const auto &[button, brush] : brushes)
         if (button->isChecked())
             return brush;
-    for (qsizetype k = 0; k < ControlBrushes.size(); ++k)
-        if (ControlBrushes[k]->isChecked())
-            return Brush(int(Brush::Htmlgump) + int(k));
+    if (ControlBrush->isChecked())
+        for (qsizetype k = 0; k < ControlBrushKinds.size(); ++k)
+            if (ControlBrushKinds[k]->isChecked())
+                return Brush(int(Brush::Htmlgump) + int(k));
     return Brush::None;
 }
 
@@ -1117,10 +1118,7 @@ void TForm1::releaseBrush(Brush brush)
     case Brush::Gumppic: SpeedButton3->setChecked(false); break;
     case Brush::Text: SpeedButton2->setChecked(false); break;
     case Brush::None: break;
-    default:
-        if (const int k = int(brush) - int(Brush::Htmlgump); k >= 0 && k < ControlBrushes.size())
-            ControlBrushes[k]->setChecked(false);
-        break;
+    default: ControlBrush->setChecked(false); break;
     }
 }
 

@@ -152,8 +152,11 @@ public:
     QToolButton *SpeedButton1 = nullptr;   // "Button"
     QToolButton *SpeedButton3 = nullptr;   // "Gumppic"
     QToolButton *SpeedButton2 = nullptr;   // "Text"
-    // One brush per newer kind, in the order of CanvasHost::Brush from Htmlgump.
-    QList<QToolButton *> ControlBrushes;
+    // The brush of the newer kinds, and its menu's entry for each kind (in
+    // the order of CanvasHost::Brush from Htmlgump); the checked entry is
+    // the kind it places.
+    QToolButton *ControlBrush = nullptr;
+    QList<QAction *> ControlBrushKinds;
 
     // "Other".
     QGroupBox *OtherGroup = nullptr;

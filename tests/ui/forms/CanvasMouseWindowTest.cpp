@@ -420,22 +420,28 @@ TEST_F(CanvasMouseTest, ANudgeOfAnUnreadablePositionShowsTheErrorOnce)
 
 TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel)
 {
-    ASSERT_EQ(window->ControlBrushes.size(), 10);
-    for (QToolButton *b : window->ControlBrushes) {
-        EXPECT_TRUE(b->toolTip().startsWith(b->text() + ": ")) << b->text().toStdString();
-        EXPECT_TRUE(b->isVisible()) << b->text().toStdString();
-        EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();   // its label is not cut
-    }
-    // One brush at a time, over the classic ones and the newer ones alike.
+    ASSERT_EQ(window->ControlBrushKinds.size(), 10);
+    for (QAction *kind : window->ControlBrushKinds)
+        EXPECT_TRUE(kind->toolTip().startsWith(kind->text() + ": ")) << kind->text().toStdString();
+    EXPECT_TRUE(window->ControlBrush->isVisible());
+    // The column holds every group without scrolling at the window's first size.
+    EXPECT_TRUE(window->OtherGroup->visibleRegion().boundingRect().height() >= window->OtherGroup->height() - 1);
+
+    // Choosing a kind presses the brush; one brush at a time, the classic ones included.
     window->SpeedButton3->setChecked(true);
-    window->ControlBrushes[0]->setChecked(true);
+    window->ControlBrushKinds[2]->trigger();
+    EXPECT_TRUE(window->ControlBrush->isChecked());
+    EXPECT_EQ(window->ControlBrush->text(), "Textentry");
     EXPECT_FALSE(window->SpeedButton3->isChecked());
+    window->ControlBrush->click();   // let go
+    EXPECT_FALSE(window->ControlBrush->isChecked());
+    window->ControlBrushKinds[0]->trigger();
 
     press(QPoint(20, 30));
     move(QPoint(80, 70));
     release(QPoint(80, 70));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "htmlgump", "20", "30", "60", "40", "0", "0", "Text", "}EOP"}));
-    EXPECT_FALSE(window->ControlBrushes[0]->isChecked());
+    EXPECT_FALSE(window->ControlBrush->isChecked());
     EXPECT_EQ(window->state().SelectedLine, 2);
     EXPECT_EQ(window->ComboBox1->currentIndex(), 0);
     EXPECT_FALSE(window->PropertiesDock->isHidden());
@@ -453,7 +459,7 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
     // A check box takes its art from the button folder; "Change Image" swaps
     // it as one undo step, and a double-click goes to its options.
     writeBitmap(QStringLiteral("DATA/buttons/other.bmp"));
-    window->ControlBrushes[3]->setChecked(true);
+    window->ControlBrushKinds[3]->trigger();
     scriptPicker(QStringLiteral("okay.bmp"));
     press(QPoint(150, 20));
     release(QPoint(150, 20));
@@ -466,6 +472,8 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
     window->Undo1->trigger();
     EXPECT_EQ(lines()[at + 3], "okay.bmp");
 
+    // The panel's new rows show once the event loop runs, as it does before a double-click.
+    QCoreApplication::processEvents();
     const qsizetype windowsBefore = modals->shown().size();
     window->Image1DblClick(152, 22);
     EXPECT_EQ(window->state().SelectedLine, at);
