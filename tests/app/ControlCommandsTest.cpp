@@ -132,15 +132,11 @@ TEST(ControlCommands, ArtPickersAndOptionFieldsByKind)
     using Mode = ElementDialogs::PickerMode;
     const struct { ElementKind kind; std::optional<Mode> mode; const char *folder; int options; } cases[] = {
         {ElementKind::Checkbox, Mode::Button, "DATA/buttons/", 4},    // checked flag, past the art
-        {ElementKind::Radio, Mode::Button, "DATA/buttons/", 4},
         {ElementKind::Gumppictiled, Mode::Picture, "DATA/", 3},        // width
         {ElementKind::Gumppichue, Mode::Picture, "DATA/", 4},          // hue
         {ElementKind::Htmlgump, std::nullopt, "", 7},                  // its text
-        {ElementKind::Textentry, std::nullopt, "", 8},
         {ElementKind::Tilepic, std::nullopt, "", 3},                   // item
-        {ElementKind::Xmfhtmlgump, std::nullopt, "", 3},
         {ElementKind::Gumppic, std::nullopt, "", 0},                   // classic kinds have windows
-        {ElementKind::Button, std::nullopt, "", 0},
     };
     for (const auto &c : cases) {
         const auto picker = ControlCommands::artPickerOf(c.kind);

@@ -122,11 +122,9 @@ TEST(PropertyCommands, NewerKindsChangeTheirArtFieldInTheirPickersMode)
         Mode mode;
     } cases[] = {
         {{"checkbox", "1", "2", "box.bmp", "0", "1"}, 3, "/app/DATA/buttons/", Mode::Button},
-        {{"radio", "1", "2", "box.bmp", "0", "1", "0"}, 3, "/app/DATA/buttons/", Mode::Button},
         {{"gumppictiled", "1", "2", "50", "40", "T.bmp"}, 5, "/app/DATA/", Mode::Picture},
         {{"gumppichue", "1", "2", "R.bmp", "5"}, 3, "/app/DATA/", Mode::Picture},
         {{"tilepic", "1", "2", "3821", "0"}, -1, "", Mode::Picture},
-        {{"htmlgump", "1", "2", "200", "80", "1", "0", "Hi"}, -1, "", Mode::Picture},
         {{"gumppictiled", "1", "2", "50"}, -1, "", Mode::Picture},   // cut short: nothing to edit
     };
     for (const auto &c : cases) {

@@ -216,15 +216,10 @@ TEST(SelectionCommands, NewerKindsShowChangeImageOnlyWithAnArtFileAndAlwaysOptio
 {
     const struct { QStringList record; bool image; bool size; } cases[] = {
         {{"checkbox", "1", "2", "box.bmp", "0", "1"}, true, false},
-        {{"radio", "1", "2", "box.bmp", "0", "1", "0"}, true, false},
         {{"gumppictiled", "1", "2", "50", "40", "T.bmp"}, true, true},
-        {{"gumppichue", "1", "2", "R.bmp", "5"}, true, false},
         {{"htmlgump", "1", "2", "200", "80", "1", "0", "Hi"}, false, true},
-        {{"croppedtext", "1", "2", "90", "20", "0", "Hi"}, false, true},
-        {{"textentry", "1", "2", "90", "20", "0", "1", "0", ""}, false, true},
         {{"tilepic", "1", "2", "3821", "0"}, false, false},
         {{"checkertrans", "1", "2", "10", "10"}, false, true},
-        {{"xmfhtmlgump", "1", "2", "200", "80", "500", "0", "0", "0"}, false, true},
     };
     for (const auto &c : cases) {
         EditorState s;

@@ -352,25 +352,6 @@ TEST_F(CanvasControllerTest, AHandleOfASelectedBackgroundResizesItInOneStep)
     state.History = nullptr;
 }
 
-TEST(CanvasHostBrushes, EachKindHasOneBrushAndTheBoxKindsDrawABand)
-{
-    using Brush = CanvasHost::Brush;
-    int brushes = 0;
-    for (const ElementKind kind : Records::allKinds()) {
-        const Brush brush = CanvasHost::brushOf(kind);
-        ASSERT_NE(brush, Brush::None) << Records::wordOf(kind).toStdString();
-        EXPECT_EQ(CanvasHost::kindOf(brush), kind);
-        // The background and the newer kinds with a size draw their box.
-        const bool box = kind == ElementKind::Resizepic || (!Records::isClassicKind(kind) && Records::widthFieldOf(kind) > 0);
-        EXPECT_EQ(CanvasHost::drawsBox(brush), box) << Records::wordOf(kind).toStdString();
-        ++brushes;
-    }
-    EXPECT_EQ(brushes, 14);
-    EXPECT_EQ(CanvasHost::kindOf(Brush::None), ElementKind::None);
-    EXPECT_FALSE(CanvasHost::drawsBox(Brush::None));
-    EXPECT_EQ(CanvasHost::brushOf(ElementKind::None), Brush::None);
-}
-
 TEST_F(CanvasControllerTest, NewerKindBrushesPlaceSelectAndReleaseInOneStepEach)
 {
     using Brush = CanvasHost::Brush;
