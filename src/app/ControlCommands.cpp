@@ -73,7 +73,30 @@ QStringList newRecord(ElementKind kind, const QString &x, const QString &y)
     return record;
 }
 
-bool insertControl(EditorState &state, ElementDialogs &dialogs, ElementKind kind, const QString &x, const QString &y)
+std::optional<ArtPicker> artPickerOf(ElementKind kind)
+{
+    if (fieldsOf(kind).isEmpty() || Records::artFieldOf(kind) < 0)
+        return std::nullopt;
+    if (kind == ElementKind::Checkbox || kind == ElementKind::Radio)
+        return ArtPicker{ElementDialogs::PickerMode::Button, ElementCommands::ButtonFolder};
+    return ArtPicker{ElementDialogs::PickerMode::Picture, ElementCommands::PictureFolder};
+}
+
+int optionsFieldOf(ElementKind kind)
+{
+    const QList<FieldSpec> &fields = fieldsOf(kind);
+    if (fields.isEmpty())
+        return 0;
+    if (const int text = Records::textFieldOf(kind); text > 0)
+        return text;
+    for (qsizetype k = 2; k < fields.size(); ++k)
+        if (fields[k].type != Type::ArtFile)
+            return int(k) + 1;
+    return 1;
+}
+
+bool insertControl(EditorState &state, ElementDialogs &dialogs, ElementKind kind, const QString &x, const QString &y,
+                   std::optional<QSize> size)
 {
     if (fieldsOf(kind).isEmpty())
         return false;
@@ -81,16 +104,18 @@ bool insertControl(EditorState &state, ElementDialogs &dialogs, ElementKind kind
         state.PickerCancelled = false;
         state.Dragging = false;
         QStringList record = newRecord(kind, x, y);
-        for (qsizetype k = 1; k < record.size(); ++k) {
-            if (fieldsOf(kind)[k - 1].type != Type::ArtFile)
-                continue;
-            const bool button = kind == ElementKind::Checkbox || kind == ElementKind::Radio;
-            const auto file = dialogs.pickImage(state.AppDir + (button ? ElementCommands::ButtonFolder : ElementCommands::PictureFolder),
-                                                button ? ElementDialogs::PickerMode::Button : ElementDialogs::PickerMode::Picture);
+        if (const int width = Records::widthFieldOf(kind); size && width > 0) {
+            if (size->width() > 0)
+                record[width] = QString::number(size->width());
+            if (size->height() > 0)
+                record[width + 1] = QString::number(size->height());
+        }
+        if (const std::optional<ArtPicker> picker = artPickerOf(kind)) {
+            const auto file = dialogs.pickImage(state.AppDir + picker->folder, picker->mode);
             state.PickerCancelled = !file.has_value();
             if (!file)
                 return false;
-            record[k] = *file;
+            record[Records::artFieldOf(kind)] = *file;
         }
         ElementCommands::insertIntoPage(state, record);
         selectAppended(state, record.size());

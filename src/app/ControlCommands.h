@@ -4,7 +4,10 @@
 #include "app/RecordWalker.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
+
+#include <optional>
 
 // Making and editing the element kinds beyond the four classic ones, which
 // have no windows of their own: a field table per kind drives both the new
@@ -29,9 +32,27 @@ QStringList newRecord(ElementKind kind, const QString &x, const QString &y);
 // Adds an element of the kind at x, y to the page in the page box and
 // selects it; one undo step. Kinds with an art file ask the picker first
 // (the button folder for check boxes and radios, the picture folder
-// otherwise) and stop without a change when it is cancelled.
+// otherwise) and stop without a change when it is cancelled. A size, for
+// the kinds with a width and height, replaces the initial one; a side
+// below 1 keeps its initial value (a click instead of a drawn box).
 bool insertControl(EditorState &state, ElementDialogs &dialogs, ElementKind kind,
-                   const QString &x = QStringLiteral("0"), const QString &y = QStringLiteral("0"));
+                   const QString &x = QStringLiteral("0"), const QString &y = QStringLiteral("0"),
+                   std::optional<QSize> size = std::nullopt);
+
+// The picker mode and the folder under AppDir of the kind's art file:
+// check boxes and radios show buttons, the others pictures. Nothing for a
+// kind without art.
+struct ArtPicker
+{
+    ElementDialogs::PickerMode mode;
+    QString folder;
+};
+std::optional<ArtPicker> artPickerOf(ElementKind kind);
+
+// The field (1 … length - 1) the keyboard goes to when the element's
+// options are asked for: its text when it has one, else its first field
+// after the position that is not its art file. 0 for the classic kinds.
+int optionsFieldOf(ElementKind kind);
 
 // Writes field (1 … length - 1) of the selected element of a newer kind:
 // one undo step, keystrokes into the same field merged. Refused (false, no

@@ -1,4 +1,6 @@
 #include "app/PropertyCommands.h"
+#include "app/ControlCommands.h"
+#include "app/UndoSteps.h"
 
 namespace PropertyCommands {
 
@@ -39,46 +41,58 @@ bool changeImage(EditorState &state, ElementDialogs &dialogs)
     using Mode = ElementDialogs::PickerMode;
     QString folder;
     Mode mode = Mode::Picture;
-    switch (editableKind(state)) {
+    const ElementKind kind = editableKind(state);
+    switch (kind) {
     case ElementKind::Gumppic: folder = ElementCommands::PictureFolder; break;
     case ElementKind::Button: folder = ElementCommands::ButtonFolder; mode = Mode::Button; break;
     case ElementKind::Resizepic: folder = ElementCommands::ResizepicFolder; mode = Mode::Resizepic; break;
-    default: return false;
+    default: {
+        const std::optional<ControlCommands::ArtPicker> picker = ControlCommands::artPickerOf(kind);
+        if (!picker)
+            return false;
+        folder = picker->folder;
+        mode = picker->mode;
+        break;
     }
-    const std::optional<QString> chosen = dialogs.pickImage(state.AppDir + folder, mode);
-    state.PickerCancelled = !chosen;
-    return chosen && write(state.DATA, state.SelectedLine + 3, *chosen);
+    }
+    return recordStep<UndoSteps::ChangeImage>(state, [&] {
+        const std::optional<QString> chosen = dialogs.pickImage(state.AppDir + folder, mode);
+        state.PickerCancelled = !chosen;
+        return chosen && write(state.DATA, state.SelectedLine + Records::artFieldOf(kind), *chosen);
+    });
 }
 
 bool editOptions(EditorState &state, PropertyDialogs &dialogs)
 {
     state.Dragging = false;
-    Document &doc = state.DATA;
-    const int at = state.SelectedLine;
-    bool changed = false;
-    switch (editableKind(state)) {
-    case ElementKind::Text: {
-        const int hue = dialogs.editHue(hueSlotOf(doc.line(at + 3)));
-        changed |= write(doc, at + 3, QString::number(hue));
-        changed |= write(doc, at + 4, dialogs.editText(doc.line(at + 4)));
-        break;
-    }
-    case ElementKind::Button: {
-        ElementDialogs::ButtonOptions current;
-        current.closeOnClick = doc.line(at + 4) == u"1";
-        current.page = doc.line(at + 5);
-        current.events = doc.line(at + 7);
-        const ElementDialogs::ButtonOptions chosen = dialogs.editButtonOptions(current);
-        changed |= write(doc, at + 4, chosen.closeOnClick ? QStringLiteral("1") : QStringLiteral("0"));
-        changed |= write(doc, at + 5, chosen.page);
-        changed |= write(doc, at + 6, chosen.events.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
-        changed |= write(doc, at + 7, chosen.events);
-        break;
-    }
-    default:
-        break;
-    }
-    return changed;
+    return recordStep<UndoSteps::EditOptions>(state, [&] {
+        Document &doc = state.DATA;
+        const int at = state.SelectedLine;
+        bool changed = false;
+        switch (editableKind(state)) {
+        case ElementKind::Text: {
+            const int hue = dialogs.editHue(hueSlotOf(doc.line(at + 3)));
+            changed |= write(doc, at + 3, QString::number(hue));
+            changed |= write(doc, at + 4, dialogs.editText(doc.line(at + 4)));
+            break;
+        }
+        case ElementKind::Button: {
+            ElementDialogs::ButtonOptions current;
+            current.closeOnClick = doc.line(at + 4) == u"1";
+            current.page = doc.line(at + 5);
+            current.events = doc.line(at + 7);
+            const ElementDialogs::ButtonOptions chosen = dialogs.editButtonOptions(current);
+            changed |= write(doc, at + 4, chosen.closeOnClick ? QStringLiteral("1") : QStringLiteral("0"));
+            changed |= write(doc, at + 5, chosen.page);
+            changed |= write(doc, at + 6, chosen.events.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+            changed |= write(doc, at + 7, chosen.events);
+            break;
+        }
+        default:
+            break;
+        }
+        return changed;
+    });
 }
 
 } // namespace PropertyCommands

@@ -22,14 +22,17 @@ public:
 };
 
 // Edits of the selected element's record ("Change Image", "Options").
-// Each returns whether the document changed; all clear Dragging.
+// Each returns whether the document changed, as one undo step; all clear
+// Dragging.
 namespace PropertyCommands {
 
 // The hue window slot (1..10) of the ten hues it offers first, or nothing.
 std::optional<int> hueSlotOf(const QString &hue);
 
 // The image picker in the mode of the selected kind; the chosen file goes
-// into line + 3, a cancel leaves the element as it was. Texts have no image.
+// into the record's art field, a cancel leaves the element as it was. Of the
+// newer kinds, check boxes and radios pick buttons, tiled and hued pictures
+// pictures; texts and the kinds without art have no image.
 bool changeImage(EditorState &state, ElementDialogs &dialogs);
 
 // A text's hue and string, or a button's close flag, page and events (the

@@ -99,11 +99,13 @@ bool select(EditorState &state, int index)
         break;
     default: {
         // The newer kinds are edited in the property panel; the spins keep
-        // their position and, for the box kinds, their size.
+        // their position and, for the box kinds, their size. "Change Image"
+        // is there for the kinds with an art file; "Options" brings the
+        // panel up and the keyboard into it.
         const ElementKind kind = selectedKind(state);
         c.sizeVisible = Records::widthFieldOf(kind) > 0;
-        c.changeImageVisible = false;
-        c.optionsVisible = false;
+        c.changeImageVisible = Records::artFieldOf(kind) > 0;
+        c.optionsVisible = true;
         break;
     }
     }

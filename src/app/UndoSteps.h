@@ -154,6 +154,19 @@ private:
     QString m_fileAfter;
 };
 
+// "Change Image" and "Options" of the selected element.
+class ChangeImage : public DocumentStep
+{
+public:
+    ChangeImage(EditorState &s, StepRecord r) : DocumentStep(s, std::move(r), QStringLiteral("Change Image")) {}
+};
+
+class EditOptions : public DocumentStep
+{
+public:
+    EditOptions(EditorState &s, StepRecord r) : DocumentStep(s, std::move(r), QStringLiteral("Change Options")) {}
+};
+
 // Alignment, distribution and same size.
 class Arrange : public DocumentStep
 {

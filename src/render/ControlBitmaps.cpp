@@ -28,26 +28,37 @@ void drawKeyed(QPainter &painter, int x, int y, const QImage &art)
         painter.drawImage(x, y, ElementBitmap::keyedOut(art, TransparentColor::Art));
 }
 
-// The scroll bar's width: the widest of its pieces that are there.
-int scrollbarWidth(const ArtStore &art)
+// Where the client puts the parts of an HTML gump. Its scroll bar keeps the
+// 16 pixels at the right of the box (its pieces are 15 wide with a pixel
+// between bar and text), whether or not the art is here to be drawn, so the
+// text wraps where the player sees it wrap; art wider than that widens the
+// room rather than overlap the text. The background fills the box left of the
+// bar, and on it the text stands 4 pixels in from the left and top edges and
+// wraps 4 pixels short of the right one, clear of the frame's border.
+constexpr int ScrollbarRoom = 16;
+constexpr int BackgroundInset = 4;
+
+// The room the scroll bar keeps at the right of the box.
+int scrollbarRoom(const ArtStore &art)
 {
-    int width = 0;
+    int width = ScrollbarRoom;
     for (const QString &piece : {ScrollUp, ScrollTrack, ScrollThumb, ScrollDown})
         width = std::max(width, art.gumppic(piece).width());
     return width;
 }
 
-void drawScrollbar(QPainter &painter, const ArtStore &art, QSize box, int width)
+// The pieces that are there, at the right edge of the box.
+void drawScrollbar(QPainter &painter, const ArtStore &art, QSize box)
 {
     const QImage up = art.gumppic(ScrollUp), down = art.gumppic(ScrollDown);
     const QImage track = art.gumppic(ScrollTrack), thumb = art.gumppic(ScrollThumb);
-    const int left = box.width() - width;
+    const auto leftOf = [&](const QImage &piece) { return box.width() - piece.width(); };
     const int top = up.height(), bottom = box.height() - down.height();
     if (!track.isNull() && bottom > top)
-        drawKeyed(painter, left, top, ControlDrawing::tiled(track, QSize(track.width(), bottom - top)));
-    drawKeyed(painter, left, 0, up);
-    drawKeyed(painter, left, bottom, down);
-    drawKeyed(painter, left, top, thumb);
+        drawKeyed(painter, leftOf(track), top, ControlDrawing::tiled(track, QSize(track.width(), bottom - top)));
+    drawKeyed(painter, leftOf(up), 0, up);
+    drawKeyed(painter, leftOf(down), bottom, down);
+    drawKeyed(painter, leftOf(thumb), top, thumb);
 }
 
 ElementBitmap htmlBox(const ElementRecord &r, const QString &text, ColorValue colour, const ControlContext &c)
@@ -55,17 +66,24 @@ ElementBitmap htmlBox(const ElementRecord &r, const QString &text, ColorValue co
     const QSize box = ControlDrawing::clampedBox(r.width, r.height);
     if (box.isEmpty())
         return ElementBitmap();
-    const int barWidth = r.scrollbar ? scrollbarWidth(c.art) : 0;
-    QImage background = r.background ? c.art.resizepic(HtmlBackground, box.width(), box.height()) : QImage();
+    const int room = r.scrollbar ? std::min(scrollbarRoom(c.art), box.width()) : 0;
+    const int backgroundWidth = box.width() - room;
+    const QImage background = r.background && backgroundWidth > 0
+                                  ? c.art.resizepic(HtmlBackground, backgroundWidth, box.height())
+                                  : QImage();
     const bool onArt = !background.isNull();
-    QImage out = onArt ? background.convertToFormat(QImage::Format_RGB32) : QImage(box, QImage::Format_RGB32);
-    if (!onArt)
-        out.fill(TransparentColor::Text);
-    if (barWidth > 0) {
+    QImage out(box, QImage::Format_RGB32);
+    out.fill(onArt ? TransparentColor::Art : TransparentColor::Text);
+    if (onArt || room > 0) {
         QPainter painter(&out);
-        drawScrollbar(painter, c.art, box, barWidth);
+        if (onArt)
+            painter.drawImage(0, 0, background);
+        if (room > 0)
+            drawScrollbar(painter, c.art, box);
     }
-    const int textWidth = std::max(1, box.width() - barWidth);
+    // The inset follows the background flag, as in the client, drawn or not.
+    const int inset = r.background ? BackgroundInset : 0;
+    const int textWidth = std::max(1, box.width() - room - 2 * inset);
     auto lines = HtmlLayout::layout(text, textWidth, c.converter, c.mode, colour);
     // On art black is see-through: black ink is drawn in the darkest colour that is not.
     if (onArt)
@@ -73,7 +91,7 @@ ElementBitmap htmlBox(const ElementRecord &r, const QString &text, ColorValue co
             for (HtmlLayout::Piece &piece : line.pieces)
                 if (piece.colour == 0)
                     piece.colour = NearBlackInk;
-    HtmlLayout::drawOnto(out, QPoint(0, 0), textWidth, lines, c.converter, c.mode);
+    HtmlLayout::drawOnto(out, QPoint(inset, inset), textWidth, lines, c.converter, c.mode);
     return ElementBitmap(out, onArt ? TransparentColor::Art : TransparentColor::Text);
 }
 

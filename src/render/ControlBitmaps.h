@@ -10,12 +10,14 @@ class HueColors;
 
 // The pictures of the element kinds beyond the four classic ones, drawn as
 // the client draws them:
-// - htmlgump, xmfhtmlgump: HTML text wrapped to the box (HtmlLayout), over the
-//   background "DATA/resizepic/3000.bmp" when its flag is set and the art is
-//   there, with a scroll bar at the right made of the gumppics "FA.bmp" (up),
-//   "100.bmp" (track, tiled), "FE.bmp" (thumb) and "FC.bmp" (down) when its
-//   flag is set; an xmfhtmlgump shows the client's localized text, or
-//   "cliloc N" without one, in its 15-bit colour (0: black);
+// - htmlgump, xmfhtmlgump: HTML text wrapped to the box (HtmlLayout); with
+//   the scroll bar flag the bar keeps 16 pixels at the right, drawn from the
+//   gumppics "FA.bmp" (up), "100.bmp" (track, tiled), "FE.bmp" (thumb) and
+//   "FC.bmp" (down) that are there; with the background flag the background
+//   "DATA/resizepic/3000.bmp" fills the box left of the bar (when the art is
+//   there) and the text stands 4 pixels in from its edges; an xmfhtmlgump
+//   shows the client's localized text, or "cliloc N" without one, in its
+//   15-bit colour (0: black);
 // - croppedtext: one line cut to the box; textentry: the same in a dotted
 //   frame;
 // - checkbox, radio: the gump of the state (the decoder file's first number

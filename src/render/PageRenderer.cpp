@@ -95,6 +95,7 @@ void PageRenderer::setAppDir(const QString &appDir)
 {
     m_appDir = appDir;
     m_art.setAppDir(appDir);
+    m_pieces.clear();
     rebuildTextIndex();
 }
 
@@ -129,11 +130,22 @@ bool PageRenderer::loadFont(const QString &path)
 void PageRenderer::cleanUpCache(const QStringList &lines)
 {
     m_cache.cleanUp(lines);
+    m_pieces.clear();   // read again when next wanted, so changed art shows
 }
 
 void PageRenderer::forgetCache()
 {
     m_cache.forgetAll();
+    m_pieces.clear();
+}
+
+const ResizepicPieces &PageRenderer::piecesOf(const QString &fileName)
+{
+    if (const auto found = m_pieces.constFind(fileName); found != m_pieces.cend())
+        return *found;
+    if (m_pieces.size() >= MaxHeldPieces)
+        m_pieces.clear();
+    return *m_pieces.insert(fileName, m_art.resizepicPieces(fileName));
 }
 
 ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementRecord &record,
@@ -163,8 +175,12 @@ ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementReco
                           std::clamp(record.height, 0, ResizepicComposer::MaxSide));
         // A part is composed afresh each time and not kept: it changes with
         // every scroll, and costs no more than the canvas it covers.
-        if (part.isValid() && part.size() != whole && !m_cache.lookup(key))
-            return ElementBitmap(m_art.resizepic(file, record.width, record.height, part), TransparentColor::Art);
+        if (part.isValid() && part.size() != whole && !m_cache.lookup(key)) {
+            const QImage composed = options.cacheImages
+                                        ? ResizepicComposer::compose(piecesOf(file), record.width, record.height, part)
+                                        : m_art.resizepic(file, record.width, record.height, part);
+            return ElementBitmap(composed, TransparentColor::Art);
+        }
         return m_cache.obtain(key, [&] {
             return ElementBitmap(m_art.resizepic(file, record.width, record.height), TransparentColor::Art);
         });

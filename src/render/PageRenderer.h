@@ -9,6 +9,7 @@
 #include "render/ImageCache.h"
 #include "render/TextIndex.h"
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -121,9 +122,16 @@ private:
     ElementBitmap bitmapOf(const QStringList &lines, const ElementRecord &record, const RenderOptions &options,
                            const HueColors &colors, const QRect &part = QRect());
 
+    // The pieces of a background, read once for the parts composed at
+    // every render of a background partly off the canvas.
+    const ResizepicPieces &piecesOf(const QString &fileName);
+
     QString m_appDir;
     ArtStore m_art;
     ImageCache m_cache;
+    // Forgotten with the image cache; at most MaxHeldPieces backgrounds' worth.
+    QHash<QString, ResizepicPieces> m_pieces;
+    static constexpr qsizetype MaxHeldPieces = 64;
     TextConverter m_converter;
     TextIndex m_textIndex;
     GameClient m_client;

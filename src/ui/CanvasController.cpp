@@ -1,4 +1,5 @@
 #include "ui/CanvasController.h"
+#include "app/ControlCommands.h"
 #include "app/SelectionSet.h"
 #include "platform/NumberText.h"
 #include "ui/CanvasMouse.h"
@@ -8,8 +9,40 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <iterator>
 
 using Brush = CanvasHost::Brush;
+
+namespace {
+
+// In Brush order from Resizepic on.
+constexpr ElementKind BrushKinds[] = {
+    ElementKind::Resizepic, ElementKind::Button, ElementKind::Gumppic, ElementKind::Text,
+    ElementKind::Htmlgump, ElementKind::Croppedtext, ElementKind::Textentry, ElementKind::Checkbox,
+    ElementKind::Radio, ElementKind::Gumppictiled, ElementKind::Tilepic, ElementKind::Checkertrans,
+    ElementKind::Xmfhtmlgump, ElementKind::Gumppichue,
+};
+
+} // namespace
+
+ElementKind CanvasHost::kindOf(Brush brush)
+{
+    const int index = int(brush) - int(Brush::Resizepic);
+    return index >= 0 && index < int(std::size(BrushKinds)) ? BrushKinds[index] : ElementKind::None;
+}
+
+CanvasHost::Brush CanvasHost::brushOf(ElementKind kind)
+{
+    for (size_t k = 0; k < std::size(BrushKinds); ++k)
+        if (BrushKinds[k] == kind)
+            return Brush(int(Brush::Resizepic) + int(k));
+    return Brush::None;
+}
+
+bool CanvasHost::drawsBox(Brush brush)
+{
+    return brush != Brush::None && Records::widthFieldOf(kindOf(brush)) > 0;
+}
 
 CanvasController::CanvasController(EditorState &state, CanvasView &view, PageRenderer &renderer,
                                    const Settings &settings, RulerImages &rulers, ElementDialogs &dialogs,
@@ -377,23 +410,46 @@ void CanvasController::release(Qt::MouseButton, QPoint at)
         m_host.setReadoutRunning(true);
         m_host.redraw();
     }
-    if (m_bandActive && m_host.brushDown() == Brush::Resizepic)
-        finishBand(at, {});
+    if (const Brush brush = m_host.brushDown(); m_bandActive && CanvasHost::drawsBox(brush))
+        finishBand(brush, at, {});
 }
 
-// A background is drawn right of and below where the band began; up or left
-// draws nothing and keeps the brush for another try.
-void CanvasController::finishBand(QPoint at, Qt::KeyboardModifiers keys)
+// A box is drawn right of and below where the band began; up or left draws
+// nothing and keeps the brush for another try. A newer kind's side left at
+// 0 (a click) keeps its initial size; a cancelled picker keeps its brush.
+void CanvasController::finishBand(Brush brush, QPoint at, Qt::KeyboardModifiers keys)
 {
     const std::optional<QSize> size = CanvasMouse::bandSize(m_bandStart, snappedPoint(documentPoint(at), keys));
     if (!size)
         return;
-    m_host.releaseBrush(Brush::Resizepic);
+    const QString x = QString::number(m_bandStart.x()), y = QString::number(m_bandStart.y());
     m_bandActive = false;
-    ElementCommands::addResizepic(m_state, m_dialogs, QString::number(m_bandStart.x()),
-                                  QString::number(m_bandStart.y()), QString::number(size->width()),
-                                  QString::number(size->height()));
+    if (brush == Brush::Resizepic) {
+        m_host.releaseBrush(Brush::Resizepic);
+        ElementCommands::addResizepic(m_state, m_dialogs, x, y, QString::number(size->width()),
+                                      QString::number(size->height()));
+        m_host.redraw();
+        return;
+    }
+    if (!ControlCommands::insertControl(m_state, m_dialogs, CanvasHost::kindOf(brush), x, y, *size)) {
+        m_host.showCanvas(m_snapshot);   // the band goes, the brush stays
+        return;
+    }
+    m_host.releaseBrush(brush);
+    selectPlaced();
+}
+
+// An element of a newer kind is selected once placed, as the "Insert" menu
+// does, so its properties are at hand.
+void CanvasController::selectPlaced()
+{
     m_host.redraw();
+    const qsizetype entry = m_state.LineList.indexOf(m_state.SelectedLine);
+    if (entry < 0)
+        return;
+    m_state.SelectIndex = int(entry);
+    m_host.showSelectEntry(int(entry));
+    m_host.selectionChosen();
 }
 
 // The Real Draw brushes: a press places one element where it happens, through
@@ -402,7 +458,7 @@ void CanvasController::finishBand(QPoint at, Qt::KeyboardModifiers keys)
 void CanvasController::placeWithBrush(Brush brush, QPoint at, Qt::KeyboardModifiers keys)
 {
     const QPoint document = snappedPoint(documentPoint(at), keys);
-    if (brush == Brush::Resizepic) {
+    if (CanvasHost::drawsBox(brush)) {
         m_bandStart = document;
         m_snapshot = m_host.canvasPicture();
         m_bandActive = true;
@@ -415,8 +471,13 @@ void CanvasController::placeWithBrush(Brush brush, QPoint at, Qt::KeyboardModifi
         added = ElementCommands::addButton(m_state, m_dialogs, x, y);
     else if (brush == Brush::Gumppic)
         added = ElementCommands::addGumppic(m_state, m_dialogs, x, y);
-    else
+    else if (brush == Brush::Text)
         added = ElementCommands::addText(m_state, m_dialogs, x, y);
+    else if (ControlCommands::insertControl(m_state, m_dialogs, CanvasHost::kindOf(brush), x, y)) {
+        m_host.releaseBrush(brush);
+        selectPlaced();
+        return;
+    }
     if (!added)
         return;
     m_host.releaseBrush(brush);

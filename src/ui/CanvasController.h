@@ -23,7 +23,18 @@
 class CanvasHost
 {
 public:
-    enum class Brush { None, Resizepic, Button, Gumppic, Text };
+    // The four classic brushes, then one for each newer kind.
+    enum class Brush {
+        None, Resizepic, Button, Gumppic, Text,
+        Htmlgump, Croppedtext, Textentry, Checkbox, Radio, Gumppictiled, Tilepic, Checkertrans, Xmfhtmlgump,
+        Gumppichue,
+    };
+    // The kind a brush places, and the brush of a kind (None for none).
+    static ElementKind kindOf(Brush brush);
+    static Brush brushOf(ElementKind kind);
+    // Brushes that draw a box with a band: the background and the newer
+    // kinds with a width and height.
+    static bool drawsBox(Brush brush);
 
     virtual ~CanvasHost() = default;
 
@@ -51,7 +62,9 @@ public:
 // The canvas mouse: a press selects, drags, removes or opens the popup as
 // the button's action says, or places an element with a Real Draw brush; a
 // move drags the selection or a band over a snapshot of the canvas and marks
-// the rulers; a release finishes either. Ctrl-click adds an element to the
+// the rulers; a release finishes either. The brushes of the newer kinds with
+// a width and height draw their box as the background's does, and a click
+// without a drag gives them their initial size. Ctrl-click adds an element to the
 // selection or takes it out; a press on empty canvas clears the selection
 // and draws a band that selects what it touches; a selected background's
 // handles resize it. Moves snap to the grid and to other elements' edges
@@ -92,7 +105,8 @@ private:
     QPoint documentPoint(QPoint at) const;
     QPoint snappedPoint(QPoint document, Qt::KeyboardModifiers keys) const;
     void placeWithBrush(CanvasHost::Brush brush, QPoint at, Qt::KeyboardModifiers keys);
-    void finishBand(QPoint at, Qt::KeyboardModifiers keys);
+    void finishBand(CanvasHost::Brush brush, QPoint at, Qt::KeyboardModifiers keys);
+    void selectPlaced();
     void pressOnEmptyCanvas(QPoint at, bool add);
     void finishSelectBand(QPoint at);
     bool startResizing(QPoint at);

@@ -99,3 +99,53 @@ TEST(ControlCommands, FieldEditsAreCheckedAndKeystrokesMerge)
     s.state.SelectedLine = 2;   // a classic kind keeps its own windows
     EXPECT_FALSE(ControlCommands::writeControlField(s.state, 1, "9"));
 }
+
+TEST(ControlCommands, ADrawnBoxSetsTheSizeAndASideLeftAtZeroKeepsItsInitialValue)
+{
+    const struct { ElementKind kind; QSize size; const char *width, *height; } cases[] = {
+        {ElementKind::Htmlgump, {120, 60}, "120", "60"},
+        {ElementKind::Htmlgump, {0, 0}, "200", "100"},    // a click
+        {ElementKind::Croppedtext, {90, 0}, "90", "20"},  // dragged sideways only
+        {ElementKind::Checkertrans, {0, 33}, "100", "33"},
+        {ElementKind::Textentry, {-5, 7}, "100", "7"},
+    };
+    for (const auto &c : cases) {
+        Session s;
+        Picker picker;
+        ASSERT_TRUE(ControlCommands::insertControl(s.state, picker, c.kind, "3", "4", c.size));
+        const int at = s.state.SelectedLine;
+        const int width = Records::widthFieldOf(c.kind);
+        EXPECT_EQ(s.state.DATA.line(at + width), c.width) << Records::wordOf(c.kind).toStdString();
+        EXPECT_EQ(s.state.DATA.line(at + width + 1), c.height) << Records::wordOf(c.kind).toStdString();
+        EXPECT_EQ(s.state.DATA.lines().mid(at, 3), (QStringList{Records::wordOf(c.kind), "3", "4"}));
+        EXPECT_EQ(s.undoStack.count(), 1);
+    }
+    // A kind without a size takes none: the tile's item number stays.
+    Session s;
+    Picker picker;
+    ASSERT_TRUE(ControlCommands::insertControl(s.state, picker, ElementKind::Tilepic, "0", "0", QSize(50, 50)));
+    EXPECT_EQ(s.state.DATA.lines().mid(s.state.SelectedLine, 5), (QStringList{"tilepic", "0", "0", "3821", "0"}));
+}
+
+TEST(ControlCommands, ArtPickersAndOptionFieldsByKind)
+{
+    using Mode = ElementDialogs::PickerMode;
+    const struct { ElementKind kind; std::optional<Mode> mode; const char *folder; int options; } cases[] = {
+        {ElementKind::Checkbox, Mode::Button, "DATA/buttons/", 4},    // checked flag, past the art
+        {ElementKind::Gumppictiled, Mode::Picture, "DATA/", 3},        // width
+        {ElementKind::Gumppichue, Mode::Picture, "DATA/", 4},          // hue
+        {ElementKind::Htmlgump, std::nullopt, "", 7},                  // its text
+        {ElementKind::Tilepic, std::nullopt, "", 3},                   // item
+        {ElementKind::Gumppic, std::nullopt, "", 0},                   // classic kinds have windows
+    };
+    for (const auto &c : cases) {
+        const auto picker = ControlCommands::artPickerOf(c.kind);
+        const std::string word = Records::wordOf(c.kind).toStdString();
+        ASSERT_EQ(picker.has_value(), c.mode.has_value()) << word;
+        if (picker) {
+            EXPECT_EQ(picker->mode, *c.mode) << word;
+            EXPECT_EQ(picker->folder, c.folder) << word;
+        }
+        EXPECT_EQ(ControlCommands::optionsFieldOf(c.kind), c.options) << word;
+    }
+}

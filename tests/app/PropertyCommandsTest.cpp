@@ -1,4 +1,5 @@
 #include "app/DocumentCommands.h"
+#include "app/DocumentSession.h"
 #include "app/PropertyCommands.h"
 #include "app/SphereExport.h"
 
@@ -108,6 +109,75 @@ TEST(PropertyCommands, ButtonOptionsRoundTripAndClearedEventsExportReplyZero)
     // Pictures and backgrounds have no options.
     EditorState picture = selected({"gumppic", "1", "2", "1F4.bmp"});
     EXPECT_FALSE(PropertyCommands::editOptions(picture, w));
+}
+
+TEST(PropertyCommands, NewerKindsChangeTheirArtFieldInTheirPickersMode)
+{
+    using Mode = ElementDialogs::PickerMode;
+    const struct
+    {
+        QStringList record;
+        int artField;            // -1: no image to change
+        const char *folder;
+        Mode mode;
+    } cases[] = {
+        {{"checkbox", "1", "2", "box.bmp", "0", "1"}, 3, "/app/DATA/buttons/", Mode::Button},
+        {{"gumppictiled", "1", "2", "50", "40", "T.bmp"}, 5, "/app/DATA/", Mode::Picture},
+        {{"gumppichue", "1", "2", "R.bmp", "5"}, 3, "/app/DATA/", Mode::Picture},
+        {{"tilepic", "1", "2", "3821", "0"}, -1, "", Mode::Picture},
+        {{"gumppictiled", "1", "2", "50"}, -1, "", Mode::Picture},   // cut short: nothing to edit
+    };
+    for (const auto &c : cases) {
+        FakeWindows w;
+        w.picked = QStringLiteral("new.bmp");
+        EditorState s = selected(c.record);
+        const QStringList before = s.DATA.lines();
+        const std::string what = c.record.join(' ').toStdString();
+        EXPECT_EQ(PropertyCommands::changeImage(s, w), c.artField > 0) << what;
+        if (c.artField < 0) {
+            EXPECT_EQ(w.pickedMode, -1) << what;
+            EXPECT_EQ(s.DATA.lines(), before) << what;
+            continue;
+        }
+        EXPECT_EQ(w.pickedFolder, QString::fromLatin1(c.folder)) << what;
+        EXPECT_EQ(w.pickedMode, int(c.mode)) << what;
+        QStringList expected = before;
+        expected[2 + c.artField] = QStringLiteral("new.bmp");
+        EXPECT_EQ(s.DATA.lines(), expected) << what;
+    }
+}
+
+TEST(PropertyCommands, ChangeImageAndOptionsAreOneUndoStepEachAndNoneWhenNothingChanged)
+{
+    DocumentSession session;
+    EditorState &s = session.state;
+    s.AppDir = QStringLiteral("/app/");
+    s.DATA = Document({"{BOP", "0", "button", "1", "2", "okay.bmp", "1", "3", "1", "dialogclose",
+                       "checkbox", "5", "6", "box.bmp", "0", "1", "}EOP"});
+    const QStringList original = s.DATA.lines();
+    FakeWindows w;
+
+    s.SelectedLine = 2;
+    w.options = {false, QStringLiteral("4"), QString()};
+    ASSERT_TRUE(PropertyCommands::editOptions(s, w));   // four fields, one step
+    EXPECT_EQ(session.undoStack.count(), 1);
+    EXPECT_EQ(session.undoStack.undoText(), "Change Options");
+    EXPECT_FALSE(PropertyCommands::editOptions(s, w));  // the same answers again
+    EXPECT_EQ(session.undoStack.count(), 1);
+
+    s.SelectedLine = 10;
+    EXPECT_FALSE(PropertyCommands::changeImage(s, w));  // cancelled
+    EXPECT_EQ(session.undoStack.count(), 1);
+    w.picked = QStringLiteral("other.bmp");
+    ASSERT_TRUE(PropertyCommands::changeImage(s, w));
+    EXPECT_EQ(session.undoStack.count(), 2);
+    EXPECT_EQ(session.undoStack.undoText(), "Change Image");
+    EXPECT_EQ(s.DATA.line(13), "other.bmp");
+
+    session.undoStack.undo();
+    EXPECT_EQ(s.DATA.line(13), "box.bmp");
+    session.undoStack.undo();
+    EXPECT_EQ(s.DATA.lines(), original);
 }
 
 TEST(DocumentCommands, LocationAndFlagsAreAppendedWhereTheWalkFindsThem)

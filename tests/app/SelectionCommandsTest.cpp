@@ -211,3 +211,25 @@ TEST(DocumentCommands, TheCloseBlockIsOneUndoStepAndNoneWhenUnchanged)
     session.undoStack.undo();
     EXPECT_EQ(s.DATA.size(), 3);
 }
+
+TEST(SelectionCommands, NewerKindsShowChangeImageOnlyWithAnArtFileAndAlwaysOptions)
+{
+    const struct { QStringList record; bool image; bool size; } cases[] = {
+        {{"checkbox", "1", "2", "box.bmp", "0", "1"}, true, false},
+        {{"gumppictiled", "1", "2", "50", "40", "T.bmp"}, true, true},
+        {{"htmlgump", "1", "2", "200", "80", "1", "0", "Hi"}, false, true},
+        {{"tilepic", "1", "2", "3821", "0"}, false, false},
+        {{"checkertrans", "1", "2", "10", "10"}, false, true},
+    };
+    for (const auto &c : cases) {
+        EditorState s;
+        s.DATA = Document(QStringList{"{BOP", "0"} + c.record + QStringList{"}EOP"});
+        s.SelectList = {c.record.first()};
+        s.LineList = {2};
+        ASSERT_TRUE(SelectionCommands::select(s, 0));
+        const SelectionControls &k = s.Controls;
+        EXPECT_EQ(k.changeImageVisible, c.image) << c.record.first().toStdString();
+        EXPECT_EQ(k.sizeVisible, c.size) << c.record.first().toStdString();
+        EXPECT_TRUE(k.optionsVisible && k.optionsEnabled && k.changeImageEnabled) << c.record.first().toStdString();
+    }
+}

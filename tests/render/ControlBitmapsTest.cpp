@@ -119,7 +119,7 @@ TEST_F(ControlBitmapsTest, EachKindIsDrawnAsTheClientDrawsIt)
          {"htmlgump", "10", "10", "30", "21", "0", "0", "<DIV ALIGN=RIGHT>A</DIV>"},
          {{{37, 16}, Black}, {{12, 16}, Yellow}}},
         {"htmlgump on its background", false, {"htmlgump", "10", "10", "30", "21", "1", "0", "A"},
-         {{{12, 16}, GumpPixels::NearBlack}, {{30, 28}, Grey}}},
+         {{{16, 20}, GumpPixels::NearBlack}, {{12, 16}, Grey}, {{30, 28}, Grey}}},
         {"xmfhtmlgump shows the client's text in its colour", true,
          {"xmfhtmlgump", "10", "10", "30", "21", "500", "0", "0", "31744"}, {{{12, 16}, Red}}},
         {"xmfhtmlgump without a client says cliloc N", false,
@@ -146,4 +146,56 @@ TEST_F(ControlBitmapsTest, HugeBoxesAreClampedAndBoxesOffTheCanvasAreNotMade)
     EXPECT_LE(renderer.imageCache().bytesHeld(),
               qint64(ControlDrawing::MaxSide) * ControlDrawing::MaxSide * 4 * 2 + 1024);
     EXPECT_EQ(renderer.imageCache().entryCount(), 1);   // the tiled box lies off the canvas
+}
+
+// The font's "A" is 5 pixels wide with its body in columns 1 … 3 and rows
+// 4 … 10 (Perfect Text outlines it one pixel around), so right-aligned in a
+// text area ending at column e its body covers e - 4 … e - 2.
+TEST_F(ControlBitmapsTest, HtmlTextIsInsetOnItsBackgroundAndLeavesTheScrollBarItsRoom)
+{
+    const Case cases[] = {
+        {"the bar's room is kept without its art", false,
+         {"htmlgump", "10", "10", "40", "21", "0", "1", "<DIV ALIGN=RIGHT>A</DIV>"},
+         {{{31, 16}, Black}, {{34, 16}, Yellow}, {{37, 16}, Yellow}}},
+        {"the text stands 4 pixels in from the background's left and top", false,
+         {"htmlgump", "10", "10", "40", "21", "1", "0", "A"},
+         {{{15, 18}, GumpPixels::NearBlack}, {{17, 24}, GumpPixels::NearBlack}, {{12, 16}, Grey},
+          {{15, 16}, Grey}, {{13, 18}, Grey}}},
+        {"and wraps 4 pixels short of its right edge", false,
+         {"htmlgump", "10", "10", "40", "21", "1", "0", "<DIV ALIGN=RIGHT>A</DIV>"},
+         {{{44, 18}, GumpPixels::NearBlack}, {{46, 18}, Grey}}},
+        {"the background stops at the bar's room", false,
+         {"htmlgump", "10", "10", "50", "21", "1", "1", "<DIV ALIGN=RIGHT>A</DIV>"},
+         {{{37, 20}, GumpPixels::NearBlack}, {{43, 15}, Grey}, {{44, 15}, Yellow}, {{58, 30}, Yellow}}},
+        {"an xmfhtmlgump the same", true, {"xmfhtmlgump", "10", "10", "40", "21", "500", "1", "1", "31744"},
+         {{{15, 18}, Red}, {{13, 18}, Grey}, {{34, 15}, Yellow}}},
+    };
+    for (const Case &c : cases) {
+        if (c.client)
+            useClient();
+        else
+            renderer.setGameClient({});
+        const QImage page = render(c.records);
+        for (const Probe &p : c.probes)
+            EXPECT_EQ(page.pixel(p.at), p.expected) << c.what << " at " << p.at.x() << "," << p.at.y();
+    }
+}
+
+TEST_F(ControlBitmapsTest, TheScrollBarArtStandsAtTheRightEdgeOfItsRoom)
+{
+    // A 15-wide up arrow: the room stays 16, the arrow fills its right 15.
+    SyntheticArt::writeFile(dir.path(), "DATA/FA.bmp", bmpBytes(solid(15, 6, Blue)));
+    const QImage page = render({"htmlgump", "5", "10", "50", "21", "1", "1", "A"});
+    EXPECT_EQ(page.pixel(38, 15), Grey);     // the background's last column
+    EXPECT_EQ(page.pixel(39, 10), Yellow);   // the room's free column
+    EXPECT_EQ(page.pixel(40, 10), Blue);
+    EXPECT_EQ(page.pixel(54, 15), Blue);
+    EXPECT_EQ(page.pixel(54, 16), Yellow);   // below the arrow no other piece is there
+
+    // Art wider than the room widens it rather than cover the text.
+    SyntheticArt::writeFile(dir.path(), "DATA/FC.bmp", bmpBytes(solid(30, 6, Green)));
+    renderer.forgetCache();
+    const QImage wide = render({"htmlgump", "5", "10", "50", "21", "0", "1", "<DIV ALIGN=RIGHT>A</DIV>"});
+    EXPECT_EQ(wide.pixel(22, 16), Black);    // text area 0 … 19: body at 16 … 18, from x 5
+    EXPECT_EQ(wide.pixel(30, 30), Green);    // the down arrow, 30 wide at the right
 }

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using SyntheticArt::bmpBytes;
 using SyntheticArt::solid;
 
@@ -431,6 +433,33 @@ TEST_F(PageRendererTest, CachedImagesOutliveTheirFilesUntilForgotten)
     options.cacheImages = true;
     renderer.forgetCache();
     EXPECT_EQ(render(lines).page.pixel(21, 21), Yellow);
+}
+
+// A background partly off the canvas is composed afresh at each render (its
+// part moves with every scroll); its pieces are read once and held as the
+// cached images are, until the cache is cleaned up or forgotten.
+TEST_F(PageRendererTest, ThePiecesOfAPartlyShownBackgroundAreReadOnceUntilForgotten)
+{
+    const QStringList lines = page("0", {resizepic(150, 100, "300", "200")});   // runs past the 200 × 150 canvas
+    const auto removePieces = [this] {
+        for (int k = 0; k < 9; ++k)
+            ASSERT_TRUE(QFile::remove(appDir + "DATA/resizepic/" + QString::number(k) + "9200.bm"));
+    };
+    const struct { const char *what; std::function<void()> between; QRgb expected; } steps[] = {
+        {"first render", [] {}, Blue},
+        {"files gone, pieces held", removePieces, Blue},
+        {"after the clean-up timer", [this, &lines] { renderer.cleanUpCache(lines); }, Yellow},
+    };
+    for (const auto &step : steps) {
+        step.between();
+        const RenderResult r = render(lines);
+        EXPECT_EQ(r.page.pixel(160, 110), step.expected) << step.what;
+        EXPECT_EQ(renderer.imageCache().bytesHeld(), 0) << step.what;   // the part itself is not kept
+    }
+    // Without the image cache nothing is held: a piece written anew shows at once.
+    SyntheticArt::writeFile(dir.path(), "DATA/resizepic/49200.bm", bmpBytes(solid(4, 4, Green)));
+    options.cacheImages = false;
+    EXPECT_EQ(render(lines).page.pixel(160, 110), Green);
 }
 
 TEST_F(PageRendererTest, ElementBitmapForPicking)

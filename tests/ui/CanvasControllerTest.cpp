@@ -351,3 +351,72 @@ TEST_F(CanvasControllerTest, AHandleOfASelectedBackgroundResizesItInOneStep)
     }
     state.History = nullptr;
 }
+
+TEST_F(CanvasControllerTest, NewerKindBrushesPlaceSelectAndReleaseInOneStepEach)
+{
+    using Brush = CanvasHost::Brush;
+    QUndoStack history;
+    state.History = &history;
+    settings.gridSnap = true;
+    settings.gridSpacing = 10;
+    const struct
+    {
+        Brush brush;
+        QPoint press, release;
+        std::optional<QString> picked;   // the picker's answer, for the kinds with art
+        QStringList record;              // the placed record; empty when nothing is placed
+        const char *what;
+    } cases[] = {
+        {Brush::Tilepic, {23, 17}, {23, 17}, std::nullopt, {"tilepic", "20", "20", "3821", "0"}, "a click, snapped"},
+        {Brush::Checkbox, {41, 8}, {41, 8}, QStringLiteral("box.bmp"),
+         {"checkbox", "40", "10", "box.bmp", "0", "1"}, "with its art"},
+        {Brush::Htmlgump, {11, 9}, {52, 38}, std::nullopt,
+         {"htmlgump", "10", "10", "40", "30", "0", "0", "Text"}, "a drawn box, snapped"},
+        {Brush::Checkertrans, {30, 30}, {31, 32}, std::nullopt,
+         {"checkertrans", "30", "30", "100", "100"}, "a click keeps the initial size"},
+        {Brush::Gumppictiled, {10, 10}, {30, 40}, QStringLiteral("1F4.bmp"),
+         {"gumppictiled", "10", "10", "20", "30", "1F4.bmp"}, "a drawn box with art"},
+    };
+    for (const auto &c : cases) {
+        open({"{BOP", "0", "}EOP"});
+        history.clear();
+        host.brush = c.brush;
+        dialogs.pictures.clear();
+        if (c.picked)
+            dialogs.pictures.push_back(c.picked);
+        mouse.press(Qt::LeftButton, c.press);
+        mouse.move(Qt::LeftButton, c.release);
+        mouse.release(Qt::LeftButton, c.release);
+        EXPECT_EQ(state.DATA.lines().mid(2, c.record.size()), c.record) << c.what;
+        EXPECT_EQ(host.brush, Brush::None) << c.what;
+        EXPECT_EQ(history.count(), 1) << c.what;
+        EXPECT_EQ(state.SelectedLine, 2) << c.what;       // selected, so its panel shows
+        EXPECT_EQ(state.SelectIndex, 0) << c.what;
+        EXPECT_TRUE(host.calls.contains("chosen")) << c.what;
+        EXPECT_FALSE(mouse.bandActive()) << c.what;
+    }
+    state.History = nullptr;
+}
+
+TEST_F(CanvasControllerTest, ABoxBrushKeepsItsBrushForAnUpwardBandOrACancelledPicker)
+{
+    using Brush = CanvasHost::Brush;
+    const struct { Brush brush; QPoint press, release; const char *what; } cases[] = {
+        {Brush::Croppedtext, {40, 40}, {20, 50}, "drawn left of its start"},
+        {Brush::Textentry, {40, 40}, {50, 20}, "drawn above its start"},
+        {Brush::Gumppictiled, {10, 10}, {30, 30}, "its picker cancelled"},
+    };
+    for (const auto &c : cases) {
+        open({"{BOP", "0", "}EOP"});
+        host.brush = c.brush;
+        dialogs.pictures.clear();
+        mouse.press(Qt::LeftButton, c.press);
+        mouse.move(Qt::LeftButton, c.release);
+        mouse.release(Qt::LeftButton, c.release);
+        EXPECT_EQ(state.DATA.lines(), QStringList({"{BOP", "0", "}EOP"})) << c.what;
+        EXPECT_EQ(host.brush, c.brush) << c.what;
+        EXPECT_EQ(host.shown.pixel(c.press), White) << c.what;   // no band left on the canvas
+        EXPECT_FALSE(host.calls.contains("chosen")) << c.what;
+    }
+    host.brush = Brush::None;
+}

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "app/SphereExport.h"
 #include "assets/client/GumpArt.h"
 #include "platform/DataFolder.h"
 #include "platform/RuntimeError.h"
@@ -74,6 +75,15 @@ std::shared_ptr<const GumpArt> requireClientGumps(std::shared_ptr<const GumpArt>
 std::shared_ptr<const GumpArt> openClientArt(const QString &dir)
 {
     return requireClientGumps(GumpArt::open(dir), dir);
+}
+
+QString dialectOption(const ParsedArguments &parsed)
+{
+    const QString text = parsed.value(QStringLiteral("--dialect"), SphereDialect::V55iTo99g);
+    if (text != SphereDialect::V55iTo99g && text != SphereDialect::V48eTo51a)
+        throw UsageError(QStringLiteral("--dialect must be \"%1\" or \"%2\", not \"%3\"")
+                             .arg(SphereDialect::V55iTo99g, SphereDialect::V48eTo51a, text));
+    return text;
 }
 
 QString dataFolderOption(const ParsedArguments &parsed)

@@ -47,6 +47,10 @@ ParsedArguments parseArguments(const QStringList &args, const QStringList &value
 // data folder, made from the sample library on first use). Ends in "/".
 QString dataFolderOption(const ParsedArguments &parsed);
 
+// The export dialect of --dialect: "55i - 99g" (the default) or "48e - 51a",
+// spelt exactly so; anything else throws UsageError.
+QString dialectOption(const ParsedArguments &parsed);
+
 // The text of the arguments as the shell passed them.
 QStringList argumentsOf(int argc, char **argv);
 

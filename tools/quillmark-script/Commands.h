@@ -61,9 +61,11 @@ inline constexpr Command Commands[] = {
      "    again changes nothing. Prints what it did; shows progress on a terminal's stderr.",
      runLibraryCommand},
     {"check",
-     "check FILE.SDF [--data DIR] [--client DIR]\n"
+     "check FILE.SDF [--dialect \"55i - 99g\"|\"48e - 51a\"] [--data DIR] [--client DIR]\n"
      "    Prints what the export would fail on (error) and what the server would read otherwise\n"
      "    than the designer shows (warning), one line each, sorted by line: FILE:LINE: error: TEXT.\n"
+     "    The check is for the export in the dialect (default \"55i - 99g\"): kinds it cannot\n"
+     "    write are named.\n"
      "    LINE is the line of the record's kind word, from 1. DIR holds DATA/ with the art and\n"
      "    the button decoder files (default: the current directory). With --client, a picture\n"
      "    DATA/ lacks is there when the client holds its gump (1F4.bmp is gump 0x1F4).\n"

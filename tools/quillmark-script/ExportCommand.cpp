@@ -40,14 +40,6 @@ std::pair<QString, QString> parseLocation(const QString &text)
     throw UsageError(QStringLiteral("--location needs X,Y with whole numbers 0 or above, not '%1'").arg(text));
 }
 
-QString parseDialect(const QString &text)
-{
-    if (text != SphereDialect::V55iTo99g && text != SphereDialect::V48eTo51a)
-        throw UsageError(QStringLiteral("--dialect must be \"%1\" or \"%2\", not \"%3\"")
-                             .arg(SphereDialect::V55iTo99g, SphereDialect::V48eTo51a, text));
-    return text;
-}
-
 } // namespace
 
 int runExportCommand(const QStringList &args)
@@ -58,7 +50,7 @@ int runExportCommand(const QStringList &args)
     if (parsed.positional.size() != 1)
         throw UsageError(QStringLiteral("export needs exactly one design file"));
     const QString name = parsed.required(QStringLiteral("--name"));
-    const QString dialect = parseDialect(parsed.value(QStringLiteral("--dialect"), SphereDialect::V55iTo99g));
+    const QString dialect = dialectOption(parsed);
     const auto [x, y] = parseLocation(parsed.value(QStringLiteral("--location"), QStringLiteral("0,0")));
     const QString appDir = dataFolderOption(parsed);
 

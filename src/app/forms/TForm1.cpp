@@ -1,10 +1,12 @@
 #include "app/forms/TForm1.h"
 #include "ui/CanvasMouse.h"
+#include "app/ControlCommands.h"
 #include "app/ElementClipboard.h"
 #include "import/ScriptPaste.h"
 #include "app/SelectionSet.h"
 #include "app/SphereExport.h"
 #include "platform/RuntimeError.h"
+#include "ui/forms/PropertyPanel.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -576,7 +578,8 @@ QList<DesignProblem> TForm1::checkDesign(bool freshArt)
     } else if (freshArt) {
         m_art->forget();
     }
-    return DesignCheck::run(m_state.DATA.lines(), m_art.get());
+    // Kinds the chosen export dialect cannot write are named as the export would meet them.
+    return DesignCheck::run(m_state.DATA.lines(), m_art.get(), settings().exportVersion);
 }
 
 void TForm1::listCheckProblems(const QList<DesignProblem> &problems)
@@ -589,6 +592,7 @@ void TForm1::listCheckProblems(const QList<DesignProblem> &problems)
                                                                       : Problem::Severity::Warning,
                          CheckSource};
     m_checkedLines = m_state.DATA.lines();
+    m_checkedDialect = settings().exportVersion;
     m_problems.setProblems(CheckSource, found, m_checkedLines);
 }
 
@@ -867,7 +871,7 @@ void TForm1::LQUICKTimer()
     m_problems.setProblems(ProblemList::RenderSource, found);
     m_problems.documentChanged(m_state.DATA.lines());
     // The check follows every change; it reads the art catalog it keeps.
-    if (m_state.DATA.lines() != m_checkedLines)
+    if (m_state.DATA.lines() != m_checkedLines || settings().exportVersion != m_checkedDialect)
         listCheckProblems(checkDesign(false));
     showProblems();
     DrawMeter->setRange(0, std::max(0, m_state.DATA.size() - 1));
@@ -1082,8 +1086,10 @@ void TForm1::Image1DblClick(int X, int Y)
         return;
     ComboBox1->setCurrentIndex(picked.hit->entry);
     ComboBox1Change();
+    // The kinds with options open them; a newer kind's are its fields in the
+    // property panel, which a double-click brings the keyboard to.
     const ElementKind kind = m_state.DATA.kindAt(m_state.SelectedLine);
-    if (kind == ElementKind::Text || kind == ElementKind::Button)
+    if (kind == ElementKind::Text || kind == ElementKind::Button || !Records::isClassicKind(kind))
         EDITOPTIONSClick();
     else
         CHANGEIMAGEClick();
@@ -1099,6 +1105,10 @@ CanvasHost::Brush TForm1::brushDown() const
     for (const auto &[button, brush] : brushes)
         if (button->isChecked())
             return brush;
+    if (ControlBrush->isChecked())
+        for (qsizetype k = 0; k < ControlBrushKinds.size(); ++k)
+            if (ControlBrushKinds[k]->isChecked())
+                return Brush(int(Brush::Htmlgump) + int(k));
     return Brush::None;
 }
 
@@ -1110,6 +1120,7 @@ void TForm1::releaseBrush(Brush brush)
     case Brush::Gumppic: SpeedButton3->setChecked(false); break;
     case Brush::Text: SpeedButton2->setChecked(false); break;
     case Brush::None: break;
+    default: ControlBrush->setChecked(false); break;
     }
 }
 
@@ -1260,6 +1271,19 @@ void TForm1::CHANGEIMAGEClick()
 
 void TForm1::EDITOPTIONSClick()
 {
+    // A newer kind's options are the fields of the property panel: it is
+    // shown again if it was closed, and its first option takes the keyboard.
+    if (const int field = ControlCommands::optionsFieldOf(m_state.DATA.kindAt(m_state.SelectedLine)); field > 0) {
+        m_state.Dragging = false;
+        showControlProperties();
+        if (QWidget *editor = Properties->editorOf(field)) {
+            PropertiesDock->raise();
+            editor->setFocus(Qt::OtherFocusReason);
+            if (auto *line = qobject_cast<QLineEdit *>(editor))
+                line->selectAll();
+        }
+        return;
+    }
     PropertyCommands::editOptions(m_state, *this);
     DRAWClick();
 }

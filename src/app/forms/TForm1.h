@@ -152,6 +152,11 @@ public:
     QToolButton *SpeedButton1 = nullptr;   // "Button"
     QToolButton *SpeedButton3 = nullptr;   // "Gumppic"
     QToolButton *SpeedButton2 = nullptr;   // "Text"
+    // The brush of the newer kinds, and its menu's entry for each kind (in
+    // the order of CanvasHost::Brush from Htmlgump); the checked entry is
+    // the kind it places.
+    QToolButton *ControlBrush = nullptr;
+    QList<QAction *> ControlBrushKinds;
 
     // "Other".
     QGroupBox *OtherGroup = nullptr;
@@ -426,6 +431,7 @@ private:
     QStringList m_reportedProblems;         // render problems already shown in the status
     ProblemList m_problems;
     QStringList m_checkedLines;             // the document as the check last saw it
+    QString m_checkedDialect;               // and the export dialect it checked for
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
     bool m_geometryRestored = false;

@@ -1,10 +1,12 @@
 // Builds the controls of the main window; the handlers live in TForm1.cpp.
 #include "app/forms/TForm1.h"
+#include "app/ControlCommands.h"
 #include "ui/forms/CanvasImage.h"
 #include "ui/forms/ImageView.h"
 #include "ui/forms/SpinEdit.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDockWidget>
@@ -289,16 +291,69 @@ void TForm1::buildLeftColumn()
     SpeedButton1 = toolButton(BrushGroup, QStringLiteral("Button"), QStringLiteral("Button"));
     SpeedButton3 = toolButton(BrushGroup, QStringLiteral("Gumppic"), QStringLiteral("Gumppic"));
     SpeedButton2 = toolButton(BrushGroup, QStringLiteral("Text"), QStringLiteral("Text"));
+    // The newer kinds share one brush below the classic four, so the column
+    // keeps its height: its menu chooses the kind and presses it, a click on
+    // the button itself presses or lets go of the kind last chosen.
+    const std::pair<ElementKind, const char *> controlBrushes[] = {
+        {ElementKind::Htmlgump, "HTML text in a box"},
+        {ElementKind::Croppedtext, "One line of text cut to its box"},
+        {ElementKind::Textentry, "A box the player types into"},
+        {ElementKind::Checkbox, "A check box (art from the button folder)"},
+        {ElementKind::Radio, "A radio button (art from the button folder)"},
+        {ElementKind::Gumppictiled, "A picture tiled over a box"},
+        {ElementKind::Tilepic, "An item picture"},
+        {ElementKind::Checkertrans, "A see-through box"},
+        {ElementKind::Xmfhtmlgump, "The client's localized text in a box"},
+        {ElementKind::Gumppichue, "A picture in a hue"},
+    };
+    ControlBrush = toolButton(BrushGroup, QString(), QString());
+    ControlBrush->setObjectName(QStringLiteral("ControlBrush"));
+    ControlBrush->setPopupMode(QToolButton::MenuButtonPopup);
+    auto *kindMenu = new QMenu(ControlBrush);
+    kindMenu->setToolTipsVisible(true);
+    auto *kindGroup = new QActionGroup(ControlBrush);
+    kindGroup->setExclusive(true);
+    ControlBrushKinds.clear();
+    for (const auto &[kind, what] : controlBrushes) {
+        QString word = Records::wordOf(kind);
+        word[0] = word[0].toUpper();
+        QString hint = word + QStringLiteral(": ") + QString::fromLatin1(what);
+        if (const int width = Records::widthFieldOf(kind); width > 0) {
+            const QList<ControlCommands::FieldSpec> &fields = ControlCommands::fieldsOf(kind);
+            hint += QStringLiteral(" - drag its box, or click for %1 x %2")
+                        .arg(fields[width - 1].initial, fields[width].initial);
+        }
+        QAction *action = kindMenu->addAction(word);
+        action->setObjectName(QStringLiteral("Brush") + word);
+        action->setToolTip(hint);
+        action->setCheckable(true);
+        kindGroup->addAction(action);
+        ControlBrushKinds << action;
+    }
+    ControlBrush->setMenu(kindMenu);
+    const auto showKind = [this](QAction *action) {
+        ControlBrush->setText(action->text());
+        ControlBrush->setToolTip(action->toolTip() + QStringLiteral(" (the arrow chooses another kind)"));
+    };
+    ControlBrushKinds.first()->setChecked(true);
+    showKind(ControlBrushKinds.first());
+    connect(kindGroup, &QActionGroup::triggered, ControlBrush, [this, showKind](QAction *action) {
+        showKind(action);
+        ControlBrush->setChecked(true);
+    });
     // One brush at a time, and none at all once a placement released it.
     auto *brushes = new QButtonGroup(BrushGroup);
     brushes->setExclusive(false);
     int at = 0;
-    for (QToolButton *b : {SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton2}) {
+    for (QToolButton *b : {SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton2, ControlBrush}) {
         b->setCheckable(true);
         b->setAutoRaise(false);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         brushes->addButton(b);
-        brush->addWidget(b, at / 2, at % 2);
+        if (b == ControlBrush)
+            brush->addWidget(b, at / 2, 0, 1, 2);
+        else
+            brush->addWidget(b, at / 2, at % 2);
         ++at;
     }
     connect(brushes, &QButtonGroup::buttonToggled, BrushGroup, [brushes](QAbstractButton *button, bool down) {

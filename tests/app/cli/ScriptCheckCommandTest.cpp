@@ -102,3 +102,28 @@ TEST_F(ScriptCheckCommandTest, WrongCommandLineExitsTwoAndUnreadableFileOne)
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_TRUE(missing.err.contains("missing.SDF")) << missing.err.toStdString();
 }
+
+TEST_F(ScriptCheckCommandTest, TheDialectOptionNamesTheKindsItCannotWrite)
+{
+    // An htmlgump inserted before the page's end: line 26 of the file.
+    const QStringList dialog = ExampleDocuments::onePageDialog();
+    const QStringList lines =
+        dialog.mid(0, 25) + QStringList{"htmlgump", "10", "160", "100", "30", "0", "0", "Hello"} + dialog.mid(25);
+    Document::saveProjectFile(root + "html.SDF", lines);
+
+    const struct { QStringList options; int status; bool named; } cases[] = {
+        {{}, 0, false},                                  // the default has htmlgump
+        {{"--dialect", "48e - 51a"}, 1, true},
+        {{"--dialect=48e - 51a"}, 1, true},
+        {{"--dialect", "48e-51a"}, 2, false},            // spelt as export spells it, or refused
+    };
+    for (const auto &c : cases) {
+        const CheckRun r = run(QStringList{"html.SDF"} + c.options);
+        const std::string what = c.options.join(' ').toStdString();
+        EXPECT_EQ(r.status, c.status) << what << r.out.toStdString() << r.err.toStdString();
+        EXPECT_EQ(r.out.contains("html.SDF:26: warning: htmlgump: dialect 48e - 51a has no htmlgump"), c.named)
+            << what << r.out.toStdString();
+        if (c.status == 2)
+            EXPECT_TRUE(r.err.contains("--dialect")) << what << r.err.toStdString();
+    }
+}

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 
@@ -45,4 +46,26 @@ TEST_F(MainWindowTest, InsertMenuAddsEachNewerKindAndThePanelEditsItsFields)
         window->grab().save(shot);
     }
 
+}
+
+TEST_F(MainWindowTest, TheCheckFollowsTheExportDialectOfTheOptions)
+{
+    window->state().DATA = Document({"{BOP", "0", "htmlgump", "10", "10", "100", "40", "0", "0", "Hi", "}EOP"});
+    const auto named = [this] {
+        for (int k = 0; k < window->ProblemsList->count(); ++k)
+            if (window->ProblemsList->item(k)->text().contains("dialect 48e - 51a has no htmlgump"))
+                return true;
+        return false;
+    };
+    window->settings().exportVersion = QStringLiteral("48e - 51a");
+    window->CheckClick();
+    EXPECT_TRUE(named());
+    // The check that follows every render follows a changed dialect too, with
+    // the lines unchanged (the options window's "Ok" renders afresh).
+    window->settings().exportVersion = QStringLiteral("55i - 99g");
+    window->ScrollBar2Change();
+    EXPECT_FALSE(named());
+    window->settings().exportVersion = QStringLiteral("48e - 51a");
+    window->ScrollBar2Change();
+    EXPECT_TRUE(named());
 }

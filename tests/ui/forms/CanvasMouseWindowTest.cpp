@@ -4,6 +4,7 @@
 #include "app/forms/TForm4.h"
 #include "assets/forms/TForm3.h"
 #include "ui/forms/ImageView.h"
+#include "ui/forms/PropertyPanel.h"
 #include "ui/forms/SpinEdit.h"
 #include "ui/forms/TForm12.h"
 
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -414,4 +416,72 @@ TEST_F(CanvasMouseTest, ANudgeOfAnUnreadablePositionShowsTheErrorOnce)
     QTest::keyClick(window->Button11, Qt::Key_Down);
     EXPECT_EQ(modals->messages(Modal::MessageKind::Error), QStringList({"'y' is not a valid integer value"}));
     EXPECT_EQ(lines()[4], QStringLiteral("y"));
+}
+
+TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel)
+{
+    ASSERT_EQ(window->ControlBrushKinds.size(), 10);
+    for (QAction *kind : window->ControlBrushKinds)
+        EXPECT_TRUE(kind->toolTip().startsWith(kind->text() + ": ")) << kind->text().toStdString();
+    EXPECT_TRUE(window->ControlBrush->isVisible());
+    // The column holds every group without scrolling at the window's first size.
+    EXPECT_TRUE(window->OtherGroup->visibleRegion().boundingRect().height() >= window->OtherGroup->height() - 1);
+
+    // Choosing a kind presses the brush; one brush at a time, the classic ones included.
+    window->SpeedButton3->setChecked(true);
+    window->ControlBrushKinds[2]->trigger();
+    EXPECT_TRUE(window->ControlBrush->isChecked());
+    EXPECT_EQ(window->ControlBrush->text(), "Textentry");
+    EXPECT_FALSE(window->SpeedButton3->isChecked());
+    window->ControlBrush->click();   // let go
+    EXPECT_FALSE(window->ControlBrush->isChecked());
+    window->ControlBrushKinds[0]->trigger();
+
+    press(QPoint(20, 30));
+    move(QPoint(80, 70));
+    release(QPoint(80, 70));
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "htmlgump", "20", "30", "60", "40", "0", "0", "Text", "}EOP"}));
+    EXPECT_FALSE(window->ControlBrush->isChecked());
+    EXPECT_EQ(window->state().SelectedLine, 2);
+    EXPECT_EQ(window->ComboBox1->currentIndex(), 0);
+    EXPECT_FALSE(window->PropertiesDock->isHidden());
+    EXPECT_EQ(window->Properties->shownKind(), ElementKind::Htmlgump);
+    EXPECT_TRUE(window->CHANGEIMAGE->isHidden());
+    EXPECT_FALSE(window->EDITOPTIONS->isHidden());
+
+    // "Options" brings a closed panel back with the keyboard in the text.
+    window->PropertiesDock->close();
+    window->EDITOPTIONS->click();
+    EXPECT_FALSE(window->PropertiesDock->isHidden());
+    EXPECT_EQ(window->focusWidget(), window->Properties->editorOf(7));
+    EXPECT_EQ(modals->shown().size(), 0);   // no window of the classic kinds
+
+    // A check box takes its art from the button folder; "Change Image" swaps
+    // it as one undo step, and a double-click goes to its options.
+    writeBitmap(QStringLiteral("DATA/buttons/other.bmp"));
+    window->ControlBrushKinds[3]->trigger();
+    scriptPicker(QStringLiteral("okay.bmp"));
+    press(QPoint(150, 20));
+    release(QPoint(150, 20));
+    const int at = window->state().SelectedLine;
+    ASSERT_EQ(lines().mid(at, 4), QStringList({"checkbox", "150", "20", "okay.bmp"}));
+    EXPECT_FALSE(window->CHANGEIMAGE->isHidden());
+    scriptPicker(QStringLiteral("other.bmp"));
+    window->CHANGEIMAGE->click();
+    EXPECT_EQ(lines()[at + 3], "other.bmp");
+    window->Undo1->trigger();
+    EXPECT_EQ(lines()[at + 3], "okay.bmp");
+
+    // The panel's new rows show once the event loop runs, as it does before a double-click.
+    QCoreApplication::processEvents();
+    const qsizetype windowsBefore = modals->shown().size();
+    window->Image1DblClick(152, 22);
+    EXPECT_EQ(window->state().SelectedLine, at);
+    EXPECT_EQ(window->focusWidget(), window->Properties->editorOf(4));   // its checked flag
+    EXPECT_EQ(modals->shown().size(), windowsBefore);
+
+    if (const QString shot = qEnvironmentVariable("QM_SHOT"); !shot.isEmpty()) {
+        QTest::qWait(200);
+        window->grab().save(shot);
+    }
 }
