@@ -93,6 +93,10 @@ PageRenderer::~PageRenderer() = default;
 
 void PageRenderer::setAppDir(const QString &appDir)
 {
+    // Cached images are keyed by file name only: those of another folder
+    // must not stand in for this one's.
+    if (appDir != m_appDir)
+        forgetCache();
     m_appDir = appDir;
     m_art.setAppDir(appDir);
     m_pieces.clear();

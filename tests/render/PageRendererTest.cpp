@@ -435,6 +435,16 @@ TEST_F(PageRendererTest, CachedImagesOutliveTheirFilesUntilForgotten)
     EXPECT_EQ(render(lines).page.pixel(21, 21), Yellow);
 }
 
+TEST_F(PageRendererTest, AnotherDataFolderDrawsItsOwnPictureOfTheSameName)
+{
+    const QStringList lines = page("0", {gumppic(20, 20, "B.bmp")});
+    ASSERT_EQ(render(lines).page.pixel(21, 21), Blue);
+    QTemporaryDir other;
+    SyntheticArt::writeFile(other.path(), "DATA/B.bmp", bmpBytes(solid(10, 10, Green)));
+    renderer.setAppDir(other.path() + u'/');
+    EXPECT_EQ(render(lines).page.pixel(21, 21), Green);
+}
+
 // A background partly off the canvas is composed afresh at each render (its
 // part moves with every scroll); its pieces are read once and held as the
 // cached images are, until the cache is cleaned up or forgotten.
