@@ -34,10 +34,11 @@ inline void readAsClientFiles(const QByteArray &bytes)
     QImage lastItem;
     for (const auto &items : {ItemArt::fromMul(file, file), ItemArt::fromUop(file)}) {
         int limit = 64;
-        for (int item = 0; item < ItemArt::ItemLimit && limit > 0; ++item) {
+        for (const int item : items->items()) {
             if (!items->contains(item))
-                continue;
-            --limit;
+                __builtin_trap();   // every item listed is there
+            if (--limit < 0)
+                break;
             const QImage image = items->decode(item);
             if (!image.isNull())
                 lastItem = image;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 const QString Normals = QStringLiteral("NORMALS");
@@ -75,16 +76,38 @@ int HueLibrary::selectedHue(int position, int slot) const
     return NumberText::parse(sphere(qint64(position) + slot, QStringLiteral("95")));
 }
 
-QStringList HueLibrary::indexLines() const
+QHash<QString, int> HueLibrary::firstEntries() const
 {
     const int count = std::clamp(total(), 0, maxIndexedEntries);
     const QHash<QString, QString> spheres = m_file.valuesBySection(Sphere);
-    const QString missing = QStringLiteral("0");
-    QStringList lines;
-    lines.reserve(count);
-    for (int k = 1; k <= count; ++k)
-        lines.append(spheres.value(section(k), missing));
-    return lines;
+    QHash<QString, int> first;
+    const auto note = [&first](const QString &text, int entry) {
+        const auto known = first.constFind(text);
+        if (known == first.cend() || entry < *known)
+            first.insert(text, entry);
+    };
+    std::vector<int> present;
+    present.reserve(size_t(spheres.size()));
+    for (auto it = spheres.cbegin(); it != spheres.cend(); ++it) {
+        bool ok = false;
+        const int entry = it.key().toInt(&ok);
+        // "07" or " 7" name other sections than entry 7's.
+        if (!ok || entry < 1 || entry > count || section(entry) != it.key())
+            continue;
+        present.push_back(entry);
+        note(it->toCaseFolded(), entry);
+    }
+    // The first entry without SPHERE is the first that reads as "0".
+    std::sort(present.begin(), present.end());
+    int missing = 1;
+    for (const int entry : present) {
+        if (entry != missing)
+            break;
+        ++missing;
+    }
+    if (missing <= count)
+        note(QStringLiteral("0"), missing);
+    return first;
 }
 
 QHash<QString, QString> HueLibrary::colorTexts() const

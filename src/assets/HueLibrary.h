@@ -65,11 +65,13 @@ public:
     // Throws RuntimeError "'text' is not a valid integer value" otherwise.
     int selectedHue(int position, int slot) const;
 
-    // SPHERE of entries 1..TOTAL in order, "0" when missing; the text index.
-    // A hand-edited TOTAL can be huge, so at most maxIndexedEntries are read:
-    // far more than any library holds, and a bound on what the index takes.
+    // The text index as it is searched: for each SPHERE text of entries
+    // 1..TOTAL, case-folded, the first entry that has it; entries without
+    // SPHERE read as "0". A hand-edited TOTAL can be huge, so at most
+    // maxIndexedEntries entries count. Made from the sections the file holds,
+    // so the work follows the file, never TOTAL.
     static constexpr int maxIndexedEntries = 100000;
-    QStringList indexLines() const;
+    QHash<QString, int> firstEntries() const;
 
     // COLOR of every entry that has one, by entry number in decimal.
     QHash<QString, QString> colorTexts() const;

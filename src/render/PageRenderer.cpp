@@ -9,8 +9,23 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
+
+// An element's box. Positions and sizes come from the design and may lie
+// anywhere in the int range, where x + width no longer fits: such a box is
+// cut at the range's end (an empty one there is no box at all).
+QRect boxAt(int x, int y, qint64 width, qint64 height)
+{
+    constexpr qint64 low = std::numeric_limits<int>::min(), high = std::numeric_limits<int>::max();
+    const qint64 right = x + width - 1, bottom = y + height - 1;
+    if (right >= low && right <= high && bottom >= low && bottom <= high)
+        return QRect(x, y, int(width), int(height));
+    if (width <= 0 || height <= 0)
+        return QRect();
+    return QRect(QPoint(x, y), QPoint(int(std::min(right, high)), int(std::min(bottom, high))));
+}
 
 bool isShown(ElementKind kind, const RenderOptions &options)
 {
@@ -322,11 +337,11 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             r.lineList << record.line;
             r.selectEntries << record.selectEntry();
             if (isPart)
-                r.boxes << QRect(QPoint(record.x, record.y), whole);
+                r.boxes << boxAt(record.x, record.y, whole.width(), whole.height());
             else if (!bitmap.isEmpty())
-                r.boxes << QRect(record.x, record.y, bitmap.width(), bitmap.height());
+                r.boxes << boxAt(record.x, record.y, bitmap.width(), bitmap.height());
             else if (ElementRecord::hasBox(record.kind))
-                r.boxes << QRect(record.x, record.y, record.width, record.height);
+                r.boxes << boxAt(record.x, record.y, record.width, record.height);
             else
                 r.boxes << QRect();
         }

@@ -3,17 +3,12 @@
 
 void TextIndex::rebuild(const QString &appDir)
 {
-    m_lines = HueLibrary(appDir).indexLines();
-    m_firstLine.clear();
-    // Walked backwards so that the first of equal lines is the one kept.
-    for (int i = int(m_lines.size()) - 1; i >= 0; --i)
-        m_firstLine.insert(m_lines[i].toCaseFolded(), i);
+    m_firstEntry = HueLibrary(appDir).firstEntries();
 }
 
 int TextIndex::entryOf(const QString &hue) const
 {
-    const auto it = m_firstLine.constFind(hue.toCaseFolded());
-    return it == m_firstLine.cend() ? 0 : *it + 1;
+    return m_firstEntry.value(hue.toCaseFolded(), 0);
 }
 
 HueColors::HueColors(const TextIndex &index, const QString &appDir)

@@ -4,29 +4,26 @@
 
 #include <QHash>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
-// TEXTINDEX: maps hue numbers to hue library entries. Line k-1 holds the
-// SPHERE text of entry k. Rebuilt only on request (start-up, after the picker
-// refreshes, after a hue is added), so edits of the library by other means
-// show after the next rebuild.
+// TEXTINDEX: maps hue numbers to hue library entries. It stands for the list
+// whose line k-1 holds the SPHERE text of entry k, and keeps of it what is
+// searched for: the first line of each text. Rebuilt only on request
+// (start-up, after the picker refreshes, after a hue is added), so edits of
+// the library by other means show after the next rebuild.
 class TextIndex
 {
 public:
     // Reads ColorLibary.INI in appDir afresh (TEXTIDXTimer).
     void rebuild(const QString &appDir);
 
-    const QStringList &lines() const { return m_lines; }
-
     // The entry a hue number takes its colour from: the first line equal to
     // hue (ignoring case) + 1, or 0 when no line is.
     int entryOf(const QString &hue) const;
 
 private:
-    QStringList m_lines;
-    QHash<QString, int> m_firstLine;   // case-folded line -> its first index
+    QHash<QString, int> m_firstEntry;   // case-folded SPHERE text -> its first entry
 };
 
 // Display colours of hue numbers for one render or preview. The library's

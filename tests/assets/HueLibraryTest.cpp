@@ -56,7 +56,7 @@ TEST_F(HueLibraryTest, MissingFileGivesTheDefaults)
         EXPECT_EQ(shown[k].color(), 0x000000u);
     }
     EXPECT_EQ(library.selectedHue(1, 0), 95);
-    EXPECT_EQ(library.indexLines(), QStringList(10, QStringLiteral("0")));
+    EXPECT_EQ(library.firstEntries(), (QHash<QString, int>{{QStringLiteral("0"), 1}}));
     EXPECT_FALSE(QFile::exists(libraryPath()));
 }
 
@@ -152,26 +152,24 @@ TEST_F(HueLibraryTest, MalformedTotalNeitherCrashesNorHangs)
 {
     writeLibrary(QStringLiteral("[NORMALS]\r\nTOTAL=0\r\n"));
     EXPECT_EQ(HueLibrary(appDir()).pickerMaximum(), 1);
-    EXPECT_TRUE(HueLibrary(appDir()).indexLines().isEmpty());
+    EXPECT_TRUE(HueLibrary(appDir()).firstEntries().isEmpty());
 
     writeLibrary(QStringLiteral("[NORMALS]\r\nTOTAL=-2147483648\r\n"));
     EXPECT_EQ(HueLibrary(appDir()).pickerMaximum(), 1);
-    EXPECT_TRUE(HueLibrary(appDir()).indexLines().isEmpty());
+    EXPECT_TRUE(HueLibrary(appDir()).firstEntries().isEmpty());
     // A negative count restarts at entry 1, which the picker can show.
     EXPECT_EQ(HueLibrary(appDir()).append(QStringLiteral("a"), 0, QStringLiteral("1")), 1);
     EXPECT_EQ(HueLibrary(appDir()).total(), 1);
 
     writeLibrary(QStringLiteral("[NORMALS]\r\nTOTAL=ten\r\n"));
     EXPECT_EQ(HueLibrary(appDir()).total(), 10);
-    EXPECT_EQ(HueLibrary(appDir()).indexLines().size(), 10);
+    EXPECT_EQ(HueLibrary(appDir()).firstEntries(), (QHash<QString, int>{{QStringLiteral("0"), 1}}));
 
     writeLibrary(QStringLiteral("[NORMALS]\r\nTOTAL=1000000000\r\n[3]\r\nSPHERE=5\r\n"));
     const HueLibrary huge(appDir());
     EXPECT_EQ(huge.pickerMaximum(), 999999991);
     EXPECT_EQ(huge.pickerSlots(huge.pickerMaximum()).last().entry, 1000000000);
-    const QStringList lines = huge.indexLines();
-    EXPECT_EQ(lines.size(), HueLibrary::maxIndexedEntries);
-    EXPECT_EQ(lines[2], QStringLiteral("5"));
+    EXPECT_EQ(huge.firstEntries(), (QHash<QString, int>{{QStringLiteral("0"), 1}, {QStringLiteral("5"), 3}}));
 
     // The largest count: the last slot is reachable, and no entry fits after it.
     const int largest = std::numeric_limits<int>::max();
@@ -181,4 +179,35 @@ TEST_F(HueLibraryTest, MalformedTotalNeitherCrashesNorHangs)
     const QString before = readTextFile(libraryPath());
     EXPECT_EQ(HueLibrary(appDir()).append(QStringLiteral("a"), 0, QStringLiteral("1")), 0);
     EXPECT_EQ(readTextFile(libraryPath()), before);
+}
+
+TEST_F(HueLibraryTest, IndexKeepsTheFirstEntryOfEachSphereText)
+{
+    using Index = QHash<QString, int>;
+    const int cap = HueLibrary::maxIndexedEntries;
+    struct Case { const char *what; QString text; Index expected; };
+    const Case cases[] = {
+        {"first of equal texts, ignoring case; no gap, so no \"0\"",
+         "[NORMALS]\r\nTOTAL=3\r\n[1]\r\nSPHERE=0x1F\r\n[2]\r\nSPHERE=95\r\n[3]\r\nSPHERE=0x1f\r\n",
+         {{"0x1f", 1}, {"95", 2}}},
+        {"the first entry without SPHERE reads as \"0\", after an entry that says 0",
+         "[NORMALS]\r\nTOTAL=5\r\n[3]\r\nSPHERE=0\r\n[1]\r\nSPHERE=7\r\n[2]\r\nSPHERE=8\r\n[5]\r\nSPHERE=9\r\n",
+         {{"7", 1}, {"8", 2}, {"0", 3}, {"9", 5}}},
+        {"sections above TOTAL are not read",
+         "[NORMALS]\r\nTOTAL=2\r\n[1]\r\nSPHERE=7\r\n[2]\r\nSPHERE=8\r\n[3]\r\nSPHERE=9\r\n", {{"7", 1}, {"8", 2}}},
+        {"names that are not an entry's number in plain decimal",
+         "[NORMALS]\r\nTOTAL=9\r\n[01]\r\nSPHERE=7\r\n[+2]\r\nSPHERE=8\r\n[0]\r\nSPHERE=5\r\n[-1]\r\nSPHERE=6\r\n"
+         "[x]\r\nSPHERE=4\r\n",
+         {{"0", 1}}},
+        {"the first section of a repeated name",
+         "[NORMALS]\r\nTOTAL=1\r\n[1]\r\nSPHERE=7\r\n[1]\r\nSPHERE=8\r\n", {{"7", 1}}},
+        {"a huge TOTAL counts up to the cap, and only the sections there are",
+         QStringLiteral("[NORMALS]\r\nTOTAL=2147483647\r\n[1]\r\nSPHERE=7\r\n[%1]\r\nSPHERE=8\r\n[%2]\r\nSPHERE=9\r\n")
+             .arg(cap).arg(cap + 1),
+         {{"7", 1}, {"0", 2}, {"8", cap}}},
+    };
+    for (const Case &c : cases) {
+        writeLibrary(c.text);
+        EXPECT_EQ(HueLibrary(appDir()).firstEntries(), c.expected) << c.what;
+    }
 }

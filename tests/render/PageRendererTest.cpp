@@ -361,6 +361,12 @@ TEST_F(PageRendererTest, ExtremePositionsAndSizesDrawWhatFits)
     const RenderResult r = render(lines);
     EXPECT_TRUE(r.problems.isEmpty());
     EXPECT_EQ(r.selectEntries.size(), 6);
+    // Boxes end where int coordinates end, and keep their corner and size otherwise.
+    ASSERT_EQ(r.boxes.size(), 6);
+    const int far = 2147483647;
+    EXPECT_EQ(r.boxes[0], QRect(QPoint(far, far), QPoint(far, far)));
+    EXPECT_EQ(r.boxes[1].topLeft(), QPoint(-far - 1, -far - 1));
+    EXPECT_EQ(r.boxes[1].size(), r.boxes[5].size());
     EXPECT_EQ(r.page.pixel(11, 11), Red);
     EXPECT_EQ(r.page.pixel(100, 100), Blue);   // the capped background fills the rest
     EXPECT_EQ(r.page.pixel(30, 30), Yellow);

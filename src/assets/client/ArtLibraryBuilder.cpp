@@ -72,8 +72,7 @@ int appendHues(const QString &dataDir, const std::vector<ClientHue> &hues)
     if (hues.size() < 2)
         return 0;
     const HueLibrary library(dataDir);
-    const QStringList present = library.indexLines();
-    const QSet<QString> known(present.begin(), present.end());
+    const QHash<QString, int> known = library.firstEntries();
     int total = std::max(0, library.total());
     if (!QFileInfo::exists(library.path()))
         total = 0;

@@ -2,6 +2,7 @@
 #include "assets/client/GumpPixels.h"
 #include "assets/client/UopArchive.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -24,7 +25,7 @@ std::shared_ptr<const GumpArt> GumpArt::fromMul(std::shared_ptr<const ClientFile
     auto art = std::make_shared<GumpArt>();
     art->m_data = std::move(data);
     const qint64 count = std::min<qint64>(index->size() / IndexRecordSize, std::numeric_limits<int>::max());
-    art->m_entries.resize(size_t(count));
+    art->m_idLimit = int(count);
     for (qint64 i = 0; i < count; ++i) {
         const qint64 at = i * IndexRecordSize;
         const qint32 offset = qint32(index->u32(at));
@@ -37,7 +38,7 @@ std::shared_ptr<const GumpArt> GumpArt::fromMul(std::shared_ptr<const ClientFile
             ++art->m_skipped;
             continue;
         }
-        art->m_entries[size_t(i)] = {offset, length, 0, width, height, 0};
+        art->m_entries.push_back({int(i), Entry{offset, length, 0, width, height, 0}});
     }
     return art;
 }
@@ -49,41 +50,52 @@ std::shared_ptr<const GumpArt> GumpArt::fromUop(std::shared_ptr<const ClientFile
     art->m_packed = true;
     const auto entries = UopArchive::readEntries(*art->m_data);
     const int probe = int(std::max<qint64>(entries.size(), MinProbe)) + ProbeSlack;
-    for (int id = 0; id <= probe; ++id) {
+    auto numbered = UopArchive::numberedEntries(entries, "gumpartlegacymul", 0, MinProbe + ProbeSlack);
+    // An archive of more gumps than usual is probed past the shared table,
+    // each number hashed: work it pays by its own entry count.
+    for (int id = MinProbe + ProbeSlack + 1; id <= probe; ++id) {
         const auto found = entries.constFind(UopArchive::numberedEntryHash("gumpartlegacymul", id));
-        if (found == entries.cend())
-            continue;
-        const UopArchive::Entry &e = *found;
-        if (size_t(id) >= art->m_entries.size())
-            art->m_entries.resize(size_t(id) + 1);
+        if (found != entries.cend())
+            numbered.emplace_back(id, *found);
+    }
+    for (const auto &[id, e] : numbered) {
+        art->m_idLimit = id + 1;
         if (e.flag != qint16(UopArchive::Packing::Stored) && e.flag != qint16(UopArchive::Packing::ZlibMythic)) {
             ++art->m_skipped;
             continue;
         }
-        art->m_entries[size_t(id)] = {e.dataOffset, e.compressedLength, e.decompressedLength, 0, 0, e.flag};
+        art->m_entries.push_back({id, Entry{e.dataOffset, e.compressedLength, e.decompressedLength, 0, 0, e.flag}});
     }
     return art;
 }
 
+const GumpArt::Entry *GumpArt::find(int id) const
+{
+    const auto at = std::lower_bound(m_entries.begin(), m_entries.end(), id,
+                                     [](const auto &entry, int wanted) { return entry.first < wanted; });
+    return at != m_entries.end() && at->first == id ? &at->second : nullptr;
+}
+
 bool GumpArt::contains(int id) const
 {
-    return id >= 0 && size_t(id) < m_entries.size() && m_entries[size_t(id)].offset >= 0;
+    return find(id) != nullptr;
 }
 
 std::vector<int> GumpArt::ids() const
 {
     std::vector<int> out;
-    for (size_t i = 0; i < m_entries.size(); ++i)
-        if (m_entries[i].offset >= 0)
-            out.push_back(int(i));
+    out.reserve(m_entries.size());
+    for (const auto &entry : m_entries)
+        out.push_back(entry.first);
     return out;
 }
 
 QImage GumpArt::decode(int id) const
 {
-    if (!contains(id))
+    const Entry *found = find(id);
+    if (!found)
         return QImage();
-    const Entry &e = m_entries[size_t(id)];
+    const Entry &e = *found;
     QImage image = m_packed ? decodeUop(e) : decodeMul(e);
     if (image.isNull())
         ++m_failed;

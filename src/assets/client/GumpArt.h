@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // The gump pictures of a game client, by gump number. Opening reads only the
@@ -28,7 +29,7 @@ public:
     static std::shared_ptr<const GumpArt> fromUop(std::shared_ptr<const ClientFile> archive);
 
     // Gump numbers run from 0 to idLimit() - 1; not all of them exist.
-    int idLimit() const { return int(m_entries.size()); }
+    int idLimit() const { return m_idLimit; }
     bool contains(int id) const;
     // The ids that exist, in order.
     std::vector<int> ids() const;
@@ -57,9 +58,13 @@ private:
     QImage decodeMul(const Entry &e) const;
     QImage decodeUop(const Entry &e) const;
 
+    const Entry *find(int id) const;
+
     std::shared_ptr<const ClientFile> m_data;
     bool m_packed = false;
-    std::vector<Entry> m_entries;
+    // Only the gumps there are, by id: a small file has a small table.
+    std::vector<std::pair<int, Entry>> m_entries;
+    int m_idLimit = 0;
     int m_skipped = 0;
     mutable std::atomic<int> m_failed{0};
 };

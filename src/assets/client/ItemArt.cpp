@@ -27,14 +27,13 @@ std::shared_ptr<const ItemArt> ItemArt::fromMul(std::shared_ptr<const ClientFile
     const qint64 records = std::min<qint64>(index->size() / IndexRecordSize, FirstItemRecord + ItemLimit);
     if (records <= FirstItemRecord)
         return art;
-    art->m_entries.resize(size_t(records - FirstItemRecord));
     for (qint64 r = FirstItemRecord; r < records; ++r) {
         const qint64 at = r * IndexRecordSize;
         const qint32 offset = qint32(index->u32(at));
         const qint32 length = qint32(index->u32(at + 4));
         if (offset < 0 || length <= 0 || !art->m_data->holds(offset, length))
             continue;
-        art->m_entries[size_t(r - FirstItemRecord)] = {offset, length, 0, 0};
+        art->m_entries.push_back({int(r - FirstItemRecord), Entry{offset, length, 0, 0}});
     }
     return art;
 }
@@ -45,35 +44,45 @@ std::shared_ptr<const ItemArt> ItemArt::fromUop(std::shared_ptr<const ClientFile
     art->m_data = std::move(archive);
     art->m_packed = true;
     const auto entries = UopArchive::readEntries(*art->m_data);
-    if (entries.isEmpty())
-        return art;
-    for (int item = 0; item < ItemLimit; ++item) {
-        const auto found = entries.constFind(UopArchive::numberedEntryHash("artlegacymul", FirstItemRecord + item));
-        if (found == entries.cend())
-            continue;
-        if (size_t(item) >= art->m_entries.size())
-            art->m_entries.resize(size_t(item) + 1);
-        art->m_entries[size_t(item)] = {found->dataOffset, found->compressedLength, found->decompressedLength,
-                                        found->flag};
-    }
+    for (const auto &[record, e] :
+         UopArchive::numberedEntries(entries, "artlegacymul", FirstItemRecord, FirstItemRecord + ItemLimit - 1))
+        art->m_entries.push_back({record - FirstItemRecord, Entry{e.dataOffset, e.compressedLength,
+                                                                  e.decompressedLength, e.flag}});
     return art;
+}
+
+const ItemArt::Entry *ItemArt::find(int item) const
+{
+    const auto at = std::lower_bound(m_entries.begin(), m_entries.end(), item,
+                                     [](const auto &entry, int wanted) { return entry.first < wanted; });
+    return at != m_entries.end() && at->first == item ? &at->second : nullptr;
 }
 
 bool ItemArt::contains(int item) const
 {
-    return item >= 0 && size_t(item) < m_entries.size() && m_entries[size_t(item)].offset >= 0;
+    return find(item) != nullptr;
 }
 
 int ItemArt::count() const
 {
-    return int(std::count_if(m_entries.begin(), m_entries.end(), [](const Entry &e) { return e.offset >= 0; }));
+    return int(m_entries.size());
+}
+
+std::vector<int> ItemArt::items() const
+{
+    std::vector<int> out;
+    out.reserve(m_entries.size());
+    for (const auto &entry : m_entries)
+        out.push_back(entry.first);
+    return out;
 }
 
 QImage ItemArt::decode(int item) const
 {
-    if (!contains(item))
+    const Entry *found = find(item);
+    if (!found)
         return QImage();
-    const Entry &e = m_entries[size_t(item)];
+    const Entry &e = *found;
     if (!m_packed)
         return decodeRuns(m_data->data() + e.offset, e.length);
     UopArchive::Entry packed;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 // The item pictures of a game client (what a tilepic shows), by item number.
@@ -48,6 +49,8 @@ public:
 
     bool contains(int item) const;
     int count() const;
+    // The item numbers there are, in order.
+    std::vector<int> items() const;
 
     // The picture, Format_RGB32, see-through pixels black (opaque black is
     // drawn near-black, as gump art); null when the item does not exist or
@@ -67,7 +70,10 @@ private:
         qint16 flag = 0;
     };
 
+    const Entry *find(int item) const;
+
     std::shared_ptr<const ClientFile> m_data;
     bool m_packed = false;
-    std::vector<Entry> m_entries;   // by item number
+    // Only the items there are, by item number: a small file has a small table.
+    std::vector<std::pair<int, Entry>> m_entries;
 };

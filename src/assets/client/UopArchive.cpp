@@ -1,11 +1,16 @@
-#include <cstring>
 #include "assets/client/UopArchive.h"
 
 #include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <cstring>
+#include <map>
+#include <mutex>
 #include <numeric>
+#include <string>
+#include <tuple>
 
 namespace UopArchive {
 
@@ -37,6 +42,8 @@ void final(quint32 &a, quint32 &b, quint32 &c)
     b ^= a; b -= rot(a, 14);
     c ^= b; c -= rot(b, 24);
 }
+
+std::atomic<quint64> hashCount{0};
 
 quint32 word(const uchar *k, qsizetype n)
 {
@@ -75,8 +82,14 @@ quint64 numberedEntryHash(const char *folder, int number)
     return nameHash(name, p - name);
 }
 
+quint64 hashesMade()
+{
+    return hashCount.load(std::memory_order_relaxed);
+}
+
 quint64 nameHash(const char *lowerName, qsizetype length)
 {
+    hashCount.fetch_add(1, std::memory_order_relaxed);
     const auto *k = reinterpret_cast<const uchar *>(lowerName);
     quint32 a, b, c;
     a = b = c = 0xDEADBEEFu + quint32(length);
@@ -132,6 +145,40 @@ QHash<quint64, Entry> readEntries(const ClientFile &file)
         block = next;
     }
     return entries;
+}
+
+std::vector<std::pair<int, Entry>> numberedEntries(const QHash<quint64, Entry> &entries, const char *folder,
+                                                   int first, int last)
+{
+    std::vector<std::pair<int, Entry>> found;
+    if (entries.isEmpty() || last < first)
+        return found;
+    // Number by hash, per folder and range; the first number wins should two
+    // names ever share a hash.
+    using Key = std::tuple<std::string, int, int>;
+    static std::mutex guard;
+    static std::map<Key, QHash<quint64, int>> tables;
+    const QHash<quint64, int> *numbers = nullptr;
+    {
+        const std::lock_guard lock(guard);
+        auto [table, made] = tables.try_emplace(Key{folder, first, last});
+        if (made) {
+            table->second.reserve(qsizetype(last) - first + 1);
+            for (int n = first; n <= last; ++n) {
+                const quint64 hash = numberedEntryHash(folder, n);
+                if (!table->second.contains(hash))
+                    table->second.insert(hash, n);
+            }
+        }
+        numbers = &table->second;   // never erased, so safe to read unlocked
+    }
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        const auto number = numbers->constFind(it.key());
+        if (number != numbers->cend())
+            found.emplace_back(*number, *it);
+    }
+    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    return found;
 }
 
 QByteArray payload(const ClientFile &file, const Entry &entry, qint32 maxLength)

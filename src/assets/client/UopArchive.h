@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 // The client's packed archive ("MYP" files): blocks of entries, each found
 // by the hash of its name.
@@ -37,6 +39,17 @@ quint64 numberedEntryHash(const char *folder, int number);
 // are dropped; a block chain that loops or runs past the file ends the walk.
 // Empty when the header is not an archive's.
 QHash<quint64, Entry> readEntries(const ClientFile &file);
+
+// The entries named "build/<folder>/%08u.tga" whose number lies in
+// [first, last], in number order. The names' hashes are made once per folder
+// and range and kept for the life of the program, so this takes time by the
+// entries the archive holds, not by the range: callers pass fixed ranges.
+std::vector<std::pair<int, Entry>> numberedEntries(const QHash<quint64, Entry> &entries, const char *folder,
+                                                   int first, int last);
+
+// How many name hashes were made so far in this program, to show that
+// reading an archive does no work its data does not ask for.
+quint64 hashesMade();
 
 // The bytes of an entry as stored: decompressed for zlib, undone for the
 // Mythic transform. Empty when they cannot be had (cut short, corrupt, a
