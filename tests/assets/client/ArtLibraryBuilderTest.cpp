@@ -1,3 +1,4 @@
+#include "support/FileFixtures.h"
 #include "assets/client/ArtLibraryBuilder.h"
 #include "assets/HueLibrary.h"
 #include "import/ButtonArtMatcher.h"
@@ -12,19 +13,8 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using FileFixtures::readFile;
+using FileFixtures::writeFile;
 
 SyntheticClient::Gump solid(int id, quint16 colour, int w = 2, int h = 2)
 {

@@ -1,3 +1,4 @@
+#include "support/FileFixtures.h"
 #include "assets/client/ArtLibraryBuilder.h"
 #include "assets/client/UnicodeFont.h"
 #include "assets/GlyphTable.h"
@@ -29,19 +30,8 @@ QByteArray clientFont()
     });
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using FileFixtures::readFile;
+using FileFixtures::writeFile;
 
 // Rows of the cell's body ('2'), first and last; -1 when it has none.
 std::pair<int, int> bodyRows(const FontGlyph &g)
