@@ -27,7 +27,9 @@ QStringList decodeLineBreaks(QStringList lines)
             events = w.line() + 1;
         else
             continue;
-        if (events < lines.size() && lines[events].contains(QChar(LineBreakMark)))
+        // A record cut short ends before its events line: that line is another item's.
+        if (events < w.line() + w.length() && events < lines.size()
+            && lines[events].contains(QChar(LineBreakMark)))
             lines[events].replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
     }
     return lines;
@@ -186,7 +188,11 @@ void Document::setRecordFields(int at, const QString &word, const QString &first
         appendAfterLastRecord({word, first, second});
         return;
     }
-    // A record cut off at the end of a hand-edited file gets its missing lines back.
+    // A record cut short by the structure line after it gets its missing
+    // fields put in before that line, never over it; one cut off at the end
+    // of a hand-edited file gets them appended.
+    for (int k = RecordWalker::lengthAt(m_lines, at); k < 3 && at + k < m_lines.size(); ++k)
+        m_lines.insert(at + k, QString());
     while (m_lines.size() < at + 3)
         m_lines.append(QString());
     m_lines[at + 1] = first;

@@ -54,8 +54,10 @@ private:
     {
         RecordWalker w(m_lines);
         while (w.next()) {
-            if (w.item() == RecordWalker::Item::PageOpen)
+            if (w.item() == RecordWalker::Item::PageOpen) {
+                refuseLineBreakAfter(w.line(), 1);
                 m_out << QStringLiteral("PAGE ") + number(w.field(1));
+            }
             else if (w.item() == RecordWalker::Item::Element && (!m_inlineTexts || w.complete()))
                 writeElementOfLine(w);
         }

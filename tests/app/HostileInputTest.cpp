@@ -92,6 +92,13 @@ TEST(HostileInput, LineBreaksOutsideButtonEventsNeverBecomeScriptLines)
     QStringList badLocation = lines;
     badLocation[badLocation.lastIndexOf("LOCATION") + 2] = "50\r\n[DIALOG x]";
     EXPECT_TRUE(failureOf([&] { exportLines(badLocation, appDir); }).endsWith("holds a line break"));
+
+    // A button cut short by a page bracket: the line where its events would be
+    // is the new page's number, and its 0x1F must stay a bad mark.
+    writeFile(path, "{BOP\r\n0\r\nbutton\r\n1\r\n2\r\nokay.bmp\r\n1\r\n0\r\n{BOP\r\n1\x1F[DIALOG x]\r\n}EOP\r\n");
+    const QStringList cut = Document::loadProjectFile(path);
+    EXPECT_EQ(cut[9], QString::fromLatin1("1\x1F[DIALOG x]"));
+    EXPECT_EQ(failureOf([&] { exportLines(cut, appDir); }), "Line 9: line 10 holds a line break");
 }
 
 TEST(HostileInput, ArtNamesThatLeaveTheDataFolderAreNoArt)

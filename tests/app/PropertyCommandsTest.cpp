@@ -193,6 +193,9 @@ TEST(DocumentCommands, LocationAndFlagsAreAppendedWhereTheWalkFindsThem)
          {"{BOP", "0", "}EOP", "text", "1", "2", "0", "", "LOCATION", "30", "40"}},
         // A location record cut short at the end is completed, not appended again.
         {{"{BOP", "0", "}EOP", "LOCATION", "5"}, {"{BOP", "0", "}EOP", "LOCATION", "30", "40"}},
+        // One cut short by the flags record after it gets its line before them, not over them.
+        {{"{BOP", "0", "}EOP", "LOCATION", "5", "MISC", "0", "1"},
+         {"{BOP", "0", "}EOP", "LOCATION", "30", "40", "MISC", "0", "1"}},
     };
     for (const auto &c : cases) {
         EditorState s;
