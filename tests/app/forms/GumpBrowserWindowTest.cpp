@@ -1,5 +1,7 @@
 #include "app/forms/MainWindowFixture.h"
 #include "app/forms/TForm2.h"
+#include "app/forms/TForm4.h"
+#include "assets/forms/TForm3.h"
 #include "assets/client/GumpBrowserModel.h"
 #include "assets/forms/ArtLibraryWindow.h"
 #include "support/SyntheticClient.h"
@@ -13,6 +15,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -87,6 +90,32 @@ TEST_F(MainWindowTest, BuildArtLibraryRunsOffTheWindowAndNamesWhatItMade)
     writeClient(path(QStringLiteral("client")));
     window->Form12->ClientEdit->setText(path(QStringLiteral("client")));
     window->Form12->Button2Click();
+
+    // A text is not drawn while the library has no font; the one the build
+    // makes from the client's font draws it at once.
+    writeFile(QStringLiteral("client/unifont1.mul"),
+              SyntheticClient::unicodeFont({{u'H', 0, 2, {"#..#", "#..#", "####", "#..#", "#..#"}}}));
+    modals->onWindow<TForm3>([](TForm3 &f) {
+        f.RadioButtons[0]->setChecked(true);
+        f.Button3->click();
+    });
+    modals->onWindow<TForm4>([](TForm4 &f) {
+        f.Edit1->setText(QStringLiteral("HHHH"));
+        f.Button1->click();
+    });
+    window->Button5Click();
+    const auto textPixels = [&] {
+        const QImage canvas = window->Image1->picture();
+        const QRgb background = canvas.pixel(60, 60);
+        int n = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 40; ++x)
+                n += canvas.pixel(x, y) != background;
+        return n;
+    };
+    ASSERT_FALSE(QFileInfo::exists(path(QStringLiteral("UO0.CORE"))));
+    const int withoutFont = textPixels();   // the canvas's edge lines only
+
     modals->onWindow<ArtLibraryWindow>([](ArtLibraryWindow &w) {
         EXPECT_TRUE(w.isBuilding() || w.report());
         w.waitUntilDone();
@@ -99,4 +128,5 @@ TEST_F(MainWindowTest, BuildArtLibraryRunsOffTheWindowAndNamesWhatItMade)
     });
     window->BuildArtLibrary1->trigger();
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("DATA/buttons/F7.cs"))));
+    EXPECT_GT(textPixels(), withoutFont + 4 * 12);   // four letters of twelve pixels, and their outline
 }
