@@ -96,7 +96,7 @@ bool Document::ensurePage(const QString &page)
 {
     if (hasPage(page))
         return false;
-    m_lines << Records::BeginPage << page << Records::EndPage;
+    appendAfterLastRecord({Records::BeginPage, page, Records::EndPage});
     return true;
 }
 
@@ -104,7 +104,7 @@ void Document::appendToPage(const QString &page, const QStringList &record)
 {
     const QList<int> ends = pageEnds(page);
     if (ends.isEmpty()) {
-        m_lines << Records::BeginPage << page << record << Records::EndPage;
+        appendAfterLastRecord(QStringList{Records::BeginPage, page} + record + QStringList{Records::EndPage});
         return;
     }
     // From the last bracket back, so earlier insertion points stay valid.
@@ -170,15 +170,20 @@ void Document::setCloseBlock(const QString &events)
     appendAfterLastRecord({Records::CloseBlock, events});
 }
 
-void Document::appendAfterLastRecord(const QStringList &record)
+void Document::completeRecordCutOffAtTheEnd()
 {
-    // A record cut off at the end of the file would take the new one in.
+    // Its text or file name field would take in whatever is appended next.
     RecordWalker w(m_lines);
     int lastEnd = 0;
     while (w.next())
         lastEnd = w.line() + w.length();
     while (m_lines.size() < lastEnd)
         m_lines.append(QString());
+}
+
+void Document::appendAfterLastRecord(const QStringList &record)
+{
+    completeRecordCutOffAtTheEnd();
     m_lines << record;
 }
 

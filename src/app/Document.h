@@ -31,6 +31,7 @@ public:
     QList<int> pageStarts(const QString &page) const;
     bool hasPage(const QString &page) const;
     // Appends "{BOP", page, "}EOP" when the page has no bracket; true if added.
+    // A record the lines end inside of gets its missing fields first.
     bool ensurePage(const QString &page);
 
     // Inserts the record before the "}EOP" of every bracket of the page, or
@@ -75,6 +76,8 @@ public:
 
 private:
     int lastLineOf(RecordWalker::Item item) const;
+    // Empty fields for a record the file ends inside of, then the new lines.
+    void completeRecordCutOffAtTheEnd();
     void appendAfterLastRecord(const QStringList &record);
     // Writes the two fields of the record at line at, or appends word and fields when at is -1.
     void setRecordFields(int at, const QString &word, const QString &first, const QString &second);

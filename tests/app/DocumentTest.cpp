@@ -26,6 +26,20 @@ TEST(DocumentPages, AppendToMissingPageAddsABracketAfterEverything)
     EXPECT_EQ(doc.lines(), expected); // after the location and window flags records
 }
 
+TEST(DocumentPages, ANewPageAfterARecordCutOffAtTheEndStaysAPage)
+{
+    const QStringList cutOff{"{BOP", "0", "}EOP", "text", "1", "2", "95"};   // no text line
+    Document appended(cutOff);
+    appended.appendToPage("2", gem);
+    Document ensured(cutOff);
+    EXPECT_TRUE(ensured.ensurePage("2"));
+    for (const Document *doc : {&appended, &ensured}) {
+        EXPECT_EQ(doc->lines().mid(0, 8), cutOff + QStringList{""});
+        EXPECT_TRUE(doc->hasPage("2"));
+        EXPECT_EQ(doc->pageEnds("2"), QList<int>{int(doc->lines().size()) - 1});
+    }
+}
+
 TEST(DocumentPages, AppendGoesBeforeThatPagesCloseEvenWithLaterPages)
 {
     Document doc(QStringList{"{BOP", "0", "}EOP", "{BOP", "1", "}EOP", "{BOP", "10", "}EOP"});
