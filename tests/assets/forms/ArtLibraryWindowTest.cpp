@@ -60,6 +60,9 @@ TEST(ArtLibraryWindow, CancelPartWayLeavesOnlyWholeEntriesAndCloses)
         window.setOptions({client.path(), out.path() + "/", {scripts.path()}});
         modals.onWindow<ArtLibraryWindow>([&, cancel = cancel](ArtLibraryWindow &w) {
             ASSERT_TRUE(w.isBuilding());
+            // Part way: once the first entries are on disk.
+            QTest::qWaitFor([&w] { return w.ProgressBar1->value() > 1 || !w.isBuilding(); }, 10000);
+            ASSERT_TRUE(w.isBuilding());
             cancel(w);
             // Asked, not yet stopped: the window stays until the thread is done.
             EXPECT_TRUE(w.isVisible());
@@ -68,6 +71,7 @@ TEST(ArtLibraryWindow, CancelPartWayLeavesOnlyWholeEntriesAndCloses)
             w.waitUntilDone();
             ASSERT_TRUE(w.report());
             EXPECT_TRUE(w.report()->cancelled);
+            EXPECT_GT(w.report()->buttonsWritten, 0);
             EXPECT_LT(w.report()->buttonsWritten, Pairs);
             EXPECT_TRUE(w.Label1->text().startsWith(QStringLiteral("Cancelled: "))) << w.Label1->text().toStdString();
             EXPECT_LT(w.ProgressBar1->value(), w.ProgressBar1->maximum());
