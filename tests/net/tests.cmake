@@ -40,7 +40,7 @@ set(QM_NET_SANITIZED_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/net/sanitize/main.cpp)
 
 set(QM_NET_TSAN_OPTIONS
-  "TSAN_OPTIONS=halt_on_error=1 second_deadlock_stack=1")
+  "TSAN_OPTIONS=halt_on_error=1 second_deadlock_stack=1 suppressions=${CMAKE_CURRENT_SOURCE_DIR}/net/sanitize/tsan.supp")
 set(QM_NET_ASAN_OPTIONS "ASAN_OPTIONS=detect_leaks=1 abort_on_error=0 halt_on_error=1")
 
 foreach(kind IN ITEMS address thread)
