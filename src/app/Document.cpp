@@ -170,20 +170,16 @@ void Document::setCloseBlock(const QString &events)
     appendAfterLastRecord({Records::CloseBlock, events});
 }
 
-void Document::completeRecordCutOffAtTheEnd()
+void Document::appendAfterLastRecord(const QStringList &record)
 {
-    // Its text or file name field would take in whatever is appended next.
+    // A record cut off at the end of the file would take the new lines in
+    // as its text or file name: it gets its missing fields first.
     RecordWalker w(m_lines);
     int lastEnd = 0;
     while (w.next())
         lastEnd = w.line() + w.length();
     while (m_lines.size() < lastEnd)
         m_lines.append(QString());
-}
-
-void Document::appendAfterLastRecord(const QStringList &record)
-{
-    completeRecordCutOffAtTheEnd();
     m_lines << record;
 }
 

@@ -76,8 +76,6 @@ public:
 
 private:
     int lastLineOf(RecordWalker::Item item) const;
-    // Empty fields for a record the file ends inside of, then the new lines.
-    void completeRecordCutOffAtTheEnd();
     void appendAfterLastRecord(const QStringList &record);
     // Writes the two fields of the record at line at, or appends word and fields when at is -1.
     void setRecordFields(int at, const QString &word, const QString &first, const QString &second);
