@@ -1,4 +1,5 @@
 #include "app/PropertyCommands.h"
+#include "app/ButtonReplies.h"
 #include "app/ControlCommands.h"
 #include "app/UndoSteps.h"
 
@@ -84,7 +85,7 @@ bool editOptions(EditorState &state, PropertyDialogs &dialogs)
             const ElementDialogs::ButtonOptions chosen = dialogs.editButtonOptions(current);
             changed |= write(doc, at + 4, chosen.closeOnClick ? QStringLiteral("1") : QStringLiteral("0"));
             changed |= write(doc, at + 5, chosen.page);
-            changed |= write(doc, at + 6, chosen.events.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+            changed |= write(doc, at + 6, ButtonReplies::withEvents(doc.line(at + 6), !chosen.events.isEmpty()));
             changed |= write(doc, at + 7, chosen.events);
             break;
         }

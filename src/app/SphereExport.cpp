@@ -1,14 +1,17 @@
 #include "app/SphereExport.h"
+#include "app/ButtonReplies.h"
 #include "app/LineBreaks.h"
 #include "app/RecordWalker.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
+#include "platform/SphereEventLine.h"
 #include "platform/SphereLine.h"
 #include "platform/TextFile.h"
 
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -20,6 +23,36 @@ bool SphereDialect::hasKind(const QString &dialect, ElementKind kind)
     // The older servers send no HTML, localized or hued pictures.
     return kind != ElementKind::None && kind != ElementKind::Htmlgump && kind != ElementKind::Xmfhtmlgump
            && kind != ElementKind::Gumppichue;
+}
+
+SphereDialect::Encoding SphereDialect::defaultEncoding(const QString &dialect)
+{
+    return dialect == V48eTo51a ? Encoding::EightBit : Encoding::Utf8;
+}
+
+std::optional<SphereDialect::Encoding> SphereDialect::encodingNamed(const QString &name)
+{
+    if (name.compare(u"utf-8", Qt::CaseInsensitive) == 0)
+        return Encoding::Utf8;
+    if (name.compare(u"8-bit", Qt::CaseInsensitive) == 0)
+        return Encoding::EightBit;
+    return std::nullopt;
+}
+
+QByteArray encodeScript(const QStringList &lines, SphereDialect::Encoding encoding, const QByteArray &endOfLine)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        if (encoding == SphereDialect::Encoding::Utf8) {
+            bytes += line.toUtf8();
+        } else {
+            if (const QString letters = Document::unstorableCharacters(line); !letters.isEmpty())
+                throw RuntimeError(QStringLiteral("8-bit text cannot carry \"%1\"; export as UTF-8").arg(letters));
+            bytes += line.toLatin1();
+        }
+        bytes += endOfLine;
+    }
+    return bytes;
 }
 
 namespace {
@@ -52,13 +85,51 @@ public:
 private:
     void writeBody()
     {
+        collectKeptReplies();
+        // The server drops a "PAGE 0" that follows another page, so the
+        // elements of page 0 would land on the page before. Page 0 is drawn
+        // beneath every page, and goes first.
+        const bool pageZeroFirst = !m_inlineTexts && pageZeroFollowsAnotherPage();
+        if (pageZeroFirst)
+            writePages(PageFilter::OnlyZero);
+        writePages(pageZeroFirst ? PageFilter::AllButZero : PageFilter::All);
+    }
+
+    enum class PageFilter { All, OnlyZero, AllButZero };
+
+    static bool isPageZero(const QString &page) { return SphereLine::withoutLeadingZeros(page) == u"0"; }
+
+    bool pageZeroFollowsAnotherPage() const
+    {
+        bool otherPageSeen = false;
+        RecordWalker w(m_lines);
+        while (w.next()) {
+            if (w.item() != RecordWalker::Item::PageOpen)
+                continue;
+            if (!isPageZero(w.field(1)))
+                otherPageSeen = true;
+            else if (otherPageSeen)
+                return true;
+        }
+        return false;
+    }
+
+    void writePages(PageFilter filter)
+    {
+        bool inPage = filter != PageFilter::AllButZero; // what stands before any page is page 0
+        bool zeroWritten = false;
         RecordWalker w(m_lines);
         while (w.next()) {
             if (w.item() == RecordWalker::Item::PageOpen) {
                 refuseLineBreakAfter(w.line(), 1);
-                m_out << QStringLiteral("PAGE ") + number(w.field(1));
+                const bool zero = isPageZero(w.field(1));
+                inPage = filter == PageFilter::All || (filter == PageFilter::OnlyZero) == zero;
+                // The brackets of page 0 go out under one "PAGE 0".
+                if (inPage && !(filter == PageFilter::OnlyZero && zeroWritten))
+                    m_out << QStringLiteral("PAGE ") + number(w.field(1));
+                zeroWritten = zeroWritten || zero;
             }
-            else if (w.item() == RecordWalker::Item::Element && (!m_inlineTexts || w.complete()))
+            else if (w.item() == RecordWalker::Item::Element && inPage && (!m_inlineTexts || w.complete()))
                 writeElementOfLine(w);
         }
     }
@@ -133,13 +204,18 @@ private:
             break;
         case ElementKind::Text:
             if (m_inlineTexts) {
-                m_out << QStringLiteral("dtext ") + position + u' ' + w.field(3) + u' ' + w.field(4);
+                m_out << QStringLiteral("dtext ") + position + u' ' + w.field(3) + u' ' + dottedText(w.field(4));
                 break;
             }
             // The server skips a TEXT line it reads as blank, which would give
             // every later text the wrong string; such a text is left out.
             if (SphereLine::readsAsBlank(w.field(4)))
                 break;
+            if (mustStandInline(w.field(4))) {
+                m_out << QStringLiteral("dtext ") + position + u' ' + number(w.field(3)) + u' '
+                             + dottedText(w.field(4));
+                break;
+            }
             m_out << QStringLiteral("text ") + position + u' ' + number(w.field(3)) + u' ' + textIndex(w.field(4));
             break;
         case ElementKind::None:
@@ -149,6 +225,26 @@ private:
                 writeNewerKind(w, position);
             break;
         }
+    }
+
+    // A text that would end the TEXT section as a section header ("[...")
+    // goes inline in the layout line instead. The older dialect has no
+    // inline form: the export stops there.
+    bool mustStandInline(const QString &text) const
+    {
+        if (!SphereLine::startsSection(text))
+            return false;
+        if (!isRecent())
+            throw RuntimeError(QStringLiteral("the text \"%1\" begins with \"[\", which ends the TEXT section, "
+                                              "and dialect %2 has no inline text").arg(text, m_dialect));
+        return true;
+    }
+
+    // dtext and dcroppedtext drop one leading "." and the blanks before it:
+    // a text that begins with either goes out behind a "." of its own.
+    static QString dottedText(const QString &text)
+    {
+        return text.startsWith(u'.') || (!text.isEmpty() && text.front().isSpace()) ? u'.' + text : text;
     }
 
     // The TEXT section index the text is written at.
@@ -166,7 +262,9 @@ private:
         const auto f = [&](int k) { return number(w.field(k)); };
         const QString box = position + u' ' + f(3) + u' ' + f(4);
         const bool recent = isRecent();
-        const auto indexed = [&](const QString &text) { return !m_inlineTexts && !SphereLine::readsAsBlank(text); };
+        const auto indexed = [&](const QString &text) {
+            return !m_inlineTexts && !SphereLine::readsAsBlank(text) && !mustStandInline(text);
+        };
         switch (w.kind()) {
         case ElementKind::Htmlgump:
             if (indexed(w.field(7)))
@@ -178,16 +276,19 @@ private:
             if (indexed(w.field(6)))
                 m_out << QStringLiteral("croppedtext ") + box + u' ' + f(5) + u' ' + textIndex(w.field(6));
             else
-                m_out << QStringLiteral("dcroppedtext ") + box + u' ' + f(5) + u' ' + w.field(6);
+                m_out << QStringLiteral("dcroppedtext ") + box + u' ' + f(5) + u' ' + dottedText(w.field(6));
             break;
         case ElementKind::Textentry: {
+            // The client reads the text's index before the limit; the
+            // server's inline form takes the limit before the text.
             const bool limited = recent && NumberText::parseOr(w.field(7), 0) != 0;
-            const QString head = box + u' ' + f(5) + u' ' + f(6) + (limited ? u' ' + f(7) : QString());
+            const QString head = box + u' ' + f(5) + u' ' + f(6);
+            const QString limit = limited ? u' ' + f(7) : QString();
             const QString word = limited ? QStringLiteral("textentrylimited") : QStringLiteral("textentry");
             if (indexed(w.field(8)))
-                m_out << word + u' ' + head + u' ' + textIndex(w.field(8));
+                m_out << word + u' ' + head + u' ' + textIndex(w.field(8)) + limit;
             else
-                m_out << QStringLiteral("d") + word + u' ' + head + u' ' + w.field(8);
+                m_out << QStringLiteral("d") + word + u' ' + head + limit + u' ' + w.field(8);
             break;
         }
         case ElementKind::Checkbox:
@@ -240,14 +341,16 @@ private:
         const QStringList decoder = readDecoder(w.field(3));
         const int up = NumberText::parseHex(decoder[0]);
         const int down = NumberText::parseHex(decoder[1]);
-        int reply = 0;
-        if (w.field(6) == u"1") {
-            reply = ++m_buttonCount;
+        const int reply = m_replies.value(w.line(), 0);
+        // Buttons that kept one reply from their script share its block: the server runs the first.
+        if (ButtonReplies::parseFlag(w.field(6)).events && !m_repliesWithBlock.contains(reply)) {
+            m_repliesWithBlock.insert(reply);
+            const QStringList events = checkedEvents(w.field(7));
             if (isRecent())
                 m_buttonBlocks << QStringLiteral("on=") + QString::number(reply);
             else if (isOld())
                 m_buttonBlocks << QStringLiteral("ONBUTTON=") + QString::number(reply);
-            m_buttonBlocks << splitEvents(w.field(7));
+            m_buttonBlocks << events;
         }
         m_out << QStringLiteral("button ") + position + u' ' + QString::number(up) + u' ' + QString::number(down)
                      + u' ' + number(w.field(4)) + u' ' + number(w.field(5)) + u' ' + QString::number(reply);
@@ -289,13 +392,34 @@ private:
             m_out << QStringLiteral("ONBUTTON=0");
         else
             return;
-        m_out << splitEvents(doc.closeBlock());
+        try {
+            m_out << checkedEvents(doc.closeBlock());
+        } catch (const RuntimeError &e) {
+            throw RuntimeError(QStringLiteral("Line %1: %2").arg(doc.lastCloseBlockLine() + 1).arg(e.message()));
+        }
     }
 
     static QStringList splitEvents(const QString &events)
     {
         static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
         return events.split(lineBreak);
+    }
+
+    // Event lines the server would read as the end of the section or as the
+    // marker of another block stop the export rather than lose handlers.
+    static QStringList checkedEvents(const QString &events)
+    {
+        const QStringList lines = splitEvents(events);
+        for (const QString &line : lines) {
+            if (const QString trap = SphereEventLine::trap(line); !trap.isEmpty())
+                throw RuntimeError(trap);
+        }
+        return lines;
+    }
+
+    void collectKeptReplies()
+    {
+        m_replies = ButtonReplies::numbered(m_lines);
     }
 
     void writeTrailer()
@@ -318,7 +442,8 @@ private:
     QHash<QString, QStringList> m_decoders;
     int m_textCount = 0;
     QString m_group = QStringLiteral("0"); // the radio group the last "group" line opened
-    int m_buttonCount = 0;
+    QHash<int, int> m_replies;       // button line -> reply number
+    QSet<int> m_repliesWithBlock;
     bool m_inlineTexts = false;
 };
 

@@ -1,10 +1,12 @@
 #include "checks/DesignCheck.h"
 
+#include "app/ButtonReplies.h"
 #include "app/Document.h"
 #include "app/RecordWalker.h"
 #include "app/SphereExport.h"
 #include "checks/ArtCatalog.h"
 #include "platform/NumberText.h"
+#include "platform/SphereEventLine.h"
 #include "platform/SphereLine.h"
 #include "platform/SphereNumber.h"
 
@@ -52,6 +54,7 @@ public:
     QList<DesignProblem> run()
     {
         readOrigin();
+        m_replyOfButton = ButtonReplies::numbered(m_lines);
         m_positions.reserve(m_lines.size() / 8);
         RecordWalker w(m_lines);
         while (w.next()) {
@@ -62,6 +65,10 @@ public:
                 break;
             case RecordWalker::Item::Element:
                 checkElement(w);
+                break;
+            case RecordWalker::Item::CloseBlock:
+                m_kind = QStringLiteral("close block");
+                checkEvents(w.field(1));
                 break;
             case RecordWalker::Item::Location:
                 m_kind = QStringLiteral("location");
@@ -85,6 +92,7 @@ private:
         m_problems.append({m_line, severity, m_kind + QStringLiteral(": ") + message});
     }
     void warn(const QString &message) { report(Severity::Warning, message); }
+    void inform(const QString &message) { report(Severity::Information, message); }
     void fail(const QString &message) { report(Severity::Error, message); }
 
     // The screen origin the export writes: the last location record, 0, 0 without one.
@@ -121,6 +129,8 @@ private:
         m_kind = QStringLiteral("page");
         const auto page = number(QStringLiteral("number"), w.field(1));
         m_pageId = page ? *page : std::numeric_limits<int>::min() + m_unnumberedPages++;
+        if (page && *page < 0)
+            warn(QStringLiteral("the server drops page %1, and its elements land on the page before").arg(*page));
         if (page && !m_pageLines.contains(*page))
             m_pageLines.insert(*page, m_line);
     }
@@ -194,28 +204,67 @@ private:
                                 "TEXT line and every later text would take the wrong string"));
             return;
         }
-        if (text.contains(u"//")) {
-            warn(SphereLine::readsAsBlank(text)
-                     ? QStringLiteral("the text begins with \"//\", so the server reads it as empty; "
-                                      "the export leaves it out")
-                     : QStringLiteral("the text holds \"//\", where the server cuts it"));
+        if (SphereLine::readsAsBlank(text)) {
+            warn(QStringLiteral("the text begins with \"//\", so the server reads it as empty; "
+                                "the export leaves it out"));
+            return;
         }
-        if (text != text.trimmed())
-            warn(QStringLiteral("the text \"%1\" has leading or trailing blanks, which the server trims").arg(text));
+        checkShownText(ElementKind::Text, text);
         for (const QChar c : {u'{', u'}', u'|', u':'}) {
             if (text.contains(c)) {
                 warn(QStringLiteral("the text holds \"%1\"; the text window warns against { } | :").arg(c));
                 break;
             }
         }
-        if (text.size() > SphereLine::MaxLength)
-            warn(QStringLiteral("the text is %1 characters long, past the %2 of the server's line")
-                     .arg(text.size()).arg(SphereLine::MaxLength));
-        if (SphereLine::readsAsBlank(text))
-            return;
         if (++m_texts == DesignCheck::MaxNumbered + 1)
             warn(QStringLiteral("text number %1 is past the %2 texts the server can number")
                      .arg(m_texts - 1).arg(DesignCheck::MaxNumbered));
+    }
+
+    // What the server does to the text of any kind on its way to the player.
+    void checkShownText(ElementKind kind, const QString &text)
+    {
+        if (text.contains(u"//"))
+            warn(QStringLiteral("the text holds \"//\", where the server cuts it"));
+        else if (!text.isEmpty() && endsInServerBlank(text))
+            warn(QStringLiteral("the text \"%1\" ends in blanks or tabs, which the server trims").arg(text));
+        const QStringView kept = SphereLine::keptPart(text);
+        if (!kept.isEmpty() && SphereLine::startsSection(kept)) {
+            if (m_dialect != SphereDialect::V55iTo99g)
+                fail(QStringLiteral("the text begins with \"[\", which ends the TEXT section, and dialect %1 has "
+                                    "no inline text; the export stops there").arg(m_dialect));
+            else if (dropsLeadingBlanksInline(kind) && kept.front().isSpace())
+                warn(QStringLiteral("the text begins with \"[\" and goes inline, where the server drops the "
+                                    "blanks before it"));
+        }
+        if (const qsizetype open = text.indexOf(u'<'); open >= 0 && text.indexOf(u'>', open) > open)
+            inform(QStringLiteral("the server evaluates <…> in the text for each player; the canvas shows it "
+                                  "as written"));
+        if (lastByteIsServerBlank(kept))
+            warn(QStringLiteral("the text ends in \"%1\", whose last byte the server takes for a blank and "
+                                "trims, so the letter arrives broken").arg(kept.back()));
+        if (const qsizetype bytes = text.toUtf8().size(); bytes > SphereLine::MaxLength)
+            warn(QStringLiteral("the text is %1 bytes long, past the %2 of the server's line")
+                     .arg(bytes).arg(SphereLine::MaxLength));
+    }
+
+    // The inline forms of these kinds take the text after the blanks that
+    // follow the last number; dtext and dcroppedtext keep them behind a ".".
+    static bool dropsLeadingBlanksInline(ElementKind kind)
+    {
+        return kind == ElementKind::Htmlgump || kind == ElementKind::Textentry;
+    }
+
+    static bool endsInServerBlank(QStringView text) { return text.back().isSpace() || text.back() == u'\u00A0'; }
+
+    // The server trims bytes it takes for blanks, 0xA0 among them, off the
+    // line's end: a letter whose UTF-8 ends in that byte loses it.
+    static bool lastByteIsServerBlank(QStringView kept)
+    {
+        if (kept.isEmpty())
+            return false;
+        const QByteArray utf8 = kept.right(2).toUtf8();
+        return utf8.size() > 1 && quint8(utf8.back()) == 0xA0;
     }
 
     QSize checkButton(const RecordWalker &w)
@@ -223,12 +272,14 @@ private:
         const QString art = w.field(3);
         const auto close = number(QStringLiteral("close flag"), w.field(4));
         const auto target = number(QStringLiteral("page"), w.field(5));
-        const bool hasEvents = w.field(6) == u"1";
+        const bool hasEvents = ButtonReplies::parseFlag(w.field(6)).events;
         if (close == 0 && target && *target != 0)
             m_pageButtons.append({m_line, *target});
         if (close == 0 && hasEvents)
             warn(QStringLiteral("the button does not close the dialog, so the client sends no reply and its "
                                 "events never run"));
+        if (const int reply = m_replyOfButton.value(m_line - 1, 0); reply != 0)
+            checkSharedReply(reply, hasEvents ? w.field(7) : QString());
         if (hasEvents) {
             if (++m_replies == DesignCheck::MaxNumbered + 1)
                 warn(QStringLiteral("reply number %1 is past the %2 the server can hold")
@@ -266,17 +317,31 @@ private:
     {
         for (const QStringView line : QStringView(events).split(u'\n')) {
             const QStringView trimmed = line.endsWith(u'\r') ? line.chopped(1) : line;
-            for (qsizetype at = trimmed.indexOf(u"//"); at >= 0; at = trimmed.indexOf(u"//", at + 2)) {
-                if (at > 0 && !trimmed[at - 1].isSpace()) {
-                    warn(QStringLiteral("the event line \"%1\" holds \"//\" inside a word, where the server cuts it")
-                             .arg(trimmed.toString()));
-                    break;
-                }
-            }
-            if (trimmed.size() > SphereLine::MaxLength)
-                warn(QStringLiteral("an event line is %1 characters long, past the %2 of the server's line")
-                         .arg(trimmed.size()).arg(SphereLine::MaxLength));
+            if (const QString trap = SphereEventLine::trap(trimmed); !trap.isEmpty())
+                fail(trap + QStringLiteral("; the export stops there"));
+            const qsizetype cut = trimmed.indexOf(u"//");
+            if (cut > 0 && !trimmed[cut - 1].isSpace())
+                warn(QStringLiteral("the event line \"%1\" holds \"//\" inside a word, where the server cuts it")
+                         .arg(trimmed.toString()));
+            else if (cut > 0 && !trimmed.left(cut).trimmed().isEmpty())
+                inform(QStringLiteral("the server cuts the event line \"%1\" at \"//\"").arg(trimmed.toString()));
+            if (const qsizetype bytes = trimmed.toUtf8().size(); bytes > SphereLine::MaxLength)
+                warn(QStringLiteral("an event line is %1 bytes long, past the %2 of the server's line")
+                         .arg(bytes).arg(SphereLine::MaxLength));
         }
+    }
+
+    // Buttons that kept one reply from their script run one block: the first's.
+    void checkSharedReply(int reply, const QString &events)
+    {
+        const auto first = m_firstWithReply.constFind(reply);
+        if (first == m_firstWithReply.cend()) {
+            m_firstWithReply.insert(reply, {m_line, events});
+            return;
+        }
+        if (!events.isEmpty() && events != first->second)
+            warn(QStringLiteral("reply %1 is also that of line %2, whose events the server runs for both")
+                     .arg(reply).arg(first->first));
     }
 
     void checkOnScreen(int x, int y, QSize size)
@@ -336,19 +401,20 @@ private:
                          number(QStringLiteral("height"), w.field(k + 1)).value_or(0));
         switch (kind) {
         case ElementKind::Htmlgump:
-            if (w.field(7).contains(u"//"))
-                warn(QStringLiteral("the text holds \"//\" (a web address?), where the server cuts it"));
+            checkShownText(kind, w.field(7));
             countText(w.field(7));
             break;
         case ElementKind::Croppedtext:
             if (size.width() < DesignCheck::NarrowestCharacter)
                 warn(QStringLiteral("the box is %1 pixels wide, too narrow for one character; some clients "
                                     "draw nothing").arg(size.width()));
+            checkShownText(kind, w.field(6));
             countText(w.field(6));
             break;
         case ElementKind::Textentry:
             if (const auto id = number(QStringLiteral("entry id"), w.field(6)))
                 checkShared(m_entryIds, *id, QStringLiteral("entry id"));
+            checkShownText(kind, w.field(8));
             countText(w.field(8));
             break;
         case ElementKind::Checkbox:
@@ -410,6 +476,8 @@ private:
     QHash<int, int> m_entryIds, m_switchIds; // id -> line of the first element holding it
     std::map<std::pair<int, int>, RadioGroup> m_radioGroups; // page, group -> first radio line
     QList<DesignProblem> m_problems;
+    QHash<int, int> m_replyOfButton;                     // button line -> reply
+    QHash<int, std::pair<int, QString>> m_firstWithReply; // reply -> line and events of its first button
     int m_line = 0;
     QString m_kind;
     int m_originX = 0, m_originY = 0;
@@ -438,9 +506,23 @@ bool hasErrors(const QList<DesignProblem> &problems)
                        [](const DesignProblem &p) { return p.severity == Severity::Error; });
 }
 
+bool hasWarningsOrErrors(const QList<DesignProblem> &problems)
+{
+    return std::any_of(problems.cbegin(), problems.cend(),
+                       [](const DesignProblem &p) { return p.severity != Severity::Information; });
+}
+
 QString severityWord(DesignProblem::Severity severity)
 {
-    return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
+    switch (severity) {
+    case Severity::Error:
+        return QStringLiteral("error");
+    case Severity::Information:
+        return QStringLiteral("information");
+    case Severity::Warning:
+        break;
+    }
+    return QStringLiteral("warning");
 }
 
 QString compilerLine(const QString &file, const DesignProblem &problem)

@@ -9,7 +9,9 @@ class ArtCatalog;
 // One thing in a design that the export would fail on (error) or that the
 // server would read differently from what the designer shows (warning).
 struct DesignProblem {
-    enum class Severity { Warning, Error };
+    // Information: what the server does that the canvas cannot show, meant
+    // or not (an expression it evaluates for each player).
+    enum class Severity { Warning, Error, Information };
 
     int line = 0; // document line from 1: the kind word of the record, the "{BOP" of a page
     Severity severity = Severity::Warning;
@@ -36,7 +38,9 @@ QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art = nullptr,
 constexpr int NarrowestCharacter = 6;
 
 bool hasErrors(const QList<DesignProblem> &problems);
-QString severityWord(DesignProblem::Severity severity); // "warning", "error"
+// Whether any problem is more than information.
+bool hasWarningsOrErrors(const QList<DesignProblem> &problems);
+QString severityWord(DesignProblem::Severity severity); // "warning", "error", "information"
 // "FILE:LINE: warning: MESSAGE", as compilers write it.
 QString compilerLine(const QString &file, const DesignProblem &problem);
 

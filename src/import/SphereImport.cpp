@@ -1,8 +1,11 @@
 #include "import/SphereImport.h"
+#include "app/ButtonReplies.h"
+#include "app/Document.h"
 #include "import/ButtonArtMatcher.h"
 #include "import/SphereScript.h"
 #include "platform/CappedFile.h"
 #include "platform/RuntimeError.h"
+#include "platform/SphereEventLine.h"
 #include "platform/SphereLine.h"
 #include "platform/SphereNumber.h"
 #include "platform/TextFile.h"
@@ -11,6 +14,7 @@
 #include <QRegularExpression>
 
 #include <map>
+#include <set>
 #include <unordered_map>
 #include <optional>
 #include <vector>
@@ -37,54 +41,25 @@ struct ButtonBlock
     int low = 0;
     int high = -1;
     QStringList lines;
+    QList<int> numbers; // of the lines in the file
 };
-
-// "ON=1", "on = 1", "ONBUTTON=1", "ON 1", "ON=1 5", "ON=1,5": the range, or
-// nothing when the line is a marker whose value is no number (it still ends
-// the block before it). Not a marker at all: false in isMarker.
-std::optional<std::pair<int, int>> markerRange(const QString &cleaned, bool &isMarker)
-{
-    QStringView rest = cleaned;
-    isMarker = false;
-    if (!rest.startsWith(u"on", Qt::CaseInsensitive))
-        return std::nullopt;
-    rest = rest.mid(2);
-    if (rest.startsWith(u"button", Qt::CaseInsensitive))
-        rest = rest.mid(6);
-    const QStringView spaced = rest.trimmed();
-    if (spaced.startsWith(u'='))
-        rest = spaced.mid(1);
-    else if (rest.isEmpty() || !rest.front().isSpace())
-        return std::nullopt;
-    isMarker = true;
-    QString value = rest.toString();
-    value.replace(u',', u' ');
-    const QStringList parts = SphereScript::words(value);
-    if (parts.isEmpty() || parts.size() > 2)
-        return std::nullopt;
-    const auto low = SphereNumber::tryParse(parts[0]);
-    const auto high = SphereNumber::tryParse(parts.last());
-    if (!low || !high)
-        return std::nullopt;
-    return std::pair{*low, *high};
-}
 
 std::vector<ButtonBlock> buttonBlocks(const Section &section)
 {
     std::vector<ButtonBlock> blocks;
     bool inBlock = false;
     for (const Line &line : section.body) {
-        bool isMarker = false;
-        const auto range = markerRange(line.text, isMarker);
-        if (isMarker) {
-            inBlock = range.has_value();
+        const SphereEventLine::Marker marker = SphereEventLine::marker(line.text);
+        if (marker.isMarker) {
+            inBlock = marker.range.has_value();
             if (inBlock)
-                blocks.push_back(ButtonBlock{range->first, range->second, {}});
+                blocks.push_back(ButtonBlock{marker.range->first, marker.range->second, {}, {}});
         } else if (inBlock) {
             QString kept = line.raw;
             while (!kept.isEmpty() && kept.back().isSpace())
                 kept.chop(1);
             blocks.back().lines << kept;
+            blocks.back().numbers << line.number;
         }
     }
     return blocks;
@@ -122,9 +97,10 @@ public:
         for (const auto &[page, at] : m_textRecords) {
             QString &indexLine = m_pages[page][at];
             const auto index = SphereNumber::tryParse(indexLine);
-            if (index && *index >= 0 && *index < textSection->body.size())
+            if (index && *index >= 0 && *index < textSection->body.size()) {
                 indexLine = textSection->body[*index].text;
-            else
+                noteUnstorable(textSection->body[*index].number, indexLine);
+            } else
                 m_errors << QStringLiteral("NO SUCH TEXT (") + indexLine + u')';
         }
     }
@@ -144,6 +120,7 @@ public:
             return;
         if (!buttonSection) {
             m_errors << SphereImport::NoButtonSection;
+            keepRepliesWithoutEvents();
             return;
         }
         const std::vector<ButtonBlock> blocks = buttonBlocks(*buttonSection);
@@ -172,12 +149,29 @@ public:
                 if (reply >= blocks[b].low && reply <= blocks[b].high)
                     found = b;
             }
-            if (found < blocks.size()) {
-                records[at + 6] = QStringLiteral("1");
-                records[at + 7] = blocks[found].lines.join(QStringLiteral("\r\n"));
+            // The reply stays the script's: its handlers may tell buttons apart by it.
+            ButtonReplies::Flag flag;
+            flag.events = found < blocks.size();
+            if (reply > 0)
+                flag.kept = reply;
+            records[at + 6] = ButtonReplies::flagText(flag);
+            records[at + 7] = flag.events ? blocks[found].lines.join(QStringLiteral("\r\n")) : QString();
+            if (flag.events) {
+                for (qsizetype k = 0; k < blocks[found].lines.size(); ++k)
+                    noteUnstorable(blocks[found].numbers[k], blocks[found].lines[k]);
             }
-            if (records[at + 6] != u"1")
-                records[at + 7].clear();
+        }
+    }
+
+    void keepRepliesWithoutEvents()
+    {
+        for (const auto &[page, at] : m_buttonRecords) {
+            QStringList &records = m_pages[page];
+            ButtonReplies::Flag flag;
+            if (const int reply = records[at + 7].toInt(); reply > 0)
+                flag.kept = reply;
+            records[at + 6] = ButtonReplies::flagText(flag);
+            records[at + 7].clear();
         }
     }
 
@@ -207,6 +201,17 @@ private:
     void note(const Line &line, const QString &what)
     {
         m_errors << QStringLiteral("Line %1: %2").arg(line.number).arg(what);
+    }
+
+    // Letters past the 8-bit set stay in the design as read, but a design
+    // file cannot hold them: the user learns it now, not when saving.
+    void noteUnstorable(int lineNumber, const QString &text)
+    {
+        const QString letters = Document::unstorableCharacters(text);
+        if (letters.isEmpty() || !m_unstorableLines.insert(lineNumber).second)
+            return;
+        m_errors << QStringLiteral("Line %1: \"%2\" cannot be stored in a design file; saving refuses it until "
+                                   "they are changed").arg(lineNumber).arg(letters);
     }
 
     // "x,y" or "x, y" on the layout's first line.
@@ -340,7 +345,10 @@ private:
         const auto v = numbers(line, s, 1, false);
         if (!v)
             return;
-        m_page = std::max(0, (*v)[0]);
+        // The server drops a page below 1: what follows stays on the page before.
+        if ((*v)[0] <= 0)
+            return;
+        m_page = (*v)[0];
         pageRecords(m_page);
     }
 
@@ -412,6 +420,7 @@ private:
             note(line, QStringLiteral("\"dtext\" without a text left out"));
             return;
         }
+        noteUnstorable(line.number, shown);
         add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
              shown});
     }
@@ -442,6 +451,7 @@ private:
 
     void dhtmlgump(const Line &line, const Statement &s)
     {
+        noteUnstorable(line.number, s.rest);
         if (const auto v = numbers(line, s, 6, true))
             add(QStringList{QStringLiteral("htmlgump")} + numberTexts(*v, 0, 6) + QStringList{textAfter(s, 6)});
     }
@@ -457,11 +467,19 @@ private:
 
     void dcroppedtext(const Line &line, const Statement &s)
     {
-        if (const auto v = numbers(line, s, 5, true))
-            add(QStringList{QStringLiteral("croppedtext")} + numberTexts(*v, 0, 5) + QStringList{textAfter(s, 5)});
+        noteUnstorable(line.number, s.rest);
+        const auto v = numbers(line, s, 5, true);
+        if (!v)
+            return;
+        // The server drops one leading "." of the text, as for dtext.
+        QString shown = textAfter(s, 5);
+        if (shown.startsWith(u'.'))
+            shown.remove(0, 1);
+        add(QStringList{QStringLiteral("croppedtext")} + numberTexts(*v, 0, 5) + QStringList{shown});
     }
 
-    // textentry x y w h hue id index, and textentrylimited with the limit before the index.
+    // textentry x y w h hue id index, and textentrylimited with the limit after
+    // the index, as the client reads it.
     void textentry(const Line &line, const Statement &s)
     {
         const bool limited = s.word.endsWith(u"limited");
@@ -470,13 +488,14 @@ private:
         if (!v)
             return;
         addIndexed(QStringList{QStringLiteral("textentry")} + numberTexts(*v, 0, 6)
-                       + QStringList{limited ? QString::number((*v)[6]) : QStringLiteral("0")},
-                   (*v)[count - 1]);
+                       + QStringList{limited ? QString::number((*v)[7]) : QStringLiteral("0")},
+                   (*v)[6]);
         extraValues(line, s, count);
     }
 
     void dtextentry(const Line &line, const Statement &s)
     {
+        noteUnstorable(line.number, s.rest);
         const bool limited = s.word.endsWith(u"limited");
         const int count = limited ? 7 : 6;
         if (const auto v = numbers(line, s, count, true))
@@ -490,7 +509,7 @@ private:
         const auto v = numbers(line, s, 6, true);
         if (!v || !validGump(line, s, (*v)[2]) || !validGump(line, s, (*v)[3]))
             return;
-        QStringList record{s.word, QString::number((*v)[0]), QString::number((*v)[1]), m_buttons.artFor((*v)[2]),
+        QStringList record{s.word, QString::number((*v)[0]), QString::number((*v)[1]), m_buttons.artFor((*v)[2], (*v)[3]),
                            QString::number((*v)[4]), QString::number((*v)[5])};
         if (s.word == u"radio")
             record << QString::number(m_group);
@@ -553,7 +572,7 @@ private:
         const auto v = numbers(line, s, 7, true);
         if (!v || !validGump(line, s, (*v)[2]) || !validGump(line, s, (*v)[3]))
             return;
-        const QString art = m_buttons.artFor((*v)[2]);
+        const QString art = m_buttons.artFor((*v)[2], (*v)[3]);
         m_buttonRecords.emplace_back(m_page, int(pageRecords(m_page).size()));
         // The reply stays in the events line until the blocks are attached.
         add({QStringLiteral("button"), QString::number((*v)[0]), QString::number((*v)[1]), art,
@@ -597,6 +616,7 @@ private:
     std::optional<QString> m_closeBlock;
     int m_group = 0; // the radio group the last "group" line opened
     QStringList m_errors;
+    std::set<int> m_unstorableLines;
 };
 
 } // namespace
@@ -637,5 +657,5 @@ ImportResult SphereImport::importFile(const QString &path, const QString &dialog
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     ButtonArtMatcher buttons(appDir);
-    return importLines(TextFile::splitLines(bytes), dialogName, buttons, progress);
+    return importLines(TextFile::splitUtf8Lines(bytes), dialogName, buttons, progress);
 }

@@ -17,6 +17,15 @@ QStringView keptPart(QStringView line)
     return begin == end ? QStringView() : line.left(end);
 }
 
+bool startsSection(QStringView line)
+{
+    for (const QChar c : line) {
+        if (!c.isSpace())
+            return c == u'[';
+    }
+    return false;
+}
+
 QString withoutLeadingZeros(const QString &text)
 {
     const qsizetype sign = (text.startsWith(u'-') || text.startsWith(u'+')) ? 1 : 0;

@@ -14,6 +14,10 @@ QStringView keptPart(QStringView line);
 // True when the server skips the line as empty.
 inline bool readsAsBlank(QStringView line) { return keptPart(line).isEmpty(); }
 
+// True when the server takes the line for a section header and ends the
+// section it stands in: its first character other than blanks is "[".
+bool startsSection(QStringView line);
+
 // The longest line the server reads whole; longer lines are cut.
 constexpr int MaxLength = 4095;
 

@@ -3,7 +3,10 @@
 
 namespace TextFile {
 
-QStringList splitLines(const QByteArray &bytes)
+namespace {
+
+template <typename Decode>
+QStringList splitLinesWith(const QByteArray &bytes, Decode decode)
 {
     QStringList lines;
     const qsizetype n = bytes.size();
@@ -12,14 +15,62 @@ QStringList splitLines(const QByteArray &bytes)
         const char c = bytes[i];
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(QString::fromLatin1(bytes.constData() + start, i - start));
+        lines.append(decode(bytes.constData() + start, i - start));
         if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < n)
-        lines.append(QString::fromLatin1(bytes.constData() + start, n - start));
+        lines.append(decode(bytes.constData() + start, n - start));
     return lines;
+}
+
+} // namespace
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    return splitLinesWith(bytes, [](const char *data, qsizetype size) { return QString::fromLatin1(data, size); });
+}
+
+bool isUtf8(const char *data, qsizetype size)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char c = p[i];
+        int follow = 0;
+        char32_t value = 0, least = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            follow = 1, value = c & 0x1F, least = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            follow = 2, value = c & 0x0F, least = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            follow = 3, value = c & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (size - i <= follow)
+            return false;
+        for (int k = 1; k <= follow; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+            value = (value << 6) | (p[i + k] & 0x3F);
+        }
+        // Overlong forms, surrogates and values past Unicode are no UTF-8.
+        if (value < least || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
+            return false;
+        i += follow + 1;
+    }
+    return true;
+}
+
+QStringList splitUtf8Lines(const QByteArray &bytes)
+{
+    return splitLinesWith(bytes, [](const char *data, qsizetype size) {
+        return isUtf8(data, size) ? QString::fromUtf8(data, size) : QString::fromLatin1(data, size);
+    });
 }
 
 QStringList readLines(const QString &path)

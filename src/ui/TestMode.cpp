@@ -1,4 +1,5 @@
 #include "ui/TestMode.h"
+#include "app/ButtonReplies.h"
 
 #include "app/Document.h"
 #include "app/RecordWalker.h"
@@ -29,14 +30,14 @@ TestMode::Click TestMode::click(const QStringList &lines, QPoint at, const Butto
         return hit;
     // The topmost button under the point: the shown page is drawn over page 0,
     // and later records over earlier ones.
-    int replies = 0;
+    const QHash<int, int> replies = ButtonReplies::numbered(lines);
     bool onShownPage = false;
     RecordWalker w(lines);
     while (w.next()) {
         if (w.item() != RecordWalker::Item::Element || w.kind() != ElementKind::Button || !w.complete())
             continue;
-        const bool hasEvents = w.field(6) == u"1";
-        const int reply = hasEvents ? ++replies : 0;
+        const bool hasEvents = ButtonReplies::parseFlag(w.field(6)).events;
+        const int reply = replies.value(w.line(), 0);
         const bool shown = w.page() == m_page;
         if (!shown && w.page() != u"0")
             continue;

@@ -275,7 +275,7 @@ TEST(SphereExportNewerKinds, EachKindIsWrittenInTheServersArgumentOrder)
     struct Case { QString dialect; QStringList body, texts, blocks; };
     const Case cases[] = {
         {SphereDialect::V55iTo99g,
-         {"htmlgump 10 20 200 80 0 1 0", "croppedtext 10 110 120 20 33 1", "textentrylimited 10 140 150 20 0 7 12 2",
+         {"htmlgump 10 20 200 80 0 1 0", "croppedtext 10 110 120 20 33 1", "textentrylimited 10 140 150 20 0 7 2 12",
           "checkbox 10 170 210 211 1 3", "group 2", "radio 40 170 210 211 0 4", "gumppictiled 0 0 64 32 500",
           "tilepichue 200 10 3821 1152", "checkertrans 5 5 290 190",
           "xmfhtmlgumpcolor 10 200 250 40 1011036 0 1 32767", "gumppic 70 30 500 38"},
@@ -306,4 +306,79 @@ TEST(SphereExportNewerKinds, EachKindIsWrittenInTheServersArgumentOrder)
     writeSphereScript(blank, SphereDialect::V55iTo99g, "t", dir.path(), out);
     EXPECT_TRUE(out.contains("dhtmlgump 10 20 200 80 1 0 // note"));
     EXPECT_TRUE(out.contains("croppedtext 10 110 120 20 33 0"));
+}
+
+// What the server would misread goes out in a form it reads as shown.
+TEST_F(SphereExportTest, TextsTheServerWouldTakeForSectionsGoInline)
+{
+    const auto body = [&](const QStringList &records) {
+        const QStringList out = exportOf(QStringList{"{BOP", "0"} + records + QStringList{"}EOP", "MISC", "0", "0"},
+                                         SphereDialect::V55iTo99g);
+        return out.mid(3, out.indexOf("") - 3);
+    };
+    const struct { QStringList records; QStringList body; } cases[] = {
+        {{"text", "1", "2", "0", "[ATTENTION]"}, {"dtext 1 2 0 [ATTENTION]"}},
+        {{"text", "1", "2", "0", "  [x"}, {"dtext 1 2 0 .  [x"}},
+        {{"croppedtext", "1", "2", "3", "4", "5", "[EOF]"}, {"dcroppedtext 1 2 3 4 5 [EOF]"}},
+        {{"htmlgump", "1", "2", "3", "4", "0", "1", "[b]"}, {"dhtmlgump 1 2 3 4 0 1 [b]"}},
+        {{"textentry", "1", "2", "3", "4", "5", "6", "9", "[n"}, {"dtextentrylimited 1 2 3 4 5 6 9 [n"}},
+        // Ordinary texts stay in the TEXT section.
+        {{"text", "1", "2", "0", ".dot"}, {"text 1 2 0 0"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(body(c.records), c.body) << c.records.join(u' ').toStdString();
+
+    // The older dialect has no inline text: it stops rather than lose the texts after it.
+    Document doc(QStringList{"{BOP", "0", "text", "1", "2", "0", "[x]", "}EOP"});
+    ScriptedHost host(doc);
+    QStringList memo;
+    EXPECT_THROW(runSphereExport(doc, SphereDialect::V48eTo51a, appDir, host, memo), RuntimeError);
+}
+
+TEST_F(SphereExportTest, PageZeroAfterAnotherPageGoesFirst)
+{
+    const QStringList out = exportOf({"{BOP", "1", "gumppic", "1", "1", "1.bmp", "}EOP", "{BOP", "0", "gumppic", "2",
+                                      "2", "2.bmp", "}EOP", "{BOP", "0", "gumppic", "3", "3", "3.bmp", "}EOP", "MISC",
+                                      "0", "0"},
+                                     SphereDialect::V55iTo99g);
+    EXPECT_EQ(out.mid(2, 6), QStringList({"PAGE 0", "gumppic 2 2 2", "gumppic 3 3 3", "PAGE 1", "gumppic 1 1 1", ""}));
+}
+
+// Replies a script gave its buttons stay theirs; the designer's own skip them.
+TEST_F(SphereExportTest, KeptRepliesStayAndNewButtonsNumberAroundThem)
+{
+    const auto button = [](const QString &flag, const QString &events) {
+        return QStringList{"button", "0", "0", "okay.bmp", "1", "0", flag, events};
+    };
+    const QStringList lines = QStringList{"{BOP", "0"} + button("1", "a") + button("1 1", "b") + button("0 7", "")
+                              + button("1", "c") + button("1 1", "b") + QStringList{"}EOP", "MISC", "0", "0"};
+    const QStringList out = exportOf(lines, SphereDialect::V55iTo99g);
+    const QStringList buttons = out.filter("button ");
+    EXPECT_EQ(buttons, QStringList({"button 0 0 247 248 1 0 2", "button 0 0 247 248 1 0 1", "button 0 0 247 248 1 0 7",
+                                    "button 0 0 247 248 1 0 3", "button 0 0 247 248 1 0 1"}));
+    // One block per reply: the server runs the first that answers it.
+    EXPECT_EQ(out.mid(out.indexOf("[DIALOG testgump BUTTON]") + 1),
+              QStringList({"on=2", "a", "on=1", "b", "on=3", "c", ""}));
+}
+
+TEST_F(SphereExportTest, EventLinesTheServerWouldMisreadStopTheExport)
+{
+    for (const QString events : {"[EOF]", "x\r\n  [DIALOG d]", "ON=7", "onbutton=2", "On 3 // next"}) {
+        QStringList memo;
+        const QString message = failureOf({"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "1", events, "}EOP",
+                                           "MISC", "0", "0"},
+                                          memo);
+        EXPECT_TRUE(message.startsWith("Line 3: the event line")) << message.toStdString();
+    }
+}
+
+TEST(SphereExportEncoding, UTF8ByDefaultAndEightBitOnlyWhereItCarriesTheLetters)
+{
+    using SphereDialect::Encoding;
+    EXPECT_EQ(SphereDialect::defaultEncoding(SphereDialect::V55iTo99g), Encoding::Utf8);
+    EXPECT_EQ(SphereDialect::defaultEncoding(SphereDialect::V48eTo51a), Encoding::EightBit);
+    const QStringList script{QStringLiteral("Caf\u00e9")};
+    EXPECT_EQ(encodeScript(script, Encoding::Utf8, "\n"), QByteArray("Caf\xc3\xa9\n"));
+    EXPECT_EQ(encodeScript(script, Encoding::EightBit, "\r\n"), QByteArray("Caf\xe9\r\n"));
+    EXPECT_THROW(encodeScript({QStringLiteral("\u011f")}, Encoding::EightBit, "\n"), RuntimeError);
 }

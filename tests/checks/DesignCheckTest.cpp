@@ -92,7 +92,9 @@ QList<RuleCase> ruleCases()
         {"text that is all comment", design({text("1", "2", "//x")}), {{9, Severity::Warning, "reads it as empty"}}},
         {"event cut at //", design({button("1", "2", "1", "0", "SRC.SYSMESSAGE http://x\r\ndialogclose")}),
          {{9, Severity::Warning, "inside a word"}}},
-        {"event comment is meant", design({button("1", "2", "1", "0", "dialogclose // done\r\n// note")}), {}},
+        {"event comment is named for information",
+         design({button("1", "2", "1", "0", "dialogclose // done\r\n// note")}),
+         {{9, Severity::Information, "cuts the event line \"dialogclose // done\""}}},
         {"text with blanks", design({text("1", "2", " Hi")}), {{9, Severity::Warning, "trims"}}},
         {"text with a bar", design({text("1", "2", "a|b")}), {{9, Severity::Warning, "warns against"}}},
         {"text with a colon", design({text("1", "2", "Name:")}), {{9, Severity::Warning, "warns against"}}},
@@ -124,7 +126,7 @@ QList<RuleCase> ruleCases()
         {"too many texts", design({manyTexts}), {{9 + 255 * 5, Severity::Warning, "text number 255"}}},
         {"too many replies", design({manyReplies}), {{9 + 255 * 8, Severity::Warning, "reply number 256"}}},
         {"text past the line buffer", design({text("1", "2", QString(5000, u'a'))}),
-         {{9, Severity::Warning, "5000 characters"}}},
+         {{9, Severity::Warning, "5000 bytes"}}},
         {"record cut short", {"{BOP", "0", "button", "1", "2"}, {{3, Severity::Warning, "cut short"}}},
     };
 }
@@ -209,7 +211,7 @@ TEST(DesignCheckTest, TrapsOfTheNewerKinds)
         QStringList messages;
     } cases[] = {
         {page({htmlWithAddress}), "55i - 99g",
-         {"htmlgump: the text holds \"//\" (a web address?), where the server cuts it"}},
+         {"htmlgump: the text holds \"//\", where the server cuts it"}},
         {page({narrow}), "55i - 99g",
          {"croppedtext: the box is 4 pixels wide, too narrow for one character; some clients draw nothing"}},
         {page({entry, entry}), "55i - 99g",
@@ -225,5 +227,52 @@ TEST(DesignCheckTest, TrapsOfTheNewerKinds)
         for (const DesignProblem &p : DesignCheck::run(c.lines, nullptr, c.dialect))
             messages << p.message;
         EXPECT_EQ(messages, c.messages) << c.lines.join(u' ').toStdString();
+    }
+}
+
+// The server's traps in every kind's text and in event lines.
+TEST(DesignCheckTest, ServerTrapsOfTextsAndEventLines)
+{
+    const auto one = [](const QStringList &record) { return QStringList{"{BOP", "0"} + record + QStringList{"}EOP"}; };
+    const struct {
+        QStringList lines;
+        QString dialect;
+        QList<std::pair<Severity, QString>> expected;
+    } cases[] = {
+        {one({"croppedtext", "0", "0", "90", "20", "0", "a // b"}), "55i - 99g",
+         {{Severity::Warning, "croppedtext: the text holds \"//\", where the server cuts it"}}},
+        {one({"textentry", "0", "0", "90", "20", "0", "1", "0", "name\t"}), "55i - 99g",
+         {{Severity::Warning, "textentry: the text \"name\t\" ends in blanks or tabs, which the server trims"}}},
+        {one({"text", "0", "0", "0", "[ATTENTION]"}), "55i - 99g", {}},
+        {one({"text", "0", "0", "0", "[ATTENTION]"}), "48e - 51a",
+         {{Severity::Error, "text: the text begins with \"[\", which ends the TEXT section, and dialect 48e - 51a "
+                            "has no inline text; the export stops there"}}},
+        {one({"htmlgump", "0", "0", "90", "20", "0", "0", " [x"}), "55i - 99g",
+         {{Severity::Warning, "htmlgump: the text begins with \"[\" and goes inline, where the server drops the "
+                              "blanks before it"}}},
+        {one({"text", "0", "0", "0", "Hi <src.name>"}), "55i - 99g",
+         {{Severity::Information, "text: the server evaluates <…> in the text for each player; the canvas shows "
+                                  "it as written"}}},
+        {one({"text", "0", "0", "0", QStringLiteral("voil\u00e0")}), "55i - 99g",
+         {{Severity::Warning, QStringLiteral("text: the text ends in \"\u00e0\", whose last byte the server takes "
+                                             "for a blank and trims, so the letter arrives broken")}}},
+        {one({"button", "0", "0", "okay.bmp", "1", "0", "1", "x\r\n[EOF]"}), "55i - 99g",
+         {{Severity::Error, "button: the event line \"[EOF]\" ends the script file for the server; every later "
+                            "handler and dialog of the file is lost; the export stops there"}}},
+        {one({"button", "0", "0", "okay.bmp", "1", "0", "1", "onbutton=2"}), "55i - 99g",
+         {{Severity::Error, "button: the event line \"onbutton=2\" is a button marker to the server, which hands "
+                            "the rest of the block to other replies; the export stops there"}}},
+        {one({"button", "0", "0", "okay.bmp", "1", "0", "1 4", "a", "button", "9", "9", "okay.bmp", "1", "0", "1 4",
+              "b"}),
+         "55i - 99g",
+         {{Severity::Warning, "button: reply 4 is also that of line 3, whose events the server runs for both"}}},
+        {QStringList{"{BOP", "-1", "}EOP"}, "55i - 99g",
+         {{Severity::Warning, "page: the server drops page -1, and its elements land on the page before"}}},
+    };
+    for (const auto &c : cases) {
+        QList<std::pair<Severity, QString>> found;
+        for (const DesignProblem &p : DesignCheck::run(c.lines, nullptr, c.dialect))
+            found.append({p.severity, p.message});
+        EXPECT_EQ(found, c.expected) << c.lines.join(u' ').toStdString();
     }
 }

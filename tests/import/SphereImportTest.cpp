@@ -45,7 +45,7 @@ TEST_F(SphereImportTest, ReadsEachKindOfLine)
           "text 40 50 1152 0", "button 100 150 247 248 1 0 1", "", "[DIALOG d_test TEXT]", "Hello", "", "",
           "[DIALOG d_test BUTTON]", "on=1", "src.sysmessage hi", ""},
          {"{BOP", "0", "resizepic", "0", "0", "9200.bmp", "300", "200", "gumppic", "20", "30", "1F4.bmp", "text",
-          "40", "50", "1152", "Hello", "button", "100", "150", "okay.BMP", "1", "0", "1", "src.sysmessage hi", "}EOP",
+          "40", "50", "1152", "Hello", "button", "100", "150", "okay.BMP", "1", "0", "1 1", "src.sysmessage hi", "}EOP",
           "LOCATION", "50", "50", "MISC", "0", "1"},
          {}},
         {"upper-case header and words, comments, hexadecimal numbers, dtext",
@@ -54,11 +54,11 @@ TEST_F(SphereImportTest, ReadsEachKindOfLine)
          QStringList{"{BOP", "0", "}EOP", "{BOP", "1", "gumppic", "16", "16", "0.bmp", "text", "5", "6", "1152",
                      "Hello  there", "}EOP", "LOCATION", "10", "20", "MISC", "1", "0"},
          {}},
-        {"elements before the first page, pages back and forth, page below 1",
+        {"elements before the first page, pages back and forth; the server drops a page below 1",
          {"[dialog d_test]", "0,0", "gumppic 1 1 1", "page 2", "gumppic 2 2 2", "page -1", "gumppic 3 3 3",
           "page 2", "gumppic 4 4 4"},
-         QStringList{"{BOP", "0", "gumppic", "1", "1", "1.bmp", "gumppic", "3", "3", "3.bmp", "}EOP", "{BOP", "2",
-                     "gumppic", "2", "2", "2.bmp", "gumppic", "4", "4", "4.bmp", "}EOP", "LOCATION", "0", "0"}
+         QStringList{"{BOP", "0", "gumppic", "1", "1", "1.bmp", "}EOP", "{BOP", "2", "gumppic", "2", "2", "2.bmp",
+                     "gumppic", "3", "3", "3.bmp", "gumppic", "4", "4", "4.bmp", "}EOP", "LOCATION", "0", "0"}
              + MiscClear,
          {}},
         {"what the design cannot hold is named, once per line",
@@ -73,7 +73,7 @@ TEST_F(SphereImportTest, ReadsEachKindOfLine)
         {"the newer kinds, indexed and inline, and the close block",
          {"[DIALOG d_test]", "0,0", "htmlgump 1 2 3 4 1 1 0", "dhtmlgump 1 2 3 4 0 1 Hi <B>there</B>",
           "croppedtext 5 6 7 8 33 0", "dcroppedtext 5 6 7 8 33 cut", "textentry 1 2 3 4 0 9 2",
-          "textentrylimited 1 2 3 4 0 9 20 2", "dtextentry 1 2 3 4 5 6 Name", "dtextentrylimited 1 2 3 4 5 6 7 N",
+          "textentrylimited 1 2 3 4 0 9 2 20", "dtextentry 1 2 3 4 5 6 Name", "dtextentrylimited 1 2 3 4 5 6 7 N",
           "checkbox 1 2 247 248 1 3", "group 2", "radio 1 2 247 248 0 4", "gumppictiled 0 0 64 32 500",
           "tilepic 1 2 3821 5", "tilepichue 1 2 3821 1152", "checkertrans 1 2 3 4",
           "xmfhtmlgump 1 2 3 4 1011036 0 1", "xmfhtmlgumpcolor 1 2 3 4 1011036 1 0 32767",
@@ -132,18 +132,20 @@ TEST_F(SphereImportTest, ButtonBlocksMatchInAnySpellingAndRanges)
                                 "On 3,8", "three to eight", "on=9 50", "nine", "last"});
     ASSERT_TRUE(r.imported);
     const auto button = [&](int k) { return r.lines.mid(2 + 8 * k, 8); };
-    EXPECT_EQ(button(0), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1", "  one"}));
-    EXPECT_EQ(button(1), QStringList({"button", "0", "0", "cancel.BMP", "0", "2", "1", "two"}));
-    EXPECT_EQ(button(2), QStringList({"button", "0", "0", "Blue dot.bmp", "1", "0", "1", "three to eight"}));
-    EXPECT_EQ(button(3), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1", "nine\r\nlast"}));
-    EXPECT_EQ(button(4), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1", "nine\r\nlast"}));
+    // Each keeps the reply it had: handlers may tell buttons apart by it.
+    EXPECT_EQ(button(0), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1 1", "  one"}));
+    EXPECT_EQ(button(1), QStringList({"button", "0", "0", "cancel.BMP", "0", "2", "1 2", "two"}));
+    EXPECT_EQ(button(2), QStringList({"button", "0", "0", "Blue dot.bmp", "1", "0", "1 7", "three to eight"}));
+    EXPECT_EQ(button(3), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1 9", "nine\r\nlast"}));
+    EXPECT_EQ(button(4), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1 40", "nine\r\nlast"}));
 }
 
-TEST_F(SphereImportTest, ButtonWithoutBlockKeepsNoEvents)
+TEST_F(SphereImportTest, ButtonWithoutBlockKeepsItsReplyButNoEvents)
 {
-    const ImportResult r = run({"[DIALOG d_test]", "0,0", "button 0 0 247 248 1 0 5", "[DIALOG d_test BUTTON]",
-                                "on=1", "x"});
-    EXPECT_EQ(r.lines.mid(2, 8), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "0", ""}));
+    const ImportResult r = run({"[DIALOG d_test]", "0,0", "button 0 0 247 248 1 0 5", "button 0 0 247 248 1 0 0",
+                                "[DIALOG d_test BUTTON]", "on=1", "x"});
+    EXPECT_EQ(r.lines.mid(2, 16), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "0 5", "",
+                                                "button", "0", "0", "okay.BMP", "1", "0", "0", ""}));
 }
 
 TEST_F(SphereImportTest, DialogEndsAtAnySectionOrTheEnd)
@@ -181,4 +183,28 @@ TEST_F(SphereImportTest, BrokenDecoderStopsTheImport)
     EXPECT_THROW(run({"[DIALOG d_test]", "0,0", "button 1 1 1 2 1 0 1"}), RuntimeError);
     // Nothing asks the library when the dialog has no button.
     EXPECT_TRUE(run({"[DIALOG d_test]", "0,0", "gumppic 1 1 1"}).imported);
+}
+
+// Texts are UTF-8 to the server; a line that is not UTF-8 is read as 8-bit text.
+TEST_F(SphereImportTest, ReadsTextsAsTheServerDoes)
+{
+    FileFixtures::writeFile(appDir + "d.scp", "[DIALOG d_test]\r\n0,0\r\ntext 0 0 0 0\r\ntext 0 0 0 1\r\n"
+                                              "text 0 0 0 2\r\n[DIALOG d_test TEXT]\r\nCaf\xc3\xa9\r\n"
+                                              "Caf\xe9\r\n\xc4\x9f\xc3\xbcn\r\n");
+    const ImportResult r = SphereImport::importFile(appDir + "d.scp", "d_test", appDir);
+    ASSERT_TRUE(r.imported);
+    EXPECT_EQ(r.lines.mid(6, 1), QStringList{QStringLiteral("Caf\u00e9")});
+    EXPECT_EQ(r.lines.mid(11, 1), QStringList{QStringLiteral("Caf\u00e9")});
+    // Kept in the design as read, and named, since a design file cannot store it.
+    EXPECT_EQ(r.lines.mid(16, 1), QStringList{QStringLiteral("\u011f\u00fcn")});
+    EXPECT_EQ(r.errors, QStringList{QStringLiteral("Line 9: \"\u011f\" cannot be stored in a design file; saving "
+                                                   "refuses it until they are changed")});
+}
+
+TEST_F(SphereImportTest, InlineTextsLoseWhatTheServerDrops)
+{
+    const ImportResult r = run({"[DIALOG d_test]", "0,0", "dtext 1 2 0 .  lead", "dcroppedtext 1 2 3 4 5 ..x"});
+    ASSERT_TRUE(r.imported);
+    EXPECT_EQ(r.lines.mid(6, 1), QStringList{"  lead"});
+    EXPECT_EQ(r.lines.mid(13, 1), QStringList{".x"});
 }

@@ -21,12 +21,14 @@ int runCheckCommand(const QStringList &args);
 inline constexpr Command Commands[] = {
     {"export",
      "export FILE.SDF --name NAME [--dialect \"55i - 99g\"|\"48e - 51a\"] [--location X,Y] [--data DIR]\n"
-     "       [--client DIR]\n"
+     "       [--client DIR] [--encoding utf-8|8-bit]\n"
      "    Prints the Sphere dialog script of the design. DIR holds DATA/buttons/ with the\n"
      "    button decoder files (default: the current directory). --location places a design\n"
      "    that has no location (default 0,0); the window flags of such a design are both clear.\n"
      "    The script names gumps by number, so --client changes nothing in it; a folder without\n"
-     "    gump art is refused all the same.",
+     "    gump art is refused all the same. --encoding: UTF-8, as the current server reads\n"
+     "    scripts (the default for \"55i - 99g\"), or 8-bit text for old servers (the default\n"
+     "    for \"48e - 51a\").",
      runExportCommand},
     {"render",
      "render FILE.SDF --out PAGE.png [--page N] [--data DIR] [--size WxH] [--scroll X,Y] [--no-page0]\n"

@@ -46,13 +46,21 @@ int runExportCommand(const QStringList &args)
 {
     const ParsedArguments parsed =
         parseArguments(args, {QStringLiteral("--name"), QStringLiteral("--dialect"), QStringLiteral("--location"),
-                              QStringLiteral("--data"), QStringLiteral("--client")});
+                              QStringLiteral("--data"), QStringLiteral("--client"), QStringLiteral("--encoding")});
     if (parsed.positional.size() != 1)
         throw UsageError(QStringLiteral("export needs exactly one design file"));
     const QString name = parsed.required(QStringLiteral("--name"));
     const QString dialect = dialectOption(parsed);
     const auto [x, y] = parseLocation(parsed.value(QStringLiteral("--location"), QStringLiteral("0,0")));
     const QString appDir = dataFolderOption(parsed);
+    SphereDialect::Encoding encoding = SphereDialect::defaultEncoding(dialect);
+    if (parsed.has(QStringLiteral("--encoding"))) {
+        const auto named = SphereDialect::encodingNamed(parsed.value(QStringLiteral("--encoding")));
+        if (!named)
+            throw UsageError(QStringLiteral("--encoding is utf-8 or 8-bit, not '%1'")
+                                 .arg(parsed.value(QStringLiteral("--encoding"))));
+        encoding = *named;
+    }
 
     // The script names gumps by number and reads no picture; a client folder
     // given is still checked, so that a mistyped one is not passed over.
@@ -64,11 +72,8 @@ int runExportCommand(const QStringList &args)
     QStringList script;
     runSphereExport(doc, dialect, appDir, host, script);
 
-    // Nothing is printed unless the whole script was written. Bytes go out as
-    // they stood in the design file.
-    QByteArray out;
-    for (const QString &line : std::as_const(script))
-        out += line.toLatin1() + '\n';
+    // Nothing is printed unless the whole script was written.
+    const QByteArray out = encodeScript(script, encoding, "\n");
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

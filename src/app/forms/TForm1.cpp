@@ -550,7 +550,7 @@ void TForm1::Button8Click()
         Modal::warning(QStringLiteral("The export would fail:\n") + problemList(problems));
         return;
     }
-    if (!problems.isEmpty())
+    if (DesignCheck::hasWarningsOrErrors(problems))
         Modal::warning(QStringLiteral("The server would read this design otherwise than it is shown:\n")
                        + problemList(problems));
     MainWindowExportHost host(*this);
@@ -617,10 +617,14 @@ void TForm1::CheckClick()
         Label8->setText(QStringLiteral("Check: nothing found"));
         return;
     }
-    const auto errors = std::count_if(problems.cbegin(), problems.cend(), [](const DesignProblem &p) {
-        return p.severity == DesignProblem::Severity::Error;
-    });
-    Label8->setText(QStringLiteral("Check: %1 errors, %2 warnings").arg(errors).arg(problems.size() - errors));
+    const auto count = [&](DesignProblem::Severity severity) {
+        return std::count_if(problems.cbegin(), problems.cend(),
+                             [severity](const DesignProblem &p) { return p.severity == severity; });
+    };
+    const auto notes = count(DesignProblem::Severity::Information);
+    Label8->setText(QStringLiteral("Check: %1 errors, %2 warnings").arg(count(DesignProblem::Severity::Error))
+                        .arg(count(DesignProblem::Severity::Warning))
+                    + (notes ? QStringLiteral(", %1 for information").arg(notes) : QString()));
     Modal::warning(problemList(problems));
 }
 

@@ -7,10 +7,12 @@
 #include "assets/HueLibrary.h"
 #include "platform/ColorText.h"
 #include "platform/IniFile.h"
+#include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"
 #include "platform/SphereNumber.h"
+#include "platform/TextFile.h"
 #include "render/ArtStore.h"
 #include "render/ResizepicComposer.h"
 
@@ -40,6 +42,29 @@ QByteArray bmpBytes(const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
     return bytes;
+}
+
+// The first pair of an up gump is named by the up gump alone; every other
+// down gump of it gets "UP_DOWN", so each pair keeps a decoder of its own.
+// A decoder an earlier build left under the plain name keeps it.
+QString buttonName(const QString &dataDir, int up, int down, QSet<int> &upsNamed)
+{
+    const QString plain = hexName(up);
+    const QString pair = plain + u'_' + hexName(down);
+    if (upsNamed.contains(up))
+        return pair;
+    const QString earlier = PathResolver::resolve(dataDir, ElementCommands::ButtonFolder + plain + QStringLiteral(".cs"));
+    if (QFileInfo::exists(earlier)) {
+        QStringList decoder;
+        try {
+            decoder = TextFile::readLines(earlier);
+        } catch (const RuntimeError &) {
+        }
+        if (decoder.size() < 2 || NumberText::tryParseHex(decoder[1].trimmed()) != down)
+            return pair;
+    }
+    upsNamed.insert(up);
+    return plain;
 }
 
 class Writer
@@ -167,7 +192,9 @@ void ArtLibraryBuilder::scanScript(const QByteArray &text, ScriptArt &into)
         const auto number = [&](int i) {
             return i < words.size() ? SphereNumber::tryParse(QString::fromLatin1(words[i])) : std::nullopt;
         };
-        if ((word == "button" || word == "buttontileart") && words.size() >= 5) {
+        // Check boxes and radios take their two states from a button entry too.
+        if ((word == "button" || word == "buttontileart" || word == "checkbox" || word == "radio")
+            && words.size() >= 5) {
             const auto up = number(3), down = number(4);
             if (up && down && *up >= 0 && *down >= 0 && *up < (1 << 24) && *down < (1 << 24))
                 into.buttons.insert({int(*up), int(*down)});
@@ -209,6 +236,7 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
         return !(cancel && cancel->load());
     };
 
+    QSet<int> upsNamed;
     for (const auto &[up, down] : wanted.buttons) {
         const QImage picture = art->decode(up);
         if (picture.isNull()) {
@@ -216,7 +244,7 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
         } else {
             // Spelt as the designer's own button windows make the folder: a
             // fresh library gets DATA/buttons/, not a second, lower-case data/.
-            const QString stem = ElementCommands::ButtonFolder + hexName(up);
+            const QString stem = ElementCommands::ButtonFolder + buttonName(options.dataDir, up, down, upsNamed);
             const bool wrote = writer.write(stem + QStringLiteral(".bmp"), bmpBytes(picture));
             writer.write(stem + QStringLiteral(".cs"),
                          (hexName(up) + QStringLiteral("\r\n") + hexName(down) + QStringLiteral("\r\n")).toLatin1());

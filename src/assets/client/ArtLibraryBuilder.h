@@ -56,7 +56,7 @@ public:
     // The common background numbers the library always gets.
     static const std::vector<int> &commonBackgrounds();
 
-    // The pairs on literal "button" lines and the numbers on literal
+    // The pairs on literal "button", "checkbox" and "radio" lines and the numbers on literal
     // "resizepic" lines of a script text, numbers read as the server reads
     // them (a leading 0 makes hex; arguments with expressions are skipped).
     struct ScriptArt

@@ -137,3 +137,32 @@ TEST(ArtLibraryBuilder, AFreshLibraryGetsTheFoldersAsDocumented)
     EXPECT_TRUE(QFileInfo::exists(out.filePath("DATA/buttons/F7.bmp")));
     EXPECT_TRUE(QFileInfo::exists(out.filePath("DATA/buttons/F7.cs")));
 }
+
+// Two buttons with one up gump and different down gumps each keep their pair,
+// and the import gives each script button the entry naming both its gumps.
+TEST(ArtLibraryBuilder, EveryPairOfOneUpGumpGetsItsOwnEntry)
+{
+    QTemporaryDir client, out, scripts;
+    const auto [index, data] = SyntheticClient::mul({solid(4005, 0x7C00)});
+    writeFile(client.filePath("gumpidx.mul"), index);
+    writeFile(client.filePath("gumpart.mul"), data);
+    writeFile(scripts.filePath("d.scp"), "button 0 0 4005 4006 1 0 1\nbutton 0 0 4005 4007 1 0 2\n"
+                                         "checkbox 0 0 4005 4008 0 1\n");
+    ArtLibraryBuilder::build({client.path(), out.path() + "/", {scripts.path()}});
+    EXPECT_EQ(readFile(out.filePath("DATA/buttons/FA5.cs")), "FA5\r\nFA6\r\n");
+    EXPECT_EQ(readFile(out.filePath("DATA/buttons/FA5_FA7.cs")), "FA5\r\nFA7\r\n");
+    EXPECT_EQ(readFile(out.filePath("DATA/buttons/FA5_FA8.cs")), "FA5\r\nFA8\r\n");
+
+    ButtonArtMatcher matcher(out.path() + "/");
+    const struct { int up; std::optional<int> down; const char *art; } cases[] = {
+        {4005, 4007, "FA5_FA7.BMP"}, {4005, 4006, "FA5.BMP"}, {4005, 4008, "FA5_FA8.BMP"},
+        {4005, 4009, "FA5.BMP"},    // no entry of both: the first of the up gump
+        {4005, std::nullopt, "FA5.BMP"}, {4010, 4011, "Blue dot.bmp"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(matcher.artFor(c.up, c.down), c.art) << c.up << " " << c.down.value_or(-1);
+
+    // A second build keeps the entries it made, and adds none twice.
+    ArtLibraryBuilder::build({client.path(), out.path() + "/", {scripts.path()}});
+    EXPECT_FALSE(QFileInfo::exists(out.filePath("DATA/buttons/FA5_FA6.cs")));
+}
