@@ -21,6 +21,15 @@ foreach(sub IN LISTS QM_SUBSYSTEMS)
   list(APPEND QM_FORMS_TESTS ${sub_forms_tests})
 endforeach()
 file(GLOB QM_TEST_SUPPORT CONFIGURE_DEPENDS ${QM_ROOT}/tests/support/*.cpp)
+# The Sphere test server talks through the client below; only the server
+# tests build it (tests/sphere/).
+list(FILTER QM_TEST_SUPPORT EXCLUDE REGEX "/SphereTestServer\\.cpp$")
+
+# Reading what a Sphere server sends a game client (QtCore and zlib): its own
+# library in the main build, with the Qt Network client around it, and part
+# of the sanitized core in the fuzz build.
+file(GLOB QM_SPHERE_DECODING_SOURCES CONFIGURE_DEPENDS ${QM_ROOT}/src/sphereclient/*.cpp ${QM_ROOT}/src/sphereclient/*.h)
+list(FILTER QM_SPHERE_DECODING_SOURCES EXCLUDE REGEX "/SphereLoginClient\\.(cpp|h)$")
 
 # What the core tests are told at compile time: where the real dialogs the
 # import is measured on lie, beside the worktree when present.

@@ -7,7 +7,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev zlib1g-dev
+  ninja-build libmariadb-dev libsqlite3-dev
   fonts-dejavu-core
   xvfb xauth
   clang clang-14 libclang-rt-14-dev

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "sphereclient/ReceivedGump.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+class QProcess;
+class QTemporaryDir;
+
+// A Sphere server on 127.0.0.1 with a world of its own in a temporary
+// folder: zero-filled client files, one account with one character, and a
+// login trigger that opens the dialogs asked for.
+class SphereTestServer
+{
+public:
+    // The binary the build made (tests/sphere/tests.cmake), or empty when it
+    // is missing.
+    static QString binary();
+
+    explicit SphereTestServer(QString binary);
+    ~SphereTestServer();   // stops the server
+    SphereTestServer(const SphereTestServer &) = delete;
+    SphereTestServer &operator=(const SphereTestServer &) = delete;
+
+    // A script file under scripts/, before start(). Each file is read on its
+    // own, so an "[EOF]" in one does not end the others.
+    void addScript(const QString &fileName, const QByteArray &bytes);
+    // The login trigger opens these dialogs in order, each preceded by the
+    // system message "quillmark:open NAME", and ends with the system message
+    // "quillmark:done".
+    void openOnLogin(const QStringList &dialogNames);
+
+    // Writes the world, starts the server and waits (bounded) until it has
+    // made the character and accepts connections.
+    bool start(QString *error);
+    // Stops the server by its process id and waits for it; start() is not
+    // possible again.
+    void stop();
+
+    quint16 port() const { return m_port; }
+    QString accountName() const;
+    QString password() const;
+    // Everything the server wrote under logs/.
+    QString log() const;
+    // What it wrote to its console.
+    QString console() const;
+
+    static constexpr const char *OpenMarker = "quillmark:open ";
+    static constexpr const char *DoneMarker = "quillmark:done";
+
+private:
+    bool writeWorld(QString *error);
+    QString loginScript() const;
+
+    const QString m_binary;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QProcess> m_process;
+    QList<std::pair<QString, QByteArray>> m_scripts;
+    QStringList m_dialogs;
+    quint16 m_port = 0;
+    mutable QByteArray m_console;
+};
+
+// What one login to a server running the given scripts showed, per dialog
+// name: the gump that arrived after its marker, or nothing when none did.
+struct JudgedDialogs
+{
+    QHash<QString, std::optional<ReceivedGump>> gumps;
+    QString log;     // the server's log
+    QString error;   // empty when the server started and the login ran to "quillmark:done"
+};
+
+JudgedDialogs judgeDialogs(const QList<std::pair<QString, QByteArray>> &scriptFiles, const QStringList &dialogNames);
