@@ -137,6 +137,16 @@ int Document::lastLineOf(RecordWalker::Item item) const
     return found;
 }
 
+int Document::noDisposeLine() const
+{
+    RecordWalker w(m_lines);
+    while (w.next()) {
+        if (w.item() == RecordWalker::Item::Other && m_lines[w.line()] == Records::NoDispose)
+            return w.line();
+    }
+    return -1;
+}
+
 int Document::lastLocationLine() const
 {
     return lastLineOf(RecordWalker::Item::Location);

@@ -46,6 +46,9 @@ public:
     // (cut short, or past the end) are empty.
     QStringList recordAt(int line) const;
 
+    // The line of the "NODISPOSE" mark outside every record, -1 without one.
+    int noDisposeLine() const;
+
     // Last "LOCATION", "MISC" and "CLOSEBLOCK" record lines, -1 when there is none.
     int lastLocationLine() const;
     int lastMiscLine() const;

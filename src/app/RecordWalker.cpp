@@ -125,10 +125,16 @@ int textFieldOf(ElementKind kind)
     }
 }
 
+QList<int> numberFieldsOf(ElementKind kind)
+{
+    const KindInfo *info = infoOf(kind);
+    return info ? info->numberFields : QList<int>{};
+}
+
 bool isStructureLine(const QString &line)
 {
     return line == BeginPage || line == EndPage || line == Location || line == Misc || line == CloseBlock
-           || kindOfWord(line) != ElementKind::None;
+           || line == NoDispose || kindOfWord(line) != ElementKind::None;
 }
 
 } // namespace Records

@@ -24,6 +24,8 @@ bool isClassicKind(ElementKind kind);
 int widthFieldOf(ElementKind kind);
 int artFieldOf(ElementKind kind);
 int textFieldOf(ElementKind kind);
+// Offsets of the fields that hold numbers.
+QList<int> numberFieldsOf(ElementKind kind);
 
 // Page brackets, kind words and the location and window flags words.
 bool isStructureLine(const QString &line);
@@ -35,6 +37,8 @@ inline const QString Misc = QStringLiteral("MISC");
 // The dialog's close block: what runs when the player closes the dialog with
 // the right mouse button, its lines kept as a button's events are.
 inline const QString CloseBlock = QStringLiteral("CLOSEBLOCK");
+// The dialog cannot be closed by the client's close-all-gumps macro: a line of its own.
+inline const QString NoDispose = QStringLiteral("NODISPOSE");
 constexpr int LocationLength = 3;
 constexpr int MiscLength = 3;
 constexpr int CloseBlockLength = 2;

@@ -160,6 +160,8 @@ private:
             if (doc.line(misc + 2) == u"1")
                 m_out << QStringLiteral("nomove");
         }
+        if (isRecent() && doc.noDisposeLine() >= 0)
+            m_out << QStringLiteral("nodispose");
     }
 
     // A number field as the server must see it: the server reads a leading
@@ -207,10 +209,15 @@ private:
                 m_out << QStringLiteral("dtext ") + position + u' ' + w.field(3) + u' ' + dottedText(w.field(4));
                 break;
             }
-            // The server skips a TEXT line it reads as blank, which would give
-            // every later text the wrong string; such a text is left out.
-            if (SphereLine::readsAsBlank(w.field(4)))
+            // A text the server would read as blank in the TEXT section skips
+            // its index there, and every later text would take the wrong
+            // string: such a text goes inline, where it takes none.
+            // The older dialect has no inline text: there it is left out.
+            if (SphereLine::readsAsBlank(w.field(4))) {
+                if (isRecent())
+                    m_out << QStringLiteral("dtext ") + position + u' ' + number(w.field(3));
                 break;
+            }
             if (mustStandInline(w.field(4))) {
                 m_out << QStringLiteral("dtext ") + position + u' ' + number(w.field(3)) + u' '
                              + dottedText(w.field(4));

@@ -66,6 +66,12 @@ public:
             case RecordWalker::Item::Element:
                 checkElement(w);
                 break;
+            case RecordWalker::Item::Other:
+                if (m_lines[w.line()] == Records::NoDispose && m_dialect != SphereDialect::V55iTo99g) {
+                    m_kind = QStringLiteral("window flags");
+                    warn(QStringLiteral("dialect %1 has no nodispose; the export leaves it out").arg(m_dialect));
+                }
+                break;
             case RecordWalker::Item::CloseBlock:
                 m_kind = QStringLiteral("close block");
                 checkEvents(w.field(1));
@@ -199,14 +205,20 @@ private:
     {
         number(QStringLiteral("hue"), w.field(3));
         const QString text = w.field(4);
+        const bool recent = m_dialect == SphereDialect::V55iTo99g;
         if (text.trimmed().isEmpty()) {
-            warn(QStringLiteral("the text is empty; the export leaves it out, since the server skips a blank "
-                                "TEXT line and every later text would take the wrong string"));
+            // Inline, an empty text arrives empty; the older dialect has no inline text.
+            if (!recent)
+                warn(QStringLiteral("the text is empty; the export leaves it out, since the server skips a blank "
+                                    "TEXT line and every later text would take the wrong string"));
+            else if (!text.isEmpty())
+                warn(QStringLiteral("the text is only blanks, which the server trims"));
             return;
         }
         if (SphereLine::readsAsBlank(text)) {
-            warn(QStringLiteral("the text begins with \"//\", so the server reads it as empty; "
-                                "the export leaves it out"));
+            warn(recent ? QStringLiteral("the text begins with \"//\", so the server reads it as empty")
+                        : QStringLiteral("the text begins with \"//\", so the server reads it as empty; "
+                                         "the export leaves it out"));
             return;
         }
         checkShownText(ElementKind::Text, text);
@@ -390,12 +402,42 @@ private:
 
     // The kinds beyond the four: whether the dialect has them, their numbers,
     // and the traps the server or the client sets for them.
+    // The number fields no other rule reads, by the name of what they hold.
+    void checkOtherNumbers(const RecordWalker &w)
+    {
+        static const std::map<std::pair<ElementKind, int>, QString> names = {
+            {{ElementKind::Htmlgump, 5}, QStringLiteral("background flag")},
+            {{ElementKind::Htmlgump, 6}, QStringLiteral("scrollbar flag")},
+            {{ElementKind::Croppedtext, 5}, QStringLiteral("hue")},
+            {{ElementKind::Textentry, 5}, QStringLiteral("hue")},
+            {{ElementKind::Textentry, 7}, QStringLiteral("character limit")},
+            {{ElementKind::Checkbox, 4}, QStringLiteral("checked flag")},
+            {{ElementKind::Radio, 4}, QStringLiteral("checked flag")},
+            {{ElementKind::Tilepic, 3}, QStringLiteral("item")},
+            {{ElementKind::Tilepic, 4}, QStringLiteral("hue")},
+            {{ElementKind::Xmfhtmlgump, 5}, QStringLiteral("cliloc")},
+            {{ElementKind::Xmfhtmlgump, 6}, QStringLiteral("background flag")},
+            {{ElementKind::Xmfhtmlgump, 7}, QStringLiteral("scrollbar flag")},
+            {{ElementKind::Xmfhtmlgump, 8}, QStringLiteral("colour")},
+            {{ElementKind::Gumppichue, 4}, QStringLiteral("hue")},
+        };
+        for (const int k : Records::numberFieldsOf(w.kind())) {
+            if (const auto name = names.find({w.kind(), k}); name != names.end())
+                number(name->second, w.field(k));
+        }
+    }
+
     QSize checkNewerKind(const RecordWalker &w)
     {
         const ElementKind kind = w.kind();
         if (!SphereDialect::hasKind(m_dialect, kind))
             warn(QStringLiteral("dialect %1 has no %2; the export leaves it out").arg(m_dialect, m_kind));
-        QSize size(0, 0);
+        checkOtherNumbers(w);
+        // Their pictures are named as a gumppic's, and exported alike.
+        QSize picture(0, 0);
+        if (kind == ElementKind::Gumppichue || kind == ElementKind::Gumppictiled)
+            picture = checkGumppic(w.field(Records::artFieldOf(kind)));
+        QSize size = picture;
         if (const int k = Records::widthFieldOf(kind); k > 0)
             size = QSize(number(QStringLiteral("width"), w.field(k)).value_or(0),
                          number(QStringLiteral("height"), w.field(k + 1)).value_or(0));

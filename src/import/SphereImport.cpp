@@ -1,6 +1,7 @@
 #include "import/SphereImport.h"
 #include "app/ButtonReplies.h"
 #include "app/Document.h"
+#include "app/RecordWalker.h"
 #include "import/ButtonArtMatcher.h"
 #include "import/SphereScript.h"
 #include "platform/CappedFile.h"
@@ -30,7 +31,7 @@ const QStringList &unsupportedControls()
 {
     static const QStringList words = {
         QStringLiteral("buttontileart"), QStringLiteral("xmfhtmltok"), QStringLiteral("itemproperty"),
-        QStringLiteral("tooltip"), QStringLiteral("nodispose"), QStringLiteral("picinpic"),
+        QStringLiteral("tooltip"), QStringLiteral("picinpic"),
     };
     return words;
 }
@@ -96,12 +97,20 @@ public:
         }
         for (const auto &[page, at] : m_textRecords) {
             QString &indexLine = m_pages[page][at];
-            const auto index = SphereNumber::tryParse(indexLine);
+            // The index goes to the client as written: plain decimal.
+            bool isNumber = false;
+            const int value = indexLine.toInt(&isNumber, 10);
+            const auto index = isNumber ? std::optional<int>(value) : std::nullopt;
             if (index && *index >= 0 && *index < textSection->body.size()) {
-                indexLine = textSection->body[*index].text;
-                noteUnstorable(textSection->body[*index].number, indexLine);
-            } else
+                // The server keeps a TEXT line's leading blanks.
+                const Line &text = textSection->body[*index];
+                indexLine = SphereLine::keptPart(text.raw).toString();
+                noteUnstorable(text.number, indexLine);
+            } else {
+                // The client shows nothing for a text that is not there.
                 m_errors << QStringLiteral("NO SUCH TEXT (") + indexLine + u')';
+                indexLine.clear();
+            }
         }
     }
 
@@ -184,6 +193,8 @@ public:
             lines << QStringLiteral("LOCATION") << QString::number(m_location->first)
                   << QString::number(m_location->second);
         lines << QStringLiteral("MISC") << flag(m_noClose) << flag(m_noMove);
+        if (m_noDispose)
+            lines << Records::NoDispose;
         if (m_closeBlock)
             lines << QStringLiteral("CLOSEBLOCK") << *m_closeBlock;
         return lines;
@@ -193,7 +204,12 @@ public:
 
 private:
     using Handler = void (Importer::*)(const Line &, const Statement &);
-    struct Control { const char *word; int numbers; Handler handle; };
+    // Passed: the server hands the line to the client as written, which
+    // reads its numbers as plain decimals, with no origin and no default.
+    // The others the server reads itself: hexadecimal after a leading 0,
+    // positions from the origin, a value left out read as 0.
+    enum class Reading { Server, Passed };
+    struct Control { const char *word; int numbers; Handler handle; Reading reading; };
 
 
     static QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
@@ -235,41 +251,45 @@ private:
         // The words the design holds; each reads its first `numbers` arguments
         // as numbers. Further control words only need a row here.
         static constexpr Control Controls[] = {
-            {"page", 1, &Importer::page},
-            {"gumppic", 3, &Importer::gumppic},
-            {"resizepic", 5, &Importer::resizepic},
-            {"text", 4, &Importer::text},
-            {"dtext", 3, &Importer::dtext},
-            {"button", 7, &Importer::button},
-            {"noclose", 0, &Importer::noclose},
-            {"nomove", 0, &Importer::nomove},
-            {"dorigin", 2, &Importer::dorigin},
-            {"htmlgump", 7, &Importer::htmlgump},
-            {"dhtmlgump", 6, &Importer::dhtmlgump},
-            {"croppedtext", 6, &Importer::croppedtext},
-            {"dcroppedtext", 5, &Importer::dcroppedtext},
-            {"textentry", 7, &Importer::textentry},
-            {"textentrylimited", 8, &Importer::textentry},
-            {"dtextentry", 6, &Importer::dtextentry},
-            {"dtextentrylimited", 7, &Importer::dtextentry},
-            {"checkbox", 6, &Importer::checkable},
-            {"radio", 6, &Importer::checkable},
-            {"group", 1, &Importer::group},
-            {"gumppictiled", 5, &Importer::gumppictiled},
-            {"tilepic", 3, &Importer::tilepic},
-            {"tilepichue", 4, &Importer::tilepic},
-            {"checkertrans", 4, &Importer::checkertrans},
-            {"xmfhtmlgump", 7, &Importer::xmfhtmlgump},
-            {"xmfhtmlgumpcolor", 8, &Importer::xmfhtmlgump},
+            {"page", 1, &Importer::page, Reading::Server},
+            {"gumppic", 3, &Importer::gumppic, Reading::Server},
+            {"resizepic", 5, &Importer::resizepic, Reading::Server},
+            {"text", 4, &Importer::text, Reading::Passed},
+            {"dtext", 3, &Importer::dtext, Reading::Server},
+            {"button", 7, &Importer::button, Reading::Server},
+            {"noclose", 0, &Importer::noclose, Reading::Passed},
+            {"nomove", 0, &Importer::nomove, Reading::Passed},
+            {"nodispose", 0, &Importer::nodispose, Reading::Passed},
+            {"dorigin", 2, &Importer::dorigin, Reading::Server},
+            {"htmlgump", 7, &Importer::htmlgump, Reading::Passed},
+            {"dhtmlgump", 6, &Importer::dhtmlgump, Reading::Server},
+            {"croppedtext", 6, &Importer::croppedtext, Reading::Passed},
+            {"dcroppedtext", 5, &Importer::dcroppedtext, Reading::Server},
+            {"textentry", 7, &Importer::textentry, Reading::Passed},
+            {"textentrylimited", 8, &Importer::textentry, Reading::Passed},
+            {"dtextentry", 6, &Importer::dtextentry, Reading::Server},
+            {"dtextentrylimited", 7, &Importer::dtextentry, Reading::Server},
+            {"checkbox", 6, &Importer::checkable, Reading::Server},
+            {"radio", 6, &Importer::checkable, Reading::Server},
+            {"group", 1, &Importer::group, Reading::Passed},
+            {"gumppictiled", 5, &Importer::gumppictiled, Reading::Server},
+            {"tilepic", 3, &Importer::tilepic, Reading::Server},
+            {"tilepichue", 4, &Importer::tilepic, Reading::Server},
+            {"checkertrans", 4, &Importer::checkertrans, Reading::Server},
+            {"xmfhtmlgump", 7, &Importer::xmfhtmlgump, Reading::Server},
+            {"xmfhtmlgumpcolor", 8, &Importer::xmfhtmlgump, Reading::Server},
         };
-        const Statement s = SphereScript::statement(line.text);
+        Statement s = SphereScript::statement(line.text);
         for (const Control &c : Controls) {
             if (s.word != QLatin1String(c.word))
                 continue;
-            if (s.args.size() < c.numbers) {
+            if (s.args.size() < c.numbers && c.reading == Reading::Passed) {
                 note(line, QStringLiteral("\"%1\" with too few values left out").arg(s.word));
                 return;
             }
+            while (s.args.size() < c.numbers)
+                s.args << QStringLiteral("0");
+            m_reading = c.reading;
             for (int k = 0; k < c.numbers; ++k) {
                 if (s.args[k].contains(u'<')) {
                     note(line, QStringLiteral("\"%1\" with an expression left out").arg(s.word));
@@ -305,12 +325,21 @@ private:
     }
 
     // The numbers of the arguments: positions first when withPosition.
+    // A number the client reads as it stands: plain decimal.
+    static std::optional<int> clientNumber(const QString &arg)
+    {
+        bool ok = false;
+        const int value = arg.toInt(&ok, 10);
+        return ok ? std::optional<int>(value) : std::nullopt;
+    }
+
     std::optional<std::vector<int>> numbers(const Line &line, const Statement &s, int count, bool withPosition)
     {
         std::vector<int> values;
         for (int k = 0; k < count; ++k) {
-            std::optional<int> v = withPosition && k < 2 ? coordinate(s.args[k], k == 0 ? m_originX : m_originY)
-                                                         : SphereNumber::tryParse(s.args[k]);
+            std::optional<int> v = m_reading == Reading::Passed ? clientNumber(s.args[k])
+                                   : withPosition && k < 2 ? coordinate(s.args[k], k == 0 ? m_originX : m_originY)
+                                                           : SphereNumber::tryParse(s.args[k]);
             if (!v) {
                 note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
                 return std::nullopt;
@@ -358,7 +387,8 @@ private:
         if (!v || !validGump(line, s, (*v)[2]))
             return;
         // A fourth value is the picture's hue.
-        if (const auto hue = s.args.size() > 3 ? SphereNumber::tryParse(s.args[3]) : std::nullopt) {
+        // A fourth value goes to the client as written (" hue=N").
+        if (const auto hue = s.args.size() > 3 ? clientNumber(s.args[3]) : std::nullopt) {
             add({QStringLiteral("gumppichue"), QString::number((*v)[0]), QString::number((*v)[1]), gumpFile((*v)[2]),
                  QString::number(*hue)});
             extraValues(line, s, 4);
@@ -415,11 +445,6 @@ private:
         QString shown = textAfter(s, 3);
         if (shown.startsWith(u'.'))
             shown.remove(0, 1);
-        // Nothing to draw, and nothing the export could write back in its place.
-        if (SphereLine::readsAsBlank(shown)) {
-            note(line, QStringLiteral("\"dtext\" without a text left out"));
-            return;
-        }
         noteUnstorable(line.number, shown);
         add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
              shown});
@@ -538,11 +563,15 @@ private:
     void tilepic(const Line &line, const Statement &s)
     {
         const bool hued = s.word == u"tilepichue";
-        const auto v = numbers(line, s, hued ? 4 : 3, true);
-        if (!v)
+        const auto v = numbers(line, s, 3, true);
+        // The hue goes to the client as written.
+        const auto hue = hued ? clientNumber(s.args[3]) : std::optional<int>(0);
+        if (!v || !hue) {
+            if (v)
+                note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
             return;
-        add(QStringList{QStringLiteral("tilepic")} + numberTexts(*v, 0, 3)
-            + QStringList{hued ? QString::number((*v)[3]) : QStringLiteral("0")});
+        }
+        add(QStringList{QStringLiteral("tilepic")} + numberTexts(*v, 0, 3) + QStringList{QString::number(*hue)});
         if (hued)
             extraValues(line, s, 4);
     }
@@ -559,11 +588,15 @@ private:
     {
         const bool coloured = s.word == u"xmfhtmlgumpcolor";
         const int count = coloured ? 8 : 7;
-        const auto v = numbers(line, s, count, true);
-        if (!v)
+        const auto v = numbers(line, s, 7, true);
+        // The colour goes to the client as written.
+        const auto colour = coloured ? clientNumber(s.args[7]) : std::optional<int>(0);
+        if (!v || !colour) {
+            if (v)
+                note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
             return;
-        add(QStringList{QStringLiteral("xmfhtmlgump")} + numberTexts(*v, 0, 7)
-            + QStringList{coloured ? QString::number((*v)[7]) : QStringLiteral("0")});
+        }
+        add(QStringList{QStringLiteral("xmfhtmlgump")} + numberTexts(*v, 0, 7) + QStringList{QString::number(*colour)});
         extraValues(line, s, count);
     }
 
@@ -581,6 +614,7 @@ private:
     }
 
     void noclose(const Line &, const Statement &) { m_noClose = true; }
+    void nodispose(const Line &, const Statement &) { m_noDispose = true; }
     void nomove(const Line &, const Statement &) { m_noMove = true; }
 
     void dorigin(const Line &line, const Statement &s)
@@ -613,8 +647,10 @@ private:
     std::optional<std::pair<int, int>> m_location;
     bool m_noClose = false;
     bool m_noMove = false;
+    bool m_noDispose = false;
     std::optional<QString> m_closeBlock;
     int m_group = 0; // the radio group the last "group" line opened
+    Reading m_reading = Reading::Server; // of the line being read
     QStringList m_errors;
     std::set<int> m_unstorableLines;
 };

@@ -1,5 +1,7 @@
 #include "platform/SphereLine.h"
 
+#include <algorithm>
+
 namespace SphereLine {
 
 QStringView keptPart(QStringView line)
@@ -28,17 +30,21 @@ bool startsSection(QStringView line)
 
 QString withoutLeadingZeros(const QString &text)
 {
-    const qsizetype sign = (text.startsWith(u'-') || text.startsWith(u'+')) ? 1 : 0;
-    if (text.size() - sign < 2 || text[sign] != u'0')
+    const auto digitsOnly = [](QStringView digits) {
+        return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+            return c >= u'0' && c <= u'9';
+        });
+    };
+    // Where the server wants a number of its own it reads "+5" as 0.
+    if (text.startsWith(u'+') && digitsOnly(QStringView(text).mid(1)))
+        return withoutLeadingZeros(text.mid(1));
+    const qsizetype sign = text.startsWith(u'-') ? 1 : 0;
+    if (!digitsOnly(QStringView(text).mid(sign)))
         return text;
-    qsizetype firstKept = sign;
-    for (qsizetype i = sign; i < text.size(); ++i) {
-        if (!text[i].isDigit() || text[i].unicode() > 127)
-            return text;
-        if (firstKept == i && text[i] == u'0' && i + 1 < text.size())
-            ++firstKept;
-    }
-    return text.left(sign) + text.mid(firstKept);
+    qsizetype first = sign;
+    while (first + 1 < text.size() && text[first] == u'0')
+        ++first;
+    return text.left(sign) + text.mid(first);
 }
 
 } // namespace SphereLine

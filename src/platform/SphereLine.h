@@ -21,9 +21,10 @@ bool startsSection(QStringView line);
 // The longest line the server reads whole; longer lines are cut.
 constexpr int MaxLength = 4095;
 
-// The text of a decimal number without its leading zeros ("010" -> "10",
-// "-007" -> "-7", "000" -> "0"). Anything that is not an optional sign and
-// decimal digits comes back as it stands.
+// The text of a decimal number as the server must be given it: without its
+// leading zeros ("010" -> "10", "-007" -> "-7", "000" -> "0") and without a
+// plus sign ("+5" -> "5"). Anything that is not an optional sign and decimal
+// digits comes back as it stands.
 QString withoutLeadingZeros(const QString &text);
 
 } // namespace SphereLine

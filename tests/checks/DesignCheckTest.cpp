@@ -86,8 +86,8 @@ QList<RuleCase> ruleCases()
         {"clean design", design({gumppic("20", "30"), text("40", "50", "Hello"), button("100", "150", "1", "0"),
                                  button("120", "150", "0", "1", "")}) << "{BOP" << "1" << "}EOP",
          {}},
-        {"empty text", design({text("1", "2", "")}), {{9, Severity::Warning, "empty"}}},
-        {"blank text", design({text("1", "2", "   ")}), {{9, Severity::Warning, "empty"}}},
+        {"empty text", design({text("1", "2", "")}), {}},
+        {"blank text", design({text("1", "2", "   ")}), {{9, Severity::Warning, "only blanks"}}},
         {"text cut at //", design({text("1", "2", "and/or // both")}), {{9, Severity::Warning, "cuts"}}},
         {"text that is all comment", design({text("1", "2", "//x")}), {{9, Severity::Warning, "reads it as empty"}}},
         {"event cut at //", design({button("1", "2", "1", "0", "SRC.SYSMESSAGE http://x\r\ndialogclose")}),
@@ -95,7 +95,7 @@ QList<RuleCase> ruleCases()
         {"event comment is named for information",
          design({button("1", "2", "1", "0", "dialogclose // done\r\n// note")}),
          {{9, Severity::Information, "cuts the event line \"dialogclose // done\""}}},
-        {"text with blanks", design({text("1", "2", " Hi")}), {{9, Severity::Warning, "trims"}}},
+        {"text with trailing blanks", design({text("1", "2", " Hi ")}), {{9, Severity::Warning, "trims"}}},
         {"text with a bar", design({text("1", "2", "a|b")}), {{9, Severity::Warning, "warns against"}}},
         {"text with a colon", design({text("1", "2", "Name:")}), {{9, Severity::Warning, "warns against"}}},
         {"leading zero", design({gumppic("010", "30")}), {{9, Severity::Warning, "(16); the export writes 10"}}},
@@ -177,7 +177,7 @@ TEST(DesignCheckTest, SphereReadingOfLinesAndLeadingZeros)
     const struct {
         const char *text, *plain;
     } zeros[] = {{"010", "10"}, {"-007", "-7"}, {"000", "0"}, {"0", "0"}, {"10", "10"}, {"0x10", "0x10"},
-                 {"01a", "01a"}, {"", ""}, {"-", "-"}};
+                 {"01a", "01a"}, {"", ""}, {"-", "-"}, {"+5", "5"}, {"+007", "7"}, {"+", "+"}, {"+-5", "+-5"}};
     for (const auto &z : zeros)
         EXPECT_EQ(SphereLine::withoutLeadingZeros(z.text), QString(z.plain)) << z.text;
 
