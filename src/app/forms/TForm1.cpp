@@ -74,6 +74,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // The export asks the main window for the location, the window flags and
@@ -201,7 +203,7 @@ void TForm1::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(CacheCLEANUP, &QTimer::timeout, this, &TForm1::CacheCLEANUPTimer);
     connect(MouseRemove, &QTimer::timeout, this, &TForm1::MouseRemoveTimer);
-    connect(AutoSave, &QTimer::timeout, this, &TForm1::AutoSaveTimer);
+    connect(AutoSave, &QTimer::timeout, this, &TForm1::autoSaveOnTime);
 
     connect(Button6, &QToolButton::clicked, this, &TForm1::Button6Click);
     connect(Button1, &QToolButton::clicked, this, &TForm1::Button1Click);
@@ -314,6 +316,7 @@ void TForm1::BOOTTimer()
         return;
     m_view.invalidate();
     m_state.DATA.reset(m_state.Page);
+    m_lastAutosave.saved(m_state.DATA.lines());   // an untouched new design is no work to keep
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;
     applyCreationStyle();
     DRAWClick();
@@ -688,11 +691,7 @@ void TForm1::settingsRead(const Settings &s)
 {
     restoreWindowGeometry();
     Form5->Converter.setPerfectText(s.perfectText);
-    AutoSave->setInterval(s.autoEvery * 60000);
-    if (s.autoOnTime)
-        AutoSave->start();
-    else
-        AutoSave->stop();
+    applyAutoSaveTimer(s);
     useClientArt(s.client);
     applyCreationStyle();
 }
@@ -701,8 +700,19 @@ void TForm1::settingsAccepted(const Settings &s)
 {
     m_renderer.forgetCache();
     Form5->Converter.setPerfectText(s.perfectText);
+    applyAutoSaveTimer(s);
     useClientArt(s.client);
     applyCreationStyle();
+}
+
+void TForm1::applyAutoSaveTimer(const Settings &s)
+{
+    // Held to its range here too: a zero interval would rewrite the ring without pause.
+    AutoSave->setInterval(std::clamp(s.autoEvery, Settings::autoEveryMin, Settings::autoEveryMax) * 60000);
+    if (s.autoOnTime)
+        AutoSave->start();
+    else
+        AutoSave->stop();
 }
 
 // The art library of AppDir grows from the client the options name; what it
@@ -748,6 +758,12 @@ void TForm1::useClientArt(const QString &clientDir)
 // and a success takes the entry away.
 static const QString AutoSaveSource = QStringLiteral("Autosave");
 
+void TForm1::autoSaveOnTime()
+{
+    if (!m_lastAutosave.unchanged(m_state.DATA.lines()))
+        AutoSaveTimer();
+}
+
 void TForm1::AutoSaveTimer()
 {
     try {
@@ -755,6 +771,7 @@ void TForm1::AutoSaveTimer()
         const AutoSaveRing::Result r =
             AutoSaveRing::saveOnce(file, m_state.AppDir, m_state.DATA.lines(), Form12->ComboBox3->currentText(),
                                    &m_slotCommits);
+        m_lastAutosave.saved(m_state.DATA.lines());
         settings().autoCurrent = r.nextSlot;
         m_autoSaveFailure.succeeded();
         QList<Problem> named;

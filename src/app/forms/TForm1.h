@@ -302,7 +302,8 @@ public slots:
     void ResizePics1Click();
     void ToolButton15Click();
     void PopupMenu1Popup();
-    void AutoSaveTimer();
+    void AutoSaveTimer();   // one autosave now, whatever the mode
+    void autoSaveOnTime();  // the timer's: only when the design changed since the last one
     void finishAutosaves() { m_slotCommits.waitForDone(); } // slots still being flushed reach their names
 
     // The canvas (X, Y in canvas pixels) and the keyboard.
@@ -434,6 +435,8 @@ private:
     QString m_checkedDialect;               // and the export dialect it checked for
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
+    AutoSaveRing::LastAutosave m_lastAutosave;
+    void applyAutoSaveTimer(const Settings &s);
     bool m_geometryRestored = false;
     void autoSaveFailed(const QString &message);
     bool m_terminating = false;             // the window is closing or the application quitting
