@@ -1411,12 +1411,11 @@ QString TForm1::askText()
     return Form4->text();
 }
 
-int TForm1::editHue(std::optional<int> slot)
+std::optional<int> TForm1::editHue(std::optional<int> hue)
 {
-    if (slot)
-        Form3->RadioButtons[*slot - 1]->setChecked(true);
+    Form3->preselect(hue);
     Modal::exec(*Form3);
-    return Form3->SelectedHue;
+    return Form3->chose() ? std::optional<int>(Form3->SelectedHue) : std::nullopt;
 }
 
 QString TForm1::editText(const QString &text)

@@ -354,7 +354,7 @@ private:
     int askHue() override;
     QString askText() override;
     // PropertyDialogs: the same windows, loaded from the record.
-    int editHue(std::optional<int> slot) override;
+    std::optional<int> editHue(std::optional<int> hue) override;
     QString editText(const QString &text) override;
     ButtonOptions editButtonOptions(const ButtonOptions &options) override;
 
