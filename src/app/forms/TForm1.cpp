@@ -214,8 +214,6 @@ void TForm1::connectHandlers()
     connect(Open1, &QAction::triggered, this, &TForm1::Button1Click);
     connect(SaveAs1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
-    connect(Undo1, &QAction::triggered, this, &TForm1::showUndoneStep);
-    connect(Redo1, &QAction::triggered, this, &TForm1::showUndoneStep);
     connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
     connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
     connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
@@ -224,6 +222,13 @@ void TForm1::connectHandlers()
     connect(History1, &QAction::triggered, this, &TForm1::History1Click);
     connect(&m_session.undoStack, &QUndoStack::cleanChanged, this, &TForm1::updateTitle);
     connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
+    // Undo, Redo and jumps in the history view alike: the window shows the document as it now is.
+    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, [this] {
+        if (m_state.HistoryMoves != m_shownHistoryMoves) {
+            m_shownHistoryMoves = m_state.HistoryMoves;
+            showUndoneStep();
+        }
+    });
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
     connect(BuildArtLibrary1, &QAction::triggered, this, &TForm1::BuildArtLibrary1Click);

@@ -419,6 +419,7 @@ private:
 
     DocumentSession m_session;
     EditorState &m_state = m_session.state;
+    int m_shownHistoryMoves = 0;     // EditorState::HistoryMoves the window last showed
     int m_pasteCount = 0;            // pastes of the clipboard's records so far
     QByteArray m_pastedRecords;      // which records those were
     std::unique_ptr<ArtCatalog> m_art;      // made for AppDir at the first check

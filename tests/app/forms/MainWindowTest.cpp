@@ -21,6 +21,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QUndoView>
+
+#include <functional>
 
 namespace {
 
@@ -400,4 +403,42 @@ TEST_F(MainWindowTest, RecordsThatCannotBeDrawnAreNamedOnceAndStayListed)
     window->Label8->setText(QStringLiteral("New Project"));
     window->HighlightSelected1->trigger();
     EXPECT_EQ(window->Label8->text(), QStringLiteral("New Project"));
+}
+
+// Undo, Redo and jumps in the history view: the canvas, the select list and
+// the Modify panel show the document as it then is.
+TEST_F(MainWindowTest, EveryMoveThroughTheHistoryRedrawsFromTheDocument)
+{
+    for (const char *file : {"1F4.bmp", "2A.BMP"}) {
+        scriptPicker(QString::fromLatin1(file));
+        window->Button4Click();
+    }
+    ASSERT_EQ(window->ComboBox1->count(), 2);
+    window->History1Click();
+    auto *view = window->findChild<QUndoView *>();
+    ASSERT_NE(view, nullptr);
+    const QImage drawn = window->Image1->grab().toImage();
+
+    const struct
+    {
+        const char *how;
+        std::function<void()> move;
+        int entries;
+    } cases[] = {
+        {"history <empty>", [&] { view->setCurrentIndex(view->model()->index(0, 0)); }, 0},
+        {"history last", [&] { view->setCurrentIndex(view->model()->index(2, 0)); }, 2},
+        {"Undo", [&] { window->Undo1->trigger(); }, 1},
+        {"Redo", [&] { window->Redo1->trigger(); }, 2},
+        {"history first step", [&] { view->setCurrentIndex(view->model()->index(1, 0)); }, 1},
+    };
+    for (const auto &c : cases) {
+        c.move();
+        EXPECT_EQ(window->ComboBox1->count(), c.entries) << c.how;
+        EXPECT_EQ(window->state().LineList.size(), c.entries) << c.how;
+        EXPECT_EQ(window->REMOVEBUT->isEnabled(), window->state().SelectedLine > 0) << c.how;
+    }
+    view->setCurrentIndex(view->model()->index(0, 0));
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_NE(window->Image1->grab().toImage(), drawn);
+    view->close();
 }
