@@ -354,6 +354,7 @@ void TForm1::Button6Click()
         return;
     DocumentCommands::newDocument(m_state);
     m_session.markUnmodified();
+    updateTitle();   // a history already empty and clean signals no change
     showPageBox();
     applyControls();
     DRAWClick();
@@ -376,7 +377,7 @@ void TForm1::Button1Click()
 void TForm1::openDesign(const QString &path)
 {
     m_slotCommits.waitForDone(); // an autosave just written is opened whole
-    DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path), path);
+    DocumentCommands::openDocument(m_state, Document::loadProjectFile(path), path);
     m_session.markUnmodified();
     updateTitle();
     DRAWClick();

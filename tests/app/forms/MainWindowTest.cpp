@@ -442,3 +442,31 @@ TEST_F(MainWindowTest, EveryMoveThroughTheHistoryRedrawsFromTheDocument)
     EXPECT_NE(window->Image1->grab().toImage(), drawn);
     view->close();
 }
+
+// New and Open start a fresh history: no undo brings back the design before them.
+TEST_F(MainWindowTest, NoUndoTakesBackNewOrOpen)
+{
+    writeFile(QStringLiteral("design.SDF"), Document::projectText(designLines));
+    const struct
+    {
+        const char *name;
+        std::function<void()> run;
+        QStringList lines;
+        const char *title;
+    } cases[] = {
+        {"Open", [&] {
+             modals->answerOpenFile(path(QStringLiteral("design.SDF")));
+             window->Button1Click();
+         }, designLines, "design.SDF - "},
+        {"New", [&] { window->Button6Click(); }, {"{BOP", "0", "}EOP"}, "Untitled - "},
+    };
+    for (const auto &c : cases) {
+        window->CSpinEdit3->stepBy(1);   // a new page: an edit to be discarded
+        modals->answerSaveChanges(Modal::SaveAnswer::Discard);
+        c.run();
+        EXPECT_FALSE(window->Undo1->isEnabled()) << c.name;
+        window->Undo1->trigger();
+        EXPECT_EQ(lines(), c.lines) << c.name;
+        EXPECT_TRUE(window->windowTitle().startsWith(QString::fromLatin1(c.title))) << c.name;
+    }
+}
