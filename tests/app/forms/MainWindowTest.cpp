@@ -1,4 +1,5 @@
 #include "app/forms/MainWindowFixture.h"
+#include "app/forms/ProgramIdentity.h"
 #include "app/forms/TForm13.h"
 #include "app/forms/TForm8.h"
 #include "app/forms/TForm9.h"
@@ -469,4 +470,16 @@ TEST_F(MainWindowTest, NoUndoTakesBackNewOrOpen)
         EXPECT_EQ(lines(), c.lines) << c.name;
         EXPECT_TRUE(window->windowTitle().startsWith(QString::fromLatin1(c.title))) << c.name;
     }
+}
+
+// The window system adds the display name to every title that does not end
+// with it; the program sets none, so its name shows once.
+TEST_F(MainWindowTest, TheProgramIsNamedOnceInTheTitle)
+{
+    const QString testName = QCoreApplication::applicationName();
+    ProgramIdentity::apply();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Quillmark"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName()); // none of its own
+    EXPECT_EQ(window->windowTitle().count(QStringLiteral("Quillmark")), 1);
+    QCoreApplication::setApplicationName(testName);
 }
