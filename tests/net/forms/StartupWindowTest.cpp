@@ -249,3 +249,13 @@ TEST_F(StartupWindowTest, ReleaseNotesAreShownOnceEvenWhenEmptyAndDeleted)
     EXPECT_FALSE(QFileInfo::exists(path("NEW.TEMP")));
     EXPECT_EQ(form.ProgressBar2->value(), 3);
 }
+
+// The news window only shows text: Escape closes it as its Ok does.
+TEST(NewsWindow, EscapeClosesIt)
+{
+    TForm16 news;
+    news.setModal(false);
+    news.show();
+    QTest::keyClick(&news, Qt::Key_Escape);
+    EXPECT_FALSE(news.isVisible());
+}
