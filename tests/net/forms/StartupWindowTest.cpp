@@ -145,7 +145,6 @@ TEST_F(StartupWindowTest, AgreedUpdateFetchesEachPairInOrderAndStartsTheUpdater)
     };
     const Case cases[] = {
         {"150\r\nBrindle.exe\r\nBrindle.exe\r\n", {"/PV/quillmark.txt", "/PV/Brindle.exe"}},
-        {"150\r\nBrindle.exe\r\nBrindle.exe\r\nUPDATE.exe\r\n", {"/PV/quillmark.txt", "/PV/Brindle.exe"}},
         {"150\r\nBrindle.exe\r\nBrindle.exe\r\nbin/UPDATE.exe\r\nUPDATE.exe\r\n",
          {"/PV/quillmark.txt", "/PV/Brindle.exe", "/PV/bin/UPDATE.exe"}},
     };
@@ -194,6 +193,10 @@ TEST_F(StartupWindowTest, NoNewerVersionOrNoOrUnsafeNamesGoOnToTheLoaderReplacin
         {"150\r\nhttp://elsewhere.example/x\r\nBrindle.exe\r\n", false, false,
          "The update list names a file that may not be used, on line 2: \"http://elsewhere.example/x\". "
          "The update is refused."},
+        {"150\r\nBrindle.exe\r\n", false, false,
+         "The update list ends with a file that has no local name, on line 2: \"Brindle.exe\". The update is refused."},
+        {"150\r\nBrindle.exe\r\nBrindle.exe\r\nUPDATE.exe\r\n", false, false,
+         "The update list ends with a file that has no local name, on line 4: \"UPDATE.exe\". The update is refused."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.list.constData());
