@@ -1,4 +1,4 @@
-#include "app/AppInfo.h"
+#include "app/forms/ProgramIdentity.h"
 #include "app/forms/TForm1.h"
 #include "platform/DataFolder.h"
 #include "platform/RuntimeError.h"
@@ -37,9 +37,7 @@ int main(int argc, char **argv)
 {
     FirstPaintClock clock;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(AppInfo::ProgramName);
-    QApplication::setApplicationDisplayName(AppInfo::Title);
-    QApplication::setDesktopFileName(QStringLiteral("quillmark"));
+    ProgramIdentity::apply();
 
     QStringList args = QApplication::arguments().mid(1);
     const bool quitAfterStart = args.removeAll(QuitAfterStart) > 0;

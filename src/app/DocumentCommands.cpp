@@ -2,6 +2,8 @@
 #include "app/SelectionCommands.h"
 #include "app/UndoSteps.h"
 
+#include <QUndoStack>
+
 namespace DocumentCommands {
 
 namespace {
@@ -13,25 +15,29 @@ bool pointsAt(const EditorState &state, int line, const QString &word)
     return line >= 0 && state.DATA.line(line) == word;
 }
 
+void startFreshHistory(EditorState &state)
+{
+    if (state.History)
+        state.History->clear();   // also marks it clean
+}
+
 } // namespace
 
 void newDocument(EditorState &state)
 {
-    recordStep<UndoSteps::ReplaceDocument>(state, [&] {
-        // The Modify controls go with the element they showed.
-        SelectionCommands::clearForRemove(state);
-        state.Page = QStringLiteral("0");
-        state.DATA.reset(state.Page);
-        state.FileName.clear();
-    }, QStringLiteral("New"), QString(state.FileName));
+    // The Modify controls go with the element they showed.
+    SelectionCommands::clearForRemove(state);
+    state.Page = QStringLiteral("0");
+    state.DATA.reset(state.Page);
+    state.FileName.clear();
+    startFreshHistory(state);
 }
 
-void replaceDocument(EditorState &state, QStringList lines, const QString &fileName, const QString &stepName)
+void openDocument(EditorState &state, QStringList lines, const QString &fileName)
 {
-    recordStep<UndoSteps::ReplaceDocument>(state, [&] {
-        state.DATA.lines() = std::move(lines);
-        state.FileName = fileName;
-    }, stepName, QString(state.FileName));
+    state.DATA.lines() = std::move(lines);
+    state.FileName = fileName;
+    startFreshHistory(state);
 }
 
 void importDocument(EditorState &state, QStringList lines)

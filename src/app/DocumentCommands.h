@@ -9,12 +9,13 @@
 namespace DocumentCommands {
 
 // New: clears the selection, shows page "0" and makes "{BOP", "0", "}EOP".
+// New and Open are no steps: they start a fresh history, clean, so no undo
+// brings back the design they replaced.
 void newDocument(EditorState &state);
 
-// Open (and Import), after the user chose a file: the document becomes its
-// lines and fileName the design's file. The page box keeps its value.
-void replaceDocument(EditorState &state, QStringList lines, const QString &fileName = QString(),
-                     const QString &stepName = QStringLiteral("Open"));
+// Open, after the user chose a file: the document becomes its lines and
+// fileName the design's file. The page box keeps its value.
+void openDocument(EditorState &state, QStringList lines, const QString &fileName);
 
 // Import: the document becomes the imported lines in one step, and the
 // selection is cleared, since it pointed into the lines that are gone.

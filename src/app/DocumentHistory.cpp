@@ -66,6 +66,7 @@ void DocumentStep::undo()
         it->revert(lines);
     m_record.before.restore(m_state);
     m_applied = false;
+    ++m_state.HistoryMoves;
 }
 
 void DocumentStep::redo()
@@ -77,6 +78,7 @@ void DocumentStep::redo()
         splice.apply(lines);
     m_record.after.restore(m_state);
     m_applied = true;
+    ++m_state.HistoryMoves;
 }
 
 void DocumentStep::absorb(const DocumentStep &later)

@@ -79,7 +79,7 @@ private:
 class PendingStep
 {
     // A step kind that declares RecordedUnchanged is a step even when the
-    // lines stay the same (opening a file identical to the open design).
+    // lines stay the same (importing the design that is open).
     template <class Step>
     static constexpr bool recordedUnchanged()
     {

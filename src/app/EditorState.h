@@ -51,4 +51,7 @@ struct EditorState
     // The undo stack of the session that owns this state; commands push their
     // steps on it. Without one (plain tests, batch tools) nothing is recorded.
     QUndoStack *History = nullptr;
+    // Counts the steps undone and redone (not pushed), so the window knows
+    // when the history, not a command, changed the lines.
+    int HistoryMoves = 0;
 };

@@ -2,6 +2,7 @@
 #include "app/ButtonReplies.h"
 #include "app/ControlCommands.h"
 #include "app/UndoSteps.h"
+#include "platform/NumberText.h"
 
 namespace PropertyCommands {
 
@@ -28,13 +29,6 @@ ElementKind editableKind(const EditorState &state)
 }
 
 } // namespace
-
-std::optional<int> hueSlotOf(const QString &hue)
-{
-    static const QStringList slotHues{"95", "995", "455", "0", "1152", "1101", "1153", "1250", "1345", "1350"};
-    const qsizetype slot = slotHues.indexOf(hue);
-    return slot < 0 ? std::nullopt : std::optional<int>(int(slot) + 1);
-}
 
 bool changeImage(EditorState &state, ElementDialogs &dialogs)
 {
@@ -72,8 +66,8 @@ bool editOptions(EditorState &state, PropertyDialogs &dialogs)
         bool changed = false;
         switch (editableKind(state)) {
         case ElementKind::Text: {
-            const int hue = dialogs.editHue(hueSlotOf(doc.line(at + 3)));
-            changed |= write(doc, at + 3, QString::number(hue));
+            if (const std::optional<int> hue = dialogs.editHue(NumberText::tryParse(doc.line(at + 3))))
+                changed |= write(doc, at + 3, QString::number(*hue));
             changed |= write(doc, at + 4, dialogs.editText(doc.line(at + 4)));
             break;
         }

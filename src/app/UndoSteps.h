@@ -128,9 +128,9 @@ public:
     SetCloseBlock(EditorState &s, StepRecord r) : DocumentStep(s, std::move(r), QStringLiteral("Set Close Block")) {}
 };
 
-// New, Open and Import: the whole document at once, and the design's file
-// name with it (no other step changes the file name, so saving under a new
-// name is never undone by undoing an edit).
+// Import: the whole document at once, and the design's file name with it
+// (no other step changes the file name, so saving under a new name is never
+// undone by undoing an edit).
 class ReplaceDocument : public DocumentStep
 {
 public:

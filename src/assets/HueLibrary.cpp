@@ -76,6 +76,23 @@ int HueLibrary::selectedHue(int position, int slot) const
     return NumberText::parse(sphere(qint64(position) + slot, QStringLiteral("95")));
 }
 
+std::optional<qint64> HueLibrary::entryOfHue(int hue) const
+{
+    const int count = total();
+    std::optional<qint64> first;
+    const QHash<QString, QString> spheres = m_file.valuesBySection(Sphere);
+    for (auto it = spheres.cbegin(); it != spheres.cend(); ++it) {
+        bool ok = false;
+        const qint64 entry = it.key().toLongLong(&ok);
+        // "07" names another section than entry 7's.
+        if (!ok || entry < 1 || entry > count || section(entry) != it.key())
+            continue;
+        if (NumberText::tryParse(*it) == hue && (!first || entry < *first))
+            first = entry;
+    }
+    return first;
+}
+
 QHash<QString, int> HueLibrary::firstEntries() const
 {
     const int count = std::clamp(total(), 0, maxIndexedEntries);

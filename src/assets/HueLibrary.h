@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What one slot of the hue picker shows.
 struct HueSlot
 {
@@ -60,6 +62,10 @@ public:
     // The ten slots at a scroll position: slot k shows entry position + k,
     // with the defaults past TOTAL.
     QList<HueSlot> pickerSlots(int position) const;
+
+    // The first entry 1..TOTAL whose SPHERE is the number hue, if any: the
+    // one the picker checks for a text of that hue.
+    std::optional<qint64> entryOfHue(int hue) const;
 
     // Ok: the SPHERE of entry position + slot as a number, "95" when missing.
     // Throws RuntimeError "'text' is not a valid integer value" otherwise.

@@ -51,6 +51,12 @@ int UpdateList::firstUnsafeLine() const
     return 0;
 }
 
+int UpdateList::incompleteLine() const
+{
+    // The version line and whole pairs make an odd count.
+    return m_lines.size() >= 2 && m_lines.size() % 2 == 0 ? int(m_lines.size()) : 0;
+}
+
 namespace UpdateNames {
 
 namespace {

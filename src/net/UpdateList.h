@@ -17,7 +17,7 @@ struct UpdateFile
 
 // The update list as the server sends it: line 1 the newest version number,
 // then pairs of lines (remote name, local name). A last line without a
-// partner is ignored.
+// partner makes no file; incompleteLine() names it, and such a list is refused.
 class UpdateList
 {
 public:
@@ -40,6 +40,9 @@ public:
     // The first line (counted from 1) whose name may not be used, or 0 when
     // every name is safe.
     int firstUnsafeLine() const;
+    // The line (counted from 1) of a last remote name without its local
+    // name, or 0 when every pair is whole.
+    int incompleteLine() const;
 
 private:
     QStringList m_lines;

@@ -18,6 +18,8 @@ public:
     // The runtime's own message texts.
     static RuntimeError notAnInteger(const QString &text)
     { return RuntimeError(QStringLiteral("'%1' is not a valid integer value").arg(text)); }
+    static RuntimeError outOfRange(const QString &text, int minimum, int maximum)
+    { return RuntimeError(QStringLiteral("'%1' is not a value from %2 to %3").arg(text).arg(minimum).arg(maximum)); }
     static RuntimeError unableToWrite(const QString &path)
     { return RuntimeError(QStringLiteral("Unable to write to %1").arg(path)); }
     static RuntimeError cannotCreate(const QString &path)

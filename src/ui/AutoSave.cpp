@@ -3,8 +3,11 @@
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
+#include "ui/Settings.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace AutoSaveRing {
 
@@ -80,7 +83,12 @@ Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lin
 
     Result r;
     const int slot = numberOr(valueOf("AutoCurrent"), 0, r.problems);
-    const int total = numberOr(valueOf("AutoT"), DefaultTotal, r.problems);
+    int total = numberOr(valueOf("AutoT"), DefaultTotal, r.problems);
+    // A ring of thousands of slots, or of none, is no ring the options window can set.
+    if (NumberText::tryParse(valueOf("AutoT")) && (total < Settings::autoTotalMin || total > Settings::autoTotalMax)) {
+        r.problems << RuntimeError::outOfRange(valueOf("AutoT"), Settings::autoTotalMin, Settings::autoTotalMax).message();
+        total = DefaultTotal;
+    }
 
     QDir().mkpath(folderOf(appDir));
     r.file = slotPath(appDir, slot);
@@ -89,8 +97,7 @@ Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lin
     // In 64 bits: a slot of 2^31 - 1 wraps instead of overflowing.
     r.nextSlot = qint64(slot) + 1 > total ? 0 : slot + 1;
     valueOf("AutoCurrent") = QString::number(r.nextSlot);
-    if (!NumberText::tryParse(valueOf("AutoT")))
-        valueOf("AutoT") = QString::number(DefaultTotal);
+    valueOf("AutoT") = QString::number(total);
     if (commits)
         commits->add(std::move(slotFile));
     else
@@ -99,7 +106,8 @@ Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lin
     return r;
 }
 
-SlotCommits::SlotCommits(std::function<void(const QString &)> failed) : m_failed(std::move(failed))
+SlotCommits::SlotCommits(std::function<void(const QString &)> failed, Commit commit)
+    : m_failed(std::move(failed)), m_commit(std::move(commit))
 {
     m_thread.setMaxThreadCount(1); // one thread: slots reach their names in the order they were written
 }
@@ -111,15 +119,40 @@ SlotCommits::~SlotCommits()
 
 void SlotCommits::add(SafeFile::Pending slot)
 {
-    auto pending = std::make_shared<SafeFile::Pending>(std::move(slot));
-    m_thread.start([this, pending] {
-        try {
-            pending->commit();
-        } catch (const RuntimeError &e) {
-            QMetaObject::invokeMethod(&m_owner, [this, message = e.message()] { m_failed(message); },
-                                      Qt::QueuedConnection);
+    bool replaced = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto same = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                       [&slot](const SafeFile::Pending &p) { return p.path() == slot.path(); });
+        if (same != m_waiting.end()) {
+            std::swap(*same, slot);
+            replaced = true;
+        } else {
+            m_waiting.push_back(std::move(slot));
         }
-    });
+    }
+    // One run per slot in the queue; a replaced slot's file goes with `slot` here.
+    if (!replaced)
+        m_thread.start([this] { commitNext(); });
+}
+
+void SlotCommits::commitNext()
+{
+    std::optional<SafeFile::Pending> next;
+    {
+        const std::lock_guard lock(m_mutex);
+        next.emplace(std::move(m_waiting.front()));
+        m_waiting.pop_front();
+    }
+    try {
+        if (m_commit)
+            m_commit(*next);
+        else
+            next->commit();
+    } catch (const RuntimeError &e) {
+        QMetaObject::invokeMethod(&m_owner, [this, message = e.message()] { m_failed(message); },
+                                  Qt::QueuedConnection);
+    }
 }
 
 std::optional<QString> FailureNotice::failed(const QString &message)

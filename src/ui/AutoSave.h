@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <QThreadPool>
 
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <optional>
 
 class IniFile;
@@ -26,11 +28,12 @@ struct Result
 {
     QString file;          // the slot file written
     int nextSlot = 0;      // stored as "AutoCurrent"
-    QStringList problems;  // "AutoCurrent" or "AutoT" that were not numbers
+    QStringList problems;  // "AutoCurrent" or "AutoT" that were not numbers, or out of range
 };
 
 // Creates the "AutoSave" folder when it is missing. A slot or ring size
-// that is not a number is named in problems and taken as 0 or the default 5.
+// that is not a number, or a ring size outside 1..20, is named in problems
+// and taken as 0 or the default 5 (and the default stored).
 // drawEngine is the default of "STYLE" / "Drawengine" (the options
 // window's current creation style). Throws RuntimeError "Cannot create file
 // <path>" or "Unable to write to <path>" when a file cannot be written; the
@@ -48,10 +51,17 @@ Result saveOnce(IniFile &settings, const QString &appDir, const QStringList &lin
 // thread of their own, one after another in the order they came, so the
 // window does not wait for the disk. A commit that fails is reported to
 // `failed` on the thread that made this object.
+//
+// A slot added while an earlier one of the same name still waits replaces
+// it, and the earlier file beside it is removed at once: however fast the
+// slots come, no more files wait than the ring has slots.
 class SlotCommits
 {
 public:
-    explicit SlotCommits(std::function<void(const QString &message)> failed);
+    using Commit = std::function<void(SafeFile::Pending &)>;
+
+    // commit: how a slot is committed on the thread (tests hold it back); Pending::commit by default.
+    explicit SlotCommits(std::function<void(const QString &message)> failed, Commit commit = {});
     ~SlotCommits();   // waits for the slots still queued
     SlotCommits(const SlotCommits &) = delete;
     SlotCommits &operator=(const SlotCommits &) = delete;
@@ -60,9 +70,26 @@ public:
     void waitForDone() { m_thread.waitForDone(); }
 
 private:
+    void commitNext();
+
     std::function<void(const QString &)> m_failed;
+    Commit m_commit;
     QObject m_owner;   // lives on the caller's thread: failures are delivered there
+    std::mutex m_mutex;
+    std::deque<SafeFile::Pending> m_waiting;   // in order, one per slot name
     QThreadPool m_thread;
+};
+
+// The design the last autosave wrote: a timer that finds it unchanged
+// writes nothing, so an idle designer keeps its older autosaves.
+class LastAutosave
+{
+public:
+    bool unchanged(const QStringList &lines) const { return m_lines && *m_lines == lines; }
+    void saved(const QStringList &lines) { m_lines = lines; }
+
+private:
+    std::optional<QStringList> m_lines;
 };
 
 // Names each failure once: the first time a trigger fails, and again only

@@ -41,9 +41,16 @@ void readKey(const IniFile &file, const SettingKey &k, Settings &s, QStringList 
             }
         } else if constexpr (std::is_same_v<Member, int Settings::*>) {
             const QString text = file.readString(section, key, fallback);
-            const std::optional<int> number = NumberText::tryParse(text);
-            if (!number && k.mustBeNumber)
-                problems << QStringLiteral("%1 in [%2] %3").arg(RuntimeError::notAnInteger(text).message(), section, key);
+            std::optional<int> number = NumberText::tryParse(text);
+            const auto named = [&](const RuntimeError &e) {
+                problems << QStringLiteral("%1 in [%2] %3").arg(e.message(), section, key);
+            };
+            if (!number && k.mustBeNumber) {
+                named(RuntimeError::notAnInteger(text));
+            } else if (number && (k.minimum || k.maximum) && (*number < k.minimum || *number > k.maximum)) {
+                named(RuntimeError::outOfRange(text, k.minimum, k.maximum));
+                number.reset();
+            }
             s.*member = number.value_or(NumberText::parse(fallback));
         } else if constexpr (std::is_same_v<Member, QString Settings::*>) {
             const QString text = file.readString(section, key, fallback);
@@ -102,12 +109,12 @@ const std::vector<SettingKey> &settingKeys()
         {"Realtime Engine", "BCB", F::Boolean, "1", &S::blackColorBlack},
         {"Realtime Engine", "ASC", F::Boolean, "0", &S::allSelectionColor},
         {"Realtime Engine", "Textcolors", F::Boolean, "1", std::monostate{}},
-        {"Files", "Auto", F::Number, "5", &S::autoEvery, true},
-        {"Files", "AutoT", F::Number, "5", &S::autoTotal, true},
+        {"Files", "Auto", F::Number, "5", &S::autoEvery, true, nullptr, S::autoEveryMin, S::autoEveryMax},
+        {"Files", "AutoT", F::Number, "5", &S::autoTotal, true, nullptr, S::autoTotalMin, S::autoTotalMax},
         {"Files", "Auto1", F::Boolean, "0", &S::autoOnRedraw},
         {"Files", "Auto2", F::Boolean, "1", &S::autoOnTime},
         {"Files", "Auto3", F::Boolean, "0", &S::autoOff},
-        {"Files", "AutoCurrent", F::Number, "0", &S::autoCurrent},
+        {"Files", "AutoCurrent", F::Number, "0", &S::autoCurrent, true},
         {"Files", "Client", F::Text, "", &S::client},
         {"STARTUP", "UPDATE", F::Boolean, "1", &S::checkUpdates},
         {"STARTUP", "NEWS", F::Boolean, "0", &S::showNews},

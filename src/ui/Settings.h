@@ -66,9 +66,10 @@ struct Settings
 
     RulerStyle rulerStyle() const { return {skip, marked, smallTicksColor, largeTicksColor, rulerBackgroundColor}; }
 
-    // Missing keys give the defaults. A "SKIP", "Auto" ("Every") or "AutoT"
-    // ("Total") that is not a number takes its default too, and its
-    // conversion error ("'text' is not a valid integer value") is added to
+    // Missing keys give the defaults. A "SKIP", "Auto" ("Every"), "AutoT"
+    // ("Total") or "AutoCurrent" that is not a number, or an "Auto" or
+    // "AutoT" outside its spin's range, takes its default too, and its error
+    // ("'text' is not a valid integer value in [Files] Auto") is added to
     // problems; the other keys are read as usual. Any other unreadable value
     // gives its default, choice texts are brought into their lists, and of
     // each radio group the last key read as on is the one on.
@@ -121,6 +122,7 @@ struct SettingKey
     Field field;
     bool mustBeNumber = false;                       // reading fails on other text
     QString (*normalize)(const QString &) = nullptr; // choice lists
+    int minimum = 0, maximum = 0;                    // a number outside fails; both 0: any number
 };
 
 const std::vector<SettingKey> &settingKeys();

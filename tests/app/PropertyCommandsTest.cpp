@@ -13,8 +13,9 @@ public:
     std::optional<QString> picked;
     QString pickedFolder;
     int pickedMode = -1;
-    std::optional<int> slotShown = -1;
+    std::optional<int> hueShown = -1;
     int hue = 0;
+    std::optional<int> hueChosen;
     QString text, textShown;
     ButtonOptions options, optionsShown;
 
@@ -27,7 +28,7 @@ public:
     ButtonOptions askButtonOptions() override { return options; }
     int askHue() override { return hue; }
     QString askText() override { return text; }
-    int editHue(std::optional<int> slot) override { slotShown = slot; return hue; }
+    std::optional<int> editHue(std::optional<int> current) override { hueShown = current; return hueChosen; }
     QString editText(const QString &current) override { textShown = current; return text; }
     ButtonOptions editButtonOptions(const ButtonOptions &current) override { optionsShown = current; return options; }
 };
@@ -76,22 +77,33 @@ TEST(PropertyCommands, ChangeImageOpensThePickerOfTheKindAndCancelKeepsTheFile)
     EXPECT_EQ(w.pickedMode, -1); // texts have no image
 }
 
-TEST(PropertyCommands, TextOptionsPreselectOnlyTheTenHuesAndWriteHueAndText)
+// The hue window is shown the text's hue; Ok without a new choice keeps it,
+// whatever it is.
+TEST(PropertyCommands, TextOptionsShowTheHueAndKeepItWithoutAChoice)
 {
     const struct
     {
         const char *hue;
-        std::optional<int> slot;
-    } cases[] = {{"1153", 7}, {"95", 1}, {"1350", 10}, {"38", std::nullopt}, {"", std::nullopt}};
+        std::optional<int> shown;
+        std::optional<int> chosen;
+        const char *stored;
+    } cases[] = {
+        {"455", 455, std::nullopt, "455"},
+        {"95", 95, std::nullopt, "95"},
+        {"38", 38, 1250, "1250"},
+        {"0x1F", 0x1F, std::nullopt, "0x1F"},
+        {"", std::nullopt, std::nullopt, ""},
+        {"dark", std::nullopt, 7, "7"},
+    };
     for (const auto &c : cases) {
         FakeWindows w;
-        w.hue = 1250;
-        w.text = QStringLiteral("Bye");
+        w.hueChosen = c.chosen;
+        w.text = QStringLiteral("Hi");
         EditorState s = selected({"text", "1", "2", QString::fromLatin1(c.hue), "Hi"});
-        EXPECT_TRUE(PropertyCommands::editOptions(s, w));
-        EXPECT_EQ(w.slotShown, c.slot) << c.hue;
+        EXPECT_EQ(PropertyCommands::editOptions(s, w), c.chosen.has_value()) << c.hue;
+        EXPECT_EQ(w.hueShown, c.shown) << c.hue;
         EXPECT_EQ(w.textShown, QStringLiteral("Hi"));
-        EXPECT_EQ(s.DATA.lines().mid(5, 2), QStringList({"1250", "Bye"}));
+        EXPECT_EQ(s.DATA.lines().mid(5, 2), QStringList({QString::fromLatin1(c.stored), "Hi"})) << c.hue;
     }
 }
 

@@ -101,8 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"NewPage", {2}, [](EditorState &e) { DocumentCommands::changePage(e, "4"); }, "Create Page 4"},
         CommandCase{"Location", {}, [](EditorState &e) { DocumentCommands::storeLocation(e, {"30", "40"}); }, "Set Location"},
         CommandCase{"Flags", {}, [](EditorState &e) { DocumentCommands::storeWindowFlags(e, {true, false}); }, "Set Window Flags"},
-        CommandCase{"New", {6}, [](EditorState &e) { DocumentCommands::newDocument(e); }, "New"},
-        CommandCase{"Open", {6}, [](EditorState &e) { DocumentCommands::replaceDocument(e, {"{BOP", "2", "}EOP"}, "x.SDF"); }, "Open"},
         CommandCase{"Paste", {2}, [](EditorState &e) { ElementClipboard::paste(e, {"text", "1", "1", "0", "P"}, 10); }, "Paste"},
         CommandCase{"AlignLeft", {2, 6}, [](EditorState &e) {
             ArrangeCommands::arrange(e, {{2, QRect(10, 20, 8, 8)}, {6, QRect(5, 5, 12, 16)}}, ArrangeCommands::Arrangement::AlignLeft);
@@ -165,19 +163,49 @@ TEST(UndoSteps, FailedCommandPutsEverythingBackAndRecordsNothing)
     EXPECT_EQ(s.undoStack.count(), 0);
 }
 
-TEST(UndoSteps, UndoingAnEditKeepsTheFileNameOpenPutsItBack)
+TEST(UndoSteps, UndoingAnEditKeepsTheFileNameImportPutsItBack)
 {
     Session s;
-    DocumentCommands::replaceDocument(s.state, twoPages(), "first.SDF");
-    s.markSaved(s.state.FileName);
+    DocumentCommands::openDocument(s.state, twoPages(), "first.SDF");
+    DocumentCommands::importDocument(s.state, twoPages());
     s.selectLines({2});
     KeyboardNudge::nudge(s.state, {1, 0});
     s.markSaved("second.SDF");
     s.undoStack.undo();
     EXPECT_EQ(s.state.FileName, "second.SDF");
     s.undoStack.undo();
-    EXPECT_EQ(s.state.FileName, "");
+    EXPECT_EQ(s.state.FileName, "first.SDF");
     EXPECT_TRUE(s.titleText("Q").endsWith("* - Q"));
+}
+
+// New and Open replace the design and its history: no undo brings back what
+// was open before, and the new design is unmodified.
+TEST(UndoSteps, NewAndOpenStartAFreshCleanHistory)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(EditorState &)> run;
+        QStringList lines;
+        QString fileName;
+    } cases[] = {
+        {"New", [](EditorState &e) { DocumentCommands::newDocument(e); }, {"{BOP", "0", "}EOP"}, ""},
+        {"Open", [](EditorState &e) { DocumentCommands::openDocument(e, {"{BOP", "2", "}EOP"}, "x.SDF"); },
+         {"{BOP", "2", "}EOP"}, "x.SDF"},
+    };
+    for (const auto &c : cases) {
+        Session s;
+        s.selectLines({2});
+        KeyboardNudge::nudge(s.state, {1, 0});
+        DocumentCommands::importDocument(s.state, twoPages());
+        ASSERT_TRUE(s.undoStack.canUndo());
+        c.run(s.state);
+        EXPECT_FALSE(s.undoStack.canUndo()) << c.name;
+        EXPECT_FALSE(s.isModified()) << c.name;
+        s.undoStack.undo();
+        EXPECT_EQ(s.state.DATA.lines(), c.lines) << c.name;
+        EXPECT_EQ(s.state.FileName, c.fileName) << c.name;
+    }
 }
 
 // Many random commands, then undo all of them: the document is the original.

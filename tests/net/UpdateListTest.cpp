@@ -24,7 +24,7 @@ TEST(UpdateList, VersionPairsAndNewerRule)
     };
     const Case cases[] = {
         {{"150", "Brindle.exe", "Brindle.exe"}, 150, 1, true},
-        {{"150", "a", "b", "c"}, 150, 1, true},                // a line without a partner is ignored
+        {{"150", "a", "b", "c"}, 150, 1, true},                // a line without a partner makes no file
         {{"150", "a", "b", "c", "d"}, 150, 2, true},
         {{"141", "a", "b"}, 141, 1, false},                    // equal version
         {{"150"}, 150, 0, false},                              // too short
@@ -80,6 +80,25 @@ TEST(UpdateList, NamesThatLeaveTheFolderAreRefused)
     EXPECT_EQ(UpdateList::fromLines({"150", "a", "b", "../lone"}).firstUnsafeLine(), 0);
     EXPECT_EQ(UpdateNames::remoteAddress("http://h/PV", "a"), "http://h/PV/a");
     EXPECT_EQ(UpdateNames::remoteAddress("http://h/PV/", "a"), "http://h/PV/a");
+}
+
+// A remote name without its local name is refused like an unsafe name.
+TEST(UpdateList, AnIncompletePairIsNamed)
+{
+    const struct
+    {
+        QStringList lines;
+        int incomplete;
+    } cases[] = {
+        {{"150", "Brindle.exe"}, 2},
+        {{"150", "a", "b", "UPDATE.exe"}, 4},
+        {{"150", "a", "b"}, 0},
+        {{"150", "a", "b", "c", "d"}, 0},
+        {{"150"}, 0},
+        {{}, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(UpdateList::fromLines(c.lines).incompleteLine(), c.incomplete) << c.lines.join(u'|').toStdString();
 }
 
 TEST(UpdateList, OversizedOrMissingFileIsNoList)

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
+#include <future>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -76,13 +78,49 @@ TEST_F(AutoSaveTest, TheRingWrapsAfterTotal)
 
 TEST_F(AutoSaveTest, SlotOrTotalThatIsNotANumberIsNamedAndTheRingGoesOn)
 {
-    setSlot(QStringLiteral("abc"), QStringLiteral("many"));
-    const AutoSaveRing::Result r = save();
-    EXPECT_EQ(r.file, AutoSaveRing::slotPath(appDir(), 0));
-    EXPECT_EQ(r.problems, (QStringList{QStringLiteral("'abc' is not a valid integer value"),
-                                       QStringLiteral("'many' is not a valid integer value")}));
-    EXPECT_EQ(ini(QStringLiteral("Files"), QStringLiteral("AutoCurrent")), QStringLiteral("1"));
-    EXPECT_EQ(ini(QStringLiteral("Files"), QStringLiteral("AutoT")), QStringLiteral("5"));
+    struct Case { const char *current, *total; int written; QStringList problems; };
+    const Case cases[] = {
+        {"abc", "many", 0, {"'abc' is not a valid integer value", "'many' is not a valid integer value"}},
+        // A ring the options window cannot set takes the default size.
+        {"3", "0", 3, {"'0' is not a value from 1 to 20"}},
+        {"3", "500", 3, {"'500' is not a value from 1 to 20"}},
+    };
+    for (const Case &c : cases) {
+        setSlot(QString::fromLatin1(c.current), QString::fromLatin1(c.total));
+        const AutoSaveRing::Result r = save();
+        EXPECT_EQ(r.file, AutoSaveRing::slotPath(appDir(), c.written)) << c.total;
+        EXPECT_EQ(r.problems, c.problems) << c.total;
+        EXPECT_EQ(ini(QStringLiteral("Files"), QStringLiteral("AutoCurrent")), QString::number(c.written + 1));
+        EXPECT_EQ(ini(QStringLiteral("Files"), QStringLiteral("AutoT")), QStringLiteral("5")) << c.total;
+        EXPECT_TRUE(save().problems.isEmpty()) << c.total;   // named once: the file holds good numbers now
+    }
+}
+
+// However fast slots come while the commit thread is busy, one file per slot
+// waits beside its target, and none is left once the commits are done.
+TEST_F(AutoSaveTest, SlotsFasterThanTheirCommitsLeaveNoFilesBehind)
+{
+    std::promise<void> release;
+    const std::shared_future<void> go = release.get_future().share();
+    std::atomic<int> commits = 0;
+    const QDir folder(AutoSaveRing::folderOf(appDir()));
+    const auto aside = [&] { return folder.entryList({QStringLiteral("*.new-*")}, QDir::Files | QDir::Hidden); };
+    QStringList failures;
+    {
+        AutoSaveRing::SlotCommits ring([&](const QString &m) { failures << m; },
+                                        [&](SafeFile::Pending &p) { go.wait(); ++commits; p.commit(); });
+        QDir().mkpath(folder.path());
+        for (int k = 0; k < 300; ++k)
+            ring.add(SafeFile::writeAside(AutoSaveRing::slotPath(appDir(), k % 3), QByteArray::number(k)));
+        EXPECT_LE(aside().size(), 4);   // the one held on the thread and one per slot
+        release.set_value();
+        ring.waitForDone();
+    }
+    EXPECT_TRUE(aside().isEmpty()) << aside().join(u' ').toStdString();
+    for (int slot : {0, 1, 2})
+        EXPECT_EQ(readTextFile(AutoSaveRing::slotPath(appDir(), slot)), QString::number(297 + slot));
+    EXPECT_LE(commits, 4);
+    EXPECT_TRUE(failures.isEmpty());
 }
 
 TEST_F(AutoSaveTest, FolderThatCannotBeCreatedFailsWithoutAdvancing)

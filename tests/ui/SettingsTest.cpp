@@ -124,6 +124,14 @@ TEST_F(SettingsTest, NumbersThatAreNotNumbersTakeTheirDefaultAndTheReadGoesOn)
         {"[Ruler]\r\nSKIP=s\r\n[Files]\r\nAutoT=t\r\n",
          {"'t' is not a valid integer value in [Files] AutoT", "'s' is not a valid integer value in [Ruler] SKIP"}, 9, 5, 5},
         {"[Ruler]\r\nSKIP=$10\r\n", {}, 16, 5, 5},
+        // Every and Total outside their spins' ranges, and a slot that is no number.
+        {"[Files]\r\nAuto=0\r\n", {"'0' is not a value from 1 to 60 in [Files] Auto"}, 9, 5, 5},
+        {"[Files]\r\nAuto=61\r\nAutoT=0\r\n",
+         {"'61' is not a value from 1 to 60 in [Files] Auto", "'0' is not a value from 1 to 20 in [Files] AutoT"}, 9, 5, 5},
+        {"[Files]\r\nAutoT=-2\r\n", {"'-2' is not a value from 1 to 20 in [Files] AutoT"}, 9, 5, 5},
+        {"[Files]\r\nAuto=60\r\nAutoT=1\r\n", {}, 9, 60, 1},
+        {"[Files]\r\nAuto=1\r\nAutoT=20\r\n", {}, 9, 1, 20},
+        {"[Files]\r\nAutoCurrent=z\r\n", {"'z' is not a valid integer value in [Files] AutoCurrent"}, 9, 5, 5},
     };
     for (const Case &c : cases) {
         writeTextFile(path(), QString::fromLatin1(c.text));

@@ -74,6 +74,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // The export asks the main window for the location, the window flags and
@@ -201,7 +203,7 @@ void TForm1::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(CacheCLEANUP, &QTimer::timeout, this, &TForm1::CacheCLEANUPTimer);
     connect(MouseRemove, &QTimer::timeout, this, &TForm1::MouseRemoveTimer);
-    connect(AutoSave, &QTimer::timeout, this, &TForm1::AutoSaveTimer);
+    connect(AutoSave, &QTimer::timeout, this, &TForm1::autoSaveOnTime);
 
     connect(Button6, &QToolButton::clicked, this, &TForm1::Button6Click);
     connect(Button1, &QToolButton::clicked, this, &TForm1::Button1Click);
@@ -212,8 +214,6 @@ void TForm1::connectHandlers()
     connect(Open1, &QAction::triggered, this, &TForm1::Button1Click);
     connect(SaveAs1, &QAction::triggered, this, &TForm1::Button7Click);
     connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
-    connect(Undo1, &QAction::triggered, this, &TForm1::showUndoneStep);
-    connect(Redo1, &QAction::triggered, this, &TForm1::showUndoneStep);
     connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
     connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
     connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
@@ -222,6 +222,13 @@ void TForm1::connectHandlers()
     connect(History1, &QAction::triggered, this, &TForm1::History1Click);
     connect(&m_session.undoStack, &QUndoStack::cleanChanged, this, &TForm1::updateTitle);
     connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
+    // Undo, Redo and jumps in the history view alike: the window shows the document as it now is.
+    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, [this] {
+        if (m_state.HistoryMoves != m_shownHistoryMoves) {
+            m_shownHistoryMoves = m_state.HistoryMoves;
+            showUndoneStep();
+        }
+    });
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
     connect(BuildArtLibrary1, &QAction::triggered, this, &TForm1::BuildArtLibrary1Click);
@@ -314,6 +321,7 @@ void TForm1::BOOTTimer()
         return;
     m_view.invalidate();
     m_state.DATA.reset(m_state.Page);
+    m_lastAutosave.saved(m_state.DATA.lines());   // an untouched new design is no work to keep
     m_state.ShowText = m_state.ShowButtons = m_state.ShowGumppics = m_state.ShowResizepics = true;
     applyCreationStyle();
     DRAWClick();
@@ -346,6 +354,7 @@ void TForm1::Button6Click()
         return;
     DocumentCommands::newDocument(m_state);
     m_session.markUnmodified();
+    updateTitle();   // a history already empty and clean signals no change
     showPageBox();
     applyControls();
     DRAWClick();
@@ -368,7 +377,7 @@ void TForm1::Button1Click()
 void TForm1::openDesign(const QString &path)
 {
     m_slotCommits.waitForDone(); // an autosave just written is opened whole
-    DocumentCommands::replaceDocument(m_state, Document::loadProjectFile(path), path);
+    DocumentCommands::openDocument(m_state, Document::loadProjectFile(path), path);
     m_session.markUnmodified();
     updateTitle();
     DRAWClick();
@@ -692,11 +701,7 @@ void TForm1::settingsRead(const Settings &s)
 {
     restoreWindowGeometry();
     Form5->Converter.setPerfectText(s.perfectText);
-    AutoSave->setInterval(s.autoEvery * 60000);
-    if (s.autoOnTime)
-        AutoSave->start();
-    else
-        AutoSave->stop();
+    applyAutoSaveTimer(s);
     useClientArt(s.client);
     applyCreationStyle();
 }
@@ -705,8 +710,19 @@ void TForm1::settingsAccepted(const Settings &s)
 {
     m_renderer.forgetCache();
     Form5->Converter.setPerfectText(s.perfectText);
+    applyAutoSaveTimer(s);
     useClientArt(s.client);
     applyCreationStyle();
+}
+
+void TForm1::applyAutoSaveTimer(const Settings &s)
+{
+    // Held to its range here too: a zero interval would rewrite the ring without pause.
+    AutoSave->setInterval(std::clamp(s.autoEvery, Settings::autoEveryMin, Settings::autoEveryMax) * 60000);
+    if (s.autoOnTime)
+        AutoSave->start();
+    else
+        AutoSave->stop();
 }
 
 // The art library of AppDir grows from the client the options name; what it
@@ -752,6 +768,12 @@ void TForm1::useClientArt(const QString &clientDir)
 // and a success takes the entry away.
 static const QString AutoSaveSource = QStringLiteral("Autosave");
 
+void TForm1::autoSaveOnTime()
+{
+    if (!m_lastAutosave.unchanged(m_state.DATA.lines()))
+        AutoSaveTimer();
+}
+
 void TForm1::AutoSaveTimer()
 {
     try {
@@ -759,6 +781,7 @@ void TForm1::AutoSaveTimer()
         const AutoSaveRing::Result r =
             AutoSaveRing::saveOnce(file, m_state.AppDir, m_state.DATA.lines(), Form12->ComboBox3->currentText(),
                                    &m_slotCommits);
+        m_lastAutosave.saved(m_state.DATA.lines());
         settings().autoCurrent = r.nextSlot;
         m_autoSaveFailure.succeeded();
         QList<Problem> named;
@@ -1398,12 +1421,11 @@ QString TForm1::askText()
     return Form4->text();
 }
 
-int TForm1::editHue(std::optional<int> slot)
+std::optional<int> TForm1::editHue(std::optional<int> hue)
 {
-    if (slot)
-        Form3->RadioButtons[*slot - 1]->setChecked(true);
+    Form3->preselect(hue);
     Modal::exec(*Form3);
-    return Form3->SelectedHue;
+    return Form3->chose() ? std::optional<int>(Form3->SelectedHue) : std::nullopt;
 }
 
 QString TForm1::editText(const QString &text)

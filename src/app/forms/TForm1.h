@@ -302,7 +302,8 @@ public slots:
     void ResizePics1Click();
     void ToolButton15Click();
     void PopupMenu1Popup();
-    void AutoSaveTimer();
+    void AutoSaveTimer();   // one autosave now, whatever the mode
+    void autoSaveOnTime();  // the timer's: only when the design changed since the last one
     void finishAutosaves() { m_slotCommits.waitForDone(); } // slots still being flushed reach their names
 
     // The canvas (X, Y in canvas pixels) and the keyboard.
@@ -353,7 +354,7 @@ private:
     int askHue() override;
     QString askText() override;
     // PropertyDialogs: the same windows, loaded from the record.
-    int editHue(std::optional<int> slot) override;
+    std::optional<int> editHue(std::optional<int> hue) override;
     QString editText(const QString &text) override;
     ButtonOptions editButtonOptions(const ButtonOptions &options) override;
 
@@ -418,6 +419,7 @@ private:
 
     DocumentSession m_session;
     EditorState &m_state = m_session.state;
+    int m_shownHistoryMoves = 0;     // EditorState::HistoryMoves the window last showed
     int m_pasteCount = 0;            // pastes of the clipboard's records so far
     QByteArray m_pastedRecords;      // which records those were
     std::unique_ptr<ArtCatalog> m_art;      // made for AppDir at the first check
@@ -434,6 +436,8 @@ private:
     QString m_checkedDialect;               // and the export dialect it checked for
     std::unique_ptr<CanvasController> m_canvasMouse;
     AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
+    AutoSaveRing::LastAutosave m_lastAutosave;
+    void applyAutoSaveTimer(const Settings &s);
     bool m_geometryRestored = false;
     void autoSaveFailed(const QString &message);
     bool m_terminating = false;             // the window is closing or the application quitting

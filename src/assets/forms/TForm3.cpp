@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 constexpr int SlotCount = HueLibrary::slotCount;
 constexpr int SlotPitch = 28;
@@ -81,15 +83,43 @@ void TForm3::ScrollBar1Change()
         m_libraryRead();
 }
 
+void TForm3::preselect(std::optional<int> hue)
+{
+    const HueLibrary library(m_appDir);
+    const std::optional<qint64> entry = hue ? library.entryOfHue(*hue) : std::nullopt;
+    QButtonGroup *group = RadioButtons[0]->group();
+    group->setExclusive(false);   // an exclusive group cannot show none checked
+    for (QRadioButton *button : RadioButtons)
+        button->setChecked(false);
+    group->setExclusive(true);
+    if (hue)
+        SelectedHue = *hue;
+    {
+        const QSignalBlocker quiet(ScrollBar1);   // one refresh, below
+        ScrollBar1->setMaximum(library.pickerMaximum());
+        if (entry) {
+            // The entry in the top slot, or lower down when the list ends before ten more.
+            ScrollBar1->setValue(int(std::clamp<qint64>(*entry, 1, ScrollBar1->maximum())));
+            const qint64 slot = *entry - ScrollBar1->value();
+            if (slot >= 0 && slot < SlotCount)
+                RadioButtons[size_t(slot)]->setChecked(true);
+        }
+    }
+    ScrollBar1Change();
+}
+
 void TForm3::Button3Click()
 {
     for (int k = 0; k < SlotCount; ++k) {
         if (RadioButtons[k]->isChecked()) {
             SelectedHue = HueLibrary(m_appDir).selectedHue(ScrollBar1->value(), k);
+            m_chose = true;
             accept();
             return;
         }
     }
+    m_chose = false;   // SelectedHue stays what preselect() was given
+    accept();
 }
 
 void TForm3::Button1Click()

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -13,7 +14,8 @@ class TextConverter;
 
 // The hue picker: ten slots of the hue library, one of them checked; "Ok"
 // takes the checked slot's Sphere hue number into SelectedHue. It has no
-// cancel and keeps its position and checked slot between showings.
+// cancel and keeps its position and checked slot between showings, unless
+// preselect() sets them for an element's hue.
 class TForm3 : public FixedDialog
 {
     Q_OBJECT
@@ -31,6 +33,14 @@ public:
 
     int SelectedHue = 0;
 
+    // For editing an element of hue: the library entry with that Sphere
+    // number checked and scrolled into view, or no slot checked when there
+    // is none (or no hue), so that Ok without a choice keeps it. Refreshes
+    // the slots.
+    void preselect(std::optional<int> hue);
+    // Whether the last Ok had a slot checked.
+    bool chose() const { return m_chose; }
+
     QScrollBar *ScrollBar1 = nullptr;
     std::array<QRadioButton *, 10> RadioButtons{}; // RadioButton1 .. RadioButton10
     std::array<QLabel *, 10> SlotImages{};         // Image11, Image2 .. Image10
@@ -47,4 +57,5 @@ private:
     const TextConverter *m_converter = nullptr;
     QDialog *m_addWindow = nullptr;
     std::function<void()> m_libraryRead;
+    bool m_chose = true;
 };

@@ -180,14 +180,18 @@ void TForm15::HTTPGet1DoneFile()
         Timer2->start();
         return;
     }
-    if (const int line = list.firstUnsafeLine()) {
-        Modal::warning(QStringLiteral("The update list names a file that may not be used, on line %1: \"%2\". "
-                                      "The update is refused.")
+    const auto refuse = [this](const QString &what, int line) {
+        Modal::warning(QStringLiteral("The update list %1, on line %2: \"%3\". The update is refused.")
+                           .arg(what)
                            .arg(line)
                            .arg(ListBox1[line - 1]));
         Timer2->start();
-        return;
-    }
+    };
+    if (const int line = list.firstUnsafeLine())
+        return refuse(QStringLiteral("names a file that may not be used"), line);
+    // Fetching a file that has nowhere to go would end the program for nothing.
+    if (const int line = list.incompleteLine())
+        return refuse(QStringLiteral("ends with a file that has no local name"), line);
     if (!Modal::confirm(QStringLiteral("There is a new Version avalible download?"))) {
         Timer2->start();
         return;

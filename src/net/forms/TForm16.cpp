@@ -9,6 +9,7 @@
 TForm16::TForm16(QWidget *parent) : FixedDialog(parent, QStringLiteral("New Features and Fixs"))
 {
     setFixedSize(224, 300);
+    setEscapeCloses(true);   // it only shows text: Escape is as good as Ok
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(8, 8, 208, 248);
     Memo1->setReadOnly(true);

@@ -20,6 +20,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QWidget *page(QTabWidget *tabs, const QString &caption)
@@ -62,6 +64,12 @@ ColorSwatch *swatch(QWidget *parent)
 int numberOr(const SpinEdit *spin, int fallback)
 {
     return NumberText::tryParse(spin->text()).value_or(fallback);
+}
+
+// Typing is free while it goes on; what counts is held to the spin's range.
+int numberWithin(const SpinEdit *spin, int fallback, int minimum, int maximum)
+{
+    return std::clamp(numberOr(spin, fallback), minimum, maximum);
 }
 
 } // namespace
@@ -329,8 +337,8 @@ void TForm12::takeControls()
     s.autoOnRedraw = RadioButton1->isChecked();
     s.autoOnTime = RadioButton2->isChecked();
     s.autoOff = RadioButton3->isChecked();
-    s.autoEvery = numberOr(CSpinEdit1, defaults.autoEvery);
-    s.autoTotal = numberOr(CSpinEdit2, defaults.autoTotal);
+    s.autoEvery = numberWithin(CSpinEdit1, defaults.autoEvery, Settings::autoEveryMin, Settings::autoEveryMax);
+    s.autoTotal = numberWithin(CSpinEdit2, defaults.autoTotal, Settings::autoTotalMin, Settings::autoTotalMax);
     s.leftAction = ComboBox1->currentText();
     s.rightAction = ComboBox2->currentText();
     s.drawEngine = ComboBox3->currentText();
@@ -374,6 +382,11 @@ void TForm12::prepareToShow()
 void TForm12::Button2Click()
 {
     takeControls();
+    // The spins show what is stored, not a number outside their range.
+    m_showing = true;
+    CSpinEdit1->setText(QString::number(Options.autoEvery));
+    CSpinEdit2->setText(QString::number(Options.autoTotal));
+    m_showing = false;
     IniFile file(Location.path);
     Options.write(file);   // a failure keeps the window open
     accept();

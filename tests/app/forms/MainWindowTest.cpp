@@ -1,4 +1,5 @@
 #include "app/forms/MainWindowFixture.h"
+#include "app/forms/ProgramIdentity.h"
 #include "app/forms/TForm13.h"
 #include "app/forms/TForm8.h"
 #include "app/forms/TForm9.h"
@@ -21,6 +22,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QUndoView>
+
+#include <functional>
 
 namespace {
 
@@ -400,4 +404,82 @@ TEST_F(MainWindowTest, RecordsThatCannotBeDrawnAreNamedOnceAndStayListed)
     window->Label8->setText(QStringLiteral("New Project"));
     window->HighlightSelected1->trigger();
     EXPECT_EQ(window->Label8->text(), QStringLiteral("New Project"));
+}
+
+// Undo, Redo and jumps in the history view: the canvas, the select list and
+// the Modify panel show the document as it then is.
+TEST_F(MainWindowTest, EveryMoveThroughTheHistoryRedrawsFromTheDocument)
+{
+    for (const char *file : {"1F4.bmp", "2A.BMP"}) {
+        scriptPicker(QString::fromLatin1(file));
+        window->Button4Click();
+    }
+    ASSERT_EQ(window->ComboBox1->count(), 2);
+    window->History1Click();
+    auto *view = window->findChild<QUndoView *>();
+    ASSERT_NE(view, nullptr);
+    const QImage drawn = window->Image1->grab().toImage();
+
+    const struct
+    {
+        const char *how;
+        std::function<void()> move;
+        int entries;
+    } cases[] = {
+        {"history <empty>", [&] { view->setCurrentIndex(view->model()->index(0, 0)); }, 0},
+        {"history last", [&] { view->setCurrentIndex(view->model()->index(2, 0)); }, 2},
+        {"Undo", [&] { window->Undo1->trigger(); }, 1},
+        {"Redo", [&] { window->Redo1->trigger(); }, 2},
+        {"history first step", [&] { view->setCurrentIndex(view->model()->index(1, 0)); }, 1},
+    };
+    for (const auto &c : cases) {
+        c.move();
+        EXPECT_EQ(window->ComboBox1->count(), c.entries) << c.how;
+        EXPECT_EQ(window->state().LineList.size(), c.entries) << c.how;
+        EXPECT_EQ(window->REMOVEBUT->isEnabled(), window->state().SelectedLine > 0) << c.how;
+    }
+    view->setCurrentIndex(view->model()->index(0, 0));
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_NE(window->Image1->grab().toImage(), drawn);
+    view->close();
+}
+
+// New and Open start a fresh history: no undo brings back the design before them.
+TEST_F(MainWindowTest, NoUndoTakesBackNewOrOpen)
+{
+    writeFile(QStringLiteral("design.SDF"), Document::projectText(designLines));
+    const struct
+    {
+        const char *name;
+        std::function<void()> run;
+        QStringList lines;
+        const char *title;
+    } cases[] = {
+        {"Open", [&] {
+             modals->answerOpenFile(path(QStringLiteral("design.SDF")));
+             window->Button1Click();
+         }, designLines, "design.SDF - "},
+        {"New", [&] { window->Button6Click(); }, {"{BOP", "0", "}EOP"}, "Untitled - "},
+    };
+    for (const auto &c : cases) {
+        window->CSpinEdit3->stepBy(1);   // a new page: an edit to be discarded
+        modals->answerSaveChanges(Modal::SaveAnswer::Discard);
+        c.run();
+        EXPECT_FALSE(window->Undo1->isEnabled()) << c.name;
+        window->Undo1->trigger();
+        EXPECT_EQ(lines(), c.lines) << c.name;
+        EXPECT_TRUE(window->windowTitle().startsWith(QString::fromLatin1(c.title))) << c.name;
+    }
+}
+
+// The window system adds the display name to every title that does not end
+// with it; the program sets none, so its name shows once.
+TEST_F(MainWindowTest, TheProgramIsNamedOnceInTheTitle)
+{
+    const QString testName = QCoreApplication::applicationName();
+    ProgramIdentity::apply();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Quillmark"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName()); // none of its own
+    EXPECT_EQ(window->windowTitle().count(QStringLiteral("Quillmark")), 1);
+    QCoreApplication::setApplicationName(testName);
 }

@@ -7,6 +7,7 @@
 #include "ui/forms/ColorSwatch.h"
 #include "ui/forms/ImageView.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,4 +51,40 @@ TEST_F(MainWindowTest, HueAddedFromThePickerIsChosenAndColoursTheText)
     EXPECT_EQ(window->Form3->SelectedHue, 1266);
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "text", "0", "0", "1266", "AA", "}EOP"}));
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
+}
+
+// Opening a text's options and pressing Ok in both windows changes nothing,
+// whichever hue it has; the picker shows the library entry of that hue.
+TEST_F(MainWindowTest, EditingATextKeepsItsHue)
+{
+    writeFile(QStringLiteral("ColorLibary.INI"),
+              "[NORMALS]\r\nTOTAL=12\r\n[1]\r\nNAME=Snow White\r\nSPHERE=1152\r\n[2]\r\nNAME=Sky Blue\r\nSPHERE=95\r\n"
+              "[3]\r\nNAME=Moss Green\r\nSPHERE=995\r\n[4]\r\nNAME=Amber\r\nSPHERE=455\r\n"
+              "[12]\r\nNAME=Late\r\nSPHERE=1345\r\n");
+    const struct
+    {
+        const char *hue;
+        QString shown;   // the name beside the checked slot; empty: none checked
+    } cases[] = {{"455", "Amber"}, {"95", "Sky Blue"}, {"1345", "Late"}, {"38", ""}, {"1152", "Snow White"}};
+    for (const auto &c : cases) {
+        const QStringList design{"{BOP", "0", "text", "40", "50", QString::fromLatin1(c.hue), "Hello", "}EOP"};
+        writeFile(QStringLiteral("t.SDF"), Document::projectText(design));
+        modals->answerOpenFile(path(QStringLiteral("t.SDF")));
+        window->Button1Click();
+        QString shown;
+        modals->onWindow<TForm3>([&](TForm3 &picker) {
+            for (int k = 0; k < 10; ++k)
+                if (picker.RadioButtons[k]->isChecked())
+                    shown = picker.SlotImages[k]->text();
+            for (const QLabel *name : picker.SlotImages)
+                EXPECT_FALSE(name->text().isEmpty() && name->pixmap().isNull()) << c.hue;
+            picker.Button3->click();
+        });
+        modals->onWindow<TForm4>([](TForm4 &text) { text.Button1->click(); });
+        select(0);
+        window->EDITOPTIONS->click();   // what a double-click on a text runs
+        EXPECT_TRUE(modals->finished()) << c.hue;
+        EXPECT_EQ(shown, c.shown) << c.hue;
+        EXPECT_EQ(lines(), design) << c.hue;
+    }
 }

@@ -141,6 +141,40 @@ TEST_F(HueWindowsTest, OkReadsSphereOfPositionPlusSlotAtTheClick)
     EXPECT_EQ(picker.SelectedHue, 95);
 }
 
+// For an element's hue: the entry whose Sphere number it is comes checked and
+// in view, every slot named; with no such entry none is checked, and Ok then
+// keeps the hue.
+TEST_F(HueWindowsTest, PreselectChecksTheEntryOfTheHueInView)
+{
+    writeNumberedLibrary(25);   // entry n has SPHERE n * 100
+    const struct
+    {
+        std::optional<int> hue;
+        int position;   // 0: wherever it stood
+        int checked;    // -1: none
+    } cases[] = {{300, 3, 0}, {2500, 16, 9}, {100, 1, 0}, {2000, 16, 4}, {38, 0, -1}, {1100, 11, 0}, {std::nullopt, 0, -1}};
+    for (const auto &c : cases) {
+        const int hueBefore = picker.SelectedHue;
+        picker.preselect(c.hue);
+        const int position = picker.ScrollBar1->value();
+        if (c.position)
+            EXPECT_EQ(position, c.position) << c.hue.value_or(-1);
+        int checked = -1;
+        for (int k = 0; k < 10; ++k)
+            if (picker.RadioButtons[k]->isChecked())
+                checked = k;
+        EXPECT_EQ(checked, c.checked) << c.hue.value_or(-1);
+        EXPECT_EQ(slotNames().first(), QStringLiteral("Hue %1").arg(position)) << c.hue.value_or(-1);
+        EXPECT_EQ(slotNames().last(), QStringLiteral("Hue %1").arg(position + 9)) << c.hue.value_or(-1);
+
+        picker.show();
+        picker.Button3->click();
+        EXPECT_FALSE(picker.isVisible());
+        EXPECT_EQ(picker.chose(), c.checked >= 0);
+        EXPECT_EQ(picker.SelectedHue, c.hue.value_or(hueBefore)) << c.hue.value_or(-1);
+    }
+}
+
 TEST_F(HueWindowsTest, SphereThatIsNoNumberShowsTheErrorAndKeepsThePickerOpen)
 {
     writeLibrary(QStringLiteral("[1]\r\nSPHERE=1152\r\n[2]\r\nSPHERE=12a\r\n[3]\r\nSPHERE=\r\n"));

@@ -145,7 +145,6 @@ TEST_F(StartupWindowTest, AgreedUpdateFetchesEachPairInOrderAndStartsTheUpdater)
     };
     const Case cases[] = {
         {"150\r\nBrindle.exe\r\nBrindle.exe\r\n", {"/PV/quillmark.txt", "/PV/Brindle.exe"}},
-        {"150\r\nBrindle.exe\r\nBrindle.exe\r\nUPDATE.exe\r\n", {"/PV/quillmark.txt", "/PV/Brindle.exe"}},
         {"150\r\nBrindle.exe\r\nBrindle.exe\r\nbin/UPDATE.exe\r\nUPDATE.exe\r\n",
          {"/PV/quillmark.txt", "/PV/Brindle.exe", "/PV/bin/UPDATE.exe"}},
     };
@@ -194,6 +193,10 @@ TEST_F(StartupWindowTest, NoNewerVersionOrNoOrUnsafeNamesGoOnToTheLoaderReplacin
         {"150\r\nhttp://elsewhere.example/x\r\nBrindle.exe\r\n", false, false,
          "The update list names a file that may not be used, on line 2: \"http://elsewhere.example/x\". "
          "The update is refused."},
+        {"150\r\nBrindle.exe\r\n", false, false,
+         "The update list ends with a file that has no local name, on line 2: \"Brindle.exe\". The update is refused."},
+        {"150\r\nBrindle.exe\r\nBrindle.exe\r\nUPDATE.exe\r\n", false, false,
+         "The update list ends with a file that has no local name, on line 4: \"UPDATE.exe\". The update is refused."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.list.constData());
@@ -248,4 +251,14 @@ TEST_F(StartupWindowTest, ReleaseNotesAreShownOnceEvenWhenEmptyAndDeleted)
     EXPECT_EQ(modals.windowCaptions(), QStringList({"System Update", "New Features and Fixs"}));
     EXPECT_FALSE(QFileInfo::exists(path("NEW.TEMP")));
     EXPECT_EQ(form.ProgressBar2->value(), 3);
+}
+
+// The news window only shows text: Escape closes it as its Ok does.
+TEST(NewsWindow, EscapeClosesIt)
+{
+    TForm16 news;
+    news.setModal(false);
+    news.show();
+    QTest::keyClick(&news, Qt::Key_Escape);
+    EXPECT_FALSE(news.isVisible());
 }

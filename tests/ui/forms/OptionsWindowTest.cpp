@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -212,4 +214,64 @@ TEST_F(OptionsWindowTest, OpenRestoresAnAutosave)
     window->Button1Click();
     EXPECT_EQ(lines(), saved);
     EXPECT_TRUE(modals->shown().last().text.contains(QStringLiteral("Autosave (Auto.*)")));
+}
+
+// "Every" and "Total" hold their ranges whatever is typed, and Ok puts the
+// autosave mode and interval in force at once.
+TEST_F(OptionsWindowTest, OkHoldsEveryAndTotalInRangeAndAppliesTheTimerAtOnce)
+{
+    struct Case { const char *every, *total; int minutes, ring; };
+    const Case cases[] = {{"0", "0", 1, 1}, {"-3", "-1", 1, 1}, {"2", "7", 2, 7}, {"99", "300", 60, 20}, {"x", "", 5, 5}};
+    for (const Case &c : cases) {
+        options().CSpinEdit1->setText(QString::fromLatin1(c.every));
+        options().CSpinEdit2->setText(QString::fromLatin1(c.total));
+        options().Button2Click();
+        EXPECT_EQ(window->AutoSave->interval(), c.minutes * 60000) << c.every;
+        EXPECT_TRUE(window->AutoSave->isActive()) << c.every;
+        EXPECT_EQ(options().CSpinEdit1->text(), QString::number(c.minutes)) << c.every;
+        EXPECT_EQ(options().CSpinEdit2->text(), QString::number(c.ring)) << c.total;
+        EXPECT_EQ(stored("Files", "Auto"), QString::number(c.minutes)) << c.every;
+        EXPECT_EQ(stored("Files", "AutoT"), QString::number(c.ring)) << c.total;
+    }
+    options().RadioButton3->setChecked(true);   // "Autosave off"
+    options().Button2Click();
+    EXPECT_FALSE(window->AutoSave->isActive());
+    options().RadioButton2->setChecked(true);
+    options().Button2Click();
+    EXPECT_TRUE(window->AutoSave->isActive());
+    EXPECT_TRUE(errors().isEmpty());
+}
+
+// On a real timer with a short interval: a changed design is written once,
+// an idle one never again, and no file is left beside the slots.
+TEST_F(OptionsWindowTest, AutosaveOnTimeWritesOnlyADesignThatChanged)
+{
+    const QString appDir = window->state().AppDir;
+    const auto slotsWritten = [&] {
+        window->finishAutosaves();
+        int n = 0;
+        while (QFileInfo::exists(AutoSaveRing::slotPath(appDir, n)))
+            ++n;
+        return n;
+    };
+    window->AutoSave->setInterval(5);
+    QTest::qWait(100);                // the new design as started: nothing to keep
+    EXPECT_EQ(slotsWritten(), 0);
+
+    scriptPicker(QStringLiteral("1F4.bmp"));
+    window->Button4Click();
+    QTest::qWait(150);
+    EXPECT_EQ(slotsWritten(), 1);
+    EXPECT_EQ(stored("Files", "AutoCurrent"), QStringLiteral("1"));
+
+    scriptPicker(QStringLiteral("2A.BMP"));
+    window->Button4Click();
+    QTest::qWait(150);
+    EXPECT_EQ(slotsWritten(), 2);
+    EXPECT_EQ(readTextFile(AutoSaveRing::slotPath(appDir, 1)), QString::fromLatin1(Document::projectText(lines())));
+    EXPECT_EQ(stored("Files", "AutoCurrent"), QStringLiteral("2"));
+    EXPECT_TRUE(QDir(AutoSaveRing::folderOf(appDir)).entryList({QStringLiteral("*.new-*")}, QDir::Files).isEmpty());
+
+    window->AutoSave1->trigger();     // asked for: written even unchanged
+    EXPECT_EQ(slotsWritten(), 3);
 }
