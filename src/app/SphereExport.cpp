@@ -85,7 +85,7 @@ public:
 private:
     void writeBody()
     {
-        collectKeptReplies();
+        numberReplies();
         // The server drops a "PAGE 0" that follows another page, so the
         // elements of page 0 would land on the page before. Page 0 is drawn
         // beneath every page, and goes first.
@@ -424,7 +424,7 @@ private:
         return lines;
     }
 
-    void collectKeptReplies()
+    void numberReplies()
     {
         m_replies = ButtonReplies::numbered(m_lines);
     }

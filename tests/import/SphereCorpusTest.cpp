@@ -97,3 +97,23 @@ TEST(SphereCorpus, EveryDialogImportsAndSimpleOnesComeBack)
     std::printf("corpus: %d of %d dialogs imported, %d held whole, %d round-tripped\n", imported,
                 int(entries.size()), held, simple);
 }
+
+// Handlers may tell buttons apart by their reply: "ON=1 8" blocks read <ARGN>.
+// The replies a script gave stay theirs through import and export.
+TEST(SphereCorpus, RepliesComeBackAsTheScriptGaveThem)
+{
+    const QString corpus = QStringLiteral(QM_SPHERE_CORPUS_DIR);
+    if (!QFile::exists(corpus + "/d_TravelTown.scp"))
+        GTEST_SKIP() << "no corpus at " << corpus.toStdString();
+    QTemporaryDir library;
+    const QString appDir = library.path() + u'/';
+    FileFixtures::writeFile(appDir + "DATA/buttons/travel.bmp", "BM");
+    FileFixtures::writeFile(appDir + "DATA/buttons/travel.cs", "4B9\r\n4BA\r\n");
+    const ImportResult imported = SphereImport::importFile(corpus + "/d_TravelTown.scp", "d_TravelTown", appDir);
+    ASSERT_TRUE(imported.imported);
+    const QStringList buttons = exported(imported.lines, "d_TravelTown", appDir).filter(QStringLiteral("button "));
+    QStringList replies;
+    for (const QString &b : buttons)
+        replies << b.split(u' ').last();
+    EXPECT_EQ(replies, QStringList({"1", "2", "3", "4", "5", "7", "6"}));
+}

@@ -60,12 +60,12 @@ TEST_F(ScriptExportCommandTest, PrintsTheScriptInEitherDialect)
                        "[GUMP testgump TEXT]\nHello\n\n\n[GUMP testgump BUTTON]\nONBUTTON=1\ndialogclose\n\n");
 }
 
-TEST_F(ScriptExportCommandTest, LocationOptionPlacesADesignWithoutOneAndBytesPassThrough)
+TEST_F(ScriptExportCommandTest, LocationOptionPlacesADesignWithoutOne)
 {
     writeFile(root + "plain.SDF", "{BOP\r\n0\r\ntext\r\n1\r\n2\r\n0\r\nCaf\xE9\r\n}EOP\r\n");
     const ProgramResult r = run({"export", "plain.SDF", "--name", "d_plain", "--location", "120,80"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "[DIALOG d_plain]\n120, 80\nPAGE 0\ntext 1 2 0 0\n\n[DIALOG d_plain TEXT]\nCaf\xE9\n\n\n"
+    EXPECT_EQ(r.out, "[DIALOG d_plain]\n120, 80\nPAGE 0\ntext 1 2 0 0\n\n[DIALOG d_plain TEXT]\nCaf\xC3\xA9\n\n\n"
                      "[DIALOG d_plain BUTTON]\n\n");
     EXPECT_EQ(FileFixtures::readFile(root + "plain.SDF"), "{BOP\r\n0\r\ntext\r\n1\r\n2\r\n0\r\nCaf\xE9\r\n}EOP\r\n");
 
@@ -105,5 +105,24 @@ TEST_F(ScriptExportCommandTest, BadInputFailsWithTheMessageOnStandardError)
         EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << c.args.join(' ').toStdString(); // nothing shown on failure
+    }
+}
+
+// The current server reads scripts as UTF-8; old servers sent bytes as they stood.
+TEST_F(ScriptExportCommandTest, WritesTheLettersInTheDialectsEncoding)
+{
+    Document::saveProjectFile(root + "cafe.SDF", {"{BOP", "0", "text", "1", "2", "0", QStringLiteral("Caf\u00e9"),
+                                                  "}EOP", "LOCATION", "0", "0", "MISC", "0", "0"});
+    const struct { QStringList options; int status; QByteArray holds; } cases[] = {
+        {{}, 0, "\nCaf\xc3\xa9\n"},
+        {{"--encoding", "8-bit"}, 0, "\nCaf\xe9\n"},
+        {{"--dialect", "48e - 51a"}, 0, "\nCaf\xe9\n"},
+        {{"--dialect", "48e - 51a", "--encoding=UTF-8"}, 0, "\nCaf\xc3\xa9\n"},
+        {{"--encoding", "latin-2"}, 2, ""},
+    };
+    for (const auto &c : cases) {
+        const ProgramResult r = run(QStringList{"export", "cafe.SDF", "--name", "d"} + c.options);
+        EXPECT_EQ(r.status, c.status) << c.options.join(u' ').toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(c.holds)) << c.options.join(u' ').toStdString();
     }
 }

@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, ImportReplacesTheDocumentOrLeavesIt)
         EXPECT_EQ(entries(*w.ListBox1), QStringList{QStringLiteral("NO SUCH TEXT (3)")});
     });
     window->Button12Click();
-    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "text", "0", "0", "0", "3", "}EOP",
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "text", "0", "0", "0", "", "}EOP",
                                     "LOCATION", "5", "6", "MISC", "0", "0"}));
     EXPECT_EQ(window->state().SelectedLine, 0);
     EXPECT_EQ(window->ComboBox1->count(), 2);

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Differential fuzzing with the Sphere server as the judge: makes N random
+# designs (every kind, random fields, hostile texts and event lines), exports
+# each, lets the server lay them out and compares what it sends with the
+# designer's model. Prints the count of designs, of differences the check
+# names and of silent differences, which must be 0:
+#   scripts/server-fuzz.sh [N] [SEED]     (default 10000 designs, seed 1)
+# The designs of a seed are always the same; failing ones are printed whole.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+count="${1:-10000}"
+seed="${2:-1}"
+
+bash scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target quillmark_sphere_tests sample_library >/dev/null
+bash tools/sphere-server/build-server.sh ../shared/sphere-server/Source-X-92ced0b.tar.xz build/sphere-server
+
+start=$(date +%s.%N)
+status=0
+QM_SERVER_FUZZ_DESIGNS="$count" QM_SERVER_FUZZ_SEED="$seed" QT_QPA_PLATFORM=offscreen \
+  build/tests/quillmark_sphere_tests --gtest_filter='ServerEquivalence.RandomDesigns*' >build/server-fuzz.log 2>&1 \
+  || status=$?
+end=$(date +%s.%N)
+if ! grep -E '^designs [0-9]+' build/server-fuzz.log; then
+  tail -40 build/server-fuzz.log
+  exit 1
+fi
+awk -v s="$start" -v e="$end" -v n="$count" 'BEGIN { printf "%.1f s, %.0f designs judged per second\n", e - s, n / (e - s) }'
+[ "$status" -eq 0 ] || echo "Silent differences: see build/server-fuzz.log"
+exit "$status"
