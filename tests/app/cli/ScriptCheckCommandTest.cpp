@@ -77,7 +77,7 @@ TEST_F(ScriptCheckCommandTest, ProblemsComeAsCompilerLinesSortedByLineAndStable)
 {
     QStringList lines = ExampleDocuments::onePageDialog();
     lines[20] = "gone.bmp";  // button art and decoder missing (kind word on line 18)
-    lines[16] = "";          // empty text (line 13)
+    lines[16] = "  ";        // a text of blanks (line 13)
     lines[9] = "010";        // gumppic X (line 9)
     Document::saveProjectFile(root + "faulty.SDF", lines);
 
@@ -86,7 +86,7 @@ TEST_F(ScriptCheckCommandTest, ProblemsComeAsCompilerLinesSortedByLineAndStable)
     const QList<QByteArray> out = first.out.split('\n');
     ASSERT_EQ(out.size(), 5) << first.out.toStdString(); // four lines and the end
     EXPECT_TRUE(out[0].startsWith("faulty.SDF:9: warning: gumppic: X \"010\""));
-    EXPECT_TRUE(out[1].startsWith("faulty.SDF:13: warning: text: the text is empty"));
+    EXPECT_TRUE(out[1].startsWith("faulty.SDF:13: warning: text: the text is only blanks"));
     EXPECT_TRUE(out[2].startsWith("faulty.SDF:18: error: button: button decoder DATA/buttons/gone.CS"));
     EXPECT_TRUE(out[3].startsWith("faulty.SDF:18: warning: button: picture DATA/BUTTONS/gone.bmp"));
     EXPECT_EQ(run({"faulty.SDF", "--data", root}).out, first.out);
