@@ -355,8 +355,8 @@ TEST_F(MainWindowTest, ExportStopsOnCheckErrorsAndGoesOnAfterWarnings)
     EXPECT_EQ(modals->windowCaptions(), QStringList());
     EXPECT_NE(window->Label8->text(), QStringLiteral("Export To Sphere"));
 
-    // An empty text is only a warning: named, then the export goes on without it.
-    window->state().DATA = Document({"{BOP", "0", "text", "1", "2", "0", "", "}EOP", "LOCATION", "5", "5", "MISC",
+    // A text of blanks is only a warning: named, then the export goes on.
+    window->state().DATA = Document({"{BOP", "0", "text", "1", "2", "0", "  ", "}EOP", "LOCATION", "5", "5", "MISC",
                                      "0", "0"});
     window->DRAWClick();
     modals->answerInput(QStringLiteral("d"));
