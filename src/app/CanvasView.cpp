@@ -1,4 +1,5 @@
 #include "app/CanvasView.h"
+#include "app/SelectionCommands.h"
 #include "app/SelectionSet.h"
 #include "platform/NumberText.h"
 
@@ -28,6 +29,7 @@ RenderOptions CanvasView::renderOptions(const EditorState &state, const Settings
     o.backgroundColor = settings.backgroundColor;
     o.selectionColor = settings.selectionColor;
     o.cacheImages = settings.cacheImages;
+    o.placeholders = true; // the designer shows where art is missing
     return o;
 }
 
@@ -60,9 +62,7 @@ void CanvasView::render(EditorState &state, const RenderOptions &options)
     state.MiscLine = result.miscLine;
     state.SelectList = std::move(result.selectEntries);
     state.LineList = std::move(result.lineList);
-    // The select list keeps its position; one past the new list shows nothing.
-    if (state.SelectIndex >= state.SelectList.size())
-        state.SelectIndex = -1;
+    SelectionCommands::follow(state);
     m_canvas = std::move(result.page);
     m_dragImage = std::move(result.dragImage);
     m_dragOrigin = result.dragOrigin;

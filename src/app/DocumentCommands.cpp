@@ -26,7 +26,7 @@ void startFreshHistory(EditorState &state)
 void newDocument(EditorState &state)
 {
     // The Modify controls go with the element they showed.
-    SelectionCommands::clearForRemove(state);
+    SelectionCommands::clearBasic(state);
     state.Page = QStringLiteral("0");
     state.DATA.reset(state.Page);
     state.FileName.clear();
@@ -48,6 +48,10 @@ void importDocument(EditorState &state, QStringList lines)
         SelectionCommands::clearBasic(state);
         state.DATA.lines() = std::move(lines);
         state.FileName.clear();
+        // The page box shows the dialog's first page, whatever it showed before.
+        const qsizetype open = state.DATA.lines().indexOf(QStringLiteral("{BOP"));
+        if (open >= 0 && open + 1 < state.DATA.size())
+            state.Page = state.DATA.line(int(open) + 1);
     }, QStringLiteral("Import"), QString(state.FileName));
 }
 
@@ -57,7 +61,7 @@ void changePage(EditorState &state, const QString &pageText)
         state.Dragging = false;
         state.Page = pageText;
         state.DATA.ensurePage(pageText);
-        SelectionCommands::clearForPageChange(state);
+        SelectionCommands::clearBasic(state);
     }, pageText);
 }
 

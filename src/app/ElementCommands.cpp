@@ -95,7 +95,7 @@ bool reorder(EditorState &state, bool toFront)
 {
     return recordStep<UndoSteps::ReorderElements>(state, [&] {
         moveSelected(state, toFront);
-        SelectionCommands::clearForReorder(state);
+        SelectionCommands::clearBasic(state);
         state.Selection.clear();
         return true;
     }, toFront);
@@ -183,7 +183,7 @@ bool remove(EditorState &state, const QString &stepName)
             if (length > 0)
                 state.DATA.lines().remove(*it, std::min(length, state.DATA.size() - *it));
         }
-        SelectionCommands::clearForRemove(state);
+        SelectionCommands::clearBasic(state);
         state.Selection.clear();
         return true;
     }, stepName);

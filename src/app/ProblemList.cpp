@@ -1,5 +1,11 @@
 #include "app/ProblemList.h"
 #include "app/RecordWalker.h"
+#include "platform/RuntimeError.h"
+#include "render/ElementRecord.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
 
 void ProblemList::setProblems(const QString &source, const QList<Problem> &problems)
 {
@@ -42,25 +48,68 @@ void ProblemList::rebuild()
         m_entries += group.problems;
 }
 
-QString ProblemList::entryText(const Problem &problem)
-{
-    return problem.line > 0 ? QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message)
-                            : problem.message;
-}
-
-std::optional<int> ProblemList::selectEntryOf(const Problem &problem, const EditorState &state)
+std::optional<ProblemList::Place> ProblemList::placeOf(const Problem &problem, const QStringList &lines)
 {
     const int wanted = problem.line - 1;
     if (wanted < 0)
         return std::nullopt;
-    RecordWalker walker(state.DATA.lines());
+    RecordWalker walker(lines);
     while (walker.next() && walker.line() <= wanted) {
-        if (walker.item() != RecordWalker::Item::Element || wanted >= walker.line() + walker.length())
+        if (wanted >= walker.line() + std::max(1, walker.length()))
             continue;
-        const qsizetype entry = state.LineList.indexOf(walker.line());
-        if (entry < 0)
+        if (walker.item() == RecordWalker::Item::PageOpen)
+            return Place{walker.field(1), 0, QString()};
+        if (walker.item() != RecordWalker::Item::Element)
             return std::nullopt;
-        return int(entry);
+        // Named as the render lists it; a record it cannot read by its fields as they stand.
+        ElementRecord record;
+        try {
+            record = ElementRecord::read(walker);
+        } catch (const RuntimeError &) {
+            record = ElementRecord::fields(walker);
+        }
+        return Place{walker.page(), walker.line(), record.selectEntry()};
     }
     return std::nullopt;
+}
+
+namespace {
+
+// The check and the render start their messages with the kind ("button: ",
+// "gumppic at line 7 "), which the element's name already says.
+QString withoutKind(const QString &message, const QString &word)
+{
+    if (word.isEmpty())
+        return message;
+    if (message.startsWith(word + QStringLiteral(": ")))
+        return message.mid(word.size() + 2);
+    static const QRegularExpression atLine(QStringLiteral("^\\S+ at line \\d+ "));
+    if (message.startsWith(word + u' '))
+        if (const auto m = atLine.match(message); m.hasMatch())
+            return message.mid(m.capturedLength());
+    return message;
+}
+
+} // namespace
+
+QString ProblemList::entryText(const Problem &problem, const QStringList &lines)
+{
+    const std::optional<Place> place = placeOf(problem, lines);
+    if (!place)
+        return problem.message;
+    if (place->elementLine == 0)
+        return QStringLiteral("Page %1: %2").arg(place->page, withoutKind(problem.message, QStringLiteral("page")));
+    const QString word = lines.value(place->elementLine);
+    return QStringLiteral("Page %1, %2: %3").arg(place->page, place->element, withoutKind(problem.message, word));
+}
+
+QList<Problem> ProblemList::fromImport(const QList<ImportNote> &notes)
+{
+    QList<Problem> found;
+    for (const ImportNote &note : notes) {
+        const QString where = note.line > 0 ? QStringLiteral("Script line %1 \"%2\": ").arg(note.line).arg(note.scriptText)
+                                            : QStringLiteral("Script: ");
+        found << Problem{0, where + note.message, Problem::Severity::Warning, ImportSource};
+    }
+    return found;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EditorState.h"
+#include "import/SphereImport.h"
 
 #include <QList>
 #include <QString>
@@ -43,12 +43,23 @@ public:
     const QList<Problem> &entries() const { return m_entries; }
     bool isEmpty() const { return m_entries.isEmpty(); }
 
-    // "Line 7: gumppic at line 7 not drawn: ..." as the panel lists it.
-    static QString entryText(const Problem &problem);
+    // Where a problem lies in the design: the page, and the element whose
+    // record holds its line (0 and no entry for a page bracket).
+    struct Place
+    {
+        QString page;
+        int elementLine = 0;  // kind word line, 0 for none
+        QString element;      // as the select list names it: "Button at 20 30 Useing okay"
+    };
+    static std::optional<Place> placeOf(const Problem &problem, const QStringList &lines);
 
-    // The select list entry of the element record that holds the problem's
-    // line, when that element is listed on the page shown.
-    static std::optional<int> selectEntryOf(const Problem &problem, const EditorState &state);
+    // As the panel lists it: "Page 1, Button at 20 30 Useing okay: close
+    // flag ..."; a problem on no element or page reads as its message.
+    static QString entryText(const Problem &problem, const QStringList &lines);
+
+    // The import's notes on the script, tied by the caller to the imported design.
+    inline static const QString ImportSource = QStringLiteral("Import");
+    static QList<Problem> fromImport(const QList<ImportNote> &notes);
 
 private:
     struct Group

@@ -6,13 +6,6 @@ namespace SelectionCommands {
 
 namespace {
 
-void disablePopupItems(SelectionControls &c)
-{
-    c.popupRemoveEnabled = false;
-    c.popupSendBackEnabled = false;
-    c.popupSendFrontEnabled = false;
-}
-
 ElementKind selectedKind(const EditorState &state)
 {
     return state.SelectedLine > 0 ? state.DATA.kindAt(state.SelectedLine) : ElementKind::None;
@@ -26,34 +19,46 @@ void clearBasic(EditorState &state)
     state.Selection.clear();
     state.Dragging = false;
     state.SelectIndex = -1;
-    state.Controls.removeEnabled = false;
+    state.Controls = SelectionControls();
 }
 
-void clearForPageChange(EditorState &state)
+SelectionControls controlsFor(const EditorState &state)
 {
-    clearBasic(state);
-    SelectionControls &c = state.Controls;
-    c.optionsEnabled = false;
-    c.changeImageEnabled = false;
-    c.positionEnabled = false;
-    c.sizeVisible = false;
-    disablePopupItems(c);
-}
-
-void clearForRemove(EditorState &state)
-{
-    clearBasic(state);
-    SelectionControls &c = state.Controls;
-    c.optionsVisible = false;
-    c.changeImageVisible = false;
-    c.sizeVisible = false;
-    c.positionVisible = false;
-    disablePopupItems(c);
-}
-
-void clearForReorder(EditorState &state)
-{
-    clearForPageChange(state);
+    SelectionControls c;
+    const ElementKind kind = selectedKind(state);
+    if (kind == ElementKind::None)
+        return c;
+    c.removeEnabled = true;
+    c.positionEnabled = true;
+    c.changeImageEnabled = true;
+    c.optionsEnabled = true;
+    c.popupSendFrontEnabled = true;
+    c.popupSendBackEnabled = true;
+    c.popupCloneEnabled = true;
+    c.popupRemoveEnabled = true;
+    switch (kind) {
+    case ElementKind::Gumppic:
+        c.optionsVisible = false;
+        break;
+    case ElementKind::Button:
+        break;
+    case ElementKind::Text:
+        c.changeImageVisible = false;
+        break;
+    case ElementKind::Resizepic:
+        c.sizeVisible = true;
+        c.optionsVisible = false;
+        break;
+    default:
+        // The newer kinds are edited in the property panel; the spins keep
+        // their position and, for the box kinds, their size. "Change Image"
+        // is there for the kinds with an art file; "Options" brings the
+        // panel up and the keyboard into it.
+        c.sizeVisible = Records::widthFieldOf(kind) > 0;
+        c.changeImageVisible = Records::artFieldOf(kind) > 0;
+        break;
+    }
+    return c;
 }
 
 bool select(EditorState &state, int index)
@@ -63,58 +68,20 @@ bool select(EditorState &state, int index)
     state.SelectIndex = index;
     state.SelectedLine = state.LineList[index];
     state.Selection = {state.SelectedLine};
-
-    SelectionControls &c = state.Controls;
-    c.sizeVisible = false;
-    c.positionVisible = true;
-    c.modifyVisible = true;
-    c.removeEnabled = true;
-    c.positionEnabled = true;
-    c.changeImageEnabled = true;
-    c.optionsEnabled = true;
-    c.popupSendFrontEnabled = true;
-    c.popupSendBackEnabled = true;
-    c.popupCloneEnabled = true;
-    c.popupRemoveEnabled = true;
-
-    switch (selectedKind(state)) {
-    case ElementKind::Gumppic:
-        c.changeImageVisible = true;
-        c.optionsVisible = false;
-        break;
-    case ElementKind::Button:
-        c.changeImageVisible = true;
-        c.optionsVisible = true;
-        break;
-    case ElementKind::Text:
-        c.changeImageVisible = false;
-        c.optionsVisible = true;
-        break;
-    case ElementKind::Resizepic:
-        c.sizeVisible = true;
-        c.changeImageVisible = true;
-        c.optionsVisible = false;
-        break;
-    case ElementKind::None:
-        break;
-    default: {
-        // The newer kinds are edited in the property panel; the spins keep
-        // their position and, for the box kinds, their size. "Change Image"
-        // is there for the kinds with an art file; "Options" brings the
-        // panel up and the keyboard into it.
-        const ElementKind kind = selectedKind(state);
-        c.sizeVisible = Records::widthFieldOf(kind) > 0;
-        c.changeImageVisible = Records::artFieldOf(kind) > 0;
-        c.optionsVisible = true;
-        break;
-    }
-    }
+    state.Controls = controlsFor(state);
     return true;
+}
+
+void follow(EditorState &state)
+{
+    state.SelectIndex = state.SelectedLine > 0 ? int(state.LineList.indexOf(state.SelectedLine)) : -1;
+    state.Controls = controlsFor(state);
 }
 
 std::optional<Readout> readout(const EditorState &state)
 {
-    if (state.SelectIndex < 0 || state.SelectedLine == 0)
+    // An element selected but not listed (yet) is read all the same.
+    if (state.SelectedLine <= 0 || selectedKind(state) == ElementKind::None)
         return std::nullopt;
     const Document &doc = state.DATA;
     const int at = state.SelectedLine;

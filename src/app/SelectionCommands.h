@@ -8,15 +8,18 @@
 // the periodic readout into the position spins and the spins' writes.
 namespace SelectionCommands {
 
-// SelectedLine 0, dragging off, no select list entry, "Remove" disabled.
-// New and Open reset no more than this.
+// Nothing selected: SelectedLine 0, dragging off, no select list entry and
+// the controls of no selection (every command that drops the selection ends here).
 void clearBasic(EditorState &state);
-// Page change: the "Modify" controls disabled, the size spins hidden.
-void clearForPageChange(EditorState &state);
-// Remove: the "Modify" controls hidden.
-void clearForRemove(EditorState &state);
-// Send to back or front: the "Modify" controls disabled, the size spins hidden.
-void clearForReorder(EditorState &state);
+
+// What "Remove", "Modify" and the canvas popup show for the selection: its
+// primary element's kind decides, and with none everything is disabled
+// (still shown, so the panel does not jump).
+SelectionControls controlsFor(const EditorState &state);
+
+// After a render: the select list entry and the controls follow the selection
+// again, also for elements selected before the list held them (a paste).
+void follow(EditorState &state);
 
 // Selects select list entry index and sets the controls by its kind.
 // False (nothing changed) when index is not an entry of the list.

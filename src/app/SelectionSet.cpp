@@ -39,8 +39,10 @@ void applyPrimary(EditorState &state, QList<int> chosen)
     const int primary = chosen.last();
     const qsizetype entry = state.LineList.indexOf(primary);
     if (entry < 0 || !SelectionCommands::select(state, int(entry))) {
+        // Not listed yet (pasted, on another page): the controls follow it all the same.
         state.SelectedLine = primary;
         state.SelectIndex = -1;
+        state.Controls = SelectionCommands::controlsFor(state);
     }
     state.Selection = std::move(chosen);
 }

@@ -72,6 +72,9 @@ public:
                     warn(QStringLiteral("dialect %1 has no nodispose; the export leaves it out").arg(m_dialect));
                 }
                 break;
+            case RecordWalker::Item::Misc:
+                checkWindowFlags(w);
+                break;
             case RecordWalker::Item::CloseBlock:
                 m_kind = QStringLiteral("close block");
                 checkEvents(w.field(1));
@@ -128,6 +131,50 @@ private:
                          .arg(field, text, QString::number(read), plain));
         }
         return value;
+    }
+
+    bool isOldDialect() const { return m_dialect == SphereDialect::V48eTo51a; }
+
+    // The older dialect has no window flags: a dialog meant to stay put can be closed or moved.
+    void checkWindowFlags(const RecordWalker &w)
+    {
+        if (!isOldDialect())
+            return;
+        m_kind = QStringLiteral("window flags");
+        const std::pair<int, const char *> flags[] = {{1, "Can Not Close (noclose)"}, {2, "Can Not Move (nomove)"}};
+        for (const auto &[field, name] : flags)
+            if (w.field(field) == u"1")
+                warn(QStringLiteral("dialect %1 has no %2; the export leaves it out")
+                         .arg(m_dialect, QString::fromLatin1(name)));
+    }
+
+    // What the older dialect writes otherwise than the design holds it.
+    void checkOldDialectFields(const RecordWalker &w)
+    {
+        if (!isOldDialect())
+            return;
+        switch (w.kind()) {
+        case ElementKind::Textentry:
+            if (NumberText::parseOr(w.field(7), 0) != 0)
+                warn(QStringLiteral("dialect %1 has no character limit (textentrylimited); the export leaves the "
+                                    "limit of %2 out").arg(m_dialect, w.field(7)));
+            if (SphereLine::readsAsBlank(w.field(8)))
+                warn(QStringLiteral("the text is blank, so the export writes the inline form dtextentry, which "
+                                    "dialect %1 does not have").arg(m_dialect));
+            break;
+        case ElementKind::Croppedtext:
+            if (SphereLine::readsAsBlank(w.field(6)))
+                warn(QStringLiteral("the text is blank, so the export writes the inline form dcroppedtext, which "
+                                    "dialect %1 does not have").arg(m_dialect));
+            break;
+        case ElementKind::Tilepic:
+            if (NumberText::parseOr(w.field(4), 0) != 0)
+                warn(QStringLiteral("dialect %1 has no hue for tilepic (tilepichue); the export leaves hue %2 out")
+                         .arg(m_dialect, w.field(4)));
+            break;
+        default:
+            break;
+        }
     }
 
     void checkPage(const RecordWalker &w)
@@ -432,6 +479,7 @@ private:
         const ElementKind kind = w.kind();
         if (!SphereDialect::hasKind(m_dialect, kind))
             warn(QStringLiteral("dialect %1 has no %2; the export leaves it out").arg(m_dialect, m_kind));
+        checkOldDialectFields(w);
         checkOtherNumbers(w);
         // Their pictures are named as a gumppic's, and exported alike.
         QSize picture(0, 0);

@@ -92,7 +92,7 @@ public:
         if (m_textRecords.empty())
             return;
         if (!textSection) {
-            m_errors << SphereImport::NoTextSection;
+            noteOf(0, {}, SphereImport::NoTextSection);
             return;
         }
         for (const auto &[page, at] : m_textRecords) {
@@ -108,7 +108,7 @@ public:
                 noteUnstorable(text.number, indexLine);
             } else {
                 // The client shows nothing for a text that is not there.
-                m_errors << QStringLiteral("NO SUCH TEXT (") + indexLine + u')';
+                noteOf(0, {}, QStringLiteral("NO SUCH TEXT (") + indexLine + u')');
                 indexLine.clear();
             }
         }
@@ -128,7 +128,7 @@ public:
         if (m_buttonRecords.empty())
             return;
         if (!buttonSection) {
-            m_errors << SphereImport::NoButtonSection;
+            noteOf(0, {}, SphereImport::NoButtonSection);
             keepRepliesWithoutEvents();
             return;
         }
@@ -200,7 +200,7 @@ public:
         return lines;
     }
 
-    QStringList errors() const { return m_errors; }
+    const QList<ImportNote> &notes() const { return m_notes; }
 
 private:
     using Handler = void (Importer::*)(const Line &, const Statement &);
@@ -214,9 +214,10 @@ private:
 
     static QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
-    void note(const Line &line, const QString &what)
+    void note(const Line &line, const QString &what) { noteOf(line.number, line.raw.trimmed(), what); }
+    void noteOf(int lineNumber, const QString &scriptText, const QString &what)
     {
-        m_errors << QStringLiteral("Line %1: %2").arg(line.number).arg(what);
+        m_notes.append({lineNumber, scriptText, what});
     }
 
     // Letters past the 8-bit set stay in the design as read, but a design
@@ -226,8 +227,8 @@ private:
         const QString letters = Document::unstorableCharacters(text);
         if (letters.isEmpty() || !m_unstorableLines.insert(lineNumber).second)
             return;
-        m_errors << QStringLiteral("Line %1: \"%2\" cannot be stored in a design file; saving refuses it until "
-                                   "they are changed").arg(lineNumber).arg(letters);
+        noteOf(lineNumber, text, QStringLiteral("\"%1\" cannot be stored in a design file; saving refuses it until "
+                                               "they are changed").arg(letters));
     }
 
     // "x,y" or "x, y" on the layout's first line.
@@ -651,7 +652,7 @@ private:
     std::optional<QString> m_closeBlock;
     int m_group = 0; // the radio group the last "group" line opened
     Reading m_reading = Reading::Server; // of the line being read
-    QStringList m_errors;
+    QList<ImportNote> m_notes;
     std::set<int> m_unstorableLines;
 };
 
@@ -666,7 +667,7 @@ ImportResult SphereImport::importLines(const QStringList &fileLines, const QStri
     const QString dialog = QStringLiteral("DIALOG");
     const Section *layout = name.isEmpty() ? nullptr : SphereScript::findSection(sections, {dialog, name});
     if (!layout) {
-        result.errors << NoDialog;
+        result.errors << NoDialog << namesDefined(dialogNames(fileLines));
         return result;
     }
     Importer importer(*layout, buttons, progress);
@@ -675,8 +676,48 @@ ImportResult SphereImport::importLines(const QStringList &fileLines, const QStri
     importer.attachButtonBlocks(SphereScript::findSection(sections, {dialog, name, QStringLiteral("BUTTON")}));
     result.imported = true;
     result.lines = importer.documentLines();
-    result.errors = importer.errors();
+    result.notes = importer.notes();
+    for (const ImportNote &n : std::as_const(result.notes))
+        result.errors << (n.line > 0 ? QStringLiteral("Line %1: %2").arg(n.line).arg(n.message) : n.message);
     return result;
+}
+
+QStringList SphereImport::dialogNames(const QStringList &fileLines)
+{
+    QStringList names;
+    for (const Section &section : SphereScript::sections(fileLines)) {
+        if (section.header.size() != 2 || section.header[0].compare(u"DIALOG", Qt::CaseInsensitive) != 0)
+            continue;
+        if (!names.contains(section.header[1], Qt::CaseInsensitive))
+            names << section.header[1];
+    }
+    return names;
+}
+
+static QStringList readScriptLines(const QString &path)
+{
+    QByteArray bytes = CappedFile::readOrThrow(path, SphereImport::MaxFileBytes);
+    // An editor's byte order mark is no part of the first line.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    return TextFile::splitUtf8Lines(bytes);
+}
+
+QStringList SphereImport::dialogNamesInFile(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    try {
+        return dialogNames(readScriptLines(path));
+    } catch (const RuntimeError &) {
+        return {}; // the import names what is wrong with the file
+    }
+}
+
+QString SphereImport::namesDefined(const QStringList &names)
+{
+    return names.isEmpty() ? QStringLiteral("The file defines no dialog")
+                           : QStringLiteral("The file defines: ") + names.join(QStringLiteral(", "));
 }
 
 ImportResult SphereImport::importFile(const QString &path, const QString &dialogName, const QString &appDir,
@@ -688,10 +729,7 @@ ImportResult SphereImport::importFile(const QString &path, const QString &dialog
         missing.errors << noSuchFile(path);
         return missing;
     }
-    QByteArray bytes = CappedFile::readOrThrow(path, MaxFileBytes);
-    // An editor's byte order mark is no part of the first line.
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
+    const QStringList lines = readScriptLines(path);
     ButtonArtMatcher buttons(appDir);
-    return importLines(TextFile::splitUtf8Lines(bytes), dialogName, buttons, progress);
+    return importLines(lines, dialogName, buttons, progress);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -7,13 +8,25 @@
 
 class ButtonArtMatcher;
 
+// One line of the script the import left out or changed, and why.
+struct ImportNote
+{
+    int line = 0;        // in the script, from 1; 0 when it names none
+    QString scriptText;  // that line as written
+    QString message;
+
+    bool operator==(const ImportNote &) const = default;
+};
+
 // What an import gives: the design's lines when it succeeded, and the
 // entries of the "Errors" list either way (on failure the last one says why).
+// notes holds the same entries with the script lines they came from.
 struct ImportResult
 {
     bool imported = false;
     QStringList lines;
     QStringList errors;
+    QList<ImportNote> notes;
 };
 
 // Reads one named dialog of a Sphere script into design lines: its layout
@@ -35,6 +48,14 @@ public:
     // The same on lines already read.
     static ImportResult importLines(const QStringList &fileLines, const QString &dialogName,
                                     ButtonArtMatcher &buttons, const Progress &progress = {});
+
+    // The names of the dialogs the script defines ("[DIALOG name]", any
+    // case), in file order, each once.
+    static QStringList dialogNames(const QStringList &fileLines);
+    // The same of a file; none when it cannot be read.
+    static QStringList dialogNamesInFile(const QString &path);
+    // What follows NoDialog: the names there are.
+    static QString namesDefined(const QStringList &names);
 
     // Script files larger than this are refused instead of read.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;

@@ -88,4 +88,20 @@ QImage itemPlaceholder(int item, const TextConverter &converter, TextConverter::
     return out;
 }
 
+QImage missingArt(QSize box, const QString &label, const TextConverter &converter, TextConverter::Mode mode)
+{
+    const QSize size = clampedBox(std::max(box.width(), 2), std::max(box.height(), 2));
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(TransparentColor::Art);
+    QPainter painter(&out);
+    painter.setPen(QColor::fromRgb(PlaceholderFrame));
+    painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    const QImage text = converter.render(label, 0x303030, mode);
+    if (!text.isNull()) {
+        painter.setClipRect(1, 1, size.width() - 2, size.height() - 2);
+        painter.drawImage(3, 3, ElementBitmap::keyedOut(text, TransparentColor::Text));
+    }
+    return out;
+}
+
 } // namespace ControlDrawing

@@ -39,4 +39,9 @@ constexpr QRgb PlaceholderFrame = 0xFF606060u;
 constexpr QRgb PlaceholderFill = 0xFFE0E0E0u;
 QImage itemPlaceholder(int item, const TextConverter &converter, TextConverter::Mode mode);
 
+// Art the library lacks, as the designer draws it: a thin frame of the box
+// (clamped to MaxSide) holding label at its top left, see-through (art black)
+// inside, so what lies beneath still shows.
+QImage missingArt(QSize box, const QString &label, const TextConverter &converter, TextConverter::Mode mode);
+
 } // namespace ControlDrawing

@@ -16,6 +16,13 @@ ElementBitmap::ElementBitmap(const QImage &image, QRgb transparentColor)
     m_shared->key = transparentColor;
 }
 
+ElementBitmap ElementBitmap::placeholder(const QImage &image)
+{
+    ElementBitmap bitmap(image, TransparentColor::Art);
+    bitmap.m_shared->placeholder = true;
+    return bitmap;
+}
+
 const QImage &ElementBitmap::image() const
 {
     static const QImage none;

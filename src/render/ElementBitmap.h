@@ -23,6 +23,9 @@ class ElementBitmap
 public:
     ElementBitmap() = default;
     ElementBitmap(const QImage &image, QRgb transparentColor);
+    // The frame drawn for art that cannot be found: picked anywhere inside.
+    static ElementBitmap placeholder(const QImage &image);
+    bool isPlaceholder() const { return m_shared && m_shared->placeholder; }
 
     const QImage &image() const;
     QRgb transparentColor() const;
@@ -46,6 +49,7 @@ private:
         QRgb key = TransparentColor::Art;
         QImage seeThrough;
         bool seeThroughMade = false;
+        bool placeholder = false;
     };
     std::shared_ptr<Shared> m_shared;
 };

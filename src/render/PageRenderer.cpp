@@ -2,7 +2,9 @@
 #include "app/RecordWalker.h"
 #include "platform/RuntimeError.h"
 #include "render/CacheKey.h"
+#include "platform/FileNameText.h"
 #include "render/ControlBitmaps.h"
+#include "render/ControlDrawing.h"
 #include "render/SelectionFrame.h"
 #include "render/TextElement.h"
 
@@ -212,6 +214,31 @@ ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementReco
     return ElementBitmap();
 }
 
+bool PageRenderer::backgroundMissing(const QString &fileName)
+{
+    const ResizepicPieces &pieces = piecesOf(fileName);
+    return std::all_of(pieces.cbegin(), pieces.cend(), [](const QImage &piece) { return piece.isNull(); });
+}
+
+ElementBitmap PageRenderer::orPlaceholder(const ElementRecord &record, const ElementBitmap &bitmap,
+                                          const RenderOptions &options)
+{
+    if (!options.placeholders || !ElementRecord::hasArtFile(record.kind))
+        return bitmap;
+    const bool background = record.kind == ElementKind::Resizepic;
+    if (background ? !backgroundMissing(record.fileName) : !bitmap.isEmpty())
+        return bitmap;
+    // The size the record gives, or a small square; named as the script names it.
+    const QSize box = ElementRecord::hasBox(record.kind)
+                          ? QSize(record.width, record.height)
+                          : QSize(ControlDrawing::PlaceholderSide, ControlDrawing::PlaceholderSide);
+    const QString label = record.kind == ElementKind::Gumppic && record.gumpNumberRead
+                              ? QString::number(record.gumpNumber)
+                              : FileNameText::artName(record.fileName);
+    const TextConverter::Mode mode = options.perfectText ? TextConverter::Mode::Perfect : TextConverter::Mode::Plain;
+    return ElementBitmap::placeholder(ControlDrawing::missingArt(box, label, m_converter, mode));
+}
+
 ElementBitmap PageRenderer::elementBitmap(const QStringList &lines, int line, const RenderOptions &options)
 {
     m_cache.setEnabled(options.cacheImages);
@@ -221,7 +248,8 @@ ElementBitmap PageRenderer::elementBitmap(const QStringList &lines, int line, co
             continue;
         try {
             const HueColors colors(m_textIndex, m_appDir);
-            return bitmapOf(lines, ElementRecord::read(walker), options, colors);
+            const ElementRecord record = ElementRecord::read(walker);
+            return orPlaceholder(record, bitmapOf(lines, record, options, colors), options);
         } catch (const RuntimeError &) {
             break;
         }
@@ -308,14 +336,19 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             // Of a background only the part on the canvas is composed, and
             // nothing of a boxed element wholly off it; the dragged one is taken whole.
             const bool dragged = options.dragging && isSelected(options, record.line);
-            if (record.kind == ElementKind::Resizepic && !dragged) {
+            const bool framed = options.placeholders && record.kind == ElementKind::Resizepic
+                                && backgroundMissing(record.fileName);
+            if (framed) {
+                if (dragged || !isOffCanvas(record, options, size))
+                    bitmap = orPlaceholder(record, bitmap, options);
+            } else if (record.kind == ElementKind::Resizepic && !dragged) {
                 part = visiblePart(record, options, size);
                 whole = QSize(std::clamp(record.width, 0, ResizepicComposer::MaxSide),
                               std::clamp(record.height, 0, ResizepicComposer::MaxSide));
                 if (!part.isEmpty())
                     bitmap = bitmapOf(lines, record, options, colors, part);
             } else if (dragged || !isOffCanvas(record, options, size)) {
-                bitmap = bitmapOf(lines, record, options, colors);
+                bitmap = orPlaceholder(record, bitmapOf(lines, record, options, colors), options);
             }
         } catch (const RuntimeError &e) {
             record = ElementRecord::fields(walker);

@@ -41,6 +41,9 @@ struct RenderOptions
     ColorValue backgroundColor = 0xFFFFFF;
     ColorValue selectionColor = 0x00FF00;
     bool cacheImages = true;
+    // Art that cannot be found is drawn as a labelled frame (the designer's
+    // canvas; a preview picture draws nothing for it unless asked).
+    bool placeholders = false;
 
     bool operator==(const RenderOptions &) const = default;
 };
@@ -121,6 +124,10 @@ private:
     // part: of a background, the part to compose when the whole is not cached.
     ElementBitmap bitmapOf(const QStringList &lines, const ElementRecord &record, const RenderOptions &options,
                            const HueColors &colors, const QRect &part = QRect());
+
+    // The labelled frame for the record's art when it cannot be found, else the bitmap as it is.
+    ElementBitmap orPlaceholder(const ElementRecord &record, const ElementBitmap &bitmap, const RenderOptions &options);
+    bool backgroundMissing(const QString &fileName);
 
     // The pieces of a background, read once for the parts composed at
     // every render of a background partly off the canvas.

@@ -87,11 +87,13 @@ Result pick(const QStringList &lines, const QList<int> &lineList, QPoint documen
             // The point relative to the element's corner; never negative here.
             const QPoint at(int(qint64(documentPoint.x()) - x), int(qint64(documentPoint.y()) - y));
             bool hit = false;
-            const QImage art = drawnFromArt(kind) ? renderer.elementBitmap(lines, line, options).image() : QImage();
-            // An item picture (or its placeholder frame) is small: its whole box picks it.
+            const ElementBitmap bitmap = drawnFromArt(kind) ? renderer.elementBitmap(lines, line, options) : ElementBitmap();
+            const QImage &art = bitmap.image();
+            // An item picture (or its placeholder frame) is small, and the frame of missing art is
+            // see-through inside: the whole box picks them.
             if (!art.isNull())
-                hit = kind == ElementKind::Tilepic ? insideExtent(at, art.width(), art.height())
-                                                   : hitsArt(art, at, options.transparent);
+                hit = kind == ElementKind::Tilepic || bitmap.isPlaceholder() ? insideExtent(at, art.width(), art.height())
+                                                                            : hitsArt(art, at, options.transparent);
             else if (!drawnFromArt(kind) || hasPlaceholder(kind)) {
                 const QSize extent = fieldExtent(lines, line, kind, renderer, options);
                 hit = insideExtent(at, extent.width(), extent.height());

@@ -13,4 +13,8 @@ inline const QString FileName = QStringLiteral("quillmark.html");
 // empty when neither does.
 QString find(const QString &executableFolder, const QString &sourceFolder);
 
+// What Help > Help says when the page could not be shown: page is what find
+// gave (empty: the page is not installed); else no browser could be started.
+QString notShownText(const QString &page);
+
 } // namespace HelpPage

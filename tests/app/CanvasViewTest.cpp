@@ -44,19 +44,23 @@ TEST(CanvasView, RendersOnlyWhenTheDocumentChanged)
     EXPECT_TRUE(view.redraw(s, options));
 }
 
-TEST(CanvasView, RestoresTheSelectListPositionWhenItStillExists)
+// The select list shows the selected element wherever the render lists it, and no entry without one.
+TEST(CanvasView, TheSelectListFollowsTheSelection)
 {
     PageRenderer renderer;
     CanvasView view(renderer);
     EditorState s = design();
-    s.SelectIndex = 0;
+    s.SelectedLine = 2;
     view.redraw(s, Settings());
     EXPECT_EQ(s.SelectIndex, 0);
+    EXPECT_TRUE(s.Controls.removeEnabled);
 
+    s.SelectedLine = 0;
     s.SelectIndex = 3; // beyond the rebuilt list
     view.invalidate();
     view.redraw(s, Settings());
     EXPECT_EQ(s.SelectIndex, -1);
+    EXPECT_FALSE(s.Controls.removeEnabled);
 }
 
 TEST(CanvasView, DraggingKeepsTheLastRender)

@@ -140,7 +140,7 @@ TEST(ElementCommands, AddKeepsTheSelectionOnItsElement)
     EXPECT_EQ(s.DATA.size(), 18);
 }
 
-TEST(ElementCommands, RemoveDeletesTheRecordAndHidesTheModifyControls)
+TEST(ElementCommands, RemoveDeletesTheRecordAndDisablesTheModifyControls)
 {
     EditorState s = stateWith({"{BOP", "1", "text", "5", "6", "0", "Hi", "}EOP"}, QStringLiteral("1"));
     s.SelectedLine = 2;
@@ -153,11 +153,7 @@ TEST(ElementCommands, RemoveDeletesTheRecordAndHidesTheModifyControls)
     EXPECT_EQ(s.SelectedLine, 0);
     EXPECT_EQ(s.SelectIndex, -1);
     EXPECT_FALSE(s.Dragging);
-    EXPECT_FALSE(s.Controls.removeEnabled);
-    EXPECT_FALSE(s.Controls.positionVisible);
-    EXPECT_FALSE(s.Controls.changeImageVisible);
-    EXPECT_FALSE(s.Controls.optionsVisible);
-    EXPECT_FALSE(s.Controls.popupRemoveEnabled);
+    EXPECT_EQ(s.Controls, SelectionControls()); // shown, all disabled
 }
 
 TEST(ElementCommands, RemoveWithNothingSelectedDeletesNothing)

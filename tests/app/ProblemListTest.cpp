@@ -30,21 +30,54 @@ TEST(ProblemList, EachSourceReplacesItsOwnAndDocumentBoundEntriesLastUntilItChan
 
     list.setProblems(check, {});
     EXPECT_EQ(list.entries(), QList<Problem>({problem(4, "second", "Render")}));
-    EXPECT_EQ(ProblemList::entryText(list.entries()[0]), "Line 4: second");
 }
 
-TEST(ProblemList, AProblemSelectsTheListedRecordHoldingItsLine)
+// An entry names the element as the select list does, and its page; never a
+// line of the design file, which the user does not see.
+TEST(ProblemList, AnEntryNamesItsElementAndPage)
 {
-    EditorState s;
-    s.DATA = Document({"{BOP", "0", "gumppic", "x", "1", "A.bmp", "text", "1", "2", "0", "Hi", "}EOP"});
-    s.LineList = {2}; // the text is not listed (shown on no page here)
+    const QStringList lines{"{BOP", "0", "gumppic", "x", "1", "1F4.bmp", "}EOP",
+                            "{BOP", "1", "button", "20", "30", "okay.bmp", "0", "0", "0", "", "}EOP",
+                            "LOCATION", "5", "6"};
     const struct
     {
         int line;
-        std::optional<int> entry;
-    } cases[] = {{3, 0}, {4, 0}, {6, 0}, {7, std::nullopt}, {1, std::nullopt}, {0, std::nullopt}, {99, std::nullopt}};
-    for (const auto &c : cases)
-        EXPECT_EQ(ProblemList::selectEntryOf(problem(c.line, "", "Render"), s), c.entry) << c.line;
+        const char *message;
+        const char *entry;
+        const char *page;
+        int elementLine; // kind word, counted from 0
+    } cases[] = {
+        {10, "button: close flag \"x\" is not a number", "Page 1, Button at 20 30 Useing okay: close flag \"x\" is not a number", "1", 9},
+        {13, "button: the button does not close", "Page 1, Button at 20 30 Useing okay: the button does not close", "1", 9},
+        {4, "gumppic at line 3 not drawn: 'x' is not a valid integer value",
+         "Page 0, Gumppic at x 1 Useing 1F4: not drawn: 'x' is not a valid integer value", "0", 2},
+        {8, "page: no button switches to page 1", "Page 1: no button switches to page 1", "1", 0},
+        {19, "location: X \"a\" is not a number", "location: X \"a\" is not a number", nullptr, 0},
+        {0, "Autosave failed", "Autosave failed", nullptr, 0},
+        {99, "far", "far", nullptr, 0},
+    };
+    for (const auto &c : cases) {
+        const Problem p = problem(c.line, c.message, "Check");
+        EXPECT_EQ(ProblemList::entryText(p, lines), QString::fromUtf8(c.entry)) << c.line;
+        const auto place = ProblemList::placeOf(p, lines);
+        ASSERT_EQ(place.has_value(), c.page != nullptr) << c.line;
+        if (place) {
+            EXPECT_EQ(place->page, QString::fromLatin1(c.page)) << c.line;
+            EXPECT_EQ(place->elementLine, c.elementLine) << c.line;
+        }
+    }
+}
+
+TEST(ProblemList, AnImportNoteNamesTheScriptLineAndItsText)
+{
+    const QList<Problem> found = ProblemList::fromImport(
+        {{12, "dhtmlgump 0 0 10 10 0 0 Hi", "\"dhtmlgump\" cannot be held by the design; left out"},
+         {0, {}, "NO SUCH TEXT (3)"}});
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(found[0].message, "Script line 12 \"dhtmlgump 0 0 10 10 0 0 Hi\": \"dhtmlgump\" cannot be held by the "
+                                "design; left out");
+    EXPECT_EQ(found[1].message, "Script: NO SUCH TEXT (3)");
+    EXPECT_EQ(found[0].source, ProblemList::ImportSource);
 }
 
 TEST(Document, ACutShortRecordNoLongerHidesTheNextPage)

@@ -1,10 +1,13 @@
 #include "app/DocumentCommands.h"
 #include "app/DocumentSession.h"
 #include "app/SelectionCommands.h"
+#include "app/SelectionSet.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -68,7 +71,9 @@ TEST(SelectionCommands, ReadoutCopiesPositionAndForABackgroundSize)
     EXPECT_EQ(r->x, QStringLiteral("40"));
     EXPECT_FALSE(r->width);
 
-    s.SelectIndex = -1; // the select list shows no entry
+    s.SelectIndex = -1; // selected but not listed yet (pasted): read all the same
+    EXPECT_TRUE(SelectionCommands::readout(s));
+    s.SelectedLine = 0;
     EXPECT_FALSE(SelectionCommands::readout(s));
 }
 
@@ -129,7 +134,7 @@ TEST(DocumentCommands, PageChangeResetsTheSelection)
     EXPECT_TRUE(s.Controls.positionVisible);
     EXPECT_FALSE(s.Controls.sizeVisible);
     EXPECT_FALSE(s.Controls.popupSendBackEnabled);
-    EXPECT_TRUE(s.Controls.popupCloneEnabled); // only the three named items are disabled
+    EXPECT_FALSE(s.Controls.popupCloneEnabled);
 }
 
 TEST(DocumentCommands, NewOnPageThreeGivesThePageZeroDocument)
@@ -231,5 +236,42 @@ TEST(SelectionCommands, NewerKindsShowChangeImageOnlyWithAnArtFileAndAlwaysOptio
         EXPECT_EQ(k.changeImageVisible, c.image) << c.record.first().toStdString();
         EXPECT_EQ(k.sizeVisible, c.size) << c.record.first().toStdString();
         EXPECT_TRUE(k.optionsVisible && k.optionsEnabled && k.changeImageEnabled) << c.record.first().toStdString();
+    }
+}
+
+// The controls show the selection whatever changed it: a click on empty
+// canvas, elements selected before the list held them (a paste), a render.
+TEST(SelectionCommands, TheControlsFollowTheSelectionHoweverItChanged)
+{
+    const auto clickEmpty = [](EditorState &s) { SelectionSet::selectOnly(s, 0); };
+    const auto pasteBoth = [](EditorState &s) {
+        s.LineList.clear(); // the pasted records are not listed before the next render
+        SelectionSet::selectLines(s, {2, 8});
+    };
+    const auto pasteThenRender = [&](EditorState &s) {
+        pasteBoth(s);
+        s.LineList = {2, 8};
+        SelectionCommands::follow(s);
+    };
+    const struct {
+        const char *what;
+        std::function<void(EditorState &)> change;
+        bool removeEnabled, optionsEnabled, sizeVisible;
+        int selectIndex;
+    } cases[] = {
+        {"click on empty canvas", clickEmpty, false, false, false, -1},
+        {"paste", pasteBoth, true, true, false, -1},
+        {"paste and render", pasteThenRender, true, true, false, 1},
+    };
+    for (const auto &c : cases) {
+        EditorState s = designWithBackgroundAndText();
+        SelectionCommands::select(s, 0); // the background: size shown, options hidden
+        c.change(s);
+        EXPECT_EQ(s.Controls.removeEnabled, c.removeEnabled) << c.what;
+        EXPECT_EQ(s.Controls.optionsEnabled, c.optionsEnabled) << c.what;
+        EXPECT_EQ(s.Controls.positionEnabled, c.removeEnabled) << c.what;
+        EXPECT_TRUE(s.Controls.positionVisible) << c.what;
+        EXPECT_EQ(s.Controls.sizeVisible, c.sizeVisible) << c.what;
+        EXPECT_EQ(s.SelectIndex, c.selectIndex) << c.what;
     }
 }

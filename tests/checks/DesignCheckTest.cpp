@@ -276,3 +276,44 @@ TEST(DesignCheckTest, ServerTrapsOfTextsAndEventLines)
         EXPECT_EQ(found, c.expected) << c.lines.join(u' ').toStdString();
     }
 }
+
+// Everything the "48e - 51a" export leaves out or writes otherwise is named;
+// the same design in "55i - 99g" passes.
+TEST(DesignCheckTest, TheOlderDialectNamesWhatItCannotExpress)
+{
+    const auto design = [](const QStringList &records, const QStringList &tail = {}) {
+        return QStringList{"{BOP", "0"} + records + QStringList{"}EOP"} + tail;
+    };
+    const struct {
+        QStringList lines;
+        QStringList messages;
+    } cases[] = {
+        {design({}, {"MISC", "0", "1"}),
+         {"window flags: dialect 48e - 51a has no Can Not Move (nomove); the export leaves it out"}},
+        {design({}, {"MISC", "1", "1"}),
+         {"window flags: dialect 48e - 51a has no Can Not Close (noclose); the export leaves it out",
+          "window flags: dialect 48e - 51a has no Can Not Move (nomove); the export leaves it out"}},
+        {design({"textentry", "0", "0", "100", "20", "0", "7", "12", "Name"}),
+         {"textentry: dialect 48e - 51a has no character limit (textentrylimited); the export leaves the limit of "
+          "12 out"}},
+        {design({"textentry", "0", "0", "100", "20", "0", "7", "0", ""}),
+         {"textentry: the text is blank, so the export writes the inline form dtextentry, which dialect 48e - 51a "
+          "does not have"}},
+        {design({"croppedtext", "0", "0", "100", "20", "0", ""}),
+         {"croppedtext: the text is blank, so the export writes the inline form dcroppedtext, which dialect "
+          "48e - 51a does not have"}},
+        {design({"tilepic", "0", "0", "3821", "33"}),
+         {"tilepic: dialect 48e - 51a has no hue for tilepic (tilepichue); the export leaves hue 33 out"}},
+        {design({"tilepic", "0", "0", "3821", "0"}, {"MISC", "0", "0"}), {}},
+    };
+    for (const auto &c : cases) {
+        QStringList messages, recent;
+        for (const DesignProblem &p : DesignCheck::run(c.lines, nullptr, QStringLiteral("48e - 51a")))
+            messages << p.message;
+        EXPECT_EQ(messages, c.messages) << c.lines.join(u' ').toStdString();
+        for (const DesignProblem &p : DesignCheck::run(c.lines, nullptr, QStringLiteral("55i - 99g")))
+            if (p.message.contains(u"48e"))
+                recent << p.message;
+        EXPECT_TRUE(recent.isEmpty()) << c.lines.join(u' ').toStdString();
+    }
+}

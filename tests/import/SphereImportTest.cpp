@@ -162,9 +162,11 @@ TEST_F(SphereImportTest, DialogEndsAtAnySectionOrTheEnd)
 
 TEST_F(SphereImportTest, FailuresAndMissingSections)
 {
-    EXPECT_EQ(run({"[DIALOG other]", "0,0"}).errors, QStringList{SphereImport::NoDialog});
-    EXPECT_EQ(run({}).errors, QStringList{SphereImport::NoDialog});
-    EXPECT_EQ(run({"[DIALOG d_test]"}, QString()).errors, QStringList{SphereImport::NoDialog});
+    EXPECT_EQ(run({"[DIALOG other]", "0,0"}).errors,
+              QStringList({SphereImport::NoDialog, QStringLiteral("The file defines: other")}));
+    EXPECT_EQ(run({}).errors, QStringList({SphereImport::NoDialog, QStringLiteral("The file defines no dialog")}));
+    EXPECT_EQ(run({"[DIALOG d_test]"}, QString()).errors,
+              QStringList({SphereImport::NoDialog, QStringLiteral("The file defines: d_test")}));
     EXPECT_FALSE(run({"[DIALOG d_test text]", "x"}).imported);
 
     const ImportResult noText = run({"[DIALOG d_test]", "0,0", "text 1 1 0 0", "text 1 1 0 1"});
@@ -209,4 +211,17 @@ TEST_F(SphereImportTest, InlineTextsLoseWhatTheServerDrops)
     ASSERT_TRUE(r.imported);
     EXPECT_EQ(r.lines.mid(6, 1), QStringList{"  lead"});
     EXPECT_EQ(r.lines.mid(13, 1), QStringList{".x"});
+}
+
+// Each left-out line keeps its number and text, so the designer can list it after the window closed.
+TEST_F(SphereImportTest, LeftOutLinesKeepTheirNumberAndText)
+{
+    const ImportResult r = run({"[dialog D_TEST]", "0,0", "  tooltip 1020", "gumppic 1 1 1", "text 0 0 0 7",
+                                "[DIALOG other]", "[DIALOG d_test TEXT]", "zero"});
+    ASSERT_TRUE(r.imported);
+    EXPECT_EQ(r.notes, QList<ImportNote>({{3, "tooltip 1020", "\"tooltip\" cannot be held by the design; left out"},
+                                          {0, "", "NO SUCH TEXT (7)"}}));
+    EXPECT_EQ(r.errors.first(), "Line 3: \"tooltip\" cannot be held by the design; left out");
+    EXPECT_EQ(SphereImport::dialogNames({"[dialog D_TEST]", "[DIALOG d_test TEXT]", "[Dialog other]", "[DIALOG d_test]"}),
+              QStringList({"D_TEST", "other"}));
 }

@@ -504,3 +504,40 @@ TEST(RenderCache, RemembersTheDocumentLineByLine)
     cache.clear();
     EXPECT_FALSE(cache.isUnchanged(lines));
 }
+
+// Art the library lacks: nothing unless placeholders are asked for, then a
+// thin frame of the element's size (a small square without one), see-through
+// inside, which picking takes whole.
+TEST_F(PageRendererTest, MissingArtIsAFrameOnlyWhenAsked)
+{
+    constexpr QRgb Frame = 0xFF606060u;
+    const struct
+    {
+        const char *what;
+        QStringList record;
+        QSize box;
+    } cases[] = {
+        {"gumppic", gumppic(20, 30, "2A.bmp"), QSize(44, 44)},
+        {"button", button(20, 30, "gone.bmp"), QSize(44, 44)},
+        {"resizepic", {"resizepic", "20", "30", "5000.bmp", "60", "50"}, QSize(60, 50)},
+    };
+    for (const auto &c : cases) {
+        options.placeholders = false;
+        const RenderResult plain = render(page("0", {c.record}));
+        EXPECT_EQ(plain.page.pixel(20, 30), Yellow) << c.what;
+
+        options.placeholders = true;
+        const RenderResult framed = render(page("0", {c.record}));
+        const QPoint corner(20, 30), far = corner + QPoint(c.box.width() - 1, c.box.height() - 1);
+        EXPECT_EQ(framed.page.pixel(corner), Frame) << c.what;
+        EXPECT_EQ(framed.page.pixel(far), Frame) << c.what;
+        EXPECT_EQ(framed.page.pixel(far + QPoint(1, 1)), Yellow) << c.what;
+        EXPECT_EQ(framed.page.pixel(corner + QPoint(c.box.width() / 2, c.box.height() - 3)), Yellow) << c.what;
+        ASSERT_EQ(framed.boxes.size(), 1) << c.what;
+        EXPECT_EQ(framed.boxes.first(), QRect(corner, c.box)) << c.what;
+        EXPECT_TRUE(renderer.elementBitmap(page("0", {c.record}), 2, options).isPlaceholder()) << c.what;
+    }
+    // Art that is there is drawn as always.
+    options.placeholders = true;
+    EXPECT_EQ(render(page("0", {gumppic(20, 30, "B.bmp")})).page.pixel(21, 31), Blue);
+}

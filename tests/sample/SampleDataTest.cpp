@@ -1,4 +1,6 @@
 #include "app/Document.h"
+#include "checks/ArtCatalog.h"
+#include "checks/DesignCheck.h"
 #include "platform/ColorText.h"
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
@@ -385,6 +387,20 @@ TEST_F(SampleDataTest, SampleProjectUsesOnlyArtHuesAndGlyphsThatExist)
     }
     EXPECT_EQ(kinds.size(), 4) << "every kind of element appears";
     EXPECT_GE(textHues.size(), 3);
+}
+
+// Users copy the sample: it passes the check in both dialects (notes for information aside).
+TEST_F(SampleDataTest, SampleProjectPassesTheCheckWithoutAWarning)
+{
+    ArtCatalog art(s_dir->path() + '/');
+    const QStringList lines = Document::loadProjectFile(path("sample.SDF"));
+    for (const char *dialect : {"55i - 99g", "48e - 51a"}) {
+        QStringList found;
+        for (const DesignProblem &p : DesignCheck::run(lines, &art, QString::fromLatin1(dialect)))
+            if (p.severity != DesignProblem::Severity::Information)
+                found << DesignCheck::compilerLine(QStringLiteral("sample.SDF"), p);
+        EXPECT_TRUE(found.isEmpty()) << dialect << ": " << found.join(u'\n').toStdString();
+    }
 }
 
 TEST_F(SampleDataTest, SecondRunWritesTheSameBytes)

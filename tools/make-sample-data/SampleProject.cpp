@@ -47,13 +47,13 @@ QStringList lines()
                    QStringLiteral("SRC.SYSMESSAGE Welcome to the guild!\r\nSRC.NEWGOLD 10")));
     add(p0, button(330, 282, QStringLiteral("cancel.bmp"), true, 0));
 
-    // Page 1: who you are.
+    // Page 1: who you are. Texts hold no ":", which the text window warns against.
     add(p1, resizepic(24, 76, QStringLiteral("9300.bmp"), 372, 196));
     add(p1, gumppic(44, 92, QStringLiteral("C01.bmp")));
     add(p1, gumppic(34, 82, QStringLiteral("C00.bmp")));
-    add(p1, text(150, 96, 1101, QStringLiteral("Name: Aldric the Bold")));
-    add(p1, text(150, 122, 0, QStringLiteral("Rank: Journeyman")));
-    add(p1, text(150, 148, 995, QStringLiteral("Skills: 7 of 12")));
+    add(p1, text(150, 96, 1101, QStringLiteral("Aldric the Bold")));
+    add(p1, text(150, 122, 0, QStringLiteral("Journeyman of the guild")));
+    add(p1, text(150, 148, 995, QStringLiteral("Skills 7 of 12")));
     add(p1, gumppic(150, 180, QStringLiteral("A12.bmp")));
     add(p1, gumppic(150, 196, QStringLiteral("A00.bmp")));
     add(p1, gumppic(180, 196, QStringLiteral("A01.bmp")));
@@ -63,16 +63,17 @@ QStringList lines()
 
     // Page 2: what you carry.
     add(p2, resizepic(24, 76, QStringLiteral("9270.bmp"), 372, 196));
-    add(p2, text(44, 90, 1152, QStringLiteral("Your pack:")));
+    add(p2, text(44, 90, 1152, QStringLiteral("Your pack")));
     const char *icons[] = {"B00.bmp", "B01.bmp", "B02.bmp", "B03.bmp", "B04.bmp", "B05.bmp"};
     for (int i = 0; i < 6; ++i)
         add(p2, gumppic(44 + i * 54, 120, QString::fromLatin1(icons[i])));
-    add(p2, text(44, 176, 1345, QStringLiteral("Gold coins: 1,250")));
-    add(p2, text(44, 200, 95, QStringLiteral("Weight: 42/400 stones")));
+    add(p2, text(44, 176, 1345, QStringLiteral("Gold coins 1,250")));
+    add(p2, text(44, 200, 95, QStringLiteral("Weight 42/400 stones")));
     add(p2, gumppic(84, 238, QStringLiteral("F01.bmp")));
     add(p2, text(110, 236, 1350, QStringLiteral("Keep my pack locked")));
     add(p2, button(44, 236, QStringLiteral("arrow left.bmp"), false, 1));
-    add(p2, button(356, 236, QStringLiteral("gem.bmp"), false, 0, QStringLiteral("SRC.SYSMESSAGE Pack sorted.")));
+    // Events run only for a button that closes the dialog: the client sends no reply otherwise.
+    add(p2, button(356, 236, QStringLiteral("gem.bmp"), true, 0, QStringLiteral("SRC.SYSMESSAGE Pack sorted.")));
 
     doc.setLocation(QStringLiteral("50"), QStringLiteral("50"));
     doc.setWindowFlags(false, false);

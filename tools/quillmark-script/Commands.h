@@ -32,7 +32,7 @@ inline constexpr Command Commands[] = {
      runExportCommand},
     {"render",
      "render FILE.SDF --out PAGE.png [--page N] [--data DIR] [--size WxH] [--scroll X,Y] [--no-page0]\n"
-     "       [--select LINE] [--settings FILE.INI] [--client DIR]\n"
+     "       [--select LINE] [--settings FILE.INI] [--client DIR] [--placeholders]\n"
      "    Draws page N (default 0) of the design as the designer's canvas shows it into a PNG\n"
      "    and prints the page's select list, one entry per line. DIR holds DATA/ with the art,\n"
      "    ColorLibary.INI and UO0.CORE (default: the current directory). The canvas is WxH\n"
@@ -43,7 +43,10 @@ inline constexpr Command Commands[] = {
      "    PERFECTtext, Background, Selection, BCB, ASC); without it Transparent and Perfect Text\n"
      "    are on, the background white and the selection lime. Records that cannot be drawn\n"
      "    are named on stderr as warnings. With --client, a picture that DATA/ lacks and whose\n"
-     "    name is a gump number in hex (1F4.bmp) is drawn from the game client in DIR.",
+     "    name is a gump number in hex (1F4.bmp) is drawn from the game client in DIR.\n"
+     "    --placeholders draws art that cannot be found as the designer does: a thin frame of\n"
+     "    the element's size (a small square without one) holding its gump number or file\n"
+     "    name; without it such art draws nothing.",
      runRenderCommand},
     {"import",
      "import FILE.scp --name NAME --out OUT.SDF [--data DIR]\n"

@@ -112,7 +112,7 @@ int runRenderCommand(const QStringList &args)
         {QStringLiteral("--out"), QStringLiteral("--page"), QStringLiteral("--data"), QStringLiteral("--size"),
          QStringLiteral("--scroll"), QStringLiteral("--select"), QStringLiteral("--settings"),
          QStringLiteral("--client")},
-        {QStringLiteral("--no-page0")});
+        {QStringLiteral("--no-page0"), QStringLiteral("--placeholders")});
     if (parsed.positional.size() != 1)
         throw UsageError(QStringLiteral("render needs exactly one design file"));
     const QString out = parsed.required(QStringLiteral("--out"));
@@ -124,6 +124,7 @@ int runRenderCommand(const QStringList &args)
     options.canvasSize = parseSize(parsed.value(QStringLiteral("--size"), QStringLiteral("548x400")));
     std::tie(options.scrollX, options.scrollY) = parseScroll(parsed.value(QStringLiteral("--scroll"), "0,0"));
     options.alwaysDrawPage0 = !parsed.has(QStringLiteral("--no-page0"));
+    options.placeholders = parsed.has(QStringLiteral("--placeholders"));
 
     const QString appDir = dataFolderOption(parsed);
     const Settings settings = readSettings(parsed.value(QStringLiteral("--settings")));

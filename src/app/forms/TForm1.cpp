@@ -336,7 +336,7 @@ void TForm1::openStartFile()
     const QString path = QFileInfo(StartFile).absoluteFilePath();
     StartFile.clear();
     if (path.endsWith(QStringLiteral(".scp"), Qt::CaseInsensitive)) {
-        Form14->Edit1->setText(path);
+        Form14->setScriptFile(path);
         Button12Click();
         return;
     }
@@ -365,7 +365,7 @@ void TForm1::Button1Click()
 {
     if (!mayDiscardChanges())
         return;
-    SelectionCommands::clearForRemove(m_state);
+    SelectionCommands::clearBasic(m_state);
     applyControls();
     DRAWClick();
     const QString path = Modal::openFile(AppInfo::OpenFilter);
@@ -546,9 +546,19 @@ void TForm1::Button12Click()
     Form14->setAppDir(m_state.AppDir);
     if (Modal::exec(*Form14) == QDialog::Accepted) {
         DocumentCommands::importDocument(m_state, Form14->importedLines());
+        showPageBox();
+        // What the import left out stays listed until the design changes.
+        const QList<Problem> leftOut = ProblemList::fromImport(Form14->importedNotes());
+        m_problems.setProblems(ProblemList::ImportSource, leftOut, m_state.DATA.lines());
+        Label8->setText(leftOut.isEmpty()
+                            ? QStringLiteral("Imported")
+                            : QStringLiteral("Imported; %1 script lines left out or changed, listed under Problems")
+                                  .arg(leftOut.size()));
         applyControls();
+        m_view.invalidate();
     }
     DRAWClick();
+    showProblems();
 }
 
 void TForm1::Button8Click()
@@ -574,6 +584,7 @@ void TForm1::Button8Click()
     }
     if (!finished)
         return;
+    Form8->setDialect(settings().exportVersion);
     Form8->setLines(script);
     Label8->setText(QStringLiteral("Export To Sphere"));
     Modal::exec(*Form8);
@@ -694,7 +705,7 @@ void TForm1::Help1Click()
 {
     const QString page = HelpPage::find(QCoreApplication::applicationDirPath(), QStringLiteral(QUILLMARK_SOURCE_DIR));
     if (page.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        Modal::warning(QStringLiteral("Cannot open help file %1").arg(page.isEmpty() ? HelpPage::FileName : page));
+        Modal::warning(HelpPage::notShownText(page));
 }
 
 void TForm1::settingsRead(const Settings &s)
@@ -879,7 +890,7 @@ void TForm1::LQUICKTimer()
 {
     ComboBox1->clear();
     ComboBox1->addItems(m_state.SelectList);
-    ComboBox1->setCurrentIndex(m_state.SelectIndex);
+    applyControls(); // the render placed the selection in the new list
     Label9->setText(m_view.drawTimeText());
     // Records that cannot be drawn are named once, not at every redraw.
     const QStringList problems = m_view.problems();
@@ -909,7 +920,7 @@ void TForm1::showProblems()
 {
     QStringList texts;
     for (const Problem &problem : m_problems.entries())
-        texts << ProblemList::entryText(problem);
+        texts << ProblemList::entryText(problem, m_state.DATA.lines());
     QStringList shown;
     for (int i = 0; i < ProblemsList->count(); ++i)
         shown << ProblemsList->item(i)->text();
@@ -924,9 +935,17 @@ void TForm1::ProblemsListClick(int row)
 {
     if (row < 0 || row >= m_problems.entries().size())
         return;
-    if (const std::optional<int> entry = ProblemList::selectEntryOf(m_problems.entries()[row], m_state)) {
-        ComboBox1->setCurrentIndex(*entry);
-        ComboBox1Change();
+    const std::optional<ProblemList::Place> place =
+        ProblemList::placeOf(m_problems.entries()[row], m_state.DATA.lines());
+    if (!place)
+        return;
+    if (place->page != m_state.Page)
+        CSpinEdit3->setText(place->page); // as typed into the page box
+    if (place->elementLine > 0) {
+        SelectionSet::selectOnly(m_state, place->elementLine);
+        m_view.invalidate();
+        DRAWClick();
+        applyControls();
     }
 }
 
@@ -1462,6 +1481,14 @@ void TForm1::applyControls()
     SendSelectedtoFront1->setEnabled(c.popupSendBackEnabled);
     SemdSelectedtoBack1->setEnabled(c.popupSendFrontEnabled);
     ComboBox1->setCurrentIndex(m_state.SelectIndex);
+    // Without a selection the boxes are empty, never a former element's numbers;
+    // with one the readout timer fills them.
+    if (m_state.SelectedLine <= 0) {
+        for (SpinEdit *spin : {CSpinEdit1, CSpinEdit2, CSpinEdit6, CSpinEdit5}) {
+            const QSignalBlocker quiet(spin);
+            spin->setText(QString());
+        }
+    }
     showControlProperties();
 }
 

@@ -43,7 +43,7 @@ TEST(ScriptImportCommand, WritesTheDesignOrNothing)
                            "0"}));
 
     const struct { QStringList args; int status; QByteArray err; } failures[] = {
-        {{"d.scp", "--name", "other", "--out", "no.SDF"}, 1, "I found no dialog in file with such name\n"},
+        {{"d.scp", "--name", "other", "--out", "no.SDF"}, 1, "I found no dialog in file with such name\nThe file defines: d_x\n"},
         {{"none.scp", "--name", "d_x", "--out", "no.SDF"}, 1, "No such file (none.scp)\n"},
         {{"d.scp", "--out", "no.SDF"}, 2, ""},
         {{"d.scp", "--name", "d_x"}, 2, ""},

@@ -109,6 +109,19 @@ TEST_F(ScriptRenderCommandTest, OptionsAndSettingsShapeThePicture)
     EXPECT_EQ(picture("p0.png").pixel(25, 25), White);
 }
 
+// A picture the library lacks draws nothing, unless --placeholders asks for the designer's frame.
+TEST_F(ScriptRenderCommandTest, MissingArtIsFramedOnlyWithPlaceholders)
+{
+    Document::saveProjectFile(root + "gone.SDF", {"{BOP", "0", "gumppic", "20", "20", "2A.bmp", "}EOP"});
+    const struct { QStringList extra; QRgb corner; } cases[] = {{{}, White}, {{"--placeholders"}, 0xFF606060u}};
+    for (const auto &c : cases) {
+        const ProgramResult r = run(QStringList{"render", "gone.SDF", "--out", "gone.png"} + c.extra);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(picture("gone.png").pixel(20, 20), c.corner) << c.extra.join(u' ').toStdString();
+        EXPECT_EQ(picture("gone.png").pixel(40, 40), White);
+    }
+}
+
 TEST_F(ScriptRenderCommandTest, MalformedRecordsAreWarnedAboutAndTheRestDrawn)
 {
     Document::saveProjectFile(root + "bad.SDF", {"{BOP", "0", "gumppic", "x", "20", "B.bmp", "gumppic", "20",

@@ -182,8 +182,11 @@ TEST_F(MainWindowTest, RemovingTheLastElementLeavesTheEmptyBracket)
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
     EXPECT_EQ(window->state().SelectedLine, 0);
     EXPECT_FALSE(window->REMOVEBUT->isEnabled());
-    EXPECT_TRUE(window->CSpinEdit1->isHidden());
-    EXPECT_TRUE(window->CHANGEIMAGE->isHidden());
+    // The boxes stay in place, empty and disabled.
+    EXPECT_FALSE(window->CSpinEdit1->isHidden());
+    EXPECT_FALSE(window->CSpinEdit1->isEnabled());
+    EXPECT_TRUE(window->CSpinEdit1->text().isEmpty());
+    EXPECT_FALSE(window->CHANGEIMAGE->isEnabled());
     EXPECT_FALSE(window->RemoveSelected1->isEnabled());
     EXPECT_EQ(window->ComboBox1->count(), 0);
 }

@@ -132,7 +132,8 @@ TEST_F(MainWindowTest, ChoosingAProblemSelectsItsRecord)
     window->DRAWClick();
     ASSERT_EQ(window->ProblemsList->count(), 1);
     EXPECT_FALSE(window->ProblemsDock->isHidden());
-    EXPECT_TRUE(window->ProblemsList->item(0)->text().startsWith(QStringLiteral("Line 7:")));
+    EXPECT_EQ(window->ProblemsList->item(0)->text(),
+              QStringLiteral("Page 0, Gumppic at 60 60 Useing 2000: picture DATA/7D0.bmp is missing or cannot be read"));
 
     window->ProblemsList->setCurrentRow(0);
     emit window->ProblemsList->itemClicked(window->ProblemsList->item(0));

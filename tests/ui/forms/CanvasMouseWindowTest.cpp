@@ -363,11 +363,12 @@ TEST_F(CanvasMouseTest, RecordsThatCannotBePickedAreNamedOnceWithoutAnErrorBox)
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
 }
 
-TEST_F(CanvasMouseTest, MissingArtIsNotHitAndRaisesNoError)
+// Missing art is drawn as a frame, and the frame picks it anywhere inside.
+TEST_F(CanvasMouseTest, MissingArtIsPickedByItsFrameAndRaisesNoError)
 {
     open({"{BOP", "0", "gumppic", "20", "30", "1F4.bmp", "gumppic", "20", "30", "FFF.bmp", "}EOP"});
-    press(QPoint(22, 33));
-    EXPECT_EQ(window->state().SelectedLine, 2);
+    press(QPoint(40, 50));
+    EXPECT_EQ(window->state().SelectedLine, 6);
     release(QPoint(22, 33));
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
 }
