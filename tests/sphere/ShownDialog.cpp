@@ -313,22 +313,21 @@ QList<ShownDifference> compare(const ShownDialog &designer, const ShownDialog &s
     qsizetype i = 0, j = 0;
     while (i < n || j < m) {
         if (i < n && j < m && pairing(i, j) && best[i][j] == best[i + 1][j + 1] + pairing(i, j)) {
+            // A page the server reads otherwise is the page bracket's to name.
             if (!a[i].sameAs(b[j]))
                 found << ShownDifference{a[i].designLine,
                                          QStringLiteral("designer: %1; server: %2").arg(a[i].describe(), b[j].describe()),
-                                         a[i].pageLine};
+                                         a[i].page != b[j].page ? a[i].pageLine : -1};
             ++i, ++j;
         } else if (i < n && (j == m || best[i][j] == best[i + 1][j])) {
             found << ShownDifference{a[i].designLine,
-                                     QStringLiteral("designer: %1; the server sent nothing").arg(a[i].describe()),
-                                     a[i].pageLine};
+                                     QStringLiteral("designer: %1; the server sent nothing").arg(a[i].describe())};
             ++i;
         } else {
             const ShownElement *near = i > 0 ? &a[i - 1] : i < n ? &a[i] : nullptr;
             found << ShownDifference{near ? near->designLine : -1,
                                      QStringLiteral("the server sent %1, which the designer does not show")
-                                         .arg(b[j].describe()),
-                                     near ? near->pageLine : -1};
+                                         .arg(b[j].describe())};
             ++j;
         }
     }

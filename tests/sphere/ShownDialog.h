@@ -34,8 +34,8 @@ struct ShownDialog
     QList<ShownElement> elements;
 };
 
-// One way the two differ, at the design line it belongs to (-1: none) and
-// the line of the page bracket that holds it.
+// One way the two differ, at the design line it belongs to (-1: none), and
+// at its page bracket's line when the page is what differs.
 struct ShownDifference
 {
     int designLine = -1;
