@@ -17,8 +17,9 @@ constexpr char16_t LineBreakMark = LineBreaks::StoredMark;
 // other line it stays as read (and is a bad record to the export and render).
 QStringList decodeLineBreaks(QStringList lines)
 {
-    const QStringList read = lines;
-    RecordWalker w(read);
+    // The walk never looks back at an events line it passed, so the lines are
+    // changed in place: no copy of the whole list.
+    RecordWalker w(std::as_const(lines));
     while (w.next()) {
         int events = -1;
         if (w.item() == RecordWalker::Item::Element && w.kind() == ElementKind::Button)
@@ -29,7 +30,7 @@ QStringList decodeLineBreaks(QStringList lines)
             continue;
         // A record cut short ends before its events line: that line is another item's.
         if (events < w.line() + w.length() && events < lines.size()
-            && lines[events].contains(QChar(LineBreakMark)))
+            && lines.at(events).contains(QChar(LineBreakMark)))
             lines[events].replace(QChar(LineBreakMark), QStringLiteral("\r\n"));
     }
     return lines;
@@ -250,22 +251,33 @@ QString Document::unstorableCharacters(const QString &text)
 
 QByteArray Document::projectText(const QStringList &lines)
 {
-    QByteArray out;
-    out.reserve(lines.size() * 8);
+    qsizetype total = 0;
+    for (const QString &line : lines)
+        total += line.size() + 2;
+    // One buffer written in place: no byte array per line.
+    QByteArray out(total, Qt::Uninitialized);
+    char *to = out.data();
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
-        refuseUnstorable(line, i);
-        if (line.contains(u'\r') || line.contains(u'\n')) {
-            QString l = line;
-            l.replace(QStringLiteral("\r\n"), QString(QChar(LineBreakMark)));
-            l.replace(u'\r', QChar(LineBreakMark));
-            l.replace(u'\n', QChar(LineBreakMark));
-            out += l.toLatin1();
-        } else {
-            out += line.toLatin1();
+        const QChar *from = line.constData();
+        const qsizetype n = line.size();
+        for (qsizetype k = 0; k < n; ++k) {
+            const char16_t c = from[k].unicode();
+            if (c > 0xFF) {
+                refuseUnstorable(line, i);
+            } else if (c == u'\r' || c == u'\n') {
+                // CR LF, a lone CR and a lone LF each become one mark.
+                *to++ = char(LineBreakMark);
+                if (c == u'\r' && k + 1 < n && from[k + 1] == u'\n')
+                    ++k;
+            } else {
+                *to++ = char(c);
+            }
         }
-        out += "\r\n";
+        *to++ = '\r';
+        *to++ = '\n';
     }
+    out.truncate(to - out.constData());
     return out;
 }
 

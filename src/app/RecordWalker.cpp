@@ -1,43 +1,69 @@
 #include "app/RecordWalker.h"
 
+#include <array>
+#include <span>
+
 namespace {
 
 struct KindInfo
 {
     ElementKind kind;
-    const char16_t *word;
+    QString word; // static data: copies allocate nothing
     int length;
-    QList<int> numberFields; // offsets of the fields that hold numbers
+    std::span<const int> numberFields; // offsets of the fields that hold numbers
+    QList<int> numberFieldList;        // the same, for callers that want a list
 };
 
-// One row per kind: its word, its length and which of its fields are numbers.
-const QList<KindInfo> &kindTable()
+constexpr int GumppicNumbers[] = {1, 2};
+constexpr int ResizepicNumbers[] = {1, 2, 4, 5};
+constexpr int TextNumbers[] = {1, 2};
+constexpr int ButtonNumbers[] = {1, 2, 4, 5, 6};
+constexpr int HtmlgumpNumbers[] = {1, 2, 3, 4, 5, 6};
+constexpr int CroppedtextNumbers[] = {1, 2, 3, 4, 5};
+constexpr int TextentryNumbers[] = {1, 2, 3, 4, 5, 6, 7};
+constexpr int CheckboxNumbers[] = {1, 2, 4, 5};
+constexpr int RadioNumbers[] = {1, 2, 4, 5, 6};
+constexpr int GumppictiledNumbers[] = {1, 2, 3, 4};
+constexpr int TilepicNumbers[] = {1, 2, 3, 4};
+constexpr int CheckertransNumbers[] = {1, 2, 3, 4};
+constexpr int XmfhtmlgumpNumbers[] = {1, 2, 3, 4, 5, 6, 7, 8};
+constexpr int GumppichueNumbers[] = {1, 2, 4};
+
+KindInfo row(ElementKind kind, const QString &word, int length, std::span<const int> numbers)
 {
-    static const QList<KindInfo> table{
-        {ElementKind::Gumppic, u"gumppic", 4, {1, 2}},
-        {ElementKind::Resizepic, u"resizepic", 6, {1, 2, 4, 5}},
-        {ElementKind::Text, u"text", 5, {1, 2}},
-        {ElementKind::Button, u"button", 8, {1, 2, 4, 5, 6}},
-        {ElementKind::Htmlgump, u"htmlgump", 8, {1, 2, 3, 4, 5, 6}},
-        {ElementKind::Croppedtext, u"croppedtext", 7, {1, 2, 3, 4, 5}},
-        {ElementKind::Textentry, u"textentry", 9, {1, 2, 3, 4, 5, 6, 7}},
-        {ElementKind::Checkbox, u"checkbox", 6, {1, 2, 4, 5}},
-        {ElementKind::Radio, u"radio", 7, {1, 2, 4, 5, 6}},
-        {ElementKind::Gumppictiled, u"gumppictiled", 6, {1, 2, 3, 4}},
-        {ElementKind::Tilepic, u"tilepic", 5, {1, 2, 3, 4}},
-        {ElementKind::Checkertrans, u"checkertrans", 5, {1, 2, 3, 4}},
-        {ElementKind::Xmfhtmlgump, u"xmfhtmlgump", 9, {1, 2, 3, 4, 5, 6, 7, 8}},
-        {ElementKind::Gumppichue, u"gumppichue", 5, {1, 2, 4}},
+    return {kind, word, length, numbers, QList<int>(numbers.begin(), numbers.end())};
+}
+
+// One row per kind, in the order of the enumeration (row k is kind k + 1):
+// its word, its length and which of its fields are numbers.
+const std::array<KindInfo, 14> &kindTable()
+{
+    static const std::array<KindInfo, 14> table{
+        row(ElementKind::Gumppic, QStringLiteral("gumppic"), 4, GumppicNumbers),
+        row(ElementKind::Resizepic, QStringLiteral("resizepic"), 6, ResizepicNumbers),
+        row(ElementKind::Text, QStringLiteral("text"), 5, TextNumbers),
+        row(ElementKind::Button, QStringLiteral("button"), 8, ButtonNumbers),
+        row(ElementKind::Htmlgump, QStringLiteral("htmlgump"), 8, HtmlgumpNumbers),
+        row(ElementKind::Croppedtext, QStringLiteral("croppedtext"), 7, CroppedtextNumbers),
+        row(ElementKind::Textentry, QStringLiteral("textentry"), 9, TextentryNumbers),
+        row(ElementKind::Checkbox, QStringLiteral("checkbox"), 6, CheckboxNumbers),
+        row(ElementKind::Radio, QStringLiteral("radio"), 7, RadioNumbers),
+        row(ElementKind::Gumppictiled, QStringLiteral("gumppictiled"), 6, GumppictiledNumbers),
+        row(ElementKind::Tilepic, QStringLiteral("tilepic"), 5, TilepicNumbers),
+        row(ElementKind::Checkertrans, QStringLiteral("checkertrans"), 5, CheckertransNumbers),
+        row(ElementKind::Xmfhtmlgump, QStringLiteral("xmfhtmlgump"), 9, XmfhtmlgumpNumbers),
+        row(ElementKind::Gumppichue, QStringLiteral("gumppichue"), 5, GumppichueNumbers),
     };
     return table;
 }
 
 const KindInfo *infoOf(ElementKind kind)
 {
-    for (const KindInfo &info : kindTable())
-        if (info.kind == kind)
-            return &info;
-    return nullptr;
+    const int k = int(kind) - 1;
+    if (k < 0 || k >= int(kindTable().size()))
+        return nullptr;
+    Q_ASSERT(kindTable()[size_t(k)].kind == kind);
+    return &kindTable()[size_t(k)];
 }
 
 } // namespace
@@ -46,8 +72,8 @@ namespace Records {
 
 ElementKind kindOfWord(const QString &line)
 {
-    // Kind words are short; a longer line is never one.
-    if (line.size() > 12 || line.isEmpty())
+    // Kind words are short lower-case words; most lines are numbers or texts.
+    if (line.size() > 12 || line.size() < 4 || line.front() < u'a' || line.front() > u'z')
         return ElementKind::None;
     for (const KindInfo &info : kindTable())
         if (line == info.word)
@@ -58,7 +84,7 @@ ElementKind kindOfWord(const QString &line)
 QString wordOf(ElementKind kind)
 {
     const KindInfo *info = infoOf(kind);
-    return info ? QString::fromUtf16(info->word) : QString();
+    return info ? info->word : QString();
 }
 
 int lengthOf(ElementKind kind)
@@ -125,14 +151,18 @@ int textFieldOf(ElementKind kind)
     }
 }
 
-QList<int> numberFieldsOf(ElementKind kind)
+const QList<int> &numberFieldsOf(ElementKind kind)
 {
+    static const QList<int> none;
     const KindInfo *info = infoOf(kind);
-    return info ? info->numberFields : QList<int>{};
+    return info ? info->numberFieldList : none;
 }
 
 bool isStructureLine(const QString &line)
 {
+    // Every structure word begins with a letter or a brace; numbers never do.
+    if (line.isEmpty() || line.front().isDigit())
+        return false;
     return line == BeginPage || line == EndPage || line == Location || line == Misc || line == CloseBlock
            || line == NoDispose || kindOfWord(line) != ElementKind::None;
 }
@@ -150,16 +180,18 @@ struct Measure
 };
 
 // The fields of an item that hold numbers, as offsets from its first line.
-QList<int> numberFields(RecordWalker::Item item, ElementKind kind)
+std::span<const int> numberFields(RecordWalker::Item item, ElementKind kind)
 {
     using Item = RecordWalker::Item;
+    static constexpr int pageNumber[] = {1};
+    static constexpr int pair[] = {1, 2};
     switch (item) {
-    case Item::PageOpen: return {1};
+    case Item::PageOpen: return pageNumber;
     case Item::Location:
-    case Item::Misc: return {1, 2};
+    case Item::Misc: return pair;
     case Item::Element: {
         const KindInfo *info = infoOf(kind);
-        return info ? info->numberFields : QList<int>{};
+        return info ? info->numberFields : std::span<const int>();
     }
     default: return {};
     }

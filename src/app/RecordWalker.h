@@ -25,7 +25,7 @@ int widthFieldOf(ElementKind kind);
 int artFieldOf(ElementKind kind);
 int textFieldOf(ElementKind kind);
 // Offsets of the fields that hold numbers.
-QList<int> numberFieldsOf(ElementKind kind);
+const QList<int> &numberFieldsOf(ElementKind kind);
 
 // Page brackets, kind words and the location and window flags words.
 bool isStructureLine(const QString &line);

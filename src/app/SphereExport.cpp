@@ -11,8 +11,8 @@
 #include "platform/TextFile.h"
 
 #include <QHash>
+#include <QStringBuilder>
 #include <QSet>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -135,6 +135,30 @@ private:
     }
 
     bool isRecent() const { return m_dialect == SphereDialect::V55iTo99g; }
+
+    // The last location, window flags and close block records and the first
+    // NODISPOSE mark, found in one walk rather than one walk each.
+    struct Marks { int location = -1, misc = -1, closeBlock = -1, noDispose = -1; };
+    const Marks &marks()
+    {
+        if (m_marks)
+            return *m_marks;
+        Marks found;
+        RecordWalker w(m_lines);
+        while (w.next()) {
+            switch (w.item()) {
+            case RecordWalker::Item::Location: found.location = w.line(); break;
+            case RecordWalker::Item::Misc: found.misc = w.line(); break;
+            case RecordWalker::Item::CloseBlock: found.closeBlock = w.line(); break;
+            case RecordWalker::Item::Other:
+                if (found.noDispose < 0 && m_lines[w.line()] == Records::NoDispose)
+                    found.noDispose = w.line();
+                break;
+            default: break;
+            }
+        }
+        return *(m_marks = found);
+    }
     bool isOld() const { return m_dialect == SphereDialect::V48eTo51a; }
 
     // "[DIALOG name" + suffix + "]" or "[GUMP ...]"; nothing for an unknown dialect.
@@ -150,17 +174,17 @@ private:
     {
         const Document doc(m_lines);
         writeSectionHeader(QString());
-        const int location = doc.lastLocationLine();
+        const int location = marks().location;
         refuseLineBreakAfter(location, 2);
         m_out << number(doc.line(location + 1)) + QStringLiteral(", ") + number(doc.line(location + 2));
-        const int misc = doc.lastMiscLine();
+        const int misc = marks().misc;
         if (isRecent() && misc >= 0) {
             if (doc.line(misc + 1) == u"1")
                 m_out << QStringLiteral("noclose");
             if (doc.line(misc + 2) == u"1")
                 m_out << QStringLiteral("nomove");
         }
-        if (isRecent() && doc.noDisposeLine() >= 0)
+        if (isRecent() && marks().noDispose >= 0)
             m_out << QStringLiteral("nodispose");
     }
 
@@ -192,14 +216,14 @@ private:
 
     void writeElement(const RecordWalker &w)
     {
-        const QString position = number(w.field(1)) + u' ' + number(w.field(2));
+        const QString position = number(w.field(1)) % u' ' % number(w.field(2));
         switch (w.kind()) {
         case ElementKind::Gumppic:
-            m_out << QStringLiteral("gumppic ") + position + u' ' + gumpNumber(w.field(3));
+            m_out << QStringLiteral("gumppic ") % position % u' ' % gumpNumber(w.field(3));
             break;
         case ElementKind::Resizepic:
-            m_out << QStringLiteral("resizepic ") + position + u' ' + number(FileNameText::artName(w.field(3))) + u' '
-                         + number(w.field(4)) + u' ' + number(w.field(5));
+            m_out << QStringLiteral("resizepic ") % position % u' ' % number(FileNameText::artName(w.field(3))) % u' '
+                         % number(w.field(4)) % u' ' % number(w.field(5));
             break;
         case ElementKind::Button:
             writeButton(w, position);
@@ -223,7 +247,7 @@ private:
                              + dottedText(w.field(4));
                 break;
             }
-            m_out << QStringLiteral("text ") + position + u' ' + number(w.field(3)) + u' ' + textIndex(w.field(4));
+            m_out << QStringLiteral("text ") % position % u' ' % number(w.field(3)) % u' ' % textIndex(w.field(4));
             break;
         case ElementKind::None:
             break;
@@ -345,9 +369,7 @@ private:
 
     void writeButton(const RecordWalker &w, const QString &position)
     {
-        const QStringList decoder = readDecoder(w.field(3));
-        const int up = NumberText::parseHex(decoder[0]);
-        const int down = NumberText::parseHex(decoder[1]);
+        const auto [up, down] = buttonGumps(w.field(3));
         const int reply = m_replies.value(w.line(), 0);
         // Buttons that kept one reply from their script share its block: the server runs the first.
         if (ButtonReplies::parseFlag(w.field(6)).events && !m_repliesWithBlock.contains(reply)) {
@@ -359,17 +381,30 @@ private:
                 m_buttonBlocks << QStringLiteral("ONBUTTON=") + QString::number(reply);
             m_buttonBlocks << events;
         }
-        m_out << QStringLiteral("button ") + position + u' ' + QString::number(up) + u' ' + QString::number(down)
-                     + u' ' + number(w.field(4)) + u' ' + number(w.field(5)) + u' ' + QString::number(reply);
+        // One allocation per script line (%), not one per piece (+).
+        m_out << QStringLiteral("button ") % position % u' ' % QString::number(up) % u' ' % QString::number(down)
+                     % u' ' % number(w.field(4)) % u' ' % number(w.field(5)) % u' ' % QString::number(reply);
+    }
+
+    // The up and down gumps of a button's art, from its decoder; read once per art.
+    std::pair<int, int> buttonGumps(const QString &artName)
+    {
+        if (const auto known = m_buttonGumps.constFind(artName); known != m_buttonGumps.cend())
+            return *known;
+        const QStringList decoder = readDecoder(artName);
+        const std::pair<int, int> gumps{NumberText::parseHex(decoder[0]), NumberText::parseHex(decoder[1])};
+        m_buttonGumps.insert(artName, gumps);
+        return gumps;
     }
 
     // The up and down gump lines of the button's decoder file, which sits
     // beside its art with the extension ".CS" in any case. Read once per export.
     QStringList readDecoder(const QString &artName)
     {
-        const QString relative = QStringLiteral("DATA/buttons/") + FileNameText::withExtension(artName, QStringLiteral(".CS"));
-        if (const auto known = m_decoders.constFind(relative); known != m_decoders.cend())
+        // Keyed by the art's name, which gives the decoder's: no path built per button.
+        if (const auto known = m_decoders.constFind(artName); known != m_decoders.cend())
             return *known;
+        const QString relative = QStringLiteral("DATA/buttons/") + FileNameText::withExtension(artName, QStringLiteral(".CS"));
         QStringList decoder;
         // A decoder lies beside the button's art in the DATA tree and nowhere else.
         const QString path = PathResolver::staysInside(artName) ? PathResolver::resolveInData(m_appDir, relative)
@@ -383,15 +418,15 @@ private:
         }
         if (decoder.size() < 2)
             throw RuntimeError::listIndexOutOfBounds(int(decoder.size()));
-        m_decoders.insert(relative, decoder);
+        m_decoders.insert(artName, decoder);
         return decoder;
     }
 
     // The block the server runs when the dialog is closed with the right mouse button.
     void writeCloseBlock()
     {
-        const Document doc(m_lines);
-        if (doc.lastCloseBlockLine() < 0)
+        const int closeBlock = marks().closeBlock;
+        if (closeBlock < 0)
             return;
         if (isRecent())
             m_out << QStringLiteral("on=0");
@@ -400,16 +435,28 @@ private:
         else
             return;
         try {
-            m_out << checkedEvents(doc.closeBlock());
+            m_out << checkedEvents(Document(m_lines).line(closeBlock + 1));
         } catch (const RuntimeError &e) {
-            throw RuntimeError(QStringLiteral("Line %1: %2").arg(doc.lastCloseBlockLine() + 1).arg(e.message()));
+            throw RuntimeError(QStringLiteral("Line %1: %2").arg(closeBlock + 1).arg(e.message()));
         }
     }
 
+    // At CR LF, a lone CR or a lone LF.
     static QStringList splitEvents(const QString &events)
     {
-        static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-        return events.split(lineBreak);
+        QStringList lines;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < events.size(); ++i) {
+            const QChar c = events[i];
+            if (c != u'\r' && c != u'\n')
+                continue;
+            lines << events.mid(start, i - start);
+            if (c == u'\r' && i + 1 < events.size() && events[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+        lines << events.mid(start);
+        return lines;
     }
 
     // Event lines the server would read as the end of the section or as the
@@ -447,11 +494,13 @@ private:
     QStringList m_texts;        // TEXTHOLDER
     QStringList m_buttonBlocks; // BUTTONHOLDER
     QHash<QString, QStringList> m_decoders;
+    QHash<QString, std::pair<int, int>> m_buttonGumps;
     int m_textCount = 0;
     QString m_group = QStringLiteral("0"); // the radio group the last "group" line opened
     QHash<int, int> m_replies;       // button line -> reply number
     QSet<int> m_repliesWithBlock;
     bool m_inlineTexts = false;
+    std::optional<Marks> m_marks;
 };
 
 } // namespace

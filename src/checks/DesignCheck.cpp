@@ -12,6 +12,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QStringBuilder>
 
 #include <algorithm>
 #include <map>
@@ -98,7 +99,7 @@ public:
 private:
     void report(Severity severity, const QString &message)
     {
-        m_problems.append({m_line, severity, m_kind + QStringLiteral(": ") + message});
+        m_problems.append({m_line, severity, m_kind % QStringLiteral(": ") % message}); // one allocation
     }
     void warn(const QString &message) { report(Severity::Warning, message); }
     void inform(const QString &message) { report(Severity::Information, message); }

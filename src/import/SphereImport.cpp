@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <array>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -66,6 +67,19 @@ std::vector<ButtonBlock> buttonBlocks(const Section &section)
     return blocks;
 }
 
+// Positions, hues and flags are mostly small numbers, written thousands of
+// times: their texts are made once and shared.
+QString numberText(int value)
+{
+    static const std::array<QString, 1024> small = [] {
+        std::array<QString, 1024> texts;
+        for (std::size_t k = 0; k < texts.size(); ++k)
+            texts[k] = QString::number(k);
+        return texts;
+    }();
+    return value >= 0 && value < int(small.size()) ? small[std::size_t(value)] : QString::number(value);
+}
+
 class Importer
 {
 public:
@@ -116,9 +130,12 @@ public:
 
     void attachButtonBlocks(const Section *buttonSection)
     {
+        // Read once: the close block and the buttons' events both come from them.
+        const std::vector<ButtonBlock> blocks = buttonSection ? buttonBlocks(*buttonSection)
+                                                              : std::vector<ButtonBlock>();
         // The block the server runs when the dialog is closed with the right mouse button.
         if (buttonSection) {
-            for (const ButtonBlock &b : buttonBlocks(*buttonSection)) {
+            for (const ButtonBlock &b : blocks) {
                 if (b.low <= 0 && 0 <= b.high) {
                     m_closeBlock = b.lines.join(QStringLiteral("\r\n"));
                     break;
@@ -132,7 +149,6 @@ public:
             keepRepliesWithoutEvents();
             return;
         }
-        const std::vector<ButtonBlock> blocks = buttonBlocks(*buttonSection);
         // The first block that answers a reply: single replies by lookup,
         // the few ranges by a walk over those before it.
         std::unordered_map<int, std::size_t> firstSingle;
@@ -337,6 +353,7 @@ private:
     std::optional<std::vector<int>> numbers(const Line &line, const Statement &s, int count, bool withPosition)
     {
         std::vector<int> values;
+        values.reserve(std::size_t(count));
         for (int k = 0; k < count; ++k) {
             std::optional<int> v = m_reading == Reading::Passed ? clientNumber(s.args[k])
                                    : withPosition && k < 2 ? coordinate(s.args[k], k == 0 ? m_originX : m_originY)
@@ -390,12 +407,12 @@ private:
         // A fourth value is the picture's hue.
         // A fourth value goes to the client as written (" hue=N").
         if (const auto hue = s.args.size() > 3 ? clientNumber(s.args[3]) : std::nullopt) {
-            add({QStringLiteral("gumppichue"), QString::number((*v)[0]), QString::number((*v)[1]), gumpFile((*v)[2]),
-                 QString::number(*hue)});
+            add({QStringLiteral("gumppichue"), numberText((*v)[0]), numberText((*v)[1]), gumpFile((*v)[2]),
+                 numberText(*hue)});
             extraValues(line, s, 4);
             return;
         }
-        add({QStringLiteral("gumppic"), QString::number((*v)[0]), QString::number((*v)[1]), gumpFile((*v)[2])});
+        add({QStringLiteral("gumppic"), numberText((*v)[0]), numberText((*v)[1]), gumpFile((*v)[2])});
         extraValues(line, s, 3);
     }
 
@@ -404,8 +421,8 @@ private:
         const auto v = numbers(line, s, 5, true);
         if (!v || !validGump(line, s, (*v)[2]))
             return;
-        add({QStringLiteral("resizepic"), QString::number((*v)[0]), QString::number((*v)[1]),
-             QString::number((*v)[2]) + QStringLiteral(".bmp"), QString::number((*v)[3]), QString::number((*v)[4])});
+        add({QStringLiteral("resizepic"), numberText((*v)[0]), numberText((*v)[1]),
+             numberText((*v)[2]) + QStringLiteral(".bmp"), numberText((*v)[3]), numberText((*v)[4])});
         extraValues(line, s, 5);
     }
 
@@ -419,7 +436,7 @@ private:
             return;
         }
         m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size()) + 4);
-        add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
+        add({QStringLiteral("text"), numberText((*v)[0]), numberText((*v)[1]), numberText((*v)[2]),
              s.args[3]});
         extraValues(line, s, 4);
     }
@@ -447,7 +464,7 @@ private:
         if (shown.startsWith(u'.'))
             shown.remove(0, 1);
         noteUnstorable(line.number, shown);
-        add({QStringLiteral("text"), QString::number((*v)[0]), QString::number((*v)[1]), QString::number((*v)[2]),
+        add({QStringLiteral("text"), numberText((*v)[0]), numberText((*v)[1]), numberText((*v)[2]),
              shown});
     }
 
@@ -455,7 +472,7 @@ private:
     {
         QStringList texts;
         for (std::size_t k = from; k < to && k < v.size(); ++k)
-            texts << QString::number(v[k]);
+            texts << numberText(v[k]);
         return texts;
     }
 
@@ -463,7 +480,7 @@ private:
     void addIndexed(const QStringList &record, int index)
     {
         m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size() + record.size()));
-        add(record + QStringList{QString::number(index)});
+        add(record + QStringList{numberText(index)});
     }
 
     void htmlgump(const Line &line, const Statement &s)
@@ -514,7 +531,7 @@ private:
         if (!v)
             return;
         addIndexed(QStringList{QStringLiteral("textentry")} + numberTexts(*v, 0, 6)
-                       + QStringList{limited ? QString::number((*v)[7]) : QStringLiteral("0")},
+                       + QStringList{limited ? numberText((*v)[7]) : QStringLiteral("0")},
                    (*v)[6]);
         extraValues(line, s, count);
     }
@@ -526,7 +543,7 @@ private:
         const int count = limited ? 7 : 6;
         if (const auto v = numbers(line, s, count, true))
             add(QStringList{QStringLiteral("textentry")} + numberTexts(*v, 0, 6)
-                + QStringList{limited ? QString::number((*v)[6]) : QStringLiteral("0"), textAfter(s, count)});
+                + QStringList{limited ? numberText((*v)[6]) : QStringLiteral("0"), textAfter(s, count)});
     }
 
     // checkbox and radio: x y up down state id; their art is matched by the up gump as a button's.
@@ -535,10 +552,10 @@ private:
         const auto v = numbers(line, s, 6, true);
         if (!v || !validGump(line, s, (*v)[2]) || !validGump(line, s, (*v)[3]))
             return;
-        QStringList record{s.word, QString::number((*v)[0]), QString::number((*v)[1]), m_buttons.artFor((*v)[2], (*v)[3]),
-                           QString::number((*v)[4]), QString::number((*v)[5])};
+        QStringList record{s.word, numberText((*v)[0]), numberText((*v)[1]), m_buttons.artFor((*v)[2], (*v)[3]),
+                           numberText((*v)[4]), numberText((*v)[5])};
         if (s.word == u"radio")
-            record << QString::number(m_group);
+            record << numberText(m_group);
         add(record);
         extraValues(line, s, 6);
     }
@@ -572,7 +589,7 @@ private:
                 note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
             return;
         }
-        add(QStringList{QStringLiteral("tilepic")} + numberTexts(*v, 0, 3) + QStringList{QString::number(*hue)});
+        add(QStringList{QStringLiteral("tilepic")} + numberTexts(*v, 0, 3) + QStringList{numberText(*hue)});
         if (hued)
             extraValues(line, s, 4);
     }
@@ -597,7 +614,7 @@ private:
                 note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
             return;
         }
-        add(QStringList{QStringLiteral("xmfhtmlgump")} + numberTexts(*v, 0, 7) + QStringList{QString::number(*colour)});
+        add(QStringList{QStringLiteral("xmfhtmlgump")} + numberTexts(*v, 0, 7) + QStringList{numberText(*colour)});
         extraValues(line, s, count);
     }
 
@@ -609,8 +626,8 @@ private:
         const QString art = m_buttons.artFor((*v)[2], (*v)[3]);
         m_buttonRecords.emplace_back(m_page, int(pageRecords(m_page).size()));
         // The reply stays in the events line until the blocks are attached.
-        add({QStringLiteral("button"), QString::number((*v)[0]), QString::number((*v)[1]), art,
-             QString::number((*v)[4]), QString::number((*v)[5]), QStringLiteral("0"), QString::number((*v)[6])});
+        add({QStringLiteral("button"), numberText((*v)[0]), numberText((*v)[1]), art,
+             numberText((*v)[4]), numberText((*v)[5]), QStringLiteral("0"), numberText((*v)[6])});
         extraValues(line, s, 7);
     }
 

@@ -8,9 +8,21 @@ QString cleanLine(QStringView raw)
     return SphereLine::keptPart(raw).trimmed().toString();
 }
 
+namespace {
+
+// As cleanLine, sharing the raw line's text when cleaning leaves it whole.
+QString cleanShared(const QString &raw)
+{
+    const QStringView cleaned = SphereLine::keptPart(raw).trimmed();
+    return cleaned.size() == raw.size() ? raw : cleaned.toString();
+}
+
+} // namespace
+
 QStringList words(QStringView text)
 {
     QStringList out;
+    out.reserve(8); // a layout line's word and values, without growing
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n) {
@@ -52,7 +64,7 @@ QList<Section> sections(const QStringList &rawLines)
 {
     QList<Section> out;
     for (int i = 0; i < rawLines.size(); ++i) {
-        const QString text = cleanLine(rawLines[i]);
+        const QString text = cleanShared(rawLines[i]);
         if (text.isEmpty())
             continue;
         if (std::optional<QStringList> header = headerWords(text)) {

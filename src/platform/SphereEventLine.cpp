@@ -21,13 +21,26 @@ Marker marker(QStringView cleaned)
     else if (rest.isEmpty() || !rest.front().isSpace())
         return found;
     found.isMarker = true;
-    QString value = rest.toString();
-    value.replace(u',', u' ');
-    const QStringList parts = value.simplified().split(u' ', Qt::SkipEmptyParts);
-    if (parts.isEmpty() || parts.size() > 2)
+    // The value's parts, split at blanks and commas; one or two of them.
+    const auto separates = [](QChar c) { return c.isSpace() || c == u','; };
+    QStringView parts[2];
+    int count = 0;
+    for (qsizetype i = 0; i < rest.size();) {
+        while (i < rest.size() && separates(rest[i]))
+            ++i;
+        const qsizetype start = i;
+        while (i < rest.size() && !separates(rest[i]))
+            ++i;
+        if (i == start)
+            continue;
+        if (count == 2)
+            return found;
+        parts[count++] = rest.mid(start, i - start);
+    }
+    if (count == 0)
         return found;
     const auto low = SphereNumber::tryParse(parts[0]);
-    const auto high = SphereNumber::tryParse(parts.last());
+    const auto high = SphereNumber::tryParse(parts[count - 1]);
     if (low && high)
         found.range = std::pair{int(*low), int(*high)};
     return found;

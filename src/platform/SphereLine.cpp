@@ -6,9 +6,13 @@ namespace SphereLine {
 
 QStringView keptPart(QStringView line)
 {
-    const qsizetype cut = line.indexOf(u"//");
-    if (cut >= 0)
-        line = line.left(cut);
+    // A plain scan: the library's substring search costs more on short lines.
+    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+        if (line[i] == u'/' && line[i + 1] == u'/') {
+            line = line.left(i);
+            break;
+        }
+    }
     qsizetype end = line.size();
     while (end > 0 && line[end - 1].isSpace())
         --end;
@@ -44,6 +48,8 @@ QString withoutLeadingZeros(const QString &text)
     qsizetype first = sign;
     while (first + 1 < text.size() && text[first] == u'0')
         ++first;
+    if (first == sign)
+        return text; // shared: most numbers have no zero to drop
     return text.left(sign) + text.mid(first);
 }
 

@@ -202,8 +202,12 @@ ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementReco
                                         : m_art.resizepic(file, record.width, record.height, part);
             return ElementBitmap(composed, TransparentColor::Art);
         }
+        // The pieces are read once per background file, not once per background.
         return m_cache.obtain(key, [&] {
-            return ElementBitmap(m_art.resizepic(file, record.width, record.height), TransparentColor::Art);
+            const QImage composed = options.cacheImages
+                                        ? ResizepicComposer::compose(piecesOf(file), record.width, record.height)
+                                        : m_art.resizepic(file, record.width, record.height);
+            return ElementBitmap(composed, TransparentColor::Art);
         });
     }
     case ElementKind::Text:
