@@ -1,4 +1,5 @@
 #include "sphereclient/SphereLoginClient.h"
+#include "sphereclient/BigEndianWriting.h"
 
 #include "sphereclient/HuffmanDecoder.h"
 #include "sphereclient/PacketSplitter.h"
@@ -15,19 +16,8 @@ namespace {
 constexpr qsizetype NameBytes = 30;
 constexpr qint64 ReadChunk = 64 * 1024;
 
-void appendU16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void appendU32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 4);
-}
+using BigEndianWriting::appendU16;
+using BigEndianWriting::appendU32;
 
 // A name or password in its zero-padded field; longer ones are cut.
 void appendFixed(QByteArray &out, const QString &text, qsizetype size)

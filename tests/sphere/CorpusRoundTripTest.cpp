@@ -89,8 +89,7 @@ const QStringList &knownToDiffer()
 
 TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
 {
-    if (SphereTestServer::binary().isEmpty())
-        GTEST_SKIP() << "no Sphere server built";
+    SKIP_WITHOUT_SPHERE_SERVER();
     const QString corpus = QStringLiteral(QM_SPHERE_CORPUS_DIR);
     const QList<StaticDialog> dialogs = staticDialogs(corpus);
     if (dialogs.isEmpty())

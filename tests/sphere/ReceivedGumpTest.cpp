@@ -1,4 +1,5 @@
 #include "sphereclient/ReceivedGump.h"
+#include "sphereclient/BigEndianWriting.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,8 @@
 
 namespace {
 
-void appendU16(QByteArray &out, quint16 v)
-{
-    char b[2];
-    qToBigEndian(v, b);
-    out.append(b, 2);
-}
-
-void appendU32(QByteArray &out, quint32 v)
-{
-    char b[4];
-    qToBigEndian(v, b);
-    out.append(b, 4);
-}
+using BigEndianWriting::appendU16;
+using BigEndianWriting::appendU32;
 
 QByteArray deflated(const QByteArray &bytes)
 {

@@ -13,12 +13,6 @@
 
 namespace {
 
-#define SKIP_WITHOUT_SERVER()                                                             \
-    do {                                                                                  \
-        if (SphereTestServer::binary().isEmpty())                                         \
-            GTEST_SKIP() << "no Sphere server built (../shared/sphere-server/ missing?)"; \
-    } while (false)
-
 class ServerEquivalence : public ::testing::Test
 {
 protected:
@@ -66,7 +60,7 @@ protected:
 // The design users start from arrives whole, with the sample library's buttons.
 TEST_F(ServerEquivalence, TheSampleProjectArrivesAsDrawn)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     const QString sample = QStringLiteral(QM_SAMPLE_DIR) + u'/';
     QStringList lines = Document::loadProjectFile(sample + "sample.SDF");
     if (Document(lines).lastMiscLine() < 0)
@@ -81,7 +75,7 @@ TEST_F(ServerEquivalence, TheSampleProjectArrivesAsDrawn)
 // Each text kind, each hostile text: shown as drawn, or named.
 TEST_F(ServerEquivalence, HostileTextsInEveryTextKind)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     QList<QStringList> designs;
     for (const QString &text : DesignGenerator::hostileTexts()) {
         designs << dialog(page({{"text", "10", "20", "1152", text}}))
@@ -100,7 +94,7 @@ TEST_F(ServerEquivalence, HostileTextsInEveryTextKind)
 
 TEST_F(ServerEquivalence, HostileEventLinesAreRefusedOrRunAsWritten)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     QList<QStringList> designs;
     for (const QString &line : DesignGenerator::hostileEventLines()) {
         designs << dialog(page({{"button", "10", "20", "okay.bmp", "1", "0", "1", line},
@@ -123,7 +117,7 @@ TEST_F(ServerEquivalence, HostileEventLinesAreRefusedOrRunAsWritten)
 // Every kind with every field at its edges.
 TEST_F(ServerEquivalence, EveryKindAtItsEdges)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     const QStringList edges = {"0", "-1", "-5", "799", "65535", "2147483647", "010", "1152", "+5", "page", "12x"};
     QList<QStringList> designs;
     for (const QString &v : edges) {
@@ -150,7 +144,7 @@ TEST_F(ServerEquivalence, EveryKindAtItsEdges)
 
 TEST_F(ServerEquivalence, PagesAndRepliesArriveAsDesigned)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     const QStringList okay = {"button", "10", "10", "okay.bmp", "1", "0", "1", "dialogclose"};
     const QList<QStringList> designs = {
         // Page 0 after another page: the server would drop its "PAGE 0".
@@ -170,7 +164,7 @@ TEST_F(ServerEquivalence, PagesAndRepliesArriveAsDesigned)
 // Random designs of every kind, hostile texts and edge values.
 TEST_F(ServerEquivalence, RandomDesignsDifferOnlyWhereTheCheckSays)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     const int count = qEnvironmentVariableIntValue("QM_SERVER_FUZZ_DESIGNS") > 0
                           ? qEnvironmentVariableIntValue("QM_SERVER_FUZZ_DESIGNS")
                           : 200;

@@ -9,15 +9,9 @@
 
 namespace {
 
-#define SKIP_WITHOUT_SERVER()                                                                 \
-    do {                                                                                      \
-        if (SphereTestServer::binary().isEmpty())                                             \
-            GTEST_SKIP() << "no Sphere server built (../shared/sphere-server/ missing?)";     \
-    } while (false)
-
 TEST(SphereServer, ASmallDialogArrivesAsScripted)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     const QByteArray script = "[DIALOG d_small]\n"
                               "-20,40\n"
                               "resizepic 0 0 5054 200 100\n"
@@ -46,7 +40,7 @@ TEST(SphereServer, ASmallDialogArrivesAsScripted)
 
 TEST(SphereServer, AMissingDialogSendsNoGumpAndTheRunStillEnds)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     const QByteArray script = "[DIALOG d_there]\n0,0\nresizepic 0 0 5054 100 100\n\n[EOF]\n";
     const JudgedDialogs judged = judgeDialogs({{"d_there.scp", script}}, {"d_not_there", "d_there"});
     ASSERT_TRUE(judged.error.isEmpty()) << judged.error.toStdString();
@@ -57,7 +51,7 @@ TEST(SphereServer, AMissingDialogSendsNoGumpAndTheRunStillEnds)
 
 TEST(SphereServer, EofInOneFileDoesNotHideTheNextFile)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     const QByteArray first = "[DIALOG d_first]\n0,0\nresizepic 0 0 5054 100 100\n[EOF]\n"
                              "[DIALOG d_hidden]\n0,0\nresizepic 0 0 5054 100 100\n";
     const QByteArray second = "[DIALOG d_second]\n5,5\ngumppic 0 0 100\n\n[EOF]\n";
@@ -72,7 +66,7 @@ TEST(SphereServer, EofInOneFileDoesNotHideTheNextFile)
 
 TEST(SphereServer, HundredsOfDialogsInOneLogin)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     constexpr int count = 300;
     QList<std::pair<QString, QByteArray>> files;
     QStringList names;
@@ -99,7 +93,7 @@ TEST(SphereServer, HundredsOfDialogsInOneLogin)
 
 TEST(SphereServer, AWrongPasswordIsDeniedWithItsReason)
 {
-    SKIP_WITHOUT_SERVER();
+    SKIP_WITHOUT_SPHERE_SERVER();
     SphereTestServer server(SphereTestServer::binary());
     QString error;
     ASSERT_TRUE(server.start(&error)) << error.toStdString();

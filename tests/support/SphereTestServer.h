@@ -79,3 +79,10 @@ struct JudgedDialogs
 };
 
 JudgedDialogs judgeDialogs(const QList<std::pair<QString, QByteArray>> &scriptFiles, const QStringList &dialogNames);
+
+// Skips a test when the build made no server (no source tarball beside the repository).
+#define SKIP_WITHOUT_SPHERE_SERVER()                                                          \
+    do {                                                                                      \
+        if (SphereTestServer::binary().isEmpty())                                             \
+            GTEST_SKIP() << "no Sphere server built (../shared/sphere-server/ missing?)";     \
+    } while (false)
