@@ -28,7 +28,7 @@ TForm8::TForm8(QWidget *parent) : QDialog(parent), m_dialect(SphereDialect::V55i
     CopyButton = new QPushButton(QStringLiteral("Copy"), this);
     SaveButton = new QPushButton(QStringLiteral("Save…"), this);
     StatusBar1 = new QStatusBar(this);
-    StatusBar1->addWidget(new QLabel(QStringLiteral("Copy the script into a dialog file, or save it as one"), StatusBar1));
+    StatusBar1->addWidget(new QLabel(QStringLiteral("Cut and paste script in to dialog file"), StatusBar1));
     StatusBar1->setSizeGripEnabled(false);
 
     auto *buttons = new QHBoxLayout;
