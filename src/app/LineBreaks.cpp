@@ -10,6 +10,23 @@ bool holds(const QString &text)
     return false;
 }
 
+QStringList eventLines(const QString &events)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < events.size(); ++i) {
+        const QChar c = events[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines << events.mid(start, i - start);
+        if (c == u'\r' && i + 1 < events.size() && events[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    lines << events.mid(start);
+    return lines;
+}
+
 int misplacedIn(const RecordWalker &walker)
 {
     const bool button = walker.kind() == ElementKind::Button;

@@ -85,7 +85,7 @@ public:
 private:
     void writeBody()
     {
-        numberReplies();
+        m_replies = ButtonReplies::numbered(m_lines);
         // The server drops a "PAGE 0" that follows another page, so the
         // elements of page 0 would land on the page before. Page 0 is drawn
         // beneath every page, and goes first.
@@ -441,39 +441,16 @@ private:
         }
     }
 
-    // At CR LF, a lone CR or a lone LF.
-    static QStringList splitEvents(const QString &events)
-    {
-        QStringList lines;
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < events.size(); ++i) {
-            const QChar c = events[i];
-            if (c != u'\r' && c != u'\n')
-                continue;
-            lines << events.mid(start, i - start);
-            if (c == u'\r' && i + 1 < events.size() && events[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-        lines << events.mid(start);
-        return lines;
-    }
-
     // Event lines the server would read as the end of the section or as the
     // marker of another block stop the export rather than lose handlers.
     static QStringList checkedEvents(const QString &events)
     {
-        const QStringList lines = splitEvents(events);
+        const QStringList lines = LineBreaks::eventLines(events);
         for (const QString &line : lines) {
             if (const QString trap = SphereEventLine::trap(line); !trap.isEmpty())
                 throw RuntimeError(trap);
         }
         return lines;
-    }
-
-    void numberReplies()
-    {
-        m_replies = ButtonReplies::numbered(m_lines);
     }
 
     void writeTrailer()

@@ -2,6 +2,7 @@
 
 #include "app/ButtonReplies.h"
 #include "app/Document.h"
+#include "app/LineBreaks.h"
 #include "app/RecordWalker.h"
 #include "app/SphereExport.h"
 #include "checks/ArtCatalog.h"
@@ -68,7 +69,7 @@ public:
                 checkElement(w);
                 break;
             case RecordWalker::Item::Other:
-                if (m_lines[w.line()] == Records::NoDispose && m_dialect != SphereDialect::V55iTo99g) {
+                if (m_lines[w.line()] == Records::NoDispose && !isRecentDialect()) {
                     m_kind = QStringLiteral("window flags");
                     warn(QStringLiteral("dialect %1 has no nodispose; the export leaves it out").arg(m_dialect));
                 }
@@ -135,6 +136,7 @@ private:
     }
 
     bool isOldDialect() const { return m_dialect == SphereDialect::V48eTo51a; }
+    bool isRecentDialect() const { return m_dialect == SphereDialect::V55iTo99g; }
 
     // The older dialect has no window flags: a dialog meant to stay put can be closed or moved.
     void checkWindowFlags(const RecordWalker &w)
@@ -253,7 +255,7 @@ private:
     {
         number(QStringLiteral("hue"), w.field(3));
         const QString text = w.field(4);
-        const bool recent = m_dialect == SphereDialect::V55iTo99g;
+        const bool recent = isRecentDialect();
         if (text.trimmed().isEmpty()) {
             // Inline, an empty text arrives empty; the older dialect has no inline text.
             if (!recent)
@@ -290,7 +292,7 @@ private:
             warn(QStringLiteral("the text \"%1\" ends in blanks or tabs, which the server trims").arg(text));
         const QStringView kept = SphereLine::keptPart(text);
         if (!kept.isEmpty() && SphereLine::startsSection(kept)) {
-            if (m_dialect != SphereDialect::V55iTo99g)
+            if (!isRecentDialect())
                 fail(QStringLiteral("the text begins with \"[\", which ends the TEXT section, and dialect %1 has "
                                     "no inline text; the export stops there").arg(m_dialect));
             else if (dropsLeadingBlanksInline(kind) && kept.front().isSpace())
@@ -375,16 +377,15 @@ private:
     // ("http://") cuts what the script author wanted to keep.
     void checkEvents(const QString &events)
     {
-        for (const QStringView line : QStringView(events).split(u'\n')) {
-            const QStringView trimmed = line.endsWith(u'\r') ? line.chopped(1) : line;
+        for (const QString &trimmed : LineBreaks::eventLines(events)) {
             if (const QString trap = SphereEventLine::trap(trimmed); !trap.isEmpty())
                 fail(trap + QStringLiteral("; the export stops there"));
             const qsizetype cut = trimmed.indexOf(u"//");
             if (cut > 0 && !trimmed[cut - 1].isSpace())
                 warn(QStringLiteral("the event line \"%1\" holds \"//\" inside a word, where the server cuts it")
-                         .arg(trimmed.toString()));
+                         .arg(trimmed));
             else if (cut > 0 && !trimmed.left(cut).trimmed().isEmpty())
-                inform(QStringLiteral("the server cuts the event line \"%1\" at \"//\"").arg(trimmed.toString()));
+                inform(QStringLiteral("the server cuts the event line \"%1\" at \"//\"").arg(trimmed));
             if (const qsizetype bytes = trimmed.toUtf8().size(); bytes > SphereLine::MaxLength)
                 warn(QStringLiteral("an event line is %1 bytes long, past the %2 of the server's line")
                          .arg(bytes).arg(SphereLine::MaxLength));

@@ -111,10 +111,8 @@ public:
         }
         for (const auto &[page, at] : m_textRecords) {
             QString &indexLine = m_pages[page][at];
-            // The index goes to the client as written: plain decimal.
-            bool isNumber = false;
-            const int value = indexLine.toInt(&isNumber, 10);
-            const auto index = isNumber ? std::optional<int>(value) : std::nullopt;
+            // The index goes to the client as written.
+            const auto index = clientNumber(indexLine);
             if (index && *index >= 0 && *index < textSection->body.size()) {
                 // The server keeps a TEXT line's leading blanks.
                 const Line &text = textSection->body[*index];

@@ -80,44 +80,11 @@ QStringList splitLines(const QByteArray &bytes)
     return splitLinesWith(bytes, [](const char *data, qsizetype size) { return QString::fromLatin1(data, size); });
 }
 
-bool isUtf8(const char *data, qsizetype size)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(data);
-    for (qsizetype i = 0; i < size;) {
-        const unsigned char c = p[i];
-        int follow = 0;
-        char32_t value = 0, least = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            follow = 1, value = c & 0x1F, least = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            follow = 2, value = c & 0x0F, least = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            follow = 3, value = c & 0x07, least = 0x10000;
-        } else {
-            return false;
-        }
-        if (size - i <= follow)
-            return false;
-        for (int k = 1; k <= follow; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-            value = (value << 6) | (p[i + k] & 0x3F);
-        }
-        // Overlong forms, surrogates and values past Unicode are no UTF-8.
-        if (value < least || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
-            return false;
-        i += follow + 1;
-    }
-    return true;
-}
-
 QStringList splitUtf8Lines(const QByteArray &bytes)
 {
     return splitLinesWith(bytes, [](const char *data, qsizetype size) {
-        return isUtf8(data, size) ? QString::fromUtf8(data, size) : QString::fromLatin1(data, size);
+        return QByteArrayView(data, size).isValidUtf8() ? QString::fromUtf8(data, size)
+                                                        : QString::fromLatin1(data, size);
     });
 }
 

@@ -15,7 +15,6 @@ QStringList splitLines(const QByteArray &bytes);
 // Script text as the server reads it: each line UTF-8, and a line whose
 // bytes are not UTF-8 read as 8-bit text instead (an old editor's file).
 QStringList splitUtf8Lines(const QByteArray &bytes);
-bool isUtf8(const char *data, qsizetype size);
 
 // Throws RuntimeError "Cannot open file <path>" when the file cannot be read
 // or is no regular file, and refuses a file above CappedFile's limit.

@@ -2,11 +2,11 @@
 #include "app/ButtonReplies.h"
 
 #include "app/Document.h"
+#include "app/LineBreaks.h"
 #include "app/RecordWalker.h"
 #include "platform/NumberText.h"
 
 #include <QRect>
-#include <QRegularExpression>
 
 void TestMode::enter(const QString &editingPage)
 {
@@ -56,9 +56,8 @@ TestMode::Click TestMode::click(const QStringList &lines, QPoint at, const Butto
         hit.reply = reply;
         if (hit.closes) {
             hit.kind = Click::Kind::Reply;
-            static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
             if (hasEvents)
-                hit.firstEvents = w.field(7).split(lineBreak).mid(0, ShownEventLines);
+                hit.firstEvents = LineBreaks::eventLines(w.field(7)).mid(0, ShownEventLines);
         } else {
             hit.kind = Click::Kind::PageSwitch;
         }

@@ -1,7 +1,7 @@
 #include "app/SphereExport.h"
 #include "import/ButtonArtMatcher.h"
 #include "import/SphereImport.h"
-#include "platform/TextFile.h"
+#include "support/CorpusIndex.h"
 #include "support/FileFixtures.h"
 
 #include <QDir>
@@ -11,29 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CorpusEntry
-{
-    QString file, dialog;
-    bool simple = false;
-};
-
-QList<CorpusEntry> corpusEntries(const QString &dir)
-{
-    QList<CorpusEntry> entries;
-    QStringList lines;
-    try {
-        lines = TextFile::readLines(dir + "/INDEX.tsv");
-    } catch (...) {
-        return entries;
-    }
-    for (const QString &line : lines.mid(1)) {
-        const QStringList f = line.split(u'\t');
-        if (f.size() >= 8)
-            entries.append({f[1], f[2], f[7] == u"1"});
-    }
-    return entries;
-}
 
 // Export with the dialog's own name, location and flags as imported.
 QStringList exported(const QStringList &lines, const QString &name, const QString &appDir)

@@ -1,6 +1,7 @@
 // Real dialogs without script lines: the server's view of the original script
 // equals its view of the script the designer writes after importing it.
 #include "ShownDialog.h"
+#include "support/CorpusIndex.h"
 #include "support/FileFixtures.h"
 #include "support/SphereTestServer.h"
 
@@ -19,28 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct StaticDialog
-{
-    QString file, dialog;
-};
-
-QList<StaticDialog> staticDialogs(const QString &dir)
-{
-    QList<StaticDialog> found;
-    QStringList index;
-    try {
-        index = TextFile::readLines(dir + "/INDEX.tsv");
-    } catch (...) {
-        return found;
-    }
-    for (const QString &line : index.mid(1)) {
-        const QStringList f = line.split(u'\t');
-        if (f.size() >= 10 && f[9] == u"1")
-            found.append({f[1], f[2]});
-    }
-    return found;
-}
 
 // The file's bytes with its dialog's sections renamed, so that dialogs of
 // one name in several files can stand in one server.
@@ -91,7 +70,8 @@ TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
 {
     SKIP_WITHOUT_SPHERE_SERVER();
     const QString corpus = QStringLiteral(QM_SPHERE_CORPUS_DIR);
-    const QList<StaticDialog> dialogs = staticDialogs(corpus);
+    QList<CorpusEntry> dialogs = corpusEntries(corpus);
+    dialogs.removeIf([](const CorpusEntry &e) { return !e.isStatic; });
     if (dialogs.isEmpty())
         GTEST_SKIP() << "no corpus at " << corpus.toStdString();
 
@@ -99,7 +79,7 @@ TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
     ASSERT_TRUE(dir.isValid());
     const QString appDir = dir.path() + u'/';
     QList<QByteArray> originals;
-    for (const StaticDialog &d : dialogs) {
+    for (const CorpusEntry &d : dialogs) {
         QFile file(corpus + u'/' + d.file);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << d.file.toStdString();
         originals << file.readAll();
@@ -124,7 +104,7 @@ TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
             continue;
         }
         // A file an old editor wrote in 8-bit text goes back out as 8-bit text.
-        const auto encoding = TextFile::isUtf8(bytes.constData(), bytes.size()) ? SphereDialect::Encoding::Utf8
+        const auto encoding = bytes.isValidUtf8() ? SphereDialect::Encoding::Utf8
                                                                                 : SphereDialect::Encoding::EightBit;
         QStringList script;
         writeSphereScript(imported.lines, SphereDialect::V55iTo99g, original + "_rt", appDir, script);

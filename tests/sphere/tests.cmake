@@ -10,7 +10,7 @@ set_tests_properties(sphere.server.build PROPERTIES FIXTURES_SETUP sphere.server
 
 file(GLOB QM_SPHERE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_executable(quillmark_sphere_tests ${QM_SPHERE_TESTS} ${CMAKE_CURRENT_LIST_DIR}/../support/SphereTestServer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../support/FileFixtures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../support/FileFixtures.cpp ${CMAKE_CURRENT_LIST_DIR}/../support/CorpusIndex.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../core_main.cpp)
 target_include_directories(quillmark_sphere_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(quillmark_sphere_tests PRIVATE quillmark_core quillmark_sphere_client ZLIB::ZLIB GTest::gtest)
