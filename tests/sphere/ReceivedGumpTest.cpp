@@ -91,7 +91,6 @@ const RefusalCase refusalCases[] = {
     {"LayoutFieldBelowFour", [](CompressedGump &g) { g.layoutField = 3; }, "bad length field"},
     {"LayoutSizeOverTheCap", [](CompressedGump &g) { g.layoutSize = 0x7FFFFFFF; }, "more than"},
     {"LayoutShorterThanAnnounced", [](CompressedGump &g) { g.layoutSizeDelta = 5; }, "damaged or not"},
-    {"LayoutLongerThanAnnounced", [](CompressedGump &g) { g.layoutSizeDelta = -5; }, "damaged or not"},
     {"TextCountPastTheData", [](CompressedGump &g) { g.textCount = 0xFFFFFFFF; }, "cannot fit"},
     {"OneTextTooMany", [](CompressedGump &g) { g.textCount = 3; }, "text 2 runs past"},
     {"TextsLeftOver", [](CompressedGump &g) { g.textCount = 1; }, "follow the texts"},
