@@ -1,7 +1,7 @@
 #pragma once
 
+#include "assets/BitmapFontFile.h"
 #include "assets/TextConverter.h"
-#include "net/BitmapFontFile.h"
 
 // Shared by the benchmark programs (header only: each bench/<name>.cpp is a
 // program of its own).

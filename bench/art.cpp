@@ -1,10 +1,10 @@
 // Costs of the art pieces a redraw leans on: the image cache, its clean-up,
 // nine-piece composition and the text converter.
 #include "BenchFont.h"
+#include "assets/ResizepicComposer.h"
 #include "assets/TextConverter.h"
 #include "render/CacheKey.h"
 #include "render/ImageCache.h"
-#include "render/ResizepicComposer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
 // Figures for the canvas mouse on a page of 1,000 pictures: one drag frame at
 // 400 % (the controller's frame and its enlargement to the screen), and a
 // band that selects all of them followed by frames that move them all.
-#include "app/CanvasView.h"
-#include "app/SelectionCommands.h"
-#include "app/SelectionSet.h"
+#include "document/SelectionCommands.h"
+#include "document/SelectionSet.h"
+#include "editor/CanvasController.h"
+#include "editor/CanvasScroll.h"
+#include "editor/CanvasView.h"
 #include "render/PageRenderer.h"
-#include "ui/CanvasController.h"
-#include "ui/CanvasScroll.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Figures of the Sphere check on a 5,000-element design, which the designer
 // runs after every change: it must stay well under 5 ms.
-#include "checks/ArtCatalog.h"
-#include "checks/DesignCheck.h"
+#include "sphere/ArtCatalog.h"
+#include "sphere/DesignCheck.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Figures for big designs: project file load and save, and the Sphere export.
-#include "app/Document.h"
-#include "app/SphereExport.h"
+#include "document/Document.h"
+#include "sphere/SphereExport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Import of a dialog of 10,000 elements (target: under 20 ms).
-#include "import/ButtonArtMatcher.h"
-#include "import/SphereImport.h"
+#include "sphere/ButtonArtMatcher.h"
+#include "sphere/SphereImport.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // Opening the options window, pressing its "Ok", and one autosave of a
 // 10,000-element design. Targets: under 50 ms, 50 ms and 20 ms (the time
 // the window waits).
+#include "editor/AutoSave.h"
 #include "platform/IniFile.h"
-#include "ui/AutoSave.h"
-#include "ui/forms/TForm12.h"
+#include "windows/widgets/TForm12.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

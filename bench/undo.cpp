@@ -1,10 +1,10 @@
 // Figures for the undo history on a large design: one step undone and redone,
 // a nudge of a 1,000-element selection, and paste of 1,000 records.
-#include "app/DocumentSession.h"
-#include "app/ElementClipboard.h"
-#include "app/ElementCommands.h"
-#include "app/SelectionSet.h"
-#include "ui/KeyboardNudge.h"
+#include "document/DocumentSession.h"
+#include "document/ElementClipboard.h"
+#include "document/ElementCommands.h"
+#include "document/SelectionSet.h"
+#include "editor/KeyboardNudge.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/GlyphTable.h"
 #include "assets/client/Cliloc.h"
 #include "assets/client/GumpArt.h"
 #include "assets/client/HueShading.h"
@@ -7,7 +8,6 @@
 #include "assets/client/ItemArt.h"
 #include "assets/client/UnicodeFont.h"
 #include "assets/client/UopArchive.h"
-#include "assets/GlyphTable.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
 // One input is a BMP file of the art library.
+#include "assets/BitmapFile.h"
 #include "fuzz/FuzzInput.h"
-#include "render/BitmapFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,10 +1,10 @@
 // One input is a project file; its design is exported in both dialects
 // against the sample library. A record the export cannot write stops it with
 // a message naming the line; nothing else may.
-#include "app/Document.h"
-#include "app/SphereExport.h"
+#include "document/Document.h"
 #include "fuzz/SampleLibrary.h"
 #include "platform/RuntimeError.h"
+#include "sphere/SphereExport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // One input is a font file; what the reader makes of it is drawn by the
 // converter in both modes.
+#include "assets/BitmapFontFile.h"
 #include "assets/TextConverter.h"
-#include "net/BitmapFontFile.h"
 
 #include <cstdint>
 

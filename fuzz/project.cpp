@@ -1,7 +1,7 @@
 // One input is a project file. It is loaded, walked by the document's scans
 // the commands use, and saved again: what a save writes loads back as the
 // same lines.
-#include "app/Document.h"
+#include "document/Document.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/RuntimeError.h"
 

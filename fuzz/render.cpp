@@ -1,6 +1,6 @@
 // One input is a project file; pages 0 and 1 of its design are drawn against
 // the sample library, as the canvas draws them and as picking asks for them.
-#include "app/Document.h"
+#include "document/Document.h"
 #include "fuzz/SampleLibrary.h"
 #include "render/PageRenderer.h"
 

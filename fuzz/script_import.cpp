@@ -1,9 +1,9 @@
 // One input is a script file; the first dialog it names is imported, and
 // so is a fixed name.
-#include "import/ButtonArtMatcher.h"
-#include "import/SphereImport.h"
-#include "import/SphereScript.h"
 #include "platform/TextFile.h"
+#include "sphere/ButtonArtMatcher.h"
+#include "sphere/SphereImport.h"
+#include "sphere/SphereScript.h"
 
 #include <cstdint>
 

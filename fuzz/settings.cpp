@@ -1,9 +1,9 @@
 // One input is a settings file. Every option is read from it; a value that
 // cannot be read gives its default and names its key, never a failure.
+#include "editor/Settings.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/IniFile.h"
 #include "platform/RuntimeError.h"
-#include "ui/Settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,10 +1,10 @@
-#include "app/forms/ProgramIdentity.h"
-#include "app/forms/TForm1.h"
 #include "platform/DataFolder.h"
 #include "platform/RuntimeError.h"
-#include "ui/forms/FirstPaintClock.h"
-#include "ui/forms/ImageView.h"
-#include "ui/forms/Modal.h"
+#include "windows/main/ProgramIdentity.h"
+#include "windows/main/TForm1.h"
+#include "windows/widgets/FirstPaintClock.h"
+#include "windows/widgets/ImageView.h"
+#include "windows/widgets/Modal.h"
 
 #include <QApplication>
 #include <QDir>

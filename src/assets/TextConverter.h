@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/BitmapFontFile.h"
+#include "assets/BitmapFontFile.h"
 #include "platform/ColorText.h"
 
 #include <QChar>

@@ -1,7 +1,7 @@
 #include "render/ControlBitmaps.h"
+#include "assets/ArtStore.h"
 #include "assets/client/GumpPixels.h"
 #include "assets/client/HueShading.h"
-#include "render/ArtStore.h"
 #include "render/ControlDrawing.h"
 #include "render/HtmlLayout.h"
 #include "render/TextIndex.h"

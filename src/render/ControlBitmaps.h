@@ -2,8 +2,8 @@
 
 #include "assets/TextConverter.h"
 #include "assets/client/GameClient.h"
+#include "document/ElementRecord.h"
 #include "render/ElementBitmap.h"
-#include "render/ElementRecord.h"
 
 class ArtStore;
 class HueColors;

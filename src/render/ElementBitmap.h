@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RecordWalker.h"
+#include "document/RecordWalker.h"
 
 #include <QImage>
 #include <memory>

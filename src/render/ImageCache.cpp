@@ -1,5 +1,5 @@
 #include "render/ImageCache.h"
-#include "app/RecordWalker.h"
+#include "document/RecordWalker.h"
 #include "render/CacheKey.h"
 
 #include <QSet>

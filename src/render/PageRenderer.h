@@ -1,11 +1,11 @@
 #pragma once
 
+#include "assets/ArtStore.h"
 #include "assets/TextConverter.h"
 #include "assets/client/GameClient.h"
+#include "document/ElementRecord.h"
 #include "platform/ColorText.h"
-#include "render/ArtStore.h"
 #include "render/ElementBitmap.h"
-#include "render/ElementRecord.h"
 #include "render/ImageCache.h"
 #include "render/TextIndex.h"
 

@@ -1,26 +1,4 @@
-# The font reader, the text converter drawing what it read, and the BMP
-# reader, built with AddressSanitizer and UndefinedBehaviorSanitizer and fed
-# randomised damaged files for a bounded time (QM_FUZZ_SECONDS, default 5).
-set(QM_SRC ${CMAKE_SOURCE_DIR}/src)
-add_executable(quillmark_font_fuzz
-  ${CMAKE_CURRENT_LIST_DIR}/fuzz/FontReaderFuzz.cpp
-  ${QM_SRC}/net/BitmapFontFile.cpp
-  ${QM_SRC}/assets/TextConverter.cpp
-  ${QM_SRC}/assets/GlyphTable.cpp
-  ${QM_SRC}/render/BitmapFile.cpp
-  ${QM_SRC}/platform/NumberText.cpp
-  ${QM_SRC}/platform/CappedFile.cpp
-  ${QM_SRC}/platform/ColorText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../support/SyntheticFont.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../support/SyntheticArt.cpp)
-target_include_directories(quillmark_font_fuzz PRIVATE ${QM_SRC} ${CMAKE_CURRENT_LIST_DIR}/..)
-target_compile_options(quillmark_font_fuzz PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
-  -fno-sanitize-recover=undefined)
-target_link_options(quillmark_font_fuzz PRIVATE -fsanitize=address,undefined)
-target_link_libraries(quillmark_font_fuzz PRIVATE Qt6::Core Qt6::Gui GTest::gtest)
-add_test(NAME FontReaderFuzzAsan COMMAND quillmark_font_fuzz)
-set_tests_properties(FontReaderFuzzAsan PROPERTIES TIMEOUT 120
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0:abort_on_error=1")
+
 
 # The download component and its tests once more, built with AddressSanitizer
 # and with ThreadSanitizer, to show that its threads and its destruction in

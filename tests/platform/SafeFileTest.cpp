@@ -1,4 +1,4 @@
-#include "app/Document.h"
+#include "document/Document.h"
 #include "platform/IniFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"

@@ -1,6 +1,6 @@
-#include "render/TextIndex.h"
 #include "assets/HueLibrary.h"
 #include "platform/RuntimeError.h"
+#include "render/TextIndex.h"
 #include "support/TextFiles.h"
 
 #include <QTemporaryDir>

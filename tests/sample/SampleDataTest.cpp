@@ -1,10 +1,10 @@
-#include "app/Document.h"
-#include "checks/ArtCatalog.h"
-#include "checks/DesignCheck.h"
+#include "document/Document.h"
 #include "platform/ColorText.h"
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
+#include "sphere/ArtCatalog.h"
+#include "sphere/DesignCheck.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -21,7 +21,7 @@ class QTemporaryDir;
 class SphereTestServer
 {
 public:
-    // The binary the build made (tests/sphere/tests.cmake), or empty when it
+    // The binary the build made (tests/server/tests.cmake), or empty when it
     // is missing.
     static QString binary();
 

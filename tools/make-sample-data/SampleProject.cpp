@@ -1,6 +1,6 @@
 #include "SampleProject.h"
 
-#include "app/Document.h"
+#include "document/Document.h"
 
 namespace SampleProject {
 

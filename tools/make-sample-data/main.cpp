@@ -1,10 +1,10 @@
 #include "Backgrounds.h"
 #include "Buttons.h"
-#include "assets/FontWriter.h"
 #include "GlyphRenderer.h"
 #include "HueLibrary.h"
 #include "Pictures.h"
 #include "SampleProject.h"
+#include "assets/FontWriter.h"
 
 #include "ArtImage.h"
 #include "platform/RuntimeError.h"

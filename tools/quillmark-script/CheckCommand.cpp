@@ -1,9 +1,9 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
-#include "app/Document.h"
-#include "checks/ArtCatalog.h"
-#include "checks/DesignCheck.h"
+#include "document/Document.h"
+#include "sphere/ArtCatalog.h"
+#include "sphere/DesignCheck.h"
 
 #include <QDir>
 

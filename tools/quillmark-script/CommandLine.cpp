@@ -1,9 +1,9 @@
 #include "CommandLine.h"
 
-#include "app/SphereExport.h"
 #include "assets/client/GumpArt.h"
 #include "platform/DataFolder.h"
 #include "platform/RuntimeError.h"
+#include "sphere/SphereExport.h"
 
 #include <cstdio>
 

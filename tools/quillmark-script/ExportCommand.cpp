@@ -1,9 +1,9 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
-#include "app/Document.h"
-#include "app/SphereExport.h"
+#include "document/Document.h"
 #include "platform/NumberText.h"
+#include "sphere/SphereExport.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
-#include "app/Document.h"
-#include "import/SphereImport.h"
+#include "document/Document.h"
+#include "sphere/SphereImport.h"
 
 #include <QDir>
 

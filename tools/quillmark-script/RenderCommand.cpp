@@ -1,17 +1,17 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
-#include "app/Document.h"
-#include "app/RecordWalker.h"
+#include "assets/BitmapFontFile.h"
 #include "assets/client/GumpArt.h"
-#include "net/BitmapFontFile.h"
+#include "document/Document.h"
+#include "document/RecordWalker.h"
+#include "editor/Settings.h"
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"
 #include "render/PageRenderer.h"
-#include "ui/Settings.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
-#include "app/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/VisibleText.h"
 

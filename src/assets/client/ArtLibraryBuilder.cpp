@@ -1,10 +1,12 @@
 #include "assets/client/ArtLibraryBuilder.h"
-#include "app/ElementCommands.h"
+#include "assets/ArtStore.h"
+#include "assets/FontWriter.h"
+#include "assets/HueLibrary.h"
+#include "assets/ResizepicComposer.h"
 #include "assets/client/GumpArt.h"
 #include "assets/client/HuesFile.h"
 #include "assets/client/UnicodeFont.h"
-#include "assets/FontWriter.h"
-#include "assets/HueLibrary.h"
+#include "platform/ArtFolders.h"
 #include "platform/ColorText.h"
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
@@ -13,8 +15,6 @@
 #include "platform/SafeFile.h"
 #include "platform/SphereNumber.h"
 #include "platform/TextFile.h"
-#include "render/ArtStore.h"
-#include "render/ResizepicComposer.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -53,7 +53,7 @@ QString buttonName(const QString &dataDir, int up, int down, QSet<int> &upsNamed
     const QString pair = plain + u'_' + hexName(down);
     if (upsNamed.contains(up))
         return pair;
-    const QString earlier = PathResolver::resolve(dataDir, ElementCommands::ButtonFolder + plain + QStringLiteral(".cs"));
+    const QString earlier = PathResolver::resolve(dataDir, ArtFolders::Buttons + plain + QStringLiteral(".cs"));
     if (QFileInfo::exists(earlier)) {
         QStringList decoder;
         try {
@@ -244,7 +244,7 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
         } else {
             // Spelt as the designer's own button windows make the folder: a
             // fresh library gets DATA/buttons/, not a second, lower-case data/.
-            const QString stem = ElementCommands::ButtonFolder + buttonName(options.dataDir, up, down, upsNamed);
+            const QString stem = ArtFolders::Buttons + buttonName(options.dataDir, up, down, upsNamed);
             const bool wrote = writer.write(stem + QStringLiteral(".bmp"), bmpBytes(picture));
             writer.write(stem + QStringLiteral(".cs"),
                          (hexName(up) + QStringLiteral("\r\n") + hexName(down) + QStringLiteral("\r\n")).toLatin1());

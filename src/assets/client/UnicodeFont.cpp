@@ -1,6 +1,6 @@
 #include "assets/client/UnicodeFont.h"
-#include "assets/client/ClientFile.h"
 #include "assets/GlyphTable.h"
+#include "assets/client/ClientFile.h"
 
 #include <algorithm>
 #include <map>

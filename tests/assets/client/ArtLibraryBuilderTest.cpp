@@ -1,9 +1,9 @@
-#include "support/FileFixtures.h"
-#include "assets/client/ArtLibraryBuilder.h"
+#include "assets/ArtStore.h"
+#include "assets/BitmapFile.h"
 #include "assets/HueLibrary.h"
-#include "import/ButtonArtMatcher.h"
-#include "render/ArtStore.h"
-#include "render/BitmapFile.h"
+#include "assets/client/ArtLibraryBuilder.h"
+#include "sphere/ButtonArtMatcher.h"
+#include "support/FileFixtures.h"
 #include "support/SyntheticClient.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
+#include "assets/ArtStore.h"
 #include "assets/client/GumpArt.h"
-#include "render/ArtStore.h"
 #include "support/SyntheticClient.h"
 
 #include <QDir>

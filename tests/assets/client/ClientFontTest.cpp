@@ -1,9 +1,9 @@
-#include "support/FileFixtures.h"
-#include "assets/client/ArtLibraryBuilder.h"
-#include "assets/client/UnicodeFont.h"
+#include "assets/BitmapFontFile.h"
 #include "assets/GlyphTable.h"
 #include "assets/TextConverter.h"
-#include "net/BitmapFontFile.h"
+#include "assets/client/ArtLibraryBuilder.h"
+#include "assets/client/UnicodeFont.h"
+#include "support/FileFixtures.h"
 #include "support/SyntheticClient.h"
 
 #include <QDir>

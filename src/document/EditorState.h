@@ -1,0 +1,57 @@
+#pragma once
+
+#include "document/Document.h"
+#include "document/SelectionControls.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QUndoStack;
+
+// Everything the main window knows about the open design and how it is shown,
+// as plain data. Commands work on it; the window mirrors it in its controls.
+struct EditorState
+{
+    Document DATA = Document(Document::newDocumentLines(QStringLiteral("0")));
+    QString AppDir;                     // data directory with a trailing "/"
+    QString Page = QStringLiteral("0"); // the page box text
+
+    int SelectedLine = 0;               // kind word line of the selection, 0 for none
+    // Every selected element's kind word line in the order chosen; the last
+    // is the primary one, SelectedLine. When it does not end in SelectedLine
+    // (a command set SelectedLine alone) the selection is SelectedLine only.
+    QList<int> Selection;
+    int LocationLine = -1;              // last "LOCATION" line, -1 for none
+    int MiscLine = -1;                  // last "MISC" line, -1 for none
+
+    bool Dragging = false;
+    bool PickerCancelled = false;
+
+    bool ShowText = true;
+    bool ShowButtons = true;
+    bool ShowGumppics = true;
+    bool ShowResizepics = true;
+
+    bool HighlightSelected = true;      // tool button "Highlight Selected"
+    bool AlwaysDrawPage0 = true;        // tool button "With this on Page 0 is always drawn"
+    int ScrollX = 0;                    // horizontal scroll bar position
+    int ScrollY = 0;                    // vertical scroll bar position
+    int Zoom = 100;                     // canvas scale in percent; scroll positions stay document pixels
+
+    // Rebuilt by every render: the select list entries, the document line of
+    // each entry, and the entry the select list shows (-1 for none).
+    QStringList SelectList;
+    QList<int> LineList;
+    int SelectIndex = -1;
+
+    SelectionControls Controls;
+
+    QString FileName;                   // the design's file; empty until opened or saved
+    // The undo stack of the session that owns this state; commands push their
+    // steps on it. Without one (plain tests, batch tools) nothing is recorded.
+    QUndoStack *History = nullptr;
+    // Counts the steps undone and redone (not pushed), so the window knows
+    // when the history, not a command, changed the lines.
+    int HistoryMoves = 0;
+};

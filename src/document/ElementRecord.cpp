@@ -1,0 +1,161 @@
+#include "document/ElementRecord.h"
+#include "document/LineBreaks.h"
+#include "platform/FileNameText.h"
+#include "platform/NumberText.h"
+#include "platform/RuntimeError.h"
+
+#include <QStringBuilder>
+
+namespace {
+
+constexpr int ListedTextLength = 8;
+
+} // namespace
+
+bool ElementRecord::hasBox(ElementKind kind)
+{
+    return widthField(kind) > 0;
+}
+
+int ElementRecord::widthField(ElementKind kind)
+{
+    return Records::widthFieldOf(kind);
+}
+
+int ElementRecord::heightField(ElementKind kind)
+{
+    const int width = widthField(kind);
+    return width > 0 ? width + 1 : -1;
+}
+
+int ElementRecord::artFileField(ElementKind kind)
+{
+    return Records::artFieldOf(kind);
+}
+
+bool ElementRecord::hasArtFile(ElementKind kind)
+{
+    return artFileField(kind) > 0;
+}
+
+int ElementRecord::textField(ElementKind kind)
+{
+    return Records::textFieldOf(kind);
+}
+
+ElementRecord ElementRecord::fields(const RecordWalker &walker)
+{
+    ElementRecord r;
+    r.kind = walker.kind();
+    r.line = walker.line();
+    r.xText = walker.field(1);
+    r.yText = walker.field(2);
+    if (const int k = artFileField(r.kind); k > 0)
+        r.fileName = walker.field(k);
+    if (const int k = widthField(r.kind); k > 0) {
+        r.widthText = walker.field(k);
+        r.heightText = walker.field(k + 1);
+    }
+    if (const int k = textField(r.kind); k > 0)
+        r.text = walker.field(k);
+    switch (r.kind) {
+    case ElementKind::Text: r.hue = walker.field(3); break;
+    case ElementKind::Htmlgump:
+        r.backgroundText = walker.field(5);
+        r.scrollbarText = walker.field(6);
+        break;
+    case ElementKind::Croppedtext: r.hue = walker.field(5); break;
+    case ElementKind::Textentry:
+        r.hue = walker.field(5);
+        r.idText = walker.field(6);
+        r.limitText = walker.field(7);
+        break;
+    case ElementKind::Checkbox:
+    case ElementKind::Radio:
+        r.checkedText = walker.field(4);
+        r.idText = walker.field(5);
+        if (r.kind == ElementKind::Radio)
+            r.groupText = walker.field(6);
+        break;
+    case ElementKind::Tilepic:
+        r.itemText = walker.field(3);
+        r.hue = walker.field(4);
+        break;
+    case ElementKind::Xmfhtmlgump:
+        r.clilocText = walker.field(5);
+        r.backgroundText = walker.field(6);
+        r.scrollbarText = walker.field(7);
+        r.colourText = walker.field(8);
+        break;
+    case ElementKind::Gumppichue: r.hue = walker.field(4); break;
+    default: break;
+    }
+    return r;
+}
+
+ElementRecord ElementRecord::read(const RecordWalker &walker)
+{
+    if (walker.cutShort())
+        throw RuntimeError(QStringLiteral("the record is cut short at line %1").arg(walker.line() + walker.length() + 1));
+    if (!walker.complete())
+        throw RuntimeError(QStringLiteral("the record is cut short by the end of the design"));
+    if (const int field = LineBreaks::misplacedIn(walker); field >= 0)
+        throw RuntimeError(LineBreaks::problem(walker, field));
+    ElementRecord r = fields(walker);
+    r.x = NumberText::parse(r.xText);
+    r.y = NumberText::parse(r.yText);
+    if (r.kind == ElementKind::Gumppic) {
+        // Drawing and picking use the file; only the export needs the number.
+        if (const auto number = NumberText::tryParseHex(FileNameText::artName(r.fileName))) {
+            r.gumpNumber = *number;
+            r.gumpNumberRead = true;
+        }
+    }
+    if (hasBox(r.kind)) {
+        r.width = NumberText::parse(r.widthText);
+        r.height = NumberText::parse(r.heightText);
+    }
+    if (r.kind == ElementKind::Text)
+        return r;
+    const auto number = [](const QString &text) { return text.isNull() ? 0 : NumberText::parse(text); };
+    const auto flag = [&](const QString &text) { return number(text) != 0; };
+    r.background = flag(r.backgroundText);
+    r.scrollbar = flag(r.scrollbarText);
+    r.checked = flag(r.checkedText);
+    r.hueNumber = number(r.hue);
+    r.id = number(r.idText);
+    r.limit = number(r.limitText);
+    r.group = number(r.groupText);
+    r.item = number(r.itemText);
+    r.cliloc = number(r.clilocText);
+    r.colour = number(r.colourText);
+    return r;
+}
+
+QString ElementRecord::selectEntry() const
+{
+    const QString at = xText % u' ' % yText;
+    const auto saying = [&](const QString &said) -> QString {
+        return u" Saying " % (said.size() > ListedTextLength ? said.left(ListedTextLength) % u"..." : said);
+    };
+    switch (kind) {
+    case ElementKind::Resizepic: return u"Resizepic at " % at % u" Useing " % FileNameText::artName(fileName);
+    case ElementKind::Gumppic:
+        // A name that is not hexadecimal is listed as it stands, so the record can still be picked and mended.
+        return u"Gumppic at " % at % u" Useing " % (gumpNumberRead ? QString::number(gumpNumber) : FileNameText::artName(fileName));
+    case ElementKind::Button: return u"Button at " % at % u" Useing " % FileNameText::artName(fileName);
+    case ElementKind::Text: return u"Text at " % at % saying(text);
+    case ElementKind::Htmlgump: return u"Htmlgump at " % at % saying(text);
+    case ElementKind::Croppedtext: return u"Croppedtext at " % at % saying(text);
+    case ElementKind::Textentry: return u"Textentry at " % at % saying(text);
+    case ElementKind::Checkbox: return u"Checkbox at " % at % u" Useing " % FileNameText::artName(fileName);
+    case ElementKind::Radio: return u"Radio at " % at % u" Useing " % FileNameText::artName(fileName);
+    case ElementKind::Gumppictiled: return u"Gumppictiled at " % at % u" Useing " % FileNameText::artName(fileName);
+    case ElementKind::Gumppichue: return u"Gumppichue at " % at % u" Useing " % FileNameText::artName(fileName);
+    case ElementKind::Tilepic: return u"Tilepic at " % at % u" Useing " % itemText;
+    case ElementKind::Checkertrans: return u"Checkertrans at " % at % u" Sized " % widthText % u' ' % heightText;
+    case ElementKind::Xmfhtmlgump: return u"Xmfhtmlgump at " % at % u" Saying cliloc " % clilocText;
+    case ElementKind::None: break;
+    }
+    return QString();
+}

@@ -1,0 +1,271 @@
+#include "document/RecordWalker.h"
+
+#include <array>
+#include <span>
+
+namespace {
+
+struct KindInfo
+{
+    ElementKind kind;
+    QString word; // static data: copies allocate nothing
+    int length;
+    std::span<const int> numberFields; // offsets of the fields that hold numbers
+    QList<int> numberFieldList;        // the same, for callers that want a list
+};
+
+constexpr int GumppicNumbers[] = {1, 2};
+constexpr int ResizepicNumbers[] = {1, 2, 4, 5};
+constexpr int TextNumbers[] = {1, 2};
+constexpr int ButtonNumbers[] = {1, 2, 4, 5, 6};
+constexpr int HtmlgumpNumbers[] = {1, 2, 3, 4, 5, 6};
+constexpr int CroppedtextNumbers[] = {1, 2, 3, 4, 5};
+constexpr int TextentryNumbers[] = {1, 2, 3, 4, 5, 6, 7};
+constexpr int CheckboxNumbers[] = {1, 2, 4, 5};
+constexpr int RadioNumbers[] = {1, 2, 4, 5, 6};
+constexpr int GumppictiledNumbers[] = {1, 2, 3, 4};
+constexpr int TilepicNumbers[] = {1, 2, 3, 4};
+constexpr int CheckertransNumbers[] = {1, 2, 3, 4};
+constexpr int XmfhtmlgumpNumbers[] = {1, 2, 3, 4, 5, 6, 7, 8};
+constexpr int GumppichueNumbers[] = {1, 2, 4};
+
+KindInfo row(ElementKind kind, const QString &word, int length, std::span<const int> numbers)
+{
+    return {kind, word, length, numbers, QList<int>(numbers.begin(), numbers.end())};
+}
+
+// One row per kind, in the order of the enumeration (row k is kind k + 1):
+// its word, its length and which of its fields are numbers.
+const std::array<KindInfo, 14> &kindTable()
+{
+    static const std::array<KindInfo, 14> table{
+        row(ElementKind::Gumppic, QStringLiteral("gumppic"), 4, GumppicNumbers),
+        row(ElementKind::Resizepic, QStringLiteral("resizepic"), 6, ResizepicNumbers),
+        row(ElementKind::Text, QStringLiteral("text"), 5, TextNumbers),
+        row(ElementKind::Button, QStringLiteral("button"), 8, ButtonNumbers),
+        row(ElementKind::Htmlgump, QStringLiteral("htmlgump"), 8, HtmlgumpNumbers),
+        row(ElementKind::Croppedtext, QStringLiteral("croppedtext"), 7, CroppedtextNumbers),
+        row(ElementKind::Textentry, QStringLiteral("textentry"), 9, TextentryNumbers),
+        row(ElementKind::Checkbox, QStringLiteral("checkbox"), 6, CheckboxNumbers),
+        row(ElementKind::Radio, QStringLiteral("radio"), 7, RadioNumbers),
+        row(ElementKind::Gumppictiled, QStringLiteral("gumppictiled"), 6, GumppictiledNumbers),
+        row(ElementKind::Tilepic, QStringLiteral("tilepic"), 5, TilepicNumbers),
+        row(ElementKind::Checkertrans, QStringLiteral("checkertrans"), 5, CheckertransNumbers),
+        row(ElementKind::Xmfhtmlgump, QStringLiteral("xmfhtmlgump"), 9, XmfhtmlgumpNumbers),
+        row(ElementKind::Gumppichue, QStringLiteral("gumppichue"), 5, GumppichueNumbers),
+    };
+    return table;
+}
+
+const KindInfo *infoOf(ElementKind kind)
+{
+    const int k = int(kind) - 1;
+    if (k < 0 || k >= int(kindTable().size()))
+        return nullptr;
+    Q_ASSERT(kindTable()[size_t(k)].kind == kind);
+    return &kindTable()[size_t(k)];
+}
+
+} // namespace
+
+namespace Records {
+
+ElementKind kindOfWord(const QString &line)
+{
+    // Kind words are short lower-case words; most lines are numbers or texts.
+    if (line.size() > 12 || line.size() < 4 || line.front() < u'a' || line.front() > u'z')
+        return ElementKind::None;
+    for (const KindInfo &info : kindTable())
+        if (line == info.word)
+            return info.kind;
+    return ElementKind::None;
+}
+
+QString wordOf(ElementKind kind)
+{
+    const KindInfo *info = infoOf(kind);
+    return info ? info->word : QString();
+}
+
+int lengthOf(ElementKind kind)
+{
+    const KindInfo *info = infoOf(kind);
+    return info ? info->length : 0;
+}
+
+const QList<ElementKind> &allKinds()
+{
+    static const QList<ElementKind> kinds = [] {
+        QList<ElementKind> all;
+        for (const KindInfo &info : kindTable())
+            all.append(info.kind);
+        return all;
+    }();
+    return kinds;
+}
+
+bool isClassicKind(ElementKind kind)
+{
+    return kind == ElementKind::Gumppic || kind == ElementKind::Resizepic || kind == ElementKind::Text
+           || kind == ElementKind::Button;
+}
+
+int widthFieldOf(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Resizepic: return 4;
+    case ElementKind::Htmlgump:
+    case ElementKind::Croppedtext:
+    case ElementKind::Textentry:
+    case ElementKind::Gumppictiled:
+    case ElementKind::Checkertrans:
+    case ElementKind::Xmfhtmlgump: return 3;
+    default: return -1;
+    }
+}
+
+
+int artFieldOf(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Gumppic:
+    case ElementKind::Resizepic:
+    case ElementKind::Button:
+    case ElementKind::Checkbox:
+    case ElementKind::Radio:
+    case ElementKind::Gumppichue: return 3;
+    case ElementKind::Gumppictiled: return 5;
+    default: return -1;
+    }
+}
+
+
+int textFieldOf(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Text: return 4;
+    case ElementKind::Htmlgump: return 7;
+    case ElementKind::Croppedtext: return 6;
+    case ElementKind::Textentry: return 8;
+    default: return -1;
+    }
+}
+
+const QList<int> &numberFieldsOf(ElementKind kind)
+{
+    static const QList<int> none;
+    const KindInfo *info = infoOf(kind);
+    return info ? info->numberFieldList : none;
+}
+
+bool isStructureLine(const QString &line)
+{
+    // Every structure word begins with a letter or a brace; numbers never do.
+    if (line.isEmpty() || line.front().isDigit())
+        return false;
+    return line == BeginPage || line == EndPage || line == Location || line == Misc || line == CloseBlock
+           || line == NoDispose || kindOfWord(line) != ElementKind::None;
+}
+
+} // namespace Records
+
+namespace {
+
+struct Measure
+{
+    RecordWalker::Item item = RecordWalker::Item::Other;
+    ElementKind kind = ElementKind::None;
+    int length = 1;
+    bool cutShort = false;
+};
+
+// The fields of an item that hold numbers, as offsets from its first line.
+std::span<const int> numberFields(RecordWalker::Item item, ElementKind kind)
+{
+    using Item = RecordWalker::Item;
+    static constexpr int pageNumber[] = {1};
+    static constexpr int pair[] = {1, 2};
+    switch (item) {
+    case Item::PageOpen: return pageNumber;
+    case Item::Location:
+    case Item::Misc: return pair;
+    case Item::Element: {
+        const KindInfo *info = infoOf(kind);
+        return info ? info->numberFields : std::span<const int>();
+    }
+    default: return {};
+    }
+}
+
+Measure measure(const QStringList &lines, int at)
+{
+    using Item = RecordWalker::Item;
+    Measure m;
+    const QString &text = lines[at];
+    if (text == Records::BeginPage) {
+        m.item = Item::PageOpen;
+        m.length = 2;
+    } else if (text == Records::EndPage) {
+        m.item = Item::PageClose;
+    } else if (const ElementKind kind = Records::kindOfWord(text); kind != ElementKind::None) {
+        m.item = Item::Element;
+        m.kind = kind;
+        m.length = Records::lengthOf(kind);
+    } else if (text == Records::Location) {
+        m.item = Item::Location;
+        m.length = Records::LocationLength;
+    } else if (text == Records::Misc) {
+        m.item = Item::Misc;
+        m.length = Records::MiscLength;
+    } else if (text == Records::CloseBlock) {
+        m.item = Item::CloseBlock;
+        m.length = Records::CloseBlockLength;
+    }
+    for (const int k : numberFields(m.item, m.kind)) {
+        if (at + k >= lines.size())
+            break;
+        if (Records::isStructureLine(lines[at + k])) {
+            m.length = k;
+            m.cutShort = true;
+            break;
+        }
+    }
+    return m;
+}
+
+} // namespace
+
+int RecordWalker::lengthAt(const QStringList &lines, int line)
+{
+    return line >= 0 && line < lines.size() ? measure(lines, line).length : 0;
+}
+
+bool RecordWalker::next()
+{
+    if (m_closePending) {
+        m_page = QStringLiteral("-1");
+        m_closePending = false;
+    }
+    if (m_next >= m_lines.size())
+        return false;
+    m_line = m_next;
+    const Measure m = measure(m_lines, m_line);
+    m_item = m.item;
+    m_kind = m.kind;
+    m_length = m.length;
+    m_cutShort = m.cutShort;
+    if (m_item == Item::PageOpen)
+        m_page = field(1); // empty for a bracket cut short before its page
+    else if (m_item == Item::PageClose)
+        m_closePending = true;
+    m_next = m_line + m_length;
+    return true;
+}
+
+QString RecordWalker::field(int k) const
+{
+    if (m_cutShort && k >= m_length)
+        return QString();
+    const int i = m_line + k;
+    return i >= 0 && i < m_lines.size() ? m_lines[i] : QString();
+}

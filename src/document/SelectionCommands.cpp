@@ -1,0 +1,138 @@
+#include "document/SelectionCommands.h"
+#include "document/UndoSteps.h"
+#include "platform/NumberText.h"
+
+namespace SelectionCommands {
+
+namespace {
+
+ElementKind selectedKind(const EditorState &state)
+{
+    return state.SelectedLine > 0 ? state.DATA.kindAt(state.SelectedLine) : ElementKind::None;
+}
+
+} // namespace
+
+void clearBasic(EditorState &state)
+{
+    state.SelectedLine = 0;
+    state.Selection.clear();
+    state.Dragging = false;
+    state.SelectIndex = -1;
+    state.Controls = SelectionControls();
+}
+
+SelectionControls controlsFor(const EditorState &state)
+{
+    SelectionControls c;
+    const ElementKind kind = selectedKind(state);
+    if (kind == ElementKind::None)
+        return c;
+    c.removeEnabled = true;
+    c.positionEnabled = true;
+    c.changeImageEnabled = true;
+    c.optionsEnabled = true;
+    c.popupSendFrontEnabled = true;
+    c.popupSendBackEnabled = true;
+    c.popupCloneEnabled = true;
+    c.popupRemoveEnabled = true;
+    switch (kind) {
+    case ElementKind::Gumppic:
+        c.optionsVisible = false;
+        break;
+    case ElementKind::Button:
+        break;
+    case ElementKind::Text:
+        c.changeImageVisible = false;
+        break;
+    case ElementKind::Resizepic:
+        c.sizeVisible = true;
+        c.optionsVisible = false;
+        break;
+    default:
+        // The newer kinds are edited in the property panel; the spins keep
+        // their position and, for the box kinds, their size. "Change Image"
+        // is there for the kinds with an art file; "Options" brings the
+        // panel up and the keyboard into it.
+        c.sizeVisible = Records::widthFieldOf(kind) > 0;
+        c.changeImageVisible = Records::artFieldOf(kind) > 0;
+        break;
+    }
+    return c;
+}
+
+bool select(EditorState &state, int index)
+{
+    if (index < 0 || index >= state.LineList.size())
+        return false;
+    state.SelectIndex = index;
+    state.SelectedLine = state.LineList[index];
+    state.Selection = {state.SelectedLine};
+    state.Controls = controlsFor(state);
+    return true;
+}
+
+void follow(EditorState &state)
+{
+    state.SelectIndex = state.SelectedLine > 0 ? int(state.LineList.indexOf(state.SelectedLine)) : -1;
+    state.Controls = controlsFor(state);
+}
+
+std::optional<Readout> readout(const EditorState &state)
+{
+    // An element selected but not listed (yet) is read all the same.
+    if (state.SelectedLine <= 0 || selectedKind(state) == ElementKind::None)
+        return std::nullopt;
+    const Document &doc = state.DATA;
+    const int at = state.SelectedLine;
+    Readout r{doc.line(at + 1), doc.line(at + 2), std::nullopt, std::nullopt};
+    if (const int width = Records::widthFieldOf(doc.kindAt(at)); width > 0) {
+        r.width = doc.line(at + width);
+        r.height = doc.line(at + width + 1);
+    }
+    return r;
+}
+
+namespace {
+
+QString fieldName(Field field)
+{
+    switch (field) {
+    case Field::X: return QStringLiteral("X");
+    case Field::Y: return QStringLiteral("Y");
+    case Field::Width: return QStringLiteral("Width");
+    case Field::Height: return QStringLiteral("Height");
+    }
+    return {};
+}
+
+// The field's offset in a record of the kind: a box kind's size fields
+// stand after its position, a background's after its art.
+int fieldOffset(ElementKind kind, Field field)
+{
+    const int width = Records::widthFieldOf(kind);
+    if (width < 0 || (field != Field::Width && field != Field::Height))
+        return int(field);
+    return field == Field::Width ? width : width + 1;
+}
+
+} // namespace
+
+bool writeField(EditorState &state, Field field, const QString &text)
+{
+    return recordStep<UndoSteps::FieldEdit>(state, [&] {
+        // With no element selected the offsets would land on the page bracket.
+        const ElementKind kind = selectedKind(state);
+        if (kind == ElementKind::None)
+            return false;
+        if ((field == Field::Width || field == Field::Height) && Records::widthFieldOf(kind) < 0)
+            return false;
+        const int line = state.SelectedLine + fieldOffset(kind, field);
+        if (line >= state.DATA.size() || state.DATA.line(line) == text)
+            return false;
+        state.DATA.setLine(line, text);
+        return true;
+    }, int(state.SelectedLine), fieldOffset(selectedKind(state), field), fieldName(field));
+}
+
+} // namespace SelectionCommands

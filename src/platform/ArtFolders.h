@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The folders of the art library, below the data folder. Paths are resolved
+// ignoring case, so these are the one spelling the program writes and shows.
+namespace ArtFolders {
+inline const QString Pictures = QStringLiteral("DATA/");
+inline const QString Buttons = QStringLiteral("DATA/buttons/");
+inline const QString Backgrounds = QStringLiteral("DATA/resizepic/");
+} // namespace ArtFolders

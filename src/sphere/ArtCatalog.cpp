@@ -1,0 +1,110 @@
+#include "sphere/ArtCatalog.h"
+
+#include "assets/BitmapFile.h"
+#include "platform/NumberText.h"
+#include "platform/PathResolver.h"
+#include "platform/RuntimeError.h"
+#include "platform/TextFile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The decoder file of a button's art: its name with the extension after the
+// last dot replaced by ".CS", in the buttons folder, as the export reads it.
+QString decoderRelativePath(const QString &artName)
+{
+    const qsizetype slash = std::max(artName.lastIndexOf(u'/'), artName.lastIndexOf(u'\\'));
+    const qsizetype dot = artName.lastIndexOf(u'.');
+    return QStringLiteral("DATA/buttons/") + (dot > slash ? artName.left(dot) : artName) + QStringLiteral(".CS");
+}
+
+QSize sizeOf(const QImage &image)
+{
+    return image.isNull() ? QSize() : image.size();
+}
+
+} // namespace
+
+ArtCatalog::ArtCatalog(const QString &appDir) : m_store(appDir), m_stamps(folderStamps()) {}
+
+std::array<QDateTime, 3> ArtCatalog::folderStamps() const
+{
+    const auto stamp = [this](const QString &folder) {
+        return QFileInfo(PathResolver::resolve(m_store.appDir(), folder)).lastModified();
+    };
+    return {stamp(ArtStore::GumppicFolder), stamp(ArtStore::ButtonFolder), stamp(ArtStore::ResizepicFolder)};
+}
+
+void ArtCatalog::setClientArt(std::shared_ptr<const GumpArt> client)
+{
+    if (client == m_store.clientArt())
+        return;
+    m_store.setClientArt(std::move(client));
+    forget();
+}
+
+void ArtCatalog::refreshIfChanged()
+{
+    const auto stamps = folderStamps();
+    if (stamps != m_stamps) {
+        forget();
+        m_stamps = stamps;
+    }
+}
+
+void ArtCatalog::forget()
+{
+    m_gumppics.clear();
+    m_buttons.clear();
+    m_backgrounds.clear();
+    m_decoders.clear();
+}
+
+QSize ArtCatalog::gumppicSize(const QString &fileName)
+{
+    if (const auto known = m_gumppics.constFind(fileName); known != m_gumppics.cend())
+        return *known;
+    return *m_gumppics.insert(fileName, sizeOf(m_store.gumppic(fileName)));
+}
+
+QSize ArtCatalog::buttonSize(const QString &fileName)
+{
+    if (const auto known = m_buttons.constFind(fileName); known != m_buttons.cend())
+        return *known;
+    return *m_buttons.insert(fileName, sizeOf(m_store.button(fileName)));
+}
+
+bool ArtCatalog::hasResizepicPieces(const QString &fileName)
+{
+    if (const auto known = m_backgrounds.constFind(fileName); known != m_backgrounds.cend())
+        return *known;
+    bool all = true;
+    for (int k = 0; k < 9 && all; ++k)
+        all = QFileInfo(m_store.resizepicPiecePath(fileName, k)).isFile();
+    return *m_backgrounds.insert(fileName, all);
+}
+
+const ArtCatalog::Decoder &ArtCatalog::decoder(const QString &artName)
+{
+    if (const auto known = m_decoders.constFind(artName); known != m_decoders.cend())
+        return *known;
+    Decoder d;
+    d.relativePath = decoderRelativePath(artName);
+    try {
+        const QStringList lines = TextFile::readLines(PathResolver::resolve(m_store.appDir(), d.relativePath));
+        if (lines.size() < 2) {
+            d.status = Decoder::Status::TooShort;
+        } else {
+            const auto up = NumberText::tryParseHex(lines[0]);
+            const auto down = NumberText::tryParseHex(lines[1]);
+            d.status = up && down ? Decoder::Status::Ok : Decoder::Status::NotHex;
+            d.badLine = up ? lines[1] : lines[0];
+            d.up = up.value_or(0);
+            d.down = down.value_or(0);
+        }
+    } catch (const RuntimeError &) {
+        d.status = Decoder::Status::Missing;
+    }
+    return *m_decoders.insert(artName, d);
+}

@@ -1,9 +1,0 @@
-#include "ui/forms/PagelessScrollBar.h"
-
-#include <QStyleOptionSlider>
-
-void PagelessScrollBar::initStyleOption(QStyleOptionSlider *option) const
-{
-    QScrollBar::initStyleOption(option);
-    option->pageStep = 0;   // drawing and hit testing only; paging keeps pageStep()
-}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "document/ElementCommands.h"
+#include "windows/widgets/FixedDialog.h"
+
+class QCheckBox;
+class QPlainTextEdit;
+class QPushButton;
+class SpinEdit;
+
+// The button options: close on click, page to switch to, events. The window
+// keeps its values between uses.
+class TForm11 : public FixedDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TForm11(QWidget *parent = nullptr);
+
+    ElementDialogs::ButtonOptions options() const;
+    void setOptions(const ElementDialogs::ButtonOptions &options);
+
+    QCheckBox *CheckBox1 = nullptr;      // "Close on Click"
+    SpinEdit *CSpinEdit1 = nullptr;      // "Page to switch to"
+    QPlainTextEdit *Memo1 = nullptr;     // "Events (Leave Blank if none)"
+    QPushButton *Button1 = nullptr;      // "Ok"
+
+    // Refuses events a design file cannot store, with a "Warning" naming them.
+    void done(int result) override;
+
+public slots:
+    void CSpinEdit1Change();
+};

@@ -1,0 +1,446 @@
+#pragma once
+
+#include "assets/client/ClientArtSource.h"
+#include "document/DocumentSession.h"
+#include "document/EditorState.h"
+#include "document/ElementCommands.h"
+#include "document/ProblemList.h"
+#include "document/PropertyCommands.h"
+#include "document/SelectionCommands.h"
+#include "editor/AutoSave.h"
+#include "editor/CanvasController.h"
+#include "editor/CanvasScroll.h"
+#include "editor/CanvasView.h"
+#include "editor/Settings.h"
+#include "editor/TestMode.h"
+#include "render/PageRenderer.h"
+#include "render/Rulers.h"
+#include "render/TextIndex.h"
+#include "sphere/ArtCatalog.h"
+#include "sphere/DesignCheck.h"
+#include "windows/widgets/CanvasImage.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+
+class ImageView;
+class QWheelEvent;
+class QAction;
+class QComboBox;
+class QDockWidget;
+class PropertyPanel;
+class QListWidget;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class SpinEdit;
+class THTTPGet;
+
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+class TForm11;
+class TForm12;
+class TForm13;
+class TForm14;
+class TForm15;
+class TForm16;
+class TForm17;
+class TForm18;
+class ArtLibraryWindow;
+
+// The main window: tool bars, the editing column, the canvas with its rulers
+// and scroll bars, menus and status. It owns the open design (EditorState)
+// and the other seventeen windows, which it creates after itself, in order.
+// Handlers are thin: they call the commands and copy the state onto the controls.
+class TForm1 : public QMainWindow, private ElementDialogs, private PropertyDialogs, private CanvasHost
+{
+    Q_OBJECT
+
+signals:
+    // Start-up is done: settings read, AppDir set, the start file opened.
+    void started();
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    EditorState &state() { return m_state; }
+    const CanvasView &view() const { return m_view; }
+    Settings &settings();
+
+    // The problems found in the design, and the panel that lists them.
+    ProblemList &problems() { return m_problems; }
+
+    // A design or script named on the command line, opened once start-up is
+    // done: a design is opened, a script fills the import window.
+    QString StartFile;
+    // AppDir as chosen at start; empty for the current folder.
+    QString StartDataFolder;
+    void showProblems();                   // the list onto the panel
+
+    // The other windows, created once for the whole run.
+    TForm2 *Form2 = nullptr;
+    TForm3 *Form3 = nullptr;
+    TForm4 *Form4 = nullptr;
+    TForm5 *Form5 = nullptr;
+    TForm6 *Form6 = nullptr;
+    TForm7 *Form7 = nullptr;
+    TForm8 *Form8 = nullptr;
+    TForm9 *Form9 = nullptr;
+    TForm10 *Form10 = nullptr;
+    TForm11 *Form11 = nullptr;
+    TForm12 *Form12 = nullptr;
+    TForm13 *Form13 = nullptr;
+    TForm14 *Form14 = nullptr;
+    TForm15 *Form15 = nullptr;
+    TForm16 *Form16 = nullptr;
+    TForm17 *Form17 = nullptr;
+    TForm18 *Form18 = nullptr;
+    ArtLibraryWindow *BuildLibraryWindow = nullptr;
+
+    // Tool bars.
+    QToolButton *Button6 = nullptr;        // "New project"
+    QToolButton *Button1 = nullptr;        // "Open Project"
+    QToolButton *Button7 = nullptr;        // "Save Project"
+    QToolButton *Button12 = nullptr;       // import
+    QToolButton *Button8 = nullptr;        // "Export"
+    QToolButton *CheckButton = nullptr;    // "Check"
+    QToolButton *TestButton = nullptr;     // "Test", a toggle
+    QComboBox *ComboBox1 = nullptr;        // the select list
+    QToolButton *REMOVEBUT = nullptr;
+    QToolButton *CheckBox1 = nullptr;      // "Highlight Selected"
+    SpinEdit *CSpinEdit3 = nullptr;        // the page box
+    QToolButton *ToolButton13 = nullptr;   // "With this on Page 0 is always drawn"
+    QToolButton *ToolButton15 = nullptr;   // "Show"
+
+    // "Modify".
+    QGroupBox *ModifyGroup = nullptr;
+    QLabel *LabelX = nullptr;
+    QLabel *LabelY = nullptr;
+    QLabel *LabelX2 = nullptr;
+    QLabel *LabelY2 = nullptr;
+    SpinEdit *CSpinEdit1 = nullptr;        // X
+    SpinEdit *CSpinEdit2 = nullptr;        // Y
+    SpinEdit *CSpinEdit6 = nullptr;        // X2, width of a background
+    SpinEdit *CSpinEdit5 = nullptr;        // Y2, height of a background
+    QPushButton *CHANGEIMAGE = nullptr;
+    QPushButton *EDITOPTIONS = nullptr;
+    SpinEdit *CSpinEdit4 = nullptr;        // "X Y rate"
+
+    // "Insert" and "Brush".
+    QGroupBox *InsertGroup = nullptr;
+    QPushButton *Button4 = nullptr;        // "Add Gumppic"
+    QPushButton *Button15 = nullptr;       // "Add Resizepic"
+    QPushButton *Button3 = nullptr;        // "Add Button"
+    QPushButton *Button5 = nullptr;        // "Add Text"
+    QGroupBox *BrushGroup = nullptr;
+    QToolButton *SpeedButton4 = nullptr;   // "Resizepic"
+    QToolButton *SpeedButton1 = nullptr;   // "Button"
+    QToolButton *SpeedButton3 = nullptr;   // "Gumppic"
+    QToolButton *SpeedButton2 = nullptr;   // "Text"
+    // The brush of the newer kinds, and its menu's entry for each kind (in
+    // the order of CanvasHost::Brush from Htmlgump); the checked entry is
+    // the kind it places.
+    QToolButton *ControlBrush = nullptr;
+    QList<QAction *> ControlBrushKinds;
+
+    // "Other".
+    QGroupBox *OtherGroup = nullptr;
+    QPushButton *Button11 = nullptr;       // "Location on screen"
+    QPushButton *Button16 = nullptr;       // "Misc Dialog"
+    QPushButton *Button17 = nullptr;       // "Options"
+    QPushButton *Button10 = nullptr;       // "About"
+
+    // The canvas panel.
+    CanvasImage *Image1 = nullptr;         // the canvas
+    ImageView *Image7 = nullptr;           // top ruler
+    ImageView *Image6 = nullptr;           // left ruler
+    ImageView *Image8 = nullptr;           // corner
+    QScrollBar *ScrollBar1 = nullptr;      // horizontal
+    QScrollBar *ScrollBar2 = nullptr;      // vertical
+    QPushButton *Button22 = nullptr;       // reset view "C"
+
+    // Status.
+    QLabel *Label8 = nullptr;
+    QLabel *Label9 = nullptr;
+    QProgressBar *DrawMeter = nullptr;
+
+    // The problems panel.
+    QDockWidget *ProblemsDock = nullptr;
+    // The newer element kinds: the "Insert" menu, one entry per kind, and the
+    // panel that edits the selected one's fields.
+    QMenu *InsertMenu = nullptr;
+    QDockWidget *PropertiesDock = nullptr;
+    PropertyPanel *Properties = nullptr;
+    QListWidget *ProblemsList = nullptr;
+
+    // Menus.
+    QMenu *PopupMenu1 = nullptr;           // the canvas popup
+    QMenu *PopupMenu2 = nullptr;           // "Show" of the tool bar
+    QAction *Clone1 = nullptr;
+    QAction *RemoveSelected1 = nullptr;
+    QAction *SendSelectedtoFront1 = nullptr; // "Send Selected to Back"
+    QAction *SemdSelectedtoBack1 = nullptr;  // "Send Selected to Front"
+    QAction *HighlightSelected1 = nullptr;
+    QAction *AlwaysDrawPage01 = nullptr;
+    QAction *Text2 = nullptr;
+    QAction *Buttons1 = nullptr;
+    QAction *GumpPics1 = nullptr;
+    QAction *ResizePics1 = nullptr;
+    QAction *AutoSave1 = nullptr;
+    QAction *MenuItem12 = nullptr;
+    QAction *MenuItem13 = nullptr;
+    QAction *MenuItem14 = nullptr;
+    QAction *MenuItem15 = nullptr;
+    QMenu *FileMenu = nullptr;
+    QMenu *EditMenu = nullptr;
+    QMenu *SphereMenu = nullptr;
+    QMenu *ViewMenu = nullptr;
+    QAction *ShowGrid1 = nullptr;
+    QAction *SnapToGrid1 = nullptr;
+    QAction *ZoomIn1 = nullptr;
+    QAction *ZoomOut1 = nullptr;
+    QAction *ActualSize1 = nullptr;
+    QAction *FitPage1 = nullptr;
+    QAction *Delete1 = nullptr;
+    QMenu *HelpMenu = nullptr;
+    QAction *New1 = nullptr;
+    QAction *Open1 = nullptr;
+    QAction *Save1 = nullptr;
+    QAction *SaveAs1 = nullptr;
+    QAction *BuildArtLibrary1 = nullptr;   // "Build Art Library from Client…"
+    QAction *Undo1 = nullptr;
+    QAction *Redo1 = nullptr;
+    QAction *Cut1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *Paste1 = nullptr;
+    QAction *Duplicate1 = nullptr;
+    QAction *SelectAll1 = nullptr;
+    QAction *History1 = nullptr;
+    QAction *Exit1 = nullptr;
+    QAction *Import1 = nullptr;
+    QAction *Export1 = nullptr;
+    QAction *Check1 = nullptr;
+    QAction *NextVersion1 = nullptr;
+    QAction *Help1 = nullptr;
+    QAction *About1 = nullptr;
+
+    THTTPGet *HTTPGet1 = nullptr;          // the next-version text
+    QTimer *BOOT = nullptr;
+    QTimer *Timer1 = nullptr;              // the selection readout
+    QTimer *CacheCLEANUP = nullptr;        // drops cached images no element uses
+    QTimer *MouseRemove = nullptr;         // wipes the pointer marks once the pointer left the canvas
+    QTimer *AutoSave = nullptr;            // "Every" minutes in the "Autosave on time" mode
+
+    bool ScrollResetting = false;          // the reset view moves the scroll bars
+    QString LastExportName;                // offered by the export's name prompt
+
+    const CanvasController &canvasMouse() const { return *m_canvasMouse; }
+
+public slots:
+    void BOOTTimer();
+    void Button6Click();   // New
+    void Button1Click();   // Open
+    void openDesign(const QString &path);
+    void openStartFile();
+    void Button7Click();   // Save As
+    void Save1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Duplicate1Click();
+    void SelectAll1Click();
+    void History1Click();
+    // After undo or redo: the page box, the controls and the canvas follow the document.
+    void showUndoneStep();
+    // The file name and a "*" for unsaved changes.
+    void updateTitle();
+    // Asks "Save changes?" when there are unsaved changes; false when the
+    // work is to be kept as it is (Cancel, or a save that did not happen).
+    bool mayDiscardChanges();
+    void Button12Click();  // Import
+    void BuildArtLibrary1Click();
+    void Button8Click();   // Export
+    void CheckClick();     // "Check": the Sphere check of the design and the art
+    void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
+    void Button10Click();  // About
+    void Button17Click();  // Options
+    void Help1Click();
+    void Exit1Click();
+    void NextVersion1Click();
+    void HTTPGet1DoneFile();
+    void HTTPGet1Error();
+
+    void CSpinEdit3Change();
+    void ComboBox1Change();
+    void Timer1Timer();
+    void DRAWClick();
+    void CacheCLEANUPTimer();
+    void TEXTIDXTimer();
+    void RULERDRAWTimer();
+    void ScrollBar2Change();
+    void Button22Click();
+    void HighlightSelected1Click();
+    void AlwaysDrawPage01Click();
+    void Text2Click();
+    void Buttons1Click();
+    void GumpPics1Click();
+    void ResizePics1Click();
+    void ToolButton15Click();
+    void PopupMenu1Popup();
+    void AutoSaveTimer();   // one autosave now, whatever the mode
+    void autoSaveOnTime();  // the timer's: only when the design changed since the last one
+    void finishAutosaves() { m_slotCommits.waitForDone(); } // slots still being flushed reach their names
+
+    // The canvas (X, Y in canvas pixels) and the keyboard.
+    void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
+    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys = {});
+    void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
+    void MouseRemoveTimer();
+    void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
+    void ComboBox1KeyDown(int Key);
+    void ProblemsListClick(int row);       // selects the record of the chosen problem
+
+    void CSpinEdit1Change();
+    void CSpinEdit2Change();
+    void CSpinEdit6Change();
+    void CSpinEdit5Change();
+    void CSpinEdit4Change();
+    void CHANGEIMAGEClick();
+    void EDITOPTIONSClick();
+    void Button11Click();  // "Location on screen"
+    void Button16Click();  // "Misc Dialog"
+
+    void Button4Click();   // "Add Gumppic"
+    void Button15Click();  // "Add Resizepic"
+    void Button3Click();   // "Add Button"
+    void Button5Click();   // "Add Text"
+    void REMOVEBUTClick();
+    void Clone1Click();
+    void SendSelectedtoFront1Click(); // send to back
+    void SemdSelectedtoBack1Click();  // send to front
+
+    // The View menu: grid, snapping and zoom.
+    void ShowGrid1Click();
+    void SnapToGrid1Click();
+    void FitPage1Click();
+    void zoomTo(int percent);              // about the canvas's top-left corner
+    void setCanvasView(const CanvasScroll::View &view);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // ElementDialogs: the windows of the add commands.
+    std::optional<QString> pickImage(const QString &folder, PickerMode mode) override;
+    ButtonOptions askButtonOptions() override;
+    int askHue() override;
+    QString askText() override;
+    // PropertyDialogs: the same windows, loaded from the record.
+    std::optional<int> editHue(std::optional<int> hue) override;
+    QString editText(const QString &text) override;
+    ButtonOptions editButtonOptions(const ButtonOptions &options) override;
+
+    void buildToolBars();
+    void buildMenus();
+    void buildLeftColumn();
+    void buildCanvasPanel();
+    void buildStatusBar();
+    void buildProblemsPanel();
+    void buildControlTools();
+    void insertControlClick(ElementKind kind);
+    void showControlProperties();
+    void connectHandlers();
+    void createWindows();
+    void connectStartup();                  // the start-up window's hooks and "Next Version"
+
+    void LQUICKTimer();                     // shows a fresh render
+    void applyControls();                   // selection state onto the controls
+    void applyCreationStyle();              // "Insert" or "Brush"
+    void settingsRead(const Settings &s);   // the designer follows a settings read
+    void settingsAccepted(const Settings &s); // and the options window's "Ok"
+    void useClientArt(const QString &clientDir); // the canvas and the picker draw from it
+    void showPageBox();                     // page box text from the state, quietly
+    void syncViewState();                   // scroll bars and toggles into the state
+    void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
+    void canvasResized();
+    bool canvasEvent(QEvent *event);        // mouse events of the canvas
+    bool canvasWheel(QWheelEvent *event);   // scrolls, or zooms with Ctrl
+    bool canvasKey(QKeyEvent *event);       // the arrows nudge the selection
+    void buildViewMenu();
+    void updateScrollRange();
+    void showCanvasOverlay();               // the grid and the resize handles
+    void restoreWindowGeometry();
+    void storeWindowGeometry();
+    void installKeyHandler();
+
+    // CanvasHost: the controls and handlers the canvas mouse uses.
+    Brush brushDown() const override;
+    void releaseBrush(Brush brush) override;
+    QPoint scrollPosition() const override;
+    QImage canvasPicture() const override;
+    void showCanvas(const QImage &frame) override;
+    void showRulers(const QImage &top, const QImage &left) override;
+    void showStatus(const QString &text) override;
+    void showDrawTime(const QString &text) override;
+    void showPopupMenu(QPoint canvasPoint) override;
+    void showSelectEntry(int entry) override;
+    void setReadoutRunning(bool running) override;
+    void selectionChosen() override { ComboBox1Change(); }
+    void selectionChanged() override;
+    void removeSelected() override { REMOVEBUTClick(); }
+    void autoSave() override { AutoSaveTimer(); }
+    void redraw() override { DRAWClick(); }
+
+    // The Sphere check of the current lines; fresh art is read when asked for.
+    QList<DesignProblem> checkDesign(bool freshArt);
+    // The check's findings go into the problems list, tied to the lines checked.
+    void listCheckProblems(const QList<DesignProblem> &problems);
+    QString problemList(const QList<DesignProblem> &problems) const;
+    void leaveTestMode();
+    void showTestPage();
+
+    DocumentSession m_session;
+    EditorState &m_state = m_session.state;
+    int m_shownHistoryMoves = 0;     // EditorState::HistoryMoves the window last showed
+    int m_pasteCount = 0;            // pastes of the clipboard's records so far
+    QByteArray m_pastedRecords;      // which records those were
+    std::unique_ptr<ArtCatalog> m_art;      // made for AppDir at the first check
+    TestMode m_testMode;
+    struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
+    RulerImages m_rulers;                   // the last ruler drawing, with clean copies
+    PageRenderer m_renderer;
+    ClientArtSource m_client;
+    CanvasView m_view{m_renderer};
+    bool m_booted = false;
+    QStringList m_reportedProblems;         // render problems already shown in the status
+    ProblemList m_problems;
+    QStringList m_checkedLines;             // the document as the check last saw it
+    QString m_checkedDialect;               // and the export dialect it checked for
+    std::unique_ptr<CanvasController> m_canvasMouse;
+    AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
+    AutoSaveRing::LastAutosave m_lastAutosave;
+    void applyAutoSaveTimer(const Settings &s);
+    bool m_geometryRestored = false;
+    void autoSaveFailed(const QString &message);
+    bool m_terminating = false;             // the window is closing or the application quitting
+    // Last, so it is the first to go: it waits for the slots it still commits.
+    AutoSaveRing::SlotCommits m_slotCommits{[this](const QString &message) { autoSaveFailed(message); }};
+};

@@ -1,0 +1,43 @@
+#include "windows/options/TForm9.h"
+#include "windows/widgets/EventGuard.h"
+#include "windows/widgets/SpinEdit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+TForm9::TForm9(QWidget *parent) : FixedDialog(parent, QStringLiteral("Location on Screen"))
+{
+    CSpinEdit1 = new SpinEdit(this);
+    CSpinEdit2 = new SpinEdit(this);
+    Button1 = closeButton(QStringLiteral("Ok"));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("X"), this), 0, 0);
+    layout->addWidget(CSpinEdit1, 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Y"), this), 1, 0);
+    layout->addWidget(CSpinEdit2, 1, 1);
+    layout->addWidget(Button1, 2, 0, 1, 2, Qt::AlignRight);
+    layout->setColumnMinimumWidth(1, 120);
+    fixSize();
+
+    EventGuard::connect(CSpinEdit1, &SpinEdit::changed, this, &TForm9::CSpinEdit1Change);
+    EventGuard::connect(CSpinEdit2, &SpinEdit::changed, this, &TForm9::CSpinEdit2Change);
+}
+
+void TForm9::CSpinEdit1Change()
+{
+    CSpinEdit1->settleZeroBelowOne();
+}
+
+void TForm9::CSpinEdit2Change()
+{
+    CSpinEdit2->settleZeroBelowOne();
+}
+
+void TForm9::done(int result)
+{
+    CSpinEdit1->restoreLastNumber();
+    CSpinEdit2->restoreLastNumber();
+    FixedDialog::done(result);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "windows/widgets/FixedDialog.h"
+
+class QPushButton;
+class SpinEdit;
+
+// Where the client places the dialog on screen. Keeps its values between uses.
+class TForm9 : public FixedDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TForm9(QWidget *parent = nullptr);
+
+    SpinEdit *CSpinEdit1 = nullptr; // "X"
+    SpinEdit *CSpinEdit2 = nullptr; // "Y"
+    QPushButton *Button1 = nullptr; // "Ok"
+
+    // A spin left without a number closes with the last number it held.
+    void done(int result) override;
+
+public slots:
+    void CSpinEdit1Change();
+    void CSpinEdit2Change();
+};

@@ -1,0 +1,83 @@
+#include "windows/widgets/SpinEdit.h"
+#include "platform/NumberText.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+#include <climits>
+
+SpinEdit::SpinEdit(QWidget *parent) : QAbstractSpinBox(parent)
+{
+    setKeyboardTracking(true);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    lineEdit()->setText(QStringLiteral("0"));
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (NumberText::tryParse(text))
+            m_lastNumber = text;
+        emit changed();
+    });
+}
+
+void SpinEdit::settleZeroBelowOne()
+{
+    if (NumberText::tryParse(text()))
+        setText(NumberText::zeroBelowOne(text()));
+}
+
+void SpinEdit::restoreLastNumber()
+{
+    if (!NumberText::tryParse(text()))
+        setText(m_lastNumber);
+}
+
+QString SpinEdit::text() const
+{
+    return lineEdit()->text();
+}
+
+void SpinEdit::setText(const QString &text)
+{
+    if (lineEdit()->text() != text)
+        lineEdit()->setText(text);
+}
+
+int SpinEdit::value() const
+{
+    return NumberText::parse(text());
+}
+
+void SpinEdit::setLimits(int minimum, int maximum)
+{
+    m_minimum = minimum;
+    m_maximum = maximum;
+}
+
+void SpinEdit::setTypingAllowed(bool allowed)
+{
+    lineEdit()->setReadOnly(!allowed);
+}
+
+void SpinEdit::stepBy(int steps)
+{
+    qint64 next = qint64(NumberText::parseOr(text(), m_minimum)) + qint64(steps) * m_increment;
+    if (m_minimum != 0 || m_maximum != 0)
+        next = std::clamp<qint64>(next, m_minimum, m_maximum);
+    setText(QString::number(std::clamp<qint64>(next, INT_MIN, INT_MAX)));
+}
+
+QValidator::State SpinEdit::validate(QString &, int &) const
+{
+    return QValidator::Acceptable;
+}
+
+QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const
+{
+    return StepUpEnabled | StepDownEnabled;
+}
+
+QSize SpinEdit::sizeHint() const
+{
+    QSize hint = QAbstractSpinBox::sizeHint();
+    hint.setWidth(std::max(hint.width(), fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 32));
+    return hint;
+}

@@ -1,0 +1,141 @@
+// Real dialogs without script lines: the server's view of the original script
+// equals its view of the script the designer writes after importing it.
+#include "ShownDialog.h"
+#include "support/CorpusIndex.h"
+#include "support/FileFixtures.h"
+#include "support/SphereTestServer.h"
+
+#include "platform/SphereNumber.h"
+#include "platform/TextFile.h"
+#include "sphere/ButtonArtMatcher.h"
+#include "sphere/SphereExport.h"
+#include "sphere/SphereImport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The file's bytes with its dialog's sections renamed, so that dialogs of
+// one name in several files can stand in one server.
+QByteArray renamed(const QByteArray &bytes, const QString &dialog, const QString &name)
+{
+    QString text = QString::fromLatin1(bytes);
+    const QRegularExpression header(
+        QStringLiteral("^(\\s*\\[dialog\\s+)%1(\\s+(?:text|button|prebutton))?\\s*\\]")
+            .arg(QRegularExpression::escape(dialog)),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
+    text.replace(header, QStringLiteral("\\1%1\\2]").arg(name));
+    return text.toLatin1();
+}
+
+// A decoder for every (up, down) pair the scripts' buttons, check boxes and
+// radios name, as the library command makes them from scripts.
+void writeDecodersFor(const QList<QByteArray> &scripts, const QString &appDir)
+{
+    QSet<std::pair<int, int>> pairs;
+    for (const QByteArray &script : scripts) {
+        for (const QString &line : TextFile::splitLines(script)) {
+            const QStringList words = line.simplified().split(u' ');
+            const QString word = words.value(0).toLower();
+            if ((word != u"button" && word != u"checkbox" && word != u"radio") || words.size() < 5)
+                continue;
+            const auto up = SphereNumber::tryParse(words[3]), down = SphereNumber::tryParse(words[4]);
+            if (up && down && *up >= 0 && *down >= 0)
+                pairs.insert({*up, *down});
+        }
+    }
+    for (const auto &[up, down] : pairs) {
+        const QString stem = appDir + QStringLiteral("DATA/buttons/p_%1_%2").arg(up, 0, 16).arg(down, 0, 16);
+        FileFixtures::writeFile(stem + ".bmp", "");
+        FileFixtures::writeFile(stem + ".cs", QStringLiteral("%1\r\n%2\r\n").arg(up, 0, 16).arg(down, 0, 16).toLatin1());
+    }
+}
+
+// Originals the server passes to the client in a form a design cannot hold.
+const QStringList &knownToDiffer()
+{
+    // "htmlgump 148 61 100 17 0 // marked positions text": the client gets
+    // an htmlgump without its background and scrollbar values.
+    static const QStringList files = {"d_runebook.scp"};
+    return files;
+}
+
+TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
+{
+    SKIP_WITHOUT_SPHERE_SERVER();
+    const QString corpus = QStringLiteral(QM_SPHERE_CORPUS_DIR);
+    QList<CorpusEntry> dialogs = corpusEntries(corpus);
+    dialogs.removeIf([](const CorpusEntry &e) { return !e.isStatic; });
+    if (dialogs.isEmpty())
+        GTEST_SKIP() << "no corpus at " << corpus.toStdString();
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString appDir = dir.path() + u'/';
+    QList<QByteArray> originals;
+    for (const CorpusEntry &d : dialogs) {
+        QFile file(corpus + u'/' + d.file);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << d.file.toStdString();
+        originals << file.readAll();
+    }
+    writeDecodersFor(originals, appDir);
+
+    QList<std::pair<QString, QByteArray>> files;
+    QStringList names;
+    QStringList notImported;
+    for (qsizetype i = 0; i < dialogs.size(); ++i) {
+        const QString original = QStringLiteral("d_corpus_%1").arg(i);
+        QByteArray bytes = renamed(originals[i], dialogs[i].dialog, original);
+        files.append({original + ".scp", bytes});
+        names << original;
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes.remove(0, 3);
+        ButtonArtMatcher buttons(appDir);
+        const ImportResult imported =
+            SphereImport::importLines(TextFile::splitUtf8Lines(bytes), original, buttons);
+        if (!imported.imported) {
+            notImported << dialogs[i].file;
+            continue;
+        }
+        // A file an old editor wrote in 8-bit text goes back out as 8-bit text.
+        const auto encoding = bytes.isValidUtf8() ? SphereDialect::Encoding::Utf8
+                                                                                : SphereDialect::Encoding::EightBit;
+        QStringList script;
+        writeSphereScript(imported.lines, SphereDialect::V55iTo99g, original + "_rt", appDir, script);
+        files.append({original + "_rt.scp", encodeScript(script, encoding, "\r\n")});
+        names << original + "_rt";
+    }
+    EXPECT_TRUE(notImported.isEmpty()) << notImported.join(u' ').toStdString();
+
+    const JudgedDialogs judged = judgeDialogs(files, names);
+    ASSERT_TRUE(judged.error.isEmpty()) << judged.error.toStdString();
+    int equal = 0;
+    QStringList differing;
+    for (qsizetype i = 0; i < dialogs.size(); ++i) {
+        const QString original = QStringLiteral("d_corpus_%1").arg(i);
+        const auto a = judged.gumps.value(original), b = judged.gumps.value(original + "_rt");
+        if (!a) // the server shows nothing of the original; nothing to keep
+            continue;
+        if (!b) {
+            differing << dialogs[i].file + ": the round trip sent no gump";
+            continue;
+        }
+        const QList<ShownDifference> d = ShownDialogs::compare(ShownDialogs::ofGump(a->x, a->y, a->controls, a->texts),
+                                                               ShownDialogs::ofGump(b->x, b->y, b->controls, b->texts));
+        if (d.isEmpty())
+            ++equal;
+        else if (!knownToDiffer().contains(dialogs[i].file))
+            differing << dialogs[i].file + ": " + d.first().what;
+    }
+    std::printf("%d of %lld static dialogs come back as the server read them (%lld known to differ)\n", equal,
+                static_cast<long long>(dialogs.size()), static_cast<long long>(knownToDiffer().size()));
+    EXPECT_TRUE(differing.isEmpty()) << differing.join(u'\n').toStdString();
+}
+
+} // namespace

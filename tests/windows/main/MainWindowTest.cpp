@@ -1,0 +1,485 @@
+#include "windows/main/MainWindowFixture.h"
+#include "windows/main/ProgramIdentity.h"
+#include "windows/options/TForm13.h"
+#include "windows/options/TForm9.h"
+#include "windows/script/TForm8.h"
+#include "windows/widgets/ImageView.h"
+#include "windows/widgets/SpinEdit.h"
+#include "windows/widgets/TForm10.h"
+
+#include "support/SyntheticArt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QUndoView>
+
+#include <functional>
+
+namespace {
+
+const QStringList designLines = {"{BOP", "0",
+                                 "resizepic", "0", "0", "9200.bmp", "300", "200",
+                                 "text", "40", "50", "1152", "Hello",
+                                 "}EOP"};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartCreatesTheWindowsAndANewDocument)
+{
+    const QStringList expected = {"Select Image for Pic", "Color of text", "Text", "Uo Text Converter",
+                                  "Create New Button", "Create New GumpPic", "Sphere Export",
+                                  "Location on Screen", "Quillmark 1.4", "Button Options", "Options", "Misc",
+                                  "Import (55i - 99g only)", "System Update", "New Features and Fixs",
+                                  "Add Text Color", "Capture"};
+    QStringList captions;
+    for (QDialog *d : window->findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
+        captions << d->windowTitle();
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillmark 1.4 - Final Edit (Rereleased by demand)"));
+
+    const EditorState &s = window->state();
+    EXPECT_EQ(s.DATA.lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_EQ(s.AppDir, QDir::currentPath() + u'/');
+    EXPECT_TRUE(s.ShowText && s.ShowButtons && s.ShowGumppics && s.ShowResizepics);
+    EXPECT_EQ(s.SelectedLine, 0);
+    EXPECT_EQ(s.LocationLine, -1);
+    EXPECT_EQ(s.MiscLine, -1);
+    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
+    EXPECT_FALSE(window->REMOVEBUT->isEnabled());
+    EXPECT_TRUE(window->CheckBox1->isChecked());
+    EXPECT_TRUE(window->ToolButton13->isChecked());
+    EXPECT_TRUE(window->Label9->text().startsWith(QStringLiteral("DRAWTIME=")));
+    // First start: "(1.2) Real Draw", so the brushes instead of the insert buttons.
+    EXPECT_FALSE(window->BrushGroup->isHidden());
+    EXPECT_TRUE(window->InsertGroup->isHidden());
+    EXPECT_TRUE(window->EditMenu->menuAction()->isVisible());
+}
+
+TEST_F(MainWindowTest, PageBoxCreatesBracketsAndStopsAtZero)
+{
+    writeFile(QStringLiteral("loc.sdf"), "{BOP\r\n0\r\n}EOP\r\nLOCATION\r\n1\r\n2\r\n");
+    modals->answerOpenFile(path(QStringLiteral("loc.sdf")));
+    window->Button1Click();
+
+    for (int i = 0; i < 3; ++i)
+        window->CSpinEdit3->stepBy(1);
+    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("3"));
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP", "LOCATION", "1", "2",
+                                    "{BOP", "1", "}EOP", "{BOP", "2", "}EOP", "{BOP", "3", "}EOP"}));
+
+    for (int i = 0; i < 4; ++i)
+        window->CSpinEdit3->stepBy(-1);
+    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
+    EXPECT_EQ(window->state().Page, QStringLiteral("0"));
+    EXPECT_EQ(lines().size(), 15);
+    EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
+}
+
+TEST_F(MainWindowTest, NewOnPageThree)
+{
+    window->CSpinEdit3->setText(QStringLiteral("3"));
+    window->Label8->setText(QStringLiteral("something"));
+    modals->answerSaveChanges(Modal::SaveAnswer::Discard);
+    window->Button6Click();
+    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("New Project"));
+}
+
+TEST_F(MainWindowTest, OpenThenCancelKeepsTheDocumentButClearsTheSelection)
+{
+    writeFile(QStringLiteral("design.SDF"), Document::projectText(designLines));
+    modals->answerOpenFile(path(QStringLiteral("design.SDF")));
+    window->Button1Click();
+    EXPECT_EQ(lines(), designLines);
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("Project Opened"));
+    ASSERT_EQ(window->ComboBox1->count(), 2);
+
+    select(1);
+    EXPECT_EQ(window->state().SelectedLine, 8);
+    window->Label8->setText(QStringLiteral("before"));
+    modals->answerOpenFile(QString());
+    window->Button1Click();
+    EXPECT_EQ(lines(), designLines);
+    EXPECT_EQ(window->state().SelectedLine, 0);
+    EXPECT_EQ(window->ComboBox1->currentIndex(), -1);
+    EXPECT_FALSE(window->REMOVEBUT->isEnabled());
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("before"));
+    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, SaveAsWritesTheProjectFile)
+{
+    modals->answerSaveFile(path(QStringLiteral("out.SDF")));
+    window->Button7Click();
+    QFile saved(path(QStringLiteral("out.SDF")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("{BOP\r\n0\r\n}EOP\r\n"));
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("Project Saved"));
+
+    window->Label8->clear();
+    modals->answerSaveFile(QString());
+    window->Button7Click();
+    EXPECT_TRUE(window->Label8->text().isEmpty());
+    EXPECT_TRUE(modals->shown().last().text.contains(QStringLiteral("*.SDF")));
+}
+
+TEST_F(MainWindowTest, SaveAddsTheExtensionMarksChangesAndUndoNamesTheStep)
+{
+    window->CSpinEdit3->setText(QStringLiteral("2"));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Untitled* - ")));
+    EXPECT_EQ(window->Undo1->text(), QStringLiteral("Undo Create Page 2"));
+
+    modals->answerSaveFile(path(QStringLiteral("mydialog")));
+    window->Save1Click();
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("mydialog.SDF"))));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mydialog.SDF - ")));
+
+    window->Undo1->trigger();
+    EXPECT_EQ(window->state().DATA.lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mydialog.SDF* - ")));
+    window->Save1Click(); // to the same file, no dialog
+    QFile saved(path(QStringLiteral("mydialog.SDF")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("{BOP\r\n0\r\n}EOP\r\n"));
+}
+
+TEST_F(MainWindowTest, FailuresAreShownInTheErrorBoxAndLeaveTheDocument)
+{
+    modals->answerOpenFile(path(QStringLiteral("missing.sdf")));
+    window->Button1->click();
+    const QStringList errors = modals->messages(Modal::MessageKind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors.first(), QStringLiteral("Cannot open file ") + path(QStringLiteral("missing.sdf")));
+    EXPECT_EQ(modals->shown().last().caption, QStringLiteral("Quillmark 1.4"));
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_NE(window->Label8->text(), QStringLiteral("Project Opened"));
+}
+
+TEST_F(MainWindowTest, SelectingABackgroundThenATextShowsThenHidesTheSizeSpins)
+{
+    window->state().DATA = Document(designLines);
+    window->DRAWClick();
+    EXPECT_FALSE(window->CSpinEdit1->isEnabled());
+
+    select(0);
+    EXPECT_EQ(window->state().SelectedLine, 2);
+    EXPECT_FALSE(window->CSpinEdit6->isHidden());
+    EXPECT_FALSE(window->CSpinEdit5->isHidden());
+    EXPECT_FALSE(window->LabelX2->isHidden());
+    EXPECT_FALSE(window->CHANGEIMAGE->isHidden());
+    EXPECT_TRUE(window->EDITOPTIONS->isHidden());
+    EXPECT_TRUE(window->CSpinEdit1->isEnabled());
+    EXPECT_TRUE(window->REMOVEBUT->isEnabled());
+    EXPECT_TRUE(window->Clone1->isEnabled());
+    EXPECT_TRUE(window->SemdSelectedtoBack1->isEnabled());
+
+    select(1);
+    EXPECT_EQ(window->state().SelectedLine, 8);
+    EXPECT_TRUE(window->CSpinEdit6->isHidden());
+    EXPECT_TRUE(window->LabelY2->isHidden());
+    EXPECT_TRUE(window->CHANGEIMAGE->isHidden());
+    EXPECT_FALSE(window->EDITOPTIONS->isHidden());
+    EXPECT_EQ(window->ComboBox1->currentIndex(), 1);
+
+    // Changing the page resets all of it.
+    window->CSpinEdit3->stepBy(1);
+    EXPECT_EQ(window->state().SelectedLine, 0);
+    EXPECT_FALSE(window->CSpinEdit1->isEnabled());
+    EXPECT_FALSE(window->EDITOPTIONS->isEnabled());
+    EXPECT_FALSE(window->RemoveSelected1->isEnabled());
+}
+
+TEST_F(MainWindowTest, ReadoutFillsTheSpinsAndTheirEditsWriteTheDocument)
+{
+    window->state().DATA = Document(designLines);
+    window->DRAWClick();
+    select(0);
+    window->Timer1Timer();
+    EXPECT_EQ(window->CSpinEdit1->text(), QStringLiteral("0"));
+    EXPECT_EQ(window->CSpinEdit6->text(), QStringLiteral("300"));
+    EXPECT_EQ(window->CSpinEdit5->text(), QStringLiteral("200"));
+
+    // Moved elsewhere (dragging, keys): the next readout follows without a render.
+    window->state().DATA.setLine(3, QStringLiteral("25"));
+    window->DRAWClick();
+    const QString drawTime = window->Label9->text();
+    window->Timer1Timer();
+    EXPECT_EQ(window->CSpinEdit1->text(), QStringLiteral("25"));
+    EXPECT_TRUE(window->view().isCurrent(window->state()));
+
+    window->CSpinEdit1->setText(QStringLiteral("-5"));
+    EXPECT_EQ(window->CSpinEdit1->text(), QStringLiteral("0"));
+    EXPECT_EQ(lines().at(3), QStringLiteral("0"));
+    window->CSpinEdit6->setText(QStringLiteral("0"));
+    EXPECT_EQ(lines().at(6), QStringLiteral("0"));
+    window->CSpinEdit2->setText(QStringLiteral("17"));
+    EXPECT_EQ(lines().at(4), QStringLiteral("17"));
+
+    // While the text is not a number yet the record keeps its value, without a box.
+    for (const char *typing : {"", "-"}) {
+        window->CSpinEdit2->setText(QString::fromLatin1(typing));
+        EXPECT_EQ(lines().at(4), QStringLiteral("17"));
+    }
+    window->CSpinEdit2->setText(QStringLiteral("-5"));
+    EXPECT_EQ(lines().at(4), QStringLiteral("0"));
+    EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
+    Q_UNUSED(drawTime);
+}
+
+TEST_F(MainWindowTest, StepSpinSetsTheIncrementOfThePositionSpins)
+{
+    window->CSpinEdit4->stepBy(3);
+    EXPECT_EQ(window->CSpinEdit4->text(), QStringLiteral("4"));
+    EXPECT_EQ(window->CSpinEdit1->increment(), 4);
+    EXPECT_EQ(window->CSpinEdit5->increment(), 4);
+    window->CSpinEdit4->stepBy(20);
+    EXPECT_EQ(window->CSpinEdit4->text(), QStringLiteral("10"));
+}
+
+TEST_F(MainWindowTest, LocationAndMiscAppendTheirRecordsThenEditThem)
+{
+    modals->onWindow<TForm9>([](TForm9 &f) {
+        f.CSpinEdit1->setText(QStringLiteral("50"));
+        f.CSpinEdit2->setText(QStringLiteral("-3"));
+        f.Button1->click();
+    });
+    window->Button11Click();
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP", "LOCATION", "50", "0"}));
+    EXPECT_EQ(window->state().LocationLine, 3);
+
+    modals->onWindow<TForm13>([](TForm13 &f) {
+        f.CheckBox2->setChecked(true);
+        f.Button1->click();
+    });
+    window->Button16Click();
+    EXPECT_EQ(lines().mid(6), QStringList({"MISC", "0", "1"}));
+    EXPECT_EQ(window->state().MiscLine, 6);
+
+    window->state().DATA.setLine(4, QStringLiteral("70"));
+    window->DRAWClick();
+    modals->onWindow<TForm9>([](TForm9 &f) {
+        EXPECT_EQ(f.CSpinEdit1->text(), QStringLiteral("70"));
+        f.CSpinEdit2->setText(QStringLiteral("8"));
+        f.Button1->click();
+    });
+    window->Button11Click();
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP", "LOCATION", "70", "8", "MISC", "0", "1"}));
+}
+
+TEST_F(MainWindowTest, ExportShowsTheScriptWindow)
+{
+    modals->acceptWindow<TForm9>();
+    modals->acceptWindow<TForm13>();
+    modals->answerInput(QStringLiteral("testgump"));
+    modals->onWindow<TForm8>([](TForm8 &f) {
+        EXPECT_EQ(f.lines().first(), QStringLiteral("[DIALOG testgump]"));
+        f.accept();
+    });
+    window->Button8Click();
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("Export To Sphere"));
+
+    // Cancelling the name leaves the result window closed and unchanged.
+    window->Label8->clear();
+    modals->answerInput(std::nullopt);
+    window->Button8Click();
+    EXPECT_TRUE(window->Label8->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, ViewTogglesRedrawAndShowFlagsWaitForTheNextRender)
+{
+    window->ScrollBar1->setValue(100);
+    EXPECT_EQ(window->state().ScrollX, 100);
+    EXPECT_TRUE(window->view().isCurrent(window->state()));
+    window->ScrollBar2->setValue(50);
+    EXPECT_EQ(window->state().ScrollY, 50);
+
+    window->Button22Click();
+    EXPECT_EQ(window->ScrollBar1->value(), 0);
+    EXPECT_EQ(window->state().ScrollX, 0);
+    EXPECT_EQ(window->state().ScrollY, 0);
+
+    window->HighlightSelected1Click();
+    EXPECT_FALSE(window->CheckBox1->isChecked());
+    EXPECT_FALSE(window->state().HighlightSelected);
+    window->AlwaysDrawPage01Click();
+    EXPECT_FALSE(window->state().AlwaysDrawPage0);
+    window->PopupMenu1Popup();
+    EXPECT_FALSE(window->HighlightSelected1->isChecked());
+    EXPECT_FALSE(window->AlwaysDrawPage01->isChecked());
+
+    window->MenuItem12->trigger();
+    EXPECT_FALSE(window->state().ShowText);
+    window->Text2->trigger();
+    EXPECT_TRUE(window->state().ShowText);
+    window->GumpPics1->trigger();
+    window->ToolButton15Click();
+    EXPECT_TRUE(window->MenuItem12->isChecked());
+    EXPECT_FALSE(window->MenuItem14->isChecked());
+    window->PopupMenu2->close();
+}
+
+TEST_F(MainWindowTest, AboutImportAndOptionsShowTheirWindows)
+{
+    modals->acceptWindow<TForm10>();
+    window->Button10->click();
+    modals->acceptWindow<QDialog>();
+    window->Button12Click();
+    modals->acceptWindow<QDialog>();
+    window->Button17Click();
+    EXPECT_EQ(modals->windowCaptions(),
+              QStringList({"Quillmark 1.4", "Import (55i - 99g only)", "Options"}));
+}
+
+TEST_F(MainWindowTest, ExportStopsOnCheckErrorsAndGoesOnAfterWarnings)
+{
+    // A missing decoder would stop the export half-way: the check names it first and nothing is asked.
+    window->state().DATA = Document({"{BOP", "0", "button", "1", "2", "gone.bmp", "1", "0", "0", "", "}EOP",
+                                     "LOCATION", "5", "5", "MISC", "0", "0"});
+    window->DRAWClick();
+    window->Button8->click();
+    const QStringList stopped = modals->messages(Modal::MessageKind::Warning);
+    ASSERT_EQ(stopped.size(), 1);
+    EXPECT_TRUE(stopped.first().contains(QStringLiteral("Line 3: error: button: button decoder DATA/buttons/gone.CS")));
+    EXPECT_EQ(modals->windowCaptions(), QStringList());
+    EXPECT_NE(window->Label8->text(), QStringLiteral("Export To Sphere"));
+
+    // A text of blanks is only a warning: named, then the export goes on, the text inline.
+    window->state().DATA = Document({"{BOP", "0", "text", "1", "2", "0", "  ", "}EOP", "LOCATION", "5", "5", "MISC",
+                                     "0", "0"});
+    window->DRAWClick();
+    modals->answerInput(QStringLiteral("d"));
+    modals->onWindow<TForm8>([](TForm8 &f) {
+        EXPECT_TRUE(f.lines().contains(QStringLiteral("dtext 1 2 0")));
+        f.accept();
+    });
+    window->Button8Click();
+    EXPECT_EQ(modals->messages(Modal::MessageKind::Warning).size(), 2);
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("Export To Sphere"));
+}
+
+TEST_F(MainWindowTest, TestModeSwitchesPagesByItsButtonsAndEscapeGoesBackToEditing)
+{
+    writeFile(QStringLiteral("DATA/buttons/ok.bmp"), SyntheticArt::bmpBytes(SyntheticArt::solid(20, 10, qRgb(0, 90, 0))));
+    const QStringList design = {"{BOP", "1", "button", "10", "10", "ok.bmp", "0", "2", "0", "", "}EOP",
+                                "{BOP", "2", "button", "10", "10", "ok.bmp", "1", "0", "1", "say hi", "}EOP"};
+    window->state().DATA = Document(design);
+    window->CSpinEdit3->stepBy(1);
+    window->TestButton->click();
+    EXPECT_TRUE(window->TestButton->isChecked());
+
+    window->Image1MouseDown(Qt::LeftButton, 15, 15);
+    EXPECT_EQ(window->state().Page, QStringLiteral("2"));
+    window->Image1MouseDown(Qt::LeftButton, 15, 15);
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("Reply 1: say hi - the dialog closes"));
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &escape);
+    EXPECT_FALSE(window->TestButton->isChecked());
+    EXPECT_EQ(window->state().Page, QStringLiteral("1"));
+    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("1"));
+    EXPECT_EQ(lines(), design);
+}
+
+TEST_F(MainWindowTest, RecordsThatCannotBeDrawnAreNamedOnceAndStayListed)
+{
+    window->state().DATA = Document({"{BOP", "0", "gumppic", "x", "20", "1F4.bmp", "}EOP"});
+    window->DRAWClick();
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("gumppic at line 3 not drawn: 'x' is not a valid integer value"));
+    EXPECT_EQ(window->ComboBox1->count(), 1);
+    EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
+
+    // Once named, later renders of the same problem leave the status alone.
+    window->Label8->setText(QStringLiteral("New Project"));
+    window->HighlightSelected1->trigger();
+    EXPECT_EQ(window->Label8->text(), QStringLiteral("New Project"));
+}
+
+// Undo, Redo and jumps in the history view: the canvas, the select list and
+// the Modify panel show the document as it then is.
+TEST_F(MainWindowTest, EveryMoveThroughTheHistoryRedrawsFromTheDocument)
+{
+    for (const char *file : {"1F4.bmp", "2A.BMP"}) {
+        scriptPicker(QString::fromLatin1(file));
+        window->Button4Click();
+    }
+    ASSERT_EQ(window->ComboBox1->count(), 2);
+    window->History1Click();
+    auto *view = window->findChild<QUndoView *>();
+    ASSERT_NE(view, nullptr);
+    const QImage drawn = window->Image1->grab().toImage();
+
+    const struct
+    {
+        const char *how;
+        std::function<void()> move;
+        int entries;
+    } cases[] = {
+        {"history <empty>", [&] { view->setCurrentIndex(view->model()->index(0, 0)); }, 0},
+        {"history last", [&] { view->setCurrentIndex(view->model()->index(2, 0)); }, 2},
+        {"Undo", [&] { window->Undo1->trigger(); }, 1},
+        {"Redo", [&] { window->Redo1->trigger(); }, 2},
+        {"history first step", [&] { view->setCurrentIndex(view->model()->index(1, 0)); }, 1},
+    };
+    for (const auto &c : cases) {
+        c.move();
+        EXPECT_EQ(window->ComboBox1->count(), c.entries) << c.how;
+        EXPECT_EQ(window->state().LineList.size(), c.entries) << c.how;
+        EXPECT_EQ(window->REMOVEBUT->isEnabled(), window->state().SelectedLine > 0) << c.how;
+    }
+    view->setCurrentIndex(view->model()->index(0, 0));
+    EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_NE(window->Image1->grab().toImage(), drawn);
+    view->close();
+}
+
+// New and Open start a fresh history: no undo brings back the design before them.
+TEST_F(MainWindowTest, NoUndoTakesBackNewOrOpen)
+{
+    writeFile(QStringLiteral("design.SDF"), Document::projectText(designLines));
+    const struct
+    {
+        const char *name;
+        std::function<void()> run;
+        QStringList lines;
+        const char *title;
+    } cases[] = {
+        {"Open", [&] {
+             modals->answerOpenFile(path(QStringLiteral("design.SDF")));
+             window->Button1Click();
+         }, designLines, "design.SDF - "},
+        {"New", [&] { window->Button6Click(); }, {"{BOP", "0", "}EOP"}, "Untitled - "},
+    };
+    for (const auto &c : cases) {
+        window->CSpinEdit3->stepBy(1);   // a new page: an edit to be discarded
+        modals->answerSaveChanges(Modal::SaveAnswer::Discard);
+        c.run();
+        EXPECT_FALSE(window->Undo1->isEnabled()) << c.name;
+        window->Undo1->trigger();
+        EXPECT_EQ(lines(), c.lines) << c.name;
+        EXPECT_TRUE(window->windowTitle().startsWith(QString::fromLatin1(c.title))) << c.name;
+    }
+}
+
+// The window system adds the display name to every title that does not end
+// with it; the program sets none, so its name shows once.
+TEST_F(MainWindowTest, TheProgramIsNamedOnceInTheTitle)
+{
+    const QString testName = QCoreApplication::applicationName();
+    ProgramIdentity::apply();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Quillmark"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName()); // none of its own
+    EXPECT_EQ(window->windowTitle().count(QStringLiteral("Quillmark")), 1);
+    QCoreApplication::setApplicationName(testName);
+}
