@@ -7,19 +7,22 @@
 #include "document/ProblemList.h"
 #include "document/PropertyCommands.h"
 #include "document/SelectionCommands.h"
-#include "editor/AutoSave.h"
+#include "editor/AutoSaver.h"
 #include "editor/CanvasController.h"
 #include "editor/CanvasScroll.h"
 #include "editor/CanvasView.h"
+#include "editor/ClipboardTransfer.h"
+#include "editor/DesignChecker.h"
+#include "editor/DocumentLifecycle.h"
 #include "editor/Settings.h"
-#include "editor/TestMode.h"
+#include "editor/StartupSequence.h"
+#include "editor/TestModeView.h"
 #include "render/PageRenderer.h"
 #include "render/Rulers.h"
 #include "render/TextIndex.h"
-#include "sphere/ArtCatalog.h"
-#include "sphere/DesignCheck.h"
 #include "windows/widgets/CanvasImage.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 #include <memory>
@@ -65,8 +68,15 @@ class ArtLibraryWindow;
 // The main window: tool bars, the editing column, the canvas with its rulers
 // and scroll bars, menus and status. It owns the open design (EditorState)
 // and the other seventeen windows, which it creates after itself, in order.
-// Handlers are thin: they call the commands and copy the state onto the controls.
-class TForm1 : public QMainWindow, private ElementDialogs, private PropertyDialogs, private CanvasHost
+// Handlers are thin: they call the core's operations and show the outcome;
+// the window answers the core's questions through the host interfaces.
+class TForm1 : public QMainWindow,
+               private ElementDialogs,
+               private PropertyDialogs,
+               private CanvasHost,
+               private LifecycleHost,
+               private StartupHost,
+               private AutoSaveHost
 {
     Q_OBJECT
 
@@ -90,8 +100,116 @@ public:
     QString StartFile;
     // AppDir as chosen at start; empty for the current folder.
     QString StartDataFolder;
-    void showProblems();                   // the list onto the panel
+    void showProblems() override;          // the list onto the panel
 
+    // A control, timer or other window of the main window by the name its
+    // handlers go by ("Button6", "ComboBox1", "Form12"); null when there is
+    // none of that name and type. Tests reach the window through it.
+    template <typename T>
+    T *control(const QString &objectName) const
+    {
+        return qobject_cast<T *>(m_controls.value(objectName));
+    }
+
+    const CanvasController &canvasMouse() const { return *m_canvasMouse; }
+
+public slots:
+    void BOOTTimer();
+    void Button6Click();   // New
+    void Button1Click();   // Open
+    void openDesign(const QString &path) override;
+    void openStartFile();
+    void Button7Click();   // Save As
+    void Save1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Duplicate1Click();
+    void SelectAll1Click();
+    void History1Click();
+    // After undo or redo: the page box, the controls and the canvas follow the document.
+    void showUndoneStep();
+    // The file name and a "*" for unsaved changes.
+    void updateTitle();
+    // Asks "Save changes?" when there are unsaved changes; false when the
+    // work is to be kept as it is (Cancel, or a save that did not happen).
+    bool mayDiscardChanges();
+    void Button12Click();  // Import
+    void BuildArtLibrary1Click();
+    void Button8Click();   // Export
+    void CheckClick();     // "Check": the Sphere check of the design and the art
+    void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
+    void Button10Click();  // About
+    void Button17Click();  // Options
+    void Help1Click();
+    void Exit1Click();
+    void NextVersion1Click();
+    void HTTPGet1DoneFile();
+    void HTTPGet1Error();
+
+    void CSpinEdit3Change();
+    void ComboBox1Change();
+    void Timer1Timer();
+    void DRAWClick();
+    void CacheCLEANUPTimer();
+    void TEXTIDXTimer();
+    void RULERDRAWTimer();
+    void ScrollBar2Change();
+    void Button22Click();
+    void HighlightSelected1Click();
+    void AlwaysDrawPage01Click();
+    void Text2Click();
+    void Buttons1Click();
+    void GumpPics1Click();
+    void ResizePics1Click();
+    void ToolButton15Click();
+    void PopupMenu1Popup();
+    void AutoSaveTimer();   // one autosave now, whatever the mode
+    void autoSaveOnTime();  // the timer's: only when the design changed since the last one
+    void finishAutosaves() { m_autoSaver.finish(); } // slots still being flushed reach their names
+
+    // The canvas (X, Y in canvas pixels) and the keyboard.
+    void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
+    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys = {});
+    void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
+    void MouseRemoveTimer();
+    void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
+    void ComboBox1KeyDown(int Key);
+    void ProblemsListClick(int row);       // selects the record of the chosen problem
+
+    void CSpinEdit1Change();
+    void CSpinEdit2Change();
+    void CSpinEdit6Change();
+    void CSpinEdit5Change();
+    void CSpinEdit4Change();
+    void CHANGEIMAGEClick();
+    void EDITOPTIONSClick();
+    void Button11Click();  // "Location on screen"
+    void Button16Click();  // "Misc Dialog"
+
+    void Button4Click();   // "Add Gumppic"
+    void Button15Click();  // "Add Resizepic"
+    void Button3Click();   // "Add Button"
+    void Button5Click();   // "Add Text"
+    void REMOVEBUTClick();
+    void Clone1Click();
+    void SendSelectedtoFront1Click(); // send to back
+    void SemdSelectedtoBack1Click();  // send to front
+
+    // The View menu: grid, snapping and zoom.
+    void ShowGrid1Click();
+    void SnapToGrid1Click();
+    void FitPage1Click();
+    void zoomTo(int percent);              // about the canvas's top-left corner
+    void setCanvasView(const CanvasScroll::View &view);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
     // The other windows, created once for the whole run.
     TForm2 *Form2 = nullptr;
     TForm3 *Form3 = nullptr;
@@ -249,105 +367,7 @@ public:
     bool ScrollResetting = false;          // the reset view moves the scroll bars
     QString LastExportName;                // offered by the export's name prompt
 
-    const CanvasController &canvasMouse() const { return *m_canvasMouse; }
 
-public slots:
-    void BOOTTimer();
-    void Button6Click();   // New
-    void Button1Click();   // Open
-    void openDesign(const QString &path);
-    void openStartFile();
-    void Button7Click();   // Save As
-    void Save1Click();
-    void Cut1Click();
-    void Copy1Click();
-    void Paste1Click();
-    void Duplicate1Click();
-    void SelectAll1Click();
-    void History1Click();
-    // After undo or redo: the page box, the controls and the canvas follow the document.
-    void showUndoneStep();
-    // The file name and a "*" for unsaved changes.
-    void updateTitle();
-    // Asks "Save changes?" when there are unsaved changes; false when the
-    // work is to be kept as it is (Cancel, or a save that did not happen).
-    bool mayDiscardChanges();
-    void Button12Click();  // Import
-    void BuildArtLibrary1Click();
-    void Button8Click();   // Export
-    void CheckClick();     // "Check": the Sphere check of the design and the art
-    void TestModeClick();  // "Test" (F5): the canvas as the client shows the dialog
-    void Button10Click();  // About
-    void Button17Click();  // Options
-    void Help1Click();
-    void Exit1Click();
-    void NextVersion1Click();
-    void HTTPGet1DoneFile();
-    void HTTPGet1Error();
-
-    void CSpinEdit3Change();
-    void ComboBox1Change();
-    void Timer1Timer();
-    void DRAWClick();
-    void CacheCLEANUPTimer();
-    void TEXTIDXTimer();
-    void RULERDRAWTimer();
-    void ScrollBar2Change();
-    void Button22Click();
-    void HighlightSelected1Click();
-    void AlwaysDrawPage01Click();
-    void Text2Click();
-    void Buttons1Click();
-    void GumpPics1Click();
-    void ResizePics1Click();
-    void ToolButton15Click();
-    void PopupMenu1Popup();
-    void AutoSaveTimer();   // one autosave now, whatever the mode
-    void autoSaveOnTime();  // the timer's: only when the design changed since the last one
-    void finishAutosaves() { m_slotCommits.waitForDone(); } // slots still being flushed reach their names
-
-    // The canvas (X, Y in canvas pixels) and the keyboard.
-    void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
-    void Image1MouseMove(Qt::MouseButtons Shift, int X, int Y, Qt::KeyboardModifiers Keys = {});
-    void Image1MouseUp(Qt::MouseButton Button, int X, int Y);
-    void MouseRemoveTimer();
-    void Image1DblClick(int X, int Y);     // "Options", or "Change Image" for art without options
-    void ComboBox1KeyDown(int Key);
-    void ProblemsListClick(int row);       // selects the record of the chosen problem
-
-    void CSpinEdit1Change();
-    void CSpinEdit2Change();
-    void CSpinEdit6Change();
-    void CSpinEdit5Change();
-    void CSpinEdit4Change();
-    void CHANGEIMAGEClick();
-    void EDITOPTIONSClick();
-    void Button11Click();  // "Location on screen"
-    void Button16Click();  // "Misc Dialog"
-
-    void Button4Click();   // "Add Gumppic"
-    void Button15Click();  // "Add Resizepic"
-    void Button3Click();   // "Add Button"
-    void Button5Click();   // "Add Text"
-    void REMOVEBUTClick();
-    void Clone1Click();
-    void SendSelectedtoFront1Click(); // send to back
-    void SemdSelectedtoBack1Click();  // send to front
-
-    // The View menu: grid, snapping and zoom.
-    void ShowGrid1Click();
-    void SnapToGrid1Click();
-    void FitPage1Click();
-    void zoomTo(int percent);              // about the canvas's top-left corner
-    void setCanvasView(const CanvasScroll::View &view);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-
-private:
     // ElementDialogs: the windows of the add commands.
     std::optional<QString> pickImage(const QString &folder, PickerMode mode) override;
     ButtonOptions askButtonOptions() override;
@@ -367,7 +387,10 @@ private:
     void buildControlTools();
     void insertControlClick(ElementKind kind);
     void showControlProperties();
+    void buildTimers();
+    void nameControls();                    // object names of the controls, for control()
     void connectHandlers();
+    void installEventFilters();
     void createWindows();
     void connectStartup();                  // the start-up window's hooks and "Next Version"
 
@@ -409,22 +432,26 @@ private:
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
 
-    // The Sphere check of the current lines; fresh art is read when asked for.
-    QList<DesignProblem> checkDesign(bool freshArt);
-    // The check's findings go into the problems list, tied to the lines checked.
-    void listCheckProblems(const QList<DesignProblem> &problems);
-    QString problemList(const QList<DesignProblem> &problems) const;
+    // LifecycleHost: the document's prompts.
+    SaveAnswer askSaveChanges() override;
+    QString askOpenPath() override;
+    QString askSavePath() override;
+    void selectionCleared() override;
+    void documentSaved() override;
+    // StartupHost: the start-up window and the file named at start.
+    void useDataFolder(const QString &dir) override;
+    bool runStartWindow(const QString &dir) override;
+    void firstDocumentReady() override;
+    void importScript(const QString &path) override;
+    void warn(const QString &text) override;
+
     void leaveTestMode();
-    void showTestPage();
 
     DocumentSession m_session;
     EditorState &m_state = m_session.state;
     int m_shownHistoryMoves = 0;     // EditorState::HistoryMoves the window last showed
-    int m_pasteCount = 0;            // pastes of the clipboard's records so far
-    QByteArray m_pastedRecords;      // which records those were
-    std::unique_ptr<ArtCatalog> m_art;      // made for AppDir at the first check
-    TestMode m_testMode;
-    struct EditingView { QString page; bool alwaysDrawPage0; int selectedLine; } m_editingView{};
+    ClipboardTransfer m_clipboard;
+    TestModeView m_testView{m_state};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
     ClientArtSource m_client;
@@ -432,15 +459,14 @@ private:
     bool m_booted = false;
     QStringList m_reportedProblems;         // render problems already shown in the status
     ProblemList m_problems;
-    QStringList m_checkedLines;             // the document as the check last saw it
-    QString m_checkedDialect;               // and the export dialect it checked for
+    DesignChecker m_checker{m_problems};
+    DocumentLifecycle m_lifecycle;
+    StartupSequence m_startup;
     std::unique_ptr<CanvasController> m_canvasMouse;
-    AutoSaveRing::FailureNotice m_autoSaveFailure; // an autosave failure is named once
-    AutoSaveRing::LastAutosave m_lastAutosave;
     void applyAutoSaveTimer(const Settings &s);
     bool m_geometryRestored = false;
-    void autoSaveFailed(const QString &message);
-    bool m_terminating = false;             // the window is closing or the application quitting
+    bool m_terminating = false;
+    QHash<QString, QObject *> m_controls;   // see control()             // the window is closing or the application quitting
     // Last, so it is the first to go: it waits for the slots it still commits.
-    AutoSaveRing::SlotCommits m_slotCommits{[this](const QString &message) { autoSaveFailed(message); }};
+    AutoSaver m_autoSaver{m_problems, static_cast<AutoSaveHost &>(*this)};
 };

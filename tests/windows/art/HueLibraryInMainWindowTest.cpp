@@ -46,9 +46,9 @@ TEST_F(MainWindowTest, HueAddedFromThePickerIsChosenAndColoursTheText)
         EXPECT_TRUE(preview.pixelColor(2, 2) == QColor(Qt::red));
         text.Button1->click();
     });
-    window->Button5->click();
+    window->control<QPushButton>("Button5")->click();
 
-    EXPECT_EQ(window->Form3->SelectedHue, 1266);
+    EXPECT_EQ(window->control<TForm3>("Form3")->SelectedHue, 1266);
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "text", "0", "0", "1266", "AA", "}EOP"}));
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
 }
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, EditingATextKeepsItsHue)
         });
         modals->onWindow<TForm4>([](TForm4 &text) { text.Button1->click(); });
         select(0);
-        window->EDITOPTIONS->click();   // what a double-click on a text runs
+        window->control<QPushButton>("EDITOPTIONS")->click();   // what a double-click on a text runs
         EXPECT_TRUE(modals->finished()) << c.hue;
         EXPECT_EQ(shown, c.shown) << c.hue;
         EXPECT_EQ(lines(), design) << c.hue;

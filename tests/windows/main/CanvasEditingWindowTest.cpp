@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, UnsavedWorkIsSavedDiscardedOrKeptAsAnswered)
         if (window->windowTitle().contains(QStringLiteral("* - ")))
             modals->answerSaveChanges(SaveAnswer::Discard); // what the case before kept
         window->Button6Click();
-        window->CSpinEdit3->setText(QStringLiteral("2")); // creates page 2: unsaved work
+        window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("2")); // creates page 2: unsaved work
         const QStringList edited = lines();
         QFile::remove(path(QStringLiteral("kept.SDF")));
 
@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, UnsavedWorkIsSavedDiscardedOrKeptAsAnswered)
 
 TEST_F(MainWindowTest, OpenImportAndCloseAskBeforeUnsavedWorkGoes)
 {
-    window->CSpinEdit3->setText(QStringLiteral("2"));
+    window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("2"));
     const QStringList edited = lines();
 
     modals->answerSaveChanges(Modal::SaveAnswer::Cancel);
@@ -85,28 +85,28 @@ TEST_F(MainWindowTest, CanvasKeysZoomAndGridAsTheViewMenuSays)
     window->DRAWClick();
 
     // The arrows on the focused canvas nudge every selected element, not the select list.
-    const int entry = window->ComboBox1->currentIndex();
+    const int entry = window->control<QComboBox>("ComboBox1")->currentIndex();
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(window->Image1, &right);
+    QApplication::sendEvent(window->control<CanvasImage>("Image1"), &right);
     EXPECT_EQ(lines().mid(3, 1), QStringList({"11"}));
     EXPECT_EQ(lines().mid(7, 1), QStringList({"41"}));
-    EXPECT_EQ(window->ComboBox1->currentIndex(), entry);
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), entry);
 
     struct Step { QAction *action; int zoom; };
-    for (const Step &s : {Step{window->ZoomIn1, 150}, Step{window->ZoomIn1, 200}, Step{window->ZoomOut1, 150},
-                          Step{window->ActualSize1, 100}}) {
+    for (const Step &s : {Step{window->control<QAction>("ZoomIn1"), 150}, Step{window->control<QAction>("ZoomIn1"), 200}, Step{window->control<QAction>("ZoomOut1"), 150},
+                          Step{window->control<QAction>("ActualSize1"), 100}}) {
         s.action->trigger();
         EXPECT_EQ(window->state().Zoom, s.zoom);
-        EXPECT_EQ(window->Image1->zoom(), s.zoom);
+        EXPECT_EQ(window->control<CanvasImage>("Image1")->zoom(), s.zoom);
     }
-    EXPECT_GE(window->ScrollBar1->maximum(), 400);
-    EXPECT_EQ(window->ActualSize1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
-    EXPECT_EQ(window->Export1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    EXPECT_GE(window->control<QScrollBar>("ScrollBar1")->maximum(), 400);
+    EXPECT_EQ(window->control<QAction>("ActualSize1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
+    EXPECT_EQ(window->control<QAction>("Export1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
 
-    window->ShowGrid1->trigger();
+    window->control<QAction>("ShowGrid1")->trigger();
     EXPECT_TRUE(window->settings().gridShow);
     EXPECT_TRUE(IniFile(path(QStringLiteral("quillmark.INI"))).readBool(QStringLiteral("Grid"), QStringLiteral("Show"), false));
 
-    window->Delete1->trigger();   // Delete removes the whole selection
+    window->control<QAction>("Delete1")->trigger();   // Delete removes the whole selection
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
 }

@@ -47,8 +47,8 @@ protected:
 
     void send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
     {
-        QMouseEvent event(type, QPointF(at), QPointF(window->Image1->mapToGlobal(at)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(window->Image1, &event);
+        QMouseEvent event(type, QPointF(at), QPointF(window->control<CanvasImage>("Image1")->mapToGlobal(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(window->control<CanvasImage>("Image1"), &event);
     }
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -65,7 +65,7 @@ protected:
         window->state().DATA = Document(design);
         window->DRAWClick();
     }
-    QRgb canvasPixel(int x, int y) const { return window->Image1->picture().pixel(x, y); }
+    QRgb canvasPixel(int x, int y) const { return window->control<CanvasImage>("Image1")->picture().pixel(x, y); }
     Settings &options() { return window->settings(); }
 };
 
@@ -78,11 +78,11 @@ TEST_F(CanvasMouseTest, SelectAndDragMovesTheElementAndStopsAtTheVisibleEdge)
     EditorState &s = window->state();
     EXPECT_TRUE(s.Dragging);
     EXPECT_EQ(s.SelectedLine, 2);
-    EXPECT_EQ(window->ComboBox1->currentIndex(), 0);
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), 0);
     EXPECT_EQ(window->canvasMouse().previousSelectedLine(), 0);
     EXPECT_EQ(window->canvasMouse().grabOffset(), QPoint(2, 3));
-    EXPECT_FALSE(window->Timer1->isActive());
-    EXPECT_TRUE(window->REMOVEBUT->isEnabled());
+    EXPECT_FALSE(window->control<QTimer>("Timer1")->isActive());
+    EXPECT_TRUE(window->control<QToolButton>("REMOVEBUT")->isEnabled());
     // The element is now the drag image, drawn over the canvas without it.
     EXPECT_EQ(window->view().dragImage().size(), QSize(8, 6));
     EXPECT_EQ(window->view().canvas().pixel(21, 31), White);
@@ -92,27 +92,27 @@ TEST_F(CanvasMouseTest, SelectAndDragMovesTheElementAndStopsAtTheVisibleEdge)
     EXPECT_EQ(lines().mid(3, 2), QStringList({"50", "60"}));
     EXPECT_EQ(canvasPixel(51, 61), Red);
     EXPECT_EQ(canvasPixel(21, 31), White);
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("X = 52, Y = 63"));
-    EXPECT_TRUE(window->Label9->text().startsWith(QStringLiteral("DRAWTIME=")));
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("X = 52, Y = 63"));
+    EXPECT_TRUE(window->control<QLabel>("Label9")->text().startsWith(QStringLiteral("DRAWTIME=")));
 
     move(QPoint(1, 1));
     EXPECT_EQ(lines().mid(3, 2), QStringList({"0", "0"}));
 
     release(QPoint(1, 1));
     EXPECT_FALSE(s.Dragging);
-    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_TRUE(window->control<QTimer>("Timer1")->isActive());
     EXPECT_TRUE(window->view().isCurrent(s));
     EXPECT_NE(window->view().lastRender().pixel(3, 3), White); // drawn in place
     EXPECT_EQ(window->view().lastRender().pixel(21, 31), White);
-    EXPECT_EQ(window->ComboBox1->itemText(0), QStringLiteral("Gumppic at 0 0 Useing 500"));
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->itemText(0), QStringLiteral("Gumppic at 0 0 Useing 500"));
     EXPECT_EQ(modals->shown().size(), 0);
 }
 
 TEST_F(CanvasMouseTest, DraggingInAScrolledViewStopsAtTheScrollPosition)
 {
     open({"{BOP", "0", "gumppic", "120", "80", "1F4.bmp", "}EOP"});
-    window->ScrollBar1->setValue(100);
-    window->ScrollBar2->setValue(50);
+    window->control<QScrollBar>("ScrollBar1")->setValue(100);
+    window->control<QScrollBar>("ScrollBar2")->setValue(50);
     press(QPoint(22, 31));
     ASSERT_TRUE(window->state().Dragging);
     move(QPoint(12, 11));
@@ -129,7 +129,7 @@ TEST_F(CanvasMouseTest, APressBesideEveryElementSelectsNothing)
     release(QPoint(100, 100));
     EXPECT_FALSE(window->state().Dragging);
     EXPECT_EQ(window->state().SelectedLine, 0);
-    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_TRUE(window->control<QTimer>("Timer1")->isActive());
     EXPECT_EQ(lines(), oneGumppic);
 }
 
@@ -143,7 +143,7 @@ TEST_F(CanvasMouseTest, SelectRemoveAndNoneFollowTheButtonSettings)
     release(QPoint(62, 32));
     EXPECT_EQ(window->state().SelectedLine, 6);
     EXPECT_FALSE(window->state().Dragging);
-    EXPECT_EQ(window->ComboBox1->currentIndex(), 1);
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), 1);
     EXPECT_TRUE(window->view().isCurrent(window->state()));
 
     // Remove on empty canvas removes nothing and keeps the selection.
@@ -154,7 +154,7 @@ TEST_F(CanvasMouseTest, SelectRemoveAndNoneFollowTheButtonSettings)
     press(QPoint(21, 31), Qt::RightButton);
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "60", "30", "2A.BMP", "}EOP"}));
     EXPECT_EQ(window->state().SelectedLine, 0);
-    EXPECT_FALSE(window->REMOVEBUT->isEnabled());
+    EXPECT_FALSE(window->control<QToolButton>("REMOVEBUT")->isEnabled());
 
     // "NONE" changes nothing but forgets the last render.
     options().leftAction = QStringLiteral("NONE");
@@ -172,27 +172,27 @@ TEST_F(CanvasMouseTest, SelectRemoveAndNoneFollowTheButtonSettings)
 
 TEST_F(CanvasMouseTest, MenuOpensTheCanvasPopupWithItsChecksInLine)
 {
-    window->ToolButton13->click(); // page 0 no longer always drawn
+    window->control<QToolButton>("ToolButton13")->click(); // page 0 no longer always drawn
     window->Text2Click();
     press(QPoint(50, 50), Qt::RightButton);
-    EXPECT_TRUE(window->PopupMenu1->isVisible());
-    EXPECT_TRUE(window->HighlightSelected1->isChecked());
-    EXPECT_FALSE(window->AlwaysDrawPage01->isChecked());
-    EXPECT_FALSE(window->Text2->isChecked());
-    EXPECT_TRUE(window->Buttons1->isChecked());
-    window->PopupMenu1->close();
+    EXPECT_TRUE(window->control<QMenu>("PopupMenu1")->isVisible());
+    EXPECT_TRUE(window->control<QAction>("HighlightSelected1")->isChecked());
+    EXPECT_FALSE(window->control<QAction>("AlwaysDrawPage01")->isChecked());
+    EXPECT_FALSE(window->control<QAction>("Text2")->isChecked());
+    EXPECT_TRUE(window->control<QAction>("Buttons1")->isChecked());
+    window->control<QMenu>("PopupMenu1")->close();
 }
 
 TEST_F(CanvasMouseTest, GumppicBrushPlacesAtThePointAndIsReleased)
 {
-    window->SpeedButton3->setChecked(true);
-    window->ScrollBar1->setValue(100);
+    window->control<QToolButton>("SpeedButton3")->setChecked(true);
+    window->control<QScrollBar>("ScrollBar1")->setValue(100);
     scriptPicker(QStringLiteral("1F4.bmp"));
     press(QPoint(40, 50));
     release(QPoint(40, 50));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "140", "50", "1F4.bmp", "}EOP"}));
-    EXPECT_FALSE(window->SpeedButton3->isChecked());
-    EXPECT_EQ(window->ComboBox1->itemText(0), QStringLiteral("Gumppic at 140 50 Useing 500"));
+    EXPECT_FALSE(window->control<QToolButton>("SpeedButton3")->isChecked());
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->itemText(0), QStringLiteral("Gumppic at 140 50 Useing 500"));
     EXPECT_EQ(window->state().SelectedLine, 0); // placed, not selected
 
     // With the brush released the next press is an ordinary one.
@@ -204,19 +204,19 @@ TEST_F(CanvasMouseTest, GumppicBrushPlacesAtThePointAndIsReleased)
 TEST_F(CanvasMouseTest, CancelledPickerLeavesTheDocumentAndTheBrush)
 {
     open(oneGumppic);
-    window->SpeedButton1->setChecked(true);
+    window->control<QToolButton>("SpeedButton1")->setChecked(true);
     modals->onWindow<TForm2>([](TForm2 &p) { p.Button2->click(); });
     press(QPoint(22, 33)); // over an element: the brush still decides
     release(QPoint(22, 33));
     EXPECT_EQ(lines(), oneGumppic);
-    EXPECT_TRUE(window->SpeedButton1->isChecked());
+    EXPECT_TRUE(window->control<QToolButton>("SpeedButton1")->isChecked());
     EXPECT_FALSE(window->state().Dragging);
     EXPECT_EQ(modals->windowCaptions(), QStringList({"Select Image for Pic"})); // no button options
 }
 
 TEST_F(CanvasMouseTest, ButtonAndTextBrushesUseTheirWindows)
 {
-    window->SpeedButton1->setChecked(true);
+    window->control<QToolButton>("SpeedButton1")->setChecked(true);
     modals->onWindow<TForm2>([](TForm2 &p) {
         EXPECT_TRUE(p.ButtonMode);
         p.selectFile(QStringLiteral("okay.bmp"));
@@ -225,9 +225,9 @@ TEST_F(CanvasMouseTest, ButtonAndTextBrushesUseTheirWindows)
     modals->onWindow<TForm11>([](TForm11 &f) { f.Button1->click(); });
     press(QPoint(5, 6), Qt::RightButton); // whatever the mouse button
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "button", "5", "6", "okay.bmp", "0", "0", "0", "", "}EOP"}));
-    EXPECT_FALSE(window->SpeedButton1->isChecked());
+    EXPECT_FALSE(window->control<QToolButton>("SpeedButton1")->isChecked());
 
-    window->SpeedButton2->setChecked(true);
+    window->control<QToolButton>("SpeedButton2")->setChecked(true);
     modals->onWindow<TForm3>([](TForm3 &f) {
         f.RadioButtons[0]->setChecked(true);
         f.Button3->click();
@@ -238,12 +238,12 @@ TEST_F(CanvasMouseTest, ButtonAndTextBrushesUseTheirWindows)
     });
     press(QPoint(70, 80));
     EXPECT_EQ(lines().mid(10, 5), QStringList({"text", "70", "80", "95", "Hi"}));
-    EXPECT_FALSE(window->SpeedButton2->isChecked());
+    EXPECT_FALSE(window->control<QToolButton>("SpeedButton2")->isChecked());
 }
 
 TEST_F(CanvasMouseTest, ResizepicBandCreatesABackgroundOfTheDraggedSize)
 {
-    window->SpeedButton4->setChecked(true);
+    window->control<QToolButton>("SpeedButton4")->setChecked(true);
     press(QPoint(30, 40));
     EXPECT_TRUE(window->canvasMouse().bandActive());
     EXPECT_EQ(window->canvasMouse().bandStart(), QPoint(30, 40));
@@ -262,26 +262,26 @@ TEST_F(CanvasMouseTest, ResizepicBandCreatesABackgroundOfTheDraggedSize)
     });
     release(QPoint(130, 90));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "resizepic", "30", "40", "9200.Bmp", "100", "50", "}EOP"}));
-    EXPECT_FALSE(window->SpeedButton4->isChecked());
+    EXPECT_FALSE(window->control<QToolButton>("SpeedButton4")->isChecked());
     EXPECT_FALSE(window->canvasMouse().bandActive());
 }
 
 TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
 {
-    window->SpeedButton4->setChecked(true);
+    window->control<QToolButton>("SpeedButton4")->setChecked(true);
     press(QPoint(100, 100));
     release(QPoint(50, 120));
     press(QPoint(100, 100));
     release(QPoint(120, 99));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
-    EXPECT_TRUE(window->SpeedButton4->isChecked());
+    EXPECT_TRUE(window->control<QToolButton>("SpeedButton4")->isChecked());
     EXPECT_TRUE(window->canvasMouse().bandActive());
     EXPECT_TRUE(modals->shown().isEmpty());
 
     // With the brush let go, a drag is a drag again, not the band left behind.
     window->state().DATA = Document(oneGumppic);
     window->DRAWClick();
-    window->SpeedButton4->setChecked(false);
+    window->control<QToolButton>("SpeedButton4")->setChecked(false);
     press(QPoint(22, 33));
     move(QPoint(42, 43));
     release(QPoint(42, 43));
@@ -289,7 +289,7 @@ TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
     EXPECT_FALSE(window->canvasMouse().bandActive());
 
     // A cancelled picker creates nothing and redraws the canvas without the band.
-    window->SpeedButton4->setChecked(true);
+    window->control<QToolButton>("SpeedButton4")->setChecked(true);
     press(QPoint(10, 10));
     move(QPoint(40, 40));
     modals->onWindow<TForm2>([](TForm2 &p) { p.Button2->click(); });
@@ -301,8 +301,8 @@ TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
 TEST_F(CanvasMouseTest, BrushesAreIgnoredInInsertStyle)
 {
     open(oneGumppic);
-    window->SpeedButton3->setChecked(true);
-    window->BrushGroup->hide();
+    window->control<QToolButton>("SpeedButton3")->setChecked(true);
+    window->control<QGroupBox>("BrushGroup")->hide();
     press(QPoint(22, 33));
     EXPECT_TRUE(window->state().Dragging);
     release(QPoint(22, 33));
@@ -314,20 +314,20 @@ TEST_F(CanvasMouseTest, PointerAndDragMarksOnTheRulers)
     const QRgb interactive = 0xFFFF0000u; // the default "Interactive" colour, red
     open(oneGumppic);
     move(QPoint(40, 10), Qt::NoButton);
-    EXPECT_EQ(window->Image7->picture().pixel(58, 1), interactive);
-    EXPECT_EQ(window->Image6->picture().pixel(1, 10), interactive);
+    EXPECT_EQ(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
+    EXPECT_EQ(window->control<ImageView>("Image6")->picture().pixel(1, 10), interactive);
     move(QPoint(41, 11), Qt::NoButton);
-    EXPECT_NE(window->Image7->picture().pixel(58, 1), interactive); // no trail
+    EXPECT_NE(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive); // no trail
 
     options().mouseRead = false;
     window->RULERDRAWTimer();
     move(QPoint(40, 10), Qt::NoButton);
-    EXPECT_NE(window->Image7->picture().pixel(58, 1), interactive);
+    EXPECT_NE(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
 
     // While dragging: both edges of the element on each ruler.
     press(QPoint(20, 30));
     move(QPoint(30, 35));
-    const QImage top = window->Image7->picture(), left = window->Image6->picture();
+    const QImage top = window->control<ImageView>("Image7")->picture(), left = window->control<ImageView>("Image6")->picture();
     EXPECT_EQ(top.pixel(30 + 18, 1), interactive);
     EXPECT_EQ(top.pixel(38 + 18, 1), interactive);
     EXPECT_EQ(left.pixel(1, 35), interactive);
@@ -339,15 +339,15 @@ TEST_F(CanvasMouseTest, PointerMarksAreWipedOnceThePointerLeftTheCanvas)
 {
     const QRgb interactive = 0xFFFF0000u;
     move(QPoint(40, 10), Qt::NoButton);
-    ASSERT_EQ(window->Image7->picture().pixel(58, 1), interactive);
-    QCursor::setPos(window->Image1->mapToGlobal(QPoint(40, 10)));
+    ASSERT_EQ(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
+    QCursor::setPos(window->control<CanvasImage>("Image1")->mapToGlobal(QPoint(40, 10)));
     window->MouseRemoveTimer();
-    EXPECT_EQ(window->Image7->picture().pixel(58, 1), interactive);
-    QCursor::setPos(window->Image1->mapToGlobal(QPoint(-40, 10)));
+    EXPECT_EQ(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
+    QCursor::setPos(window->control<CanvasImage>("Image1")->mapToGlobal(QPoint(-40, 10)));
     window->MouseRemoveTimer();
-    EXPECT_NE(window->Image7->picture().pixel(58, 1), interactive);
-    EXPECT_EQ(window->MouseRemove->interval(), 1000);
-    EXPECT_TRUE(window->MouseRemove->isActive());
+    EXPECT_NE(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
+    EXPECT_EQ(window->control<QTimer>("MouseRemove")->interval(), 1000);
+    EXPECT_TRUE(window->control<QTimer>("MouseRemove")->isActive());
 }
 
 TEST_F(CanvasMouseTest, RecordsThatCannotBePickedAreNamedOnceWithoutAnErrorBox)
@@ -357,9 +357,9 @@ TEST_F(CanvasMouseTest, RecordsThatCannotBePickedAreNamedOnceWithoutAnErrorBox)
     EXPECT_TRUE(window->state().Dragging); // the gumppic beneath is still found
     move(QPoint(23, 34));
     release(QPoint(23, 34));
-    window->Label8->clear();
+    window->control<QLabel>("Label8")->clear();
     press(QPoint(300, 300));
-    EXPECT_TRUE(window->Label8->text().isEmpty()); // named before, not again
+    EXPECT_TRUE(window->control<QLabel>("Label8")->text().isEmpty()); // named before, not again
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
 }
 
@@ -377,23 +377,23 @@ TEST_F(CanvasMouseTest, ArrowKeysNudgeTheSelectionFromTheListedControls)
 {
     open(oneGumppic);
     select(0);
-    QTest::keyClick(window->REMOVEBUT, Qt::Key_Left);
-    QTest::keyClick(window->Button22, Qt::Key_Up);
+    QTest::keyClick(window->control<QToolButton>("REMOVEBUT"), Qt::Key_Left);
+    QTest::keyClick(window->control<QPushButton>("Button22"), Qt::Key_Up);
     EXPECT_EQ(lines().mid(3, 2), QStringList({"19", "29"}));
     window->setFocus(); // the window's own keys
     QTest::keyClick(window.get(), Qt::Key_Right);
-    QTest::keyClick(window->CSpinEdit1, Qt::Key_Right);
+    QTest::keyClick(window->control<SpinEdit>("CSpinEdit1"), Qt::Key_Right);
     EXPECT_EQ(lines().mid(3, 2), QStringList({"21", "29"}));
     // The canvas shows the move at once.
     EXPECT_TRUE(window->view().isCurrent(window->state()));
-    EXPECT_EQ(window->ComboBox1->itemText(0), QStringLiteral("Gumppic at 21 29 Useing 500"));
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->itemText(0), QStringLiteral("Gumppic at 21 29 Useing 500"));
 
     // Down in the select list moves the element, then the list goes on as usual.
-    QTest::keyClick(window->ComboBox1, Qt::Key_Down);
+    QTest::keyClick(window->control<QComboBox>("ComboBox1"), Qt::Key_Down);
     EXPECT_EQ(lines().mid(3, 2), QStringList({"21", "30"}));
     // Left at 0 writes -1; the X spin's readout mends it to 0.
     window->state().DATA.setLine(3, QStringLiteral("0"));
-    QTest::keyClick(window->EDITOPTIONS, Qt::Key_Left);
+    QTest::keyClick(window->control<QPushButton>("EDITOPTIONS"), Qt::Key_Left);
     EXPECT_EQ(lines()[3], QStringLiteral("-1"));
     window->Timer1Timer();
     EXPECT_EQ(lines()[3], QStringLiteral("0"));
@@ -403,9 +403,9 @@ TEST_F(CanvasMouseTest, AnyKeyRedrawsAndWithoutSelectionNothingMoves)
 {
     open(oneGumppic);
     window->state().DATA = Document({"{BOP", "0", "gumppic", "20", "30", "1F4.bmp", "gumppic", "1", "1", "2A.BMP", "}EOP"});
-    QTest::keyClick(window->Button10, Qt::Key_A);
-    EXPECT_EQ(window->ComboBox1->count(), 2); // redrawn
-    QTest::keyClick(window->Button10, Qt::Key_Left);
+    QTest::keyClick(window->control<QPushButton>("Button10"), Qt::Key_A);
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 2); // redrawn
+    QTest::keyClick(window->control<QPushButton>("Button10"), Qt::Key_Left);
     EXPECT_EQ(lines().mid(3, 2), QStringList({"20", "30"}));
     EXPECT_EQ(lines().mid(7, 2), QStringList({"1", "1"}));
 }
@@ -414,63 +414,63 @@ TEST_F(CanvasMouseTest, ANudgeOfAnUnreadablePositionShowsTheErrorOnce)
 {
     open({"{BOP", "0", "gumppic", "20", "y", "1F4.bmp", "}EOP"});
     select(0);
-    QTest::keyClick(window->Button11, Qt::Key_Down);
+    QTest::keyClick(window->control<QPushButton>("Button11"), Qt::Key_Down);
     EXPECT_EQ(modals->messages(Modal::MessageKind::Error), QStringList({"'y' is not a valid integer value"}));
     EXPECT_EQ(lines()[4], QStringLiteral("y"));
 }
 
 TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel)
 {
-    ASSERT_EQ(window->ControlBrushKinds.size(), 10);
-    for (QAction *kind : window->ControlBrushKinds)
+    ASSERT_EQ(window->control<QToolButton>("ControlBrush")->menu()->actions().size(), 10);
+    for (QAction *kind : window->control<QToolButton>("ControlBrush")->menu()->actions())
         EXPECT_TRUE(kind->toolTip().startsWith(kind->text() + ": ")) << kind->text().toStdString();
-    EXPECT_TRUE(window->ControlBrush->isVisible());
+    EXPECT_TRUE(window->control<QToolButton>("ControlBrush")->isVisible());
     // The column holds every group without scrolling at the window's first size.
-    EXPECT_TRUE(window->OtherGroup->visibleRegion().boundingRect().height() >= window->OtherGroup->height() - 1);
+    EXPECT_TRUE(window->control<QGroupBox>("OtherGroup")->visibleRegion().boundingRect().height() >= window->control<QGroupBox>("OtherGroup")->height() - 1);
 
     // Choosing a kind presses the brush; one brush at a time, the classic ones included.
-    window->SpeedButton3->setChecked(true);
-    window->ControlBrushKinds[2]->trigger();
-    EXPECT_TRUE(window->ControlBrush->isChecked());
-    EXPECT_EQ(window->ControlBrush->text(), "Textentry");
-    EXPECT_FALSE(window->SpeedButton3->isChecked());
-    window->ControlBrush->click();   // let go
-    EXPECT_FALSE(window->ControlBrush->isChecked());
-    window->ControlBrushKinds[0]->trigger();
+    window->control<QToolButton>("SpeedButton3")->setChecked(true);
+    window->control<QToolButton>("ControlBrush")->menu()->actions()[2]->trigger();
+    EXPECT_TRUE(window->control<QToolButton>("ControlBrush")->isChecked());
+    EXPECT_EQ(window->control<QToolButton>("ControlBrush")->text(), "Textentry");
+    EXPECT_FALSE(window->control<QToolButton>("SpeedButton3")->isChecked());
+    window->control<QToolButton>("ControlBrush")->click();   // let go
+    EXPECT_FALSE(window->control<QToolButton>("ControlBrush")->isChecked());
+    window->control<QToolButton>("ControlBrush")->menu()->actions()[0]->trigger();
 
     press(QPoint(20, 30));
     move(QPoint(80, 70));
     release(QPoint(80, 70));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "htmlgump", "20", "30", "60", "40", "0", "0", "Text", "}EOP"}));
-    EXPECT_FALSE(window->ControlBrush->isChecked());
+    EXPECT_FALSE(window->control<QToolButton>("ControlBrush")->isChecked());
     EXPECT_EQ(window->state().SelectedLine, 2);
-    EXPECT_EQ(window->ComboBox1->currentIndex(), 0);
-    EXPECT_FALSE(window->PropertiesDock->isHidden());
-    EXPECT_EQ(window->Properties->shownKind(), ElementKind::Htmlgump);
-    EXPECT_TRUE(window->CHANGEIMAGE->isHidden());
-    EXPECT_FALSE(window->EDITOPTIONS->isHidden());
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), 0);
+    EXPECT_FALSE(window->control<QDockWidget>("PropertiesDock")->isHidden());
+    EXPECT_EQ(window->control<PropertyPanel>("Properties")->shownKind(), ElementKind::Htmlgump);
+    EXPECT_TRUE(window->control<QPushButton>("CHANGEIMAGE")->isHidden());
+    EXPECT_FALSE(window->control<QPushButton>("EDITOPTIONS")->isHidden());
 
     // "Options" brings a closed panel back with the keyboard in the text.
-    window->PropertiesDock->close();
-    window->EDITOPTIONS->click();
-    EXPECT_FALSE(window->PropertiesDock->isHidden());
-    EXPECT_EQ(window->focusWidget(), window->Properties->editorOf(7));
+    window->control<QDockWidget>("PropertiesDock")->close();
+    window->control<QPushButton>("EDITOPTIONS")->click();
+    EXPECT_FALSE(window->control<QDockWidget>("PropertiesDock")->isHidden());
+    EXPECT_EQ(window->focusWidget(), window->control<PropertyPanel>("Properties")->editorOf(7));
     EXPECT_EQ(modals->shown().size(), 0);   // no window of the classic kinds
 
     // A check box takes its art from the button folder; "Change Image" swaps
     // it as one undo step, and a double-click goes to its options.
     writeBitmap(QStringLiteral("DATA/buttons/other.bmp"));
-    window->ControlBrushKinds[3]->trigger();
+    window->control<QToolButton>("ControlBrush")->menu()->actions()[3]->trigger();
     scriptPicker(QStringLiteral("okay.bmp"));
     press(QPoint(150, 20));
     release(QPoint(150, 20));
     const int at = window->state().SelectedLine;
     ASSERT_EQ(lines().mid(at, 4), QStringList({"checkbox", "150", "20", "okay.bmp"}));
-    EXPECT_FALSE(window->CHANGEIMAGE->isHidden());
+    EXPECT_FALSE(window->control<QPushButton>("CHANGEIMAGE")->isHidden());
     scriptPicker(QStringLiteral("other.bmp"));
-    window->CHANGEIMAGE->click();
+    window->control<QPushButton>("CHANGEIMAGE")->click();
     EXPECT_EQ(lines()[at + 3], "other.bmp");
-    window->Undo1->trigger();
+    window->control<QAction>("Undo1")->trigger();
     EXPECT_EQ(lines()[at + 3], "okay.bmp");
 
     // The panel's new rows show once the event loop runs, as it does before a double-click.
@@ -478,7 +478,7 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
     const qsizetype windowsBefore = modals->shown().size();
     window->Image1DblClick(152, 22);
     EXPECT_EQ(window->state().SelectedLine, at);
-    EXPECT_EQ(window->focusWidget(), window->Properties->editorOf(4));   // its checked flag
+    EXPECT_EQ(window->focusWidget(), window->control<PropertyPanel>("Properties")->editorOf(4));   // its checked flag
     EXPECT_EQ(modals->shown().size(), windowsBefore);
 
     if (const QString shot = qEnvironmentVariable("QM_SHOT"); !shot.isEmpty()) {

@@ -12,29 +12,29 @@
 TEST_F(MainWindowTest, InsertMenuAddsEachNewerKindAndThePanelEditsItsFields)
 {
     QStringList kinds;
-    for (QAction *action : window->InsertMenu->actions())
+    for (QAction *action : window->control<QMenu>("InsertMenu")->actions())
         kinds << action->text();
     EXPECT_EQ(kinds, (QStringList{"Htmlgump", "Croppedtext", "Textentry", "Checkbox", "Radio", "Gumppictiled",
                                   "Tilepic", "Checkertrans", "Xmfhtmlgump", "Gumppichue"}));
 
-    window->InsertMenu->actions().first()->trigger();
+    window->control<QMenu>("InsertMenu")->actions().first()->trigger();
     const int at = window->state().SelectedLine;
     ASSERT_GT(at, 0);
     EXPECT_EQ(lines()[at], "htmlgump");
-    EXPECT_FALSE(window->PropertiesDock->isHidden());
-    ASSERT_EQ(window->Properties->shownKind(), ElementKind::Htmlgump);
+    EXPECT_FALSE(window->control<QDockWidget>("PropertiesDock")->isHidden());
+    ASSERT_EQ(window->control<PropertyPanel>("Properties")->shownKind(), ElementKind::Htmlgump);
 
-    auto *width = qobject_cast<QLineEdit *>(window->Properties->editorOf(3));
+    auto *width = qobject_cast<QLineEdit *>(window->control<PropertyPanel>("Properties")->editorOf(3));
     ASSERT_TRUE(width);
     EXPECT_EQ(width->text(), "200");
     width->selectAll();
     QTest::keyClicks(width, "150");
     EXPECT_EQ(lines()[at + 3], "150");
-    auto *background = qobject_cast<QCheckBox *>(window->Properties->editorOf(5));
+    auto *background = qobject_cast<QCheckBox *>(window->control<PropertyPanel>("Properties")->editorOf(5));
     ASSERT_TRUE(background);
     background->click();
     EXPECT_EQ(lines()[at + 5], "1");
-    auto *text = qobject_cast<QLineEdit *>(window->Properties->editorOf(7));
+    auto *text = qobject_cast<QLineEdit *>(window->control<PropertyPanel>("Properties")->editorOf(7));
     text->selectAll();
     QTest::keyClicks(text, "<B>Welcome</B> traveller");
     EXPECT_EQ(lines()[at + 7], "<B>Welcome</B> traveller");
@@ -52,8 +52,8 @@ TEST_F(MainWindowTest, TheCheckFollowsTheExportDialectOfTheOptions)
 {
     window->state().DATA = Document({"{BOP", "0", "htmlgump", "10", "10", "100", "40", "0", "0", "Hi", "}EOP"});
     const auto named = [this] {
-        for (int k = 0; k < window->ProblemsList->count(); ++k)
-            if (window->ProblemsList->item(k)->text().contains("dialect 48e - 51a has no htmlgump"))
+        for (int k = 0; k < window->control<QListWidget>("ProblemsList")->count(); ++k)
+            if (window->control<QListWidget>("ProblemsList")->item(k)->text().contains("dialect 48e - 51a has no htmlgump"))
                 return true;
         return false;
     };

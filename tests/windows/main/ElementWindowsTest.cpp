@@ -31,10 +31,10 @@ TEST_F(MainWindowTest, AddGumppicThroughThePicker)
         EXPECT_EQ(p.Image1->picture().size(), QSize(8, 6)); // the preview
         p.Button1->click();
     });
-    window->Button4->click();
+    window->control<QPushButton>("Button4")->click();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "0", "0", "2A.BMP", "}EOP"}));
-    EXPECT_EQ(window->ComboBox1->count(), 1);
-    EXPECT_EQ(window->ComboBox1->currentIndex(), -1); // the new element is not selected
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 1);
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), -1); // the new element is not selected
 }
 
 TEST_F(MainWindowTest, AddResizepicAndButtonListTheirFolders)
@@ -141,8 +141,8 @@ TEST_F(MainWindowTest, AddTextTakesTheHueAndTheTypedText)
         QTest::keyClicks(f.Edit1, QStringLiteral("Hi {there}"));
         QTest::keyClick(f.Edit1, Qt::Key_Return); // Enter closes
     });
-    window->Button5->click();
-    EXPECT_EQ(window->Form3->SelectedHue, 1152);
+    window->control<QPushButton>("Button5")->click();
+    EXPECT_EQ(window->control<TForm3>("Form3")->SelectedHue, 1152);
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "text", "0", "0", "1152", "Hi {there}", "}EOP"}));
 
     // Without a library the first slot's hue is 95; the text window keeps its text.
@@ -161,12 +161,12 @@ TEST_F(MainWindowTest, AddTextTakesTheHueAndTheTypedText)
 
 TEST_F(MainWindowTest, AddingToAPageWithoutBracketAppendsOne)
 {
-    window->CSpinEdit3->stepBy(1);
+    window->control<SpinEdit>("CSpinEdit3")->stepBy(1);
     writeFile(QStringLiteral("page0.sdf"), "{BOP\r\n0\r\n}EOP\r\n");
     modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     modals->answerOpenFile(path(QStringLiteral("page0.sdf")));
     window->Button1Click();
-    ASSERT_EQ(window->CSpinEdit3->text(), QStringLiteral("1"));
+    ASSERT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("1"));
 
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();
@@ -178,17 +178,17 @@ TEST_F(MainWindowTest, RemovingTheLastElementLeavesTheEmptyBracket)
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();
     select(0);
-    window->REMOVEBUT->click();
+    window->control<QToolButton>("REMOVEBUT")->click();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
     EXPECT_EQ(window->state().SelectedLine, 0);
-    EXPECT_FALSE(window->REMOVEBUT->isEnabled());
+    EXPECT_FALSE(window->control<QToolButton>("REMOVEBUT")->isEnabled());
     // The boxes stay in place, empty and disabled.
-    EXPECT_FALSE(window->CSpinEdit1->isHidden());
-    EXPECT_FALSE(window->CSpinEdit1->isEnabled());
-    EXPECT_TRUE(window->CSpinEdit1->text().isEmpty());
-    EXPECT_FALSE(window->CHANGEIMAGE->isEnabled());
-    EXPECT_FALSE(window->RemoveSelected1->isEnabled());
-    EXPECT_EQ(window->ComboBox1->count(), 0);
+    EXPECT_FALSE(window->control<SpinEdit>("CSpinEdit1")->isHidden());
+    EXPECT_FALSE(window->control<SpinEdit>("CSpinEdit1")->isEnabled());
+    EXPECT_TRUE(window->control<SpinEdit>("CSpinEdit1")->text().isEmpty());
+    EXPECT_FALSE(window->control<QPushButton>("CHANGEIMAGE")->isEnabled());
+    EXPECT_FALSE(window->control<QAction>("RemoveSelected1")->isEnabled());
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 0);
 }
 
 TEST_F(MainWindowTest, CloneTwiceThenSendToBackAndFront)
@@ -197,29 +197,29 @@ TEST_F(MainWindowTest, CloneTwiceThenSendToBackAndFront)
                                      "text", "5", "5", "0", "Hi", "}EOP"});
     window->DRAWClick();
     select(0);
-    window->Clone1->trigger();
-    window->Clone1->trigger();
+    window->control<QAction>("Clone1")->trigger();
+    window->control<QAction>("Clone1")->trigger();
     EXPECT_EQ(window->state().SelectedLine, 2); // stays on the source
     EXPECT_EQ(lines().mid(11, 8), QStringList({"gumppic", "20", "30", "1F4.bmp", "gumppic", "20", "30", "1F4.bmp"}));
-    EXPECT_EQ(window->ComboBox1->count(), 4);
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 4);
 
     // The first element to the back, the last to the front: no change, selection cleared.
     const QStringList before = lines();
-    window->SendSelectedtoFront1->trigger();
+    window->control<QAction>("SendSelectedtoFront1")->trigger();
     EXPECT_EQ(lines(), before);
     EXPECT_EQ(window->state().SelectedLine, 0);
-    EXPECT_EQ(window->ComboBox1->currentIndex(), -1);
-    EXPECT_FALSE(window->CSpinEdit1->isHidden());
-    EXPECT_FALSE(window->CSpinEdit1->isEnabled());
-    EXPECT_FALSE(window->SendSelectedtoFront1->isEnabled());
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), -1);
+    EXPECT_FALSE(window->control<SpinEdit>("CSpinEdit1")->isHidden());
+    EXPECT_FALSE(window->control<SpinEdit>("CSpinEdit1")->isEnabled());
+    EXPECT_FALSE(window->control<QAction>("SendSelectedtoFront1")->isEnabled());
 
     select(3);
-    window->SemdSelectedtoBack1->trigger();
+    window->control<QAction>("SemdSelectedtoBack1")->trigger();
     EXPECT_EQ(lines(), before);
     EXPECT_EQ(window->state().SelectedLine, 0);
 
     select(1); // the text to the front
-    window->SemdSelectedtoBack1->trigger();
+    window->control<QAction>("SemdSelectedtoBack1")->trigger();
     EXPECT_EQ(lines().mid(14, 5), QStringList({"text", "5", "5", "0", "Hi"}));
     EXPECT_EQ(lines().last(), QStringLiteral("}EOP"));
 }
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, CloneOfABadNumberShowsTheConversionError)
     window->state().DATA = Document({"{BOP", "0", "gumppic", "x", "20", "1F4.bmp", "}EOP"});
     window->DRAWClick();
     select(0);
-    window->Clone1->trigger();
+    window->control<QAction>("Clone1")->trigger();
     EXPECT_EQ(modals->messages(Modal::MessageKind::Error), QStringList({"'x' is not a valid integer value"}));
     EXPECT_EQ(lines().size(), 7);
 }
@@ -241,12 +241,12 @@ TEST_F(MainWindowTest, TextPreviewIsDrawnInTheChosenHuesColour)
     writeFile(QStringLiteral("ColorLibary.INI"), "[1]\r\nCOLOR=clRed\r\nSPHERE=38\r\n");
     window = std::make_unique<TForm1>();
     boot();
-    ASSERT_TRUE(window->Form5->Converter.hasFont());
+    ASSERT_TRUE(window->control<TForm5>("Form5")->Converter.hasFont());
 
-    window->Form3->SelectedHue = 38;
-    window->Form4->setText(QStringLiteral("AA"));
-    window->Form4->UPDATERTimer();
-    const QImage preview = window->Form4->Image1->picture();
+    window->control<TForm3>("Form3")->SelectedHue = 38;
+    window->control<TForm4>("Form4")->setText(QStringLiteral("AA"));
+    window->control<TForm4>("Form4")->UPDATERTimer();
+    const QImage preview = window->control<TForm4>("Form4")->Image1->picture();
     ASSERT_FALSE(preview.isNull());
     EXPECT_EQ(preview.height(), 21);
     EXPECT_TRUE(preview.pixelColor(2, 2) == QColor(Qt::red));

@@ -44,11 +44,11 @@ TEST_F(MainWindowTest, PicturePickerOffersTheClientsGumpsByNumber)
         EXPECT_FALSE(p.offersClientGumps());
         p.Button2->click();
     });
-    window->Button4->click();
+    window->control<QPushButton>("Button4")->click();
 
     writeClient(path(QStringLiteral("client")));
-    window->Form12->ClientEdit->setText(path(QStringLiteral("client")));
-    window->Form12->Button2Click();
+    window->control<TForm12>("Form12")->ClientEdit->setText(path(QStringLiteral("client")));
+    window->control<TForm12>("Form12")->Button2Click();
 
     modals->onWindow<TForm2>([](TForm2 &p) {
         ASSERT_TRUE(p.offersClientGumps());
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, PicturePickerOffersTheClientsGumpsByNumber)
         EXPECT_TRUE(p.FileListBox1->selectedItems().isEmpty());
         p.Button1->click();
     });
-    window->Button4->click();
+    window->control<QPushButton>("Button4")->click();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "0", "0", "1F5.bmp", "}EOP"}));
 
     // Buttons and backgrounds are not gumps of their own: no client list.
@@ -83,13 +83,13 @@ TEST_F(MainWindowTest, PicturePickerOffersTheClientsGumpsByNumber)
 
 TEST_F(MainWindowTest, BuildArtLibraryRunsOffTheWindowAndNamesWhatItMade)
 {
-    window->BuildArtLibrary1->trigger();   // no client chosen yet
+    window->control<QAction>("BuildArtLibrary1")->trigger();   // no client chosen yet
     EXPECT_EQ(modals->messages(Modal::MessageKind::Warning),
               QStringList({"Choose the game client folder in Options first"}));
 
     writeClient(path(QStringLiteral("client")));
-    window->Form12->ClientEdit->setText(path(QStringLiteral("client")));
-    window->Form12->Button2Click();
+    window->control<TForm12>("Form12")->ClientEdit->setText(path(QStringLiteral("client")));
+    window->control<TForm12>("Form12")->Button2Click();
 
     // A text is not drawn while the library has no font; the one the build
     // makes from the client's font draws it at once.
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, BuildArtLibraryRunsOffTheWindowAndNamesWhatItMade)
     });
     window->Button5Click();
     const auto textPixels = [&] {
-        const QImage canvas = window->Image1->picture();
+        const QImage canvas = window->control<CanvasImage>("Image1")->picture();
         const QRgb background = canvas.pixel(60, 60);
         int n = 0;
         for (int y = 0; y < 16; ++y)
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, BuildArtLibraryRunsOffTheWindowAndNamesWhatItMade)
         EXPECT_EQ(w.Button1->text(), QStringLiteral("Close"));
         w.Button1->click();
     });
-    window->BuildArtLibrary1->trigger();
+    window->control<QAction>("BuildArtLibrary1")->trigger();
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("DATA/buttons/F7.cs"))));
     EXPECT_GT(textPixels(), withoutFont + 4 * 12);   // four letters of twelve pixels, and their outline
 }

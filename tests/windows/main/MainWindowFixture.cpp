@@ -25,7 +25,7 @@ void MainWindowTest::SetUp()
     QDir::setCurrent(m_dir.path());
     modals = std::make_unique<ScriptedModals>();
     window = std::make_unique<TForm1>();
-    window->Form12->Location = {path(QStringLiteral("quillmark.INI")), false};
+    window->control<TForm12>("Form12")->Location = {path(QStringLiteral("quillmark.INI")), false};
     boot();
 }
 
@@ -67,6 +67,6 @@ void MainWindowTest::scriptPicker(const QString &file)
 
 void MainWindowTest::select(int index)
 {
-    window->ComboBox1->setCurrentIndex(index);
-    emit window->ComboBox1->activated(index);
+    window->control<QComboBox>("ComboBox1")->setCurrentIndex(index);
+    emit window->control<QComboBox>("ComboBox1")->activated(index);
 }

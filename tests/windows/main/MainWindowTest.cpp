@@ -55,15 +55,15 @@ TEST_F(MainWindowTest, StartCreatesTheWindowsAndANewDocument)
     EXPECT_EQ(s.SelectedLine, 0);
     EXPECT_EQ(s.LocationLine, -1);
     EXPECT_EQ(s.MiscLine, -1);
-    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
-    EXPECT_FALSE(window->REMOVEBUT->isEnabled());
-    EXPECT_TRUE(window->CheckBox1->isChecked());
-    EXPECT_TRUE(window->ToolButton13->isChecked());
-    EXPECT_TRUE(window->Label9->text().startsWith(QStringLiteral("DRAWTIME=")));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("0"));
+    EXPECT_FALSE(window->control<QToolButton>("REMOVEBUT")->isEnabled());
+    EXPECT_TRUE(window->control<QToolButton>("CheckBox1")->isChecked());
+    EXPECT_TRUE(window->control<QToolButton>("ToolButton13")->isChecked());
+    EXPECT_TRUE(window->control<QLabel>("Label9")->text().startsWith(QStringLiteral("DRAWTIME=")));
     // First start: "(1.2) Real Draw", so the brushes instead of the insert buttons.
-    EXPECT_FALSE(window->BrushGroup->isHidden());
-    EXPECT_TRUE(window->InsertGroup->isHidden());
-    EXPECT_TRUE(window->EditMenu->menuAction()->isVisible());
+    EXPECT_FALSE(window->control<QGroupBox>("BrushGroup")->isHidden());
+    EXPECT_TRUE(window->control<QGroupBox>("InsertGroup")->isHidden());
+    EXPECT_TRUE(window->control<QMenu>("EditMenu")->menuAction()->isVisible());
 }
 
 TEST_F(MainWindowTest, PageBoxCreatesBracketsAndStopsAtZero)
@@ -73,14 +73,14 @@ TEST_F(MainWindowTest, PageBoxCreatesBracketsAndStopsAtZero)
     window->Button1Click();
 
     for (int i = 0; i < 3; ++i)
-        window->CSpinEdit3->stepBy(1);
-    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("3"));
+        window->control<SpinEdit>("CSpinEdit3")->stepBy(1);
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("3"));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP", "LOCATION", "1", "2",
                                     "{BOP", "1", "}EOP", "{BOP", "2", "}EOP", "{BOP", "3", "}EOP"}));
 
     for (int i = 0; i < 4; ++i)
-        window->CSpinEdit3->stepBy(-1);
-    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
+        window->control<SpinEdit>("CSpinEdit3")->stepBy(-1);
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("0"));
     EXPECT_EQ(window->state().Page, QStringLiteral("0"));
     EXPECT_EQ(lines().size(), 15);
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
@@ -88,13 +88,13 @@ TEST_F(MainWindowTest, PageBoxCreatesBracketsAndStopsAtZero)
 
 TEST_F(MainWindowTest, NewOnPageThree)
 {
-    window->CSpinEdit3->setText(QStringLiteral("3"));
-    window->Label8->setText(QStringLiteral("something"));
+    window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("3"));
+    window->control<QLabel>("Label8")->setText(QStringLiteral("something"));
     modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     window->Button6Click();
-    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("0"));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("New Project"));
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("New Project"));
 }
 
 TEST_F(MainWindowTest, OpenThenCancelKeepsTheDocumentButClearsTheSelection)
@@ -103,20 +103,20 @@ TEST_F(MainWindowTest, OpenThenCancelKeepsTheDocumentButClearsTheSelection)
     modals->answerOpenFile(path(QStringLiteral("design.SDF")));
     window->Button1Click();
     EXPECT_EQ(lines(), designLines);
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("Project Opened"));
-    ASSERT_EQ(window->ComboBox1->count(), 2);
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("Project Opened"));
+    ASSERT_EQ(window->control<QComboBox>("ComboBox1")->count(), 2);
 
     select(1);
     EXPECT_EQ(window->state().SelectedLine, 8);
-    window->Label8->setText(QStringLiteral("before"));
+    window->control<QLabel>("Label8")->setText(QStringLiteral("before"));
     modals->answerOpenFile(QString());
     window->Button1Click();
     EXPECT_EQ(lines(), designLines);
     EXPECT_EQ(window->state().SelectedLine, 0);
-    EXPECT_EQ(window->ComboBox1->currentIndex(), -1);
-    EXPECT_FALSE(window->REMOVEBUT->isEnabled());
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("before"));
-    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), -1);
+    EXPECT_FALSE(window->control<QToolButton>("REMOVEBUT")->isEnabled());
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("before"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("0"));
 }
 
 TEST_F(MainWindowTest, SaveAsWritesTheProjectFile)
@@ -126,27 +126,27 @@ TEST_F(MainWindowTest, SaveAsWritesTheProjectFile)
     QFile saved(path(QStringLiteral("out.SDF")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), QByteArray("{BOP\r\n0\r\n}EOP\r\n"));
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("Project Saved"));
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("Project Saved"));
 
-    window->Label8->clear();
+    window->control<QLabel>("Label8")->clear();
     modals->answerSaveFile(QString());
     window->Button7Click();
-    EXPECT_TRUE(window->Label8->text().isEmpty());
+    EXPECT_TRUE(window->control<QLabel>("Label8")->text().isEmpty());
     EXPECT_TRUE(modals->shown().last().text.contains(QStringLiteral("*.SDF")));
 }
 
 TEST_F(MainWindowTest, SaveAddsTheExtensionMarksChangesAndUndoNamesTheStep)
 {
-    window->CSpinEdit3->setText(QStringLiteral("2"));
+    window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("2"));
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Untitled* - ")));
-    EXPECT_EQ(window->Undo1->text(), QStringLiteral("Undo Create Page 2"));
+    EXPECT_EQ(window->control<QAction>("Undo1")->text(), QStringLiteral("Undo Create Page 2"));
 
     modals->answerSaveFile(path(QStringLiteral("mydialog")));
     window->Save1Click();
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("mydialog.SDF"))));
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mydialog.SDF - ")));
 
-    window->Undo1->trigger();
+    window->control<QAction>("Undo1")->trigger();
     EXPECT_EQ(window->state().DATA.lines(), QStringList({"{BOP", "0", "}EOP"}));
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mydialog.SDF* - ")));
     window->Save1Click(); // to the same file, no dialog
@@ -158,47 +158,47 @@ TEST_F(MainWindowTest, SaveAddsTheExtensionMarksChangesAndUndoNamesTheStep)
 TEST_F(MainWindowTest, FailuresAreShownInTheErrorBoxAndLeaveTheDocument)
 {
     modals->answerOpenFile(path(QStringLiteral("missing.sdf")));
-    window->Button1->click();
+    window->control<QToolButton>("Button1")->click();
     const QStringList errors = modals->messages(Modal::MessageKind::Error);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors.first(), QStringLiteral("Cannot open file ") + path(QStringLiteral("missing.sdf")));
     EXPECT_EQ(modals->shown().last().caption, QStringLiteral("Quillmark 1.4"));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
-    EXPECT_NE(window->Label8->text(), QStringLiteral("Project Opened"));
+    EXPECT_NE(window->control<QLabel>("Label8")->text(), QStringLiteral("Project Opened"));
 }
 
 TEST_F(MainWindowTest, SelectingABackgroundThenATextShowsThenHidesTheSizeSpins)
 {
     window->state().DATA = Document(designLines);
     window->DRAWClick();
-    EXPECT_FALSE(window->CSpinEdit1->isEnabled());
+    EXPECT_FALSE(window->control<SpinEdit>("CSpinEdit1")->isEnabled());
 
     select(0);
     EXPECT_EQ(window->state().SelectedLine, 2);
-    EXPECT_FALSE(window->CSpinEdit6->isHidden());
-    EXPECT_FALSE(window->CSpinEdit5->isHidden());
-    EXPECT_FALSE(window->LabelX2->isHidden());
-    EXPECT_FALSE(window->CHANGEIMAGE->isHidden());
-    EXPECT_TRUE(window->EDITOPTIONS->isHidden());
-    EXPECT_TRUE(window->CSpinEdit1->isEnabled());
-    EXPECT_TRUE(window->REMOVEBUT->isEnabled());
-    EXPECT_TRUE(window->Clone1->isEnabled());
-    EXPECT_TRUE(window->SemdSelectedtoBack1->isEnabled());
+    EXPECT_FALSE(window->control<SpinEdit>("CSpinEdit6")->isHidden());
+    EXPECT_FALSE(window->control<SpinEdit>("CSpinEdit5")->isHidden());
+    EXPECT_FALSE(window->control<QLabel>("LabelX2")->isHidden());
+    EXPECT_FALSE(window->control<QPushButton>("CHANGEIMAGE")->isHidden());
+    EXPECT_TRUE(window->control<QPushButton>("EDITOPTIONS")->isHidden());
+    EXPECT_TRUE(window->control<SpinEdit>("CSpinEdit1")->isEnabled());
+    EXPECT_TRUE(window->control<QToolButton>("REMOVEBUT")->isEnabled());
+    EXPECT_TRUE(window->control<QAction>("Clone1")->isEnabled());
+    EXPECT_TRUE(window->control<QAction>("SemdSelectedtoBack1")->isEnabled());
 
     select(1);
     EXPECT_EQ(window->state().SelectedLine, 8);
-    EXPECT_TRUE(window->CSpinEdit6->isHidden());
-    EXPECT_TRUE(window->LabelY2->isHidden());
-    EXPECT_TRUE(window->CHANGEIMAGE->isHidden());
-    EXPECT_FALSE(window->EDITOPTIONS->isHidden());
-    EXPECT_EQ(window->ComboBox1->currentIndex(), 1);
+    EXPECT_TRUE(window->control<SpinEdit>("CSpinEdit6")->isHidden());
+    EXPECT_TRUE(window->control<QLabel>("LabelY2")->isHidden());
+    EXPECT_TRUE(window->control<QPushButton>("CHANGEIMAGE")->isHidden());
+    EXPECT_FALSE(window->control<QPushButton>("EDITOPTIONS")->isHidden());
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), 1);
 
     // Changing the page resets all of it.
-    window->CSpinEdit3->stepBy(1);
+    window->control<SpinEdit>("CSpinEdit3")->stepBy(1);
     EXPECT_EQ(window->state().SelectedLine, 0);
-    EXPECT_FALSE(window->CSpinEdit1->isEnabled());
-    EXPECT_FALSE(window->EDITOPTIONS->isEnabled());
-    EXPECT_FALSE(window->RemoveSelected1->isEnabled());
+    EXPECT_FALSE(window->control<SpinEdit>("CSpinEdit1")->isEnabled());
+    EXPECT_FALSE(window->control<QPushButton>("EDITOPTIONS")->isEnabled());
+    EXPECT_FALSE(window->control<QAction>("RemoveSelected1")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ReadoutFillsTheSpinsAndTheirEditsWriteTheDocument)
@@ -207,32 +207,32 @@ TEST_F(MainWindowTest, ReadoutFillsTheSpinsAndTheirEditsWriteTheDocument)
     window->DRAWClick();
     select(0);
     window->Timer1Timer();
-    EXPECT_EQ(window->CSpinEdit1->text(), QStringLiteral("0"));
-    EXPECT_EQ(window->CSpinEdit6->text(), QStringLiteral("300"));
-    EXPECT_EQ(window->CSpinEdit5->text(), QStringLiteral("200"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit1")->text(), QStringLiteral("0"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit6")->text(), QStringLiteral("300"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit5")->text(), QStringLiteral("200"));
 
     // Moved elsewhere (dragging, keys): the next readout follows without a render.
     window->state().DATA.setLine(3, QStringLiteral("25"));
     window->DRAWClick();
-    const QString drawTime = window->Label9->text();
+    const QString drawTime = window->control<QLabel>("Label9")->text();
     window->Timer1Timer();
-    EXPECT_EQ(window->CSpinEdit1->text(), QStringLiteral("25"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit1")->text(), QStringLiteral("25"));
     EXPECT_TRUE(window->view().isCurrent(window->state()));
 
-    window->CSpinEdit1->setText(QStringLiteral("-5"));
-    EXPECT_EQ(window->CSpinEdit1->text(), QStringLiteral("0"));
+    window->control<SpinEdit>("CSpinEdit1")->setText(QStringLiteral("-5"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit1")->text(), QStringLiteral("0"));
     EXPECT_EQ(lines().at(3), QStringLiteral("0"));
-    window->CSpinEdit6->setText(QStringLiteral("0"));
+    window->control<SpinEdit>("CSpinEdit6")->setText(QStringLiteral("0"));
     EXPECT_EQ(lines().at(6), QStringLiteral("0"));
-    window->CSpinEdit2->setText(QStringLiteral("17"));
+    window->control<SpinEdit>("CSpinEdit2")->setText(QStringLiteral("17"));
     EXPECT_EQ(lines().at(4), QStringLiteral("17"));
 
     // While the text is not a number yet the record keeps its value, without a box.
     for (const char *typing : {"", "-"}) {
-        window->CSpinEdit2->setText(QString::fromLatin1(typing));
+        window->control<SpinEdit>("CSpinEdit2")->setText(QString::fromLatin1(typing));
         EXPECT_EQ(lines().at(4), QStringLiteral("17"));
     }
-    window->CSpinEdit2->setText(QStringLiteral("-5"));
+    window->control<SpinEdit>("CSpinEdit2")->setText(QStringLiteral("-5"));
     EXPECT_EQ(lines().at(4), QStringLiteral("0"));
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
     Q_UNUSED(drawTime);
@@ -240,12 +240,12 @@ TEST_F(MainWindowTest, ReadoutFillsTheSpinsAndTheirEditsWriteTheDocument)
 
 TEST_F(MainWindowTest, StepSpinSetsTheIncrementOfThePositionSpins)
 {
-    window->CSpinEdit4->stepBy(3);
-    EXPECT_EQ(window->CSpinEdit4->text(), QStringLiteral("4"));
-    EXPECT_EQ(window->CSpinEdit1->increment(), 4);
-    EXPECT_EQ(window->CSpinEdit5->increment(), 4);
-    window->CSpinEdit4->stepBy(20);
-    EXPECT_EQ(window->CSpinEdit4->text(), QStringLiteral("10"));
+    window->control<SpinEdit>("CSpinEdit4")->stepBy(3);
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit4")->text(), QStringLiteral("4"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit1")->increment(), 4);
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit5")->increment(), 4);
+    window->control<SpinEdit>("CSpinEdit4")->stepBy(20);
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit4")->text(), QStringLiteral("10"));
 }
 
 TEST_F(MainWindowTest, LocationAndMiscAppendTheirRecordsThenEditThem)
@@ -288,52 +288,52 @@ TEST_F(MainWindowTest, ExportShowsTheScriptWindow)
         f.accept();
     });
     window->Button8Click();
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("Export To Sphere"));
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("Export To Sphere"));
 
     // Cancelling the name leaves the result window closed and unchanged.
-    window->Label8->clear();
+    window->control<QLabel>("Label8")->clear();
     modals->answerInput(std::nullopt);
     window->Button8Click();
-    EXPECT_TRUE(window->Label8->text().isEmpty());
+    EXPECT_TRUE(window->control<QLabel>("Label8")->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, ViewTogglesRedrawAndShowFlagsWaitForTheNextRender)
 {
-    window->ScrollBar1->setValue(100);
+    window->control<QScrollBar>("ScrollBar1")->setValue(100);
     EXPECT_EQ(window->state().ScrollX, 100);
     EXPECT_TRUE(window->view().isCurrent(window->state()));
-    window->ScrollBar2->setValue(50);
+    window->control<QScrollBar>("ScrollBar2")->setValue(50);
     EXPECT_EQ(window->state().ScrollY, 50);
 
     window->Button22Click();
-    EXPECT_EQ(window->ScrollBar1->value(), 0);
+    EXPECT_EQ(window->control<QScrollBar>("ScrollBar1")->value(), 0);
     EXPECT_EQ(window->state().ScrollX, 0);
     EXPECT_EQ(window->state().ScrollY, 0);
 
     window->HighlightSelected1Click();
-    EXPECT_FALSE(window->CheckBox1->isChecked());
+    EXPECT_FALSE(window->control<QToolButton>("CheckBox1")->isChecked());
     EXPECT_FALSE(window->state().HighlightSelected);
     window->AlwaysDrawPage01Click();
     EXPECT_FALSE(window->state().AlwaysDrawPage0);
     window->PopupMenu1Popup();
-    EXPECT_FALSE(window->HighlightSelected1->isChecked());
-    EXPECT_FALSE(window->AlwaysDrawPage01->isChecked());
+    EXPECT_FALSE(window->control<QAction>("HighlightSelected1")->isChecked());
+    EXPECT_FALSE(window->control<QAction>("AlwaysDrawPage01")->isChecked());
 
-    window->MenuItem12->trigger();
+    window->control<QAction>("MenuItem12")->trigger();
     EXPECT_FALSE(window->state().ShowText);
-    window->Text2->trigger();
+    window->control<QAction>("Text2")->trigger();
     EXPECT_TRUE(window->state().ShowText);
-    window->GumpPics1->trigger();
+    window->control<QAction>("GumpPics1")->trigger();
     window->ToolButton15Click();
-    EXPECT_TRUE(window->MenuItem12->isChecked());
-    EXPECT_FALSE(window->MenuItem14->isChecked());
-    window->PopupMenu2->close();
+    EXPECT_TRUE(window->control<QAction>("MenuItem12")->isChecked());
+    EXPECT_FALSE(window->control<QAction>("MenuItem14")->isChecked());
+    window->control<QMenu>("PopupMenu2")->close();
 }
 
 TEST_F(MainWindowTest, AboutImportAndOptionsShowTheirWindows)
 {
     modals->acceptWindow<TForm10>();
-    window->Button10->click();
+    window->control<QPushButton>("Button10")->click();
     modals->acceptWindow<QDialog>();
     window->Button12Click();
     modals->acceptWindow<QDialog>();
@@ -348,12 +348,12 @@ TEST_F(MainWindowTest, ExportStopsOnCheckErrorsAndGoesOnAfterWarnings)
     window->state().DATA = Document({"{BOP", "0", "button", "1", "2", "gone.bmp", "1", "0", "0", "", "}EOP",
                                      "LOCATION", "5", "5", "MISC", "0", "0"});
     window->DRAWClick();
-    window->Button8->click();
+    window->control<QToolButton>("Button8")->click();
     const QStringList stopped = modals->messages(Modal::MessageKind::Warning);
     ASSERT_EQ(stopped.size(), 1);
     EXPECT_TRUE(stopped.first().contains(QStringLiteral("Line 3: error: button: button decoder DATA/buttons/gone.CS")));
     EXPECT_EQ(modals->windowCaptions(), QStringList());
-    EXPECT_NE(window->Label8->text(), QStringLiteral("Export To Sphere"));
+    EXPECT_NE(window->control<QLabel>("Label8")->text(), QStringLiteral("Export To Sphere"));
 
     // A text of blanks is only a warning: named, then the export goes on, the text inline.
     window->state().DATA = Document({"{BOP", "0", "text", "1", "2", "0", "  ", "}EOP", "LOCATION", "5", "5", "MISC",
@@ -366,7 +366,7 @@ TEST_F(MainWindowTest, ExportStopsOnCheckErrorsAndGoesOnAfterWarnings)
     });
     window->Button8Click();
     EXPECT_EQ(modals->messages(Modal::MessageKind::Warning).size(), 2);
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("Export To Sphere"));
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("Export To Sphere"));
 }
 
 TEST_F(MainWindowTest, TestModeSwitchesPagesByItsButtonsAndEscapeGoesBackToEditing)
@@ -375,20 +375,20 @@ TEST_F(MainWindowTest, TestModeSwitchesPagesByItsButtonsAndEscapeGoesBackToEditi
     const QStringList design = {"{BOP", "1", "button", "10", "10", "ok.bmp", "0", "2", "0", "", "}EOP",
                                 "{BOP", "2", "button", "10", "10", "ok.bmp", "1", "0", "1", "say hi", "}EOP"};
     window->state().DATA = Document(design);
-    window->CSpinEdit3->stepBy(1);
-    window->TestButton->click();
-    EXPECT_TRUE(window->TestButton->isChecked());
+    window->control<SpinEdit>("CSpinEdit3")->stepBy(1);
+    window->control<QToolButton>("TestButton")->click();
+    EXPECT_TRUE(window->control<QToolButton>("TestButton")->isChecked());
 
     window->Image1MouseDown(Qt::LeftButton, 15, 15);
     EXPECT_EQ(window->state().Page, QStringLiteral("2"));
     window->Image1MouseDown(Qt::LeftButton, 15, 15);
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("Reply 1: say hi - the dialog closes"));
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("Reply 1: say hi - the dialog closes"));
 
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &escape);
-    EXPECT_FALSE(window->TestButton->isChecked());
+    EXPECT_FALSE(window->control<QToolButton>("TestButton")->isChecked());
     EXPECT_EQ(window->state().Page, QStringLiteral("1"));
-    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("1"));
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("1"));
     EXPECT_EQ(lines(), design);
 }
 
@@ -396,14 +396,14 @@ TEST_F(MainWindowTest, RecordsThatCannotBeDrawnAreNamedOnceAndStayListed)
 {
     window->state().DATA = Document({"{BOP", "0", "gumppic", "x", "20", "1F4.bmp", "}EOP"});
     window->DRAWClick();
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("gumppic at line 3 not drawn: 'x' is not a valid integer value"));
-    EXPECT_EQ(window->ComboBox1->count(), 1);
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("gumppic at line 3 not drawn: 'x' is not a valid integer value"));
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 1);
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
 
     // Once named, later renders of the same problem leave the status alone.
-    window->Label8->setText(QStringLiteral("New Project"));
-    window->HighlightSelected1->trigger();
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("New Project"));
+    window->control<QLabel>("Label8")->setText(QStringLiteral("New Project"));
+    window->control<QAction>("HighlightSelected1")->trigger();
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("New Project"));
 }
 
 // Undo, Redo and jumps in the history view: the canvas, the select list and
@@ -414,11 +414,11 @@ TEST_F(MainWindowTest, EveryMoveThroughTheHistoryRedrawsFromTheDocument)
         scriptPicker(QString::fromLatin1(file));
         window->Button4Click();
     }
-    ASSERT_EQ(window->ComboBox1->count(), 2);
+    ASSERT_EQ(window->control<QComboBox>("ComboBox1")->count(), 2);
     window->History1Click();
     auto *view = window->findChild<QUndoView *>();
     ASSERT_NE(view, nullptr);
-    const QImage drawn = window->Image1->grab().toImage();
+    const QImage drawn = window->control<CanvasImage>("Image1")->grab().toImage();
 
     const struct
     {
@@ -428,19 +428,19 @@ TEST_F(MainWindowTest, EveryMoveThroughTheHistoryRedrawsFromTheDocument)
     } cases[] = {
         {"history <empty>", [&] { view->setCurrentIndex(view->model()->index(0, 0)); }, 0},
         {"history last", [&] { view->setCurrentIndex(view->model()->index(2, 0)); }, 2},
-        {"Undo", [&] { window->Undo1->trigger(); }, 1},
-        {"Redo", [&] { window->Redo1->trigger(); }, 2},
+        {"Undo", [&] { window->control<QAction>("Undo1")->trigger(); }, 1},
+        {"Redo", [&] { window->control<QAction>("Redo1")->trigger(); }, 2},
         {"history first step", [&] { view->setCurrentIndex(view->model()->index(1, 0)); }, 1},
     };
     for (const auto &c : cases) {
         c.move();
-        EXPECT_EQ(window->ComboBox1->count(), c.entries) << c.how;
+        EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), c.entries) << c.how;
         EXPECT_EQ(window->state().LineList.size(), c.entries) << c.how;
-        EXPECT_EQ(window->REMOVEBUT->isEnabled(), window->state().SelectedLine > 0) << c.how;
+        EXPECT_EQ(window->control<QToolButton>("REMOVEBUT")->isEnabled(), window->state().SelectedLine > 0) << c.how;
     }
     view->setCurrentIndex(view->model()->index(0, 0));
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
-    EXPECT_NE(window->Image1->grab().toImage(), drawn);
+    EXPECT_NE(window->control<CanvasImage>("Image1")->grab().toImage(), drawn);
     view->close();
 }
 
@@ -462,11 +462,11 @@ TEST_F(MainWindowTest, NoUndoTakesBackNewOrOpen)
         {"New", [&] { window->Button6Click(); }, {"{BOP", "0", "}EOP"}, "Untitled - "},
     };
     for (const auto &c : cases) {
-        window->CSpinEdit3->stepBy(1);   // a new page: an edit to be discarded
+        window->control<SpinEdit>("CSpinEdit3")->stepBy(1);   // a new page: an edit to be discarded
         modals->answerSaveChanges(Modal::SaveAnswer::Discard);
         c.run();
-        EXPECT_FALSE(window->Undo1->isEnabled()) << c.name;
-        window->Undo1->trigger();
+        EXPECT_FALSE(window->control<QAction>("Undo1")->isEnabled()) << c.name;
+        window->control<QAction>("Undo1")->trigger();
         EXPECT_EQ(lines(), c.lines) << c.name;
         EXPECT_TRUE(window->windowTitle().startsWith(QString::fromLatin1(c.title))) << c.name;
     }

@@ -25,7 +25,7 @@ namespace {
 class OptionsWindowTest : public MainWindowTest
 {
 protected:
-    TForm12 &options() { return *window->Form12; }
+    TForm12 &options() { return *window->control<TForm12>("Form12"); }
     QString iniPath() const { return path(QStringLiteral("quillmark.INI")); }
     void writeSettings(const QString &text)
     {
@@ -38,8 +38,8 @@ protected:
                                              QStringLiteral("<missing>"));
     }
     QStringList errors() const { return modals->messages(Modal::MessageKind::Error); }
-    bool brushShown() const { return !window->BrushGroup->isHidden(); }
-    bool insertShown() const { return !window->InsertGroup->isHidden(); }
+    bool brushShown() const { return !window->control<QGroupBox>("BrushGroup")->isHidden(); }
+    bool insertShown() const { return !window->control<QGroupBox>("InsertGroup")->isHidden(); }
 };
 
 } // namespace
@@ -53,8 +53,8 @@ TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndTheBrushGroup)
     EXPECT_EQ(options().ComboBox3->currentText(), QStringLiteral("(1.2) Real Draw"));
     EXPECT_TRUE(brushShown());
     EXPECT_FALSE(insertShown());
-    EXPECT_TRUE(window->AutoSave->isActive());
-    EXPECT_EQ(window->AutoSave->interval(), 5 * 60000);
+    EXPECT_TRUE(window->control<QTimer>("AutoSave")->isActive());
+    EXPECT_EQ(window->control<QTimer>("AutoSave")->interval(), 5 * 60000);
     EXPECT_EQ(options().CSpinEdit2->text(), QStringLiteral("5"));
     EXPECT_FALSE(options().CheckBox3->isChecked());
     EXPECT_TRUE(options().CheckBox2->isChecked());
@@ -128,7 +128,7 @@ TEST_F(OptionsWindowTest, OkStoresTheControlsAndSwitchesTheCreationStyle)
 
     // The Insert buttons add through the same commands.
     scriptPicker(QStringLiteral("1F4.bmp"));
-    window->Button4->click();
+    window->control<QPushButton>("Button4")->click();
     EXPECT_TRUE(lines().contains(QStringLiteral("gumppic")));
 
     options().ComboBox3->setEditText(QStringLiteral("(1.2) Real Draw"));
@@ -143,8 +143,8 @@ TEST_F(OptionsWindowTest, ANumberThatIsNotOneIsShownOnceAndTheRestIsRead)
     EXPECT_EQ(errors(), QStringList({QStringLiteral("'x' is not a valid integer value in [Files] Auto\n'abc' is not a valid integer value in [Ruler] SKIP")}));
     EXPECT_EQ(options().Skip->text(), QStringLiteral("9"));
     EXPECT_EQ(options().MARKED->text(), QStringLiteral("4"));
-    EXPECT_EQ(window->AutoSave->interval(), 5 * 60000);
-    EXPECT_FALSE(window->AutoSave->isActive());   // "on Redraw" is selected
+    EXPECT_EQ(window->control<QTimer>("AutoSave")->interval(), 5 * 60000);
+    EXPECT_FALSE(window->control<QTimer>("AutoSave")->isActive());   // "on Redraw" is selected
 }
 
 TEST_F(OptionsWindowTest, AutosaveOnRedrawWritesOneSlotPerFullRender)
@@ -159,7 +159,7 @@ TEST_F(OptionsWindowTest, AutosaveOnRedrawWritesOneSlotPerFullRender)
     window->DRAWClick();             // unchanged: served from the last render
     EXPECT_EQ(stored("Files", "AutoCurrent"), QStringLiteral("1"));
 
-    window->AutoSave1->trigger();    // the popup item, whatever the mode
+    window->control<QAction>("AutoSave1")->trigger();    // the popup item, whatever the mode
     EXPECT_EQ(stored("Files", "AutoCurrent"), QStringLiteral("2"));
     EXPECT_EQ(window->settings().autoCurrent, 2);
 }
@@ -168,12 +168,12 @@ TEST_F(OptionsWindowTest, AnAutosaveThatCannotBeWrittenIsNamedOnce)
 {
     writeFile(QStringLiteral("AutoSave"), "a file where the folder would be");
     window->AutoSaveTimer();
-    EXPECT_EQ(window->Label8->text(),
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(),
               QStringLiteral("Autosave failed: Cannot create file ") + AutoSaveRing::slotPath(window->state().AppDir, 0));
-    window->Label8->setText(QStringLiteral("later"));
+    window->control<QLabel>("Label8")->setText(QStringLiteral("later"));
     window->AutoSaveTimer();
     window->AutoSaveTimer();
-    EXPECT_EQ(window->Label8->text(), QStringLiteral("later"));
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("later"));
     EXPECT_TRUE(errors().isEmpty());
     const auto autosaveEntries = [&] {
         return std::count_if(window->problems().entries().cbegin(), window->problems().entries().cend(),
@@ -197,7 +197,7 @@ TEST_F(OptionsWindowTest, AboutNamesTheSettingsFileAndDataFolderInUse)
         EXPECT_TRUE(about.DataFolderLabel->text().endsWith(appDir));
         about.Button1->click();
     });
-    window->Button10->click();
+    window->control<QPushButton>("Button10")->click();
     EXPECT_TRUE(modals->finished());
 }
 
@@ -226,8 +226,8 @@ TEST_F(OptionsWindowTest, OkHoldsEveryAndTotalInRangeAndAppliesTheTimerAtOnce)
         options().CSpinEdit1->setText(QString::fromLatin1(c.every));
         options().CSpinEdit2->setText(QString::fromLatin1(c.total));
         options().Button2Click();
-        EXPECT_EQ(window->AutoSave->interval(), c.minutes * 60000) << c.every;
-        EXPECT_TRUE(window->AutoSave->isActive()) << c.every;
+        EXPECT_EQ(window->control<QTimer>("AutoSave")->interval(), c.minutes * 60000) << c.every;
+        EXPECT_TRUE(window->control<QTimer>("AutoSave")->isActive()) << c.every;
         EXPECT_EQ(options().CSpinEdit1->text(), QString::number(c.minutes)) << c.every;
         EXPECT_EQ(options().CSpinEdit2->text(), QString::number(c.ring)) << c.total;
         EXPECT_EQ(stored("Files", "Auto"), QString::number(c.minutes)) << c.every;
@@ -235,10 +235,10 @@ TEST_F(OptionsWindowTest, OkHoldsEveryAndTotalInRangeAndAppliesTheTimerAtOnce)
     }
     options().RadioButton3->setChecked(true);   // "Autosave off"
     options().Button2Click();
-    EXPECT_FALSE(window->AutoSave->isActive());
+    EXPECT_FALSE(window->control<QTimer>("AutoSave")->isActive());
     options().RadioButton2->setChecked(true);
     options().Button2Click();
-    EXPECT_TRUE(window->AutoSave->isActive());
+    EXPECT_TRUE(window->control<QTimer>("AutoSave")->isActive());
     EXPECT_TRUE(errors().isEmpty());
 }
 
@@ -254,7 +254,7 @@ TEST_F(OptionsWindowTest, AutosaveOnTimeWritesOnlyADesignThatChanged)
             ++n;
         return n;
     };
-    window->AutoSave->setInterval(5);
+    window->control<QTimer>("AutoSave")->setInterval(5);
     QTest::qWait(100);                // the new design as started: nothing to keep
     EXPECT_EQ(slotsWritten(), 0);
 
@@ -272,6 +272,6 @@ TEST_F(OptionsWindowTest, AutosaveOnTimeWritesOnlyADesignThatChanged)
     EXPECT_EQ(stored("Files", "AutoCurrent"), QStringLiteral("2"));
     EXPECT_TRUE(QDir(AutoSaveRing::folderOf(appDir)).entryList({QStringLiteral("*.new-*")}, QDir::Files).isEmpty());
 
-    window->AutoSave1->trigger();     // asked for: written even unchanged
+    window->control<QAction>("AutoSave1")->trigger();     // asked for: written even unchanged
     EXPECT_EQ(slotsWritten(), 3);
 }

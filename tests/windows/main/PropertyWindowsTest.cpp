@@ -130,15 +130,15 @@ TEST_F(MainWindowTest, ChoosingAProblemSelectsItsRecord)
                                      "gumppic", "60", "60", "7D0.bmp",
                                      "}EOP"});
     window->DRAWClick();
-    ASSERT_EQ(window->ProblemsList->count(), 1);
-    EXPECT_FALSE(window->ProblemsDock->isHidden());
-    EXPECT_EQ(window->ProblemsList->item(0)->text(),
+    ASSERT_EQ(window->control<QListWidget>("ProblemsList")->count(), 1);
+    EXPECT_FALSE(window->control<QDockWidget>("ProblemsDock")->isHidden());
+    EXPECT_EQ(window->control<QListWidget>("ProblemsList")->item(0)->text(),
               QStringLiteral("Page 0, Gumppic at 60 60 Useing 2000: picture DATA/7D0.bmp is missing or cannot be read"));
 
-    window->ProblemsList->setCurrentRow(0);
-    emit window->ProblemsList->itemClicked(window->ProblemsList->item(0));
+    window->control<QListWidget>("ProblemsList")->setCurrentRow(0);
+    emit window->control<QListWidget>("ProblemsList")->itemClicked(window->control<QListWidget>("ProblemsList")->item(0));
     EXPECT_EQ(window->state().SelectedLine, 6);
-    EXPECT_EQ(window->ComboBox1->currentIndex(), 1);
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), 1);
 }
 
 // Each view switch changes the picture, and the canvas shows it at once.
@@ -149,11 +149,11 @@ TEST_F(MainWindowTest, ViewSwitchesRedrawAtOnce)
     window->DRAWClick();
     select(0);
     const std::pair<const char *, std::function<void()>> switches[] = {
-        {"Highlight Selected", [&] { window->HighlightSelected1->trigger(); }},
-        {"GumpPics", [&] { window->GumpPics1->trigger(); }},
-        {"GumpPics back", [&] { window->GumpPics1->trigger(); }},
-        {"page 1", [&] { window->CSpinEdit3->setText(QStringLiteral("1")); }},
-        {"Page 0 Beneath", [&] { window->AlwaysDrawPage01->trigger(); }},
+        {"Highlight Selected", [&] { window->control<QAction>("HighlightSelected1")->trigger(); }},
+        {"GumpPics", [&] { window->control<QAction>("GumpPics1")->trigger(); }},
+        {"GumpPics back", [&] { window->control<QAction>("GumpPics1")->trigger(); }},
+        {"page 1", [&] { window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("1")); }},
+        {"Page 0 Beneath", [&] { window->control<QAction>("AlwaysDrawPage01")->trigger(); }},
     };
     for (const auto &[name, flip] : switches) {
         const QImage before = window->view().lastRender();
@@ -180,14 +180,14 @@ TEST_F(MainWindowTest, ModifyPanelFollowsTheSelectionAfterRemoveNewAndOpen)
         window->state().DATA = Document(artLines);
         window->DRAWClick();
         select(1);
-        ASSERT_TRUE(window->CSpinEdit1->isEnabled()) << name;
-        ASSERT_FALSE(window->EDITOPTIONS->isHidden()) << name;
+        ASSERT_TRUE(window->control<SpinEdit>("CSpinEdit1")->isEnabled()) << name;
+        ASSERT_FALSE(window->control<QPushButton>("EDITOPTIONS")->isHidden()) << name;
         act();
         EXPECT_EQ(window->state().SelectedLine, 0) << name;
-        for (QWidget *control : std::initializer_list<QWidget *>{window->CSpinEdit1, window->CSpinEdit2,
-                                                                 window->EDITOPTIONS, window->CHANGEIMAGE})
+        for (QWidget *control : std::initializer_list<QWidget *>{window->control<SpinEdit>("CSpinEdit1"), window->control<SpinEdit>("CSpinEdit2"),
+                                                                 window->control<QPushButton>("EDITOPTIONS"), window->control<QPushButton>("CHANGEIMAGE")})
             EXPECT_FALSE(control->isEnabled() && !control->isHidden()) << name << " " << control->objectName().toStdString();
-        EXPECT_FALSE(window->REMOVEBUT->isEnabled()) << name;
+        EXPECT_FALSE(window->control<QToolButton>("REMOVEBUT")->isEnabled()) << name;
     }
 }
 
@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, ModifyPanelFollowsTheSelectionAfterRemoveNewAndOpen)
 TEST_F(MainWindowTest, NoAutosaveOnRedrawOnceTheWindowCloses)
 {
     writeTextFile(path(QStringLiteral("quillmark.INI")), QStringLiteral("[Files]\r\nAuto1=1\r\nAuto2=0\r\n"));
-    window->Form12->ReadSettings();
+    window->control<TForm12>("Form12")->ReadSettings();
     window->close();
     window->state().DATA = Document(artLines);
     window->DRAWClick();

@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, ImportReplacesTheDocumentOrLeavesIt)
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "text", "0", "0", "0", "", "}EOP",
                                     "LOCATION", "5", "6", "MISC", "0", "0"}));
     EXPECT_EQ(window->state().SelectedLine, 0);
-    EXPECT_EQ(window->ComboBox1->count(), 2);
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 2);
     EXPECT_TRUE(modals->finished());
 }
 
@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, AnImportListsWhatItLeftOutAndShowsTheDialogsFirstPage)
 {
     writeFile(QStringLiteral("menu.scp"), "[DIALOG menu]\r\n5,6\r\ngumppic 1 2 500\r\ntooltip 1020\r\n"
                                           "text 0 0 0 3\r\n[DIALOG menu TEXT]\r\nzero\r\n");
-    window->CSpinEdit3->setText(QStringLiteral("1"));
+    window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("1"));
     ASSERT_EQ(window->state().Page, QStringLiteral("1"));
     modals->answerSaveChanges(Modal::SaveAnswer::Discard); // the page made
     modals->onWindow<TForm14>([&](TForm14 &w) {
@@ -76,17 +76,17 @@ TEST_F(MainWindowTest, AnImportListsWhatItLeftOutAndShowsTheDialogsFirstPage)
     ASSERT_TRUE(modals->finished());
 
     EXPECT_EQ(window->state().Page, QStringLiteral("0"));
-    EXPECT_EQ(window->CSpinEdit3->text(), QStringLiteral("0"));
-    EXPECT_EQ(window->ComboBox1->count(), 2);
-    const QStringList listed = entries(*window->ProblemsList);
+    EXPECT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("0"));
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 2);
+    const QStringList listed = entries(*window->control<QListWidget>("ProblemsList"));
     EXPECT_TRUE(listed.contains(QStringLiteral("Script line 4 \"tooltip 1020\": \"tooltip\" cannot be held by the "
                                                "design; left out")));
     EXPECT_TRUE(listed.contains(QStringLiteral("Script: NO SUCH TEXT (3)")));
-    EXPECT_TRUE(window->Label8->text().contains(QStringLiteral("2 script lines"))) << window->Label8->text().toStdString();
+    EXPECT_TRUE(window->control<QLabel>("Label8")->text().contains(QStringLiteral("2 script lines"))) << window->control<QLabel>("Label8")->text().toStdString();
 
     select(0);
-    window->CSpinEdit1->setText(QStringLiteral("9")); // the design changes
-    EXPECT_FALSE(entries(*window->ProblemsList).join(u'\n').contains(QStringLiteral("Script")));
+    window->control<SpinEdit>("CSpinEdit1")->setText(QStringLiteral("9")); // the design changes
+    EXPECT_FALSE(entries(*window->control<QListWidget>("ProblemsList")).join(u'\n').contains(QStringLiteral("Script")));
 }
 
 // The fields hold no text of their own: typing gives what is typed. A typed

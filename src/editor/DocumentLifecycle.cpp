@@ -1,0 +1,106 @@
+#include "editor/DocumentLifecycle.h"
+#include "document/Document.h"
+#include "document/DocumentCommands.h"
+#include "document/SelectionCommands.h"
+#include "sphere/SphereImport.h"
+
+#include <QFileInfo>
+
+DocumentLifecycle::DocumentLifecycle(DocumentSession &session, ProblemList &problems, LifecycleHost &host,
+                                     std::function<void()> beforeOpen)
+    : m_session(session), m_problems(problems), m_host(host), m_beforeOpen(std::move(beforeOpen))
+{
+}
+
+QString DocumentLifecycle::withDefaultExtension(const QString &path)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".SDF") : path;
+}
+
+bool DocumentLifecycle::mayDiscardChanges()
+{
+    if (!m_session.isModified())
+        return true;
+    switch (m_host.askSaveChanges()) {
+    case LifecycleHost::SaveAnswer::Save:
+        save();
+        return !m_session.isModified();
+    case LifecycleHost::SaveAnswer::Discard:
+        return true;
+    case LifecycleHost::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool DocumentLifecycle::newDocument()
+{
+    if (!mayDiscardChanges())
+        return false;
+    DocumentCommands::newDocument(m_session.state);
+    m_session.markUnmodified();
+    return true;
+}
+
+QString DocumentLifecycle::chooseDesign()
+{
+    if (!mayDiscardChanges())
+        return QString();
+    SelectionCommands::clearBasic(m_session.state);
+    m_host.selectionCleared();
+    return m_host.askOpenPath();
+}
+
+void DocumentLifecycle::open(const QString &path)
+{
+    if (m_beforeOpen)
+        m_beforeOpen();
+    DocumentCommands::openDocument(m_session.state, Document::loadProjectFile(path), path);
+    m_session.markUnmodified();
+}
+
+bool DocumentLifecycle::save()
+{
+    if (m_session.state.FileName.isEmpty())
+        return saveAs();
+    Document::saveProjectFile(m_session.state.FileName, m_session.state.DATA.lines());
+    m_session.markSaved(m_session.state.FileName);
+    m_host.documentSaved();
+    return true;
+}
+
+bool DocumentLifecycle::saveAs()
+{
+    const QString asked = m_host.askSavePath();
+    if (asked.isEmpty())
+        return false;
+    const QString path = withDefaultExtension(asked);
+    Document::saveProjectFile(path, m_session.state.DATA.lines());
+    m_session.markSaved(path);
+    m_host.documentSaved();
+    return true;
+}
+
+// Records that cannot be read are named one by one by the render; the file
+// as a whole is named once above them.
+bool DocumentLifecycle::listUnreadable(const QString &path, qsizetype unreadable)
+{
+    if (unreadable <= 0)
+        return false;
+    const QString message =
+        QStringLiteral("%1: %2 of its records cannot be read").arg(QFileInfo(path).fileName()).arg(unreadable);
+    m_problems.setProblems(ProblemList::OpenSource,
+                           {Problem{0, message, Problem::Severity::Error, ProblemList::OpenSource}},
+                           m_session.state.DATA.lines());
+    return true;
+}
+
+QString DocumentLifecycle::import(const QStringList &lines, const QList<ImportNote> &notes)
+{
+    DocumentCommands::importDocument(m_session.state, lines);
+    const QList<Problem> leftOut = importProblems(notes);
+    m_problems.setProblems(ProblemList::ImportSource, leftOut, m_session.state.DATA.lines());
+    return leftOut.isEmpty()
+               ? QStringLiteral("Imported")
+               : QStringLiteral("Imported; %1 script lines left out or changed, listed under Problems").arg(leftOut.size());
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "document/DocumentSession.h"
+#include "document/ProblemList.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+struct ImportNote;
+
+// What the document's lifecycle asks the user and tells the window; the main
+// window answers with its dialogs.
+class LifecycleHost
+{
+public:
+    enum class SaveAnswer { Save, Discard, Cancel };
+
+    virtual ~LifecycleHost() = default;
+    // "Save changes?" before unsaved work would be replaced.
+    virtual SaveAnswer askSaveChanges() = 0;
+    // A project file to open or to save as; empty when cancelled.
+    virtual QString askOpenPath() = 0;
+    virtual QString askSavePath() = 0;
+    // Open let go of the selection before asking for the file.
+    virtual void selectionCleared() = 0;
+    // The design reached its file.
+    virtual void documentSaved() = 0;
+};
+
+// New, open, save, save as and import of the design: when unsaved work may
+// go, which file a save writes, and what an open or import leaves listed as
+// problems. The window shows the outcome.
+class DocumentLifecycle
+{
+public:
+    // beforeOpen: runs before a file is read (autosaves still being written
+    // must reach it first).
+    DocumentLifecycle(DocumentSession &session, ProblemList &problems, LifecycleHost &host,
+                      std::function<void()> beforeOpen = {});
+
+    // A name typed without an extension would not be listed by Open.
+    static QString withDefaultExtension(const QString &path);
+
+    // Save saves first (and stops when the save did not happen), Discard
+    // goes on, Cancel stops. True when the work may be replaced.
+    bool mayDiscardChanges();
+
+    // Each is false when nothing happened (the user kept the work or cancelled).
+    bool newDocument();
+    // Asks for the file after the unsaved-work question; empty when none.
+    QString chooseDesign();
+    void open(const QString &path);
+    bool save();
+    bool saveAs();
+
+    // After an open whose render could not read `unreadable` records: the
+    // file is named once in the problems list. True when it was.
+    bool listUnreadable(const QString &path, qsizetype unreadable);
+
+    // The document becomes the imported lines; what the import left out
+    // stays listed until the design changes. The status to show.
+    QString import(const QStringList &lines, const QList<ImportNote> &notes);
+
+private:
+    DocumentSession &m_session;
+    ProblemList &m_problems;
+    LifecycleHost &m_host;
+    std::function<void()> m_beforeOpen;
+};

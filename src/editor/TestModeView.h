@@ -1,0 +1,36 @@
+#pragma once
+
+#include "editor/TestMode.h"
+
+struct EditorState;
+
+// Test mode on the open design: entering keeps the editing view (page, page
+// 0 beneath, selection) and shows the page the player sees; leaving gives
+// the editing view back. Only the view changes, never the lines.
+class TestModeView
+{
+public:
+    explicit TestModeView(EditorState &state) : m_state(state) {}
+
+    bool active() const { return m_mode.active(); }
+    void enter();
+    void leave();
+    // A click at a point of the dialog (document coordinates); the view
+    // follows the page it leads to.
+    TestMode::Click click(QPoint at, const TestMode::ButtonSize &buttonSize);
+
+private:
+    // The page the player sees, page 0 beneath it and nothing selected; a
+    // closed dialog shows none of its pages.
+    void showTestPage();
+
+    struct EditingView
+    {
+        QString page;
+        bool alwaysDrawPage0 = false;
+        int selectedLine = 0;
+    };
+    EditorState &m_state;
+    TestMode m_mode;
+    EditingView m_editing;
+};

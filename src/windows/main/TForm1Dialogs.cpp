@@ -1,0 +1,177 @@
+// The main window's answers to the core's questions: the element and
+// property windows, the document's prompts and start-up, and the dialog-wide
+// "Location" and "Misc" windows.
+#include "document/DocumentCommands.h"
+#include "platform/AppInfo.h"
+#include "windows/elements/TForm11.h"
+#include "windows/elements/TForm2.h"
+#include "windows/elements/TForm4.h"
+#include "windows/art/TForm3.h"
+#include "windows/art/TForm6.h"
+#include "windows/art/TForm7.h"
+#include "windows/art/TForm17.h"
+#include "windows/main/TForm1.h"
+#include "windows/options/TForm13.h"
+#include "windows/options/TForm9.h"
+#include "windows/script/TForm14.h"
+#include "windows/update/TForm15.h"
+#include "windows/widgets/Modal.h"
+#include "windows/widgets/SpinEdit.h"
+#include "windows/widgets/TForm12.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+// ---- The element and property windows -------------------------------------
+
+std::optional<QString> TForm1::pickImage(const QString &folder, PickerMode mode)
+{
+    Form2->ButtonMode = mode == PickerMode::Button;
+    Form2->ResizepicMode = mode == PickerMode::Resizepic;
+    Form2->setFolder(folder);
+    if (Modal::exec(*Form2) != QDialog::Accepted)
+        return std::nullopt;
+    return Form2->selectedFile();
+}
+
+ElementDialogs::ButtonOptions TForm1::askButtonOptions()
+{
+    Modal::exec(*Form11);
+    return Form11->options();
+}
+
+int TForm1::askHue()
+{
+    Form3->ScrollBar1Change();
+    Modal::exec(*Form3);
+    return Form3->SelectedHue;
+}
+
+QString TForm1::askText()
+{
+    Modal::exec(*Form4);
+    return Form4->text();
+}
+
+std::optional<int> TForm1::editHue(std::optional<int> hue)
+{
+    Form3->preselect(hue);
+    Modal::exec(*Form3);
+    return Form3->chose() ? std::optional<int>(Form3->SelectedHue) : std::nullopt;
+}
+
+QString TForm1::editText(const QString &text)
+{
+    Form4->setText(text);
+    return askText();
+}
+
+ElementDialogs::ButtonOptions TForm1::editButtonOptions(const ButtonOptions &options)
+{
+    Form11->setOptions(options);
+    return askButtonOptions();
+}
+
+// ---- The document's prompts -------------------------------------------------
+
+LifecycleHost::SaveAnswer TForm1::askSaveChanges()
+{
+    switch (Modal::askSaveChanges()) {
+    case Modal::SaveAnswer::Save:
+        return SaveAnswer::Save;
+    case Modal::SaveAnswer::Discard:
+        return SaveAnswer::Discard;
+    case Modal::SaveAnswer::Cancel:
+        break;
+    }
+    return SaveAnswer::Cancel;
+}
+
+QString TForm1::askOpenPath()
+{
+    return Modal::openFile(AppInfo::OpenFilter);
+}
+
+QString TForm1::askSavePath()
+{
+    return Modal::saveFile(AppInfo::ProjectFilter);
+}
+
+void TForm1::selectionCleared()
+{
+    applyControls();
+    DRAWClick();
+}
+
+void TForm1::documentSaved()
+{
+    updateTitle();
+    Label8->setText(QStringLiteral("Project Saved"));
+}
+
+// ---- Start-up -----------------------------------------------------------------
+
+void TForm1::useDataFolder(const QString &dir)
+{
+    m_renderer.setAppDir(dir);   // also builds the text index from the hue library there
+    Form3->setAppDir(dir);
+    Form17->setAppDir(dir);
+    Form6->setAppDir(dir);
+    Form7->setAppDir(dir);
+}
+
+bool TForm1::runStartWindow(const QString &dir)
+{
+    Form12->DefaultsRunning = false;
+    Form15->Folder = dir;
+    Form15->Timer1->start();
+    Modal::exec(*Form15);
+    return Form15->updateStarted();
+}
+
+void TForm1::firstDocumentReady()
+{
+    m_view.invalidate();
+    applyCreationStyle();
+    DRAWClick();
+}
+
+void TForm1::importScript(const QString &path)
+{
+    Form14->setScriptFile(path);
+    Button12Click();
+}
+
+void TForm1::warn(const QString &text)
+{
+    Modal::warning(text);
+}
+
+// ---- "Location on screen" and "Misc Dialog" -------------------------------------
+
+void TForm1::Button11Click()
+{
+    if (const auto location = DocumentCommands::location(m_state)) {
+        Form9->CSpinEdit1->setText(location->x);
+        Form9->CSpinEdit2->setText(location->y);
+    }
+    Modal::exec(*Form9);
+    DocumentCommands::storeLocation(m_state, {Form9->CSpinEdit1->text(), Form9->CSpinEdit2->text()});
+    DRAWClick();
+}
+
+void TForm1::Button16Click()
+{
+    if (const auto flags = DocumentCommands::windowFlags(m_state)) {
+        Form13->CheckBox1->setChecked(flags->canNotClose);
+        Form13->CheckBox2->setChecked(flags->canNotMove);
+    }
+    Form13->Memo1->setPlainText(DocumentCommands::closeBlock(m_state));
+    Modal::exec(*Form13);
+    DocumentCommands::storeWindowFlags(m_state, {Form13->CheckBox1->isChecked(), Form13->CheckBox2->isChecked()});
+    DocumentCommands::storeCloseBlock(m_state, Form13->Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+    DRAWClick();
+}
+

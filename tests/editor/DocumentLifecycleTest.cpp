@@ -1,0 +1,215 @@
+#include "editor/DocumentLifecycle.h"
+#include "sphere/SphereImport.h"
+#include "support/TextFiles.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+using Answer = LifecycleHost::SaveAnswer;
+
+// Answers the prompts from a script and records what was asked.
+class ScriptedHost : public LifecycleHost
+{
+public:
+    std::deque<Answer> answers;
+    QString openPath;
+    QString savePath;
+    QStringList asked;
+    int saved = 0;
+
+    Answer askSaveChanges() override
+    {
+        asked << QStringLiteral("save changes");
+        Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString askOpenPath() override
+    {
+        asked << QStringLiteral("open");
+        return openPath;
+    }
+    QString askSavePath() override
+    {
+        asked << QStringLiteral("save as");
+        return savePath;
+    }
+    void selectionCleared() override { asked << QStringLiteral("cleared"); }
+    void documentSaved() override { ++saved; }
+};
+
+class DocumentLifecycleTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name) const { return m_dir.path() + u'/' + name; }
+    // Some unsaved work: a page 1 with its bracket.
+    void makeWork()
+    {
+        session.undoStack.push(new QUndoCommand(QStringLiteral("work")));
+        session.state.DATA.reset(QStringLiteral("1"));
+        ASSERT_TRUE(session.isModified());
+    }
+
+    QTemporaryDir m_dir;
+    DocumentSession session;
+    ProblemList problems;
+    ScriptedHost host;
+    int opensWaited = 0;
+    DocumentLifecycle lifecycle{session, problems, host, [this] { ++opensWaited; }};
+};
+
+} // namespace
+
+TEST(DocumentLifecycle, ANameWithoutExtensionGetsSdf)
+{
+    const struct { const char *typed, *written; } cases[] = {
+        {"/d/dialog", "/d/dialog.SDF"},
+        {"/d/dialog.sdf", "/d/dialog.sdf"},
+        {"/d/dialog.txt", "/d/dialog.txt"},
+        {"/d.v2/dialog", "/d.v2/dialog.SDF"},   // a dot in a folder is no extension
+        {"/d/dialog.", "/d/dialog..SDF"},        // nothing after the dot: none either
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DocumentLifecycle::withDefaultExtension(QString::fromUtf8(c.typed)), QString::fromUtf8(c.written))
+            << c.typed;
+}
+
+// What "Save changes?" leads to, for each answer and whether the design has a file.
+TEST_F(DocumentLifecycleTest, UnsavedWorkIsSavedDiscardedOrKeptAsAnswered)
+{
+    const struct
+    {
+        const char *name;
+        bool modified;
+        Answer answer;
+        const char *fileName;   // the design's file, "" for none
+        const char *savePath;   // the save-as answer, "" for cancelled
+        bool mayDiscard;
+        QStringList asked;
+        bool written;
+    } cases[] = {
+        {"clean", false, Answer::Cancel, "", "", true, {}, false},
+        {"cancel", true, Answer::Cancel, "", "", false, {"save changes"}, false},
+        {"discard", true, Answer::Discard, "", "", true, {"save changes"}, false},
+        {"save to its file", true, Answer::Save, "a.sdf", "", true, {"save changes"}, true},
+        {"save as", true, Answer::Save, "", "b", true, {"save changes", "save as"}, true},
+        {"save as cancelled", true, Answer::Save, "", "", false, {"save changes", "save as"}, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DocumentSession fresh;
+        ScriptedHost prompts;
+        ProblemList list;
+        DocumentLifecycle tested(fresh, list, prompts);
+        if (c.modified)
+            fresh.undoStack.push(new QUndoCommand(QStringLiteral("work")));
+        if (*c.fileName)
+            fresh.state.FileName = path(QString::fromUtf8(c.fileName));
+        prompts.answers = {c.answer};
+        prompts.savePath = *c.savePath ? path(QString::fromUtf8(c.savePath)) : QString();
+
+        EXPECT_EQ(tested.mayDiscardChanges(), c.mayDiscard);
+        EXPECT_EQ(prompts.asked, c.asked);
+        EXPECT_EQ(prompts.saved, c.written ? 1 : 0);
+        if (c.written) {
+            EXPECT_FALSE(fresh.isModified());
+            EXPECT_TRUE(QFileInfo::exists(fresh.state.FileName)) << fresh.state.FileName.toStdString();
+        }
+        if (c.written)
+            QFile::remove(fresh.state.FileName);
+    }
+}
+
+TEST_F(DocumentLifecycleTest, NewKeepsTheWorkWhenCancelledAndStartsCleanOtherwise)
+{
+    makeWork();
+    host.answers = {Answer::Cancel, Answer::Discard};
+    EXPECT_FALSE(lifecycle.newDocument());
+    EXPECT_TRUE(session.isModified());
+    EXPECT_EQ(session.state.DATA.lines(), QStringList({"{BOP", "1", "}EOP"}));
+
+    EXPECT_TRUE(lifecycle.newDocument());
+    EXPECT_FALSE(session.isModified());
+    EXPECT_EQ(session.state.DATA.lines(), QStringList({"{BOP", "0", "}EOP"}));
+    EXPECT_EQ(session.state.Page, QStringLiteral("0"));
+}
+
+TEST_F(DocumentLifecycleTest, OpenClearsTheSelectionBeforeAskingAndWaitsForAutosaves)
+{
+    writeTextFile(path(QStringLiteral("d.sdf")), QStringLiteral("{BOP\r\n2\r\n}EOP\r\n"));
+    session.state.SelectedLine = 3;
+    host.openPath = QString();
+    EXPECT_TRUE(lifecycle.chooseDesign().isEmpty());
+    EXPECT_EQ(host.asked, QStringList({"cleared", "open"}));
+    EXPECT_EQ(session.state.SelectedLine, 0);
+
+    host.openPath = path(QStringLiteral("d.sdf"));
+    lifecycle.open(lifecycle.chooseDesign());
+    EXPECT_EQ(opensWaited, 1);
+    EXPECT_EQ(session.state.DATA.lines(), QStringList({"{BOP", "2", "}EOP"}));
+    EXPECT_EQ(session.state.FileName, path(QStringLiteral("d.sdf")));
+    EXPECT_FALSE(session.isModified());
+}
+
+TEST_F(DocumentLifecycleTest, OpenWithUnsavedWorkAsksFirstAndCancelAsksNothingMore)
+{
+    makeWork();
+    host.answers = {Answer::Cancel};
+    session.state.SelectedLine = 3;
+    EXPECT_TRUE(lifecycle.chooseDesign().isEmpty());
+    EXPECT_EQ(host.asked, QStringList({"save changes"}));
+    EXPECT_EQ(session.state.SelectedLine, 3);
+}
+
+TEST_F(DocumentLifecycleTest, SaveWritesItsFileOrAsksForOneWithTheDefaultExtension)
+{
+    makeWork();
+    host.savePath = path(QStringLiteral("named"));
+    EXPECT_TRUE(lifecycle.save());
+    EXPECT_EQ(host.asked, QStringList({"save as"}));
+    EXPECT_EQ(session.state.FileName, path(QStringLiteral("named.SDF")));
+    EXPECT_EQ(readTextFile(path(QStringLiteral("named.SDF"))), QStringLiteral("{BOP\r\n1\r\n}EOP\r\n"));
+
+    session.undoStack.push(new QUndoCommand(QStringLiteral("more")));
+    EXPECT_TRUE(lifecycle.save());   // now to its file, without asking
+    EXPECT_EQ(host.asked.size(), 1);
+    EXPECT_EQ(host.saved, 2);
+    EXPECT_FALSE(session.isModified());
+
+    host.savePath.clear();
+    EXPECT_FALSE(lifecycle.saveAs());
+    EXPECT_EQ(host.saved, 2);
+}
+
+TEST_F(DocumentLifecycleTest, AnOpenedFileWithUnreadableRecordsIsNamedOnceUntilItChanges)
+{
+    EXPECT_FALSE(lifecycle.listUnreadable(path(QStringLiteral("x.sdf")), 0));
+    EXPECT_TRUE(problems.isEmpty());
+    EXPECT_TRUE(lifecycle.listUnreadable(path(QStringLiteral("x.sdf")), 2));
+    ASSERT_EQ(problems.entries().size(), 1);
+    EXPECT_EQ(problems.entries()[0].message, QStringLiteral("x.sdf: 2 of its records cannot be read"));
+    EXPECT_EQ(problems.entries()[0].severity, Problem::Severity::Error);
+    problems.documentChanged({"{BOP", "5", "}EOP"});
+    EXPECT_TRUE(problems.isEmpty());
+}
+
+TEST_F(DocumentLifecycleTest, AnImportNamesWhatItLeftOut)
+{
+    const QStringList imported = {"{BOP", "0", "}EOP"};
+    EXPECT_EQ(lifecycle.import(imported, {}), QStringLiteral("Imported"));
+    EXPECT_EQ(session.state.DATA.lines(), imported);
+    EXPECT_TRUE(problems.isEmpty());
+
+    ImportNote note;
+    note.line = 4;
+    note.message = QStringLiteral("left out");
+    EXPECT_EQ(lifecycle.import(imported, {note, note}),
+              QStringLiteral("Imported; 2 script lines left out or changed, listed under Problems"));
+    EXPECT_EQ(problems.entries().size(), 2);
+}

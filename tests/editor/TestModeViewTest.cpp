@@ -1,0 +1,80 @@
+#include "editor/TestModeView.h"
+#include "document/EditorState.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Page 0 holds a closing button at 0,0; page 1 a page button to 2 at 50,50;
+// page 2 nothing.
+EditorState pagedDesign()
+{
+    EditorState s;
+    s.DATA = Document({"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "0", "", "}EOP",
+                       "{BOP", "1", "button", "50", "50", "okay.bmp", "0", "2", "0", "", "}EOP",
+                       "{BOP", "2", "}EOP"});
+    return s;
+}
+
+QSize twentyByTen(const QString &) { return {20, 10}; }
+
+struct View
+{
+    QString page;
+    bool alwaysDrawPage0;
+    int selectedLine;
+    bool operator==(const View &) const = default;
+};
+
+View viewOf(const EditorState &s)
+{
+    return {s.Page, s.AlwaysDrawPage0, s.SelectedLine};
+}
+
+} // namespace
+
+// Whatever test mode showed, leaving gives back the view editing had.
+TEST(TestModeView, LeavingGivesBackTheEditingViewWhateverTheClicksShowed)
+{
+    const struct
+    {
+        const char *name;
+        View editing;
+        QList<QPoint> clicks;
+        View tested;   // the view before leaving
+    } cases[] = {
+        {"no click", {"1", false, 14}, {}, {"1", true, 0}},
+        {"page switch", {"1", false, 14}, {{55, 55}}, {"2", true, 0}},
+        {"dialog closed", {"0", true, 3}, {{1, 1}}, {"", false, 0}},
+        {"a miss", {"0", false, 0}, {{300, 300}}, {"0", true, 0}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EditorState s = pagedDesign();
+        s.Page = c.editing.page;
+        s.AlwaysDrawPage0 = c.editing.alwaysDrawPage0;
+        s.SelectedLine = c.editing.selectedLine;
+        const QStringList lines = s.DATA.lines();
+        TestModeView test(s);
+        test.enter();
+        EXPECT_TRUE(test.active());
+        for (const QPoint at : c.clicks)
+            test.click(at, twentyByTen);
+        EXPECT_EQ(viewOf(s), c.tested);
+        test.leave();
+        EXPECT_FALSE(test.active());
+        EXPECT_EQ(viewOf(s), c.editing);
+        EXPECT_EQ(s.DATA.lines(), lines);   // only the view changed
+    }
+}
+
+TEST(TestModeView, AClickSaysWhatItDid)
+{
+    EditorState s = pagedDesign();
+    s.Page = QStringLiteral("1");
+    TestModeView test(s);
+    test.enter();
+    const TestMode::Click hit = test.click({55, 55}, twentyByTen);
+    EXPECT_EQ(hit.kind, TestMode::Click::Kind::PageSwitch);
+    EXPECT_FALSE(hit.status.isEmpty());
+}
