@@ -53,7 +53,7 @@ int main(int argc, char **argv)
     form1.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form1.size(),
                                           QGuiApplication::primaryScreen()->availableGeometry()));
     if (FirstPaintClock::wanted())
-        clock.watch(form1.Image1);
+        clock.watch(form1.control<ImageView>(QStringLiteral("Image1")));
     form1.show();
     return app.exec();
 }

@@ -95,12 +95,18 @@ bool DocumentLifecycle::listUnreadable(const QString &path, qsizetype unreadable
     return true;
 }
 
-QString DocumentLifecycle::import(const QStringList &lines, const QList<ImportNote> &notes)
+DocumentLifecycle::Import DocumentLifecycle::import()
 {
-    DocumentCommands::importDocument(m_session.state, lines);
-    const QList<Problem> leftOut = importProblems(notes);
+    if (!mayDiscardChanges())
+        return {};
+    const std::optional<LifecycleHost::ImportedScript> script = m_host.askImport();
+    if (!script)
+        return {Import::Outcome::Cancelled, QString()};
+    DocumentCommands::importDocument(m_session.state, script->lines);
+    const QList<Problem> leftOut = importProblems(script->notes);
     m_problems.setProblems(ProblemList::ImportSource, leftOut, m_session.state.DATA.lines());
-    return leftOut.isEmpty()
-               ? QStringLiteral("Imported")
-               : QStringLiteral("Imported; %1 script lines left out or changed, listed under Problems").arg(leftOut.size());
+    return {Import::Outcome::Imported,
+            leftOut.isEmpty()
+                ? QStringLiteral("Imported")
+                : QStringLiteral("Imported; %1 script lines left out or changed, listed under Problems").arg(leftOut.size())};
 }

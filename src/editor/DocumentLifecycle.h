@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 struct ImportNote;
 
@@ -28,6 +29,13 @@ public:
     virtual void selectionCleared() = 0;
     // The design reached its file.
     virtual void documentSaved() = 0;
+    // The import window: the design read from a script, or nothing when cancelled.
+    struct ImportedScript
+    {
+        QStringList lines;
+        QList<ImportNote> notes;
+    };
+    virtual std::optional<ImportedScript> askImport() = 0;
 };
 
 // New, open, save, save as and import of the design: when unsaved work may
@@ -60,9 +68,16 @@ public:
     // file is named once in the problems list. True when it was.
     bool listUnreadable(const QString &path, qsizetype unreadable);
 
-    // The document becomes the imported lines; what the import left out
-    // stays listed until the design changes. The status to show.
-    QString import(const QStringList &lines, const QList<ImportNote> &notes);
+    // Import, after the unsaved-work question: the document becomes the
+    // imported lines; what the import left out stays listed until the design
+    // changes. Imported comes with the status to show.
+    struct Import
+    {
+        enum class Outcome { Kept, Cancelled, Imported };
+        Outcome outcome = Outcome::Kept;
+        QString status;
+    };
+    Import import();
 
 private:
     DocumentSession &m_session;

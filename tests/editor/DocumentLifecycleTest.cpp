@@ -26,7 +26,11 @@ public:
     Answer askSaveChanges() override
     {
         asked << QStringLiteral("save changes");
-        Answer a = answers.front();
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected \"Save changes?\"";
+            return Answer::Cancel;
+        }
+        const Answer a = answers.front();
         answers.pop_front();
         return a;
     }
@@ -42,6 +46,12 @@ public:
     }
     void selectionCleared() override { asked << QStringLiteral("cleared"); }
     void documentSaved() override { ++saved; }
+    std::optional<ImportedScript> imported;   // what the import window gives
+    std::optional<ImportedScript> askImport() override
+    {
+        asked << QStringLiteral("import");
+        return imported;
+    }
 };
 
 class DocumentLifecycleTest : public ::testing::Test
@@ -143,28 +153,22 @@ TEST_F(DocumentLifecycleTest, NewKeepsTheWorkWhenCancelledAndStartsCleanOtherwis
 TEST_F(DocumentLifecycleTest, OpenClearsTheSelectionBeforeAskingAndWaitsForAutosaves)
 {
     writeTextFile(path(QStringLiteral("d.sdf")), QStringLiteral("{BOP\r\n2\r\n}EOP\r\n"));
+    makeWork();
     session.state.SelectedLine = 3;
-    host.openPath = QString();
-    EXPECT_TRUE(lifecycle.chooseDesign().isEmpty());
-    EXPECT_EQ(host.asked, QStringList({"cleared", "open"}));
+    host.answers = {Answer::Cancel, Answer::Discard};
+    EXPECT_TRUE(lifecycle.chooseDesign().isEmpty());   // the work is kept, selection and all
+    EXPECT_EQ(session.state.SelectedLine, 3);
+    EXPECT_TRUE(lifecycle.chooseDesign().isEmpty());   // discarded, then the file dialog cancelled
+    EXPECT_EQ(host.asked, QStringList({"save changes", "save changes", "cleared", "open"}));
     EXPECT_EQ(session.state.SelectedLine, 0);
 
     host.openPath = path(QStringLiteral("d.sdf"));
+    host.answers = {Answer::Discard};
     lifecycle.open(lifecycle.chooseDesign());
     EXPECT_EQ(opensWaited, 1);
     EXPECT_EQ(session.state.DATA.lines(), QStringList({"{BOP", "2", "}EOP"}));
     EXPECT_EQ(session.state.FileName, path(QStringLiteral("d.sdf")));
     EXPECT_FALSE(session.isModified());
-}
-
-TEST_F(DocumentLifecycleTest, OpenWithUnsavedWorkAsksFirstAndCancelAsksNothingMore)
-{
-    makeWork();
-    host.answers = {Answer::Cancel};
-    session.state.SelectedLine = 3;
-    EXPECT_TRUE(lifecycle.chooseDesign().isEmpty());
-    EXPECT_EQ(host.asked, QStringList({"save changes"}));
-    EXPECT_EQ(session.state.SelectedLine, 3);
 }
 
 TEST_F(DocumentLifecycleTest, SaveWritesItsFileOrAsksForOneWithTheDefaultExtension)
@@ -199,17 +203,47 @@ TEST_F(DocumentLifecycleTest, AnOpenedFileWithUnreadableRecordsIsNamedOnceUntilI
     EXPECT_TRUE(problems.isEmpty());
 }
 
-TEST_F(DocumentLifecycleTest, AnImportNamesWhatItLeftOut)
+// Import asks first for unsaved work, then the import window, and lists what it left out.
+TEST_F(DocumentLifecycleTest, AnImportReplacesTheDesignOrLeavesItAndNamesWhatItLeftOut)
 {
-    const QStringList imported = {"{BOP", "0", "}EOP"};
-    EXPECT_EQ(lifecycle.import(imported, {}), QStringLiteral("Imported"));
-    EXPECT_EQ(session.state.DATA.lines(), imported);
-    EXPECT_TRUE(problems.isEmpty());
-
+    using Outcome = DocumentLifecycle::Import::Outcome;
+    const QStringList imported = {"{BOP", "0", "}EOP", "LOCATION", "1", "2"};
     ImportNote note;
     note.line = 4;
     note.message = QStringLiteral("left out");
-    EXPECT_EQ(lifecycle.import(imported, {note, note}),
-              QStringLiteral("Imported; 2 script lines left out or changed, listed under Problems"));
-    EXPECT_EQ(problems.entries().size(), 2);
+    const struct
+    {
+        const char *name;
+        std::optional<Answer> answer;   // none: no unsaved work
+        std::optional<LifecycleHost::ImportedScript> script;
+        Outcome outcome;
+        const char *status;
+        qsizetype listed;
+    } cases[] = {
+        {"kept", Answer::Cancel, LifecycleHost::ImportedScript{imported, {}}, Outcome::Kept, "", 0},
+        {"cancelled", std::nullopt, std::nullopt, Outcome::Cancelled, "", 0},
+        {"imported", Answer::Discard, LifecycleHost::ImportedScript{imported, {}}, Outcome::Imported, "Imported", 0},
+        {"with notes", std::nullopt, LifecycleHost::ImportedScript{imported, {note, note}}, Outcome::Imported,
+         "Imported; 2 script lines left out or changed, listed under Problems", 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DocumentSession fresh;
+        ScriptedHost prompts;
+        ProblemList list;
+        DocumentLifecycle tested(fresh, list, prompts);
+        if (c.answer) {
+            fresh.undoStack.push(new QUndoCommand(QStringLiteral("work")));
+            prompts.answers = {*c.answer};
+        }
+        prompts.imported = c.script;
+        const QStringList before = fresh.state.DATA.lines();
+
+        const DocumentLifecycle::Import result = tested.import();
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(result.status, QString::fromUtf8(c.status));
+        EXPECT_EQ(prompts.asked.contains(QStringLiteral("import")), c.outcome != Outcome::Kept);
+        EXPECT_EQ(fresh.state.DATA.lines(), c.outcome == Outcome::Imported ? imported : before);
+        EXPECT_EQ(list.entries().size(), c.listed);
+    }
 }

@@ -67,14 +67,3 @@ TEST(TestModeView, LeavingGivesBackTheEditingViewWhateverTheClicksShowed)
         EXPECT_EQ(s.DATA.lines(), lines);   // only the view changed
     }
 }
-
-TEST(TestModeView, AClickSaysWhatItDid)
-{
-    EditorState s = pagedDesign();
-    s.Page = QStringLiteral("1");
-    TestModeView test(s);
-    test.enter();
-    const TestMode::Click hit = test.click({55, 55}, twentyByTen);
-    EXPECT_EQ(hit.kind, TestMode::Click::Kind::PageSwitch);
-    EXPECT_FALSE(hit.status.isEmpty());
-}

@@ -297,13 +297,12 @@ void TForm1::History1Click()
 
 void TForm1::Button12Click()
 {
-    if (!mayDiscardChanges())
+    const DocumentLifecycle::Import imported = m_lifecycle.import();
+    if (imported.outcome == DocumentLifecycle::Import::Outcome::Kept)
         return;
-    Form14->setAppDir(m_state.AppDir);
-    if (Modal::exec(*Form14) == QDialog::Accepted) {
-        const QString status = m_lifecycle.import(Form14->importedLines(), Form14->importedNotes());
+    if (imported.outcome == DocumentLifecycle::Import::Outcome::Imported) {
         showPageBox();
-        Label8->setText(status);
+        Label8->setText(imported.status);
         applyControls();
         m_view.invalidate();
     }

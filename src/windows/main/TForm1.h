@@ -438,6 +438,7 @@ private:
     QString askSavePath() override;
     void selectionCleared() override;
     void documentSaved() override;
+    std::optional<ImportedScript> askImport() override;
     // StartupHost: the start-up window and the file named at start.
     void useDataFolder(const QString &dir) override;
     bool runStartWindow(const QString &dir) override;
@@ -465,8 +466,8 @@ private:
     std::unique_ptr<CanvasController> m_canvasMouse;
     void applyAutoSaveTimer(const Settings &s);
     bool m_geometryRestored = false;
-    bool m_terminating = false;
-    QHash<QString, QObject *> m_controls;   // see control()             // the window is closing or the application quitting
+    bool m_terminating = false;             // the window is closing or the application quitting
+    QHash<QString, QObject *> m_controls;   // see control()
     // Last, so it is the first to go: it waits for the slots it still commits.
     AutoSaver m_autoSaver{m_problems, static_cast<AutoSaveHost &>(*this)};
 };

@@ -111,6 +111,14 @@ void TForm1::documentSaved()
     Label8->setText(QStringLiteral("Project Saved"));
 }
 
+std::optional<LifecycleHost::ImportedScript> TForm1::askImport()
+{
+    Form14->setAppDir(m_state.AppDir);
+    if (Modal::exec(*Form14) != QDialog::Accepted)
+        return std::nullopt;
+    return ImportedScript{Form14->importedLines(), Form14->importedNotes()};
+}
+
 // ---- Start-up -----------------------------------------------------------------
 
 void TForm1::useDataFolder(const QString &dir)
