@@ -93,7 +93,9 @@ TEST_F(MainWindowTest, CanvasKeysZoomAndGridAsTheViewMenuSays)
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), entry);
 
     struct Step { QAction *action; int zoom; };
-    for (const Step &s : {Step{window->control<QAction>("ZoomIn1"), 150}, Step{window->control<QAction>("ZoomIn1"), 200}, Step{window->control<QAction>("ZoomOut1"), 150},
+    QAction *zoomIn = window->control<QAction>("ZoomIn1");
+    QAction *zoomOut = window->control<QAction>("ZoomOut1");
+    for (const Step &s : {Step{zoomIn, 150}, Step{zoomIn, 200}, Step{zoomOut, 150},
                           Step{window->control<QAction>("ActualSize1"), 100}}) {
         s.action->trigger();
         EXPECT_EQ(window->state().Zoom, s.zoom);

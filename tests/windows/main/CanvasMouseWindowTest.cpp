@@ -426,7 +426,8 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
         EXPECT_TRUE(kind->toolTip().startsWith(kind->text() + ": ")) << kind->text().toStdString();
     EXPECT_TRUE(window->control<QToolButton>("ControlBrush")->isVisible());
     // The column holds every group without scrolling at the window's first size.
-    EXPECT_TRUE(window->control<QGroupBox>("OtherGroup")->visibleRegion().boundingRect().height() >= window->control<QGroupBox>("OtherGroup")->height() - 1);
+    const QGroupBox *other = window->control<QGroupBox>("OtherGroup");
+    EXPECT_TRUE(other->visibleRegion().boundingRect().height() >= other->height() - 1);
 
     // Choosing a kind presses the brush; one brush at a time, the classic ones included.
     window->control<QToolButton>("SpeedButton3")->setChecked(true);

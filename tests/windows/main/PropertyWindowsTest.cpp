@@ -136,7 +136,8 @@ TEST_F(MainWindowTest, ChoosingAProblemSelectsItsRecord)
               QStringLiteral("Page 0, Gumppic at 60 60 Useing 2000: picture DATA/7D0.bmp is missing or cannot be read"));
 
     window->control<QListWidget>("ProblemsList")->setCurrentRow(0);
-    emit window->control<QListWidget>("ProblemsList")->itemClicked(window->control<QListWidget>("ProblemsList")->item(0));
+    QListWidget *problems = window->control<QListWidget>("ProblemsList");
+    emit problems->itemClicked(problems->item(0));
     EXPECT_EQ(window->state().SelectedLine, 6);
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), 1);
 }
@@ -184,9 +185,10 @@ TEST_F(MainWindowTest, ModifyPanelFollowsTheSelectionAfterRemoveNewAndOpen)
         ASSERT_FALSE(window->control<QPushButton>("EDITOPTIONS")->isHidden()) << name;
         act();
         EXPECT_EQ(window->state().SelectedLine, 0) << name;
-        for (QWidget *control : std::initializer_list<QWidget *>{window->control<SpinEdit>("CSpinEdit1"), window->control<SpinEdit>("CSpinEdit2"),
-                                                                 window->control<QPushButton>("EDITOPTIONS"), window->control<QPushButton>("CHANGEIMAGE")})
-            EXPECT_FALSE(control->isEnabled() && !control->isHidden()) << name << " " << control->objectName().toStdString();
+        for (const char *shown : {"CSpinEdit1", "CSpinEdit2", "EDITOPTIONS", "CHANGEIMAGE"}) {
+            const QWidget *control = window->control<QWidget>(QString::fromLatin1(shown));
+            EXPECT_FALSE(control->isEnabled() && !control->isHidden()) << name << " " << shown;
+        }
         EXPECT_FALSE(window->control<QToolButton>("REMOVEBUT")->isEnabled()) << name;
     }
 }

@@ -82,7 +82,8 @@ TEST_F(MainWindowTest, AnImportListsWhatItLeftOutAndShowsTheDialogsFirstPage)
     EXPECT_TRUE(listed.contains(QStringLiteral("Script line 4 \"tooltip 1020\": \"tooltip\" cannot be held by the "
                                                "design; left out")));
     EXPECT_TRUE(listed.contains(QStringLiteral("Script: NO SUCH TEXT (3)")));
-    EXPECT_TRUE(window->control<QLabel>("Label8")->text().contains(QStringLiteral("2 script lines"))) << window->control<QLabel>("Label8")->text().toStdString();
+    const QString status = window->control<QLabel>("Label8")->text();
+    EXPECT_TRUE(status.contains(QStringLiteral("2 script lines"))) << status.toStdString();
 
     select(0);
     window->control<SpinEdit>("CSpinEdit1")->setText(QStringLiteral("9")); // the design changes
