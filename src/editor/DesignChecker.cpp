@@ -1,4 +1,6 @@
 #include "editor/DesignChecker.h"
+#include "document/Document.h"
+#include "sphere/SphereExport.h"
 
 #include <algorithm>
 
@@ -93,4 +95,15 @@ QString DesignChecker::statusText(const QList<DesignProblem> &found)
                .arg(count(DesignProblem::Severity::Error))
                .arg(count(DesignProblem::Severity::Warning))
            + (notes ? QStringLiteral(", %1 for information").arg(notes) : QString());
+}
+
+bool DesignChecker::exportDesign(Document &doc, const QString &appDir, const QString &dialect, ExportHost &host,
+                                 const std::function<void(const QString &)> &warn, QStringList &script)
+{
+    const Gate gate = beforeExport(doc.lines(), appDir, dialect);
+    if (gate.kind != Gate::Kind::Go)
+        warn(gate.message);
+    if (gate.kind == Gate::Kind::Stop)
+        return false;
+    return runSphereExport(doc, dialect, appDir, host, script);
 }

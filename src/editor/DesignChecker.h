@@ -8,8 +8,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
+class Document;
+class ExportHost;
 class GumpArt;
 
 // The Sphere check of the design: run by "Check", before every export and
@@ -47,6 +50,10 @@ public:
         QString message;
     };
     Gate beforeExport(const QStringList &lines, const QString &appDir, const QString &dialect);
+    // The export behind that gate: a warning goes to warn first, an error
+    // stops it (false). script receives what was written, a failure's too.
+    bool exportDesign(Document &doc, const QString &appDir, const QString &dialect, ExportHost &host,
+                      const std::function<void(const QString &)> &warn, QStringList &script);
 
     // At most twenty findings, one per line; the rest are counted.
     static QString listText(const QList<DesignProblem> &found);

@@ -1,4 +1,6 @@
 #include "editor/DesignChecker.h"
+#include "document/Document.h"
+#include "sphere/SphereExport.h"
 
 #include <QTemporaryDir>
 
@@ -148,5 +150,45 @@ TEST_F(DesignCheckerTest, TheCheckFollowsChangedLinesAndDialect)
         const auto &s = steps[k];
         EXPECT_EQ(checker.follow(s.lines, appDir(), s.dialect), s.checked) << k;
         EXPECT_EQ(listed(QStringLiteral("has no htmlgump")), s.htmlNamed) << k;
+    }
+}
+
+// The export runs behind the check: an error stops it before the host is
+// asked anything, a warning is named and the export goes on.
+TEST_F(DesignCheckerTest, TheExportRunsOnlyPastTheCheck)
+{
+    struct CountingHost : ExportHost
+    {
+        int asked = 0;
+        void runLocationCommand() override { ++asked; }
+        void runMiscCommand() override { ++asked; }
+        std::optional<QString> askDialogName() override
+        {
+            ++asked;
+            return QStringLiteral("d_test");
+        }
+    };
+    const struct
+    {
+        const char *name;
+        QStringList lines;
+        bool exported;
+        int warnings;
+    } cases[] = {
+        {"clean", Clean, true, 0},
+        {"warning", Warned, true, 1},
+        {"error", Failing, false, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Document doc(c.lines);
+        CountingHost host;
+        int warnings = 0;
+        QStringList script;
+        EXPECT_EQ(checker.exportDesign(doc, appDir(), Dialect, host, [&](const QString &) { ++warnings; }, script),
+                  c.exported);
+        EXPECT_EQ(warnings, c.warnings);
+        EXPECT_EQ(host.asked > 0, c.exported);
+        EXPECT_EQ(script.isEmpty(), !c.exported);
     }
 }

@@ -312,16 +312,12 @@ void TForm1::Button12Click()
 
 void TForm1::Button8Click()
 {
-    const DesignChecker::Gate gate = m_checker.beforeExport(m_state.DATA.lines(), m_state.AppDir, settings().exportVersion);
-    if (gate.kind != DesignChecker::Gate::Kind::Go)
-        Modal::warning(gate.message);
-    if (gate.kind == DesignChecker::Gate::Kind::Stop)
-        return;
     MainWindowExportHost host(*this, LastExportName);
     QStringList script;
     bool finished = false;
     try {
-        finished = runSphereExport(m_state.DATA, settings().exportVersion, m_state.AppDir, host, script);
+        finished = m_checker.exportDesign(m_state.DATA, m_state.AppDir, settings().exportVersion, host,
+                                          [](const QString &text) { Modal::warning(text); }, script);
     } catch (...) {
         // What was written before the failure stays in the result window.
         Form8->setLines(script);
