@@ -37,7 +37,7 @@ const QStringList designLines = {"{BOP", "0",
 
 TEST_F(MainWindowTest, StartCreatesTheWindowsAndANewDocument)
 {
-    const QStringList expected = {"Select Image for Pic", "Color of text", "Text", "Uo Text Converter",
+    const QStringList expected = {"Select Image for Pic", "Color of text", "Text",
                                   "Create New Button", "Create New GumpPic", "Sphere Export",
                                   "Location on Screen", "Quillmark 1.4", "Button Options", "Options", "Misc",
                                   "Import (55i - 99g only)", "System Update", "New Features and Fixs",
