@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileNameText.h"
+
 #include <QString>
 
 // The folders of the art library, below the data folder. Paths are resolved
@@ -8,4 +10,10 @@ namespace ArtFolders {
 inline const QString Pictures = QStringLiteral("DATA/");
 inline const QString Buttons = QStringLiteral("DATA/buttons/");
 inline const QString Backgrounds = QStringLiteral("DATA/resizepic/");
+
+// A button's decoder file: its art's name with the extension ".CS", beside it.
+inline QString buttonDecoder(const QString &artName)
+{
+    return Buttons + FileNameText::withExtension(artName, QStringLiteral(".CS"));
+}
 } // namespace ArtFolders

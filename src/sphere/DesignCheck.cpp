@@ -4,6 +4,7 @@
 #include "document/Document.h"
 #include "document/LineBreaks.h"
 #include "document/RecordWalker.h"
+#include "platform/ArtFolders.h"
 #include "platform/NumberText.h"
 #include "platform/SphereEventLine.h"
 #include "platform/SphereLine.h"
@@ -247,7 +248,7 @@ private:
         const auto width = number(QStringLiteral("width"), w.field(4));
         const auto height = number(QStringLiteral("height"), w.field(5));
         if (m_art && !m_art->hasResizepicPieces(fileName))
-            warn(QStringLiteral("background %1 lacks some of its nine pieces in DATA/resizepic/").arg(fileName));
+            warn(QStringLiteral("background %1 lacks some of its nine pieces in %2").arg(fileName, ArtFolders::Backgrounds));
         return {width.value_or(0), height.value_or(0)};
     }
 

@@ -2,6 +2,7 @@
 #include "document/ButtonReplies.h"
 #include "document/LineBreaks.h"
 #include "document/RecordWalker.h"
+#include "platform/ArtFolders.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
@@ -404,7 +405,7 @@ private:
         // Keyed by the art's name, which gives the decoder's: no path built per button.
         if (const auto known = m_decoders.constFind(artName); known != m_decoders.cend())
             return *known;
-        const QString relative = QStringLiteral("DATA/buttons/") + FileNameText::withExtension(artName, QStringLiteral(".CS"));
+        const QString relative = ArtFolders::buttonDecoder(artName);
         QStringList decoder;
         // A decoder lies beside the button's art in the DATA tree and nowhere else.
         const QString path = PathResolver::staysInside(artName) ? PathResolver::resolveInData(m_appDir, relative)
