@@ -17,29 +17,6 @@
 
 #include <algorithm>
 
-bool SphereDialect::hasKind(const QString &dialect, ElementKind kind)
-{
-    if (dialect != V48eTo51a)
-        return kind != ElementKind::None;
-    // The older servers send no HTML, localized or hued pictures.
-    return kind != ElementKind::None && kind != ElementKind::Htmlgump && kind != ElementKind::Xmfhtmlgump
-           && kind != ElementKind::Gumppichue;
-}
-
-SphereDialect::Encoding SphereDialect::defaultEncoding(const QString &dialect)
-{
-    return dialect == V48eTo51a ? Encoding::EightBit : Encoding::Utf8;
-}
-
-std::optional<SphereDialect::Encoding> SphereDialect::encodingNamed(const QString &name)
-{
-    if (name.compare(u"utf-8", Qt::CaseInsensitive) == 0)
-        return Encoding::Utf8;
-    if (name.compare(u"8-bit", Qt::CaseInsensitive) == 0)
-        return Encoding::EightBit;
-    return std::nullopt;
-}
-
 QByteArray encodeScript(const QStringList &lines, SphereDialect::Encoding encoding, const QByteArray &endOfLine)
 {
     QByteArray bytes;

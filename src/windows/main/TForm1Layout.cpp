@@ -1,5 +1,6 @@
 // Builds the controls of the main window; the handlers live in TForm1.cpp.
 #include "document/ControlCommands.h"
+#include "sphere/SphereDialect.h"
 #include "windows/main/TForm1.h"
 #include "windows/widgets/CanvasImage.h"
 #include "windows/widgets/ImageView.h"
@@ -90,7 +91,7 @@ void TForm1::buildToolBars()
                          s->standardIcon(QStyle::SP_DialogOpenButton));
     Button7 = toolButton(files, QStringLiteral("Save"), QStringLiteral("Save Project"),
                          s->standardIcon(QStyle::SP_DialogSaveButton));
-    Button12 = toolButton(files, QStringLiteral("Import"), QStringLiteral("Import  (55i - 99g only"),
+    Button12 = toolButton(files, QStringLiteral("Import"), QStringLiteral("Import  (%1 only").arg(SphereDialect::V55iTo99g),
                           s->standardIcon(QStyle::SP_ArrowDown));
     Button8 = toolButton(files, QStringLiteral("Export"), QStringLiteral("Export"), s->standardIcon(QStyle::SP_ArrowUp));
     for (QToolButton *b : {Button6, Button1, Button7, Button12, Button8})
@@ -182,7 +183,7 @@ void TForm1::buildMenus()
     History1 = EditMenu->addAction(QStringLiteral("Undo History"));
 
     SphereMenu = bar->addMenu(QStringLiteral("Sphere"));
-    Import1 = SphereMenu->addAction(QStringLiteral("Import (55i - 99g only)"));
+    Import1 = SphereMenu->addAction(QStringLiteral("Import (%1 only)").arg(SphereDialect::V55iTo99g));
     Export1 = SphereMenu->addAction(QStringLiteral("Export"));
     Export1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     Check1 = SphereMenu->addAction(QStringLiteral("Check"));
