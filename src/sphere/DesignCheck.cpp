@@ -437,7 +437,7 @@ private:
             reached.insert(target);
             if (!m_pageLines.contains(target)) {
                 m_line = line;
-                m_kind = QStringLiteral("button");
+                m_kind = Records::wordOf(ElementKind::Button);
                 warn(QStringLiteral("it switches to page %1, which the design does not have").arg(target));
             }
         }
@@ -551,7 +551,7 @@ private:
 
     void checkRadioGroups()
     {
-        m_kind = QStringLiteral("radio");
+        m_kind = Records::wordOf(ElementKind::Radio);
         for (const auto &[pageAndGroup, group] : m_radioGroups) {
             if (group.checked)
                 continue;

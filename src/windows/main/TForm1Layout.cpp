@@ -288,10 +288,13 @@ void TForm1::buildLeftColumn()
     auto *brush = new QGridLayout(BrushGroup);
     brush->setContentsMargins(6, 6, 6, 6);
     brush->setSpacing(4);
-    SpeedButton4 = toolButton(BrushGroup, QStringLiteral("Resizepic"), QStringLiteral("Resizepic"));
-    SpeedButton1 = toolButton(BrushGroup, QStringLiteral("Button"), QStringLiteral("Button"));
-    SpeedButton3 = toolButton(BrushGroup, QStringLiteral("Gumppic"), QStringLiteral("Gumppic"));
-    SpeedButton2 = toolButton(BrushGroup, QStringLiteral("Text"), QStringLiteral("Text"));
+    const auto kindBrush = [this](ElementKind kind) {
+        return toolButton(BrushGroup, Records::nameOf(kind), Records::nameOf(kind));
+    };
+    SpeedButton4 = kindBrush(ElementKind::Resizepic);
+    SpeedButton1 = kindBrush(ElementKind::Button);
+    SpeedButton3 = kindBrush(ElementKind::Gumppic);
+    SpeedButton2 = kindBrush(ElementKind::Text);
     // The newer kinds share one brush below the classic four, so the column
     // keeps its height: its menu chooses the kind and presses it, a click on
     // the button itself presses or lets go of the kind last chosen.
@@ -316,8 +319,7 @@ void TForm1::buildLeftColumn()
     kindGroup->setExclusive(true);
     ControlBrushKinds.clear();
     for (const auto &[kind, what] : controlBrushes) {
-        QString word = Records::wordOf(kind);
-        word[0] = word[0].toUpper();
+        const QString word = Records::nameOf(kind);
         QString hint = word + QStringLiteral(": ") + QString::fromLatin1(what);
         if (const int width = Records::widthFieldOf(kind); width > 0) {
             const QList<ControlCommands::FieldSpec> &fields = ControlCommands::fieldsOf(kind);
