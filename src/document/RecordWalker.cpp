@@ -10,6 +10,7 @@ struct KindInfo
     ElementKind kind;
     QString word; // static data: copies allocate nothing
     QString name; // as lists and menus show it: the word with a capital
+    Records::ShownWith shownWith;
     int length;
     // Offsets from the kind word; -1 for a kind without one.
     int widthField; // its height follows
@@ -36,35 +37,39 @@ constexpr int GumppichueNumbers[] = {1, 2, 4};
 
 constexpr int No = -1;
 
-KindInfo row(ElementKind kind, const QString &word, int length, int widthField, int artField, int textField,
-             std::span<const int> numbers)
+using Records::ShownWith;
+
+KindInfo row(ElementKind kind, const QString &word, ShownWith shownWith, int length, int widthField, int artField,
+             int textField, std::span<const int> numbers)
 {
     const QString name = word.front().toUpper() + word.mid(1);
-    return {kind, word, name, length, widthField, artField, textField, numbers,
+    return {kind, word, name, shownWith, length, widthField, artField, textField, numbers,
             QList<int>(numbers.begin(), numbers.end())};
 }
 
 // One row per kind, in the order of the enumeration (row k is kind k + 1):
-// its word, its length, where its box, art and text stand, and which of its
-// fields are numbers.
+// its word, the switch of the View menu that shows it, its length, where its
+// box, art and text stand, and which of its fields are numbers.
 const std::array<KindInfo, 14> &kindTable()
 {
-    //                                                        length width art text
+    using K = ElementKind;
+    using S = ShownWith;
+    //                                                                length width art text
     static const std::array<KindInfo, 14> table{
-        row(ElementKind::Gumppic, QStringLiteral("gumppic"),           4, No, 3, No, GumppicNumbers),
-        row(ElementKind::Resizepic, QStringLiteral("resizepic"),       6, 4, 3, No, ResizepicNumbers),
-        row(ElementKind::Text, QStringLiteral("text"),                 5, No, No, 4, TextNumbers),
-        row(ElementKind::Button, QStringLiteral("button"),             8, No, 3, No, ButtonNumbers),
-        row(ElementKind::Htmlgump, QStringLiteral("htmlgump"),         8, 3, No, 7, HtmlgumpNumbers),
-        row(ElementKind::Croppedtext, QStringLiteral("croppedtext"),   7, 3, No, 6, CroppedtextNumbers),
-        row(ElementKind::Textentry, QStringLiteral("textentry"),       9, 3, No, 8, TextentryNumbers),
-        row(ElementKind::Checkbox, QStringLiteral("checkbox"),         6, No, 3, No, CheckboxNumbers),
-        row(ElementKind::Radio, QStringLiteral("radio"),               7, No, 3, No, RadioNumbers),
-        row(ElementKind::Gumppictiled, QStringLiteral("gumppictiled"), 6, 3, 5, No, GumppictiledNumbers),
-        row(ElementKind::Tilepic, QStringLiteral("tilepic"),           5, No, No, No, TilepicNumbers),
-        row(ElementKind::Checkertrans, QStringLiteral("checkertrans"), 5, 3, No, No, CheckertransNumbers),
-        row(ElementKind::Xmfhtmlgump, QStringLiteral("xmfhtmlgump"),   9, 3, No, No, XmfhtmlgumpNumbers),
-        row(ElementKind::Gumppichue, QStringLiteral("gumppichue"),     5, No, 3, No, GumppichueNumbers),
+        row(K::Gumppic, QStringLiteral("gumppic"), S::Pictures,          4, No, 3, No, GumppicNumbers),
+        row(K::Resizepic, QStringLiteral("resizepic"), S::Backgrounds,   6, 4, 3, No, ResizepicNumbers),
+        row(K::Text, QStringLiteral("text"), S::Text,                    5, No, No, 4, TextNumbers),
+        row(K::Button, QStringLiteral("button"), S::Buttons,             8, No, 3, No, ButtonNumbers),
+        row(K::Htmlgump, QStringLiteral("htmlgump"), S::Text,            8, 3, No, 7, HtmlgumpNumbers),
+        row(K::Croppedtext, QStringLiteral("croppedtext"), S::Text,      7, 3, No, 6, CroppedtextNumbers),
+        row(K::Textentry, QStringLiteral("textentry"), S::Text,          9, 3, No, 8, TextentryNumbers),
+        row(K::Checkbox, QStringLiteral("checkbox"), S::Buttons,         6, No, 3, No, CheckboxNumbers),
+        row(K::Radio, QStringLiteral("radio"), S::Buttons,               7, No, 3, No, RadioNumbers),
+        row(K::Gumppictiled, QStringLiteral("gumppictiled"), S::Pictures, 6, 3, 5, No, GumppictiledNumbers),
+        row(K::Tilepic, QStringLiteral("tilepic"), S::Pictures,          5, No, No, No, TilepicNumbers),
+        row(K::Checkertrans, QStringLiteral("checkertrans"), S::Pictures, 5, 3, No, No, CheckertransNumbers),
+        row(K::Xmfhtmlgump, QStringLiteral("xmfhtmlgump"), S::Text,      9, 3, No, No, XmfhtmlgumpNumbers),
+        row(K::Gumppichue, QStringLiteral("gumppichue"), S::Pictures,    5, No, 3, No, GumppichueNumbers),
     };
     return table;
 }
@@ -103,6 +108,12 @@ QString nameOf(ElementKind kind)
 {
     const KindInfo *info = infoOf(kind);
     return info ? info->name : QString();
+}
+
+ShownWith shownWith(ElementKind kind)
+{
+    const KindInfo *info = infoOf(kind);
+    return info ? info->shownWith : ShownWith::Nothing;
 }
 
 int lengthOf(ElementKind kind)
