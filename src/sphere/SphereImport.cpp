@@ -486,7 +486,8 @@ private:
         const auto v = numbers(line, s, 7, true);
         if (!v)
             return;
-        addIndexed(QStringList{Records::wordOf(ElementKind::Htmlgump)} + numberTexts(*v, 0, 4) + numberTexts(*v, 5, 7), (*v)[4]);
+        addIndexed(QStringList{Records::wordOf(ElementKind::Htmlgump)} + numberTexts(*v, 0, 4) + numberTexts(*v, 5, 7),
+                   (*v)[4]);
         extraValues(line, s, 7);
     }
 
@@ -494,7 +495,8 @@ private:
     {
         noteUnstorable(line.number, s.rest);
         if (const auto v = numbers(line, s, 6, true))
-            add(QStringList{Records::wordOf(ElementKind::Htmlgump)} + numberTexts(*v, 0, 6) + QStringList{textAfter(s, 6)});
+            add(QStringList{Records::wordOf(ElementKind::Htmlgump)} + numberTexts(*v, 0, 6)
+                + QStringList{textAfter(s, 6)});
     }
 
     void croppedtext(const Line &line, const Statement &s)
@@ -572,7 +574,8 @@ private:
         const auto v = numbers(line, s, 5, true);
         if (!v || !validGump(line, s, (*v)[4]))
             return;
-        add(QStringList{Records::wordOf(ElementKind::Gumppictiled)} + numberTexts(*v, 0, 4) + QStringList{gumpFile((*v)[4])});
+        add(QStringList{Records::wordOf(ElementKind::Gumppictiled)} + numberTexts(*v, 0, 4)
+            + QStringList{gumpFile((*v)[4])});
         extraValues(line, s, 5);
     }
 
@@ -613,7 +616,8 @@ private:
                 note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
             return;
         }
-        add(QStringList{Records::wordOf(ElementKind::Xmfhtmlgump)} + numberTexts(*v, 0, 7) + QStringList{numberText(*colour)});
+        add(QStringList{Records::wordOf(ElementKind::Xmfhtmlgump)} + numberTexts(*v, 0, 7)
+            + QStringList{numberText(*colour)});
         extraValues(line, s, count);
     }
 
