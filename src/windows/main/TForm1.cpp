@@ -8,7 +8,6 @@
 #include "windows/art/TForm17.h"
 #include "windows/art/TForm18.h"
 #include "windows/art/TForm3.h"
-#include "windows/art/TForm5.h"
 #include "windows/art/TForm6.h"
 #include "windows/art/TForm7.h"
 #include "windows/elements/TForm11.h"
@@ -104,7 +103,6 @@ void TForm1::createWindows()
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);
     Form4 = new TForm4(this);
-    Form5 = new TForm5(m_renderer.textConverter(), this);
     Form6 = new TForm6(this);
     Form7 = new TForm7(this);
     Form8 = new TForm8(this);
@@ -121,7 +119,7 @@ void TForm1::createWindows()
 
     Form2->setArtWindows(Form6, Form7);
     Form3->setAddWindow(Form17);
-    Form3->setConverter(&Form5->Converter);
+    Form3->setConverter(&m_renderer.textConverter());
     Form3->setLibraryRead([this] { TEXTIDXTimer(); });
     Form12->SettingsRead = [this](const Settings &s) { settingsRead(s); };
     Form12->SettingsAccepted = [this](const Settings &s) { settingsAccepted(s); };
@@ -137,7 +135,7 @@ void TForm1::createWindows()
     Form17->setLibraryRead([this] { TEXTIDXTimer(); });
     Form4->setPreviewSource([this](const QString &text) {
         const ColorValue TextColor = HueColors(m_renderer.textIndex(), m_state.AppDir).colorOf(QString::number(Form3->SelectedHue));
-        return Form5->Converter.render(text, TextColor);
+        return m_renderer.textConverter().render(text, TextColor);
     });
 }
 
@@ -390,7 +388,7 @@ void TForm1::Help1Click()
 void TForm1::settingsRead(const Settings &s)
 {
     restoreWindowGeometry();
-    Form5->Converter.setPerfectText(s.perfectText);
+    m_renderer.textConverter().setPerfectText(s.perfectText);
     applyAutoSaveTimer(s);
     useClientArt(s.client);
     applyCreationStyle();
@@ -399,7 +397,7 @@ void TForm1::settingsRead(const Settings &s)
 void TForm1::settingsAccepted(const Settings &s)
 {
     m_renderer.forgetCache();
-    Form5->Converter.setPerfectText(s.perfectText);
+    m_renderer.textConverter().setPerfectText(s.perfectText);
     applyAutoSaveTimer(s);
     useClientArt(s.client);
     applyCreationStyle();
@@ -462,8 +460,7 @@ void TForm1::autoSaveOnTime()
 
 void TForm1::AutoSaveTimer()
 {
-    m_autoSaver.saveNow(Form12->Location.path, m_state.AppDir, m_state.DATA.lines(), Form12->ComboBox3->currentText(),
-                        settings());
+    m_autoSaver.saveNow(Form12->Location.path, m_state.AppDir, m_state.DATA.lines(), settings().drawEngine, settings());
 }
 
 void TForm1::Exit1Click()

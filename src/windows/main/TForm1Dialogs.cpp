@@ -161,25 +161,21 @@ void TForm1::warn(const QString &text)
 
 void TForm1::Button11Click()
 {
-    if (const auto location = DocumentCommands::location(m_state)) {
-        Form9->CSpinEdit1->setText(location->x);
-        Form9->CSpinEdit2->setText(location->y);
-    }
+    if (const auto location = DocumentCommands::location(m_state))
+        Form9->setPlacement(*location);
     Modal::exec(*Form9);
-    DocumentCommands::storeLocation(m_state, {Form9->CSpinEdit1->text(), Form9->CSpinEdit2->text()});
+    DocumentCommands::storeLocation(m_state, Form9->placement());
     DRAWClick();
 }
 
 void TForm1::Button16Click()
 {
-    if (const auto flags = DocumentCommands::windowFlags(m_state)) {
-        Form13->CheckBox1->setChecked(flags->canNotClose);
-        Form13->CheckBox2->setChecked(flags->canNotMove);
-    }
-    Form13->Memo1->setPlainText(DocumentCommands::closeBlock(m_state));
+    if (const auto flags = DocumentCommands::windowFlags(m_state))
+        Form13->setFlags(*flags);
+    Form13->setCloseBlock(DocumentCommands::closeBlock(m_state));
     Modal::exec(*Form13);
-    DocumentCommands::storeWindowFlags(m_state, {Form13->CheckBox1->isChecked(), Form13->CheckBox2->isChecked()});
-    DocumentCommands::storeCloseBlock(m_state, Form13->Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+    DocumentCommands::storeWindowFlags(m_state, Form13->flags());
+    DocumentCommands::storeCloseBlock(m_state, Form13->closeBlock());
     DRAWClick();
 }
 

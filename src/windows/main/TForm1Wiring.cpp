@@ -3,7 +3,6 @@
 #include "windows/art/TForm17.h"
 #include "windows/art/TForm18.h"
 #include "windows/art/TForm3.h"
-#include "windows/art/TForm5.h"
 #include "windows/art/TForm6.h"
 #include "windows/art/TForm7.h"
 #include "windows/elements/TForm11.h"
@@ -59,7 +58,7 @@ void TForm1::buildTimers()
 void TForm1::nameControls()
 {
     const std::pair<QObject *, const char *> named[] = {
-        {Form2, "Form2"}, {Form3, "Form3"}, {Form4, "Form4"}, {Form5, "Form5"}, {Form6, "Form6"}, {Form7, "Form7"},
+        {Form2, "Form2"}, {Form3, "Form3"}, {Form4, "Form4"}, {Form6, "Form6"}, {Form7, "Form7"},
         {Form8, "Form8"}, {Form9, "Form9"}, {Form10, "Form10"}, {Form11, "Form11"}, {Form12, "Form12"},
         {Form13, "Form13"}, {Form14, "Form14"}, {Form15, "Form15"}, {Form16, "Form16"}, {Form17, "Form17"},
         {Form18, "Form18"}, {Button6, "Button6"}, {Button1, "Button1"}, {Button7, "Button7"}, {Button12, "Button12"},
