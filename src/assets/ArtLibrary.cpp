@@ -1,4 +1,5 @@
 #include "assets/ArtLibrary.h"
+#include "platform/ArtFolders.h"
 #include "platform/CappedFile.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
@@ -79,7 +80,7 @@ void addButton(const QString &appDir, const QString &source, const QString &name
     checkHex(up, QStringLiteral("up gump"));
     checkHex(down, QStringLiteral("down gump"));
     const QByteArray picture = bitmapOf(source);
-    const QString folder = QStringLiteral("DATA/buttons/");
+    const QString &folder = ArtFolders::Buttons;
     const QByteArray decoder = up.trimmed().toLatin1() + "\r\n" + down.trimmed().toLatin1() + "\r\n";
     writeButtonPair(PathResolver::resolve(appDir, folder + name + QStringLiteral(".Bmp")), picture,
                     PathResolver::resolve(appDir, folder + name + QStringLiteral(".CS")), decoder);
@@ -90,7 +91,7 @@ void addPicture(const QString &appDir, const QString &source, const QString &gum
     checkName(gump, QStringLiteral("gump number"));
     checkHex(gump, QStringLiteral("gump number"));
     const QByteArray picture = bitmapOf(source);
-    SafeFile::write(PathResolver::resolve(appDir, QStringLiteral("DATA/") + gump.trimmed() + QStringLiteral(".Bmp")),
+    SafeFile::write(PathResolver::resolve(appDir, ArtFolders::Pictures + gump.trimmed() + QStringLiteral(".Bmp")),
                     picture);
 }
 

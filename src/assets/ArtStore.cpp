@@ -1,6 +1,7 @@
 #include "assets/ArtStore.h"
 #include "assets/BitmapFile.h"
 #include "assets/client/GumpArt.h"
+#include "platform/ArtFolders.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
@@ -23,12 +24,12 @@ bool ArtStore::isArtName(const QString &fileName)
 
 QString ArtStore::gumppicPath(const QString &fileName) const
 {
-    return resolve(GumppicFolder + fileName);
+    return resolve(ArtFolders::Pictures + fileName);
 }
 
 QString ArtStore::buttonPath(const QString &fileName) const
 {
-    return resolve(ButtonFolder + fileName);
+    return resolve(ArtFolders::Buttons + fileName);
 }
 
 QString ArtStore::pieceFileName(const QString &fileName, int piece)
@@ -38,7 +39,7 @@ QString ArtStore::pieceFileName(const QString &fileName, int piece)
 
 QString ArtStore::resizepicPiecePath(const QString &fileName, int piece) const
 {
-    return resolve(ResizepicFolder + pieceFileName(fileName, piece));
+    return resolve(ArtFolders::Backgrounds + pieceFileName(fileName, piece));
 }
 
 int ArtStore::gumpNumberOf(const QString &fileName)
@@ -72,7 +73,7 @@ QImage ArtStore::button(const QString &fileName) const
 
 std::optional<std::pair<int, int>> ArtStore::buttonGumps(const QString &fileName) const
 {
-    const QString path = resolve(ButtonFolder + FileNameText::withExtension(fileName, QStringLiteral(".CS")));
+    const QString path = resolve(ArtFolders::buttonDecoder(fileName));
     if (path.isEmpty())
         return std::nullopt;
     QStringList lines;

@@ -11,9 +11,8 @@
 class GumpArt;
 
 // Where the art of each element kind lies under AppDir, and reading it.
-// Names are resolved ignoring case ("DATA/BUTTONS/" is the folder the
-// pickers list as "DATA/buttons/"). A file that is missing or cannot be read
-// gives an empty image, silently.
+// The folders are ArtFolders'; names are resolved ignoring case. A file that
+// is missing or cannot be read gives an empty image, silently.
 class ArtStore
 {
 public:
@@ -27,10 +26,6 @@ public:
     // The gump number a picture name stands for, or -1 ("1F4.bmp" is 0x1F4).
     static int gumpNumberOf(const QString &fileName);
     const QString &appDir() const { return m_appDir; }
-
-    inline static const QString GumppicFolder = QStringLiteral("DATA/");
-    inline static const QString ButtonFolder = QStringLiteral("DATA/BUTTONS/");
-    inline static const QString ResizepicFolder = QStringLiteral("DATA/resizepic/");
 
     // False for a name that would leave its folder ("..", an absolute path):
     // such a name is no art, and every path of it is empty.

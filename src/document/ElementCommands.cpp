@@ -128,9 +128,9 @@ bool addGumppic(EditorState &state, ElementDialogs &dialogs, const QString &x, c
         const auto file = pick(state, dialogs, ArtFolders::Pictures, PickerMode::Picture);
         if (state.PickerCancelled)
             return false;
-        insertIntoPage(state, {QStringLiteral("gumppic"), x, y, *file});
+        insertIntoPage(state, {Records::wordOf(ElementKind::Gumppic), x, y, *file});
         return true;
-    }, QStringLiteral("gumppic"));
+    }, Records::wordOf(ElementKind::Gumppic));
 }
 
 bool addResizepic(EditorState &state, ElementDialogs &dialogs, const QString &x, const QString &y,
@@ -141,9 +141,9 @@ bool addResizepic(EditorState &state, ElementDialogs &dialogs, const QString &x,
         const auto file = pick(state, dialogs, ArtFolders::Backgrounds, PickerMode::Resizepic);
         if (state.PickerCancelled)
             return false;
-        insertIntoPage(state, {QStringLiteral("resizepic"), x, y, *file, width, height});
+        insertIntoPage(state, {Records::wordOf(ElementKind::Resizepic), x, y, *file, width, height});
         return true;
-    }, QStringLiteral("resizepic"));
+    }, Records::wordOf(ElementKind::Resizepic));
 }
 
 bool addButton(EditorState &state, ElementDialogs &dialogs, const QString &x, const QString &y)
@@ -154,13 +154,13 @@ bool addButton(EditorState &state, ElementDialogs &dialogs, const QString &x, co
         if (state.PickerCancelled)
             return false;
         const ElementDialogs::ButtonOptions options = dialogs.askButtonOptions();
-        insertIntoPage(state, {QStringLiteral("button"), x, y, *file,
+        insertIntoPage(state, {Records::wordOf(ElementKind::Button), x, y, *file,
                                options.closeOnClick ? QStringLiteral("1") : QStringLiteral("0"),
                                options.page,
                                options.events.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"),
                                options.events});
         return true;
-    }, QStringLiteral("button"));
+    }, Records::wordOf(ElementKind::Button));
 }
 
 bool addText(EditorState &state, ElementDialogs &dialogs, const QString &x, const QString &y)
@@ -169,9 +169,9 @@ bool addText(EditorState &state, ElementDialogs &dialogs, const QString &x, cons
         startAdding(state);
         const int hue = dialogs.askHue();
         const QString text = dialogs.askText();
-        insertIntoPage(state, {QStringLiteral("text"), x, y, QString::number(hue), text});
+        insertIntoPage(state, {Records::wordOf(ElementKind::Text), x, y, QString::number(hue), text});
         return true;
-    }, QStringLiteral("text"));
+    }, Records::wordOf(ElementKind::Text));
 }
 
 bool remove(EditorState &state, const QString &stepName)

@@ -134,28 +134,23 @@ ElementRecord ElementRecord::read(const RecordWalker &walker)
 
 QString ElementRecord::selectEntry() const
 {
-    const QString at = xText % u' ' % yText;
+    if (kind == ElementKind::None)
+        return QString();
+    const QString head = Records::nameOf(kind) % u" at " % xText % u' ' % yText;
     const auto saying = [&](const QString &said) -> QString {
         return u" Saying " % (said.size() > ListedTextLength ? said.left(ListedTextLength) % u"..." : said);
     };
     switch (kind) {
-    case ElementKind::Resizepic: return u"Resizepic at " % at % u" Useing " % FileNameText::artName(fileName);
     case ElementKind::Gumppic:
         // A name that is not hexadecimal is listed as it stands, so the record can still be picked and mended.
-        return u"Gumppic at " % at % u" Useing " % (gumpNumberRead ? QString::number(gumpNumber) : FileNameText::artName(fileName));
-    case ElementKind::Button: return u"Button at " % at % u" Useing " % FileNameText::artName(fileName);
-    case ElementKind::Text: return u"Text at " % at % saying(text);
-    case ElementKind::Htmlgump: return u"Htmlgump at " % at % saying(text);
-    case ElementKind::Croppedtext: return u"Croppedtext at " % at % saying(text);
-    case ElementKind::Textentry: return u"Textentry at " % at % saying(text);
-    case ElementKind::Checkbox: return u"Checkbox at " % at % u" Useing " % FileNameText::artName(fileName);
-    case ElementKind::Radio: return u"Radio at " % at % u" Useing " % FileNameText::artName(fileName);
-    case ElementKind::Gumppictiled: return u"Gumppictiled at " % at % u" Useing " % FileNameText::artName(fileName);
-    case ElementKind::Gumppichue: return u"Gumppichue at " % at % u" Useing " % FileNameText::artName(fileName);
-    case ElementKind::Tilepic: return u"Tilepic at " % at % u" Useing " % itemText;
-    case ElementKind::Checkertrans: return u"Checkertrans at " % at % u" Sized " % widthText % u' ' % heightText;
-    case ElementKind::Xmfhtmlgump: return u"Xmfhtmlgump at " % at % u" Saying cliloc " % clilocText;
-    case ElementKind::None: break;
+        return head % u" Useing " % (gumpNumberRead ? QString::number(gumpNumber) : FileNameText::artName(fileName));
+    case ElementKind::Text:
+    case ElementKind::Htmlgump:
+    case ElementKind::Croppedtext:
+    case ElementKind::Textentry: return head % saying(text);
+    case ElementKind::Tilepic: return head % u" Useing " % itemText;
+    case ElementKind::Checkertrans: return head % u" Sized " % widthText % u' ' % heightText;
+    case ElementKind::Xmfhtmlgump: return head % u" Saying cliloc " % clilocText;
+    default: return head % u" Useing " % FileNameText::artName(fileName);
     }
-    return QString();
 }

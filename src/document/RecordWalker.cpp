@@ -9,7 +9,13 @@ struct KindInfo
 {
     ElementKind kind;
     QString word; // static data: copies allocate nothing
+    QString name; // as lists and menus show it: the word with a capital
+    Records::ShownWith shownWith;
     int length;
+    // Offsets from the kind word; -1 for a kind without one.
+    int widthField; // its height follows
+    int artField;
+    int textField;
     std::span<const int> numberFields; // offsets of the fields that hold numbers
     QList<int> numberFieldList;        // the same, for callers that want a list
 };
@@ -29,30 +35,41 @@ constexpr int CheckertransNumbers[] = {1, 2, 3, 4};
 constexpr int XmfhtmlgumpNumbers[] = {1, 2, 3, 4, 5, 6, 7, 8};
 constexpr int GumppichueNumbers[] = {1, 2, 4};
 
-KindInfo row(ElementKind kind, const QString &word, int length, std::span<const int> numbers)
+constexpr int No = -1;
+
+using Records::ShownWith;
+
+KindInfo row(ElementKind kind, const QString &word, ShownWith shownWith, int length, int widthField, int artField,
+             int textField, std::span<const int> numbers)
 {
-    return {kind, word, length, numbers, QList<int>(numbers.begin(), numbers.end())};
+    const QString name = word.front().toUpper() + word.mid(1);
+    return {kind, word, name, shownWith, length, widthField, artField, textField, numbers,
+            QList<int>(numbers.begin(), numbers.end())};
 }
 
 // One row per kind, in the order of the enumeration (row k is kind k + 1):
-// its word, its length and which of its fields are numbers.
+// its word, the switch of the View menu that shows it, its length, where its
+// box, art and text stand, and which of its fields are numbers.
 const std::array<KindInfo, 14> &kindTable()
 {
+    using K = ElementKind;
+    using S = ShownWith;
+    //                                                                length width art text
     static const std::array<KindInfo, 14> table{
-        row(ElementKind::Gumppic, QStringLiteral("gumppic"), 4, GumppicNumbers),
-        row(ElementKind::Resizepic, QStringLiteral("resizepic"), 6, ResizepicNumbers),
-        row(ElementKind::Text, QStringLiteral("text"), 5, TextNumbers),
-        row(ElementKind::Button, QStringLiteral("button"), 8, ButtonNumbers),
-        row(ElementKind::Htmlgump, QStringLiteral("htmlgump"), 8, HtmlgumpNumbers),
-        row(ElementKind::Croppedtext, QStringLiteral("croppedtext"), 7, CroppedtextNumbers),
-        row(ElementKind::Textentry, QStringLiteral("textentry"), 9, TextentryNumbers),
-        row(ElementKind::Checkbox, QStringLiteral("checkbox"), 6, CheckboxNumbers),
-        row(ElementKind::Radio, QStringLiteral("radio"), 7, RadioNumbers),
-        row(ElementKind::Gumppictiled, QStringLiteral("gumppictiled"), 6, GumppictiledNumbers),
-        row(ElementKind::Tilepic, QStringLiteral("tilepic"), 5, TilepicNumbers),
-        row(ElementKind::Checkertrans, QStringLiteral("checkertrans"), 5, CheckertransNumbers),
-        row(ElementKind::Xmfhtmlgump, QStringLiteral("xmfhtmlgump"), 9, XmfhtmlgumpNumbers),
-        row(ElementKind::Gumppichue, QStringLiteral("gumppichue"), 5, GumppichueNumbers),
+        row(K::Gumppic, QStringLiteral("gumppic"), S::Pictures,          4, No, 3, No, GumppicNumbers),
+        row(K::Resizepic, QStringLiteral("resizepic"), S::Backgrounds,   6, 4, 3, No, ResizepicNumbers),
+        row(K::Text, QStringLiteral("text"), S::Text,                    5, No, No, 4, TextNumbers),
+        row(K::Button, QStringLiteral("button"), S::Buttons,             8, No, 3, No, ButtonNumbers),
+        row(K::Htmlgump, QStringLiteral("htmlgump"), S::Text,            8, 3, No, 7, HtmlgumpNumbers),
+        row(K::Croppedtext, QStringLiteral("croppedtext"), S::Text,      7, 3, No, 6, CroppedtextNumbers),
+        row(K::Textentry, QStringLiteral("textentry"), S::Text,          9, 3, No, 8, TextentryNumbers),
+        row(K::Checkbox, QStringLiteral("checkbox"), S::Buttons,         6, No, 3, No, CheckboxNumbers),
+        row(K::Radio, QStringLiteral("radio"), S::Buttons,               7, No, 3, No, RadioNumbers),
+        row(K::Gumppictiled, QStringLiteral("gumppictiled"), S::Pictures, 6, 3, 5, No, GumppictiledNumbers),
+        row(K::Tilepic, QStringLiteral("tilepic"), S::Pictures,          5, No, No, No, TilepicNumbers),
+        row(K::Checkertrans, QStringLiteral("checkertrans"), S::Pictures, 5, 3, No, No, CheckertransNumbers),
+        row(K::Xmfhtmlgump, QStringLiteral("xmfhtmlgump"), S::Text,      9, 3, No, No, XmfhtmlgumpNumbers),
+        row(K::Gumppichue, QStringLiteral("gumppichue"), S::Pictures,    5, No, 3, No, GumppichueNumbers),
     };
     return table;
 }
@@ -87,6 +104,18 @@ QString wordOf(ElementKind kind)
     return info ? info->word : QString();
 }
 
+QString nameOf(ElementKind kind)
+{
+    const KindInfo *info = infoOf(kind);
+    return info ? info->name : QString();
+}
+
+ShownWith shownWith(ElementKind kind)
+{
+    const KindInfo *info = infoOf(kind);
+    return info ? info->shownWith : ShownWith::Nothing;
+}
+
 int lengthOf(ElementKind kind)
 {
     const KindInfo *info = infoOf(kind);
@@ -112,43 +141,20 @@ bool isClassicKind(ElementKind kind)
 
 int widthFieldOf(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Resizepic: return 4;
-    case ElementKind::Htmlgump:
-    case ElementKind::Croppedtext:
-    case ElementKind::Textentry:
-    case ElementKind::Gumppictiled:
-    case ElementKind::Checkertrans:
-    case ElementKind::Xmfhtmlgump: return 3;
-    default: return -1;
-    }
+    const KindInfo *info = infoOf(kind);
+    return info ? info->widthField : -1;
 }
-
 
 int artFieldOf(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Gumppic:
-    case ElementKind::Resizepic:
-    case ElementKind::Button:
-    case ElementKind::Checkbox:
-    case ElementKind::Radio:
-    case ElementKind::Gumppichue: return 3;
-    case ElementKind::Gumppictiled: return 5;
-    default: return -1;
-    }
+    const KindInfo *info = infoOf(kind);
+    return info ? info->artField : -1;
 }
-
 
 int textFieldOf(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Text: return 4;
-    case ElementKind::Htmlgump: return 7;
-    case ElementKind::Croppedtext: return 6;
-    case ElementKind::Textentry: return 8;
-    default: return -1;
-    }
+    const KindInfo *info = infoOf(kind);
+    return info ? info->textField : -1;
 }
 
 const QList<int> &numberFieldsOf(ElementKind kind)

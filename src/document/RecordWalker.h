@@ -14,6 +14,10 @@ enum class ElementKind {
 namespace Records {
 ElementKind kindOfWord(const QString &line);      // "gumppic" -> Gumppic, else None
 QString wordOf(ElementKind kind);                  // Gumppic -> "gumppic"
+QString nameOf(ElementKind kind);                  // as lists and menus show it: Gumppic -> "Gumppic"
+// The switch of the View menu that shows or hides the kind (None: Nothing).
+enum class ShownWith { Nothing, Text, Buttons, Pictures, Backgrounds };
+ShownWith shownWith(ElementKind kind);
 int lengthOf(ElementKind kind);                    // gumppic 4, resizepic 6, text 5, button 8, None 0
 // Every kind but None, in the order of the enumeration.
 const QList<ElementKind> &allKinds();

@@ -257,8 +257,9 @@ void CanvasController::resizeTo(QPoint at)
     const QRect box = CanvasHandles::resized(r.box, r.handle, documentPoint(at) - r.start);
     const int line = r.line;
     CanvasMouse::writePosition(m_state, line, box.topLeft());
-    m_state.DATA.setLine(line + 4, QString::number(box.width()));
-    m_state.DATA.setLine(line + 5, QString::number(box.height()));
+    const int width = Records::widthFieldOf(ElementKind::Resizepic);
+    m_state.DATA.setLine(line + width, QString::number(box.width()));
+    m_state.DATA.setLine(line + width + 1, QString::number(box.height()));
     m_host.redraw();
 }
 

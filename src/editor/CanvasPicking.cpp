@@ -61,7 +61,8 @@ QSize fieldExtent(const QStringList &lines, int line, ElementKind kind, PageRend
     if (kind == ElementKind::Text) {
         const TextConverter::Mode mode = options.perfectText ? TextConverter::Mode::Perfect
                                                              : TextConverter::Mode::Plain;
-        return QSize(renderer.textConverter().width(lines.value(line + 4), mode), TextConverter::Height);
+        const QString text = lines.value(line + Records::textFieldOf(ElementKind::Text));
+        return QSize(renderer.textConverter().width(text, mode), TextConverter::Height);
     }
     if (const int w = ElementRecord::widthField(kind); w > 0)
         return QSize(numberAt(lines, line + w), numberAt(lines, line + w + 1));

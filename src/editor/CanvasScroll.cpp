@@ -61,8 +61,9 @@ QRect designExtent(const QStringList &lines)
             continue;
         int width = 1, height = 1;
         if (walker.kind() == ElementKind::Resizepic) {
-            width = std::max(1, NumberText::tryParse(lines.value(line + 4)).value_or(1));
-            height = std::max(1, NumberText::tryParse(lines.value(line + 5)).value_or(1));
+            const int w = Records::widthFieldOf(ElementKind::Resizepic);
+            width = std::max(1, NumberText::tryParse(lines.value(line + w)).value_or(1));
+            height = std::max(1, NumberText::tryParse(lines.value(line + w + 1)).value_or(1));
         }
         extent |= QRect(std::max(*x, 0), std::max(*y, 0), width, height);
     }

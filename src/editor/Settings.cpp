@@ -27,7 +27,7 @@ QString latin1(const char *text)
 // takes its default; the conversion error goes to problems.
 void readKey(const IniFile &file, const SettingKey &k, Settings &s, QStringList &problems)
 {
-    const QString section = latin1(k.section), key = latin1(k.key), fallback = latin1(k.defaultText);
+    const QString section = latin1(k.section), key = latin1(k.key), fallback = k.defaultText;
     std::visit([&](auto member) {
         using Member = decltype(member);
         if constexpr (std::is_same_v<Member, bool Settings::*>) {
@@ -131,7 +131,8 @@ const std::vector<SettingKey> &settingKeys()
         {"Mouse", "RIGHT", F::Text, "Menu", &S::rightAction, false, &Settings::normalizeRightAction},
         {"STYLE", "Drawengine", F::Text, "(1.2) Real Draw", &S::drawEngine, false, &Settings::normalizeDrawEngine},
         {"STYLE", "offsetclone", F::Boolean, "1", &S::offsetClone},
-        {"EXPORT", "Version", F::Text, "55i - 99g", &S::exportVersion, false, &Settings::normalizeExportVersion},
+        {"EXPORT", "Version", F::Text, SphereDialect::V55iTo99g, &S::exportVersion, false,
+         &Settings::normalizeExportVersion},
         {"COLOR", "Background", F::Colour, "clWhite", std::monostate{}},
         {"Grid", "Show", F::Boolean, "0", &S::gridShow},
         {"Grid", "Snap", F::Boolean, "0", &S::gridSnap},
@@ -187,12 +188,6 @@ const QStringList &Settings::mouseActions()
 const QStringList &Settings::drawEngines()
 {
     static const QStringList items{QStringLiteral("(1.1) Insert"), QStringLiteral("(1.2) Real Draw")};
-    return items;
-}
-
-const QStringList &Settings::exportVersions()
-{
-    static const QStringList items{QStringLiteral("55i - 99g"), QStringLiteral("48e - 51a")};
     return items;
 }
 

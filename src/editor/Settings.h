@@ -2,6 +2,7 @@
 
 #include "platform/ColorText.h"
 #include "render/Rulers.h"
+#include "sphere/SphereDialect.h"
 
 #include <QString>
 #include <QStringList>
@@ -53,7 +54,7 @@ struct Settings
     QString drawEngine = QStringLiteral("(1.2) Real Draw");
     bool offsetClone = true;
     // "EXPORT"
-    QString exportVersion = QStringLiteral("55i - 99g");
+    QString exportVersion = SphereDialect::V55iTo99g;
     // "Grid": drawn over the canvas; moves snap to it (and to other elements' edges)
     bool gridShow = false;
     bool gridSnap = false;
@@ -98,7 +99,7 @@ struct Settings
     // text the list's default.
     static const QStringList &mouseActions();     // "Select + Drag", "Menu", ...
     static const QStringList &drawEngines();      // "(1.1) Insert", "(1.2) Real Draw"
-    static const QStringList &exportVersions();   // "55i - 99g", "48e - 51a"
+    static const QStringList &exportVersions() { return SphereDialect::all(); }
     static QString normalizeLeftAction(const QString &text);
     static QString normalizeRightAction(const QString &text);
     static QString normalizeDrawEngine(const QString &text);
@@ -118,7 +119,7 @@ struct SettingKey
     const char *section;
     const char *key;
     SettingForm form;
-    const char *defaultText;
+    QString defaultText;
     Field field;
     bool mustBeNumber = false;                       // reading fails on other text
     QString (*normalize)(const QString &) = nullptr; // choice lists

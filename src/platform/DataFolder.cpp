@@ -1,4 +1,5 @@
 #include "platform/DataFolder.h"
+#include "platform/ArtFolders.h"
 #include "platform/CappedFile.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString LibraryFolder = QStringLiteral("DATA");
+const QString &LibraryFolder = ArtFolders::Library;
 // Where the copy is put together before its parts take their places.
 const QString StagingFolder = QStringLiteral(".sample-copy");
 

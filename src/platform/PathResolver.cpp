@@ -1,4 +1,5 @@
 #include "platform/PathResolver.h"
+#include "platform/ArtFolders.h"
 #include "platform/FileStamp.h"
 
 #include <QDir>
@@ -105,7 +106,7 @@ QString resolveInData(const QString &appDir, const QString &relative)
     if (!staysInside(relative))
         return QString();
     const QString path = resolve(appDir, relative);
-    const QString data = QFileInfo(resolve(appDir, QStringLiteral("DATA"))).canonicalFilePath();
+    const QString data = QFileInfo(resolve(appDir, ArtFolders::Library)).canonicalFilePath();
     // What the links lead to: the file, or the folder a new file would go in.
     QFileInfo target(path);
     if (!target.exists() && !target.isSymLink())

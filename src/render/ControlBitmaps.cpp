@@ -128,14 +128,7 @@ bool handles(ElementKind kind)
 
 bool isTextKind(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Text:
-    case ElementKind::Htmlgump:
-    case ElementKind::Croppedtext:
-    case ElementKind::Textentry:
-    case ElementKind::Xmfhtmlgump: return true;
-    default: return false;
-    }
+    return Records::shownWith(kind) == Records::ShownWith::Text;
 }
 
 QString clilocText(const GameClient &client, int number)

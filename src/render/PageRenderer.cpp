@@ -31,22 +31,13 @@ QRect boxAt(int x, int y, qint64 width, qint64 height)
 
 bool isShown(ElementKind kind, const RenderOptions &options)
 {
-    switch (kind) {
-    case ElementKind::Resizepic: return options.showResizepics;
-    case ElementKind::Gumppic: return options.showGumppics;
-    case ElementKind::Button: return options.showButtons;
-    case ElementKind::Text:
-    case ElementKind::Htmlgump:
-    case ElementKind::Croppedtext:
-    case ElementKind::Textentry:
-    case ElementKind::Xmfhtmlgump: return options.showText;
-    case ElementKind::Checkbox:
-    case ElementKind::Radio: return options.showButtons;
-    case ElementKind::Gumppictiled:
-    case ElementKind::Tilepic:
-    case ElementKind::Checkertrans:
-    case ElementKind::Gumppichue: return options.showGumppics;
-    case ElementKind::None: break;
+    using Records::ShownWith;
+    switch (Records::shownWith(kind)) {
+    case ShownWith::Backgrounds: return options.showResizepics;
+    case ShownWith::Pictures: return options.showGumppics;
+    case ShownWith::Buttons: return options.showButtons;
+    case ShownWith::Text: return options.showText;
+    case ShownWith::Nothing: break;
     }
     return false;
 }

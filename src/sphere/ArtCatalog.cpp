@@ -1,6 +1,7 @@
 #include "sphere/ArtCatalog.h"
 
 #include "assets/BitmapFile.h"
+#include "platform/ArtFolders.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
@@ -9,15 +10,6 @@
 #include <QFileInfo>
 
 namespace {
-
-// The decoder file of a button's art: its name with the extension after the
-// last dot replaced by ".CS", in the buttons folder, as the export reads it.
-QString decoderRelativePath(const QString &artName)
-{
-    const qsizetype slash = std::max(artName.lastIndexOf(u'/'), artName.lastIndexOf(u'\\'));
-    const qsizetype dot = artName.lastIndexOf(u'.');
-    return QStringLiteral("DATA/buttons/") + (dot > slash ? artName.left(dot) : artName) + QStringLiteral(".CS");
-}
 
 QSize sizeOf(const QImage &image)
 {
@@ -33,7 +25,7 @@ std::array<QDateTime, 3> ArtCatalog::folderStamps() const
     const auto stamp = [this](const QString &folder) {
         return QFileInfo(PathResolver::resolve(m_store.appDir(), folder)).lastModified();
     };
-    return {stamp(ArtStore::GumppicFolder), stamp(ArtStore::ButtonFolder), stamp(ArtStore::ResizepicFolder)};
+    return {stamp(ArtFolders::Pictures), stamp(ArtFolders::Buttons), stamp(ArtFolders::Backgrounds)};
 }
 
 void ArtCatalog::setClientArt(std::shared_ptr<const GumpArt> client)
@@ -90,7 +82,7 @@ const ArtCatalog::Decoder &ArtCatalog::decoder(const QString &artName)
     if (const auto known = m_decoders.constFind(artName); known != m_decoders.cend())
         return *known;
     Decoder d;
-    d.relativePath = decoderRelativePath(artName);
+    d.relativePath = ArtFolders::buttonDecoder(artName);
     try {
         const QStringList lines = TextFile::readLines(PathResolver::resolve(m_store.appDir(), d.relativePath));
         if (lines.size() < 2) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/ArtStore.h"
+#include "platform/ArtFolders.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -25,7 +26,7 @@ public:
     // Pictures DATA/ lacks are looked up in the game client, as drawing does.
     void setClientArt(std::shared_ptr<const GumpArt> client);
 
-    // Drops what is known when DATA/, DATA/BUTTONS/ or DATA/resizepic/ changed.
+    // Drops what is known when one of the art folders changed.
     void refreshIfChanged();
     void forget();
 
@@ -43,8 +44,9 @@ public:
     };
     const Decoder &decoder(const QString &artName);
 
-    QString gumppicRelativePath(const QString &fileName) const { return ArtStore::GumppicFolder + fileName; }
-    QString buttonRelativePath(const QString &fileName) const { return ArtStore::ButtonFolder + fileName; }
+    QString gumppicRelativePath(const QString &fileName) const { return ArtFolders::Pictures + fileName; }
+    // The check has always named the buttons' folder in capitals; its lines stay as they were.
+    QString buttonRelativePath(const QString &fileName) const { return ArtFolders::Buttons.toUpper() + fileName; }
 
 private:
     std::array<QDateTime, 3> folderStamps() const;

@@ -1,4 +1,5 @@
 #include "sphere/ButtonArtMatcher.h"
+#include "platform/ArtFolders.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
@@ -27,7 +28,7 @@ QString ButtonArtMatcher::artFor(int up, std::optional<int> down)
 bool ButtonArtMatcher::readNext()
 {
     if (!m_listed) {
-        m_folder = PathResolver::resolve(m_appDir, QStringLiteral("DATA/buttons/"));
+        m_folder = PathResolver::resolve(m_appDir, ArtFolders::Buttons);
         m_bitmaps = PathResolver::filesWithExtension(m_folder, QStringLiteral(".bmp"));
         m_listed = true;
     }

@@ -1,9 +1,11 @@
 #include "sphere/DesignCheck.h"
 
 #include "document/ButtonReplies.h"
+#include "document/ControlCommands.h"
 #include "document/Document.h"
 #include "document/LineBreaks.h"
 #include "document/RecordWalker.h"
+#include "platform/ArtFolders.h"
 #include "platform/NumberText.h"
 #include "platform/SphereEventLine.h"
 #include "platform/SphereLine.h"
@@ -17,6 +19,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <limits>
 #include <optional>
 
@@ -45,6 +48,34 @@ QString bareName(const QString &fileName)
     const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
     const QString bare = fileName.mid(slash + 1);
     return bare.left(std::max<qsizetype>(0, bare.size() - 4));
+}
+
+// The names newer kinds' number fields go by in the check, where no rule of
+// their own reads them (position and box have theirs, as have ids and
+// groups): the property panel's names, a flag called so ("checked flag").
+const std::map<std::pair<ElementKind, int>, QString> &otherNumberNames()
+{
+    static const auto names = [] {
+        const std::set<std::pair<ElementKind, int>> readElsewhere = {
+            {ElementKind::Textentry, 6}, {ElementKind::Checkbox, 5}, {ElementKind::Radio, 5}, {ElementKind::Radio, 6},
+        };
+        std::map<std::pair<ElementKind, int>, QString> all;
+        for (const ElementKind kind : Records::allKinds()) {
+            const QList<ControlCommands::FieldSpec> &fields = ControlCommands::fieldsOf(kind);
+            const int width = Records::widthFieldOf(kind);
+            for (const int k : Records::numberFieldsOf(kind)) {
+                if (k <= 2 || k > fields.size() || (width > 0 && (k == width || k == width + 1))
+                    || readElsewhere.contains({kind, k}))
+                    continue;
+                const ControlCommands::FieldSpec &spec = fields[k - 1];
+                const QString name = spec.name.toLower();
+                all[{kind, k}] = spec.type == ControlCommands::FieldSpec::Type::Flag ? name + QStringLiteral(" flag")
+                                                                                   : name;
+            }
+        }
+        return all;
+    }();
+    return names;
 }
 
 class Checker
@@ -247,7 +278,7 @@ private:
         const auto width = number(QStringLiteral("width"), w.field(4));
         const auto height = number(QStringLiteral("height"), w.field(5));
         if (m_art && !m_art->hasResizepicPieces(fileName))
-            warn(QStringLiteral("background %1 lacks some of its nine pieces in DATA/resizepic/").arg(fileName));
+            warn(QStringLiteral("background %1 lacks some of its nine pieces in %2").arg(fileName, ArtFolders::Backgrounds));
         return {width.value_or(0), height.value_or(0)};
     }
 
@@ -436,7 +467,7 @@ private:
             reached.insert(target);
             if (!m_pageLines.contains(target)) {
                 m_line = line;
-                m_kind = QStringLiteral("button");
+                m_kind = Records::wordOf(ElementKind::Button);
                 warn(QStringLiteral("it switches to page %1, which the design does not have").arg(target));
             }
         }
@@ -451,27 +482,12 @@ private:
 
     // The kinds beyond the four: whether the dialect has them, their numbers,
     // and the traps the server or the client sets for them.
-    // The number fields no other rule reads, by the name of what they hold.
+    // The number fields no other rule reads, by the name the property panel
+    // gives them ("Checked" is the "checked flag").
     void checkOtherNumbers(const RecordWalker &w)
     {
-        static const std::map<std::pair<ElementKind, int>, QString> names = {
-            {{ElementKind::Htmlgump, 5}, QStringLiteral("background flag")},
-            {{ElementKind::Htmlgump, 6}, QStringLiteral("scrollbar flag")},
-            {{ElementKind::Croppedtext, 5}, QStringLiteral("hue")},
-            {{ElementKind::Textentry, 5}, QStringLiteral("hue")},
-            {{ElementKind::Textentry, 7}, QStringLiteral("character limit")},
-            {{ElementKind::Checkbox, 4}, QStringLiteral("checked flag")},
-            {{ElementKind::Radio, 4}, QStringLiteral("checked flag")},
-            {{ElementKind::Tilepic, 3}, QStringLiteral("item")},
-            {{ElementKind::Tilepic, 4}, QStringLiteral("hue")},
-            {{ElementKind::Xmfhtmlgump, 5}, QStringLiteral("cliloc")},
-            {{ElementKind::Xmfhtmlgump, 6}, QStringLiteral("background flag")},
-            {{ElementKind::Xmfhtmlgump, 7}, QStringLiteral("scrollbar flag")},
-            {{ElementKind::Xmfhtmlgump, 8}, QStringLiteral("colour")},
-            {{ElementKind::Gumppichue, 4}, QStringLiteral("hue")},
-        };
         for (const int k : Records::numberFieldsOf(w.kind())) {
-            if (const auto name = names.find({w.kind(), k}); name != names.end())
+            if (const auto name = otherNumberNames().find({w.kind(), k}); name != otherNumberNames().end())
                 number(name->second, w.field(k));
         }
     }
@@ -550,7 +566,7 @@ private:
 
     void checkRadioGroups()
     {
-        m_kind = QStringLiteral("radio");
+        m_kind = Records::wordOf(ElementKind::Radio);
         for (const auto &[pageAndGroup, group] : m_radioGroups) {
             if (group.checked)
                 continue;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sphere/SphereDialect.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,9 +33,9 @@ constexpr int MaxNumbered = 255;
 // Checks the design's lines, and with art also the art library (missing
 // pictures, button decoder files). The problems come sorted by line; those on
 // one line in the order the record's fields stand, so runs are repeatable.
-// dialect is the export's ("55i - 99g" or "48e - 51a"): kinds it has no control for are named.
+// dialect is the export's (one of SphereDialect's): kinds it has no control for are named.
 QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art = nullptr,
-                         const QString &dialect = QStringLiteral("55i - 99g"));
+                         const QString &dialect = SphereDialect::V55iTo99g);
 // Boxes narrower than this hold no character of the font; some clients draw nothing in them.
 constexpr int NarrowestCharacter = 6;
 

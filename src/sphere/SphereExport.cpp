@@ -2,6 +2,7 @@
 #include "document/ButtonReplies.h"
 #include "document/LineBreaks.h"
 #include "document/RecordWalker.h"
+#include "platform/ArtFolders.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
@@ -15,29 +16,6 @@
 #include <QSet>
 
 #include <algorithm>
-
-bool SphereDialect::hasKind(const QString &dialect, ElementKind kind)
-{
-    if (dialect != V48eTo51a)
-        return kind != ElementKind::None;
-    // The older servers send no HTML, localized or hued pictures.
-    return kind != ElementKind::None && kind != ElementKind::Htmlgump && kind != ElementKind::Xmfhtmlgump
-           && kind != ElementKind::Gumppichue;
-}
-
-SphereDialect::Encoding SphereDialect::defaultEncoding(const QString &dialect)
-{
-    return dialect == V48eTo51a ? Encoding::EightBit : Encoding::Utf8;
-}
-
-std::optional<SphereDialect::Encoding> SphereDialect::encodingNamed(const QString &name)
-{
-    if (name.compare(u"utf-8", Qt::CaseInsensitive) == 0)
-        return Encoding::Utf8;
-    if (name.compare(u"8-bit", Qt::CaseInsensitive) == 0)
-        return Encoding::EightBit;
-    return std::nullopt;
-}
 
 QByteArray encodeScript(const QStringList &lines, SphereDialect::Encoding encoding, const QByteArray &endOfLine)
 {
@@ -404,7 +382,7 @@ private:
         // Keyed by the art's name, which gives the decoder's: no path built per button.
         if (const auto known = m_decoders.constFind(artName); known != m_decoders.cend())
             return *known;
-        const QString relative = QStringLiteral("DATA/buttons/") + FileNameText::withExtension(artName, QStringLiteral(".CS"));
+        const QString relative = ArtFolders::buttonDecoder(artName);
         QStringList decoder;
         // A decoder lies beside the button's art in the DATA tree and nowhere else.
         const QString path = PathResolver::staysInside(artName) ? PathResolver::resolveInData(m_appDir, relative)

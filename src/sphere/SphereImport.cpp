@@ -405,12 +405,12 @@ private:
         // A fourth value is the picture's hue.
         // A fourth value goes to the client as written (" hue=N").
         if (const auto hue = s.args.size() > 3 ? clientNumber(s.args[3]) : std::nullopt) {
-            add({QStringLiteral("gumppichue"), numberText((*v)[0]), numberText((*v)[1]), gumpFile((*v)[2]),
+            add({Records::wordOf(ElementKind::Gumppichue), numberText((*v)[0]), numberText((*v)[1]), gumpFile((*v)[2]),
                  numberText(*hue)});
             extraValues(line, s, 4);
             return;
         }
-        add({QStringLiteral("gumppic"), numberText((*v)[0]), numberText((*v)[1]), gumpFile((*v)[2])});
+        add({Records::wordOf(ElementKind::Gumppic), numberText((*v)[0]), numberText((*v)[1]), gumpFile((*v)[2])});
         extraValues(line, s, 3);
     }
 
@@ -419,7 +419,7 @@ private:
         const auto v = numbers(line, s, 5, true);
         if (!v || !validGump(line, s, (*v)[2]))
             return;
-        add({QStringLiteral("resizepic"), numberText((*v)[0]), numberText((*v)[1]),
+        add({Records::wordOf(ElementKind::Resizepic), numberText((*v)[0]), numberText((*v)[1]),
              numberText((*v)[2]) + QStringLiteral(".bmp"), numberText((*v)[3]), numberText((*v)[4])});
         extraValues(line, s, 5);
     }
@@ -434,7 +434,7 @@ private:
             return;
         }
         m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size()) + 4);
-        add({QStringLiteral("text"), numberText((*v)[0]), numberText((*v)[1]), numberText((*v)[2]),
+        add({Records::wordOf(ElementKind::Text), numberText((*v)[0]), numberText((*v)[1]), numberText((*v)[2]),
              s.args[3]});
         extraValues(line, s, 4);
     }
@@ -462,7 +462,7 @@ private:
         if (shown.startsWith(u'.'))
             shown.remove(0, 1);
         noteUnstorable(line.number, shown);
-        add({QStringLiteral("text"), numberText((*v)[0]), numberText((*v)[1]), numberText((*v)[2]),
+        add({Records::wordOf(ElementKind::Text), numberText((*v)[0]), numberText((*v)[1]), numberText((*v)[2]),
              shown});
     }
 
@@ -486,7 +486,8 @@ private:
         const auto v = numbers(line, s, 7, true);
         if (!v)
             return;
-        addIndexed(QStringList{QStringLiteral("htmlgump")} + numberTexts(*v, 0, 4) + numberTexts(*v, 5, 7), (*v)[4]);
+        addIndexed(QStringList{Records::wordOf(ElementKind::Htmlgump)} + numberTexts(*v, 0, 4) + numberTexts(*v, 5, 7),
+                   (*v)[4]);
         extraValues(line, s, 7);
     }
 
@@ -494,7 +495,8 @@ private:
     {
         noteUnstorable(line.number, s.rest);
         if (const auto v = numbers(line, s, 6, true))
-            add(QStringList{QStringLiteral("htmlgump")} + numberTexts(*v, 0, 6) + QStringList{textAfter(s, 6)});
+            add(QStringList{Records::wordOf(ElementKind::Htmlgump)} + numberTexts(*v, 0, 6)
+                + QStringList{textAfter(s, 6)});
     }
 
     void croppedtext(const Line &line, const Statement &s)
@@ -502,7 +504,7 @@ private:
         const auto v = numbers(line, s, 6, true);
         if (!v)
             return;
-        addIndexed(QStringList{QStringLiteral("croppedtext")} + numberTexts(*v, 0, 5), (*v)[5]);
+        addIndexed(QStringList{Records::wordOf(ElementKind::Croppedtext)} + numberTexts(*v, 0, 5), (*v)[5]);
         extraValues(line, s, 6);
     }
 
@@ -516,7 +518,7 @@ private:
         QString shown = textAfter(s, 5);
         if (shown.startsWith(u'.'))
             shown.remove(0, 1);
-        add(QStringList{QStringLiteral("croppedtext")} + numberTexts(*v, 0, 5) + QStringList{shown});
+        add(QStringList{Records::wordOf(ElementKind::Croppedtext)} + numberTexts(*v, 0, 5) + QStringList{shown});
     }
 
     // textentry x y w h hue id index, and textentrylimited with the limit after
@@ -528,7 +530,7 @@ private:
         const auto v = numbers(line, s, count, true);
         if (!v)
             return;
-        addIndexed(QStringList{QStringLiteral("textentry")} + numberTexts(*v, 0, 6)
+        addIndexed(QStringList{Records::wordOf(ElementKind::Textentry)} + numberTexts(*v, 0, 6)
                        + QStringList{limited ? numberText((*v)[7]) : QStringLiteral("0")},
                    (*v)[6]);
         extraValues(line, s, count);
@@ -540,7 +542,7 @@ private:
         const bool limited = s.word.endsWith(u"limited");
         const int count = limited ? 7 : 6;
         if (const auto v = numbers(line, s, count, true))
-            add(QStringList{QStringLiteral("textentry")} + numberTexts(*v, 0, 6)
+            add(QStringList{Records::wordOf(ElementKind::Textentry)} + numberTexts(*v, 0, 6)
                 + QStringList{limited ? numberText((*v)[6]) : QStringLiteral("0"), textAfter(s, count)});
     }
 
@@ -550,9 +552,10 @@ private:
         const auto v = numbers(line, s, 6, true);
         if (!v || !validGump(line, s, (*v)[2]) || !validGump(line, s, (*v)[3]))
             return;
-        QStringList record{s.word, numberText((*v)[0]), numberText((*v)[1]), m_buttons.artFor((*v)[2], (*v)[3]),
-                           numberText((*v)[4]), numberText((*v)[5])};
-        if (s.word == u"radio")
+        const ElementKind kind = s.word == u"radio" ? ElementKind::Radio : ElementKind::Checkbox;
+        QStringList record{Records::wordOf(kind), numberText((*v)[0]), numberText((*v)[1]),
+                           m_buttons.artFor((*v)[2], (*v)[3]), numberText((*v)[4]), numberText((*v)[5])};
+        if (kind == ElementKind::Radio)
             record << numberText(m_group);
         add(record);
         extraValues(line, s, 6);
@@ -571,7 +574,8 @@ private:
         const auto v = numbers(line, s, 5, true);
         if (!v || !validGump(line, s, (*v)[4]))
             return;
-        add(QStringList{QStringLiteral("gumppictiled")} + numberTexts(*v, 0, 4) + QStringList{gumpFile((*v)[4])});
+        add(QStringList{Records::wordOf(ElementKind::Gumppictiled)} + numberTexts(*v, 0, 4)
+            + QStringList{gumpFile((*v)[4])});
         extraValues(line, s, 5);
     }
 
@@ -587,7 +591,7 @@ private:
                 note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
             return;
         }
-        add(QStringList{QStringLiteral("tilepic")} + numberTexts(*v, 0, 3) + QStringList{numberText(*hue)});
+        add(QStringList{Records::wordOf(ElementKind::Tilepic)} + numberTexts(*v, 0, 3) + QStringList{numberText(*hue)});
         if (hued)
             extraValues(line, s, 4);
     }
@@ -595,7 +599,7 @@ private:
     void checkertrans(const Line &line, const Statement &s)
     {
         if (const auto v = numbers(line, s, 4, true)) {
-            add(QStringList{QStringLiteral("checkertrans")} + numberTexts(*v, 0, 4));
+            add(QStringList{Records::wordOf(ElementKind::Checkertrans)} + numberTexts(*v, 0, 4));
             extraValues(line, s, 4);
         }
     }
@@ -612,7 +616,8 @@ private:
                 note(line, QStringLiteral("\"%1\" with a value that is not a number left out").arg(s.word));
             return;
         }
-        add(QStringList{QStringLiteral("xmfhtmlgump")} + numberTexts(*v, 0, 7) + QStringList{numberText(*colour)});
+        add(QStringList{Records::wordOf(ElementKind::Xmfhtmlgump)} + numberTexts(*v, 0, 7)
+            + QStringList{numberText(*colour)});
         extraValues(line, s, count);
     }
 
@@ -624,7 +629,7 @@ private:
         const QString art = m_buttons.artFor((*v)[2], (*v)[3]);
         m_buttonRecords.emplace_back(m_page, int(pageRecords(m_page).size()));
         // The reply stays in the events line until the blocks are attached.
-        add({QStringLiteral("button"), numberText((*v)[0]), numberText((*v)[1]), art,
+        add({Records::wordOf(ElementKind::Button), numberText((*v)[0]), numberText((*v)[1]), art,
              numberText((*v)[4]), numberText((*v)[5]), QStringLiteral("0"), numberText((*v)[6])});
         extraValues(line, s, 7);
     }

@@ -93,6 +93,9 @@ TEST_F(ScriptExportCommandTest, BadInputFailsWithTheMessageOnStandardError)
         {{"export", "notHex.SDF", "--name", "a"}, 1, "'0xXY' is not a valid integer value"},
         {{"export", "example.SDF"}, 2, "missing --name"},
         {{"export", "example.SDF", "--name", "a", "--dialect", "56b"}, 2, "--dialect must be"},
+        // The usage names the dialects as the option takes them.
+        {{"export", "example.SDF", "--name", "a", "--dialect", "56b"}, 2,
+         "usage: quillmark-script export FILE.SDF --name NAME [--dialect \"55i - 99g\"|\"48e - 51a\"]"},
         {{"export", "example.SDF", "--name", "a", "--location", "1;2"}, 2, "--location needs X,Y"},
         {{"export", "example.SDF", "--name", "a", "--colour", "red"}, 2, "unknown option --colour"},
         {{"export", "example.SDF", "--name"}, 2, "--name needs a value"},

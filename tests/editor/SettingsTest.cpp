@@ -58,7 +58,7 @@ TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
             continue;
         }
         ++keysWithFields;
-        EXPECT_EQ(written.readString(section, key, QString()), QString::fromLatin1(k.defaultText)) << k.key;
+        EXPECT_EQ(written.readString(section, key, QString()), k.defaultText) << k.key;
     }
     EXPECT_EQ(keysWithFields, 37);
     EXPECT_EQ(settingKeys().size(), 39u);

@@ -1,3 +1,4 @@
+#include "document/ControlCommands.h"
 #include "platform/SphereLine.h"
 #include "sphere/ArtCatalog.h"
 #include "sphere/DesignCheck.h"
@@ -227,6 +228,34 @@ TEST(DesignCheckTest, TrapsOfTheNewerKinds)
         for (const DesignProblem &p : DesignCheck::run(c.lines, nullptr, c.dialect))
             messages << p.message;
         EXPECT_EQ(messages, c.messages) << c.lines.join(u' ').toStdString();
+    }
+}
+
+// A number field no other rule reads is named as the property panel names it.
+TEST(DesignCheckTest, OtherNumbersAreNamedByWhatTheyHold)
+{
+    const struct {
+        ElementKind kind;
+        int field;
+        const char *message;
+    } cases[] = {
+        {ElementKind::Htmlgump, 5, "htmlgump: background flag \"x\" is not a number"},
+        {ElementKind::Htmlgump, 6, "htmlgump: scrollbar flag \"x\" is not a number"},
+        {ElementKind::Croppedtext, 5, "croppedtext: hue \"x\" is not a number"},
+        {ElementKind::Textentry, 7, "textentry: character limit \"x\" is not a number"},
+        {ElementKind::Checkbox, 4, "checkbox: checked flag \"x\" is not a number"},
+        {ElementKind::Tilepic, 3, "tilepic: item \"x\" is not a number"},
+        {ElementKind::Xmfhtmlgump, 5, "xmfhtmlgump: cliloc \"x\" is not a number"},
+        {ElementKind::Xmfhtmlgump, 8, "xmfhtmlgump: colour \"x\" is not a number"},
+        {ElementKind::Gumppichue, 4, "gumppichue: hue \"x\" is not a number"},
+    };
+    for (const auto &c : cases) {
+        QStringList record = ControlCommands::newRecord(c.kind, QStringLiteral("10"), QStringLiteral("10"));
+        record[c.field] = QStringLiteral("x");
+        QStringList messages;
+        for (const DesignProblem &p : DesignCheck::run(QStringList{"{BOP", "0"} + record + QStringList{"}EOP"}))
+            messages << p.message;
+        EXPECT_TRUE(messages.contains(QString::fromUtf8(c.message))) << messages.join(u'|').toStdString();
     }
 }
 

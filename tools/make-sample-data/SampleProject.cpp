@@ -1,6 +1,7 @@
 #include "SampleProject.h"
 
 #include "document/Document.h"
+#include "document/RecordWalker.h"
 
 namespace SampleProject {
 
@@ -8,23 +9,23 @@ namespace {
 
 QStringList gumppic(int x, int y, const QString &file)
 {
-    return {QStringLiteral("gumppic"), QString::number(x), QString::number(y), file};
+    return {Records::wordOf(ElementKind::Gumppic), QString::number(x), QString::number(y), file};
 }
 
 QStringList resizepic(int x, int y, const QString &file, int width, int height)
 {
-    return {QStringLiteral("resizepic"), QString::number(x), QString::number(y), file,
+    return {Records::wordOf(ElementKind::Resizepic), QString::number(x), QString::number(y), file,
             QString::number(width), QString::number(height)};
 }
 
 QStringList text(int x, int y, int hue, const QString &words)
 {
-    return {QStringLiteral("text"), QString::number(x), QString::number(y), QString::number(hue), words};
+    return {Records::wordOf(ElementKind::Text), QString::number(x), QString::number(y), QString::number(hue), words};
 }
 
 QStringList button(int x, int y, const QString &file, bool closes, int page, const QString &events = {})
 {
-    return {QStringLiteral("button"), QString::number(x), QString::number(y), file,
+    return {Records::wordOf(ElementKind::Button), QString::number(x), QString::number(y), file,
             closes ? QStringLiteral("1") : QStringLiteral("0"), QString::number(page),
             events.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"), events};
 }

@@ -7,6 +7,7 @@
 #include "assets/FontWriter.h"
 
 #include "ArtImage.h"
+#include "platform/ArtFolders.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -20,17 +21,16 @@ namespace {
 void writeSampleData(const QString &root)
 {
     const QDir dir(root);
-    for (const QString &sub : {QStringLiteral("DATA/buttons"), QStringLiteral("DATA/resizepic"),
-                               QStringLiteral("AutoSave")})
+    for (const QString &sub : {ArtFolders::Buttons, ArtFolders::Backgrounds, QStringLiteral("AutoSave")})
         if (!dir.mkpath(sub))
             throw RuntimeError::cannotCreate(dir.filePath(sub));
 
     for (const Pictures::Picture &picture : Pictures::makeAll())
-        ArtImage::saveBmp(picture.image, dir.filePath(QStringLiteral("DATA/") + Pictures::fileName(picture.gump)));
+        ArtImage::saveBmp(picture.image, dir.filePath(ArtFolders::Pictures + Pictures::fileName(picture.gump)));
     for (const Buttons::Button &button : Buttons::makeAll())
-        Buttons::write(button, dir.filePath(QStringLiteral("DATA/buttons")));
+        Buttons::write(button, dir.filePath(ArtFolders::Buttons));
     for (const Backgrounds::Background &background : Backgrounds::makeAll())
-        Backgrounds::write(background, dir.filePath(QStringLiteral("DATA/resizepic")));
+        Backgrounds::write(background, dir.filePath(ArtFolders::Backgrounds));
 
     // The hue library keeps whatever is already there; start afresh so runs agree.
     QFile::remove(dir.filePath(QStringLiteral("ColorLibary.INI")));

@@ -80,7 +80,7 @@ std::shared_ptr<const GumpArt> openClientArt(const QString &dir)
 QString dialectOption(const ParsedArguments &parsed)
 {
     const QString text = parsed.value(QStringLiteral("--dialect"), SphereDialect::V55iTo99g);
-    if (text != SphereDialect::V55iTo99g && text != SphereDialect::V48eTo51a)
+    if (!SphereDialect::all().contains(text))
         throw UsageError(QStringLiteral("--dialect must be \"%1\" or \"%2\", not \"%3\"")
                              .arg(SphereDialect::V55iTo99g, SphereDialect::V48eTo51a, text));
     return text;

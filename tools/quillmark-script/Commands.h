@@ -8,7 +8,7 @@
 // for bad input files.
 struct Command {
     const char *name;
-    const char *usage;
+    const char *usage;   // "{recent}" and "{old}" stand for the dialect names
     int (*run)(const QStringList &args);
 };
 
@@ -20,15 +20,15 @@ int runCheckCommand(const QStringList &args);
 
 inline constexpr Command Commands[] = {
     {"export",
-     "export FILE.SDF --name NAME [--dialect \"55i - 99g\"|\"48e - 51a\"] [--location X,Y] [--data DIR]\n"
+     "export FILE.SDF --name NAME [--dialect \"{recent}\"|\"{old}\"] [--location X,Y] [--data DIR]\n"
      "       [--client DIR] [--encoding utf-8|8-bit]\n"
      "    Prints the Sphere dialog script of the design. DIR holds DATA/buttons/ with the\n"
      "    button decoder files (default: the current directory). --location places a design\n"
      "    that has no location (default 0,0); the window flags of such a design are both clear.\n"
      "    The script names gumps by number, so --client changes nothing in it; a folder without\n"
      "    gump art is refused all the same. --encoding: UTF-8, as the current server reads\n"
-     "    scripts (the default for \"55i - 99g\"), or 8-bit text for old servers (the default\n"
-     "    for \"48e - 51a\").",
+     "    scripts (the default for \"{recent}\"), or 8-bit text for old servers (the default\n"
+     "    for \"{old}\").",
      runExportCommand},
     {"render",
      "render FILE.SDF --out PAGE.png [--page N] [--data DIR] [--size WxH] [--scroll X,Y] [--no-page0]\n"
@@ -66,10 +66,10 @@ inline constexpr Command Commands[] = {
      "    again changes nothing. Prints what it did; shows progress on a terminal's stderr.",
      runLibraryCommand},
     {"check",
-     "check FILE.SDF [--dialect \"55i - 99g\"|\"48e - 51a\"] [--data DIR] [--client DIR]\n"
+     "check FILE.SDF [--dialect \"{recent}\"|\"{old}\"] [--data DIR] [--client DIR]\n"
      "    Prints what the export would fail on (error) and what the server would read otherwise\n"
      "    than the designer shows (warning), one line each, sorted by line: FILE:LINE: error: TEXT.\n"
-     "    The check is for the export in the dialect (default \"55i - 99g\"): kinds it cannot\n"
+     "    The check is for the export in the dialect (default \"{recent}\"): kinds it cannot\n"
      "    write are named.\n"
      "    LINE is the line of the record's kind word, from 1. DIR holds DATA/ with the art and\n"
      "    the button decoder files (default: the current directory). With --client, a picture\n"

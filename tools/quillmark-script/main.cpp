@@ -4,6 +4,7 @@
 #include "platform/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/VisibleText.h"
+#include "sphere/SphereDialect.h"
 
 #include <QGuiApplication>
 
@@ -14,11 +15,19 @@
 
 namespace {
 
+QByteArray usageOf(const Command &command)
+{
+    return QString::fromUtf8(command.usage)
+        .replace(QStringLiteral("{recent}"), SphereDialect::V55iTo99g)
+        .replace(QStringLiteral("{old}"), SphereDialect::V48eTo51a)
+        .toUtf8();
+}
+
 void printUsage(std::FILE *to)
 {
     std::fputs("usage: quillmark-script COMMAND ...\n\n", to);
     for (const Command &c : Commands)
-        std::fprintf(to, "  quillmark-script %s\n\n", c.usage);
+        std::fprintf(to, "  quillmark-script %s\n\n", usageOf(c).constData());
 }
 
 void printError(const QString &message)
@@ -58,7 +67,7 @@ int main(int argc, char **argv)
             return c.run(args.mid(2));
         } catch (const UsageError &e) {
             printError(e.message());
-            std::fprintf(stderr, "usage: quillmark-script %s\n", c.usage);
+            std::fprintf(stderr, "usage: quillmark-script %s\n", usageOf(c).constData());
             return 2;
         } catch (const RuntimeError &e) {
             printError(e.message());

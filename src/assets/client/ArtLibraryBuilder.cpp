@@ -266,11 +266,11 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
         } else {
             const QString name = QString::number(number) + QStringLiteral(".bmp");
             for (int k = 0; k < 9; ++k)
-                writer.write(ArtStore::ResizepicFolder + ArtStore::pieceFileName(name, k), bmpBytes(pieces[size_t(k)]));
+                writer.write(ArtFolders::Backgrounds + ArtStore::pieceFileName(name, k), bmpBytes(pieces[size_t(k)]));
             // The preview: the background at three tiles of its centre each way.
             const int w = pieces[0].width() + pieces[2].width() + 3 * pieces[4].width();
             const int h = pieces[0].height() + pieces[6].height() + 3 * pieces[4].height();
-            report.backgroundsWritten += writer.write(ArtStore::ResizepicFolder + name,
+            report.backgroundsWritten += writer.write(ArtFolders::Backgrounds + name,
                                                       bmpBytes(ResizepicComposer::compose(pieces, std::min(w, 512), std::min(h, 512))));
         }
         if (!step())

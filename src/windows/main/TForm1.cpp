@@ -27,7 +27,6 @@
 #include "windows/art/TForm17.h"
 #include "windows/art/TForm18.h"
 #include "windows/art/TForm3.h"
-#include "windows/art/TForm5.h"
 #include "windows/art/TForm6.h"
 #include "windows/art/TForm7.h"
 #include "windows/elements/TForm11.h"
@@ -159,7 +158,6 @@ void TForm1::createWindows()
     Form2 = new TForm2(this);
     Form3 = new TForm3(this);
     Form4 = new TForm4(this);
-    Form5 = new TForm5(m_renderer.textConverter(), this);
     Form6 = new TForm6(this);
     Form7 = new TForm7(this);
     Form8 = new TForm8(this);
@@ -176,7 +174,7 @@ void TForm1::createWindows()
 
     Form2->setArtWindows(Form6, Form7);
     Form3->setAddWindow(Form17);
-    Form3->setConverter(&Form5->Converter);
+    Form3->setConverter(&m_renderer.textConverter());
     Form3->setLibraryRead([this] { TEXTIDXTimer(); });
     Form12->SettingsRead = [this](const Settings &s) { settingsRead(s); };
     Form12->SettingsAccepted = [this](const Settings &s) { settingsAccepted(s); };
@@ -192,7 +190,7 @@ void TForm1::createWindows()
     Form17->setLibraryRead([this] { TEXTIDXTimer(); });
     Form4->setPreviewSource([this](const QString &text) {
         const ColorValue TextColor = HueColors(m_renderer.textIndex(), m_state.AppDir).colorOf(QString::number(Form3->SelectedHue));
-        return Form5->Converter.render(text, TextColor);
+        return m_renderer.textConverter().render(text, TextColor);
     });
 }
 
@@ -694,7 +692,7 @@ void TForm1::Help1Click()
 void TForm1::settingsRead(const Settings &s)
 {
     restoreWindowGeometry();
-    Form5->Converter.setPerfectText(s.perfectText);
+    m_renderer.textConverter().setPerfectText(s.perfectText);
     applyAutoSaveTimer(s);
     useClientArt(s.client);
     applyCreationStyle();
@@ -703,7 +701,7 @@ void TForm1::settingsRead(const Settings &s)
 void TForm1::settingsAccepted(const Settings &s)
 {
     m_renderer.forgetCache();
-    Form5->Converter.setPerfectText(s.perfectText);
+    m_renderer.textConverter().setPerfectText(s.perfectText);
     applyAutoSaveTimer(s);
     useClientArt(s.client);
     applyCreationStyle();
@@ -773,7 +771,7 @@ void TForm1::AutoSaveTimer()
     try {
         IniFile file(Form12->Location.path);
         const AutoSaveRing::Result r =
-            AutoSaveRing::saveOnce(file, m_state.AppDir, m_state.DATA.lines(), Form12->ComboBox3->currentText(),
+            AutoSaveRing::saveOnce(file, m_state.AppDir, m_state.DATA.lines(), settings().drawEngine,
                                    &m_slotCommits);
         m_lastAutosave.saved(m_state.DATA.lines());
         settings().autoCurrent = r.nextSlot;
@@ -1303,24 +1301,20 @@ void TForm1::EDITOPTIONSClick()
 
 void TForm1::Button11Click()
 {
-    if (const auto location = DocumentCommands::location(m_state)) {
-        Form9->CSpinEdit1->setText(location->x);
-        Form9->CSpinEdit2->setText(location->y);
-    }
+    if (const auto location = DocumentCommands::location(m_state))
+        Form9->setPlacement(*location);
     Modal::exec(*Form9);
-    DocumentCommands::storeLocation(m_state, {Form9->CSpinEdit1->text(), Form9->CSpinEdit2->text()});
+    DocumentCommands::storeLocation(m_state, Form9->placement());
 }
 
 void TForm1::Button16Click()
 {
-    if (const auto flags = DocumentCommands::windowFlags(m_state)) {
-        Form13->CheckBox1->setChecked(flags->canNotClose);
-        Form13->CheckBox2->setChecked(flags->canNotMove);
-    }
-    Form13->Memo1->setPlainText(DocumentCommands::closeBlock(m_state));
+    if (const auto flags = DocumentCommands::windowFlags(m_state))
+        Form13->setFlags(*flags);
+    Form13->setCloseBlock(DocumentCommands::closeBlock(m_state));
     Modal::exec(*Form13);
-    DocumentCommands::storeWindowFlags(m_state, {Form13->CheckBox1->isChecked(), Form13->CheckBox2->isChecked()});
-    DocumentCommands::storeCloseBlock(m_state, Form13->Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+    DocumentCommands::storeWindowFlags(m_state, Form13->flags());
+    DocumentCommands::storeCloseBlock(m_state, Form13->closeBlock());
 }
 
 // ---- Element commands ---------------------------------------------------

@@ -47,7 +47,6 @@ class THTTPGet;
 class TForm2;
 class TForm3;
 class TForm4;
-class TForm5;
 class TForm6;
 class TForm7;
 class TForm8;
@@ -81,6 +80,8 @@ public:
 
     EditorState &state() { return m_state; }
     const CanvasView &view() const { return m_view; }
+    // The one text converter: the canvas and the previews draw with its font.
+    const TextConverter &textConverter() const { return m_renderer.textConverter(); }
     Settings &settings();
 
     // The problems found in the design, and the panel that lists them.
@@ -97,7 +98,6 @@ public:
     TForm2 *Form2 = nullptr;
     TForm3 *Form3 = nullptr;
     TForm4 *Form4 = nullptr;
-    TForm5 *Form5 = nullptr;
     TForm6 *Form6 = nullptr;
     TForm7 *Form7 = nullptr;
     TForm8 *Form8 = nullptr;

@@ -1,5 +1,6 @@
 // Builds the controls of the main window; the handlers live in TForm1.cpp.
 #include "document/ControlCommands.h"
+#include "sphere/SphereDialect.h"
 #include "windows/main/TForm1.h"
 #include "windows/widgets/CanvasImage.h"
 #include "windows/widgets/ImageView.h"
@@ -90,7 +91,7 @@ void TForm1::buildToolBars()
                          s->standardIcon(QStyle::SP_DialogOpenButton));
     Button7 = toolButton(files, QStringLiteral("Save"), QStringLiteral("Save Project"),
                          s->standardIcon(QStyle::SP_DialogSaveButton));
-    Button12 = toolButton(files, QStringLiteral("Import"), QStringLiteral("Import  (55i - 99g only"),
+    Button12 = toolButton(files, QStringLiteral("Import"), QStringLiteral("Import  (%1 only").arg(SphereDialect::V55iTo99g),
                           s->standardIcon(QStyle::SP_ArrowDown));
     Button8 = toolButton(files, QStringLiteral("Export"), QStringLiteral("Export"), s->standardIcon(QStyle::SP_ArrowUp));
     for (QToolButton *b : {Button6, Button1, Button7, Button12, Button8})
@@ -182,7 +183,7 @@ void TForm1::buildMenus()
     History1 = EditMenu->addAction(QStringLiteral("Undo History"));
 
     SphereMenu = bar->addMenu(QStringLiteral("Sphere"));
-    Import1 = SphereMenu->addAction(QStringLiteral("Import (55i - 99g only)"));
+    Import1 = SphereMenu->addAction(QStringLiteral("Import (%1 only)").arg(SphereDialect::V55iTo99g));
     Export1 = SphereMenu->addAction(QStringLiteral("Export"));
     Export1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     Check1 = SphereMenu->addAction(QStringLiteral("Check"));
@@ -287,10 +288,13 @@ void TForm1::buildLeftColumn()
     auto *brush = new QGridLayout(BrushGroup);
     brush->setContentsMargins(6, 6, 6, 6);
     brush->setSpacing(4);
-    SpeedButton4 = toolButton(BrushGroup, QStringLiteral("Resizepic"), QStringLiteral("Resizepic"));
-    SpeedButton1 = toolButton(BrushGroup, QStringLiteral("Button"), QStringLiteral("Button"));
-    SpeedButton3 = toolButton(BrushGroup, QStringLiteral("Gumppic"), QStringLiteral("Gumppic"));
-    SpeedButton2 = toolButton(BrushGroup, QStringLiteral("Text"), QStringLiteral("Text"));
+    const auto kindBrush = [this](ElementKind kind) {
+        return toolButton(BrushGroup, Records::nameOf(kind), Records::nameOf(kind));
+    };
+    SpeedButton4 = kindBrush(ElementKind::Resizepic);
+    SpeedButton1 = kindBrush(ElementKind::Button);
+    SpeedButton3 = kindBrush(ElementKind::Gumppic);
+    SpeedButton2 = kindBrush(ElementKind::Text);
     // The newer kinds share one brush below the classic four, so the column
     // keeps its height: its menu chooses the kind and presses it, a click on
     // the button itself presses or lets go of the kind last chosen.
@@ -315,8 +319,7 @@ void TForm1::buildLeftColumn()
     kindGroup->setExclusive(true);
     ControlBrushKinds.clear();
     for (const auto &[kind, what] : controlBrushes) {
-        QString word = Records::wordOf(kind);
-        word[0] = word[0].toUpper();
+        const QString word = Records::nameOf(kind);
         QString hint = word + QStringLiteral(": ") + QString::fromLatin1(what);
         if (const int width = Records::widthFieldOf(kind); width > 0) {
             const QList<ControlCommands::FieldSpec> &fields = ControlCommands::fieldsOf(kind);

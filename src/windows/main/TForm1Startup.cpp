@@ -1,7 +1,6 @@
 // The main window's side of the start-up window and "Next Version".
 #include "assets/BitmapFontFile.h"
 #include "net/HTTPGet.h"
-#include "net/UpdateList.h"
 #include "windows/main/TForm1.h"
 #include "windows/update/TForm15.h"
 #include "windows/update/TForm16.h"
@@ -10,14 +9,13 @@
 #include "windows/widgets/TForm12.h"
 
 #include <QAction>
-#include <QLineEdit>
 
 void TForm1::connectStartup()
 {
     Form15->NewsWindow = Form16;
     Form15->ReadSettings = [this] {
         Form12->ReadSettings();
-        Form15->Edit2->setText(settings().server.trimmed());
+        Form15->Server.setBase(settings().server);
         Form15->ShowNews = settings().showNews;
         Form15->CheckUpdates = settings().checkUpdates;
     };
@@ -33,12 +31,12 @@ void TForm1::connectStartup()
 
 void TForm1::NextVersion1Click()
 {
-    const QString base = Form15->Edit2->text().trimmed();
-    if (base.isEmpty()) {
+    const auto address = Form15->Server.addressOf(QStringLiteral("Insite.txt"));
+    if (!address) {
         HTTPGet1Error();   // no server configured: no traffic
         return;
     }
-    HTTPGet1->URL = UpdateNames::remoteAddress(base, QStringLiteral("Insite.txt"));
+    HTTPGet1->URL = *address;
     HTTPGet1->FileName = m_state.AppDir + QStringLiteral("VER.TEMP");
     HTTPGet1->GetFile();
 }

@@ -25,3 +25,24 @@ TForm13::TForm13(QWidget *parent) : FixedDialog(parent, QStringLiteral("Misc"))
     fixSize();
     setMinimumWidth(320);
 }
+
+DocumentCommands::WindowFlags TForm13::flags() const
+{
+    return {CheckBox1->isChecked(), CheckBox2->isChecked()};
+}
+
+void TForm13::setFlags(const DocumentCommands::WindowFlags &flags)
+{
+    CheckBox1->setChecked(flags.canNotClose);
+    CheckBox2->setChecked(flags.canNotMove);
+}
+
+QString TForm13::closeBlock() const
+{
+    return Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
+void TForm13::setCloseBlock(const QString &block)
+{
+    Memo1->setPlainText(block);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentCommands.h"
 #include "windows/widgets/FixedDialog.h"
 
 class QCheckBox;
@@ -18,4 +19,11 @@ public:
     QCheckBox *CheckBox2 = nullptr; // "Can Not Move"
     QPlainTextEdit *Memo1 = nullptr; // what runs when the dialog is closed with the right mouse button
     QPushButton *Button1 = nullptr; // "Ok"
+
+    // The flags the boxes show.
+    DocumentCommands::WindowFlags flags() const;
+    void setFlags(const DocumentCommands::WindowFlags &flags);
+    // The close block as the document keeps it: lines joined by CR LF.
+    QString closeBlock() const;
+    void setCloseBlock(const QString &block);
 };

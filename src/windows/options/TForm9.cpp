@@ -25,6 +25,17 @@ TForm9::TForm9(QWidget *parent) : FixedDialog(parent, QStringLiteral("Location o
     EventGuard::connect(CSpinEdit2, &SpinEdit::changed, this, &TForm9::CSpinEdit2Change);
 }
 
+DocumentCommands::Location TForm9::placement() const
+{
+    return {CSpinEdit1->text(), CSpinEdit2->text()};
+}
+
+void TForm9::setPlacement(const DocumentCommands::Location &placement)
+{
+    CSpinEdit1->setText(placement.x);
+    CSpinEdit2->setText(placement.y);
+}
+
 void TForm9::CSpinEdit1Change()
 {
     CSpinEdit1->settleZeroBelowOne();

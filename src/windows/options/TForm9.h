@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentCommands.h"
 #include "windows/widgets/FixedDialog.h"
 
 class QPushButton;
@@ -16,6 +17,10 @@ public:
     SpinEdit *CSpinEdit1 = nullptr; // "X"
     SpinEdit *CSpinEdit2 = nullptr; // "Y"
     QPushButton *Button1 = nullptr; // "Ok"
+
+    // The X and Y the spins show, as the location record stores them.
+    DocumentCommands::Location placement() const;
+    void setPlacement(const DocumentCommands::Location &placement);
 
     // A spin left without a number closes with the last number it held.
     void done(int result) override;

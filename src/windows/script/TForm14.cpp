@@ -1,4 +1,5 @@
 #include "windows/script/TForm14.h"
+#include "sphere/SphereDialect.h"
 #include "sphere/SphereImport.h"
 #include "windows/widgets/EventGuard.h"
 #include "windows/widgets/Modal.h"
@@ -12,7 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-TForm14::TForm14(QWidget *parent) : FixedDialog(parent, QStringLiteral("Import (55i - 99g only)"))
+TForm14::TForm14(QWidget *parent) : FixedDialog(parent, QStringLiteral("Import (%1 only)").arg(SphereDialect::V55iTo99g))
 {
     setFixedSize(370, 300);
     setEscapeCloses(true); // as Close

@@ -1,8 +1,6 @@
 #include "windows/update/TForm15.h"
 #include "net/HTTPGet.h"
 #include "net/UpdateList.h"
-#include "platform/AppInfo.h"
-#include "platform/NumberText.h"
 #include "windows/update/TForm16.h"
 #include "windows/widgets/EventGuard.h"
 #include "windows/widgets/Modal.h"
@@ -13,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -68,10 +65,6 @@ TForm15::TForm15(QWidget *parent) : FixedDialog(parent, QStringLiteral("System U
     ProgressBar2->setRange(0, 4);
     ProgressBar2->setValue(0);
     ProgressBar2->setTextVisible(false);
-    Edit1 = new QLineEdit(AppInfo::VersionNumber, this);
-    Edit1->hide();
-    Edit2 = new QLineEdit(this);
-    Edit2->hide();
 
     Timer1 = oneShot(this);
     Timer2 = oneShot(this);
@@ -105,16 +98,6 @@ TForm15::TForm15(QWidget *parent) : FixedDialog(parent, QStringLiteral("System U
 
 TForm15::~TForm15() = default;
 
-bool TForm15::hasServer() const
-{
-    return !Edit2->text().trimmed().isEmpty();
-}
-
-QString TForm15::remote(const QString &name) const
-{
-    return UpdateNames::remoteAddress(Edit2->text().trimmed(), name);
-}
-
 void TForm15::showDownloadProgress(qint64 total, qint64 readed)
 {
     ProgressBar1->setMaximum(clampedInt(total));
@@ -145,8 +128,8 @@ void TForm15::SettingsLoaded()
 {
     if (ShowNews) {
         Label1->setText(QStringLiteral("Checking news"));
-        if (hasServer()) {
-            HTTPGet3->URL = remote(QStringLiteral("NEWS.txt"));
+        if (const auto news = Server.addressOf(QStringLiteral("NEWS.txt"))) {
+            HTTPGet3->URL = *news;
             HTTPGet3->FileName = Folder + QStringLiteral("NEWS.txt");
             HTTPGet3->GetFile();   // waits, news window included
         }
@@ -156,11 +139,12 @@ void TForm15::SettingsLoaded()
         return;
     }
     Label1->setText(QStringLiteral("Checking For updates"));
-    if (!hasServer()) {
+    const auto list = Server.addressOf(QStringLiteral("quillmark.txt"));
+    if (!list) {
         HTTPGet1Error();   // no server: nothing to ask, no traffic
         return;
     }
-    HTTPGet1->URL = remote(QStringLiteral("quillmark.txt"));
+    HTTPGet1->URL = *list;
     HTTPGet1->FileName = Folder + QStringLiteral("TEMP.UP");
     HTTPGet1->GetFile();
 }
@@ -176,7 +160,7 @@ void TForm15::HTTPGet1DoneFile()
     advanceTotal();
     ListBox1 = UpdateList::readLines(HTTPGet1->FileName);
     const UpdateList list = UpdateList::fromLines(ListBox1);
-    if (!list.isNewerThan(NumberText::parseOr(Edit1->text(), 0))) {
+    if (!Server.offersUpdate(list)) {
         Timer2->start();
         return;
     }
@@ -212,7 +196,7 @@ void TForm15::HTTPGet1Error()
 // aside under its position in the list until every file has arrived.
 void TForm15::fetchUpdateFile()
 {
-    HTTPGet2->URL = remote(ListBox1[UpdateIndex]);
+    HTTPGet2->URL = Server.addressOf(ListBox1[UpdateIndex]).value_or(QString());
     HTTPGet2->FileName = m_staging->stagedPath((UpdateIndex - 1) / 2);
     HTTPGet2->GetFile();
 }

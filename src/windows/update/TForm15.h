@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/UpdateServer.h"
 #include "net/UpdateStaging.h"
 #include "windows/widgets/FixedDialog.h"
 
@@ -9,7 +10,6 @@
 #include <memory>
 
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -32,8 +32,6 @@ public:
     QLabel *Label1 = nullptr;              // status line
     QProgressBar *ProgressBar1 = nullptr;  // the current download
     QProgressBar *ProgressBar2 = nullptr;  // "Total Progress", 0..4
-    QLineEdit *Edit1 = nullptr;            // hidden: the running version, "141"
-    QLineEdit *Edit2 = nullptr;            // hidden: the update server's base address, empty for none
     QPushButton *CancelUpdate = nullptr;   // "Cancel Update", shown when an update file failed
     QStringList ListBox1;                  // the lines of the update list
     QTimer *Timer1 = nullptr;              // settings read
@@ -46,6 +44,7 @@ public:
 
     // Set by the main window before the window is shown.
     QString Folder;                        // the program's folder (local files), ending in "/"
+    UpdateServer Server;                   // none until the settings name one
     bool ShowNews = false;                 // "Show News On Startup"
     bool CheckUpdates = false;             // "Check For Updates on Startup"
     TForm16 *NewsWindow = nullptr;
@@ -83,8 +82,6 @@ private:
     void advanceTotal();
     void fetchUpdateFile();
     void finishUpdate();
-    bool hasServer() const;
-    QString remote(const QString &name) const;
 
     std::unique_ptr<UpdateStaging> m_staging;
     bool m_updateStarted = false;

@@ -1,9 +1,7 @@
 #include "windows/widgets/FixedDialog.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 FixedDialog::FixedDialog(QWidget *parent, const QString &caption)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -31,22 +29,4 @@ void FixedDialog::fixSize()
 {
     if (layout())
         layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-ShellDialog::ShellDialog(QWidget *parent, const QString &caption, const QString &buttonCaption,
-                         const QString &note)
-    : FixedDialog(parent, caption)
-{
-    auto *layout = new QVBoxLayout(this);
-    auto *label = new QLabel(note.isEmpty() ? caption : note, this);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMinimumSize(240, 60);
-    layout->addWidget(label);
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    auto *button = closeButton(buttonCaption);
-    button->setDefault(true);
-    row->addWidget(button);
-    layout->addLayout(row);
-    fixSize();
 }

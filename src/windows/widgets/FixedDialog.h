@@ -28,14 +28,3 @@ protected:
 private:
     bool m_escapeCloses = false;
 };
-
-// A window that later work fills; for now it shows its caption's purpose and
-// a button that closes it.
-class ShellDialog : public FixedDialog
-{
-    Q_OBJECT
-
-public:
-    ShellDialog(QWidget *parent, const QString &caption, const QString &buttonCaption,
-                const QString &note = QString());
-};

@@ -1,7 +1,6 @@
 #include "support/SyntheticFont.h"
 #include "windows/art/TForm17.h"
 #include "windows/art/TForm3.h"
-#include "windows/art/TForm5.h"
 #include "windows/elements/TForm4.h"
 #include "windows/main/MainWindowFixture.h"
 #include "windows/widgets/ColorSwatch.h"

@@ -1,6 +1,5 @@
 #include "support/SyntheticFont.h"
 #include "windows/art/TForm3.h"
-#include "windows/art/TForm5.h"
 #include "windows/art/TForm6.h"
 #include "windows/elements/TForm11.h"
 #include "windows/elements/TForm2.h"
@@ -264,7 +263,7 @@ TEST_F(MainWindowTest, TextPreviewIsDrawnInTheChosenHuesColour)
     writeFile(QStringLiteral("ColorLibary.INI"), "[1]\r\nCOLOR=clRed\r\nSPHERE=38\r\n");
     window = std::make_unique<TForm1>();
     boot();
-    ASSERT_TRUE(window->Form5->Converter.hasFont());
+    ASSERT_TRUE(window->textConverter().hasFont());
 
     window->Form3->SelectedHue = 38;
     window->Form4->setText(QStringLiteral("AA"));

@@ -1,3 +1,4 @@
+#include "document/DocumentCommands.h"
 #include "windows/main/MainWindowFixture.h"
 #include "windows/main/ProgramIdentity.h"
 #include "windows/options/TForm13.h"
@@ -37,7 +38,7 @@ const QStringList designLines = {"{BOP", "0",
 
 TEST_F(MainWindowTest, StartCreatesTheWindowsAndANewDocument)
 {
-    const QStringList expected = {"Select Image for Pic", "Color of text", "Text", "Uo Text Converter",
+    const QStringList expected = {"Select Image for Pic", "Color of text", "Text",
                                   "Create New Button", "Create New GumpPic", "Sphere Export",
                                   "Location on Screen", "Quillmark 1.4", "Button Options", "Options", "Misc",
                                   "Import (55i - 99g only)", "System Update", "New Features and Fixs",
@@ -313,6 +314,25 @@ TEST_F(MainWindowTest, LocationAndMiscAppendTheirRecordsThenEditThem)
     window->Button11Click();
     settle();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP", "LOCATION", "70", "8", "MISC", "0", "1"}));
+}
+
+// The window shows the close block's lines; the document keeps them joined by CR LF.
+TEST_F(MainWindowTest, MiscCarriesTheCloseBlockBothWays)
+{
+    modals->onWindow<TForm13>([](TForm13 &f) {
+        f.Memo1->setPlainText(QStringLiteral("say hi\nsay bye"));
+        f.Button1->click();
+    });
+    window->Button16Click();
+    EXPECT_EQ(DocumentCommands::closeBlock(window->state()), QStringLiteral("say hi\r\nsay bye"));
+
+    const QStringList before = lines();
+    modals->onWindow<TForm13>([](TForm13 &f) {
+        EXPECT_EQ(f.Memo1->toPlainText(), QStringLiteral("say hi\nsay bye"));
+        f.Button1->click();
+    });
+    window->Button16Click();
+    EXPECT_EQ(lines(), before);
 }
 
 TEST_F(MainWindowTest, ExportShowsTheScriptWindow)

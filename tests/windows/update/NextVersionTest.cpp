@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 
 TEST_F(MainWindowTest, NextVersionShowsTheTextOrSaysItCouldNotGetIt)
@@ -22,7 +21,7 @@ TEST_F(MainWindowTest, NextVersionShowsTheTextOrSaysItCouldNotGetIt)
         missing.status = "404 Not Found";
         return r.target == "/PV/Insite.txt" ? reply : missing;
     });
-    window->Form15->Edit2->setText(server.url(QStringLiteral("/PV/")));
+    window->Form15->Server.setBase(server.url(QStringLiteral("/PV/")));
     QString shown;
     modals->onWindow<TForm16>([&](TForm16 &w) {
         shown = w.Memo1->toPlainText();
@@ -34,7 +33,7 @@ TEST_F(MainWindowTest, NextVersionShowsTheTextOrSaysItCouldNotGetIt)
 
     reply.body.clear();   // an empty text is not shown
     window->NextVersion1->trigger();
-    window->Form15->Edit2->setText(server.url(QStringLiteral("/elsewhere/")));
+    window->Form15->Server.setBase(server.url(QStringLiteral("/elsewhere/")));
     window->NextVersion1->trigger();
     EXPECT_EQ(modals->messages(Modal::MessageKind::Warning), QStringList({failed, failed}));
 }

@@ -5,7 +5,6 @@
 #include "windows/update/TForm16.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -69,7 +68,7 @@ protected:
             const QString target = QString::fromLatin1(request.target);
             return target.startsWith(u"/PV/") ? folder.value(target.mid(4), notFound()) : notFound();
         }, 16);
-        form.Edit2->setText(server->url(QStringLiteral("/PV/")));
+        form.Server.setBase(server->url(QStringLiteral("/PV/")));
     }
 
     // Starts the sequence as the main window does and returns when the window
