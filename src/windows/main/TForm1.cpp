@@ -218,15 +218,7 @@ void TForm1::connectHandlers()
     connect(Duplicate1, &QAction::triggered, this, &TForm1::Duplicate1Click);
     connect(SelectAll1, &QAction::triggered, this, &TForm1::SelectAll1Click);
     connect(History1, &QAction::triggered, this, &TForm1::History1Click);
-    connect(&m_session.undoStack, &QUndoStack::cleanChanged, this, &TForm1::updateTitle);
-    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
-    // Undo, Redo and jumps in the history view alike: the window shows the document as it now is.
-    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, [this] {
-        if (m_state.HistoryMoves != m_shownHistoryMoves) {
-            m_shownHistoryMoves = m_state.HistoryMoves;
-            showUndoneStep();
-        }
-    });
+    connectDocumentNotices();
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
     connect(BuildArtLibrary1, &QAction::triggered, this, &TForm1::BuildArtLibrary1Click);
@@ -352,10 +344,6 @@ void TForm1::Button6Click()
         return;
     DocumentCommands::newDocument(m_state);
     m_session.markUnmodified();
-    updateTitle();   // a history already empty and clean signals no change
-    showPageBox();
-    applyControls();
-    DRAWClick();
     Label8->setText(QStringLiteral("New Project"));
 }
 
@@ -364,8 +352,6 @@ void TForm1::Button1Click()
     if (!mayDiscardChanges())
         return;
     SelectionCommands::clearBasic(m_state);
-    applyControls();
-    DRAWClick();
     const QString path = Modal::openFile(AppInfo::OpenFilter);
     if (path.isEmpty())
         return;
@@ -377,8 +363,7 @@ void TForm1::openDesign(const QString &path)
     m_slotCommits.waitForDone(); // an autosave just written is opened whole
     DocumentCommands::openDocument(m_state, Document::loadProjectFile(path), path);
     m_session.markUnmodified();
-    updateTitle();
-    DRAWClick();
+    DRAWClick();   // now, not at the end of the turn: its problems are counted below
     Label8->setText(QStringLiteral("Project Opened"));
     // Records that cannot be read are named one by one by the render; the
     // file as a whole is named once above them.
@@ -453,12 +438,29 @@ void TForm1::updateTitle()
     setWindowTitle(m_session.titleText(AppInfo::MainCaption));
 }
 
-void TForm1::showUndoneStep()
+// The window shows what the session says changed, and only that: the
+// canvas and the select list redraw once per turn whatever the number of
+// notices, the Modify panel follows the selection, the page box the page,
+// the title the file name and the modified mark. Undo, Redo and jumps in the
+// history view send the same notices as the change itself.
+void TForm1::connectDocumentNotices()
 {
-    showPageBox();
-    applyControls();
-    m_view.invalidate();
-    DRAWClick();
+    m_redrawSoon.setSingleShot(true);
+    m_redrawSoon.setInterval(0);
+    connect(&m_redrawSoon, &QTimer::timeout, this, [this] { EventGuard::run([this] { DRAWClick(); }); });
+    const auto redrawSoon = [this] { m_redrawSoon.start(); };
+    connect(&m_session, &DocumentSession::linesChanged, this, redrawSoon);
+    connect(&m_session, &DocumentSession::viewOptionsChanged, this, redrawSoon);
+    connect(&m_session, &DocumentSession::pageChanged, this, [this] {
+        showPageBox();
+        m_redrawSoon.start();
+    });
+    connect(&m_session, &DocumentSession::selectionChanged, this, [this] {
+        applyControls();
+        m_redrawSoon.start();
+    });
+    connect(&m_session, &DocumentSession::modifiedChanged, this, &TForm1::updateTitle);
+    connect(&m_session, &DocumentSession::fileNameChanged, this, &TForm1::updateTitle);
 }
 
 void TForm1::Copy1Click()
@@ -482,8 +484,6 @@ void TForm1::Cut1Click()
 {
     Copy1Click();
     ElementCommands::remove(m_state, QStringLiteral("Cut"));
-    applyControls();
-    DRAWClick();
 }
 
 void TForm1::Paste1Click()
@@ -493,11 +493,7 @@ void TForm1::Paste1Click()
         return;
     // Lines copied from a script become elements where the script puts them.
     if (!data->hasFormat(ElementClipboard::MimeType) && data->hasText()) {
-        if (ElementClipboard::paste(m_state, ScriptPaste::elementRecords(data->text(), m_state.AppDir), 0)) {
-            applyControls();
-            m_view.invalidate();
-            DRAWClick();
-        }
+        ElementClipboard::paste(m_state, ScriptPaste::elementRecords(data->text(), m_state.AppDir), 0);
         return;
     }
     const QByteArray raw = data->data(ElementClipboard::MimeType);
@@ -506,25 +502,17 @@ void TForm1::Paste1Click()
         m_pasteCount = 0;
     }
     ++m_pasteCount;
-    if (ElementClipboard::paste(m_state, ElementClipboard::decode(*data), ElementClipboard::PasteStep * m_pasteCount)) {
-        applyControls();
-        m_view.invalidate();
-        DRAWClick();
-    }
+    ElementClipboard::paste(m_state, ElementClipboard::decode(*data), ElementClipboard::PasteStep * m_pasteCount);
 }
 
 void TForm1::Duplicate1Click()
 {
     ElementCommands::clone(m_state, true, QStringLiteral("Duplicate"));
-    DRAWClick();
 }
 
 void TForm1::SelectAll1Click()
 {
     SelectionSet::selectLines(m_state, SelectionSet::pageElements(m_state));
-    applyControls();
-    m_view.invalidate();
-    DRAWClick();
 }
 
 void TForm1::History1Click()
@@ -544,7 +532,6 @@ void TForm1::Button12Click()
     Form14->setAppDir(m_state.AppDir);
     if (Modal::exec(*Form14) == QDialog::Accepted) {
         DocumentCommands::importDocument(m_state, Form14->importedLines());
-        showPageBox();
         // What the import left out stays listed until the design changes.
         const QList<Problem> leftOut = importProblems(Form14->importedNotes());
         m_problems.setProblems(ProblemList::ImportSource, leftOut, m_state.DATA.lines());
@@ -552,10 +539,7 @@ void TForm1::Button12Click()
                             ? QStringLiteral("Imported")
                             : QStringLiteral("Imported; %1 script lines left out or changed, listed under Problems")
                                   .arg(leftOut.size()));
-        applyControls();
-        m_view.invalidate();
     }
-    DRAWClick();
     showProblems();
 }
 
@@ -664,12 +648,11 @@ void TForm1::leaveTestMode()
     m_testMode.leave();
     TestButton->setChecked(false);
     m_state.Page = m_editingView.page;
-    m_state.AlwaysDrawPage0 = m_editingView.alwaysDrawPage0;
     m_state.SelectedLine = m_editingView.selectedLine;
+    ViewOptions view = ViewOptions::of(m_state);
+    view.AlwaysDrawPage0 = m_editingView.alwaysDrawPage0;
+    m_session.setViewOptions(view);
     Label8->setText(QString());
-    m_view.invalidate();
-    DRAWClick();
-    applyControls();
 }
 
 // The page the player sees, page 0 beneath it and nothing selected; a closed
@@ -678,10 +661,10 @@ void TForm1::showTestPage()
 {
     const bool closed = m_testMode.dialogClosed();
     m_state.Page = closed ? QString() : m_testMode.page();
-    m_state.AlwaysDrawPage0 = !closed;
     m_state.SelectedLine = 0;
-    m_view.invalidate();
-    DRAWClick();
+    ViewOptions view = ViewOptions::of(m_state);
+    view.AlwaysDrawPage0 = !closed;
+    m_session.setViewOptions(view);
 }
 
 void TForm1::Button10Click()
@@ -835,18 +818,11 @@ void TForm1::CSpinEdit3Change()
         return;
     }
     DocumentCommands::changePage(m_state, page);
-    applyControls();
-    m_view.invalidate();
-    DRAWClick();
 }
 
 void TForm1::ComboBox1Change()
 {
-    if (!SelectionCommands::select(m_state, ComboBox1->currentIndex()))
-        return;
-    m_view.invalidate();
-    DRAWClick();
-    applyControls();
+    SelectionCommands::select(m_state, ComboBox1->currentIndex());
 }
 
 void TForm1::Timer1Timer()
@@ -939,12 +915,8 @@ void TForm1::ProblemsListClick(int row)
         return;
     if (place->page != m_state.Page)
         CSpinEdit3->setText(place->page); // as typed into the page box
-    if (place->elementLine > 0) {
+    if (place->elementLine > 0)
         SelectionSet::selectOnly(m_state, place->elementLine);
-        m_view.invalidate();
-        DRAWClick();
-        applyControls();
-    }
 }
 
 void TForm1::RULERDRAWTimer()
@@ -960,8 +932,10 @@ void TForm1::syncViewState()
 {
     m_state.ScrollX = ScrollBar1->value();
     m_state.ScrollY = ScrollBar2->value();
-    m_state.HighlightSelected = CheckBox1->isChecked();
-    m_state.AlwaysDrawPage0 = ToolButton13->isChecked();
+    ViewOptions view = ViewOptions::of(m_state);
+    view.HighlightSelected = CheckBox1->isChecked();
+    view.AlwaysDrawPage0 = ToolButton13->isChecked();
+    m_session.setViewOptions(view);
 }
 
 void TForm1::ScrollBar2Change()
@@ -988,41 +962,39 @@ void TForm1::HighlightSelected1Click()
 {
     CheckBox1->setChecked(!CheckBox1->isChecked());
     syncViewState();
-    m_view.invalidate();
-    DRAWClick();
 }
 
 void TForm1::AlwaysDrawPage01Click()
 {
     ToolButton13->setChecked(!ToolButton13->isChecked());
     syncViewState();
-    m_view.invalidate();
-    DRAWClick();
 }
 
-// The show flags change the picture at once.
+void TForm1::toggleViewOption(bool ViewOptions::*option)
+{
+    ViewOptions view = ViewOptions::of(m_state);
+    view.*option = !(view.*option);
+    m_session.setViewOptions(view);
+}
+
 void TForm1::Text2Click()
 {
-    m_state.ShowText = !m_state.ShowText;
-    DRAWClick();
+    toggleViewOption(&ViewOptions::ShowText);
 }
 
 void TForm1::Buttons1Click()
 {
-    m_state.ShowButtons = !m_state.ShowButtons;
-    DRAWClick();
+    toggleViewOption(&ViewOptions::ShowButtons);
 }
 
 void TForm1::GumpPics1Click()
 {
-    m_state.ShowGumppics = !m_state.ShowGumppics;
-    DRAWClick();
+    toggleViewOption(&ViewOptions::ShowGumppics);
 }
 
 void TForm1::ResizePics1Click()
 {
-    m_state.ShowResizepics = !m_state.ShowResizepics;
-    DRAWClick();
+    toggleViewOption(&ViewOptions::ShowResizepics);
 }
 
 void TForm1::ToolButton15Click()
@@ -1239,14 +1211,12 @@ void TForm1::installKeyHandler()
     }
 }
 
-// Arrow keys nudge the selected element by one pixel; every key asks for a
-// redraw, which costs nothing when the document did not change. The key is
-// not consumed: the control goes on to treat it as usual.
+// Arrow keys nudge the selected element by one pixel. The key is not
+// consumed: the control goes on to treat it as usual.
 void TForm1::ComboBox1KeyDown(int Key)
 {
     if (const std::optional<QPoint> step = KeyboardNudge::stepOf(Key))
         KeyboardNudge::nudge(m_state, *step);
-    DRAWClick();
 }
 
 // The window's own keys: those that reach it while no control has the focus.
@@ -1276,7 +1246,6 @@ void TForm1::positionSpinChanged(SpinEdit *spin, Field field)
         return;
     }
     SelectionCommands::writeField(m_state, field, text);
-    DRAWClick();
 }
 
 void TForm1::CSpinEdit1Change()
@@ -1310,7 +1279,6 @@ void TForm1::CSpinEdit4Change()
 void TForm1::CHANGEIMAGEClick()
 {
     PropertyCommands::changeImage(m_state, *this);
-    DRAWClick();
 }
 
 void TForm1::EDITOPTIONSClick()
@@ -1329,7 +1297,6 @@ void TForm1::EDITOPTIONSClick()
         return;
     }
     PropertyCommands::editOptions(m_state, *this);
-    DRAWClick();
 }
 
 void TForm1::Button11Click()
@@ -1338,7 +1305,6 @@ void TForm1::Button11Click()
         Form9->setPlacement(*location);
     Modal::exec(*Form9);
     DocumentCommands::storeLocation(m_state, Form9->placement());
-    DRAWClick();
 }
 
 void TForm1::Button16Click()
@@ -1349,60 +1315,48 @@ void TForm1::Button16Click()
     Modal::exec(*Form13);
     DocumentCommands::storeWindowFlags(m_state, Form13->flags());
     DocumentCommands::storeCloseBlock(m_state, Form13->closeBlock());
-    DRAWClick();
 }
 
 // ---- Element commands ---------------------------------------------------
 
 void TForm1::Button4Click()
 {
-    if (ElementCommands::addGumppic(m_state, *this))
-        DRAWClick();
+    ElementCommands::addGumppic(m_state, *this);
 }
 
 void TForm1::Button15Click()
 {
-    if (ElementCommands::addResizepic(m_state, *this))
-        DRAWClick();
+    ElementCommands::addResizepic(m_state, *this);
 }
 
 void TForm1::Button3Click()
 {
-    if (ElementCommands::addButton(m_state, *this))
-        DRAWClick();
+    ElementCommands::addButton(m_state, *this);
 }
 
 void TForm1::Button5Click()
 {
-    if (ElementCommands::addText(m_state, *this))
-        DRAWClick();
+    ElementCommands::addText(m_state, *this);
 }
 
 void TForm1::REMOVEBUTClick()
 {
     ElementCommands::remove(m_state);
-    applyControls();
-    DRAWClick();
 }
 
 void TForm1::Clone1Click()
 {
     ElementCommands::clone(m_state, settings().offsetClone);
-    DRAWClick();
 }
 
 void TForm1::SendSelectedtoFront1Click()
 {
     ElementCommands::sendToBack(m_state);
-    applyControls();
-    DRAWClick();
 }
 
 void TForm1::SemdSelectedtoBack1Click()
 {
     ElementCommands::sendToFront(m_state);
-    applyControls();
-    DRAWClick();
 }
 
 std::optional<QString> TForm1::pickImage(const QString &folder, PickerMode mode)

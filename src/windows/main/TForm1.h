@@ -21,6 +21,7 @@
 #include "windows/widgets/CanvasImage.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -266,7 +267,6 @@ public slots:
     void SelectAll1Click();
     void History1Click();
     // After undo or redo: the page box, the controls and the canvas follow the document.
-    void showUndoneStep();
     // The file name and a "*" for unsaved changes.
     void updateTitle();
     // Asks "Save changes?" when there are unsaved changes; false when the
@@ -373,6 +373,8 @@ private:
 
     void LQUICKTimer();                     // shows a fresh render
     void applyControls();                   // selection state onto the controls
+    void connectDocumentNotices();          // the views follow the session's notices
+    void toggleViewOption(bool ViewOptions::*option);
     void applyCreationStyle();              // "Insert" or "Brush"
     void settingsRead(const Settings &s);   // the designer follows a settings read
     void settingsAccepted(const Settings &s); // and the options window's "Ok"
@@ -403,9 +405,19 @@ private:
     void showPopupMenu(QPoint canvasPoint) override;
     void showSelectEntry(int entry) override;
     void setReadoutRunning(bool running) override;
-    void selectionChosen() override { ComboBox1Change(); }
+    // The canvas draws its drag frames from the render these ask for, so they
+    // redraw now rather than at the end of the turn.
+    void selectionChosen() override
+    {
+        ComboBox1Change();
+        selectionChanged();
+    }
     void selectionChanged() override;
-    void removeSelected() override { REMOVEBUTClick(); }
+    void removeSelected() override
+    {
+        REMOVEBUTClick();
+        selectionChanged();
+    }
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
 
@@ -419,7 +431,7 @@ private:
 
     DocumentSession m_session;
     EditorState &m_state = m_session.state;
-    int m_shownHistoryMoves = 0;     // EditorState::HistoryMoves the window last showed
+    QTimer m_redrawSoon;             // one redraw per turn, however many notices came
     int m_pasteCount = 0;            // pastes of the clipboard's records so far
     QByteArray m_pastedRecords;      // which records those were
     std::unique_ptr<ArtCatalog> m_art;      // made for AppDir at the first check

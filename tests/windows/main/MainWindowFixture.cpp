@@ -69,4 +69,5 @@ void MainWindowTest::select(int index)
 {
     window->ComboBox1->setCurrentIndex(index);
     emit window->ComboBox1->activated(index);
+    settle();
 }
