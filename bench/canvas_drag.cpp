@@ -61,7 +61,7 @@ struct Canvas
     QTemporaryDir dir;
     PageRenderer renderer;
     CanvasView view{renderer};
-    EditorState state;
+    EditorState state = EditorState::batch();
     Settings settings;
     RulerImages rulers;
     NoDialogs dialogs;

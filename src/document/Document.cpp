@@ -54,6 +54,20 @@ void Document::setLine(int i, const QString &text)
         m_lines[i] = text;
 }
 
+void Document::replaceLines(int at, qsizetype count, const QStringList &with)
+{
+    // In place: a splice of a few lines in a large design copies no other line.
+    const qsizetype common = std::min(count, with.size());
+    for (qsizetype k = 0; k < common; ++k)
+        m_lines[at + k] = with[k];
+    if (count > common)
+        m_lines.remove(at + common, count - common);
+    else if (with.size() > common) {
+        m_lines.insert(at + common, with.size() - common, QString());
+        std::copy(with.begin() + common, with.end(), m_lines.begin() + at + common);
+    }
+}
+
 QStringList Document::newDocumentLines(const QString &page)
 {
     return {Records::BeginPage, page, Records::EndPage};

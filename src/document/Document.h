@@ -15,11 +15,16 @@ public:
     Document() = default;
     explicit Document(QStringList lines) : m_lines(std::move(lines)) {}
 
+    // Read-only: the lines change only through the edits below, which the
+    // undo steps watch, so no change escapes the history.
     const QStringList &lines() const { return m_lines; }
-    QStringList &lines() { return m_lines; }
     int size() const { return int(m_lines.size()); }
     QString line(int i) const { return i >= 0 && i < m_lines.size() ? m_lines[i] : QString(); }
     void setLine(int i, const QString &text);
+    // The whole document becomes lines (open, import, a step put back).
+    void replaceAll(QStringList lines) { m_lines = std::move(lines); }
+    // From line at, count lines become with (an undo step's splice).
+    void replaceLines(int at, qsizetype count, const QStringList &with);
 
     // "{BOP", page, "}EOP".
     static QStringList newDocumentLines(const QString &page);

@@ -31,13 +31,15 @@ void newDocument(EditorState &state)
     state.DATA.reset(state.Page);
     state.FileName.clear();
     startFreshHistory(state);
+    state.noteChanged();
 }
 
 void openDocument(EditorState &state, QStringList lines, const QString &fileName)
 {
-    state.DATA.lines() = std::move(lines);
+    state.DATA.replaceAll(std::move(lines));
     state.FileName = fileName;
     startFreshHistory(state);
+    state.noteChanged();
 }
 
 void importDocument(EditorState &state, QStringList lines)
@@ -46,7 +48,7 @@ void importDocument(EditorState &state, QStringList lines)
     // writing over the design that was open before.
     recordStep<UndoSteps::ReplaceDocument>(state, [&] {
         SelectionCommands::clearBasic(state);
-        state.DATA.lines() = std::move(lines);
+        state.DATA.replaceAll(std::move(lines));
         state.FileName.clear();
         // The page box shows the dialog's first page, whatever it showed before.
         const qsizetype open = state.DATA.lines().indexOf(QStringLiteral("{BOP"));

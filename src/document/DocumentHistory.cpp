@@ -17,41 +17,18 @@ void EditorSnapshot::restore(EditorState &state) const
 
 LineSplice LineSplice::between(const QStringList &before, const QStringList &after)
 {
-    const qsizetype shorter = std::min(before.size(), after.size());
-    qsizetype head = 0;
-    while (head < shorter && before[head] == after[head])
-        ++head;
-    qsizetype tail = 0;
-    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-        ++tail;
-    return {int(head), before.mid(head, before.size() - head - tail), after.mid(head, after.size() - head - tail)};
+    const LineChange change = LineChange::between(before, after);
+    return {change.first, before.mid(change.first, change.removed), after.mid(change.first, change.inserted)};
 }
 
-namespace {
-
-void replaceLines(QStringList &lines, int at, qsizetype count, const QStringList &with)
+void LineSplice::apply(Document &document) const
 {
-    const qsizetype common = std::min(count, with.size());
-    for (qsizetype k = 0; k < common; ++k)
-        lines[at + k] = with[k];
-    if (count > common)
-        lines.remove(at + common, count - common);
-    else if (with.size() > common) {
-        lines.insert(at + common, with.size() - common, QString());
-        std::copy(with.begin() + common, with.end(), lines.begin() + at + common);
-    }
+    document.replaceLines(at, removed.size(), inserted);
 }
 
-} // namespace
-
-void LineSplice::apply(QStringList &lines) const
+void LineSplice::revert(Document &document) const
 {
-    replaceLines(lines, at, removed.size(), inserted);
-}
-
-void LineSplice::revert(QStringList &lines) const
-{
-    replaceLines(lines, at, inserted.size(), removed);
+    document.replaceLines(at, inserted.size(), removed);
 }
 
 DocumentStep::DocumentStep(EditorState &state, StepRecord record, const QString &text)
@@ -61,24 +38,22 @@ DocumentStep::DocumentStep(EditorState &state, StepRecord record, const QString 
 
 void DocumentStep::undo()
 {
-    QStringList &lines = m_state.DATA.lines();
     for (auto it = m_record.splices.crbegin(); it != m_record.splices.crend(); ++it)
-        it->revert(lines);
+        it->revert(m_state.DATA);
     m_record.before.restore(m_state);
     m_applied = false;
-    ++m_state.HistoryMoves;
+    m_state.noteChanged();
 }
 
 void DocumentStep::redo()
 {
     if (m_applied)
         return;
-    QStringList &lines = m_state.DATA.lines();
     for (const LineSplice &splice : m_record.splices)
-        splice.apply(lines);
+        splice.apply(m_state.DATA);
     m_record.after.restore(m_state);
     m_applied = true;
-    ++m_state.HistoryMoves;
+    m_state.noteChanged();
 }
 
 void DocumentStep::absorb(const DocumentStep &later)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/EditorState.h"
+#include "platform/RuntimeError.h"
 
 #include <QList>
 #include <QStringList>
@@ -36,8 +37,8 @@ struct LineSplice
     // The smallest splice that turns before into after (common head and tail kept).
     static LineSplice between(const QStringList &before, const QStringList &after);
     bool isEmpty() const { return removed.isEmpty() && inserted.isEmpty(); }
-    void apply(QStringList &lines) const;
-    void revert(QStringList &lines) const;
+    void apply(Document &document) const;
+    void revert(Document &document) const;
 };
 
 // What a finished change recorded: the state before, the splices in the
@@ -73,6 +74,14 @@ private:
     bool m_applied = true;
 };
 
+// A state edited outside any history loses what it did: only a state that
+// says it is a batch may be edited without one.
+inline void requireHistory(const EditorState &state)
+{
+    if (!state.History && !state.Batch)
+        throw RuntimeError(QStringLiteral("An edit of a design without an undo history"));
+}
+
 // Watches one change from its start to its end (a command, or a drag from
 // press to release) and pushes it as a step of kind Step when it changed the
 // lines. Selection changes alone are no step.
@@ -89,22 +98,27 @@ class PendingStep
     }
 
 public:
-    explicit PendingStep(const EditorState &state) : m_before(EditorSnapshot::of(state)), m_lines(state.DATA.lines()) {}
+    explicit PendingStep(const EditorState &state) : m_before(EditorSnapshot::of(state)), m_lines(state.DATA.lines())
+    {
+        requireHistory(state);
+    }
 
     bool changed(const EditorState &state) const { return state.DATA.lines() != m_lines; }
 
     // Puts the lines and the selection back as they were at the start.
     void rollback(EditorState &state) const
     {
-        state.DATA.lines() = m_lines;
+        state.DATA.replaceAll(m_lines);
         m_before.restore(state);
+        state.noteChanged();
     }
 
     template <class Step, class... Args>
     void commit(EditorState &state, Args &&...args) const
     {
+        state.noteChanged();
         if (!state.History)
-            return;
+            return;   // a batch
         LineSplice splice = LineSplice::between(m_lines, state.DATA.lines());
         if (splice.isEmpty() && !recordedUnchanged<Step>())
             return;
@@ -123,8 +137,6 @@ private:
 template <class Step, class Change, class... Args>
 auto recordStep(EditorState &state, Change &&change, Args &&...args)
 {
-    if (!state.History)
-        return change();
     const PendingStep pending(state);
     try {
         if constexpr (std::is_void_v<decltype(change())>) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Document.h"
+#include "document/DocumentNotices.h"
 #include "document/SelectionControls.h"
 
 #include <QList>
@@ -49,9 +50,27 @@ struct EditorState
 
     QString FileName;                   // the design's file; empty until opened or saved
     // The undo stack of the session that owns this state; commands push their
-    // steps on it. Without one (plain tests, batch tools) nothing is recorded.
+    // steps on it. A state without one refuses edits unless it is a batch.
     QUndoStack *History = nullptr;
-    // Counts the steps undone and redone (not pushed), so the window knows
-    // when the history, not a command, changed the lines.
-    int HistoryMoves = 0;
+    // Edits of a state without a history that are meant to be kept nowhere
+    // (batch runs, tests of a command's lines): set on purpose, never by default.
+    bool Batch = false;
+    // The session that announces each change; none for plain data.
+    ChangeListener *Listener = nullptr;
+
+    // A state whose edits go nowhere, on purpose: batch runs and tests of
+    // what a command does to the lines.
+    static EditorState batch()
+    {
+        EditorState state;
+        state.Batch = true;
+        return state;
+    }
+
+    // Every command, step and selection change ends here.
+    void noteChanged() const
+    {
+        if (Listener)
+            Listener->noteChanged();
+    }
 };

@@ -73,7 +73,7 @@ void moveSelected(EditorState &state, bool toFront)
             bracket.first = sel->bracketEnd;
             bracket.second << *sel;
         }
-    QStringList &lines = state.DATA.lines();
+    const QStringList &lines = state.DATA.lines();
     // Last bracket first, so the lines of the earlier ones stay where they are.
     for (auto it = byBracket.cend(); it != byBracket.cbegin();) {
         --it;
@@ -88,7 +88,7 @@ void moveSelected(EditorState &state, bool toFront)
         }
         rest += lines.mid(next, end - next);
         const QStringList middle = toFront ? rest + moved : moved + rest;
-        std::copy(middle.cbegin(), middle.cend(), lines.begin() + start);
+        state.DATA.replaceLines(start, middle.size(), middle);
     }
 }
 
@@ -182,7 +182,7 @@ bool remove(EditorState &state, const QString &stepName)
         for (auto it = selected.crbegin(); it != selected.crend(); ++it) {
             const int length = state.DATA.recordLengthAt(*it);
             if (length > 0)
-                state.DATA.lines().remove(*it, std::min(length, state.DATA.size() - *it));
+                state.DATA.replaceLines(*it, std::min(length, state.DATA.size() - *it), {});
         }
         SelectionCommands::clearBasic(state);
         state.Selection.clear();

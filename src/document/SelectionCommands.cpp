@@ -20,6 +20,7 @@ void clearBasic(EditorState &state)
     state.Dragging = false;
     state.SelectIndex = -1;
     state.Controls = SelectionControls();
+    state.noteChanged();
 }
 
 SelectionControls controlsFor(const EditorState &state)
@@ -69,6 +70,7 @@ bool select(EditorState &state, int index)
     state.SelectedLine = state.LineList[index];
     state.Selection = {state.SelectedLine};
     state.Controls = controlsFor(state);
+    state.noteChanged();
     return true;
 }
 
@@ -76,6 +78,7 @@ void follow(EditorState &state)
 {
     state.SelectIndex = state.SelectedLine > 0 ? int(state.LineList.indexOf(state.SelectedLine)) : -1;
     state.Controls = controlsFor(state);
+    state.noteChanged();
 }
 
 std::optional<Readout> readout(const EditorState &state)

@@ -45,6 +45,7 @@ void applyPrimary(EditorState &state, QList<int> chosen)
         state.Controls = SelectionCommands::controlsFor(state);
     }
     state.Selection = std::move(chosen);
+    state.noteChanged();
 }
 
 } // namespace

@@ -159,6 +159,7 @@ void CanvasController::press(Qt::MouseButton button, QPoint at, Qt::KeyboardModi
     m_state.SelectIndex = hit.entry;
     m_host.showSelectEntry(hit.entry);
     m_state.SelectedLine = hit.line;
+    m_state.noteChanged();
 
     if (action == Action::Select)
         m_host.selectionChosen();
@@ -449,6 +450,7 @@ void CanvasController::selectPlaced()
     if (entry < 0)
         return;
     m_state.SelectIndex = int(entry);
+    m_state.noteChanged();
     m_host.showSelectEntry(int(entry));
     m_host.selectionChosen();
 }

@@ -34,6 +34,7 @@ void writePosition(EditorState &state, int line, QPoint documentPosition)
 {
     state.DATA.setLine(line + 1, QString::number(documentPosition.x()));
     state.DATA.setLine(line + 2, QString::number(documentPosition.y()));
+    state.noteChanged();
 }
 
 std::optional<QSize> bandSize(QPoint start, QPoint end)

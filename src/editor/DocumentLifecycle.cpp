@@ -47,7 +47,6 @@ QString DocumentLifecycle::chooseDesign()
     if (!mayDiscardChanges())
         return QString();
     SelectionCommands::clearBasic(m_session.state);
-    m_host.selectionCleared();
     return m_host.askOpenPath();
 }
 

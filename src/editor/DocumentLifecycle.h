@@ -25,8 +25,6 @@ public:
     // A project file to open or to save as; empty when cancelled.
     virtual QString askOpenPath() = 0;
     virtual QString askSavePath() = 0;
-    // Open let go of the selection before asking for the file.
-    virtual void selectionCleared() = 0;
     // The design reached its file.
     virtual void documentSaved() = 0;
     // The import window: the design read from a script, or nothing when cancelled.

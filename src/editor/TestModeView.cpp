@@ -1,24 +1,25 @@
 #include "editor/TestModeView.h"
-#include "document/EditorState.h"
+#include "document/DocumentSession.h"
 
 void TestModeView::enter()
 {
-    m_editing = {m_state.Page, m_state.AlwaysDrawPage0, m_state.SelectedLine};
-    m_mode.enter(m_state.Page);
+    const EditorState &state = m_session.state;
+    m_editing = {state.Page, state.AlwaysDrawPage0, state.SelectedLine};
+    m_mode.enter(state.Page);
     showTestPage();
 }
 
 void TestModeView::leave()
 {
     m_mode.leave();
-    m_state.Page = m_editing.page;
-    m_state.AlwaysDrawPage0 = m_editing.alwaysDrawPage0;
-    m_state.SelectedLine = m_editing.selectedLine;
+    m_session.state.Page = m_editing.page;
+    m_session.state.SelectedLine = m_editing.selectedLine;
+    setAlwaysDrawPage0(m_editing.alwaysDrawPage0);
 }
 
 TestMode::Click TestModeView::click(QPoint at, const TestMode::ButtonSize &buttonSize)
 {
-    const TestMode::Click hit = m_mode.click(m_state.DATA.lines(), at, buttonSize);
+    const TestMode::Click hit = m_mode.click(m_session.state.DATA.lines(), at, buttonSize);
     showTestPage();
     return hit;
 }
@@ -26,7 +27,14 @@ TestMode::Click TestModeView::click(QPoint at, const TestMode::ButtonSize &butto
 void TestModeView::showTestPage()
 {
     const bool closed = m_mode.dialogClosed();
-    m_state.Page = closed ? QString() : m_mode.page();
-    m_state.AlwaysDrawPage0 = !closed;
-    m_state.SelectedLine = 0;
+    m_session.state.Page = closed ? QString() : m_mode.page();
+    m_session.state.SelectedLine = 0;
+    setAlwaysDrawPage0(!closed);
+}
+
+void TestModeView::setAlwaysDrawPage0(bool on)
+{
+    ViewOptions view = ViewOptions::of(m_session.state);
+    view.AlwaysDrawPage0 = on;
+    m_session.setViewOptions(view);
 }

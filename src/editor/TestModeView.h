@@ -2,7 +2,7 @@
 
 #include "editor/TestMode.h"
 
-struct EditorState;
+class DocumentSession;
 
 // Test mode on the open design: entering keeps the editing view (page, page
 // 0 beneath, selection) and shows the page the player sees; leaving gives
@@ -10,7 +10,7 @@ struct EditorState;
 class TestModeView
 {
 public:
-    explicit TestModeView(EditorState &state) : m_state(state) {}
+    explicit TestModeView(DocumentSession &session) : m_session(session) {}
 
     bool active() const { return m_mode.active(); }
     void enter();
@@ -30,7 +30,9 @@ private:
         bool alwaysDrawPage0 = false;
         int selectedLine = 0;
     };
-    EditorState &m_state;
+    void setAlwaysDrawPage0(bool on);   // a view option: the session tells the views
+
+    DocumentSession &m_session;
     TestMode m_mode;
     EditingView m_editing;
 };

@@ -102,7 +102,7 @@ TEST(DocumentRecords, LastLocationAndMiscRecordsWin)
     Document doc(ExampleDocuments::onePageDialog());
     EXPECT_EQ(doc.lastLocationLine(), 26);
     EXPECT_EQ(doc.lastMiscLine(), 29);
-    doc.lines() << "LOCATION" << "7" << "8";
+    doc.replaceLines(doc.size(), 0, {"LOCATION", "7", "8"});
     EXPECT_EQ(doc.lastLocationLine(), 32);
     doc.setLocation("70", "80");
     EXPECT_EQ(doc.line(27), "50");

@@ -45,7 +45,7 @@ public:
 
 EditorState stateWith(const QStringList &lines, const QString &page = QStringLiteral("0"))
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.AppDir = QStringLiteral("/app/");
     s.DATA = Document(lines);
     s.Page = page;

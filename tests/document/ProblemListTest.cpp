@@ -77,7 +77,7 @@ TEST(Document, ACutShortRecordNoLongerHidesTheNextPage)
     EXPECT_EQ(doc.recordAt(2), QStringList({"button", "1", "2", "ok.bmp", "0", "0", "", ""}));
 
     // Remove takes only what the record holds, never the brackets after it.
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = doc;
     s.SelectedLine = 2;
     ElementCommands::remove(s);

@@ -35,7 +35,7 @@ public:
 
 EditorState selected(const QStringList &record)
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.AppDir = QStringLiteral("/app/");
     s.DATA = Document(QStringList{"{BOP", "0"} + record + QStringList{"}EOP"});
     s.SelectedLine = 2;
@@ -210,13 +210,13 @@ TEST(DocumentCommands, LocationAndFlagsAreAppendedWhereTheWalkFindsThem)
          {"{BOP", "0", "}EOP", "LOCATION", "30", "40", "MISC", "0", "1"}},
     };
     for (const auto &c : cases) {
-        EditorState s;
+        EditorState s = EditorState::batch();
         s.DATA = Document(c.lines);
         s.LocationLine = s.DATA.lastLocationLine();
         DocumentCommands::storeLocation(s, {QStringLiteral("30"), QStringLiteral("40")});
         EXPECT_EQ(s.DATA.lines(), c.expected);
         ASSERT_GE(s.DATA.lastLocationLine(), 0);
-        EditorState reread;
+        EditorState reread = EditorState::batch();
         reread.DATA = s.DATA;
         reread.LocationLine = s.DATA.lastLocationLine();
         EXPECT_EQ(DocumentCommands::location(reread)->x, "30");

@@ -13,7 +13,7 @@ namespace {
 
 EditorState designWithBackgroundAndText()
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = Document({"{BOP", "0",
                        "resizepic", "0", "5", "9200.bmp", "300", "200",
                        "text", "40", "50", "1152", "Hello",
@@ -108,7 +108,7 @@ TEST(SelectionCommands, WriteFieldEditsOnlyTheSelectedElement)
 
 TEST(DocumentCommands, PageBoxFromZeroToThreeCreatesBracketsAtTheEnd)
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = Document({"{BOP", "0", "}EOP", "MISC", "0", "1"});
     for (const char *page : {"1", "2", "3"})
         DocumentCommands::changePage(s, NumberText::zeroBelowOne(QString::fromLatin1(page)));
@@ -151,7 +151,7 @@ TEST(DocumentCommands, NewOnPageThreeGivesThePageZeroDocument)
 
 TEST(DocumentCommands, LocationIsWrittenIntoItsRecordOrAppended)
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = Document({"{BOP", "0", "}EOP", "MISC", "1", "0"});
     EXPECT_FALSE(DocumentCommands::location(s));
     DocumentCommands::storeLocation(s, {QStringLiteral("50"), QStringLiteral("60")});
@@ -168,7 +168,7 @@ TEST(DocumentCommands, LocationIsWrittenIntoItsRecordOrAppended)
 
 TEST(DocumentCommands, WindowFlagsAreWrittenIntoTheirRecordOrAppended)
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     DocumentCommands::storeWindowFlags(s, {true, false});
     EXPECT_EQ(s.DATA.lines().mid(3), QStringList({"MISC", "1", "0"}));
     s.MiscLine = 3;
@@ -183,7 +183,7 @@ TEST(DocumentCommands, WindowFlagsAreWrittenIntoTheirRecordOrAppended)
 TEST(SelectionCommands, TheSizeSpinsOfABoxKindEditItsOwnSizeFields)
 {
     using SelectionCommands::Field;
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = Document({"{BOP", "0", "htmlgump", "1", "2", "200", "80", "1", "0", "Hi",
                        "tilepic", "3", "4", "3821", "0", "}EOP"});
     s.SelectList = {QStringLiteral("Htmlgump at 1 2"), QStringLiteral("Tilepic at 3 4")};
@@ -227,7 +227,7 @@ TEST(SelectionCommands, NewerKindsShowChangeImageOnlyWithAnArtFileAndAlwaysOptio
         {{"checkertrans", "1", "2", "10", "10"}, false, true},
     };
     for (const auto &c : cases) {
-        EditorState s;
+        EditorState s = EditorState::batch();
         s.DATA = Document(QStringList{"{BOP", "0"} + c.record + QStringList{"}EOP"});
         s.SelectList = {c.record.first()};
         s.LineList = {2};

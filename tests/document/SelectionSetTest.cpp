@@ -12,7 +12,7 @@ namespace {
 // Page 0: picture (2), text (6), background (11); page 1: a text (19).
 EditorState threeOnPage0()
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = Document({"{BOP", "0",
                        "gumppic", "10", "20", "a.bmp",
                        "text", "5", "5", "0", "Hi",

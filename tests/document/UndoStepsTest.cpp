@@ -263,11 +263,11 @@ TEST(LineSplice, SmallestReplacementBothWays)
     for (const QStringList &b : {QStringList{"a", "x", "d"}, QStringList{"a", "b", "c", "d", "e"}, QStringList{},
                                  QStringList{"b"}, QStringList{"a", "b", "b", "c", "d"}}) {
         const LineSplice s = LineSplice::between(a, b);
-        QStringList lines = a;
+        Document lines(a);
         s.apply(lines);
-        EXPECT_EQ(lines, b);
+        EXPECT_EQ(lines.lines(), b);
         s.revert(lines);
-        EXPECT_EQ(lines, a);
+        EXPECT_EQ(lines.lines(), a);
         EXPECT_LE(s.removed.size() + s.inserted.size(), std::abs(a.size() - b.size()) + 2);
     }
 }

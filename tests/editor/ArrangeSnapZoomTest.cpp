@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Arranging, WritesPositionsAndOnlyBackgroundSizes)
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = Document({"{BOP", "0", "gumppic", "10", "20", "a.bmp", "resizepic", "0", "0", "stone", "100", "30", "}EOP"});
     EXPECT_TRUE(ArrangeCommands::arrange(s, {{2, QRect(10, 20, 8, 8)}, {6, QRect(0, 0, 30, 30)}}, Arrangement::SameWidth));
     EXPECT_EQ(s.DATA.recordAt(2), (QStringList{"gumppic", "10", "20", "a.bmp"}));

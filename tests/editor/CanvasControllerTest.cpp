@@ -93,7 +93,7 @@ protected:
     QTemporaryDir dir;
     PageRenderer renderer;
     CanvasView view{renderer};
-    EditorState state;
+    EditorState state = EditorState::batch();
     Settings settings;
     RulerImages rulers;
     NoDialogs dialogs;

@@ -38,7 +38,7 @@ namespace {
 
 EditorState selectedGumppic(const QString &x, const QString &y)
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = Document({"{BOP", "0", "gumppic", x, y, "1F4.bmp", "}EOP"});
     s.SelectedLine = 2;
     s.SelectIndex = 0;

@@ -6,7 +6,7 @@ namespace {
 
 EditorState design()
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.DATA = Document({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "}EOP",
                        "{BOP", "1", "text", "3", "4", "0", "Hi", "}EOP", "LOCATION", "5", "5"});
     return s;
@@ -96,7 +96,7 @@ TEST(CanvasView, AutosaveRunsBeforeEachRenderWhenChosen)
 
 TEST(CanvasView, RenderOptionsFollowTheState)
 {
-    EditorState s;
+    EditorState s = EditorState::batch();
     s.Page = QStringLiteral("2");
     s.ScrollX = 100;
     s.ScrollY = 50;

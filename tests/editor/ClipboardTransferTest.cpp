@@ -1,5 +1,5 @@
 #include "editor/ClipboardTransfer.h"
-#include "document/EditorState.h"
+#include "document/DocumentSession.h"
 #include "document/ElementClipboard.h"
 #include "document/SelectionSet.h"
 
@@ -11,11 +11,10 @@ namespace {
 
 constexpr int Step = ElementClipboard::PasteStep;
 
-EditorState oneText()
+// Edits need the session's undo history.
+void loadOneText(EditorState &s)
 {
-    EditorState s;
     s.DATA = Document({"{BOP", "0", "text", "5", "5", "0", "Hi", "}EOP"});
-    return s;
 }
 
 } // namespace
@@ -36,7 +35,9 @@ TEST(ClipboardTransfer, RepeatedPastesOfTheSameRecordsStepFurtherUntilTheNextCop
     };
     for (const auto &c : cases) {
         ClipboardTransfer transfer;
-        EditorState s = oneText();
+        DocumentSession session;
+    EditorState &s = session.state;
+    loadOneText(s);
         SelectionSet::selectOnly(s, 2);
         QList<int> offsets;
         for (const char *step = c.steps; *step; ++step) {
@@ -52,7 +53,9 @@ TEST(ClipboardTransfer, RepeatedPastesOfTheSameRecordsStepFurtherUntilTheNextCop
 TEST(ClipboardTransfer, CopyCarriesTheRecordsAndTheirScriptAndPastesLandAStepApart)
 {
     ClipboardTransfer transfer;
-    EditorState s = oneText();
+    DocumentSession session;
+    EditorState &s = session.state;
+    loadOneText(s);
     EXPECT_FALSE(transfer.copy(s, QStringLiteral("55i - 99g")).data);   // nothing selected
 
     SelectionSet::selectOnly(s, 2);
@@ -70,7 +73,9 @@ TEST(ClipboardTransfer, CopyCarriesTheRecordsAndTheirScriptAndPastesLandAStepApa
 TEST(ClipboardTransfer, ScriptTextLandsWhereTheScriptPutsItAndNothingPastesNothing)
 {
     ClipboardTransfer transfer;
-    EditorState s = oneText();
+    DocumentSession session;
+    EditorState &s = session.state;
+    loadOneText(s);
     QMimeData script;
     script.setText(QStringLiteral("dtext 40 50 0 Hello"));
     for (int k = 0; k < 2; ++k) {   // no step for script text

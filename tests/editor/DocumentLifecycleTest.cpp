@@ -44,7 +44,6 @@ public:
         asked << QStringLiteral("save as");
         return savePath;
     }
-    void selectionCleared() override { asked << QStringLiteral("cleared"); }
     void documentSaved() override { ++saved; }
     std::optional<ImportedScript> imported;   // what the import window gives
     std::optional<ImportedScript> askImport() override
@@ -159,7 +158,7 @@ TEST_F(DocumentLifecycleTest, OpenClearsTheSelectionBeforeAskingAndWaitsForAutos
     EXPECT_TRUE(lifecycle.chooseDesign().isEmpty());   // the work is kept, selection and all
     EXPECT_EQ(session.state.SelectedLine, 3);
     EXPECT_TRUE(lifecycle.chooseDesign().isEmpty());   // discarded, then the file dialog cancelled
-    EXPECT_EQ(host.asked, QStringList({"save changes", "save changes", "cleared", "open"}));
+    EXPECT_EQ(host.asked, QStringList({"save changes", "save changes", "open"}));
     EXPECT_EQ(session.state.SelectedLine, 0);
 
     host.openPath = path(QStringLiteral("d.sdf"));

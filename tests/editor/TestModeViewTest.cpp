@@ -1,5 +1,5 @@
 #include "editor/TestModeView.h"
-#include "document/EditorState.h"
+#include "document/DocumentSession.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +7,11 @@ namespace {
 
 // Page 0 holds a closing button at 0,0; page 1 a page button to 2 at 50,50;
 // page 2 nothing.
-EditorState pagedDesign()
+void loadPagedDesign(EditorState &s)
 {
-    EditorState s;
     s.DATA = Document({"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "0", "", "}EOP",
                        "{BOP", "1", "button", "50", "50", "okay.bmp", "0", "2", "0", "", "}EOP",
                        "{BOP", "2", "}EOP"});
-    return s;
 }
 
 QSize twentyByTen(const QString &) { return {20, 10}; }
@@ -50,12 +48,14 @@ TEST(TestModeView, LeavingGivesBackTheEditingViewWhateverTheClicksShowed)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        EditorState s = pagedDesign();
+        DocumentSession session;
+        EditorState &s = session.state;
+        loadPagedDesign(s);
         s.Page = c.editing.page;
         s.AlwaysDrawPage0 = c.editing.alwaysDrawPage0;
         s.SelectedLine = c.editing.selectedLine;
         const QStringList lines = s.DATA.lines();
-        TestModeView test(s);
+        TestModeView test(session);
         test.enter();
         EXPECT_TRUE(test.active());
         for (const QPoint at : c.clicks)

@@ -172,10 +172,6 @@ void TForm1::Button6Click()
 {
     if (!m_lifecycle.newDocument())
         return;
-    updateTitle();   // a history already empty and clean signals no change
-    showPageBox();
-    applyControls();
-    DRAWClick();
     Label8->setText(QStringLiteral("New Project"));
 }
 
@@ -189,8 +185,7 @@ void TForm1::Button1Click()
 void TForm1::openDesign(const QString &path)
 {
     m_lifecycle.open(path);
-    updateTitle();
-    DRAWClick();
+    DRAWClick();   // now, not at the end of the turn: its problems are counted below
     Label8->setText(QStringLiteral("Project Opened"));
     if (m_lifecycle.listUnreadable(path, m_view.problems().size()))
         showProblems();
@@ -230,14 +225,6 @@ void TForm1::updateTitle()
     setWindowTitle(m_session.titleText(AppInfo::MainCaption));
 }
 
-void TForm1::showUndoneStep()
-{
-    showPageBox();
-    applyControls();
-    m_view.invalidate();
-    DRAWClick();
-}
-
 // ---- Edit -------------------------------------------------------------------
 
 void TForm1::Copy1Click()
@@ -254,31 +241,21 @@ void TForm1::Cut1Click()
 {
     Copy1Click();
     ElementCommands::remove(m_state, QStringLiteral("Cut"));
-    applyControls();
-    DRAWClick();
 }
 
 void TForm1::Paste1Click()
 {
-    if (!m_clipboard.paste(m_state, QGuiApplication::clipboard()->mimeData()))
-        return;
-    applyControls();
-    m_view.invalidate();
-    DRAWClick();
+    m_clipboard.paste(m_state, QGuiApplication::clipboard()->mimeData());
 }
 
 void TForm1::Duplicate1Click()
 {
     ElementCommands::clone(m_state, true, QStringLiteral("Duplicate"));
-    DRAWClick();
 }
 
 void TForm1::SelectAll1Click()
 {
     SelectionSet::selectLines(m_state, SelectionSet::pageElements(m_state));
-    applyControls();
-    m_view.invalidate();
-    DRAWClick();
 }
 
 void TForm1::History1Click()
@@ -298,13 +275,8 @@ void TForm1::Button12Click()
     const DocumentLifecycle::Import imported = m_lifecycle.import();
     if (imported.outcome == DocumentLifecycle::Import::Outcome::Kept)
         return;
-    if (imported.outcome == DocumentLifecycle::Import::Outcome::Imported) {
-        showPageBox();
+    if (imported.outcome == DocumentLifecycle::Import::Outcome::Imported)
         Label8->setText(imported.status);
-        applyControls();
-        m_view.invalidate();
-    }
-    DRAWClick();
     showProblems();
 }
 
@@ -347,8 +319,6 @@ void TForm1::TestModeClick()
     m_testView.enter();
     TestButton->setChecked(true);
     Label8->setText(QStringLiteral("Test mode: click the dialog's buttons; Escape or F5 goes back to editing"));
-    m_view.invalidate();
-    DRAWClick();
 }
 
 void TForm1::leaveTestMode()
@@ -356,9 +326,6 @@ void TForm1::leaveTestMode()
     m_testView.leave();
     TestButton->setChecked(false);
     Label8->setText(QString());
-    m_view.invalidate();
-    DRAWClick();
-    applyControls();
 }
 
 // ---- Windows of their own ---------------------------------------------------------

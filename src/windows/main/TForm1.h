@@ -24,6 +24,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -128,8 +129,6 @@ public slots:
     void Duplicate1Click();
     void SelectAll1Click();
     void History1Click();
-    // After undo or redo: the page box, the controls and the canvas follow the document.
-    void showUndoneStep();
     // The file name and a "*" for unsaved changes.
     void updateTitle();
     // Asks "Save changes?" when there are unsaved changes; false when the
@@ -396,6 +395,8 @@ private:
 
     void LQUICKTimer();                     // shows a fresh render
     void applyControls();                   // selection state onto the controls
+    void connectDocumentNotices();          // the views follow the session's notices
+    void toggleViewOption(bool ViewOptions::*option);
     void applyCreationStyle();              // "Insert" or "Brush"
     void settingsRead(const Settings &s);   // the designer follows a settings read
     void settingsAccepted(const Settings &s); // and the options window's "Ok"
@@ -426,9 +427,19 @@ private:
     void showPopupMenu(QPoint canvasPoint) override;
     void showSelectEntry(int entry) override;
     void setReadoutRunning(bool running) override;
-    void selectionChosen() override { ComboBox1Change(); }
+    // The canvas draws its drag frames from the render these ask for, so they
+    // redraw now rather than at the end of the turn.
+    void selectionChosen() override
+    {
+        ComboBox1Change();
+        selectionChanged();
+    }
     void selectionChanged() override;
-    void removeSelected() override { REMOVEBUTClick(); }
+    void removeSelected() override
+    {
+        REMOVEBUTClick();
+        selectionChanged();
+    }
     void autoSave() override { AutoSaveTimer(); }
     void redraw() override { DRAWClick(); }
 
@@ -436,7 +447,6 @@ private:
     SaveAnswer askSaveChanges() override;
     QString askOpenPath() override;
     QString askSavePath() override;
-    void selectionCleared() override;
     void documentSaved() override;
     std::optional<ImportedScript> askImport() override;
     // StartupHost: the start-up window and the file named at start.
@@ -450,9 +460,9 @@ private:
 
     DocumentSession m_session;
     EditorState &m_state = m_session.state;
-    int m_shownHistoryMoves = 0;     // EditorState::HistoryMoves the window last showed
+    QTimer m_redrawSoon;             // one redraw per turn, however many notices came
     ClipboardTransfer m_clipboard;
-    TestModeView m_testView{m_state};
+    TestModeView m_testView{m_session};
     RulerImages m_rulers;                   // the last ruler drawing, with clean copies
     PageRenderer m_renderer;
     ClientArtSource m_client;

@@ -74,7 +74,9 @@ void TForm1::FitPage1Click()
 
 void TForm1::setCanvasView(const CanvasScroll::View &view)
 {
-    m_state.Zoom = Zoom::clampPercent(view.zoom);
+    ViewOptions options = ViewOptions::of(m_state);
+    options.Zoom = Zoom::clampPercent(view.zoom);
+    m_session.setViewOptions(options);
     Image1->setZoom(m_state.Zoom);
     m_view.setCanvasSize(CanvasScroll::documentViewport(Image1->size(), m_state.Zoom));
     updateScrollRange();
@@ -84,8 +86,7 @@ void TForm1::setCanvasView(const CanvasScroll::View &view)
     ScrollResetting = false;
     syncViewState();
     Label8->setText(QStringLiteral("Zoom %1%").arg(m_state.Zoom));
-    m_view.invalidate();
-    DRAWClick();
+    DRAWClick();   // the scroll bars moved quietly above
 }
 
 // The scroll bars reach the whole design at the present zoom, plus a margin.
@@ -136,7 +137,6 @@ bool TForm1::canvasKey(QKeyEvent *event)
         return false;
     const int by = settings().gridSnap && !(event->modifiers() & Qt::AltModifier) ? settings().gridSpacing : 1;
     KeyboardNudge::nudge(m_state, *step * by);
-    DRAWClick();
     return true;
 }
 

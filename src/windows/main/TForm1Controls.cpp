@@ -33,7 +33,6 @@ void TForm1::buildControlTools()
     PropertiesDock->setWidget(scroll);
     addDockWidget(Qt::RightDockWidgetArea, PropertiesDock);
     PropertiesDock->hide();
-    connect(Properties, &PropertyPanel::edited, this, [this] { DRAWClick(); });
 }
 
 void TForm1::insertControlClick(ElementKind kind)

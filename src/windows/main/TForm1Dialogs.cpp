@@ -99,12 +99,6 @@ QString TForm1::askSavePath()
     return Modal::saveFile(AppInfo::ProjectFilter);
 }
 
-void TForm1::selectionCleared()
-{
-    applyControls();
-    DRAWClick();
-}
-
 void TForm1::documentSaved()
 {
     updateTitle();
@@ -165,7 +159,6 @@ void TForm1::Button11Click()
         Form9->setPlacement(*location);
     Modal::exec(*Form9);
     DocumentCommands::storeLocation(m_state, Form9->placement());
-    DRAWClick();
 }
 
 void TForm1::Button16Click()
@@ -176,6 +169,5 @@ void TForm1::Button16Click()
     Modal::exec(*Form13);
     DocumentCommands::storeWindowFlags(m_state, Form13->flags());
     DocumentCommands::storeCloseBlock(m_state, Form13->closeBlock());
-    DRAWClick();
 }
 

@@ -86,8 +86,6 @@ void TForm1::Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardM
         const TestMode::Click click = m_testView.click(at, [&art](const QString &name) { return art.buttonSize(name); });
         if (!click.status.isEmpty())
             Label8->setText(click.status);
-        m_view.invalidate();
-        DRAWClick();
         return;
     }
     m_canvasMouse->press(Button, QPoint(X, Y), Keys);
@@ -234,14 +232,12 @@ void TForm1::installKeyHandler()
     }
 }
 
-// Arrow keys nudge the selected element by one pixel; every key asks for a
-// redraw, which costs nothing when the document did not change. The key is
-// not consumed: the control goes on to treat it as usual.
+// Arrow keys nudge the selected element by one pixel. The key is not
+// consumed: the control goes on to treat it as usual.
 void TForm1::ComboBox1KeyDown(int Key)
 {
     if (const std::optional<QPoint> step = KeyboardNudge::stepOf(Key))
         KeyboardNudge::nudge(m_state, *step);
-    DRAWClick();
 }
 
 // The window's own keys: those that reach it while no control has the focus.

@@ -35,18 +35,11 @@ void TForm1::CSpinEdit3Change()
         return;
     }
     DocumentCommands::changePage(m_state, page);
-    applyControls();
-    m_view.invalidate();
-    DRAWClick();
 }
 
 void TForm1::ComboBox1Change()
 {
-    if (!SelectionCommands::select(m_state, ComboBox1->currentIndex()))
-        return;
-    m_view.invalidate();
-    DRAWClick();
-    applyControls();
+    SelectionCommands::select(m_state, ComboBox1->currentIndex());
 }
 
 void TForm1::Timer1Timer()
@@ -138,12 +131,8 @@ void TForm1::ProblemsListClick(int row)
         return;
     if (place->page != m_state.Page)
         CSpinEdit3->setText(place->page); // as typed into the page box
-    if (place->elementLine > 0) {
+    if (place->elementLine > 0)
         SelectionSet::selectOnly(m_state, place->elementLine);
-        m_view.invalidate();
-        DRAWClick();
-        applyControls();
-    }
 }
 
 void TForm1::RULERDRAWTimer()
@@ -159,8 +148,10 @@ void TForm1::syncViewState()
 {
     m_state.ScrollX = ScrollBar1->value();
     m_state.ScrollY = ScrollBar2->value();
-    m_state.HighlightSelected = CheckBox1->isChecked();
-    m_state.AlwaysDrawPage0 = ToolButton13->isChecked();
+    ViewOptions view = ViewOptions::of(m_state);
+    view.HighlightSelected = CheckBox1->isChecked();
+    view.AlwaysDrawPage0 = ToolButton13->isChecked();
+    m_session.setViewOptions(view);
 }
 
 void TForm1::ScrollBar2Change()
@@ -187,41 +178,39 @@ void TForm1::HighlightSelected1Click()
 {
     CheckBox1->setChecked(!CheckBox1->isChecked());
     syncViewState();
-    m_view.invalidate();
-    DRAWClick();
 }
 
 void TForm1::AlwaysDrawPage01Click()
 {
     ToolButton13->setChecked(!ToolButton13->isChecked());
     syncViewState();
-    m_view.invalidate();
-    DRAWClick();
 }
 
-// The show flags change the picture at once.
+void TForm1::toggleViewOption(bool ViewOptions::*option)
+{
+    ViewOptions view = ViewOptions::of(m_state);
+    view.*option = !(view.*option);
+    m_session.setViewOptions(view);
+}
+
 void TForm1::Text2Click()
 {
-    m_state.ShowText = !m_state.ShowText;
-    DRAWClick();
+    toggleViewOption(&ViewOptions::ShowText);
 }
 
 void TForm1::Buttons1Click()
 {
-    m_state.ShowButtons = !m_state.ShowButtons;
-    DRAWClick();
+    toggleViewOption(&ViewOptions::ShowButtons);
 }
 
 void TForm1::GumpPics1Click()
 {
-    m_state.ShowGumppics = !m_state.ShowGumppics;
-    DRAWClick();
+    toggleViewOption(&ViewOptions::ShowGumppics);
 }
 
 void TForm1::ResizePics1Click()
 {
-    m_state.ShowResizepics = !m_state.ShowResizepics;
-    DRAWClick();
+    toggleViewOption(&ViewOptions::ShowResizepics);
 }
 
 void TForm1::ToolButton15Click()

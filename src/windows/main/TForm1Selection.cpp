@@ -31,7 +31,6 @@ void TForm1::positionSpinChanged(SpinEdit *spin, Field field)
         return;
     }
     SelectionCommands::writeField(m_state, field, text);
-    DRAWClick();
 }
 
 void TForm1::CSpinEdit1Change()
@@ -65,7 +64,6 @@ void TForm1::CSpinEdit4Change()
 void TForm1::CHANGEIMAGEClick()
 {
     PropertyCommands::changeImage(m_state, *this);
-    DRAWClick();
 }
 
 void TForm1::EDITOPTIONSClick()
@@ -84,60 +82,48 @@ void TForm1::EDITOPTIONSClick()
         return;
     }
     PropertyCommands::editOptions(m_state, *this);
-    DRAWClick();
 }
 
 // ---- Element commands ---------------------------------------------------
 
 void TForm1::Button4Click()
 {
-    if (ElementCommands::addGumppic(m_state, *this))
-        DRAWClick();
+    ElementCommands::addGumppic(m_state, *this);
 }
 
 void TForm1::Button15Click()
 {
-    if (ElementCommands::addResizepic(m_state, *this))
-        DRAWClick();
+    ElementCommands::addResizepic(m_state, *this);
 }
 
 void TForm1::Button3Click()
 {
-    if (ElementCommands::addButton(m_state, *this))
-        DRAWClick();
+    ElementCommands::addButton(m_state, *this);
 }
 
 void TForm1::Button5Click()
 {
-    if (ElementCommands::addText(m_state, *this))
-        DRAWClick();
+    ElementCommands::addText(m_state, *this);
 }
 
 void TForm1::REMOVEBUTClick()
 {
     ElementCommands::remove(m_state);
-    applyControls();
-    DRAWClick();
 }
 
 void TForm1::Clone1Click()
 {
     ElementCommands::clone(m_state, settings().offsetClone);
-    DRAWClick();
 }
 
 void TForm1::SendSelectedtoFront1Click()
 {
     ElementCommands::sendToBack(m_state);
-    applyControls();
-    DRAWClick();
 }
 
 void TForm1::SemdSelectedtoBack1Click()
 {
     ElementCommands::sendToFront(m_state);
-    applyControls();
-    DRAWClick();
 }
 
 // ---- Copying state onto the controls ------------------------------------

@@ -123,15 +123,7 @@ void TForm1::connectHandlers()
     connect(Duplicate1, &QAction::triggered, this, &TForm1::Duplicate1Click);
     connect(SelectAll1, &QAction::triggered, this, &TForm1::SelectAll1Click);
     connect(History1, &QAction::triggered, this, &TForm1::History1Click);
-    connect(&m_session.undoStack, &QUndoStack::cleanChanged, this, &TForm1::updateTitle);
-    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, &TForm1::updateTitle);
-    // Undo, Redo and jumps in the history view alike: the window shows the document as it now is.
-    connect(&m_session.undoStack, &QUndoStack::indexChanged, this, [this] {
-        if (m_state.HistoryMoves != m_shownHistoryMoves) {
-            m_shownHistoryMoves = m_state.HistoryMoves;
-            showUndoneStep();
-        }
-    });
+    connectDocumentNotices();
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(Import1, &QAction::triggered, this, &TForm1::Button12Click);
     connect(BuildArtLibrary1, &QAction::triggered, this, &TForm1::BuildArtLibrary1Click);
@@ -189,3 +181,28 @@ void TForm1::connectHandlers()
     connect(SemdSelectedtoBack1, &QAction::triggered, this, &TForm1::SemdSelectedtoBack1Click);
 }
 
+
+// The window shows what the session says changed, and only that: the
+// canvas and the select list redraw once per turn whatever the number of
+// notices, the Modify panel follows the selection, the page box the page,
+// the title the file name and the modified mark. Undo, Redo and jumps in the
+// history view send the same notices as the change itself.
+void TForm1::connectDocumentNotices()
+{
+    m_redrawSoon.setSingleShot(true);
+    m_redrawSoon.setInterval(0);
+    connect(&m_redrawSoon, &QTimer::timeout, this, [this] { EventGuard::run([this] { DRAWClick(); }); });
+    const auto redrawSoon = [this] { m_redrawSoon.start(); };
+    connect(&m_session, &DocumentSession::linesChanged, this, redrawSoon);
+    connect(&m_session, &DocumentSession::viewOptionsChanged, this, redrawSoon);
+    connect(&m_session, &DocumentSession::pageChanged, this, [this] {
+        showPageBox();
+        m_redrawSoon.start();
+    });
+    connect(&m_session, &DocumentSession::selectionChanged, this, [this] {
+        applyControls();
+        m_redrawSoon.start();
+    });
+    connect(&m_session, &DocumentSession::modifiedChanged, this, &TForm1::updateTitle);
+    connect(&m_session, &DocumentSession::fileNameChanged, this, &TForm1::updateTitle);
+}

@@ -46,6 +46,7 @@ TEST_F(MainWindowTest, HueAddedFromThePickerIsChosenAndColoursTheText)
         text.Button1->click();
     });
     window->control<QPushButton>("Button5")->click();
+    settle();
 
     EXPECT_EQ(window->control<TForm3>("Form3")->SelectedHue, 1266);
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "text", "0", "0", "1266", "AA", "}EOP"}));
@@ -70,6 +71,7 @@ TEST_F(MainWindowTest, EditingATextKeepsItsHue)
         writeFile(QStringLiteral("t.SDF"), Document::projectText(design));
         modals->answerOpenFile(path(QStringLiteral("t.SDF")));
         window->Button1Click();
+        settle();
         QString shown;
         modals->onWindow<TForm3>([&](TForm3 &picker) {
             for (int k = 0; k < 10; ++k)

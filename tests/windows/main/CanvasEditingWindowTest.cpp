@@ -34,7 +34,9 @@ TEST_F(MainWindowTest, UnsavedWorkIsSavedDiscardedOrKeptAsAnswered)
         if (window->windowTitle().contains(QStringLiteral("* - ")))
             modals->answerSaveChanges(SaveAnswer::Discard); // what the case before kept
         window->Button6Click();
+        settle();
         window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("2")); // creates page 2: unsaved work
+        settle();
         const QStringList edited = lines();
         QFile::remove(path(QStringLiteral("kept.SDF")));
 
@@ -43,6 +45,7 @@ TEST_F(MainWindowTest, UnsavedWorkIsSavedDiscardedOrKeptAsAnswered)
             modals->answerSaveFile(c.saveAs.isEmpty() ? QString() : path(c.saveAs));
         const qsizetype before = modals->shown().size();
         window->Button6Click();
+        settle();
 
         ASSERT_GT(modals->shown().size(), before);
         EXPECT_EQ(modals->shown()[before].text, QStringLiteral("Save changes?"));
@@ -53,13 +56,16 @@ TEST_F(MainWindowTest, UnsavedWorkIsSavedDiscardedOrKeptAsAnswered)
     // Nothing unsaved: no question.
     modals->answerSaveChanges(SaveAnswer::Discard);
     window->Button6Click();
+    settle();
     modals->answerOpenFile(QString());
     window->Button1Click();
+    settle();
 }
 
 TEST_F(MainWindowTest, OpenImportAndCloseAskBeforeUnsavedWorkGoes)
 {
     window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("2"));
+    settle();
     const QStringList edited = lines();
 
     modals->answerSaveChanges(Modal::SaveAnswer::Cancel);
@@ -68,6 +74,7 @@ TEST_F(MainWindowTest, OpenImportAndCloseAskBeforeUnsavedWorkGoes)
     window->Button12Click();  // no import window either
     modals->answerSaveChanges(Modal::SaveAnswer::Cancel);
     window->show();
+    settle();
     EXPECT_FALSE(window->close());
     EXPECT_EQ(lines(), edited);
     EXPECT_TRUE(modals->finished());
@@ -79,10 +86,13 @@ TEST_F(MainWindowTest, OpenImportAndCloseAskBeforeUnsavedWorkGoes)
 TEST_F(MainWindowTest, CanvasKeysZoomAndGridAsTheViewMenuSays)
 {
     window->state().DATA = Document({"{BOP", "0", "gumppic", "10", "10", "1F4.bmp", "gumppic", "40", "10", "1F4.bmp", "}EOP"});
+    settle();
     window->DRAWClick();
+    settle();
     window->state().LineList = {2, 6};
     SelectionSet::selectLines(window->state(), {2, 6});
     window->DRAWClick();
+    settle();
 
     // The arrows on the focused canvas nudge every selected element, not the select list.
     const int entry = window->control<QComboBox>("ComboBox1")->currentIndex();
@@ -93,9 +103,7 @@ TEST_F(MainWindowTest, CanvasKeysZoomAndGridAsTheViewMenuSays)
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), entry);
 
     struct Step { QAction *action; int zoom; };
-    QAction *zoomIn = window->control<QAction>("ZoomIn1");
-    QAction *zoomOut = window->control<QAction>("ZoomOut1");
-    for (const Step &s : {Step{zoomIn, 150}, Step{zoomIn, 200}, Step{zoomOut, 150},
+    for (const Step &s : {Step{window->control<QAction>("ZoomIn1"), 150}, Step{window->control<QAction>("ZoomIn1"), 200}, Step{window->control<QAction>("ZoomOut1"), 150},
                           Step{window->control<QAction>("ActualSize1"), 100}}) {
         s.action->trigger();
         EXPECT_EQ(window->state().Zoom, s.zoom);
@@ -106,6 +114,7 @@ TEST_F(MainWindowTest, CanvasKeysZoomAndGridAsTheViewMenuSays)
     EXPECT_EQ(window->control<QAction>("Export1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
 
     window->control<QAction>("ShowGrid1")->trigger();
+    settle();
     EXPECT_TRUE(window->settings().gridShow);
     EXPECT_TRUE(IniFile(path(QStringLiteral("quillmark.INI"))).readBool(QStringLiteral("Grid"), QStringLiteral("Show"), false));
 

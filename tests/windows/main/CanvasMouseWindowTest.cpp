@@ -1,3 +1,4 @@
+#include "document/DocumentCommands.h"
 #include "windows/art/TForm3.h"
 #include "windows/elements/TForm11.h"
 #include "windows/elements/TForm2.h"
@@ -42,6 +43,7 @@ protected:
     {
         MainWindowTest::SetUp();
         window->show();
+        settle();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
@@ -63,7 +65,9 @@ protected:
     void open(const QStringList &design)
     {
         window->state().DATA = Document(design);
+        settle();
         window->DRAWClick();
+        settle();
     }
     QRgb canvasPixel(int x, int y) const { return window->control<CanvasImage>("Image1")->picture().pixel(x, y); }
     Settings &options() { return window->settings(); }
@@ -112,7 +116,9 @@ TEST_F(CanvasMouseTest, DraggingInAScrolledViewStopsAtTheScrollPosition)
 {
     open({"{BOP", "0", "gumppic", "120", "80", "1F4.bmp", "}EOP"});
     window->control<QScrollBar>("ScrollBar1")->setValue(100);
+    settle();
     window->control<QScrollBar>("ScrollBar2")->setValue(50);
+    settle();
     press(QPoint(22, 31));
     ASSERT_TRUE(window->state().Dragging);
     move(QPoint(12, 11));
@@ -159,12 +165,14 @@ TEST_F(CanvasMouseTest, SelectRemoveAndNoneFollowTheButtonSettings)
     // "NONE" changes nothing but forgets the last render.
     options().leftAction = QStringLiteral("NONE");
     window->DRAWClick();
+    settle();
     ASSERT_TRUE(window->view().isCurrent(window->state()));
     press(QPoint(62, 32));
     EXPECT_EQ(window->state().SelectedLine, 0);
     EXPECT_FALSE(window->view().isCurrent(window->state()));
     // The middle button has no action at all.
     window->DRAWClick();
+    settle();
     press(QPoint(62, 32), Qt::MiddleButton);
     EXPECT_EQ(window->state().SelectedLine, 0);
     EXPECT_EQ(lines().size(), 7);
@@ -173,7 +181,9 @@ TEST_F(CanvasMouseTest, SelectRemoveAndNoneFollowTheButtonSettings)
 TEST_F(CanvasMouseTest, MenuOpensTheCanvasPopupWithItsChecksInLine)
 {
     window->control<QToolButton>("ToolButton13")->click(); // page 0 no longer always drawn
+    settle();
     window->Text2Click();
+    settle();
     press(QPoint(50, 50), Qt::RightButton);
     EXPECT_TRUE(window->control<QMenu>("PopupMenu1")->isVisible());
     EXPECT_TRUE(window->control<QAction>("HighlightSelected1")->isChecked());
@@ -181,12 +191,15 @@ TEST_F(CanvasMouseTest, MenuOpensTheCanvasPopupWithItsChecksInLine)
     EXPECT_FALSE(window->control<QAction>("Text2")->isChecked());
     EXPECT_TRUE(window->control<QAction>("Buttons1")->isChecked());
     window->control<QMenu>("PopupMenu1")->close();
+    settle();
 }
 
 TEST_F(CanvasMouseTest, GumppicBrushPlacesAtThePointAndIsReleased)
 {
     window->control<QToolButton>("SpeedButton3")->setChecked(true);
+    settle();
     window->control<QScrollBar>("ScrollBar1")->setValue(100);
+    settle();
     scriptPicker(QStringLiteral("1F4.bmp"));
     press(QPoint(40, 50));
     release(QPoint(40, 50));
@@ -205,6 +218,7 @@ TEST_F(CanvasMouseTest, CancelledPickerLeavesTheDocumentAndTheBrush)
 {
     open(oneGumppic);
     window->control<QToolButton>("SpeedButton1")->setChecked(true);
+    settle();
     modals->onWindow<TForm2>([](TForm2 &p) { p.Button2->click(); });
     press(QPoint(22, 33)); // over an element: the brush still decides
     release(QPoint(22, 33));
@@ -217,6 +231,7 @@ TEST_F(CanvasMouseTest, CancelledPickerLeavesTheDocumentAndTheBrush)
 TEST_F(CanvasMouseTest, ButtonAndTextBrushesUseTheirWindows)
 {
     window->control<QToolButton>("SpeedButton1")->setChecked(true);
+    settle();
     modals->onWindow<TForm2>([](TForm2 &p) {
         EXPECT_TRUE(p.ButtonMode);
         p.selectFile(QStringLiteral("okay.bmp"));
@@ -228,6 +243,7 @@ TEST_F(CanvasMouseTest, ButtonAndTextBrushesUseTheirWindows)
     EXPECT_FALSE(window->control<QToolButton>("SpeedButton1")->isChecked());
 
     window->control<QToolButton>("SpeedButton2")->setChecked(true);
+    settle();
     modals->onWindow<TForm3>([](TForm3 &f) {
         f.RadioButtons[0]->setChecked(true);
         f.Button3->click();
@@ -244,6 +260,7 @@ TEST_F(CanvasMouseTest, ButtonAndTextBrushesUseTheirWindows)
 TEST_F(CanvasMouseTest, ResizepicBandCreatesABackgroundOfTheDraggedSize)
 {
     window->control<QToolButton>("SpeedButton4")->setChecked(true);
+    settle();
     press(QPoint(30, 40));
     EXPECT_TRUE(window->canvasMouse().bandActive());
     EXPECT_EQ(window->canvasMouse().bandStart(), QPoint(30, 40));
@@ -269,6 +286,7 @@ TEST_F(CanvasMouseTest, ResizepicBandCreatesABackgroundOfTheDraggedSize)
 TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
 {
     window->control<QToolButton>("SpeedButton4")->setChecked(true);
+    settle();
     press(QPoint(100, 100));
     release(QPoint(50, 120));
     press(QPoint(100, 100));
@@ -280,8 +298,11 @@ TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
 
     // With the brush let go, a drag is a drag again, not the band left behind.
     window->state().DATA = Document(oneGumppic);
+    settle();
     window->DRAWClick();
+    settle();
     window->control<QToolButton>("SpeedButton4")->setChecked(false);
+    settle();
     press(QPoint(22, 33));
     move(QPoint(42, 43));
     release(QPoint(42, 43));
@@ -290,6 +311,7 @@ TEST_F(CanvasMouseTest, ResizepicBandDrawnUpOrLeftCreatesNothing)
 
     // A cancelled picker creates nothing and redraws the canvas without the band.
     window->control<QToolButton>("SpeedButton4")->setChecked(true);
+    settle();
     press(QPoint(10, 10));
     move(QPoint(40, 40));
     modals->onWindow<TForm2>([](TForm2 &p) { p.Button2->click(); });
@@ -302,7 +324,9 @@ TEST_F(CanvasMouseTest, BrushesAreIgnoredInInsertStyle)
 {
     open(oneGumppic);
     window->control<QToolButton>("SpeedButton3")->setChecked(true);
+    settle();
     window->control<QGroupBox>("BrushGroup")->hide();
+    settle();
     press(QPoint(22, 33));
     EXPECT_TRUE(window->state().Dragging);
     release(QPoint(22, 33));
@@ -321,6 +345,7 @@ TEST_F(CanvasMouseTest, PointerAndDragMarksOnTheRulers)
 
     options().mouseRead = false;
     window->RULERDRAWTimer();
+    settle();
     move(QPoint(40, 10), Qt::NoButton);
     EXPECT_NE(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
 
@@ -342,9 +367,11 @@ TEST_F(CanvasMouseTest, PointerMarksAreWipedOnceThePointerLeftTheCanvas)
     ASSERT_EQ(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
     QCursor::setPos(window->control<CanvasImage>("Image1")->mapToGlobal(QPoint(40, 10)));
     window->MouseRemoveTimer();
+    settle();
     EXPECT_EQ(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
     QCursor::setPos(window->control<CanvasImage>("Image1")->mapToGlobal(QPoint(-40, 10)));
     window->MouseRemoveTimer();
+    settle();
     EXPECT_NE(window->control<ImageView>("Image7")->picture().pixel(58, 1), interactive);
     EXPECT_EQ(window->control<QTimer>("MouseRemove")->interval(), 1000);
     EXPECT_TRUE(window->control<QTimer>("MouseRemove")->isActive());
@@ -358,6 +385,7 @@ TEST_F(CanvasMouseTest, RecordsThatCannotBePickedAreNamedOnceWithoutAnErrorBox)
     move(QPoint(23, 34));
     release(QPoint(23, 34));
     window->control<QLabel>("Label8")->clear();
+    settle();
     press(QPoint(300, 300));
     EXPECT_TRUE(window->control<QLabel>("Label8")->text().isEmpty()); // named before, not again
     EXPECT_TRUE(modals->messages(Modal::MessageKind::Error).isEmpty());
@@ -384,7 +412,8 @@ TEST_F(CanvasMouseTest, ArrowKeysNudgeTheSelectionFromTheListedControls)
     QTest::keyClick(window.get(), Qt::Key_Right);
     QTest::keyClick(window->control<SpinEdit>("CSpinEdit1"), Qt::Key_Right);
     EXPECT_EQ(lines().mid(3, 2), QStringList({"21", "29"}));
-    // The canvas shows the move at once.
+    // The canvas shows the move when the turn ends.
+    settle();
     EXPECT_TRUE(window->view().isCurrent(window->state()));
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->itemText(0), QStringLiteral("Gumppic at 21 29 Useing 500"));
 
@@ -393,18 +422,22 @@ TEST_F(CanvasMouseTest, ArrowKeysNudgeTheSelectionFromTheListedControls)
     EXPECT_EQ(lines().mid(3, 2), QStringList({"21", "30"}));
     // Left at 0 writes -1; the X spin's readout mends it to 0.
     window->state().DATA.setLine(3, QStringLiteral("0"));
+    settle();
     QTest::keyClick(window->control<QPushButton>("EDITOPTIONS"), Qt::Key_Left);
     EXPECT_EQ(lines()[3], QStringLiteral("-1"));
     window->Timer1Timer();
+    settle();
     EXPECT_EQ(lines()[3], QStringLiteral("0"));
 }
 
 TEST_F(CanvasMouseTest, AnyKeyRedrawsAndWithoutSelectionNothingMoves)
 {
     open(oneGumppic);
-    window->state().DATA = Document({"{BOP", "0", "gumppic", "20", "30", "1F4.bmp", "gumppic", "1", "1", "2A.BMP", "}EOP"});
+    DocumentCommands::openDocument(window->state(), {"{BOP", "0", "gumppic", "20", "30", "1F4.bmp", "gumppic", "1", "1",
+                                                     "2A.BMP", "}EOP"}, QString());
     QTest::keyClick(window->control<QPushButton>("Button10"), Qt::Key_A);
-    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 2); // redrawn
+    settle();
+    EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 2); // redrawn, since the document said it changed
     QTest::keyClick(window->control<QPushButton>("Button10"), Qt::Key_Left);
     EXPECT_EQ(lines().mid(3, 2), QStringList({"20", "30"}));
     EXPECT_EQ(lines().mid(7, 2), QStringList({"1", "1"}));
@@ -426,18 +459,20 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
         EXPECT_TRUE(kind->toolTip().startsWith(kind->text() + ": ")) << kind->text().toStdString();
     EXPECT_TRUE(window->control<QToolButton>("ControlBrush")->isVisible());
     // The column holds every group without scrolling at the window's first size.
-    const QGroupBox *other = window->control<QGroupBox>("OtherGroup");
-    EXPECT_TRUE(other->visibleRegion().boundingRect().height() >= other->height() - 1);
+    EXPECT_TRUE(window->control<QGroupBox>("OtherGroup")->visibleRegion().boundingRect().height() >= window->control<QGroupBox>("OtherGroup")->height() - 1);
 
     // Choosing a kind presses the brush; one brush at a time, the classic ones included.
     window->control<QToolButton>("SpeedButton3")->setChecked(true);
+    settle();
     window->control<QToolButton>("ControlBrush")->menu()->actions()[2]->trigger();
+    settle();
     EXPECT_TRUE(window->control<QToolButton>("ControlBrush")->isChecked());
     EXPECT_EQ(window->control<QToolButton>("ControlBrush")->text(), "Textentry");
     EXPECT_FALSE(window->control<QToolButton>("SpeedButton3")->isChecked());
     window->control<QToolButton>("ControlBrush")->click();   // let go
     EXPECT_FALSE(window->control<QToolButton>("ControlBrush")->isChecked());
     window->control<QToolButton>("ControlBrush")->menu()->actions()[0]->trigger();
+    settle();
 
     press(QPoint(20, 30));
     move(QPoint(80, 70));
@@ -453,7 +488,9 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
 
     // "Options" brings a closed panel back with the keyboard in the text.
     window->control<QDockWidget>("PropertiesDock")->close();
+    settle();
     window->control<QPushButton>("EDITOPTIONS")->click();
+    settle();
     EXPECT_FALSE(window->control<QDockWidget>("PropertiesDock")->isHidden());
     EXPECT_EQ(window->focusWidget(), window->control<PropertyPanel>("Properties")->editorOf(7));
     EXPECT_EQ(modals->shown().size(), 0);   // no window of the classic kinds
@@ -462,6 +499,7 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
     // it as one undo step, and a double-click goes to its options.
     writeBitmap(QStringLiteral("DATA/buttons/other.bmp"));
     window->control<QToolButton>("ControlBrush")->menu()->actions()[3]->trigger();
+    settle();
     scriptPicker(QStringLiteral("okay.bmp"));
     press(QPoint(150, 20));
     release(QPoint(150, 20));
@@ -470,14 +508,17 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
     EXPECT_FALSE(window->control<QPushButton>("CHANGEIMAGE")->isHidden());
     scriptPicker(QStringLiteral("other.bmp"));
     window->control<QPushButton>("CHANGEIMAGE")->click();
+    settle();
     EXPECT_EQ(lines()[at + 3], "other.bmp");
     window->control<QAction>("Undo1")->trigger();
+    settle();
     EXPECT_EQ(lines()[at + 3], "okay.bmp");
 
     // The panel's new rows show once the event loop runs, as it does before a double-click.
     QCoreApplication::processEvents();
     const qsizetype windowsBefore = modals->shown().size();
     window->Image1DblClick(152, 22);
+    settle();
     EXPECT_EQ(window->state().SelectedLine, at);
     EXPECT_EQ(window->focusWidget(), window->control<PropertyPanel>("Properties")->editorOf(4));   // its checked flag
     EXPECT_EQ(modals->shown().size(), windowsBefore);
@@ -485,5 +526,6 @@ TEST_F(CanvasMouseTest, NewerKindBrushesPlaceSelectAndHandTheirOptionsToThePanel
     if (const QString shot = qEnvironmentVariable("QM_SHOT"); !shot.isEmpty()) {
         QTest::qWait(200);
         window->grab().save(shot);
+        settle();
     }
 }

@@ -31,6 +31,7 @@ TEST_F(MainWindowTest, AddGumppicThroughThePicker)
         p.Button1->click();
     });
     window->control<QPushButton>("Button4")->click();
+    settle();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "0", "0", "2A.BMP", "}EOP"}));
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 1);
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), -1); // the new element is not selected
@@ -45,6 +46,7 @@ TEST_F(MainWindowTest, AddResizepicAndButtonListTheirFolders)
         p.Button1->click();
     });
     window->Button15Click();
+    settle();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "resizepic", "0", "0", "9200.Bmp", "100", "100", "}EOP"}));
 
     modals->onWindow<TForm2>([](TForm2 &p) {
@@ -55,6 +57,7 @@ TEST_F(MainWindowTest, AddResizepicAndButtonListTheirFolders)
     });
     modals->onWindow<TForm11>([](TForm11 &f) { f.Button1->click(); });
     window->Button3Click();
+    settle();
     EXPECT_EQ(lines().mid(8), QStringList({"button", "0", "0", "okay.bmp", "0", "0", "0", "", "}EOP"}));
 }
 
@@ -86,12 +89,14 @@ TEST_F(MainWindowTest, AddOtherGumpOpensTheArtWindowOrWarns)
         p.Button2->click();
     });
     window->Button3Click();
+    settle();
 
     modals->onWindow<TForm2>([](TForm2 &p) {
         p.Button3->click();
         p.Button2->click();
     });
     window->Button15Click();
+    settle();
     EXPECT_EQ(modals->messages(Modal::MessageKind::Warning),
               QStringList({"This Feature is not added due to stability"}));
 }
@@ -110,6 +115,7 @@ TEST_F(MainWindowTest, ButtonOptionsKeepTheirValuesBetweenAdds)
         f.Button1->click();
     });
     window->Button3Click();
+    settle();
 
     scriptPicker(QStringLiteral("okay.bmp"));
     modals->onWindow<TForm11>([](TForm11 &f) {
@@ -119,6 +125,7 @@ TEST_F(MainWindowTest, ButtonOptionsKeepTheirValuesBetweenAdds)
         f.Button1->click();
     });
     window->Button3Click();
+    settle();
 
     const QStringList record = {"button", "0", "0", "okay.bmp", "1", "2", "1", "say hi\r\nsay bye"};
     EXPECT_EQ(lines(), QStringList({"{BOP", "0"}) + record + record + QStringList({"}EOP"}));
@@ -141,6 +148,7 @@ TEST_F(MainWindowTest, AddTextTakesTheHueAndTheTypedText)
         QTest::keyClick(f.Edit1, Qt::Key_Return); // Enter closes
     });
     window->control<QPushButton>("Button5")->click();
+    settle();
     EXPECT_EQ(window->control<TForm3>("Form3")->SelectedHue, 1152);
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "text", "0", "0", "1152", "Hi {there}", "}EOP"}));
 
@@ -155,20 +163,24 @@ TEST_F(MainWindowTest, AddTextTakesTheHueAndTheTypedText)
         f.Button1->click();
     });
     window->Button5Click();
+    settle();
     EXPECT_EQ(lines().mid(7, 5), QStringList({"text", "0", "0", "95", "Hi {there}"}));
 }
 
 TEST_F(MainWindowTest, AddingToAPageWithoutBracketAppendsOne)
 {
     window->control<SpinEdit>("CSpinEdit3")->stepBy(1);
+    settle();
     writeFile(QStringLiteral("page0.sdf"), "{BOP\r\n0\r\n}EOP\r\n");
     modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     modals->answerOpenFile(path(QStringLiteral("page0.sdf")));
     window->Button1Click();
+    settle();
     ASSERT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("1"));
 
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();
+    settle();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP", "{BOP", "1", "gumppic", "0", "0", "1F4.bmp", "}EOP"}));
 }
 
@@ -176,8 +188,10 @@ TEST_F(MainWindowTest, RemovingTheLastElementLeavesTheEmptyBracket)
 {
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();
+    settle();
     select(0);
     window->control<QToolButton>("REMOVEBUT")->click();
+    settle();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
     EXPECT_EQ(window->state().SelectedLine, 0);
     EXPECT_FALSE(window->control<QToolButton>("REMOVEBUT")->isEnabled());
@@ -195,9 +209,12 @@ TEST_F(MainWindowTest, CloneTwiceThenSendToBackAndFront)
     window->state().DATA = Document({"{BOP", "0", "gumppic", "10", "20", "1F4.bmp",
                                      "text", "5", "5", "0", "Hi", "}EOP"});
     window->DRAWClick();
+    settle();
     select(0);
     window->control<QAction>("Clone1")->trigger();
+    settle();
     window->control<QAction>("Clone1")->trigger();
+    settle();
     EXPECT_EQ(window->state().SelectedLine, 2); // stays on the source
     EXPECT_EQ(lines().mid(11, 8), QStringList({"gumppic", "20", "30", "1F4.bmp", "gumppic", "20", "30", "1F4.bmp"}));
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 4);
@@ -205,6 +222,7 @@ TEST_F(MainWindowTest, CloneTwiceThenSendToBackAndFront)
     // The first element to the back, the last to the front: no change, selection cleared.
     const QStringList before = lines();
     window->control<QAction>("SendSelectedtoFront1")->trigger();
+    settle();
     EXPECT_EQ(lines(), before);
     EXPECT_EQ(window->state().SelectedLine, 0);
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), -1);
@@ -214,11 +232,13 @@ TEST_F(MainWindowTest, CloneTwiceThenSendToBackAndFront)
 
     select(3);
     window->control<QAction>("SemdSelectedtoBack1")->trigger();
+    settle();
     EXPECT_EQ(lines(), before);
     EXPECT_EQ(window->state().SelectedLine, 0);
 
     select(1); // the text to the front
     window->control<QAction>("SemdSelectedtoBack1")->trigger();
+    settle();
     EXPECT_EQ(lines().mid(14, 5), QStringList({"text", "5", "5", "0", "Hi"}));
     EXPECT_EQ(lines().last(), QStringLiteral("}EOP"));
 }
@@ -226,9 +246,12 @@ TEST_F(MainWindowTest, CloneTwiceThenSendToBackAndFront)
 TEST_F(MainWindowTest, CloneOfABadNumberShowsTheConversionError)
 {
     window->state().DATA = Document({"{BOP", "0", "gumppic", "x", "20", "1F4.bmp", "}EOP"});
+    settle();
     window->DRAWClick();
+    settle();
     select(0);
     window->control<QAction>("Clone1")->trigger();
+    settle();
     EXPECT_EQ(modals->messages(Modal::MessageKind::Error), QStringList({"'x' is not a valid integer value"}));
     EXPECT_EQ(lines().size(), 7);
 }
@@ -244,7 +267,9 @@ TEST_F(MainWindowTest, TextPreviewIsDrawnInTheChosenHuesColour)
 
     window->control<TForm3>("Form3")->SelectedHue = 38;
     window->control<TForm4>("Form4")->setText(QStringLiteral("AA"));
+    settle();
     window->control<TForm4>("Form4")->UPDATERTimer();
+    settle();
     const QImage preview = window->control<TForm4>("Form4")->Image1->picture();
     ASSERT_FALSE(preview.isNull());
     EXPECT_EQ(preview.height(), 21);

@@ -69,4 +69,5 @@ void MainWindowTest::select(int index)
 {
     window->control<QComboBox>("ComboBox1")->setCurrentIndex(index);
     emit window->control<QComboBox>("ComboBox1")->activated(index);
+    settle();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "windows/main/ScriptedModals.h"
 #include "windows/main/TForm1.h"
 
@@ -9,6 +11,16 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// Lets the turn end, as it does between two user actions: the session's
+// notices arrive and the one redraw they ask for runs.
+inline void settle()
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
 
 // A main window started in a scratch folder holding a small art library:
 // DATA/1F4.bmp, DATA/2A.BMP, DATA/buttons/okay.bmp (+ okay.cs) and

@@ -129,6 +129,7 @@ TEST_F(OptionsWindowTest, OkStoresTheControlsAndSwitchesTheCreationStyle)
     // The Insert buttons add through the same commands.
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->control<QPushButton>("Button4")->click();
+    settle();
     EXPECT_TRUE(lines().contains(QStringLiteral("gumppic")));
 
     options().ComboBox3->setEditText(QStringLiteral("(1.2) Real Draw"));
@@ -152,6 +153,7 @@ TEST_F(OptionsWindowTest, AutosaveOnRedrawWritesOneSlotPerFullRender)
     writeSettings(QStringLiteral("[Files]\r\nAuto1=1\r\nAuto2=0\r\n"));
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();          // the document changes: one full render
+    settle();
     window->finishAutosaves();
     EXPECT_TRUE(QFileInfo::exists(AutoSaveRing::slotPath(window->state().AppDir, 0)));
     EXPECT_FALSE(QFileInfo::exists(AutoSaveRing::slotPath(window->state().AppDir, 1)));
@@ -168,11 +170,15 @@ TEST_F(OptionsWindowTest, AnAutosaveThatCannotBeWrittenIsNamedOnce)
 {
     writeFile(QStringLiteral("AutoSave"), "a file where the folder would be");
     window->AutoSaveTimer();
+    settle();
     EXPECT_EQ(window->control<QLabel>("Label8")->text(),
               QStringLiteral("Autosave failed: Cannot create file ") + AutoSaveRing::slotPath(window->state().AppDir, 0));
     window->control<QLabel>("Label8")->setText(QStringLiteral("later"));
+    settle();
     window->AutoSaveTimer();
+    settle();
     window->AutoSaveTimer();
+    settle();
     EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("later"));
     EXPECT_TRUE(errors().isEmpty());
     const auto autosaveEntries = [&] {
@@ -184,7 +190,9 @@ TEST_F(OptionsWindowTest, AnAutosaveThatCannotBeWrittenIsNamedOnce)
     // Once the folder can be made, the next trigger saves.
     QFile::remove(path(QStringLiteral("AutoSave")));
     window->AutoSaveTimer();
+    settle();
     window->finishAutosaves();
+    settle();
     EXPECT_TRUE(QFileInfo::exists(AutoSaveRing::slotPath(window->state().AppDir, 0)));
     EXPECT_EQ(autosaveEntries(), 0);
 }
@@ -198,6 +206,7 @@ TEST_F(OptionsWindowTest, AboutNamesTheSettingsFileAndDataFolderInUse)
         about.Button1->click();
     });
     window->control<QPushButton>("Button10")->click();
+    settle();
     EXPECT_TRUE(modals->finished());
 }
 
@@ -205,13 +214,17 @@ TEST_F(OptionsWindowTest, OpenRestoresAnAutosave)
 {
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();
+    settle();
     const QStringList saved = lines();
     window->AutoSaveTimer();
+    settle();
     modals->answerSaveChanges(Modal::SaveAnswer::Discard);
     window->Button6Click();
+    settle();
     ASSERT_NE(lines(), saved);
     modals->answerOpenFile(AutoSaveRing::slotPath(window->state().AppDir, 0));
     window->Button1Click();
+    settle();
     EXPECT_EQ(lines(), saved);
     EXPECT_TRUE(modals->shown().last().text.contains(QStringLiteral("Autosave (Auto.*)")));
 }
@@ -249,23 +262,27 @@ TEST_F(OptionsWindowTest, AutosaveOnTimeWritesOnlyADesignThatChanged)
     const QString appDir = window->state().AppDir;
     const auto slotsWritten = [&] {
         window->finishAutosaves();
+        settle();
         int n = 0;
         while (QFileInfo::exists(AutoSaveRing::slotPath(appDir, n)))
             ++n;
         return n;
     };
     window->control<QTimer>("AutoSave")->setInterval(5);
+    settle();
     QTest::qWait(100);                // the new design as started: nothing to keep
     EXPECT_EQ(slotsWritten(), 0);
 
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();
+    settle();
     QTest::qWait(150);
     EXPECT_EQ(slotsWritten(), 1);
     EXPECT_EQ(stored("Files", "AutoCurrent"), QStringLiteral("1"));
 
     scriptPicker(QStringLiteral("2A.BMP"));
     window->Button4Click();
+    settle();
     QTest::qWait(150);
     EXPECT_EQ(slotsWritten(), 2);
     EXPECT_EQ(readTextFile(AutoSaveRing::slotPath(appDir, 1)), QString::fromLatin1(Document::projectText(lines())));

@@ -100,18 +100,22 @@ TEST(PropertyWindows, WithoutCancelEscapeAndTheCloseBoxDoNothing)
 TEST_F(MainWindowTest, DoubleClickRunsOptionsForButtonsAndChangeImageForPictures)
 {
     window->state().DATA = Document(artLines);
+    settle();
     window->DRAWClick();
+    settle();
 
     modals->onWindow<TForm11>([](TForm11 &options) {
         options.CSpinEdit1->setText(QStringLiteral("3"));
         options.Button1->click();
     });
     window->Image1DblClick(42, 52);
+    settle();
     EXPECT_EQ(window->state().SelectedLine, 6);
     EXPECT_EQ(lines().mid(10, 2), QStringList({"1", "3"}));
 
     modals->onWindow<TForm2>([](TForm2 &picker) { picker.reject(); });
     window->Image1DblClick(103, 102);
+    settle();
     EXPECT_EQ(window->state().SelectedLine, 2);
     QStringList optionsWritten = artLines;
     optionsWritten[11] = QStringLiteral("3");
@@ -120,6 +124,7 @@ TEST_F(MainWindowTest, DoubleClickRunsOptionsForButtonsAndChangeImageForPictures
 
     // Empty canvas: nothing opens.
     window->Image1DblClick(400, 400);
+    settle();
     EXPECT_TRUE(modals->finished());
 }
 
@@ -130,24 +135,27 @@ TEST_F(MainWindowTest, ChoosingAProblemSelectsItsRecord)
                                      "gumppic", "60", "60", "7D0.bmp",
                                      "}EOP"});
     window->DRAWClick();
+    settle();
     ASSERT_EQ(window->control<QListWidget>("ProblemsList")->count(), 1);
     EXPECT_FALSE(window->control<QDockWidget>("ProblemsDock")->isHidden());
     EXPECT_EQ(window->control<QListWidget>("ProblemsList")->item(0)->text(),
               QStringLiteral("Page 0, Gumppic at 60 60 Useing 2000: picture DATA/7D0.bmp is missing or cannot be read"));
 
     window->control<QListWidget>("ProblemsList")->setCurrentRow(0);
-    QListWidget *problems = window->control<QListWidget>("ProblemsList");
-    emit problems->itemClicked(problems->item(0));
+    settle();
+    emit window->control<QListWidget>("ProblemsList")->itemClicked(window->control<QListWidget>("ProblemsList")->item(0));
+    settle();
     EXPECT_EQ(window->state().SelectedLine, 6);
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->currentIndex(), 1);
 }
 
-// Each view switch changes the picture, and the canvas shows it at once.
+// Each view switch changes the picture, and the canvas shows it when the turn ends.
 TEST_F(MainWindowTest, ViewSwitchesRedrawAtOnce)
 {
     window->state().DATA = Document({"{BOP", "0", "gumppic", "10", "10", "1F4.bmp", "}EOP",
                                      "{BOP", "1", "gumppic", "60", "60", "2A.BMP", "}EOP"});
     window->DRAWClick();
+    settle();
     select(0);
     const std::pair<const char *, std::function<void()>> switches[] = {
         {"Highlight Selected", [&] { window->control<QAction>("HighlightSelected1")->trigger(); }},
@@ -159,6 +167,7 @@ TEST_F(MainWindowTest, ViewSwitchesRedrawAtOnce)
     for (const auto &[name, flip] : switches) {
         const QImage before = window->view().lastRender();
         flip();
+        settle();
         EXPECT_NE(window->view().lastRender(), before) << name;
         EXPECT_TRUE(window->view().isCurrent(window->state())) << name;
     }
@@ -173,22 +182,25 @@ TEST_F(MainWindowTest, ModifyPanelFollowsTheSelectionAfterRemoveNewAndOpen)
         {"Open", [&] {
              modals->answerOpenFile(path(QStringLiteral("design.SDF")));
              window->Button1Click();
+             settle();
          }},
         {"New", [&] { window->Button6Click(); }},
         {"Remove", [&] { window->REMOVEBUTClick(); }},
     };
     for (const auto &[name, act] : actions) {
         window->state().DATA = Document(artLines);
+        settle();
         window->DRAWClick();
+        settle();
         select(1);
         ASSERT_TRUE(window->control<SpinEdit>("CSpinEdit1")->isEnabled()) << name;
         ASSERT_FALSE(window->control<QPushButton>("EDITOPTIONS")->isHidden()) << name;
         act();
+        settle();
         EXPECT_EQ(window->state().SelectedLine, 0) << name;
-        for (const char *shown : {"CSpinEdit1", "CSpinEdit2", "EDITOPTIONS", "CHANGEIMAGE"}) {
-            const QWidget *control = window->control<QWidget>(QString::fromLatin1(shown));
-            EXPECT_FALSE(control->isEnabled() && !control->isHidden()) << name << " " << shown;
-        }
+        for (QWidget *control : std::initializer_list<QWidget *>{window->control<SpinEdit>("CSpinEdit1"), window->control<SpinEdit>("CSpinEdit2"),
+                                                                 window->control<QPushButton>("EDITOPTIONS"), window->control<QPushButton>("CHANGEIMAGE")})
+            EXPECT_FALSE(control->isEnabled() && !control->isHidden()) << name << " " << control->objectName().toStdString();
         EXPECT_FALSE(window->control<QToolButton>("REMOVEBUT")->isEnabled()) << name;
     }
 }
@@ -198,9 +210,14 @@ TEST_F(MainWindowTest, NoAutosaveOnRedrawOnceTheWindowCloses)
 {
     writeTextFile(path(QStringLiteral("quillmark.INI")), QStringLiteral("[Files]\r\nAuto1=1\r\nAuto2=0\r\n"));
     window->control<TForm12>("Form12")->ReadSettings();
+    settle();
     window->close();
+    settle();
     window->state().DATA = Document(artLines);
+    settle();
     window->DRAWClick();
+    settle();
     window->finishAutosaves();
+    settle();
     EXPECT_FALSE(QFileInfo::exists(AutoSaveRing::slotPath(window->state().AppDir, 0)));
 }

@@ -41,6 +41,7 @@ TEST_F(MainWindowTest, ImportReplacesTheDocumentOrLeavesIt)
         w.Button3->click();
     });
     window->Button12Click();
+    settle();
     EXPECT_EQ(lines(), before);
 
     // The right name: the document is replaced, the warning stays in the list.
@@ -51,6 +52,7 @@ TEST_F(MainWindowTest, ImportReplacesTheDocumentOrLeavesIt)
         EXPECT_EQ(entries(*w.ListBox1), QStringList{QStringLiteral("NO SUCH TEXT (3)")});
     });
     window->Button12Click();
+    settle();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "text", "0", "0", "0", "", "}EOP",
                                     "LOCATION", "5", "6", "MISC", "0", "0"}));
     EXPECT_EQ(window->state().SelectedLine, 0);
@@ -66,6 +68,7 @@ TEST_F(MainWindowTest, AnImportListsWhatItLeftOutAndShowsTheDialogsFirstPage)
     writeFile(QStringLiteral("menu.scp"), "[DIALOG menu]\r\n5,6\r\ngumppic 1 2 500\r\ntooltip 1020\r\n"
                                           "text 0 0 0 3\r\n[DIALOG menu TEXT]\r\nzero\r\n");
     window->control<SpinEdit>("CSpinEdit3")->setText(QStringLiteral("1"));
+    settle();
     ASSERT_EQ(window->state().Page, QStringLiteral("1"));
     modals->answerSaveChanges(Modal::SaveAnswer::Discard); // the page made
     modals->onWindow<TForm14>([&](TForm14 &w) {
@@ -73,6 +76,7 @@ TEST_F(MainWindowTest, AnImportListsWhatItLeftOutAndShowsTheDialogsFirstPage)
         w.Button2->click();
     });
     window->Button12Click();
+    settle();
     ASSERT_TRUE(modals->finished());
 
     EXPECT_EQ(window->state().Page, QStringLiteral("0"));
@@ -82,11 +86,11 @@ TEST_F(MainWindowTest, AnImportListsWhatItLeftOutAndShowsTheDialogsFirstPage)
     EXPECT_TRUE(listed.contains(QStringLiteral("Script line 4 \"tooltip 1020\": \"tooltip\" cannot be held by the "
                                                "design; left out")));
     EXPECT_TRUE(listed.contains(QStringLiteral("Script: NO SUCH TEXT (3)")));
-    const QString status = window->control<QLabel>("Label8")->text();
-    EXPECT_TRUE(status.contains(QStringLiteral("2 script lines"))) << status.toStdString();
+    EXPECT_TRUE(window->control<QLabel>("Label8")->text().contains(QStringLiteral("2 script lines"))) << window->control<QLabel>("Label8")->text().toStdString();
 
     select(0);
     window->control<SpinEdit>("CSpinEdit1")->setText(QStringLiteral("9")); // the design changes
+    settle();
     EXPECT_FALSE(entries(*window->control<QListWidget>("ProblemsList")).join(u'\n').contains(QStringLiteral("Script")));
 }
 
@@ -111,6 +115,7 @@ TEST_F(MainWindowTest, TheImportFieldsTakeTypingAndOfferTheFilesDialogs)
         w.Button3->click();
     });
     window->Button12Click();
+    settle();
     EXPECT_TRUE(modals->finished());
 }
 
@@ -128,6 +133,7 @@ TEST_F(MainWindowTest, TheFileNamedAtStartIsOpenedOnceStartUpIsDone)
     window->StartFile = path(QStringLiteral("missing.SDF"));
     modals->runWindow(QStringLiteral("System Update"));
     window->BOOTTimer();
+    settle();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "}EOP"}));
     const QStringList warnings = modals->messages(Modal::MessageKind::Warning);
     ASSERT_EQ(warnings.size(), 1);
@@ -141,5 +147,6 @@ TEST_F(MainWindowTest, TheFileNamedAtStartIsOpenedOnceStartUpIsDone)
         w.Button3->click();
     });
     window->BOOTTimer();
+    settle();
     EXPECT_TRUE(modals->finished());
 }
