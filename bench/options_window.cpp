@@ -3,7 +3,7 @@
 // the window waits).
 #include "editor/AutoSave.h"
 #include "platform/IniFile.h"
-#include "windows/widgets/TForm12.h"
+#include "windows/options/TForm12.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

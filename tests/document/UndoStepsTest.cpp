@@ -8,6 +8,7 @@
 #include "document/SelectionSet.h"
 #include "editor/KeyboardNudge.h"
 #include "platform/RuntimeError.h"
+#include "support/ExampleDocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +18,7 @@
 
 namespace {
 
-// Page 0 holds a picture (line 2), a text (6) and a background (11); page 1 a button (19).
-QStringList twoPages()
-{
-    return {"{BOP", "0",
-            "gumppic", "10", "20", "a.bmp",
-            "text", "5", "5", "0", "Hi",
-            "resizepic", "0", "0", "stone", "100", "80",
-            "}EOP",
-            "{BOP", "1",
-            "button", "1", "2", "okay.bmp", "1", "0", "0", "0",
-            "}EOP"};
-}
+using ExampleDocuments::twoPages;
 
 class Answers : public ElementDialogs
 {

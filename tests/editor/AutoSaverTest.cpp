@@ -1,5 +1,5 @@
-#include "editor/AutoSaver.h"
 #include "document/ProblemList.h"
+#include "editor/AutoSaver.h"
 #include "editor/Settings.h"
 #include "support/TextFiles.h"
 

@@ -1,7 +1,7 @@
-#include "editor/ClipboardTransfer.h"
 #include "document/DocumentSession.h"
 #include "document/ElementClipboard.h"
 #include "document/SelectionSet.h"
+#include "editor/ClipboardTransfer.h"
 
 #include <QMimeData>
 

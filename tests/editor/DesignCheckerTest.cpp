@@ -1,5 +1,5 @@
-#include "editor/DesignChecker.h"
 #include "document/Document.h"
+#include "editor/DesignChecker.h"
 #include "sphere/SphereExport.h"
 
 #include <QTemporaryDir>

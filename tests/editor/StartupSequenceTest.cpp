@@ -1,7 +1,7 @@
-#include "editor/StartupSequence.h"
 #include "document/EditorState.h"
 #include "document/ProblemList.h"
 #include "editor/AutoSaver.h"
+#include "editor/StartupSequence.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>

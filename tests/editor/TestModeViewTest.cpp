@@ -1,5 +1,5 @@
-#include "editor/TestModeView.h"
 #include "document/DocumentSession.h"
+#include "editor/TestModeView.h"
 
 #include <gtest/gtest.h>
 

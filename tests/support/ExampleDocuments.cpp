@@ -36,4 +36,16 @@ QStringList everyNewKindDialog()
     };
 }
 
+QStringList twoPages()
+{
+    return {"{BOP", "0",
+            "gumppic", "10", "20", "a.bmp",
+            "text", "5", "5", "0", "Hi",
+            "resizepic", "0", "0", "stone", "100", "80",
+            "}EOP",
+            "{BOP", "1",
+            "button", "1", "2", "okay.bmp", "1", "0", "0", "0",
+            "}EOP"};
+}
+
 } // namespace ExampleDocuments

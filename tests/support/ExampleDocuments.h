@@ -16,4 +16,7 @@ inline const QString OkayEvents = QStringLiteral("dialogclose");
 QStringList everyNewKindDialog();
 inline const QString CloseEvents = QStringLiteral("SRC.SYSMESSAGE Bye\r\nDIALOGCLOSE");
 
+// Page 0 holds a picture (line 2), a text (6) and a background (11); page 1 a button (19).
+QStringList twoPages();
+
 } // namespace ExampleDocuments

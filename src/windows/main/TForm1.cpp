@@ -13,6 +13,8 @@
 #include "windows/elements/TForm11.h"
 #include "windows/elements/TForm2.h"
 #include "windows/elements/TForm4.h"
+#include "windows/main/TForm10.h"
+#include "windows/options/TForm12.h"
 #include "windows/options/TForm13.h"
 #include "windows/options/TForm9.h"
 #include "windows/script/TForm14.h"
@@ -23,8 +25,6 @@
 #include "windows/widgets/EventGuard.h"
 #include "windows/widgets/ImageView.h"
 #include "windows/widgets/Modal.h"
-#include "windows/widgets/TForm10.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QClipboard>
 #include <QCloseEvent>

@@ -105,12 +105,16 @@ public:
     void showProblems() override;          // the list onto the panel
 
     // A control, timer or other window of the main window by the name its
-    // handlers go by ("Button6", "ComboBox1", "Form12"); null when there is
-    // none of that name and type. Tests reach the window through it.
+    // handlers go by ("Button6", "ComboBox1", "Form12"). Tests reach the
+    // window through it; a name the window does not have, or of another
+    // type, is a mistake in the caller and stops the program naming it.
     template <typename T>
     T *control(const QString &objectName) const
     {
-        return qobject_cast<T *>(m_controls.value(objectName));
+        T *found = qobject_cast<T *>(m_controls.value(objectName));
+        if (!found)
+            qFatal("The main window has no control \"%s\" of the type asked for", qPrintable(objectName));
+        return found;
     }
 
     const CanvasController &canvasMouse() const { return *m_canvasMouse; }

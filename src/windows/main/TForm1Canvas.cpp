@@ -5,9 +5,9 @@
 #include "editor/Zoom.h"
 #include "platform/IniFile.h"
 #include "windows/main/TForm1.h"
+#include "windows/options/TForm12.h"
 #include "windows/widgets/CanvasImage.h"
 #include "windows/widgets/EventGuard.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QAction>
 #include <QKeyEvent>

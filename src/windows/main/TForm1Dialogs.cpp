@@ -3,21 +3,21 @@
 // "Location" and "Misc" windows.
 #include "document/DocumentCommands.h"
 #include "platform/AppInfo.h"
-#include "windows/elements/TForm11.h"
-#include "windows/elements/TForm2.h"
-#include "windows/elements/TForm4.h"
+#include "windows/art/TForm17.h"
 #include "windows/art/TForm3.h"
 #include "windows/art/TForm6.h"
 #include "windows/art/TForm7.h"
-#include "windows/art/TForm17.h"
+#include "windows/elements/TForm11.h"
+#include "windows/elements/TForm2.h"
+#include "windows/elements/TForm4.h"
 #include "windows/main/TForm1.h"
+#include "windows/options/TForm12.h"
 #include "windows/options/TForm13.h"
 #include "windows/options/TForm9.h"
 #include "windows/script/TForm14.h"
 #include "windows/update/TForm15.h"
 #include "windows/widgets/Modal.h"
 #include "windows/widgets/SpinEdit.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QCheckBox>
 #include <QLabel>

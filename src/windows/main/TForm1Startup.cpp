@@ -2,11 +2,11 @@
 #include "assets/BitmapFontFile.h"
 #include "net/HTTPGet.h"
 #include "windows/main/TForm1.h"
+#include "windows/options/TForm12.h"
 #include "windows/update/TForm15.h"
 #include "windows/update/TForm16.h"
 #include "windows/widgets/EventGuard.h"
 #include "windows/widgets/Modal.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QAction>
 

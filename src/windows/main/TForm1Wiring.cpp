@@ -9,6 +9,8 @@
 #include "windows/elements/TForm2.h"
 #include "windows/elements/TForm4.h"
 #include "windows/main/TForm1.h"
+#include "windows/main/TForm10.h"
+#include "windows/options/TForm12.h"
 #include "windows/options/TForm13.h"
 #include "windows/options/TForm9.h"
 #include "windows/script/TForm14.h"
@@ -20,8 +22,6 @@
 #include "windows/widgets/ImageView.h"
 #include "windows/widgets/PropertyPanel.h"
 #include "windows/widgets/SpinEdit.h"
-#include "windows/widgets/TForm10.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QAction>
 #include <QComboBox>

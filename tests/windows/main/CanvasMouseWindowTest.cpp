@@ -4,10 +4,10 @@
 #include "windows/elements/TForm2.h"
 #include "windows/elements/TForm4.h"
 #include "windows/main/MainWindowFixture.h"
+#include "windows/options/TForm12.h"
 #include "windows/widgets/ImageView.h"
 #include "windows/widgets/PropertyPanel.h"
 #include "windows/widgets/SpinEdit.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QAction>
 #include <QApplication>

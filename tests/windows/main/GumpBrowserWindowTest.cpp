@@ -5,8 +5,8 @@
 #include "windows/elements/TForm2.h"
 #include "windows/elements/TForm4.h"
 #include "windows/main/MainWindowFixture.h"
+#include "windows/options/TForm12.h"
 #include "windows/widgets/ImageView.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QFile>
 #include <QLabel>

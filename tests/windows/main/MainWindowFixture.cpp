@@ -1,7 +1,7 @@
 #include "windows/main/MainWindowFixture.h"
 #include "windows/elements/TForm2.h"
+#include "windows/options/TForm12.h"
 #include "windows/update/TForm15.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QComboBox>
 #include <QFile>

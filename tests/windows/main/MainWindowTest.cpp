@@ -1,12 +1,12 @@
 #include "document/DocumentCommands.h"
 #include "windows/main/MainWindowFixture.h"
 #include "windows/main/ProgramIdentity.h"
+#include "windows/main/TForm10.h"
 #include "windows/options/TForm13.h"
 #include "windows/options/TForm9.h"
 #include "windows/script/TForm8.h"
 #include "windows/widgets/ImageView.h"
 #include "windows/widgets/SpinEdit.h"
-#include "windows/widgets/TForm10.h"
 
 #include "support/SyntheticArt.h"
 

@@ -3,10 +3,10 @@
 #include "windows/elements/TForm2.h"
 #include "windows/elements/TForm4.h"
 #include "windows/main/MainWindowFixture.h"
+#include "windows/options/TForm12.h"
 #include "windows/options/TForm13.h"
 #include "windows/options/TForm9.h"
 #include "windows/widgets/SpinEdit.h"
-#include "windows/widgets/TForm12.h"
 
 #include "support/TextFiles.h"
 

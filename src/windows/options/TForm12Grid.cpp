@@ -1,9 +1,9 @@
 // The options window's "Grid" tab: the canvas grid and snapping.
 #include "platform/NumberText.h"
+#include "windows/options/TForm12.h"
 #include "windows/widgets/ColorSwatch.h"
 #include "windows/widgets/EventGuard.h"
 #include "windows/widgets/SpinEdit.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,10 +2,10 @@
 #include "platform/IniFile.h"
 #include "support/TextFiles.h"
 #include "windows/main/MainWindowFixture.h"
+#include "windows/main/TForm10.h"
+#include "windows/options/TForm12.h"
 #include "windows/widgets/ColorSwatch.h"
 #include "windows/widgets/SpinEdit.h"
-#include "windows/widgets/TForm10.h"
-#include "windows/widgets/TForm12.h"
 
 #include <QAction>
 #include <QCheckBox>

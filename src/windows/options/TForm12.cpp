@@ -1,4 +1,4 @@
-#include "windows/widgets/TForm12.h"
+#include "windows/options/TForm12.h"
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
 #include "windows/widgets/ColorSwatch.h"

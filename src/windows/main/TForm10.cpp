@@ -1,4 +1,4 @@
-#include "windows/widgets/TForm10.h"
+#include "windows/main/TForm10.h"
 #include "platform/AppInfo.h"
 #include "windows/widgets/EventGuard.h"
 
