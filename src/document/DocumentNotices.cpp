@@ -1,6 +1,8 @@
 #include "document/DocumentNotices.h"
 #include "document/EditorState.h"
 
+#include <algorithm>
+
 LineChange LineChange::between(const QStringList &before, const QStringList &after)
 {
     const qsizetype shorter = std::min(before.size(), after.size());
@@ -42,6 +44,17 @@ void ChangeWatch::remember(const EditorState &state)
     m_fileName = state.FileName;
 }
 
+namespace {
+
+// QList's own comparison hands an empty list's null data to memcmp, which
+// the sanitizers rightly report; the selection is often empty.
+bool sameLines(const QList<int> &a, const QList<int> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+} // namespace
+
 StateChanges ChangeWatch::take(const EditorState &state)
 {
     StateChanges changes;
@@ -49,7 +62,7 @@ StateChanges ChangeWatch::take(const EditorState &state)
     if (state.DATA.lines() != m_lines)
         changes.lines = LineChange::between(m_lines, state.DATA.lines());
     changes.selection = state.SelectedLine != m_selectedLine || state.SelectIndex != m_selectIndex
-                        || state.Selection != m_selection || !(state.Controls == m_controls);
+                        || !sameLines(state.Selection, m_selection) || !(state.Controls == m_controls);
     changes.page = state.Page != m_page;
     changes.viewOptions = !(ViewOptions::of(state) == m_view);
     changes.fileName = state.FileName != m_fileName;
