@@ -30,14 +30,14 @@ struct Heard
 {
     explicit Heard(DocumentSession &session)
     {
-        QObject::connect(&session, &DocumentSession::linesChanged, [this](LineChange c) {
+        QObject::connect(&session, &DocumentSession::linesChanged, &context, [this](LineChange c) {
             notices << QStringLiteral("lines %1 -%2 +%3").arg(c.first).arg(c.removed).arg(c.inserted);
         });
-        QObject::connect(&session, &DocumentSession::selectionChanged, [this] { notices << "selection"; });
-        QObject::connect(&session, &DocumentSession::pageChanged, [this] { notices << "page"; });
-        QObject::connect(&session, &DocumentSession::viewOptionsChanged, [this] { notices << "view"; });
-        QObject::connect(&session, &DocumentSession::fileNameChanged, [this] { notices << "file"; });
-        QObject::connect(&session, &DocumentSession::modifiedChanged,
+        QObject::connect(&session, &DocumentSession::selectionChanged, &context, [this] { notices << "selection"; });
+        QObject::connect(&session, &DocumentSession::pageChanged, &context, [this] { notices << "page"; });
+        QObject::connect(&session, &DocumentSession::viewOptionsChanged, &context, [this] { notices << "view"; });
+        QObject::connect(&session, &DocumentSession::fileNameChanged, &context, [this] { notices << "file"; });
+        QObject::connect(&session, &DocumentSession::modifiedChanged, &context,
                          [this](bool modified) { notices << (modified ? "modified" : "unmodified"); });
     }
     // What the turn that just ran announced.
@@ -47,6 +47,8 @@ struct Heard
         return std::exchange(notices, {});
     }
     QStringList notices;
+    // Ends the connections with the listener, which goes before the session.
+    QObject context;
 };
 
 struct Session : DocumentSession
