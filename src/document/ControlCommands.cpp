@@ -11,18 +11,18 @@ namespace ControlCommands {
 
 namespace {
 
-using Type = FieldSpec::Type;
+using Type = FieldDefinition::Type;
 
-const FieldSpec X{QStringLiteral("X"), Type::Number, QString()};
-const FieldSpec Y{QStringLiteral("Y"), Type::Number, QString()};
-FieldSpec number(const char *name, const char *initial) { return {QString::fromLatin1(name), Type::Number, QString::fromLatin1(initial)}; }
-FieldSpec flag(const char *name) { return {QString::fromLatin1(name), Type::Flag, QStringLiteral("0")}; }
-FieldSpec text(const char *name, const char *initial) { return {QString::fromLatin1(name), Type::Text, QString::fromLatin1(initial)}; }
-const FieldSpec Art{QStringLiteral("Art file"), Type::ArtFile, QString()};
+const FieldDefinition X{QStringLiteral("X"), Type::Number, QString()};
+const FieldDefinition Y{QStringLiteral("Y"), Type::Number, QString()};
+FieldDefinition number(const char *name, const char *initial) { return {QString::fromLatin1(name), Type::Number, QString::fromLatin1(initial)}; }
+FieldDefinition flag(const char *name) { return {QString::fromLatin1(name), Type::Flag, QStringLiteral("0")}; }
+FieldDefinition text(const char *name, const char *initial) { return {QString::fromLatin1(name), Type::Text, QString::fromLatin1(initial)}; }
+const FieldDefinition Art{QStringLiteral("Art file"), Type::ArtFile, QString()};
 
-const QHash<ElementKind, QList<FieldSpec>> &tables()
+const QHash<ElementKind, QList<FieldDefinition>> &tables()
 {
-    static const QHash<ElementKind, QList<FieldSpec>> all = {
+    static const QHash<ElementKind, QList<FieldDefinition>> all = {
         {ElementKind::Htmlgump, {X, Y, number("Width", "200"), number("Height", "100"), flag("Background"),
                                  flag("Scrollbar"), text("Text", "Text")}},
         {ElementKind::Croppedtext, {X, Y, number("Width", "100"), number("Height", "20"), number("Hue", "0"),
@@ -58,9 +58,9 @@ void selectAppended(EditorState &state, qsizetype recordLength)
 
 } // namespace
 
-const QList<FieldSpec> &fieldsOf(ElementKind kind)
+const QList<FieldDefinition> &fieldsOf(ElementKind kind)
 {
-    static const QList<FieldSpec> none;
+    static const QList<FieldDefinition> none;
     const auto found = tables().constFind(kind);
     return found == tables().cend() ? none : *found;
 }
@@ -68,7 +68,7 @@ const QList<FieldSpec> &fieldsOf(ElementKind kind)
 QStringList newRecord(ElementKind kind, const QString &x, const QString &y)
 {
     QStringList record{Records::wordOf(kind), x, y};
-    const QList<FieldSpec> &fields = fieldsOf(kind);
+    const QList<FieldDefinition> &fields = fieldsOf(kind);
     for (qsizetype k = 2; k < fields.size(); ++k)
         record << fields[k].initial;
     return record;
@@ -85,7 +85,7 @@ std::optional<ArtPicker> artPickerOf(ElementKind kind)
 
 int optionsFieldOf(ElementKind kind)
 {
-    const QList<FieldSpec> &fields = fieldsOf(kind);
+    const QList<FieldDefinition> &fields = fieldsOf(kind);
     if (fields.isEmpty())
         return 0;
     if (const int text = Records::textFieldOf(kind); text > 0)
@@ -127,10 +127,10 @@ bool insertControl(EditorState &state, ElementDialogs &dialogs, ElementKind kind
 bool writeControlField(EditorState &state, int field, const QString &text)
 {
     const ElementKind kind = selectedKind(state);
-    const QList<FieldSpec> &fields = fieldsOf(kind);
+    const QList<FieldDefinition> &fields = fieldsOf(kind);
     if (field < 1 || field > fields.size())
         return false;
-    const FieldSpec &entry = fields[field - 1];
+    const FieldDefinition &entry = fields[field - 1];
     const bool numeric = entry.type == Type::Number || entry.type == Type::Flag;
     if (numeric && !NumberText::tryParse(text))
         return false;

@@ -14,7 +14,7 @@
 // record and the property panel.
 namespace ControlCommands {
 
-struct FieldSpec
+struct FieldDefinition
 {
     enum class Type { Number, Flag, Text, ArtFile };
     QString name;        // as the panel labels it
@@ -24,7 +24,7 @@ struct FieldSpec
 
 // Fields 1 … length - 1 of the kind's record, in record order; empty for
 // the classic kinds and None.
-const QList<FieldSpec> &fieldsOf(ElementKind kind);
+const QList<FieldDefinition> &fieldsOf(ElementKind kind);
 
 // The kind's record at x, y with every other field at its initial value.
 QStringList newRecord(ElementKind kind, const QString &x, const QString &y);

@@ -61,16 +61,16 @@ const std::map<std::pair<ElementKind, int>, QString> &otherNumberNames()
         };
         std::map<std::pair<ElementKind, int>, QString> all;
         for (const ElementKind kind : Records::allKinds()) {
-            const QList<ControlCommands::FieldSpec> &fields = ControlCommands::fieldsOf(kind);
+            const QList<ControlCommands::FieldDefinition> &fields = ControlCommands::fieldsOf(kind);
             const int width = Records::widthFieldOf(kind);
             for (const int k : Records::numberFieldsOf(kind)) {
                 if (k <= 2 || k > fields.size() || (width > 0 && (k == width || k == width + 1))
                     || readElsewhere.contains({kind, k}))
                     continue;
-                const ControlCommands::FieldSpec &spec = fields[k - 1];
-                const QString name = spec.name.toLower();
-                all[{kind, k}] = spec.type == ControlCommands::FieldSpec::Type::Flag ? name + QStringLiteral(" flag")
-                                                                                   : name;
+                const ControlCommands::FieldDefinition &field = fields[k - 1];
+                const QString name = field.name.toLower();
+                const bool flag = field.type == ControlCommands::FieldDefinition::Type::Flag;
+                all[{kind, k}] = flag ? name + QStringLiteral(" flag") : name;
             }
         }
         return all;

@@ -38,9 +38,9 @@ TEST(KindTable, EveryRowIsConsistentWithItself)
 // box, art and text are.
 TEST(KindTable, PanelFieldsStandWhereTheTablePutsThem)
 {
-    using Type = ControlCommands::FieldSpec::Type;
+    using Type = ControlCommands::FieldDefinition::Type;
     for (const ElementKind kind : Records::allKinds()) {
-        const QList<ControlCommands::FieldSpec> &fields = ControlCommands::fieldsOf(kind);
+        const QList<ControlCommands::FieldDefinition> &fields = ControlCommands::fieldsOf(kind);
         if (fields.isEmpty())
             continue;
         SCOPED_TRACE(Records::wordOf(kind).toStdString());

@@ -322,7 +322,7 @@ void TForm1::buildLeftColumn()
         const QString word = Records::nameOf(kind);
         QString hint = word + QStringLiteral(": ") + QString::fromLatin1(what);
         if (const int width = Records::widthFieldOf(kind); width > 0) {
-            const QList<ControlCommands::FieldSpec> &fields = ControlCommands::fieldsOf(kind);
+            const QList<ControlCommands::FieldDefinition> &fields = ControlCommands::fieldsOf(kind);
             hint += QStringLiteral(" - drag its box, or click for %1 x %2")
                         .arg(fields[width - 1].initial, fields[width].initial);
         }

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using ControlCommands::FieldSpec;
+using ControlCommands::FieldDefinition;
 
 PropertyPanel::PropertyPanel(EditorState &state, QWidget *parent)
     : QWidget(parent), m_state(state), m_form(new QFormLayout(this))
@@ -24,7 +24,7 @@ void PropertyPanel::rebuild(ElementKind kind)
         m_form->removeRow(0);
     m_editors.clear();
     m_kind = kind;
-    const QList<FieldSpec> &fields = ControlCommands::fieldsOf(kind);
+    const QList<FieldDefinition> &fields = ControlCommands::fieldsOf(kind);
     if (fields.isEmpty())
         return;
     auto *title = new QLabel(Records::wordOf(kind), this);
@@ -34,7 +34,7 @@ void PropertyPanel::rebuild(ElementKind kind)
     m_form->addRow(title);
     for (qsizetype k = 0; k < fields.size(); ++k) {
         const int field = int(k) + 1;
-        if (fields[k].type == FieldSpec::Type::Flag) {
+        if (fields[k].type == FieldDefinition::Type::Flag) {
             auto *box = new QCheckBox(this);
             connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
                 write(field, on ? QStringLiteral("1") : QStringLiteral("0"), nullptr);
