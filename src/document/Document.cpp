@@ -1,10 +1,13 @@
 #include "document/Document.h"
+#include "document/DesignHead.h"
 #include "document/LineBreaks.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +29,8 @@ QStringList decodeLineBreaks(QStringList lines)
             events = w.line() + LineBreaks::ButtonEventsField;
         else if (w.item() == RecordWalker::Item::CloseBlock)
             events = w.line() + 1;
+        else if (w.item() == RecordWalker::Item::KeptBlock)
+            events = w.line() + 2;
         else
             continue;
         // A record cut short ends before its events line: that line is another item's.
@@ -251,7 +256,7 @@ QString Document::pageOfLine(int line) const
 
 QStringList Document::parseProjectText(const QByteArray &bytes)
 {
-    return decodeLineBreaks(TextFile::splitLines(bytes));
+    return decodeLineBreaks(DesignHead::withoutHead(TextFile::splitLines(bytes)));
 }
 
 QString Document::unstorableCharacters(const QString &text)
@@ -265,12 +270,14 @@ QString Document::unstorableCharacters(const QString &text)
 
 QByteArray Document::projectText(const QStringList &lines)
 {
-    qsizetype total = 0;
+    const QByteArray head = DesignHead::needed(lines) ? DesignHead::Line.toLatin1() + "\r\n" : QByteArray();
+    qsizetype total = head.size();
     for (const QString &line : lines)
         total += line.size() + 2;
     // One buffer written in place: no byte array per line.
     QByteArray out(total, Qt::Uninitialized);
     char *to = out.data();
+    to = std::copy(head.begin(), head.end(), to);
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
         const QChar *from = line.constData();
@@ -297,7 +304,7 @@ QByteArray Document::projectText(const QStringList &lines)
 
 QStringList Document::loadProjectFile(const QString &path)
 {
-    return decodeLineBreaks(TextFile::readLines(path));
+    return decodeLineBreaks(DesignHead::withoutHead(TextFile::readLines(path)));
 }
 
 void Document::saveProjectFile(const QString &path, const QStringList &lines)

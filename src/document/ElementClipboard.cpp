@@ -1,4 +1,5 @@
 #include "document/ElementClipboard.h"
+#include "document/FieldValue.h"
 #include "document/Document.h"
 #include "document/ElementCommands.h"
 #include "document/SelectionSet.h"
@@ -47,9 +48,11 @@ QStringList decode(const QMimeData &data)
 
 namespace {
 
+// A place the server computes stays as written.
 QString movedBy(const QString &text, int offset)
 {
-    return offset == 0 ? text : QString::number(qint64(NumberText::parse(text)) + offset);
+    return offset == 0 || FieldValue::isComputed(text) ? text
+                                                        : QString::number(qint64(NumberText::parse(text)) + offset);
 }
 
 } // namespace
@@ -63,8 +66,11 @@ bool paste(EditorState &state, const QStringList &records, int offset)
             if (w.item() != RecordWalker::Item::Element || !w.complete())
                 continue;
             QStringList record = records.mid(w.line(), w.length());
-            record[1] = movedBy(record[1], offset);
-            record[2] = movedBy(record[2], offset);
+            // A script line has no place to move.
+            if (!Records::isScript(w.kind())) {
+                record[1] = movedBy(record[1], offset);
+                record[2] = movedBy(record[2], offset);
+            }
             moved << record;
         }
         if (moved.isEmpty())

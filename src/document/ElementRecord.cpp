@@ -1,4 +1,5 @@
 #include "document/ElementRecord.h"
+#include "document/FieldValue.h"
 #include "document/LineBreaks.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
@@ -48,6 +49,10 @@ ElementRecord ElementRecord::fields(const RecordWalker &walker)
     ElementRecord r;
     r.kind = walker.kind();
     r.line = walker.line();
+    if (Records::isScript(r.kind)) {
+        r.text = walker.field(Records::ScriptLineField);
+        return r;
+    }
     r.xText = walker.field(1);
     r.yText = walker.field(2);
     if (const int k = artFileField(r.kind); k > 0)
@@ -102,8 +107,20 @@ ElementRecord ElementRecord::read(const RecordWalker &walker)
     if (const int field = LineBreaks::misplacedIn(walker); field >= 0)
         throw RuntimeError(LineBreaks::problem(walker, field));
     ElementRecord r = fields(walker);
-    r.x = NumberText::parse(r.xText);
-    r.y = NumberText::parse(r.yText);
+    if (Records::isScript(r.kind))
+        return r;
+    // A computed field stands in with what the designer can compute; any
+    // other text that is no number is the record's fault.
+    const auto value = [&r](const QString &text, int *origin) {
+        if (!FieldValue::isComputed(text))
+            return origin && text.startsWith(u'-') ? *origin + NumberText::parse(text) : NumberText::parse(text);
+        r.placedByServer = true;
+        int none = 0;
+        return FieldValue::place(text, origin ? *origin : none);
+    };
+    int originX = walker.originX(), originY = walker.originY();
+    r.x = value(r.xText, &originX);
+    r.y = value(r.yText, &originY);
     if (r.kind == ElementKind::Gumppic) {
         // Drawing and picking use the file; only the export needs the number.
         if (const auto number = NumberText::tryParseHex(FileNameText::artName(r.fileName))) {
@@ -112,12 +129,12 @@ ElementRecord ElementRecord::read(const RecordWalker &walker)
         }
     }
     if (hasBox(r.kind)) {
-        r.width = NumberText::parse(r.widthText);
-        r.height = NumberText::parse(r.heightText);
+        r.width = value(r.widthText, nullptr);
+        r.height = value(r.heightText, nullptr);
     }
     if (r.kind == ElementKind::Text)
         return r;
-    const auto number = [](const QString &text) { return text.isNull() ? 0 : NumberText::parse(text); };
+    const auto number = [&](const QString &text) { return text.isNull() ? 0 : value(text, nullptr); };
     const auto flag = [&](const QString &text) { return number(text) != 0; };
     r.background = flag(r.backgroundText);
     r.scrollbar = flag(r.scrollbarText);
@@ -136,6 +153,8 @@ QString ElementRecord::selectEntry() const
 {
     if (kind == ElementKind::None)
         return QString();
+    if (Records::isScript(kind))
+        return text;
     const QString head = Records::nameOf(kind) % u" at " % xText % u' ' % yText;
     const auto saying = [&](const QString &said) -> QString {
         return u" Saying " % (said.size() > ListedTextLength ? said.left(ListedTextLength) % u"..." : said);

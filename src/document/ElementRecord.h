@@ -45,6 +45,10 @@ struct ElementRecord
     int cliloc = 0;
     QString colourText;           // xmfhtmlgump: 0 for none
     int colour = 0;
+    // A number field holds a relative place or an expression the server
+    // computes when the dialog opens: its number above is the stand-in.
+    bool placedByServer = false;
+    // script: the line as written, indentation included, is `text`.
 
     // Whether the kind has a width and height field (resizepic and the box kinds).
     static bool hasBox(ElementKind kind);
@@ -60,8 +64,8 @@ struct ElementRecord
 
     // The record the walker stands on. Throws RuntimeError naming what is
     // wrong: a record cut short (by a structure line or the end of the
-    // design), or an X, Y, width, height or other number field that is not a
-    // whole number. A
+    // design), or an X, Y, width, height or other number field that is
+    // neither a whole number nor a computed field (FieldValue). A
     // gumppic name that is not hexadecimal is drawn from its file all the same.
     static ElementRecord read(const RecordWalker &walker);
     // The record's lines as they stand, no numbers read; never throws.
@@ -69,6 +73,7 @@ struct ElementRecord
 
     // The select list entry: "Gumppic at 20 30 Useing 500",
     // "Text at 40 50 Saying Hello wo..." (texts cut to 8 characters),
-    // "Htmlgump at 10 20 Saying Welcome ...", "Tilepic at 5 6 Useing 3821".
+    // "Htmlgump at 10 20 Saying Welcome ...", "Tilepic at 5 6 Useing 3821";
+    // a script line is its text.
     QString selectEntry() const;
 };

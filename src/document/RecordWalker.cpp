@@ -1,4 +1,5 @@
 #include "document/RecordWalker.h"
+#include "document/FieldValue.h"
 
 #include <array>
 #include <span>
@@ -50,12 +51,12 @@ KindInfo row(ElementKind kind, const QString &word, ShownWith shownWith, int len
 // One row per kind, in the order of the enumeration (row k is kind k + 1):
 // its word, the switch of the View menu that shows it, its length, where its
 // box, art and text stand, and which of its fields are numbers.
-const std::array<KindInfo, 14> &kindTable()
+const std::array<KindInfo, 15> &kindTable()
 {
     using K = ElementKind;
     using S = ShownWith;
     //                                                                length width art text
-    static const std::array<KindInfo, 14> table{
+    static const std::array<KindInfo, 15> table{
         row(K::Gumppic, QStringLiteral("gumppic"), S::Pictures,          4, No, 3, No, GumppicNumbers),
         row(K::Resizepic, QStringLiteral("resizepic"), S::Backgrounds,   6, 4, 3, No, ResizepicNumbers),
         row(K::Text, QStringLiteral("text"), S::Text,                    5, No, No, 4, TextNumbers),
@@ -70,6 +71,7 @@ const std::array<KindInfo, 14> &kindTable()
         row(K::Checkertrans, QStringLiteral("checkertrans"), S::Pictures, 5, 3, No, No, CheckertransNumbers),
         row(K::Xmfhtmlgump, QStringLiteral("xmfhtmlgump"), S::Text,      9, 3, No, No, XmfhtmlgumpNumbers),
         row(K::Gumppichue, QStringLiteral("gumppichue"), S::Pictures,    5, No, 3, No, GumppichueNumbers),
+        row(K::Script, QStringLiteral("script"), S::Nothing,             2, No, No, 1, {}),
     };
     return table;
 }
@@ -127,7 +129,8 @@ const QList<ElementKind> &allKinds()
     static const QList<ElementKind> kinds = [] {
         QList<ElementKind> all;
         for (const KindInfo &info : kindTable())
-            all.append(info.kind);
+            if (!isScript(info.kind))
+                all.append(info.kind);
         return all;
     }();
     return kinds;
@@ -170,7 +173,7 @@ bool isStructureLine(const QString &line)
     if (line.isEmpty() || line.front().isDigit())
         return false;
     return line == BeginPage || line == EndPage || line == Location || line == Misc || line == CloseBlock
-           || line == NoDispose || kindOfWord(line) != ElementKind::None;
+           || line == NoDispose || line == KeptText || line == KeptBlock || kindOfWord(line) != ElementKind::None;
 }
 
 } // namespace Records
@@ -192,7 +195,8 @@ std::span<const int> numberFields(RecordWalker::Item item, ElementKind kind)
     static constexpr int pageNumber[] = {1};
     static constexpr int pair[] = {1, 2};
     switch (item) {
-    case Item::PageOpen: return pageNumber;
+    case Item::PageOpen:
+    case Item::KeptText: return pageNumber;
     case Item::Location:
     case Item::Misc: return pair;
     case Item::Element: {
@@ -226,6 +230,12 @@ Measure measure(const QStringList &lines, int at)
     } else if (text == Records::CloseBlock) {
         m.item = Item::CloseBlock;
         m.length = Records::CloseBlockLength;
+    } else if (text == Records::KeptText) {
+        m.item = Item::KeptText;
+        m.length = Records::KeptTextLength;
+    } else if (text == Records::KeptBlock) {
+        m.item = Item::KeptBlock;
+        m.length = Records::KeptBlockLength;
     }
     for (const int k : numberFields(m.item, m.kind)) {
         if (at + k >= lines.size())
@@ -265,7 +275,31 @@ bool RecordWalker::next()
     else if (m_item == Item::PageClose)
         m_closePending = true;
     m_next = m_line + m_length;
+    followOrigin();
     return true;
+}
+
+void RecordWalker::followOrigin()
+{
+    m_originX = m_nextOriginX;
+    m_originY = m_nextOriginY;
+    if (m_item != Item::Element)
+        return;
+    if (m_kind == ElementKind::Script) {
+        if (const auto origin = FieldValue::originSetBy(field(Records::ScriptLineField))) {
+            m_nextOriginX = origin->first;
+            m_nextOriginY = origin->second;
+        }
+        return;
+    }
+    // "*n" moves the origin for what follows.
+    for (const int k : {1, 2}) {
+        if (k >= m_length || m_line + k >= m_lines.size())
+            break;
+        const QString &f = m_lines[m_line + k];
+        if (!f.isEmpty() && f.front() == u'*')
+            FieldValue::place(f, k == 1 ? m_nextOriginX : m_nextOriginY);
+    }
 }
 
 QString RecordWalker::field(int k) const

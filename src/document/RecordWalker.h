@@ -9,6 +9,9 @@
 enum class ElementKind {
     None, Gumppic, Resizepic, Text, Button,
     Htmlgump, Croppedtext, Textentry, Checkbox, Radio, Gumppictiled, Tilepic, Checkertrans, Xmfhtmlgump, Gumppichue,
+    // A line of the dialog's script logic held verbatim (IF, FOR, LOCAL.x=,
+    // dorigin, a control the design cannot hold): never drawn, no numbers.
+    Script,
 };
 
 namespace Records {
@@ -19,8 +22,11 @@ QString nameOf(ElementKind kind);                  // as lists and menus show it
 enum class ShownWith { Nothing, Text, Buttons, Pictures, Backgrounds };
 ShownWith shownWith(ElementKind kind);
 int lengthOf(ElementKind kind);                    // gumppic 4, resizepic 6, text 5, button 8, None 0
-// Every kind but None, in the order of the enumeration.
+// Every kind that is drawn (all but None and Script), in the order of the enumeration.
 const QList<ElementKind> &allKinds();
+// Script records: the kind word and the line, nothing else.
+inline bool isScript(ElementKind kind) { return kind == ElementKind::Script; }
+constexpr int ScriptLineField = 1;
 // The four kinds every design file could always hold.
 bool isClassicKind(ElementKind kind);
 // Offsets from the kind word of a kind's width field (its height follows),
@@ -43,6 +49,15 @@ inline const QString Misc = QStringLiteral("MISC");
 inline const QString CloseBlock = QStringLiteral("CLOSEBLOCK");
 // The dialog cannot be closed by the client's close-all-gumps macro: a line of its own.
 inline const QString NoDispose = QStringLiteral("NODISPOSE");
+// A TEXT section line no element of the design refers to, kept at its index
+// for the script's computed indices: "TEXTLINE", index, text.
+inline const QString KeptText = QStringLiteral("TEXTLINE");
+// A BUTTON section block kept in its form (a range, one no button of the
+// design answers, one with computed replies): "BUTTONBLOCK", its marker line
+// as written ("ON=100 199"), its lines as a button's events are kept.
+inline const QString KeptBlock = QStringLiteral("BUTTONBLOCK");
+constexpr int KeptTextLength = 3;
+constexpr int KeptBlockLength = 3;
 constexpr int LocationLength = 3;
 constexpr int MiscLength = 3;
 constexpr int CloseBlockLength = 2;
@@ -60,7 +75,7 @@ constexpr int CloseBlockLength = 2;
 class RecordWalker
 {
 public:
-    enum class Item { PageOpen, PageClose, Element, Location, Misc, CloseBlock, Other };
+    enum class Item { PageOpen, PageClose, Element, Location, Misc, CloseBlock, Other, KeptText, KeptBlock };
 
     explicit RecordWalker(const QStringList &lines) : m_lines(lines) {}
 
@@ -69,6 +84,10 @@ public:
 
     Item item() const { return m_item; }
     int line() const { return m_line; }          // first line of the item
+    // The origin ("dorigin", moved by "*n" places) in force along the straight
+    // reading when this item is read; its stand-in when computed.
+    int originX() const { return m_originX; }
+    int originY() const { return m_originY; }
     int length() const { return m_length; }      // lines it spans (may run past the end)
     // Whether the item has all its lines: neither cut short by a structure
     // line nor by the end of the lines.
@@ -87,6 +106,7 @@ public:
     QString field(int k) const;
 
 private:
+    void followOrigin();
     const QStringList &m_lines;
     int m_next = 0;
     int m_line = -1;
@@ -96,4 +116,6 @@ private:
     QString m_page = QStringLiteral("-1");
     bool m_closePending = false;
     bool m_cutShort = false;
+    int m_originX = 0, m_originY = 0;         // before the current item
+    int m_nextOriginX = 0, m_nextOriginY = 0; // after it
 };

@@ -1,4 +1,5 @@
 #include "sphere/ArtCatalog.h"
+#include "document/ButtonGumps.h"
 
 #include "assets/BitmapFile.h"
 #include "platform/ArtFolders.h"
@@ -83,6 +84,12 @@ const ArtCatalog::Decoder &ArtCatalog::decoder(const QString &artName)
         return *known;
     Decoder d;
     d.relativePath = ArtFolders::buttonDecoder(artName);
+    // A pair no art of the library has keeps its numbers in its name: the export needs no file.
+    if (const auto kept = ButtonGumps::pairOf(artName)) {
+        d.status = Decoder::Status::Ok;
+        std::tie(d.up, d.down) = *kept;
+        return *m_decoders.insert(artName, d);
+    }
     try {
         const QStringList lines = TextFile::readLines(PathResolver::resolve(m_store.appDir(), d.relativePath));
         if (lines.size() < 2) {

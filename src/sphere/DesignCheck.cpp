@@ -1,4 +1,6 @@
 #include "sphere/DesignCheck.h"
+#include "document/FieldValue.h"
+#include "sphere/ScriptCheck.h"
 
 #include "document/ButtonReplies.h"
 #include "document/ControlCommands.h"
@@ -150,6 +152,8 @@ private:
     // A field the server reads as a number. Gives its value when it is one.
     std::optional<int> number(const QString &field, const QString &text)
     {
+        if (FieldValue::isComputed(text))
+            return std::nullopt; // the server computes it
         const std::optional<int> value = decimalValue(text);
         if (!value) {
             warn(QStringLiteral("%1 \"%2\" is not a number").arg(field, text));
@@ -224,6 +228,8 @@ private:
 
     void checkElement(const RecordWalker &w)
     {
+        if (Records::isScript(w.kind()))
+            return; // ScriptCheck's
         m_kind = Records::wordOf(w.kind());
         if (!w.complete()) {
             warn(QStringLiteral("the record is cut short at the end of the design"));
@@ -605,7 +611,9 @@ namespace DesignCheck {
 
 QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art, const QString &dialect)
 {
-    return Checker(lines, art, dialect).run();
+    QList<DesignProblem> found = Checker(lines, art, dialect).run();
+    ScriptCheck::mergeInto(found, lines);
+    return found;
 }
 
 bool hasErrors(const QList<DesignProblem> &problems)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+// A button, check box or radio whose up and down gumps no art of the library
+// names keeps them in its art field: "gump 4005 4007.bmp". No such file
+// exists; the export writes the two numbers, the canvas draws a placeholder
+// with the name (or the client's art).
+namespace ButtonGumps {
+
+QString artName(int up, int down);
+// The pair such a name keeps; nullopt for any other file name.
+std::optional<std::pair<int, int>> pairOf(const QString &fileName);
+
+} // namespace ButtonGumps

@@ -1,0 +1,54 @@
+#include "sphere/ScriptCheck.h"
+#include "document/RecordWalker.h"
+#include "document/ScriptNesting.h"
+#include "platform/SphereEventLine.h"
+
+#include <algorithm>
+
+namespace ScriptCheck {
+
+QList<DesignProblem> run(const QStringList &lines)
+{
+    using Severity = DesignProblem::Severity;
+    QList<DesignProblem> found;
+    ScriptNesting nesting;
+    bool anyScript = false;
+    RecordWalker w(lines);
+    while (w.next()) {
+        if (w.item() == RecordWalker::Item::Element && Records::isScript(w.kind())) {
+            anyScript = true;
+            const QString line = w.field(Records::ScriptLineField);
+            nesting.statement(w.line(), line);
+            if (const QString trap = SphereEventLine::trap(line); !trap.isEmpty())
+                found << DesignProblem{w.line() + 1, Severity::Error,
+                                       QStringLiteral("script line: ") + trap + QStringLiteral("; the export stops there")};
+            continue;
+        }
+        if (w.item() == RecordWalker::Item::PageOpen && nesting.depth() > 0) {
+            const ScriptNesting::Span &span = nesting.spans()[std::size_t(nesting.current().span)];
+            found << DesignProblem{w.line() + 1, Severity::Information,
+                                   QStringLiteral("page %1 begins inside the %2 of line %3; the server sends it only "
+                                                  "when that runs")
+                                       .arg(w.field(1), span.word, QString::number(span.open + 1))};
+        }
+        nesting.other(w.line());
+    }
+    if (!anyScript)
+        return found;
+    nesting.finish();
+    for (const ScriptNesting::Fault &fault : nesting.faults())
+        found << DesignProblem{fault.line + 1, Severity::Error, QStringLiteral("script line: ") + fault.message};
+    return found;
+}
+
+void mergeInto(QList<DesignProblem> &problems, const QStringList &lines)
+{
+    const QList<DesignProblem> found = run(lines);
+    if (found.isEmpty())
+        return;
+    problems << found;
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const DesignProblem &a, const DesignProblem &b) { return a.line < b.line; });
+}
+
+} // namespace ScriptCheck
