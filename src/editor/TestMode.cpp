@@ -8,6 +8,18 @@
 
 #include <QRect>
 
+QString TestMode::enterStatus(const QStringList &lines)
+{
+    QString status = QStringLiteral("Test mode: click the dialog's buttons; Escape or F5 goes back to editing");
+    RecordWalker w(lines);
+    while (w.next()) {
+        if (w.item() == RecordWalker::Item::Element && Records::isScript(w.kind()))
+            return status + QStringLiteral(". The dialog holds script logic test mode does not run: every element "
+                                           "is shown, as if each condition held");
+    }
+    return status;
+}
+
 void TestMode::enter(const QString &editingPage)
 {
     m_active = true;

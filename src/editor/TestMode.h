@@ -35,6 +35,9 @@ public:
     bool dialogClosed() const { return m_closed; }
 
     void enter(const QString &editingPage);
+    // What the status line says on entering: with script lines in the
+    // design, that their logic does not run and every element is shown.
+    static QString enterStatus(const QStringList &lines);
     // The page to go back to.
     QString leave();
 

@@ -25,6 +25,15 @@ QString ButtonArtMatcher::artFor(int up, std::optional<int> down)
     return m_firstByUp.value(up, NoMatch);
 }
 
+std::optional<QString> ButtonArtMatcher::pairArt(int up, int down)
+{
+    do {
+        if (const auto pair = m_firstByPair.constFind({up, down}); pair != m_firstByPair.cend())
+            return *pair;
+    } while (readNext());
+    return std::nullopt;
+}
+
 bool ButtonArtMatcher::readNext()
 {
     if (!m_listed) {

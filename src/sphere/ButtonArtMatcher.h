@@ -22,6 +22,9 @@ public:
     // no hexadecimal number.
     QString artFor(int up, std::optional<int> down = std::nullopt);
 
+    // The art whose decoder names both gumps; nullopt when none does.
+    std::optional<QString> pairArt(int up, int down);
+
     static inline const QString NoMatch = QStringLiteral("Blue dot.bmp");
 
 private:

@@ -1,8 +1,11 @@
 #include "sphere/ScriptPaste.h"
 #include "document/ElementClipboard.h"
+#include "document/ScriptNesting.h"
 #include "sphere/ButtonArtMatcher.h"
 #include "sphere/SphereImport.h"
 #include "sphere/SphereScript.h"
+
+#include <algorithm>
 
 namespace ScriptPaste {
 
@@ -22,11 +25,18 @@ bool isControlWord(const QString &word)
 
 bool holdsControlLines(const QString &text)
 {
+    // Script logic counts when a block of it is whole: "IF ... ENDIF", not a sentence beginning with "if".
+    ScriptNesting nesting;
+    int number = 0;
     for (const QString &raw : text.split(u'\n')) {
-        if (isControlWord(SphereScript::statement(SphereScript::cleanLine(raw)).word))
+        const QString line = SphereScript::cleanLine(raw);
+        if (isControlWord(SphereScript::statement(line).word))
             return true;
+        nesting.statement(number++, line);
     }
-    return false;
+    nesting.finish();
+    return std::any_of(nesting.spans().begin(), nesting.spans().end(),
+                       [](const ScriptNesting::Span &span) { return span.close >= 0; });
 }
 
 QStringList elementRecords(const QString &text, const QString &appDir)

@@ -9,7 +9,8 @@
 namespace ScriptPaste {
 
 // Whether the text holds a line the import reads as a dialog control
-// ("resizepic", "gumppic", "button", "text", "dtext", ...).
+// ("resizepic", "gumppic", "button", "text", "dtext", ...) or a whole block
+// of script logic ("IF ... ENDIF"); its script lines are pasted as they stand.
 bool holdsControlLines(const QString &text);
 
 // The element records the text's control lines give; nothing when the text

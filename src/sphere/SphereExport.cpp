@@ -1,5 +1,7 @@
 #include "sphere/SphereExport.h"
+#include "document/ButtonGumps.h"
 #include "document/ButtonReplies.h"
+#include "document/FieldValue.h"
 #include "document/LineBreaks.h"
 #include "document/RecordWalker.h"
 #include "platform/ArtFolders.h"
@@ -10,8 +12,10 @@
 #include "platform/SphereEventLine.h"
 #include "platform/SphereLine.h"
 #include "platform/TextFile.h"
+#include "sphere/SphereScript.h"
 
 #include <QHash>
+#include <QMap>
 #include <QStringBuilder>
 #include <QSet>
 
@@ -116,7 +120,7 @@ private:
 
     // The last location, window flags and close block records and the first
     // NODISPOSE mark, found in one walk rather than one walk each.
-    struct Marks { int location = -1, misc = -1, closeBlock = -1, noDispose = -1; };
+    struct Marks { int location = -1, misc = -1, closeBlock = -1, noDispose = -1; bool script = false; };
     const Marks &marks()
     {
         if (m_marks)
@@ -128,6 +132,7 @@ private:
             case RecordWalker::Item::Location: found.location = w.line(); break;
             case RecordWalker::Item::Misc: found.misc = w.line(); break;
             case RecordWalker::Item::CloseBlock: found.closeBlock = w.line(); break;
+            case RecordWalker::Item::Element: found.script = found.script || Records::isScript(w.kind()); break;
             case RecordWalker::Item::Other:
                 if (found.noDispose < 0 && m_lines[w.line()] == Records::NoDispose)
                     found.noDispose = w.line();
@@ -192,9 +197,25 @@ private:
                                        .arg(recordLine + 1).arg(recordLine + k + 1));
     }
 
+    // A position the server computes (a relative place, an expression) goes out as written.
+    static QString place(const QString &field)
+    {
+        return FieldValue::formOf(field) == FieldValue::Form::Relative ? field : number(field);
+    }
+
+    // A field that makes the longer form of a control: set, or computed by the server.
+    static bool isSet(const QString &field)
+    {
+        return FieldValue::isComputed(field) || NumberText::parseOr(field, 0) != 0;
+    }
+
     void writeElement(const RecordWalker &w)
     {
-        const QString position = number(w.field(1)) % u' ' % number(w.field(2));
+        if (w.kind() == ElementKind::Script) {
+            m_out << w.field(Records::ScriptLineField);
+            return;
+        }
+        const QString position = place(w.field(1)) % u' ' % place(w.field(2));
         switch (w.kind()) {
         case ElementKind::Gumppic:
             m_out << QStringLiteral("gumppic ") % position % u' ' % gumpNumber(w.field(3));
@@ -256,11 +277,70 @@ private:
         return text.startsWith(u'.') || (!text.isEmpty() && text.front().isSpace()) ? u'.' + text : text;
     }
 
-    // The TEXT section index the text is written at.
+    // The TEXT section index the text is written at: the next one no kept
+    // TEXT line holds.
     QString textIndex(const QString &text)
     {
-        m_texts << text;
+        while (keptTexts().contains(m_textCount))
+            ++m_textCount;
+        m_texts.insert(m_textCount, text);
         return QString::number(m_textCount++);
+    }
+
+    // The kept TEXT lines by index, and the kept button blocks in order.
+    const QMap<int, QString> &keptTexts()
+    {
+        if (!m_kept) {
+            m_kept.emplace();
+            RecordWalker w(m_lines);
+            while (w.next()) {
+                if (w.item() == RecordWalker::Item::KeptText && w.complete()) {
+                    if (const auto index = NumberText::tryParse(w.field(1)); index && *index >= 0 && *index < MaxKeptIndex)
+                        m_kept->texts.insert(*index, w.field(2));
+                } else if (w.item() == RecordWalker::Item::KeptBlock && w.complete()) {
+                    m_kept->blocks << w.line();
+                }
+            }
+        }
+        return m_kept->texts;
+    }
+
+    // The TEXT section: each text at its index. An index no text holds any
+    // more (its element deleted) gets a stand-in, as an empty line would
+    // take no index and move every later one.
+    QStringList textSection()
+    {
+        QStringList section;
+        QMap<int, QString> all = keptTexts();
+        for (auto it = m_texts.cbegin(); it != m_texts.cend(); ++it)
+            all.insert(it.key(), it.value());
+        int next = 0;
+        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+            for (; next < it.key(); ++next)
+                section << QStringLiteral(".");
+            section << it.value();
+            next = it.key() + 1;
+        }
+        return section;
+    }
+
+    void writeKeptBlocks()
+    {
+        keptTexts();
+        for (const int line : std::as_const(m_kept->blocks)) {
+            const Document doc(m_lines);
+            const QString marker = doc.line(line + 1);
+            QStringList events;
+            try {
+                if (!SphereEventLine::marker(SphereScript::cleanLine(marker)).isMarker)
+                    throw RuntimeError(QStringLiteral("the block's marker \"%1\" is no ON= line").arg(marker));
+                events = checkedEvents(doc.line(line + 2));
+            } catch (const RuntimeError &e) {
+                throw RuntimeError(QStringLiteral("Line %1: %2").arg(line + 1).arg(e.message()));
+            }
+            if (isRecent() || isOld())
+                m_out << marker << events;
+        }
     }
 
     // The kinds beyond the four, in the server's argument order. Their texts go
@@ -290,7 +370,7 @@ private:
         case ElementKind::Textentry: {
             // The client reads the text's index before the limit; the
             // server's inline form takes the limit before the text.
-            const bool limited = recent && NumberText::parseOr(w.field(7), 0) != 0;
+            const bool limited = recent && isSet(w.field(7));
             const QString head = box + u' ' + f(5) + u' ' + f(6);
             const QString limit = limited ? u' ' + f(7) : QString();
             const QString word = limited ? QStringLiteral("textentrylimited") : QStringLiteral("textentry");
@@ -306,16 +386,16 @@ private:
                 m_group = f(6);
                 m_out << QStringLiteral("group ") + m_group;
             }
-            const QStringList decoder = readDecoder(w.field(3));
-            m_out << Records::wordOf(w.kind()) + u' ' + position + u' ' + QString::number(NumberText::parseHex(decoder[0]))
-                         + u' ' + QString::number(NumberText::parseHex(decoder[1])) + u' ' + f(4) + u' ' + f(5);
+            const auto [up, down] = buttonGumps(w.field(3));
+            m_out << Records::wordOf(w.kind()) + u' ' + position + u' ' + QString::number(up) + u' '
+                         + QString::number(down) + u' ' + f(4) + u' ' + f(5);
             break;
         }
         case ElementKind::Gumppictiled:
             m_out << QStringLiteral("gumppictiled ") + box + u' ' + gumpNumber(w.field(5));
             break;
         case ElementKind::Tilepic:
-            if (recent && NumberText::parseOr(w.field(4), 0) != 0)
+            if (recent && isSet(w.field(4)))
                 m_out << QStringLiteral("tilepichue ") + position + u' ' + f(3) + u' ' + f(4);
             else
                 m_out << QStringLiteral("tilepic ") + position + u' ' + f(3);
@@ -325,7 +405,7 @@ private:
             break;
         case ElementKind::Xmfhtmlgump: {
             const QString head = box + u' ' + f(5) + u' ' + f(6) + u' ' + f(7);
-            if (NumberText::parseOr(w.field(8), 0) != 0)
+            if (isSet(w.field(8)))
                 m_out << QStringLiteral("xmfhtmlgumpcolor ") + head + u' ' + f(8);
             else
                 m_out << QStringLiteral("xmfhtmlgump ") + head;
@@ -369,6 +449,9 @@ private:
     {
         if (const auto known = m_buttonGumps.constFind(artName); known != m_buttonGumps.cend())
             return *known;
+        // A pair no art of the library has keeps its numbers in its name.
+        if (const auto kept = ButtonGumps::pairOf(artName))
+            return *kept;
         const QStringList decoder = readDecoder(artName);
         const std::pair<int, int> gumps{NumberText::parseHex(decoder[0]), NumberText::parseHex(decoder[1])};
         m_buttonGumps.insert(artName, gumps);
@@ -435,10 +518,12 @@ private:
     {
         m_out << QString();
         writeSectionHeader(QStringLiteral(" TEXT"));
-        m_out << m_texts << QString() << QString();
+        m_out << textSection() << QString() << QString();
         writeSectionHeader(QStringLiteral(" BUTTON"));
         writeCloseBlock();
-        m_out << m_buttonBlocks << QString();
+        m_out << m_buttonBlocks;
+        writeKeptBlocks();
+        m_out << QString();
     }
 
     const QStringList &m_lines;
@@ -446,7 +531,10 @@ private:
     const QString m_name;
     QString m_appDir;
     QStringList &m_out;
-    QStringList m_texts;        // TEXTHOLDER
+    QMap<int, QString> m_texts; // TEXTHOLDER, by index
+    struct Kept { QMap<int, QString> texts; QList<int> blocks; };
+    std::optional<Kept> m_kept;
+    static constexpr int MaxKeptIndex = 1 << 20; // a kept index past this is no TEXT line of a real dialog
     QStringList m_buttonBlocks; // BUTTONHOLDER
     QHash<QString, QStringList> m_decoders;
     QHash<QString, std::pair<int, int>> m_buttonGumps;

@@ -37,6 +37,30 @@ QStringList words(QStringView text)
     return out;
 }
 
+QStringList arguments(QStringView text)
+{
+    QStringList out;
+    out.reserve(8);
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        while (i < n && text[i].isSpace())
+            ++i;
+        const qsizetype start = i;
+        int depth = 0;
+        while (i < n && (depth > 0 || !text[i].isSpace())) {
+            if (text[i] == u'<')
+                ++depth;
+            else if (text[i] == u'>' && depth > 0)
+                --depth;
+            ++i;
+        }
+        if (i > start)
+            out << text.mid(start, i - start).toString();
+    }
+    return out;
+}
+
 std::optional<QStringList> headerWords(QStringView cleaned)
 {
     if (!cleaned.startsWith(u'['))
@@ -56,7 +80,7 @@ Statement statement(QStringView cleaned)
     s.word = cleaned.left(end).toString().toLower();
     const QStringView rest = cleaned.mid(end).trimmed();
     s.rest = rest.toString();
-    s.args = words(rest);
+    s.args = arguments(rest);
     return s;
 }
 
@@ -65,12 +89,16 @@ QList<Section> sections(const QStringList &rawLines)
     QList<Section> out;
     for (int i = 0; i < rawLines.size(); ++i) {
         const QString text = cleanShared(rawLines[i]);
-        if (text.isEmpty())
+        if (text.isEmpty()) {
+            // A comment of its own: the server skips it, the import keeps it in its place.
+            if (!out.isEmpty() && !rawLines[i].trimmed().isEmpty())
+                out.last().comments.append(Line{i + 1, rawLines[i], QString()});
             continue;
+        }
         if (std::optional<QStringList> header = headerWords(text)) {
             if (header->size() == 1 && header->first().compare(u"EOF", Qt::CaseInsensitive) == 0)
                 break;
-            out.append(Section{*header, i + 1, {}});
+            out.append(Section{*header, i + 1, {}, {}});
         } else if (!out.isEmpty()) {
             out.last().body.append(Line{i + 1, rawLines[i], text});
         }

@@ -22,8 +22,11 @@ std::optional<QStringList> headerWords(QStringView cleaned);
 
 // Splits at white space.
 QStringList words(QStringView text);
+// The same, an expression "<eval 1 + 2>" one word with its blanks, as the
+// server reads it once expanded.
+QStringList arguments(QStringView text);
 
-// A control or script line: its first word in lower case, the words after it,
+// A control or script line: its first word in lower case, its arguments after it,
 // and the text after the first word as written (dtext keeps its spaces).
 struct Statement
 {
@@ -45,6 +48,7 @@ struct Section
     QStringList header;   // the header's words as written
     int headerLine = 0;   // in the file, from 1
     QList<Line> body;     // its lines that hold something
+    QList<Line> comments; // its lines that hold only a comment (their text is empty)
 };
 
 // Every section of the script in file order. Lines before the first header

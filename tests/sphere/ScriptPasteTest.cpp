@@ -17,6 +17,11 @@ TEST(ScriptPaste, ControlLinesCopiedFromAScriptBecomeElementRecords)
         {"  DTEXT 1 2 0 x  ", {"text", "1", "2", "0", "x"}, "any case, spaces around"},
         {"Hello, this is a letter\nwith text 1 2 in it", {}, "prose is no layout"},
         {"", {}, "nothing"},
+        {"IF <src.isgm>\r\n  gumppic 1 2 500\r\nENDIF\r\n",
+         {"script", "IF <src.isgm>", "gumppic", "1", "2", "1F4.bmp", "script", "ENDIF"}, "logic lines kept"},
+        {"FOR 3\n  LOCAL.x=1\nENDFOR", {"script", "FOR 3", "script", "  LOCAL.x=1", "script", "ENDFOR"},
+         "a whole block of logic alone"},
+        {"if you like it\nyou keep it", {}, "a sentence beginning with if"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ScriptPaste::elementRecords(QString::fromLatin1(c.text), dir.path() + u'/'), c.records) << c.what;

@@ -61,16 +61,14 @@ TEST_F(SphereImportTest, ReadsEachKindOfLine)
                      "gumppic", "3", "3", "3.bmp", "gumppic", "4", "4", "4.bmp", "}EOP", "LOCATION", "0", "0"}
              + MiscClear,
          {}},
-        {"what the design cannot hold is named, once per line",
+        {"script lines and what the design cannot hold stay as written, where they stand",
          {"[DIALOG d_test]", "0,0", "IF (<SRC.ISGM>)", "tooltip 1011036", "gumppic <eval 5> 0 1",
-          "gumppic 1 2 abc", "gumppic 1 2 3 44 9", "resizepic 1 2", "endif"},
+          "gumppic 1 2 abc", "gumppic 1 2 3 44 9", "resizepic 1 2", "  endif // done"},
          // The server reads values left out as 0.
-         QStringList{"{BOP", "0", "gumppichue", "1", "2", "3.bmp", "44", "resizepic", "1", "2", "0.bmp", "0", "0",
-                     "}EOP", "LOCATION", "0", "0"} + MiscClear,
-         {"Line 3: script line \"IF\" left out", "Line 4: \"tooltip\" cannot be held by the design; left out",
-          "Line 5: \"gumppic\" with an expression left out",
-          "Line 6: \"gumppic\" with a value that is not a number left out",
-          "Line 7: \"gumppic\": the values after the first 4 left out", "Line 9: script line \"endif\" left out"}},
+         QStringList{"{BOP", "0", "script", "IF (<SRC.ISGM>)", "script", "tooltip 1011036", "gumppic", "<eval 5>", "0",
+                     "1.bmp", "script", "gumppic 1 2 abc", "script", "gumppic 1 2 3 44 9", "resizepic", "1", "2",
+                     "0.bmp", "0", "0", "script", "  endif // done", "}EOP", "LOCATION", "0", "0"} + MiscClear,
+         {}},
         {"the newer kinds, indexed and inline, and the close block",
          {"[DIALOG d_test]", "0,0", "htmlgump 1 2 3 4 1 1 0", "dhtmlgump 1 2 3 4 0 1 Hi <B>there</B>",
           "croppedtext 5 6 7 8 33 0", "dcroppedtext 5 6 7 8 33 cut", "textentry 1 2 3 4 0 9 2",
@@ -96,14 +94,15 @@ TEST_F(SphereImportTest, ReadsEachKindOfLine)
                      "checkertrans", "1", "2", "3", "4",
                      "xmfhtmlgump", "1", "2", "3", "4", "1011036", "0", "1", "0",
                      "xmfhtmlgump", "1", "2", "3", "4", "1011036", "1", "0", "32767",
-                     "}EOP", "LOCATION", "0", "0"} + MiscClear + QStringList{"CLOSEBLOCK", "dialogclose"},
-         {"Line 12: \"group\" cannot be held by the design; left out"}},
-        {"relative positions follow the origin",
+                     "}EOP", "LOCATION", "0", "0"} + MiscClear
+             + QStringList{"CLOSEBLOCK", "dialogclose", "BUTTONBLOCK", "on=1", "x"},
+         {}},
+        {"relative positions stay as written after the origin's line",
          {"[DIALOG d_test]", "0,0", "dorigin 100 50", "gumppic - - 1", "gumppic +10 -5 1", "gumppic *20 *0 1",
           "gumppic - 7 1"},
-         QStringList{"{BOP", "0", "gumppic", "100", "50", "1.bmp", "gumppic", "110", "45", "1.bmp", "gumppic", "120",
-                     "50", "1.bmp", "gumppic", "120", "7", "1.bmp", "}EOP", "LOCATION", "0", "0"}
-             + MiscClear,
+         QStringList{"{BOP", "0", "script", "dorigin 100 50", "gumppic", "-", "-", "1.bmp", "gumppic", "+10", "-5",
+                     "1.bmp", "gumppic", "*20", "*0", "1.bmp", "gumppic", "-", "7", "1.bmp", "}EOP", "LOCATION", "0",
+                     "0"} + MiscClear,
          {}},
     };
     for (const auto &c : cases) {
@@ -121,9 +120,10 @@ TEST_F(SphereImportTest, TextsAreCountedOverLinesThatHoldText)
                                 "text 0 0 0 x"});
     ASSERT_TRUE(r.imported);
     // The client shows nothing for a text that is not there.
-    EXPECT_EQ(r.lines.mid(2, 20), QStringList({"text", "0", "0", "0", "one", "text", "0", "0", "0", "zero", "text",
-                                                 "0", "0", "0", "", "text", "0", "0", "0", ""}));
-    EXPECT_EQ(r.errors, QStringList({"NO SUCH TEXT (2)", "NO SUCH TEXT (x)"}));
+    // An index that is no number stays the script's line.
+    EXPECT_EQ(r.lines.mid(2, 17), QStringList({"text", "0", "0", "0", "one", "text", "0", "0", "0", "zero", "text",
+                                                 "0", "0", "0", "", "script", "text 0 0 0 x"}));
+    EXPECT_EQ(r.errors, QStringList({"NO SUCH TEXT (2)"}));
 }
 
 TEST_F(SphereImportTest, ButtonBlocksMatchInAnySpellingAndRanges)
@@ -137,9 +137,12 @@ TEST_F(SphereImportTest, ButtonBlocksMatchInAnySpellingAndRanges)
     // Each keeps the reply it had: handlers may tell buttons apart by it.
     EXPECT_EQ(button(0), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1 1", "  one"}));
     EXPECT_EQ(button(1), QStringList({"button", "0", "0", "cancel.BMP", "0", "2", "1 2", "two"}));
-    EXPECT_EQ(button(2), QStringList({"button", "0", "0", "Blue dot.bmp", "1", "0", "1 7", "three to eight"}));
-    EXPECT_EQ(button(3), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1 9", "nine\r\nlast"}));
-    EXPECT_EQ(button(4), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "1 40", "nine\r\nlast"}));
+    // A pair the library lacks stays the script's; a range stays one block, answering its buttons' replies.
+    EXPECT_EQ(button(2), QStringList({"button", "0", "0", "gump 999 0.bmp", "1", "0", "0 7", ""}));
+    EXPECT_EQ(button(3), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "0 9", ""}));
+    EXPECT_EQ(button(4), QStringList({"button", "0", "0", "okay.BMP", "1", "0", "0 40", ""}));
+    EXPECT_EQ(r.lines.mid(r.lines.size() - 6), QStringList({"BUTTONBLOCK", "On 3,8", "three to eight", "BUTTONBLOCK",
+                                                              "on=9 50", "nine\r\nlast"}));
 }
 
 TEST_F(SphereImportTest, ButtonWithoutBlockKeepsItsReplyButNoEvents)
@@ -216,12 +219,14 @@ TEST_F(SphereImportTest, InlineTextsLoseWhatTheServerDrops)
 // Each left-out line keeps its number and text, so the designer can list it after the window closed.
 TEST_F(SphereImportTest, LeftOutLinesKeepTheirNumberAndText)
 {
-    const ImportResult r = run({"[dialog D_TEST]", "0,0", "  tooltip 1020", "gumppic 1 1 1", "text 0 0 0 7",
-                                "[DIALOG other]", "[DIALOG d_test TEXT]", "zero"});
+    const ImportResult r = run({"[dialog D_TEST]", "0,0", "  button 1 1 4005 4007 1 0 1", "gumppic 1 1 1",
+                                "text 0 0 0 7", "[DIALOG other]", "[DIALOG d_test TEXT]", "zero"});
     ASSERT_TRUE(r.imported);
-    EXPECT_EQ(r.notes, QList<ImportNote>({{3, "tooltip 1020", "\"tooltip\" cannot be held by the design; left out"},
-                                          {0, "", "NO SUCH TEXT (7)"}}));
-    EXPECT_EQ(r.errors.first(), "Line 3: \"tooltip\" cannot be held by the design; left out");
+    const QString pair = "no art of the library has the gumps 4005 and 4007; the design keeps the two numbers (add "
+                         "the pair to the art library to see it drawn)";
+    EXPECT_EQ(r.notes, QList<ImportNote>({{3, "button 1 1 4005 4007 1 0 1", pair}, {0, "", "NO SUCH TEXT (7)"},
+                                          {0, "", SphereImport::NoButtonSection}}));
+    EXPECT_EQ(r.errors.first(), "Line 3: " + pair);
     EXPECT_EQ(SphereImport::dialogNames({"[dialog D_TEST]", "[DIALOG d_test TEXT]", "[Dialog other]", "[DIALOG d_test]"}),
               QStringList({"D_TEST", "other"}));
 }

@@ -318,7 +318,7 @@ void TForm1::TestModeClick()
     }
     m_testView.enter();
     TestButton->setChecked(true);
-    Label8->setText(QStringLiteral("Test mode: click the dialog's buttons; Escape or F5 goes back to editing"));
+    Label8->setText(TestMode::enterStatus(m_session.state.DATA.lines()));
 }
 
 void TForm1::leaveTestMode()

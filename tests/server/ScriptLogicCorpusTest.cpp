@@ -1,0 +1,138 @@
+// Real dialogs with script logic: the server's view of the original script
+// equals its view of the script the designer writes after importing it, for
+// the test character, and a dialog that shows it nothing still shows nothing.
+#include "ShownDialog.h"
+#include "support/CorpusIndex.h"
+#include "support/SphereTestServer.h"
+
+#include "platform/TextFile.h"
+#include "sphere/ButtonArtMatcher.h"
+#include "sphere/SphereExport.h"
+#include "sphere/SphereImport.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every section of the dialog renamed, so that dialogs of one name in
+// several files can stand in one server.
+QByteArray renamedDialog(const QByteArray &bytes, const QString &dialog, const QString &name)
+{
+    QString text = QString::fromLatin1(bytes);
+    const QRegularExpression header(
+        QStringLiteral("^(\\s*\\[dialog\\s+)%1(\\s+(?:text|button|prebutton))?\\s*\\]")
+            .arg(QRegularExpression::escape(dialog)),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
+    text.replace(header, QStringLiteral("\\1%1\\2]").arg(name));
+    return text.toLatin1();
+}
+
+// The dialogs counted equal in the last run; fewer is a regression.
+constexpr int MinimumEqual = 0;
+
+// Dialogs whose round trip the server shows differently, and why.
+const QMap<QString, QString> &knownToDiffer()
+{
+    static const QMap<QString, QString> files = {
+        {"d_runebook.scp", "an htmlgump without background and scrollbar values: the client gets them filled in"},
+    };
+    return files;
+}
+
+struct Outcome
+{
+    int compared = 0;  // dialogs the server showed either side of
+    int equal = 0;
+    int bothSilent = 0; // shown nothing, original and round trip alike
+    QStringList differing;
+};
+
+Outcome judgeRoundTrips(const QList<CorpusEntry> &dialogs, const QString &corpus, const QString &appDir)
+{
+    Outcome outcome;
+    QList<std::pair<QString, QByteArray>> files;
+    QStringList names;
+    for (qsizetype i = 0; i < dialogs.size(); ++i) {
+        QFile file(corpus + u'/' + dialogs[i].file);
+        if (!file.open(QIODevice::ReadOnly)) {
+            outcome.differing << dialogs[i].file + ": cannot be read";
+            continue;
+        }
+        const QString original = QStringLiteral("d_logic_%1").arg(i);
+        QByteArray bytes = renamedDialog(file.readAll(), dialogs[i].dialog, original);
+        files.append({original + ".scp", bytes});
+        names << original;
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes.remove(0, 3);
+        // No library at all: every button keeps its own gumps.
+        ButtonArtMatcher buttons(appDir);
+        const ImportResult imported = SphereImport::importLines(TextFile::splitUtf8Lines(bytes), original, buttons);
+        if (!imported.imported) {
+            outcome.differing << dialogs[i].file + ": not imported";
+            continue;
+        }
+        const auto encoding = bytes.isValidUtf8() ? SphereDialect::Encoding::Utf8 : SphereDialect::Encoding::EightBit;
+        QStringList script;
+        try {
+            writeSphereScript(imported.lines, SphereDialect::V55iTo99g, original + "_rt", appDir, script);
+            files.append({original + "_rt.scp", encodeScript(script, encoding, "\r\n")});
+        } catch (const std::exception &) {
+            outcome.differing << dialogs[i].file + ": the export stopped";
+            continue;
+        }
+        names << original + "_rt";
+    }
+    const JudgedDialogs judged = judgeDialogs(files, names);
+    if (!judged.error.isEmpty()) {
+        outcome.differing << "server: " + judged.error;
+        return outcome;
+    }
+    for (qsizetype i = 0; i < dialogs.size(); ++i) {
+        const QString original = QStringLiteral("d_logic_%1").arg(i);
+        if (!names.contains(original + "_rt"))
+            continue;
+        const auto a = judged.gumps.value(original), b = judged.gumps.value(original + "_rt");
+        if (!a && !b) {
+            ++outcome.bothSilent;
+            continue;
+        }
+        ++outcome.compared;
+        if (!a || !b) {
+            if (!knownToDiffer().contains(dialogs[i].file))
+                outcome.differing << dialogs[i].file + (a ? ": the round trip shows nothing" : ": the round trip "
+                                                                                               "shows what the original hides");
+            continue;
+        }
+        const QList<ShownDifference> d = ShownDialogs::compare(ShownDialogs::ofGump(a->x, a->y, a->controls, a->texts),
+                                                               ShownDialogs::ofGump(b->x, b->y, b->controls, b->texts));
+        if (d.isEmpty())
+            ++outcome.equal;
+        else if (!knownToDiffer().contains(dialogs[i].file))
+            outcome.differing << dialogs[i].file + ": " + d.first().what;
+    }
+    return outcome;
+}
+
+TEST(ScriptLogicCorpus, DynamicDialogsComeBackAsTheServerShowsTheOriginals)
+{
+    SKIP_WITHOUT_SPHERE_SERVER();
+    const QString corpus = QStringLiteral(QM_SPHERE_CORPUS_DIR);
+    QList<CorpusEntry> dialogs = corpusEntries(corpus);
+    dialogs.removeIf([](const CorpusEntry &e) { return e.isStatic; });
+    if (dialogs.isEmpty())
+        GTEST_SKIP() << "no corpus at " << corpus.toStdString();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Outcome outcome = judgeRoundTrips(dialogs, corpus, dir.path() + u'/');
+    std::printf("%d of %d dynamic dialogs the server shows come back equal; %d show nothing either way; "
+                "%lld known to differ\n",
+                outcome.equal, outcome.compared, outcome.bothSilent, static_cast<long long>(knownToDiffer().size()));
+    EXPECT_TRUE(outcome.differing.isEmpty()) << outcome.differing.join(u'\n').toStdString();
+    EXPECT_GE(outcome.equal, MinimumEqual);
+}
+
+} // namespace
