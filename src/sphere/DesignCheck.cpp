@@ -1,7 +1,6 @@
 #include "sphere/DesignCheck.h"
 #include "sphere/DesignCheckRules.h"
 
-#include "document/ButtonReplies.h"
 #include "document/Document.h"
 #include "document/LineBreaks.h"
 #include "platform/SphereLine.h"
@@ -41,8 +40,8 @@ QString Rules::bareName(const QString &fileName)
 QList<DesignProblem> Rules::run()
 {
     readOrigin();
-    m_replyOfButton = ButtonReplies::numbered(m_lines);
     m_positions.reserve(m_lines.size() / 8);
+    m_problems.reserve(m_lines.size() / 8);
     RecordWalker w(m_lines);
     while (w.next()) {
         m_line = w.line() + 1;
@@ -75,10 +74,15 @@ QList<DesignProblem> Rules::run()
             break;
         }
     }
+    // The walk reports in line order; what is found after it goes in between.
+    const qsizetype walked = m_problems.size();
     checkPageLinks();
     checkRadioGroups();
-    std::stable_sort(m_problems.begin(), m_problems.end(),
-                     [](const DesignProblem &a, const DesignProblem &b) { return a.line < b.line; });
+    const auto byLine = [](const DesignProblem &a, const DesignProblem &b) { return a.line < b.line; };
+    if (m_problems.size() > walked) {
+        std::stable_sort(m_problems.begin() + walked, m_problems.end(), byLine);
+        std::inplace_merge(m_problems.begin(), m_problems.begin() + walked, m_problems.end(), byLine);
+    }
     return m_problems;
 }
 
@@ -96,6 +100,10 @@ std::optional<int> Rules::number(const QString &label, const QString &text, cons
             warn(field, QStringLiteral("%1 \"%2\" is not a number").arg(label, text));
         return std::nullopt;
     }
+    // Only a leading zero or plus sign makes the server read it otherwise.
+    const bool leading = text.front() == u'0' || text.front() == u'+' || (text.front() == u'-' && text.size() > 1 && text[1] == u'0');
+    if (!leading || text.size() == 1)
+        return value;
     const QString plain = SphereLine::withoutLeadingZeros(text);
     if (plain != text) {
         const qint64 read = SphereNumber::tryParse(text).value_or(0);

@@ -26,14 +26,16 @@ QSize Rules::checkButton(const RecordWalker &w)
     const auto name = [](int k) { return CheckedFields::nameOf(ElementKind::Button, k); };
     const auto close = number(QStringLiteral("close flag"), w.field(4), name(4));
     const auto target = number(QStringLiteral("page"), w.field(5), name(5));
-    const bool hasEvents = ButtonReplies::parseFlag(w.field(6)).events;
+    const ButtonReplies::Flag flag = ButtonReplies::parseFlag(w.field(6));
+    const bool hasEvents = flag.events;
     if (close == 0 && target && *target != 0)
         m_pageButtons.append({m_line, *target});
     if (close == 0 && hasEvents)
         advise(QStringLiteral("the button does not close the dialog, so the client sends no reply and its "
                               "events never run"));
-    if (const int reply = m_replyOfButton.value(m_line - 1, 0); reply != 0)
-        checkSharedReply(reply, hasEvents ? w.field(7) : QString());
+    // The designer numbers its buttons around the kept replies: only kept ones can meet.
+    if (flag.kept)
+        checkSharedReply(*flag.kept, hasEvents ? w.field(7) : QString());
     if (hasEvents) {
         if (++m_replies > DesignCheck::MaxNumbered)
             warn(CheckedFields::Reply, QStringLiteral("reply number %1 is past the %2 the server can hold")

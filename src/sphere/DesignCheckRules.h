@@ -97,7 +97,6 @@ private:
     QHash<int, int> m_entryIds, m_switchIds; // id -> line of the first element holding it
     std::map<std::pair<int, int>, RadioGroup> m_radioGroups; // page, group -> first radio line
     QList<DesignProblem> m_problems;
-    QHash<int, int> m_replyOfButton;                     // button line -> reply
     QHash<int, std::pair<int, QString>> m_firstWithReply; // reply -> line and events of its first button
     int m_line = 0;
     QString m_kind;

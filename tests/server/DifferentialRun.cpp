@@ -15,7 +15,8 @@ QString JudgedDesign::report() const
         r += QStringLiteral("%1: %2\n").arg(i + 1, 3).arg(QString(lines[i]).replace(QStringLiteral("\r\n"), QStringLiteral(" \u23CE ")));
     r += QStringLiteral("--- script\n") + script.join(u'\n') + u'\n';
     if (!refusal.isEmpty())
-        r += QStringLiteral("--- refused%1: %2\n").arg(refusalNamed ? QString() : QStringLiteral(" silently"), refusal);
+        r += QStringLiteral("--- refused%1: %2 (the rest judged without the erring elements; lines below are "
+                            "those of the rest)\n").arg(refusalNamed ? QString() : QStringLiteral(" silently"), refusal);
     for (const QString &line : check)
         r += QStringLiteral("check: %1\n").arg(line);
     for (const ShownDifference &d : silent)
@@ -96,6 +97,7 @@ QList<JudgedDesign> DifferentialRun::judge(const QList<QStringList> &designs, QS
     QList<std::pair<QString, QByteArray>> files;
     QList<std::pair<QString, QList<DialogPress>>> presses;
     QList<QStringList> shownLines;   // what is judged: the design, or the part of it the export takes
+    QList<QList<DesignProblem>> shownProblems;   // the check of that part, whose lines the differences name
     QList<QList<ExpectedPress>> expected;
     for (qsizetype i = 0; i < designs.size(); ++i) {
         JudgedDesign j;
@@ -125,6 +127,7 @@ QList<JudgedDesign> DifferentialRun::judge(const QList<QStringList> &designs, QS
         if (!lines.isEmpty())
             presses.append({j.dialog, list});
         shownLines << lines;
+        shownProblems << (lines == j.lines ? j.problems : DesignCheck::run(lines, nullptr, SphereDialect::V55iTo99g));
         expected << model;
         judged << j;
     }
@@ -159,7 +162,7 @@ QList<JudgedDesign> DifferentialRun::judge(const QList<QStringList> &designs, QS
                                            -1, CheckedFields::Events};
         }
         for (const ShownDifference &d : std::as_const(differences))
-            (isNamed(d, j.problems) ? j.named : j.silent) << d;
+            (isNamed(d, shownProblems[i]) ? j.named : j.silent) << d;
     }
     return judged;
 }
