@@ -18,6 +18,11 @@ struct DesignProblem {
     int line = 0; // document line from 1: the kind word of the record, the "{BOP" of a page
     Severity severity = Severity::Warning;
     QString message;
+    // The field of the record on that line the entry is about, by the names
+    // of CheckedFields ("place", "text", "events", "hue", ...); empty for
+    // advice about the design (off the screen, overlapping, art missing from
+    // the library), which says nothing of how the server reads it.
+    QString field;
 
     bool operator==(const DesignProblem &) const = default;
 };

@@ -2,6 +2,7 @@
 #include "document/RecordWalker.h"
 #include "document/ScriptNesting.h"
 #include "platform/SphereEventLine.h"
+#include "sphere/CheckedFields.h"
 
 #include <algorithm>
 
@@ -21,7 +22,8 @@ QList<DesignProblem> run(const QStringList &lines)
             nesting.statement(w.line(), line);
             if (const QString trap = SphereEventLine::trap(line); !trap.isEmpty())
                 found << DesignProblem{w.line() + 1, Severity::Error,
-                                       QStringLiteral("script line: ") + trap + QStringLiteral("; the export stops there")};
+                                       QStringLiteral("script line: ") + trap + QStringLiteral("; the export stops there"),
+                                       CheckedFields::Element};
             continue;
         }
         if (w.item() == RecordWalker::Item::PageOpen && nesting.depth() > 0) {
@@ -29,7 +31,8 @@ QList<DesignProblem> run(const QStringList &lines)
             found << DesignProblem{w.line() + 1, Severity::Information,
                                    QStringLiteral("page %1 begins inside the %2 of line %3; the server sends it only "
                                                   "when that runs")
-                                       .arg(w.field(1), span.word, QString::number(span.open + 1))};
+                                       .arg(w.field(1), span.word, QString::number(span.open + 1)),
+                                   CheckedFields::Page};
         }
         nesting.other(w.line());
     }
@@ -37,7 +40,8 @@ QList<DesignProblem> run(const QStringList &lines)
         return found;
     nesting.finish();
     for (const ScriptNesting::Fault &fault : nesting.faults())
-        found << DesignProblem{fault.line + 1, Severity::Error, QStringLiteral("script line: ") + fault.message};
+        found << DesignProblem{fault.line + 1, Severity::Error, QStringLiteral("script line: ") + fault.message,
+                               CheckedFields::Element};
     return found;
 }
 

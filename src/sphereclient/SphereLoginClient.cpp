@@ -274,6 +274,8 @@ struct SphereLoginClient::Session
                 return fail(Failure::MalformedPacket, QStringLiteral("malformed gump packet %1: %2").arg(hexId(id), why));
             return keep({ServerEvent::Gump, std::move(*gump), {}});
         }
+        case 0x73:
+            return keep({ServerEvent::Pong, {}, {}, quint8(packet.at(1))});
         case 0x1C:
         case 0xAE: {
             std::optional<QString> text = readServerMessage(packet);
@@ -326,23 +328,40 @@ bool SphereLoginClient::logIn(QDeadlineTimer deadline)
 
 SphereCollection SphereLoginClient::collectUntil(const QString &endMarker, QDeadlineTimer deadline)
 {
+    return collect([&](const ServerEvent &e) { return e.kind == ServerEvent::Message && e.message == endMarker; }, 1,
+                   QStringLiteral("waiting for \"%1\"").arg(endMarker), deadline);
+}
+
+SphereCollection SphereLoginClient::collectPongs(int pongs, QDeadlineTimer deadline)
+{
+    return collect([](const ServerEvent &e) { return e.kind == ServerEvent::Pong; }, pongs,
+                   QStringLiteral("waiting for %1 answers to pings").arg(pongs), deadline);
+}
+
+SphereCollection SphereLoginClient::collect(const std::function<bool(const ServerEvent &)> &isEnd, int ends,
+                                            const QString &waitingFor, QDeadlineTimer deadline)
+{
     Session &s = *m_session;
     SphereCollection got;
     if (!s.socket)
-        s.fail(Failure::ConnectionLost, QStringLiteral("collectUntil() before logIn()"));
+        s.fail(Failure::ConnectionLost, QStringLiteral("collecting before logIn()"));
+    int seen = 0;
+    if (ends <= 0) {
+        got.endMarkerSeen = true;
+        return got;
+    }
     while (s.failure == Failure::None || !s.pending.empty()) {
         while (!s.pending.empty()) {
             got.events.append(std::move(s.pending.front()));
             s.pending.pop_front();
-            const ServerEvent &last = got.events.constLast();
-            if (last.kind == ServerEvent::Message && last.message == endMarker) {
+            if (isEnd(got.events.constLast()) && ++seen == ends) {
                 got.endMarkerSeen = true;
                 return got;
             }
         }
         if (s.failure != Failure::None)
             break;
-        if (!s.pump(deadline, QStringLiteral("waiting for \"%1\"").arg(endMarker)) && s.failure == Failure::TimedOut) {
+        if (!s.pump(deadline, waitingFor) && s.failure == Failure::TimedOut) {
             // Running out of time here is an answer, not a failure.
             s.failure = Failure::None;
             s.error.clear();
@@ -356,6 +375,28 @@ SphereCollection SphereLoginClient::collectUntil(const QString &endMarker, QDead
         }
     }
     return got;
+}
+
+bool SphereLoginClient::sendGumpReply(const GumpReply &reply)
+{
+    Session &s = *m_session;
+    if (!s.socket || s.failure != Failure::None)
+        return s.fail(Failure::ConnectionLost, QStringLiteral("a reply before logIn()"));
+    const std::optional<QByteArray> packet = writeGumpReply(reply);
+    if (!packet)
+        return s.fail(Failure::MalformedPacket, QStringLiteral("the reply to gump %1 does not fit a packet").arg(reply.gumpId));
+    return s.send(*packet);
+}
+
+bool SphereLoginClient::ping(quint8 sequence)
+{
+    Session &s = *m_session;
+    if (!s.socket || s.failure != Failure::None)
+        return s.fail(Failure::ConnectionLost, QStringLiteral("a ping before logIn()"));
+    QByteArray packet;
+    packet.append(char(0x73));
+    packet.append(char(sequence));
+    return s.send(packet);
 }
 
 SphereLoginClient::Failure SphereLoginClient::failure() const

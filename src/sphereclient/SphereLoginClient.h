@@ -1,21 +1,26 @@
 #pragma once
 
+#include "sphereclient/GumpReply.h"
 #include "sphereclient/ReceivedGump.h"
 
 #include <QDeadlineTimer>
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // Something the server showed the player after login: a dialog or a message
 // (system message or speech), kept in the order they arrived.
 struct ServerEvent
 {
-    enum Kind { Gump, Message };
+    // Pong: the server's answer to ping(), which comes after everything the
+    // packets sent before the ping made it send.
+    enum Kind { Gump, Message, Pong };
     Kind kind = Message;
     ReceivedGump gump;   // for Gump
     QString message;     // for Message
+    int pong = -1;       // for Pong: the sequence number of the ping
 };
 
 // Where and as whom to log in.
@@ -79,12 +84,25 @@ public:
     // `endMarker` arrives or the deadline passes (timedOut, no failure). On
     // a failure it returns what it had; see failure().
     SphereCollection collectUntil(const QString &endMarker, QDeadlineTimer deadline);
+    // The same, until `pongs` answers to ping() have arrived (endMarkerSeen
+    // then); the answers are among the events.
+    SphereCollection collectPongs(int pongs, QDeadlineTimer deadline);
+
+    // After logIn(): answers a dialog as a player does (see GumpReply).
+    // False, with the failure set, when it cannot be sent or does not fit a
+    // packet.
+    bool sendGumpReply(const GumpReply &reply);
+    // Sends a ping with the sequence number; the server answers in turn.
+    bool ping(quint8 sequence);
 
     Failure failure() const;
     // Empty while nothing failed.
     QString errorString() const;
 
 private:
+    SphereCollection collect(const std::function<bool(const ServerEvent &)> &isEnd, int ends, const QString &waitingFor,
+                             QDeadlineTimer deadline);
+
     struct Session;
     std::unique_ptr<Session> m_session;
 };

@@ -66,7 +66,7 @@ TEST_F(ScriptCheckCommandTest, PicturesTheClientHoldsAreThere)
     writeFile(root + "client/gumpart.mul", data);
 
     const CheckRun without = run({"client.SDF"});
-    EXPECT_TRUE(without.out.contains("picture DATA/2A.bmp is missing")) << without.out.toStdString();
+    EXPECT_TRUE(without.out.contains("picture 2A is missing from the art library")) << without.out.toStdString();
     const CheckRun with = run({"client.SDF", "--client", root + "client"});
     EXPECT_EQ(with.status, 0) << with.out.toStdString() << with.err.toStdString();
     // A folder without gump art is refused.

@@ -1,6 +1,11 @@
 #include "DesignGenerator.h"
 
+#include "ReplyModel.h"
 #include "support/FileFixtures.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QProcess>
 
 namespace {
 
@@ -34,6 +39,8 @@ const QStringList &DesignGenerator::hostileTexts()
         "\tleading tab", "trailing tab\t", "{ } | :", "Name:", "é à ü ß", "ğ ş ı İ", "日本語", "€ 5", "", "   ",
         "<B>bold</B>", "a < b > c", "<src.name>", "1 < 2", ".dot", "..two dots", ". dot blank", ",comma",
         "=equals", "x", "DIALOGCLOSE", "[DIALOG d_x]", "ends in à", "nbsp\u00A0", "Ġ", "  ", "a\u00A0b",
+        "line\r\nbreak", "lone\nfeed", "lone\rreturn", QStringLiteral("nul%1inside").arg(QChar(0)),
+        QStringLiteral("%1leading nul").arg(QChar(0)), "tabs\t\tmany", "\t",
     };
     return texts;
 }
@@ -68,18 +75,41 @@ QString DesignGenerator::flag() { return chance(90) ? QString::number(below(2)) 
 
 QString DesignGenerator::text()
 {
+    // Up to and past the server's line of 4095 bytes.
+    if (chance(2)) {
+        static const QList<int> lengths = {255, 256, 4000, 4094, 4095, 4096, 4200};
+        const QString piece = chance(50) ? QStringLiteral("x") : QStringLiteral("é");
+        return QString(pick(lengths) / int(piece.toUtf8().size()), piece[0]);
+    }
     QString t = pick(hostileTexts());
     if (chance(25))
         t += pick(hostileTexts());
     return t;
 }
 
+QString DesignGenerator::marker()
+{
+    return ReplyModel::markerLine(QString::number(++m_markers));
+}
+
 QString DesignGenerator::events()
 {
-    QStringList lines;
-    const int count = 1 + below(3);
-    for (int k = 0; k < count; ++k)
-        lines << (chance(70) ? QStringLiteral("src.sysmessage line %1").arg(k) : pick(hostileEventLines()));
+    QStringList lines{marker()};
+    const int count = below(3);
+    for (int k = 0; k < count; ++k) {
+        if (chance(60)) {
+            lines << marker();
+        } else if (chance(25) && !(m_switchIds.isEmpty() && m_entryIds.isEmpty())) {
+            // What the reply carries: a switch's state or an entry's text.
+            const bool entry = m_switchIds.isEmpty() || (!m_entryIds.isEmpty() && chance(50));
+            lines << marker() + (entry ? QStringLiteral(" <argtxt %1>").arg(pick(m_entryIds))
+                                       : QStringLiteral(" <argchk %1>").arg(pick(m_switchIds)));
+        } else {
+            lines << pick(hostileEventLines());
+        }
+    }
+    if (chance(50))
+        lines << marker();
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -97,7 +127,7 @@ QString DesignGenerator::buttonArt()
 
 QStringList DesignGenerator::element()
 {
-    switch (below(14)) {
+    switch (below(15)) {
     case 0:
         return {"gumppic", position(), position(), picture()};
     case 1: {
@@ -111,26 +141,45 @@ QStringList DesignGenerator::element()
     case 4: {
         static const QStringList flags = {"0", "1", "1", "1 7", "0 5", "1 1", "1 300"};
         const QString eventsFlag = pick(flags);
-        return {"button", position(), position(), buttonArt(), flag(), chance(80) ? QStringLiteral("0") : number(),
-                eventsFlag, eventsFlag.startsWith(u'1') ? events() : QString()};
+        const QString close = flag();
+        // A button that switches pages mostly names one the design has.
+        const QString target = close != u"0" || m_pageNumbers.isEmpty() || chance(20)
+                                   ? (chance(80) ? QStringLiteral("0") : number())
+                                   : pick(m_pageNumbers);
+        return {"button", position(), position(), buttonArt(), close, target, eventsFlag,
+                eventsFlag.startsWith(u'1') ? events() : QString()};
     }
     case 5:
         return {"htmlgump", position(), position(), size(), size(), flag(), flag(), text()};
     case 6:
         return {"croppedtext", position(), position(), size(), size(), hue(), text()};
-    case 7:
-        return {"textentry", position(), position(), size(), size(), hue(), number(),
-                chance(50) ? QStringLiteral("0") : number(), text()};
+    case 7: {
+        const QString id = number();
+        const QString initial = text();
+        // Only plain texts are echoed by markers: the reply carries them as they stand.
+        static const QRegularExpression plain(QStringLiteral("^[A-Za-z][A-Za-z ]*[A-Za-z]$"));
+        if (id.toInt() > 0 && QString::number(id.toInt()) == id && plain.match(initial).hasMatch())
+            m_entryIds << id.toInt();
+        return {"textentry", position(), position(), size(), size(), hue(), id,
+                chance(50) ? QStringLiteral("0") : number(), initial};
+    }
     case 8:
-        return {"checkbox", position(), position(), buttonArt(), flag(), number()};
-    case 9:
-        return {"radio", position(), position(), buttonArt(), flag(), number(), QString::number(below(3))};
+    case 9: {
+        const QString id = number();
+        if (id.toInt() > 0 && QString::number(id.toInt()) == id)
+            m_switchIds << id.toInt();
+        if (below(2) == 0)
+            return {"checkbox", position(), position(), buttonArt(), flag(), id};
+        return {"radio", position(), position(), buttonArt(), flag(), id, QString::number(below(3))};
+    }
     case 10:
         return {"gumppictiled", position(), position(), size(), size(), picture()};
     case 11:
         return {"tilepic", position(), position(), number(), chance(50) ? QStringLiteral("0") : hue()};
     case 12:
         return {"checkertrans", position(), position(), size(), size()};
+    case 13:
+        return {"gumppichue", position(), position(), picture(), hue()};
     default:
         return {"xmfhtmlgump", position(), position(), size(), size(), chance(80) ? "1011036" : number(), flag(),
                 flag(), chance(50) ? QStringLiteral("0") : number()};
@@ -142,16 +191,60 @@ QStringList DesignGenerator::design()
     QStringList lines;
     static const QStringList pages = {"0", "0", "1", "2", "3", "-1", "01"};
     const int pageCount = 1 + below(3);
+    QStringList numbers;
+    m_pageNumbers.clear();
     for (int p = 0; p < pageCount; ++p) {
-        lines << "{BOP" << (p == 0 && chance(80) ? QStringLiteral("0") : pick(pages));
+        numbers << (p == 0 && chance(80) ? QStringLiteral("0") : pick(pages));
+        if (numbers.last().toInt() > 0 && !numbers.last().startsWith(u'0'))
+            m_pageNumbers << numbers.last();
+    }
+    // Now and then more texts, or more replies, than the server numbers.
+    const int many = chance(1) ? 256 + below(20) : 0;
+    const bool manyReplies = many > 0 && chance(50);
+    for (int p = 0; p < pageCount; ++p) {
+        lines << "{BOP" << numbers[p];
         const int count = 1 + below(5);
         for (int k = 0; k < count; ++k)
             lines << element();
+        for (int k = 0; p == 0 && k < many; ++k) {
+            const QString x = QString::number(k % 20 * 20), y = QString::number(k / 20 * 20);
+            if (manyReplies)
+                lines << QStringList{"button", x, y, "okay.bmp", "1", "0", "1", marker()};
+            else
+                lines << QStringList{"text", x, y, "0", QStringLiteral("t%1").arg(k)};
+        }
         lines << "}EOP";
     }
     lines << "LOCATION" << position() << position();
     lines << "MISC" << QString::number(below(2)) << QString::number(below(2));
+    if (chance(10))
+        lines << "NODISPOSE";
     if (chance(20))
         lines << "CLOSEBLOCK" << events();
     return lines;
+}
+
+unsigned DesignGenerator::runSeed(QString *from)
+{
+    bool ok = false;
+    const unsigned given = qEnvironmentVariable("QM_SERVER_FUZZ_SEED").toUInt(&ok);
+    if (ok) {
+        *from = QStringLiteral("QM_SERVER_FUZZ_SEED");
+        return given;
+    }
+#ifdef QM_SOURCE_DIR
+    QProcess git;
+    git.start(QStringLiteral("git"), {QStringLiteral("-C"), QStringLiteral(QM_SOURCE_DIR), QStringLiteral("rev-parse"),
+                                      QStringLiteral("HEAD")});
+    if (git.waitForFinished(10000) && git.exitCode() == 0) {
+        const QString commit = QString::fromLatin1(git.readAllStandardOutput()).trimmed();
+        const unsigned seed = commit.left(8).toUInt(&ok, 16);
+        if (ok) {
+            *from = QStringLiteral("commit %1").arg(commit);
+            return seed;
+        }
+    }
+#endif
+    *from = QStringLiteral("no commit");
+    return 0;
 }

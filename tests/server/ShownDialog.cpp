@@ -7,6 +7,7 @@
 #include "platform/NumberText.h"
 #include "platform/PathResolver.h"
 #include "platform/TextFile.h"
+#include "sphere/CheckedFields.h"
 
 #include <QHash>
 
@@ -230,6 +231,40 @@ QString valuesText(const QList<Value> &values)
     return words.join(u' ');
 }
 
+// The record field each value of a shown element comes from: the order
+// designElement() gives them in (a button's or switch's art gives two).
+QString fieldOfValue(const QString &kindWord, qsizetype index)
+{
+    const ElementKind kind = Records::kindOfWord(kindWord);
+    int offset = int(index) + 1;
+    if (kind == ElementKind::Button || kind == ElementKind::Checkbox || kind == ElementKind::Radio)
+        offset = index <= 2 ? int(index) + 1 : int(index);
+    const QString name = CheckedFields::nameOf(kind, offset);
+    return name.isEmpty() ? QStringLiteral("value %1").arg(index + 1) : name;
+}
+
+// One difference per field in which two paired elements differ.
+QList<ShownDifference> fieldDifferences(const ShownElement &a, const ShownElement &b)
+{
+    QList<ShownDifference> found;
+    const QString what = QStringLiteral("designer: %1; server: %2").arg(a.describe(), b.describe());
+    QStringList fields;
+    if (a.page != b.page)
+        found << ShownDifference{a.designLine, what, a.pageLine, CheckedFields::Page};
+    for (qsizetype k = 0; k < std::max(a.values.size(), b.values.size()); ++k) {
+        if (a.values.value(k) == b.values.value(k) && k < a.values.size() && k < b.values.size())
+            continue;
+        const QString field = fieldOfValue(a.kind, k);
+        if (!fields.contains(field))
+            fields << field;
+    }
+    if (a.text != b.text)
+        fields << CheckedFields::Text;
+    for (const QString &field : std::as_const(fields))
+        found << ShownDifference{a.designLine, what, -1, field};
+    return found;
+}
+
 } // namespace
 
 QString ShownElement::describe() const
@@ -296,9 +331,10 @@ QList<ShownDifference> compare(const ShownDialog &designer, const ShownDialog &s
         found << ShownDifference{designer.locationLine,
                                  QStringLiteral("the dialog stands at %1, %2 for the designer, at %3, %4 for the server")
                                      .arg(designer.x.value_or(-1)).arg(designer.y.value_or(-1))
-                                     .arg(server.x.value_or(-1)).arg(server.y.value_or(-1))};
+                                     .arg(server.x.value_or(-1)).arg(server.y.value_or(-1)),
+                                 -1, CheckedFields::Place};
     if (designer.noClose != server.noClose || designer.noMove != server.noMove || designer.noDispose != server.noDispose)
-        found << ShownDifference{designer.flagsLine, QStringLiteral("the window flags differ")};
+        found << ShownDifference{designer.flagsLine, QStringLiteral("the window flags differ"), -1, CheckedFields::Flags};
 
     // Elements paired in order: equal ones count most, then ones of one kind.
     const QList<ShownElement> &a = designer.elements, &b = server.elements;
@@ -315,19 +351,19 @@ QList<ShownDifference> compare(const ShownDialog &designer, const ShownDialog &s
         if (i < n && j < m && pairing(i, j) && best[i][j] == best[i + 1][j + 1] + pairing(i, j)) {
             // A page the server reads otherwise is the page bracket's to name.
             if (!a[i].sameAs(b[j]))
-                found << ShownDifference{a[i].designLine,
-                                         QStringLiteral("designer: %1; server: %2").arg(a[i].describe(), b[j].describe()),
-                                         a[i].page != b[j].page ? a[i].pageLine : -1};
+                found << fieldDifferences(a[i], b[j]);
             ++i, ++j;
         } else if (i < n && (j == m || best[i][j] == best[i + 1][j])) {
             found << ShownDifference{a[i].designLine,
-                                     QStringLiteral("designer: %1; the server sent nothing").arg(a[i].describe())};
+                                     QStringLiteral("designer: %1; the server sent nothing").arg(a[i].describe()), -1,
+                                     CheckedFields::Element};
             ++i;
         } else {
             const ShownElement *near = i > 0 ? &a[i - 1] : i < n ? &a[i] : nullptr;
             found << ShownDifference{near ? near->designLine : -1,
                                      QStringLiteral("the server sent %1, which the designer does not show")
-                                         .arg(b[j].describe())};
+                                         .arg(b[j].describe()),
+                                     -1, CheckedFields::Element};
             ++j;
         }
     }

@@ -35,12 +35,16 @@ struct ShownDialog
 };
 
 // One way the two differ, at the design line it belongs to (-1: none), and
-// at its page bracket's line when the page is what differs.
+// at its page bracket's line when the page is what differs. The field is the
+// check's name of what differs (CheckedFields): one field of a paired
+// element, "element" for one missing or added, "page", "place" for the
+// dialog's location, "window flags", "events" for a press that ran otherwise.
 struct ShownDifference
 {
     int designLine = -1;
     QString what;
     int pageLine = -1;
+    QString field;
 };
 
 namespace ShownDialogs {

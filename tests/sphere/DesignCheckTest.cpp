@@ -92,10 +92,9 @@ QList<RuleCase> ruleCases()
         {"text cut at //", design({text("1", "2", "and/or // both")}), {{9, Severity::Warning, "cuts"}}},
         {"text that is all comment", design({text("1", "2", "//x")}), {{9, Severity::Warning, "reads it as empty"}}},
         {"event cut at //", design({button("1", "2", "1", "0", "SRC.SYSMESSAGE http://x\r\ndialogclose")}),
-         {{9, Severity::Warning, "inside a word"}}},
-        {"event comment is named for information",
-         design({button("1", "2", "1", "0", "dialogclose // done\r\n// note")}),
-         {{9, Severity::Information, "cuts the event line \"dialogclose // done\""}}},
+         {{9, Severity::Information, "holds \"//\" after \":\""}}},
+        {"event comment after a blank is meant", design({button("1", "2", "1", "0", "dialogclose // done\r\n// note")}),
+         {}},
         {"text with trailing blanks", design({text("1", "2", " Hi ")}), {{9, Severity::Warning, "trims"}}},
         {"text with a bar", design({text("1", "2", "a|b")}), {{9, Severity::Warning, "warns against"}}},
         {"text with a colon", design({text("1", "2", "Name:")}), {{9, Severity::Warning, "warns against"}}},
@@ -106,15 +105,16 @@ QList<RuleCase> ruleCases()
         {"location not a number", {"{BOP", "0", "}EOP", "LOCATION", "fifty", "50"},
          {{4, Severity::Warning, "location: X \"fifty\""}}},
         {"picture name not hex", design({gumppic("1", "2", "logo.bmp")}),
-         {{9, Severity::Error, "not a hexadecimal gump number"}, {9, Severity::Warning, "missing"}}},
-        {"missing picture", design({gumppic("1", "2", "ABC.bmp")}), {{9, Severity::Warning, "DATA/ABC.bmp is missing"}}},
+         {{9, Severity::Error, "not a hexadecimal gump number"}, {9, Severity::Warning, "picture logo is missing"}}},
+        {"missing picture", design({gumppic("1", "2", "ABC.bmp")}),
+         {{9, Severity::Warning, "picture ABC is missing from the art library; the canvas draws a placeholder"}}},
         {"missing decoder", design({button("1", "2", "1", "0", "x", "gone.bmp")}),
-         {{9, Severity::Error, "gone.CS is missing"}, {9, Severity::Warning, "gone.bmp is missing"}}},
+         {{9, Severity::Error, "gone.CS is missing"}, {9, Severity::Warning, "picture gone is missing"}}},
         {"short decoder", design({button("1", "2", "1", "0", "x", "short.bmp")}),
          {{9, Severity::Error, "fewer than two lines"}}},
         {"decoder not hex", design({button("1", "2", "1", "0", "x", "bad.bmp")}), {{9, Severity::Error, "\"GG\""}}},
         {"button art missing", design({button("1", "2", "1", "0", "x", "nopic.bmp")}),
-         {{9, Severity::Warning, "nopic.bmp is missing"}}},
+         {{9, Severity::Warning, "picture nopic is missing from the art library"}}},
         {"background pieces missing", {"{BOP", "0", "resizepic", "0", "0", "9300.bmp", "10", "10", "}EOP"},
          {{3, Severity::Warning, "nine pieces"}}},
         {"page button to no page", design({button("1", "2", "0", "4", "")}), {{9, Severity::Warning, "page 4"}}},
@@ -344,5 +344,93 @@ TEST(DesignCheckTest, TheOlderDialectNamesWhatItCannotExpress)
             if (p.message.contains(u"48e"))
                 recent << p.message;
         EXPECT_TRUE(recent.isEmpty()) << c.lines.join(u' ').toStdString();
+    }
+}
+
+// Each entry names the field of its element it is about, by the names the
+// server judge pairs with what differs; advice names none.
+TEST(DesignCheckTest, EachEntryNamesItsField)
+{
+    const auto one = [](const QStringList &record) { return QStringList{"{BOP", "0"} + record + QStringList{"}EOP"}; };
+    const struct {
+        const char *rule;
+        QStringList lines;
+        QList<std::pair<int, QString>> expected;   // line, field
+    } cases[] = {
+        {"leading zero of a place", one({"gumppic", "010", "5", "1F4.bmp"}), {{3, "place"}}},
+        {"hue of a text", one({"text", "1", "2", "red", "a"}), {{3, "hue"}}},
+        {"text cut at //", one({"text", "1", "2", "0", "a // b"}), {{3, "text"}}},
+        {"expression in a text", one({"text", "1", "2", "0", "<src.name>"}), {{3, "text"}}},
+        {"NUL in a text", one({"croppedtext", "1", "2", "90", "20", "0", QStringLiteral("a%1b").arg(QChar(0))}),
+         {{3, "text"}}},
+        {"line break in a text", one({"text", "1", "2", "0", "a\r\nb"}), {{3, "text"}}},
+        {"line break in a hue", one({"croppedtext", "1", "2", "90", "20", "3\n3", "a"}), {{3, "hue"}}},
+        {"event line ends the section", one({"button", "1", "2", "okay.bmp", "1", "0", "1", "[x]"}), {{3, "events"}}},
+        {"event line cut inside a word", one({"button", "1", "2", "okay.bmp", "1", "0", "1", "a//b"}), {{3, "events"}}},
+        {"page dropped", QStringList{"{BOP", "-1", "}EOP"}, {{1, "page"}}},
+        {"location", QStringList{"{BOP", "0", "}EOP", "LOCATION", "fifty", "5"}, {{4, "place"}}},
+        {"background flag", one({"htmlgump", "1", "2", "90", "20", "x", "0", "a"}), {{3, "background"}}},
+        {"colour", one({"xmfhtmlgump", "1", "2", "90", "20", "1", "0", "0", "x"}), {{3, "colour"}}},
+        {"group", one({"radio", "1", "2", "okay.bmp", "1", "5", "x"}), {{3, "group"}}},
+        {"entry id", one({"textentry", "1", "2", "90", "20", "0", "x", "0", "a"}), {{3, "entry id"}}},
+        {"width", one({"checkertrans", "1", "2", "w", "20"}), {{3, "width"}}},
+        {"picture name", one({"gumppic", "1", "2", "logo.bmp"}), {{3, "art"}}},
+        {"kind the dialect lacks", one({"htmlgump", "1", "2", "90", "20", "0", "0", "a"}), {}},
+        {"record cut short", QStringList{"{BOP", "0", "button", "1", "2"}, {{3, "element"}}},
+        {"ten digits the server reads", one({"text", "1", "2", "2147483647", "a"}), {}},
+        {"ten digits below zero", one({"text", "1", "2", "-2147483647", "a"}), {}},
+        {"past 32 bits", one({"gumppic", "2147483648", "5", "1F4.bmp"}), {{3, "place"}}},
+        {"off the screen is advice", one({"gumppic", "900", "5", "1F4.bmp"}), {{3, ""}}},
+        {"overlap is advice", one({"text", "1", "2", "0", "a", "text", "1", "2", "0", "b"}), {{8, ""}}},
+        {"shared reply", one({"button", "0", "0", "okay.bmp", "1", "0", "1 4", "a", "button", "9", "9", "okay.bmp", "1",
+                              "0", "1 4", "b"}),
+         {{11, "events"}}},
+    };
+    for (const auto &c : cases) {
+        QList<std::pair<int, QString>> found;
+        for (const DesignProblem &p : DesignCheck::run(c.lines))
+            found.append({p.line, p.field});
+        EXPECT_EQ(found, c.expected) << c.rule;
+    }
+    // The dialect that lacks a kind names the whole element.
+    const QList<DesignProblem> old =
+        DesignCheck::run(one({"htmlgump", "1", "2", "90", "20", "0", "0", "a"}), nullptr, QStringLiteral("48e - 51a"));
+    ASSERT_EQ(old.size(), 1);
+    EXPECT_EQ(old[0].field, QStringLiteral("element"));
+}
+
+// A "//" after a blank starts a comment in an event line, as the script's
+// author meant; after another character it cuts what the line says. A word
+// that begins with "on" ends the block.
+TEST(DesignCheckTest, CommentsInEventLines)
+{
+    const struct {
+        const char *events;
+        QList<Severity> expected;
+    } cases[] = {
+        {"dialogclose // done", {}},
+        {"// all of it", {}},
+        {"\t// after a tab", {}},
+        {"x //", {}},
+        {"src.sysmessage http://example.org", {Severity::Information}},
+        {"a//b", {Severity::Information}},
+        {"say x\r\nsay a//b // and a comment", {Severity::Information}},
+        {"plain line", {}},
+        {"once", {Severity::Warning}},
+        {"ONX=1", {Severity::Warning}},
+        {"oname=x", {}},
+        {"  on", {Severity::Warning}},
+    };
+    for (const auto &c : cases) {
+        for (const QStringList &lines :
+             {QStringList{"{BOP", "0", "button", "1", "2", "okay.bmp", "1", "0", "1", c.events, "}EOP"},
+              QStringList{"{BOP", "0", "}EOP", "CLOSEBLOCK", c.events}}) {
+            QList<Severity> found;
+            for (const DesignProblem &p : DesignCheck::run(lines)) {
+                found << p.severity;
+                EXPECT_EQ(p.field, QStringLiteral("events")) << c.events;
+            }
+            EXPECT_EQ(found, c.expected) << c.events;
+        }
     }
 }

@@ -129,6 +129,16 @@ void SphereTestServer::openOnLogin(const QStringList &dialogNames)
     m_dialogs = dialogNames;
 }
 
+void SphereTestServer::openOnLogin(const QList<std::pair<QString, int>> &dialogsAndTimes)
+{
+    m_dialogs.clear();
+    m_openings.clear();
+    for (const auto &[name, times] : dialogsAndTimes) {
+        m_dialogs << name;
+        m_openings.insert(name, times);
+    }
+}
+
 QString SphereTestServer::accountName() const
 {
     return QString::fromLatin1(Account);
@@ -142,8 +152,11 @@ QString SphereTestServer::password() const
 QString SphereTestServer::loginScript() const
 {
     QString script = QStringLiteral("[EVENTS e_quillmark_login]\nON=@Login\n");
-    for (const QString &name : m_dialogs)
-        script += QStringLiteral("SYSMESSAGE %1%2\nDIALOG %2\n").arg(QLatin1String(OpenMarker), name);
+    for (const QString &name : m_dialogs) {
+        script += QStringLiteral("SYSMESSAGE %1%2\n").arg(QLatin1String(OpenMarker), name);
+        for (int k = std::max(1, m_openings.value(name, 1)); k > 0; --k)
+            script += QStringLiteral("DIALOG %1\n").arg(name);
+    }
     script += QStringLiteral("SYSMESSAGE %1\n\n[EOF]\n").arg(QLatin1String(DoneMarker));
     return script;
 }

@@ -37,6 +37,10 @@ public:
     // system message "quillmark:open NAME", and ends with the system message
     // "quillmark:done".
     void openOnLogin(const QStringList &dialogNames);
+    // The same, each dialog opened the given number of times in a row (at
+    // least once), so that a client may answer it as often: every reply
+    // uses up one opening.
+    void openOnLogin(const QList<std::pair<QString, int>> &dialogsAndTimes);
 
     // Writes the world, starts the server and waits (bounded) until it has
     // made the character and accepts connections.
@@ -65,6 +69,7 @@ private:
     std::unique_ptr<QProcess> m_process;
     QList<std::pair<QString, QByteArray>> m_scripts;
     QStringList m_dialogs;
+    QHash<QString, int> m_openings;
     quint16 m_port = 0;
     mutable QByteArray m_console;
 };

@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, ChoosingAProblemSelectsItsRecord)
     ASSERT_EQ(window->control<QListWidget>("ProblemsList")->count(), 1);
     EXPECT_FALSE(window->control<QDockWidget>("ProblemsDock")->isHidden());
     EXPECT_EQ(window->control<QListWidget>("ProblemsList")->item(0)->text(),
-              QStringLiteral("Page 0, Gumppic at 60 60 Useing 2000: picture DATA/7D0.bmp is missing or cannot be read"));
+              QStringLiteral("Page 0, Gumppic at 60 60 Useing 2000: picture 7D0 is missing from the art library; the canvas draws a placeholder"));
 
     window->control<QListWidget>("ProblemsList")->setCurrentRow(0);
     settle();
