@@ -2,6 +2,20 @@
 #include "document/FieldValue.h"
 #include "document/RecordWalker.h"
 
+namespace {
+
+// A computed field as the import and the designer write one: a relative
+// place, or an expression that is the whole field. Anything else with a "<"
+// is a broken record every version reads alike.
+bool writtenComputed(const QString &field)
+{
+    using Form = FieldValue::Form;
+    const Form form = FieldValue::formOf(field);
+    return form == Form::Relative || (form == Form::Expression && field.startsWith(u'<') && field.endsWith(u'>'));
+}
+
+} // namespace
+
 namespace DesignHead {
 
 bool needed(const QStringList &lines)
@@ -15,7 +29,7 @@ bool needed(const QStringList &lines)
             if (Records::isScript(w.kind()))
                 return true;
             for (const int k : Records::numberFieldsOf(w.kind()))
-                if (k < w.length() && FieldValue::isComputed(w.field(k)))
+                if (k < w.length() && writtenComputed(w.field(k)))
                     return true;
             break;
         default: break;

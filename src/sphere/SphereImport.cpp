@@ -94,21 +94,31 @@ void DialogImporter::noteUnstorable(int lineNumber, const QString &text)
                                            "they are changed").arg(letters));
 }
 
-// "x,y" or "x, y" on the layout's first line; a value may be an expression.
+// "x,y", "x, y" or "x y" on the layout's first line; a value may be an expression.
 bool DialogImporter::readLocation(const Line &line)
 {
     static const QRegularExpression location(QStringLiteral("^([^,\\s]+)\\s*,\\s*([^,\\s]+)$"));
     const QRegularExpressionMatch m = location.match(line.text);
-    if (!m.hasMatch())
-        return false;
+    QStringList pair;
+    if (m.hasMatch()) {
+        pair = {m.captured(1), m.captured(2)};
+    } else {
+        // An expression may hold blanks: the server reads the two values it finds.
+        pair = SphereScript::arguments(line.text);
+        if (pair.size() != 2 || !(pair[0].contains(u'<') || pair[1].contains(u'<')))
+            return false;
+        for (QString &value : pair)
+            if (value.endsWith(u','))
+                value.chop(1);
+    }
     const auto value = [](const QString &text) -> std::optional<QString> {
-        if (text.contains(u'<'))
+        if (text.startsWith(u'<') && text.endsWith(u'>'))
             return text;
         const auto n = SphereNumber::tryParse(text);
         return n ? std::optional<QString>(QString::number(*n)) : std::nullopt;
     };
-    const auto x = value(m.captured(1));
-    const auto y = value(m.captured(2));
+    const auto x = value(pair[0]);
+    const auto y = value(pair[1]);
     if (x && y)
         m_location = std::pair{*x, *y};
     else

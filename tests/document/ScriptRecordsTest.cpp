@@ -174,6 +174,8 @@ TEST(DesignHead, WrittenOnlyWhenAnOlderVersionWouldMisreadAndDroppedOnRead)
         {{"{BOP", "0", "text", "1", "2", "0", "hi", "}EOP"}, false},
         {{"{BOP", "0", "script", "IF <a>", "}EOP"}, true},
         {{"{BOP", "0", "gumppic", "+5", "2", "1F4.bmp", "}EOP"}, true},
+        {{"{BOP", "0", "gumppic", "<eval 5>", "2", "1F4.bmp", "}EOP"}, true},
+        {{"{BOP", "0", "gumppic", " a<b", "2", "1F4.bmp", "}EOP"}, false}, // broken alike for every version
         {{"TEXTLINE", "3", "kept"}, true},
         {{"BUTTONBLOCK", "ON=1 9", "SRC.SYSMESSAGE hi"}, true},
     };

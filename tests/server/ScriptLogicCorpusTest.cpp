@@ -3,6 +3,7 @@
 // the test character, and a dialog that shows it nothing still shows nothing.
 #include "ShownDialog.h"
 #include "support/CorpusIndex.h"
+#include "support/DialogPresses.h"
 #include "support/SphereTestServer.h"
 
 #include "platform/TextFile.h"
@@ -46,7 +47,8 @@ const QMap<QString, QString> &knownToDiffer()
 struct Outcome
 {
     int compared = 0;  // dialogs the server showed either side of
-    int equal = 0;
+    int equal = 0;     // same layout and the same answer to every press
+    int pressed = 0;   // replies sent to both sides
     int bothSilent = 0; // shown nothing, original and round trip alike
     QStringList differing;
 };
@@ -91,6 +93,8 @@ Outcome judgeRoundTrips(const QList<CorpusEntry> &dialogs, const QString &corpus
         outcome.differing << "server: " + judged.error;
         return outcome;
     }
+    QList<std::pair<QString, QList<DialogPress>>> presses;
+    QList<qsizetype> sameLayout;
     for (qsizetype i = 0; i < dialogs.size(); ++i) {
         const QString original = QStringLiteral("d_logic_%1").arg(i);
         if (!names.contains(original + "_rt"))
@@ -109,10 +113,32 @@ Outcome judgeRoundTrips(const QList<CorpusEntry> &dialogs, const QString &corpus
         }
         const QList<ShownDifference> d = ShownDialogs::compare(ShownDialogs::ofGump(a->x, a->y, a->controls, a->texts),
                                                                ShownDialogs::ofGump(b->x, b->y, b->controls, b->texts));
-        if (d.isEmpty())
+        if (d.isEmpty()) {
+            // The same replies pressed on both: what each makes the server say must match too.
+            const QList<DialogPress> each = pressesOf(*a);
+            presses.append({original, each});
+            presses.append({original + "_rt", each});
+            sameLayout << i;
+        } else if (!knownToDiffer().contains(dialogs[i].file)) {
+            outcome.differing << dialogs[i].file + ": " + d.first().what;
+        }
+    }
+    if (presses.isEmpty())
+        return outcome;
+    const PressedDialogs got = pressDialogs(files, presses);
+    if (!got.error.isEmpty()) {
+        outcome.differing << "pressing: " + got.error;
+        return outcome;
+    }
+    outcome.pressed = got.pressed;
+    for (const qsizetype i : std::as_const(sameLayout)) {
+        const QString original = QStringLiteral("d_logic_%1").arg(i);
+        const QList<QStringList> a = got.dialogs.value(original).messages;
+        const QList<QStringList> b = got.dialogs.value(original + "_rt").messages;
+        if (a == b)
             ++outcome.equal;
         else if (!knownToDiffer().contains(dialogs[i].file))
-            outcome.differing << dialogs[i].file + ": " + d.first().what;
+            outcome.differing << dialogs[i].file + ": a reply makes the server do something else";
     }
     return outcome;
 }
@@ -128,9 +154,10 @@ TEST(ScriptLogicCorpus, DynamicDialogsComeBackAsTheServerShowsTheOriginals)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const Outcome outcome = judgeRoundTrips(dialogs, corpus, dir.path() + u'/');
-    std::printf("%d of %d dynamic dialogs the server shows come back equal; %d show nothing either way; "
-                "%lld known to differ\n",
-                outcome.equal, outcome.compared, outcome.bothSilent, static_cast<long long>(knownToDiffer().size()));
+    std::printf("%d of %d dynamic dialogs the server shows come back equal (%d replies pressed on each side); "
+                "%d show nothing either way; %lld known to differ\n",
+                outcome.equal, outcome.compared, outcome.pressed, outcome.bothSilent,
+                static_cast<long long>(knownToDiffer().size()));
     EXPECT_TRUE(outcome.differing.isEmpty()) << outcome.differing.join(u'\n').toStdString();
     EXPECT_GE(outcome.equal, MinimumEqual);
 }

@@ -149,3 +149,27 @@ TEST_F(ScriptLogicRoundTrip, TheCheckNamesUnmatchedBlocksAtTheirLine)
         EXPECT_EQ(found, row.expected);
     }
 }
+
+TEST_F(ScriptLogicRoundTrip, ComputedLocationsAndInlineTextsThatReadValues)
+{
+    struct Row { QString layoutFirst; QStringList layout; QStringList design; QString exportedFirst; };
+    const Row rows[] = {
+        // The server reads the two values it finds; an expression keeps its blanks.
+        {"50 <eval 20 + <local.k> * 120>", {}, {"LOCATION", "50", "<eval 20 + <local.k> * 120>"},
+         "50, <eval 20 + <local.k> * 120>"},
+        {"010,<argn1>", {}, {"LOCATION", "16", "<argn1>"}, "16, <argn1>"},
+        // HTML tags are the client's; "<local.name>" is expanded where the line stands.
+        {"0,0", {"dtext 1 2 0 <B>bold</B>"}, {"text", "1", "2", "0", "<B>bold</B>"}, "0, 0"},
+        {"0,0", {"dtext 1 2 0 Hi <src.name>"}, {"script", "dtext 1 2 0 Hi <src.name>"}, "0, 0"},
+        {"0,0", {"dcroppedtext <eval 5> 2 3 4 0 plain"}, {"croppedtext", "<eval 5>", "2", "3", "4", "0", "plain"},
+         "0, 0"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.layoutFirst.toStdString() + " " + row.layout.join(' ').toStdString());
+        const QStringList script = QStringList{"[DIALOG d_logic]", row.layoutFirst} + row.layout;
+        QStringList design;
+        const QStringList out = roundTrip(script, &design);
+        EXPECT_TRUE(design.join(u'\n').contains(row.design.join(u'\n'))) << design.join(u'|').toStdString();
+        EXPECT_EQ(out.value(1), row.exportedFirst);
+    }
+}
