@@ -45,7 +45,7 @@ file(GLOB QM_FORMS_TESTS CONFIGURE_DEPENDS ${QM_ROOT}/tests/windows/*/*.cpp)
 file(GLOB QM_TEST_SUPPORT CONFIGURE_DEPENDS ${QM_ROOT}/tests/support/*.cpp)
 # The Sphere test server talks through the client; only the server tests
 # build it (tests/server/).
-list(FILTER QM_TEST_SUPPORT EXCLUDE REGEX "/SphereTestServer\\.cpp$")
+list(FILTER QM_TEST_SUPPORT EXCLUDE REGEX "/(SphereTestServer|DialogPresses)\\.cpp$")
 
 # What the core tests are told at compile time: where the real dialogs the
 # import is measured on lie, beside the worktree when present.

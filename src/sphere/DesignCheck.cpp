@@ -15,6 +15,19 @@
 
 namespace DesignCheck {
 
+namespace {
+
+// The first field of the record holding a NUL, 0 when none does.
+int nulFieldOf(const RecordWalker &w)
+{
+    for (int k = 1; k < w.length(); ++k)
+        if (w.field(k).contains(QChar(0)))
+            return k;
+    return 0;
+}
+
+} // namespace
+
 std::optional<int> Rules::decimalValue(const QString &text)
 {
     const qsizetype sign = (text.startsWith(u'-') || text.startsWith(u'+')) ? 1 : 0;
@@ -67,6 +80,9 @@ QList<DesignProblem> Rules::run()
             break;
         case RecordWalker::Item::CloseBlock:
             m_kind = QStringLiteral("close block");
+            if (w.field(1).contains(QChar(0)))
+                fail(CheckedFields::Events, QStringLiteral("line %1 holds a NUL character, which stops the server "
+                                                           "loading the script; the export stops there").arg(m_line + 1));
             checkEvents(w.field(1));
             break;
         case RecordWalker::Item::Location:
@@ -100,8 +116,8 @@ std::optional<int> Rules::number(const QString &label, const QString &text, cons
         if (digits)
             warn(field, QStringLiteral("%1 \"%2\" is past the largest number the server holds, 2147483647")
                             .arg(label, text));
-        else
-            warn(field, QStringLiteral("%1 \"%2\" is not a number").arg(label, text));
+        else   // the server's reading of the line goes astray from that word on
+            warn(CheckedFields::Element, QStringLiteral("%1 \"%2\" is not a number").arg(label, text));
         return std::nullopt;
     }
     // Only a leading zero or plus sign makes the server read it otherwise.
@@ -183,6 +199,12 @@ void Rules::checkElement(const RecordWalker &w)
     if (const int field = LineBreaks::misplacedIn(w); field >= 0) {
         fail(CheckedFields::nameOf(w.kind(), field),
              LineBreaks::problem(w, field) + QStringLiteral("; the export stops there"));
+        return;
+    }
+    if (const int field = nulFieldOf(w); field > 0) {
+        fail(CheckedFields::nameOf(w.kind(), field),
+             QStringLiteral("line %1 holds a NUL character, which stops the server loading the script; the export "
+                            "stops there").arg(w.line() + field + 1));
         return;
     }
     const auto x = number(QStringLiteral("X"), w.field(1), CheckedFields::Place);

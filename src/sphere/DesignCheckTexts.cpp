@@ -81,8 +81,6 @@ void Rules::checkShownText(ElementKind kind, const QString &text)
         warn(field, QStringLiteral("the text holds \"//\", where the server cuts it"));
     else if (!text.isEmpty() && endsInServerBlank(text))
         warn(field, QStringLiteral("the text \"%1\" ends in blanks or tabs, which the server trims").arg(text));
-    if (text.contains(QChar(0)))
-        warn(field, QStringLiteral("the text holds a NUL character, where the server ends it"));
     const QStringView kept = SphereLine::keptPart(text);
     if (!kept.isEmpty() && SphereLine::startsSection(kept)) {
         if (!isRecentDialect())

@@ -52,6 +52,7 @@ public:
 
     void write()
     {
+        refuseNul();
         writeHeader();
         writeBody();
         writeTrailer();
@@ -65,6 +66,16 @@ public:
     }
 
 private:
+    // A NUL in a script stops the server loading it, and the whole shard
+    // with it: no line of the design may carry one.
+    void refuseNul() const
+    {
+        for (qsizetype k = 0; k < m_lines.size(); ++k)
+            if (m_lines[k].contains(QChar(0)))
+                throw RuntimeError(QStringLiteral("Line %1: line %1 holds a NUL character, which stops the server "
+                                                  "loading the script").arg(k + 1));
+    }
+
     void writeBody()
     {
         m_replies = ButtonReplies::numbered(m_lines);

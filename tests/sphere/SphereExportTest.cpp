@@ -382,3 +382,24 @@ TEST(SphereExportEncoding, UTF8ByDefaultAndEightBitOnlyWhereItCarriesTheLetters)
     EXPECT_EQ(encodeScript(script, Encoding::EightBit, "\r\n"), QByteArray("Caf\xe9\r\n"));
     EXPECT_THROW(encodeScript({QStringLiteral("\u011f")}, Encoding::EightBit, "\n"), RuntimeError);
 }
+
+// A NUL anywhere in a script stops the server loading it, and the shard with
+// it: the export refuses it and names the line.
+TEST_F(SphereExportTest, ANulInAnyFieldStopsTheExport)
+{
+    const QString nul = QStringLiteral("a%1b").arg(QChar(0));
+    const struct {
+        QStringList lines;
+        const char *message;
+    } cases[] = {
+        {{"{BOP", "0", "text", "0", "0", "0", nul, "}EOP", "MISC", "0", "0"}, "Line 7: line 7 holds a NUL"},
+        {{"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "1", nul, "}EOP", "MISC", "0", "0"},
+         "Line 10: line 10 holds a NUL"},
+        {{"{BOP", "0", "}EOP", "MISC", "0", "0", "CLOSEBLOCK", nul}, "Line 8: line 8 holds a NUL"},
+    };
+    for (const auto &c : cases) {
+        QStringList memo;
+        const QString message = failureOf(c.lines, memo);
+        EXPECT_TRUE(message.startsWith(QString::fromLatin1(c.message))) << message.toStdString();
+    }
+}

@@ -40,8 +40,12 @@ PressedDialogs pressDialogs(const QList<std::pair<QString, QByteArray>> &scriptF
         }
     }
 
-    // Every press goes out at once; the server answers them in turn.
+    // What the login still had on its way (the greeting) comes before the
+    // answer to a first ping; every press then goes out at once, and the
+    // server answers them in turn.
     QList<QString> order;
+    if (client.failure() == SphereLoginClient::Failure::None && opened.endMarkerSeen && client.ping(0xFF))
+        client.collectPongs(1, deadline);
     if (client.failure() == SphereLoginClient::Failure::None && opened.endMarkerSeen) {
         for (const auto &[dialog, list] : presses) {
             const std::optional<ReceivedGump> gump = result.dialogs.value(dialog).gump;
