@@ -121,8 +121,10 @@ bool DialogImporter::readLocation(const Line &line)
     const auto y = value(pair[1]);
     if (x && y)
         m_location = std::pair{*x, *y};
-    else
+    else if (m.hasMatch())
         note(line, QStringLiteral("the location \"%1\" is not a pair of numbers; left out").arg(line.text));
+    else
+        return false; // a script line ("IF <x>") where the location would stand
     return true;
 }
 
