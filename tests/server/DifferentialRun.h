@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ShownDialog.h"
+#include "serverworld/ShownDialog.h"
 
 #include <QList>
 #include <QString>
