@@ -12,7 +12,7 @@ namespace GumpDesign {
 
 // The gump as a dialog script of the given name: its position, its controls
 // word for word (a picture's " hue=N" as the script writes it) and a TEXT
-// section of the texts it received.
+// section of the texts they show, one line each.
 QStringList scriptOf(const ReceivedGump &gump, const QString &name);
 
 // The design read from that script, buttons matched to the library under

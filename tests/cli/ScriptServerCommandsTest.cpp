@@ -99,7 +99,7 @@ TEST_F(ScriptServerCommandsTest, CaptureSavesWhatTheServerSentAsADesign)
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QStringList got = Document::loadProjectFile(root + "got.SDF");
     for (const QString &expected : {"Hello", "Greetings from Quillmark", "okay.bmp", "9200.bmp"})
-        EXPECT_TRUE(got.contains(expected)) << expected.toStdString() << ": " << got.join(u'|').toStdString();
+        EXPECT_TRUE(got.contains(expected, Qt::CaseInsensitive)) << expected.toStdString() << ": " << got.join(u'|').toStdString();
     EXPECT_EQ(got.count("{BOP"), 2);
 }
 

@@ -3,7 +3,7 @@
 // the import's searchable list, all without a real server.
 #include "platform/IniFile.h"
 #include "serverworld/ServerWorld.h"
-#include "support/TextFiles.h"
+#include "support/FileFixtures.h"
 #include "windows/main/MainWindowFixture.h"
 #include "windows/options/TForm12.h"
 #include "windows/server/ServerImportDialog.h"
@@ -120,8 +120,8 @@ TEST_F(ServerWindowsTest, APreviewWhoseServerExitsShowsItsLastLinesAndLeavesNoth
 
 TEST_F(ServerWindowsTest, TheImportListsTheShardsDialogsAndSearchesThem)
 {
-    writeFile("shard/a.scp", "[DIALOG d_bank]\n0,0\n[DIALOG d_bank TEXT]\nx\n[DIALOG D_Runebook]\n0,0\n");
-    writeFile("shard/sub/b.SCP", "[dialog d_banker]\n0,0\n[DIALOG d_bank]\n0,0\n");
+    FileFixtures::writeFile(path("shard/a.scp"), "[DIALOG d_bank]\n0,0\n[DIALOG d_bank TEXT]\nx\n[DIALOG D_Runebook]\n0,0\n");
+    FileFixtures::writeFile(path("shard/sub/b.SCP"), "[dialog d_banker]\n0,0\n[DIALOG d_bank]\n0,0\n");
     ServerImportDialog dialog(path("shard"));
     ASSERT_TRUE(waitFor([&] { return dialog.namesRead(); }));
     const struct {
