@@ -4,6 +4,7 @@
 // server's start. Skipped when the server was not built.
 #include "document/Document.h"
 #include "serverworld/ServerPreview.h"
+#include "sphere/SphereDialect.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
