@@ -351,6 +351,21 @@ TEST(ServerLogNotes, ScriptLinesAreReadFromTheLog)
     }
 }
 
+TEST(ServerLogNotes, TheVersionIsTheLineThatNamesIt)
+{
+    const struct {
+        QString log;
+        QString version;
+    } rows[] = {
+        {"\x1b[0mStarting\nSphereServer Version X1-Nightly [Linux-x86_64] by www.example.net.\nLoading",
+         "SphereServer Version X1-Nightly [Linux-x86_64] by www.example.net."},
+        {"03:32:Loading scripts\n03:32:Startup complete", ""},
+        {"", ""},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(ServerPreview::versionIn(row.log), row.version) << row.log.toStdString();
+}
+
 // Each control line of the export stands for its element, page by page, even
 // when page 0 is written first.
 TEST(ServerLogNotes, ScriptLinesMapToTheirElements)
