@@ -47,6 +47,21 @@ void TForm1::buildServerCommands()
         m_controls.insert(QLatin1StringView(name), object);
     }
     m_serverImport = new ServerJob(this);
+    m_serverPreview = new ServerPreviewWindow(
+        [this] {
+            ServerPreviewWindow::Request r;
+            r.design = m_state.DATA.lines();
+            r.appDir = m_state.AppDir;
+            r.dialect = settings().exportVersion;
+            r.setup.program = settings().sphereProgram;
+            r.setup.scripts = settings().shardScripts;
+            r.page = m_state.Page;
+            return r;
+        },
+        this);
+    connect(m_serverPreview, &ServerPreviewWindow::lineChosen, this,
+            [this](int line) { EventGuard::run([&] { selectDesignLine(line); }); });
+    m_controls.insert(QStringLiteral("ServerPreview"), m_serverPreview);
     // A server a killed designer left running ends now.
     ServerWorld::endLeftovers(ServerWorld::defaultRecordFolder());
 }
@@ -80,31 +95,15 @@ void TForm1::ServerPreview1Click()
         Modal::warning(missing);
         return;
     }
-    if (!m_serverPreview) {
-        m_serverPreview = new ServerPreviewWindow(
-            [this] {
-                ServerPreviewWindow::Request r;
-                r.design = m_state.DATA.lines();
-                r.appDir = m_state.AppDir;
-                r.dialect = settings().exportVersion;
-                r.setup.program = settings().sphereProgram;
-                r.setup.scripts = settings().shardScripts;
-                r.page = m_state.Page;
-                return r;
-            },
-            this);
-        connect(m_serverPreview, &ServerPreviewWindow::lineChosen, this,
-                [this](int line) { EventGuard::run([&] { selectDesignLine(line); }); });
-        // Beside the canvas, as far as the screen allows.
-        QPoint at = frameGeometry().topRight() + QPoint(4, 0);
-        if (const QScreen *shown = screen()) {
-            const QRect room = shown->availableGeometry();
-            at.setX(std::max(room.left(), std::min(at.x(), room.right() - m_serverPreview->width())));
-            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - m_serverPreview->height())));
-        }
-        m_serverPreview->move(at);
-        m_controls.insert(QStringLiteral("ServerPreview"), m_serverPreview);
+    // Beside the canvas, as far as the screen allows.
+    QPoint at = frameGeometry().topRight() + QPoint(4, 0);
+    if (const QScreen *shown = screen()) {
+        const QRect room = shown->availableGeometry();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() - m_serverPreview->width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - m_serverPreview->height())));
     }
+    if (!m_serverPreview->isVisible())
+        m_serverPreview->move(at);
     m_serverPreview->show();
     m_serverPreview->raise();
     m_serverPreview->redraw();
