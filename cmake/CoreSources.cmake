@@ -19,10 +19,10 @@ foreach(row IN LISTS qm_layer_rows)
 endforeach()
 
 # The core: every layer below the windows, QtCore/QtGui only. The Sphere
-# client (QtCore and zlib for its decoding, Qt Network for its login) is for
-# the server tests alone and stays out of it.
+# client (QtCore and zlib for its decoding, Qt Network for its login) and the
+# server world that logs in with it stay out of it.
 set(QM_CORE_LAYERS ${QM_LAYERS})
-list(REMOVE_ITEM QM_CORE_LAYERS windows sphereclient)
+list(REMOVE_ITEM QM_CORE_LAYERS windows sphereclient serverworld)
 set(QM_CORE_SOURCES)
 foreach(layer IN LISTS QM_CORE_LAYERS)
   list(APPEND QM_CORE_SOURCES ${QM_LAYER_SOURCES_${layer}})

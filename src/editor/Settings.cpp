@@ -139,6 +139,8 @@ const std::vector<SettingKey> &settingKeys()
         {"Grid", "Spacing", F::Number, "10", &S::gridSpacing},
         {"Grid", "Color", F::Colour, "clSilver", &S::gridColor},
         {"Window", "Geometry", F::Text, "", &S::windowGeometry},
+        {"Server", "Program", F::Text, "", &S::sphereProgram},
+        {"Server", "Scripts", F::Text, "", &S::shardScripts},
     };
     return keys;
 }

@@ -62,6 +62,9 @@ struct Settings
     ColorValue gridColor = 0xC0C0C0;
     // "Window": the main window's geometry as the window system gave it; empty at first start
     QString windowGeometry;
+    // "Server": the user's own Sphere server, which shows a design as a player gets it
+    QString sphereProgram;        // its executable; empty: none named
+    QString shardScripts;         // the shard's scripts folder; empty: none
 
     bool operator==(const Settings &) const = default;
 

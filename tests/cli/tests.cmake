@@ -5,7 +5,8 @@ if(TARGET quillmark-script)
   target_include_directories(quillmark_script_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(quillmark_script_tests PRIVATE quillmark_core GTest::gtest)
   target_compile_definitions(quillmark_script_tests PRIVATE
-    QUILLMARK_SCRIPT_BINARY="$<TARGET_FILE:quillmark-script>")
+    QUILLMARK_SCRIPT_BINARY="$<TARGET_FILE:quillmark-script>"
+    QM_SPHERE_SERVER_BINARY="${CMAKE_BINARY_DIR}/sphere-server/SphereSvrX64_nightly")
   add_dependencies(quillmark_script_tests quillmark-script)
   gtest_discover_tests(quillmark_script_tests DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -60,8 +60,8 @@ TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
         ++keysWithFields;
         EXPECT_EQ(written.readString(section, key, QString()), k.defaultText) << k.key;
     }
-    EXPECT_EQ(keysWithFields, 37);
-    EXPECT_EQ(settingKeys().size(), 39u);
+    EXPECT_EQ(keysWithFields, 39);
+    EXPECT_EQ(settingKeys().size(), 41u);
 }
 
 TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
@@ -103,6 +103,8 @@ TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
     s.gridSpacing = 16;
     s.gridColor = 5;
     s.windowGeometry = QStringLiteral("AdnQywADAAA=");
+    s.sphereProgram = QStringLiteral("/opt/sphere/SphereSvrX64_nightly");
+    s.shardScripts = QStringLiteral("/home/me/shard/scripts with space");
 
     writeTextFile(path(), QStringLiteral("[COLOR]\r\nBackground=clRed\r\n[Realtime Engine]\r\nTextcolors=0\r\n"));
     IniFile file(path());

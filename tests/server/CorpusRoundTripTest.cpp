@@ -1,6 +1,6 @@
 // Real dialogs without script lines: the server's view of the original script
 // equals its view of the script the designer writes after importing it.
-#include "ShownDialog.h"
+#include "serverworld/ShownDialog.h"
 #include "support/CorpusIndex.h"
 #include "support/DialogPresses.h"
 #include "support/FileFixtures.h"

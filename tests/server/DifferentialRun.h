@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReplyModel.h"
-#include "ShownDialog.h"
+#include "serverworld/ShownDialog.h"
 
 #include "sphere/DesignCheck.h"
 

@@ -13,7 +13,7 @@ add_executable(quillmark_sphere_tests ${QM_SPHERE_TESTS} ${CMAKE_CURRENT_LIST_DI
   ${CMAKE_CURRENT_LIST_DIR}/../support/FileFixtures.cpp ${CMAKE_CURRENT_LIST_DIR}/../support/CorpusIndex.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../core_main.cpp)
 target_include_directories(quillmark_sphere_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
-target_link_libraries(quillmark_sphere_tests PRIVATE quillmark_core quillmark_sphereclient ZLIB::ZLIB GTest::gtest)
+target_link_libraries(quillmark_sphere_tests PRIVATE quillmark_core quillmark_serverworld quillmark_sphereclient ZLIB::ZLIB GTest::gtest)
 target_compile_definitions(quillmark_sphere_tests PRIVATE ${QM_CORE_TEST_DEFINITIONS}
   QM_SPHERE_SERVER_BINARY="${QM_SPHERE_SERVER_DIR}/SphereSvrX64_nightly"
   QM_SAMPLE_DIR="${CMAKE_BINARY_DIR}/share/quillmark/sample" QM_SOURCE_DIR="${QM_ROOT}")

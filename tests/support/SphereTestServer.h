@@ -12,12 +12,10 @@
 #include <optional>
 #include <utility>
 
-class QProcess;
-class QTemporaryDir;
+class ServerWorld;
 
 // A Sphere server on 127.0.0.1 with a world of its own in a temporary
-// folder: zero-filled client files, one account with one character, and a
-// login trigger that opens the dialogs asked for.
+// folder (serverworld/ServerWorld), as an administrator's account.
 class SphereTestServer
 {
 public:
@@ -49,7 +47,7 @@ public:
     // possible again.
     void stop();
 
-    quint16 port() const { return m_port; }
+    quint16 port() const;
     QString accountName() const;
     QString password() const;
     // Everything the server wrote under logs/.
@@ -61,17 +59,7 @@ public:
     static constexpr const char *DoneMarker = "quillmark:done";
 
 private:
-    bool writeWorld(QString *error);
-    QString loginScript() const;
-
-    const QString m_binary;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QProcess> m_process;
-    QList<std::pair<QString, QByteArray>> m_scripts;
-    QStringList m_dialogs;
-    QHash<QString, int> m_openings;
-    quint16 m_port = 0;
-    mutable QByteArray m_console;
+    std::unique_ptr<ServerWorld> m_world;
 };
 
 // What one login to a server running the given scripts showed, per dialog

@@ -17,6 +17,8 @@ int runRenderCommand(const QStringList &args);
 int runImportCommand(const QStringList &args);
 int runLibraryCommand(const QStringList &args);
 int runCheckCommand(const QStringList &args);
+int runPreviewCommand(const QStringList &args);
+int runCaptureCommand(const QStringList &args);
 
 inline constexpr Command Commands[] = {
     {"export",
@@ -76,4 +78,28 @@ inline constexpr Command Commands[] = {
      "    DATA/ lacks is there when the client holds its gump (1F4.bmp is gump 0x1F4).\n"
      "    Exit status 0 when nothing is found, 1 when something is.",
      runCheckCommand},
+    {"preview",
+     "preview FILE.SDF --server EXE [--scripts DIR] [--plevel N] [--args \"...\"] [--data DIR] --out PAGE.png\n"
+     "        [--page N] [--dialect \"{recent}\"|\"{old}\"] [--timeout SECONDS]\n"
+     "    Shows the design as the Sphere server EXE sends it to a player: exports it, starts the\n"
+     "    server in a world of its own (a temporary folder, 127.0.0.1 on a free port, an account\n"
+     "    with a random password; the *.scp files of the scripts folder DIR copied in, never\n"
+     "    written), opens the dialog for a stand-in of privilege N (default 1, a player; 4 GM,\n"
+     "    7 admin) with the arguments given (ARGS, ARGN), and draws page N (default 0) of what\n"
+     "    arrived into PAGE.png. Prints how it differs from the design, one line each:\n"
+     "    FILE:LINE: difference: TEXT; the server's messages about the script go to stderr as\n"
+     "    FILE:LINE: server: TEXT. The server gets at most SECONDS (default 30) in all, and is\n"
+     "    stopped and its world removed before the command ends. Exit 0 when nothing differs,\n"
+     "    1 when something does, 2 when the server could not be asked (its last log lines on\n"
+     "    stderr) or for a wrong command line.",
+     runPreviewCommand},
+    {"capture",
+     "capture NAME --server EXE --scripts DIR [--plevel N] [--args \"...\"] [--data DIR] --out FILE.SDF\n"
+     "        [--timeout SECONDS]\n"
+     "    Opens the dialog NAME of the shard's scripts in DIR for a stand-in (as preview does)\n"
+     "    and saves what the server sent as a design: every control an element with the values\n"
+     "    that arrived, texts as the player reads them, pages kept; buttons take the library's\n"
+     "    art under DIR/DATA/buttons/. What a design cannot hold goes to stderr as warnings.\n"
+     "    Exit 0 when saved, 1 when no dialog arrived, 2 when the server could not be asked.",
+     runCaptureCommand},
 };

@@ -64,6 +64,8 @@ class TForm16;
 class TForm17;
 class TForm18;
 class ArtLibraryWindow;
+class ServerJob;
+class ServerPreviewWindow;
 
 // The main window: tool bars, the editing column, the canvas with its rulers
 // and scroll bars, menus and status. It owns the open design (EditorState)
@@ -171,6 +173,10 @@ public slots:
     void AutoSaveTimer();   // one autosave now, whatever the mode
     void autoSaveOnTime();  // the timer's: only when the design changed since the last one
     void finishAutosaves() { m_autoSaver.finish(); } // slots still being flushed reach their names
+
+    // The user's own Sphere server (TForm1Server.cpp).
+    void ServerPreview1Click();     // Tools > "Show as the server sends it" (F6)
+    void ImportFromServer1Click();  // File > Import > "From the server…"
 
     // The canvas (X, Y in canvas pixels) and the keyboard.
     void Image1MouseDown(Qt::MouseButton Button, int X, int Y, Qt::KeyboardModifiers Keys = {});
@@ -359,6 +365,15 @@ private:
     QAction *NextVersion1 = nullptr;
     QAction *Help1 = nullptr;
     QAction *About1 = nullptr;
+    QMenu *ToolsMenu = nullptr;
+    QAction *ServerPreview1 = nullptr;
+    QAction *ImportScript1 = nullptr;
+    QAction *ImportFromServer1 = nullptr;
+    ServerPreviewWindow *m_serverPreview = nullptr;
+    ServerJob *m_serverImport = nullptr;
+    void buildServerCommands();
+    QString serverSetupMissing(bool scriptsNeeded);
+    void selectDesignLine(int line);
 
     THTTPGet *HTTPGet1 = nullptr;          // the next-version text
     QTimer *BOOT = nullptr;

@@ -195,6 +195,7 @@ void TForm1::buildMenus()
     About1 = HelpMenu->addAction(QStringLiteral("About"));
 
     buildViewMenu();
+    buildServerCommands();
 
     PopupMenu1 = new QMenu(this);
     Clone1 = PopupMenu1->addAction(QStringLiteral("Clone"));

@@ -201,6 +201,7 @@ void TForm12::buildLayout()
     for (QWidget *p : {engine, autosave, mouse, creation, exporting, ruler, startup, files})
         grid(p)->setRowStretch(grid(p)->rowCount(), 1);
     buildGridPage(PageControl1);
+    buildServerPage(PageControl1);
 
     auto *buttons = new QHBoxLayout;
     Button5 = new QPushButton(QStringLiteral("Defaults"), this);
@@ -318,6 +319,7 @@ void TForm12::showSettings(const Settings &s)
     ServerEdit->setText(s.server);
     ClientEdit->setText(s.client);
     showGrid(s);
+    showServer(s);
     m_showing = false;
 }
 
@@ -357,6 +359,7 @@ void TForm12::takeControls()
     s.server = ServerEdit->text().trimmed();
     s.client = ClientEdit->text();
     takeGrid(s);
+    takeServer(s);
 }
 
 void TForm12::ReadSettings()

@@ -10,10 +10,12 @@
 class ColorSwatch;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class ServerJob;
 class SpinEdit;
 
 // "Options": its controls are the live copy of the settings. `Options`
@@ -94,6 +96,13 @@ public:
     QLineEdit *ServerEdit = nullptr;    // update server
     QLineEdit *ClientEdit = nullptr;    // game client folder
     QPushButton *ClientBrowse = nullptr;
+    // "Server" (TForm12Server.cpp): the user's own Sphere server
+    QLineEdit *SphereProgramEdit = nullptr;
+    QPushButton *SphereProgramBrowse = nullptr;
+    QPushButton *SphereProgramCheck = nullptr;
+    QLabel *SphereProgramStatus = nullptr;
+    QLineEdit *ShardScriptsEdit = nullptr;
+    QPushButton *ShardScriptsBrowse = nullptr;
 
     QPushButton *Button5 = nullptr;     // "Defaults"
     QPushButton *Button2 = nullptr;     // "Ok"
@@ -126,6 +135,11 @@ private:
     void buildGridPage(QTabWidget *tabs);  // the canvas grid's tab
     void showGrid(const Settings &s);
     void takeGrid(Settings &s) const;
+    void buildServerPage(QTabWidget *tabs);  // the user's Sphere server's tab
+    void showServer(const Settings &s);
+    void takeServer(Settings &s) const;
+    void checkSphereProgram();
+    ServerJob *m_serverCheck = nullptr;
     std::optional<ColorValue> runColorDialog(ColorValue &dialogColor);
     void normalizeCombo(QComboBox *box, QString (*normalize)(const QString &));
 

@@ -47,7 +47,7 @@ protected:
 TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndTheBrushGroup)
 {
     ASSERT_FALSE(QFileInfo::exists(iniPath()));
-    EXPECT_EQ(options().PageControl1->count(), 9);
+    EXPECT_EQ(options().PageControl1->count(), 10);
     EXPECT_EQ(options().ComboBox1->currentText(), QStringLiteral("Select + Drag"));
     EXPECT_EQ(options().ComboBox2->currentText(), QStringLiteral("Menu"));
     EXPECT_EQ(options().ComboBox3->currentText(), QStringLiteral("(1.2) Real Draw"));

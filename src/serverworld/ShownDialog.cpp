@@ -1,4 +1,4 @@
-#include "ShownDialog.h"
+#include "serverworld/ShownDialog.h"
 
 #include "document/ButtonReplies.h"
 #include "document/Document.h"
