@@ -170,7 +170,7 @@ bool isStructureLine(const QString &line)
     if (line.isEmpty() || line.front().isDigit())
         return false;
     return line == BeginPage || line == EndPage || line == Location || line == Misc || line == CloseBlock
-           || line == NoDispose || kindOfWord(line) != ElementKind::None;
+           || line == NoDispose || line == DialogName || kindOfWord(line) != ElementKind::None;
 }
 
 } // namespace Records
@@ -223,6 +223,9 @@ Measure measure(const QStringList &lines, int at)
     } else if (text == Records::Misc) {
         m.item = Item::Misc;
         m.length = Records::MiscLength;
+    } else if (text == Records::DialogName) {
+        // Taken whole, so a name such as "text" is never read as a kind word.
+        m.length = Records::DialogNameLength;
     } else if (text == Records::CloseBlock) {
         m.item = Item::CloseBlock;
         m.length = Records::CloseBlockLength;

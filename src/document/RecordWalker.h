@@ -43,6 +43,9 @@ inline const QString Misc = QStringLiteral("MISC");
 inline const QString CloseBlock = QStringLiteral("CLOSEBLOCK");
 // The dialog cannot be closed by the client's close-all-gumps macro: a line of its own.
 inline const QString NoDispose = QStringLiteral("NODISPOSE");
+// The dialog's name, offered by the export: the word and a line holding the name.
+inline const QString DialogName = QStringLiteral("DIALOGNAME");
+constexpr int DialogNameLength = 2;
 constexpr int LocationLength = 3;
 constexpr int MiscLength = 3;
 constexpr int CloseBlockLength = 2;

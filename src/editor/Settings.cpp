@@ -139,6 +139,9 @@ const std::vector<SettingKey> &settingKeys()
         {"Grid", "Spacing", F::Number, "10", &S::gridSpacing},
         {"Grid", "Color", F::Colour, "clSilver", &S::gridColor},
         {"Window", "Geometry", F::Text, "", &S::windowGeometry},
+        {"Canvas", "ScreenWidth", F::Number, "800", &S::screenWidth, true, nullptr, S::screenSideMin, S::screenSideMax},
+        {"Canvas", "ScreenHeight", F::Number, "600", &S::screenHeight, true, nullptr, S::screenSideMin,
+         S::screenSideMax},
     };
     return keys;
 }

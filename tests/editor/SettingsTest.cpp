@@ -60,8 +60,8 @@ TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
         ++keysWithFields;
         EXPECT_EQ(written.readString(section, key, QString()), k.defaultText) << k.key;
     }
-    EXPECT_EQ(keysWithFields, 37);
-    EXPECT_EQ(settingKeys().size(), 39u);
+    EXPECT_EQ(keysWithFields, 39);
+    EXPECT_EQ(settingKeys().size(), 41u);
 }
 
 TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)
