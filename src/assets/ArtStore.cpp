@@ -17,6 +17,11 @@ QString ArtStore::resolve(const QString &relative) const
     return PathResolver::resolveInData(m_appDir, relative);
 }
 
+bool ArtStore::knownMissing(const QString &relative) const
+{
+    return m_presence && m_presence->lacks(m_appDir, relative);
+}
+
 bool ArtStore::isArtName(const QString &fileName)
 {
     return PathResolver::staysInside(fileName);
@@ -56,6 +61,10 @@ int ArtStore::gumpNumberOf(const QString &fileName)
 
 QImage ArtStore::gumppic(const QString &fileName) const
 {
+    if (knownMissing(ArtFolders::Pictures + fileName)) {
+        const int number = m_client ? gumpNumberOf(fileName) : -1;
+        return number >= 0 ? m_client->decode(number) : QImage();
+    }
     const QString path = gumppicPath(fileName);
     // Files under DATA/ win over the client's gumps.
     if (m_client && !QFileInfo::exists(path)) {
@@ -68,11 +77,15 @@ QImage ArtStore::gumppic(const QString &fileName) const
 
 QImage ArtStore::button(const QString &fileName) const
 {
+    if (knownMissing(ArtFolders::Buttons + fileName))
+        return QImage();
     return BitmapFile::load(buttonPath(fileName));
 }
 
 std::optional<std::pair<int, int>> ArtStore::buttonGumps(const QString &fileName) const
 {
+    if (knownMissing(ArtFolders::buttonDecoder(fileName)))
+        return std::nullopt;
     const QString path = resolve(ArtFolders::buttonDecoder(fileName));
     if (path.isEmpty())
         return std::nullopt;
@@ -94,7 +107,8 @@ ResizepicPieces ArtStore::resizepicPieces(const QString &fileName) const
 {
     ResizepicPieces pieces;
     for (int k = 0; k < int(pieces.size()); ++k)
-        pieces[size_t(k)] = BitmapFile::load(resizepicPiecePath(fileName, k));
+        if (!knownMissing(ArtFolders::Backgrounds + pieceFileName(fileName, k)))
+            pieces[size_t(k)] = BitmapFile::load(resizepicPiecePath(fileName, k));
     return pieces;
 }
 

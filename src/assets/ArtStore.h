@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/ArtPresence.h"
 #include "assets/ResizepicComposer.h"
 
 #include <QImage>
@@ -19,6 +20,21 @@ public:
     explicit ArtStore(const QString &appDir = QString()) : m_appDir(appDir) {}
 
     void setAppDir(const QString &appDir) { m_appDir = appDir; }
+    // A store that draws page after page remembers which names its folders
+    // lack (see ArtPresence); revalidatePresence() before each page lets a
+    // changed folder be listed again. Off unless asked for.
+    void rememberPresence(bool on) { m_presence = on ? std::make_shared<ArtPresence>() : nullptr; }
+    void revalidatePresence() const
+    {
+        if (m_presence)
+            m_presence->revalidate();
+    }
+    void forgetPresence() const
+    {
+        if (m_presence)
+            m_presence->forget();
+    }
+    const ArtPresence *presence() const { return m_presence.get(); }
     // The user's game client: a gumppic whose file is not under DATA/ and
     // whose name is a gump number in hex ("1F4.bmp") is drawn from it.
     void setClientArt(std::shared_ptr<const GumpArt> client) { m_client = std::move(client); }
@@ -53,7 +69,10 @@ public:
 
 private:
     QString resolve(const QString &relative) const;
+    // True when the folders are known to hold nothing of that name.
+    bool knownMissing(const QString &relative) const;
 
     QString m_appDir;
     std::shared_ptr<const GumpArt> m_client;
+    std::shared_ptr<ArtPresence> m_presence;
 };

@@ -108,3 +108,12 @@ QImage compose(const ResizepicPieces &pieces, int width, int height, const QRect
 }
 
 } // namespace ResizepicComposer
+
+QSize ResizepicComposer::naturalSize(const ResizepicPieces &pieces)
+{
+    const auto side = [&](int a, int b, int c, bool across) {
+        const auto of = [&](int k) { return across ? pieces[size_t(k)].width() : pieces[size_t(k)].height(); };
+        return std::min(std::max(of(a) + of(b) + of(c), 3 * of(a)), MaxSide);
+    };
+    return QSize(side(0, 1, 2, true), side(0, 3, 6, false));
+}

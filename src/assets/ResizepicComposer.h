@@ -31,4 +31,9 @@ QImage compose(const ResizepicPieces &pieces, int width, int height);
 // when nothing of part lies on the background.
 QImage compose(const ResizepicPieces &pieces, int width, int height, const QRect &part);
 
+// The size a background shows itself at when none is asked for: the pieces'
+// own (three across, three down), at least three corners a side, so the
+// edges and the middle show; empty when the pieces are missing.
+QSize naturalSize(const ResizepicPieces &pieces);
+
 } // namespace ResizepicComposer

@@ -38,6 +38,9 @@ void openDocument(EditorState &state, QStringList lines, const QString &fileName
 {
     state.DATA.replaceAll(std::move(lines));
     state.FileName = fileName;
+    // The design's first page, whatever page the one before showed.
+    const qsizetype open = state.DATA.lines().indexOf(QStringLiteral("{BOP"));
+    state.Page = open >= 0 && open + 1 < state.DATA.size() ? state.DATA.line(int(open) + 1) : QStringLiteral("0");
     startFreshHistory(state);
     state.noteChanged();
 }

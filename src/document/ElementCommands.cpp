@@ -134,14 +134,22 @@ bool addGumppic(EditorState &state, ElementDialogs &dialogs, const QString &x, c
 }
 
 bool addResizepic(EditorState &state, ElementDialogs &dialogs, const QString &x, const QString &y,
-                  const QString &width, const QString &height)
+                  const QString &width, const QString &height, const std::function<QSize(const QString &)> &sizeOf)
 {
     return recordStep<UndoSteps::AddElement>(state, [&] {
         startAdding(state);
         const auto file = pick(state, dialogs, ArtFolders::Backgrounds, PickerMode::Resizepic);
         if (state.PickerCancelled)
             return false;
-        insertIntoPage(state, {Records::wordOf(ElementKind::Resizepic), x, y, *file, width, height});
+        QString w = width, h = height;
+        if (sizeOf && (w == u"0" || h == u"0")) {
+            const QSize natural = sizeOf(*file);
+            if (w == u"0" && natural.width() > 0)
+                w = QString::number(natural.width());
+            if (h == u"0" && natural.height() > 0)
+                h = QString::number(natural.height());
+        }
+        insertIntoPage(state, {Records::wordOf(ElementKind::Resizepic), x, y, *file, w, h});
         return true;
     }, Records::wordOf(ElementKind::Resizepic));
 }
@@ -154,6 +162,8 @@ bool addButton(EditorState &state, ElementDialogs &dialogs, const QString &x, co
         if (state.PickerCancelled)
             return false;
         const ElementDialogs::ButtonOptions options = dialogs.askButtonOptions();
+        if (options.cancelled)
+            return false;
         insertIntoPage(state, {Records::wordOf(ElementKind::Button), x, y, *file,
                                options.closeOnClick ? QStringLiteral("1") : QStringLiteral("0"),
                                options.page,

@@ -2,6 +2,9 @@
 
 #include "document/EditorState.h"
 
+#include <QSize>
+
+#include <functional>
 #include <optional>
 
 // The windows through which a new element gets its art, its button behaviour
@@ -16,6 +19,7 @@ public:
         bool closeOnClick = false;
         QString page = QStringLiteral("0");  // "Page to switch to"
         QString events;                      // lines joined by CR LF
+        bool cancelled = false;              // the window was left without Ok: nothing changes
     };
 
     virtual ~ElementDialogs() = default;
@@ -39,9 +43,12 @@ namespace ElementCommands {
 // They stop without a change when the picker is cancelled.
 bool addGumppic(EditorState &state, ElementDialogs &dialogs, const QString &x = QStringLiteral("0"),
                 const QString &y = QStringLiteral("0"));
+// sizeOf, when given, gives the size a side asked as "0" takes, from the
+// background file chosen (a click of the brush places a background that shows).
 bool addResizepic(EditorState &state, ElementDialogs &dialogs, const QString &x = QStringLiteral("0"),
                   const QString &y = QStringLiteral("0"), const QString &width = QStringLiteral("100"),
-                  const QString &height = QStringLiteral("100"));
+                  const QString &height = QStringLiteral("100"),
+                  const std::function<QSize(const QString &)> &sizeOf = {});
 bool addButton(EditorState &state, ElementDialogs &dialogs, const QString &x = QStringLiteral("0"),
                const QString &y = QStringLiteral("0"));
 bool addText(EditorState &state, ElementDialogs &dialogs, const QString &x = QStringLiteral("0"),

@@ -9,7 +9,8 @@
 // One thing found wrong with the open design.
 struct Problem
 {
-    enum class Severity { Error, Warning };
+    // Information: what the check notes that is meant more often than not.
+    enum class Severity { Error, Warning, Information };
 
     int line = 0;             // document line counted from 1; 0 when it names none
     QString message;

@@ -173,7 +173,8 @@ bool isStructureLine(const QString &line)
     if (line.isEmpty() || line.front().isDigit())
         return false;
     return line == BeginPage || line == EndPage || line == Location || line == Misc || line == CloseBlock
-           || line == NoDispose || line == KeptText || line == KeptBlock || kindOfWord(line) != ElementKind::None;
+           || line == NoDispose || line == KeptText || line == KeptBlock || line == DialogName
+           || kindOfWord(line) != ElementKind::None;
 }
 
 } // namespace Records
@@ -227,6 +228,9 @@ Measure measure(const QStringList &lines, int at)
     } else if (text == Records::Misc) {
         m.item = Item::Misc;
         m.length = Records::MiscLength;
+    } else if (text == Records::DialogName) {
+        // Taken whole, so a name such as "text" is never read as a kind word.
+        m.length = Records::DialogNameLength;
     } else if (text == Records::CloseBlock) {
         m.item = Item::CloseBlock;
         m.length = Records::CloseBlockLength;

@@ -58,6 +58,9 @@ inline const QString KeptText = QStringLiteral("TEXTLINE");
 inline const QString KeptBlock = QStringLiteral("BUTTONBLOCK");
 constexpr int KeptTextLength = 3;
 constexpr int KeptBlockLength = 3;
+// The dialog's name, offered by the export: the word and a line holding the name.
+inline const QString DialogName = QStringLiteral("DIALOGNAME");
+constexpr int DialogNameLength = 2;
 constexpr int LocationLength = 3;
 constexpr int MiscLength = 3;
 constexpr int CloseBlockLength = 2;

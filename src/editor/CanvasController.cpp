@@ -428,8 +428,12 @@ void CanvasController::finishBand(Brush brush, QPoint at, Qt::KeyboardModifiers 
     m_bandActive = false;
     if (brush == Brush::Resizepic) {
         m_host.releaseBrush(Brush::Resizepic);
+        // A click (a side left at 0) takes the background's own size, so it shows and can be grabbed.
         ElementCommands::addResizepic(m_state, m_dialogs, x, y, QString::number(size->width()),
-                                      QString::number(size->height()));
+                                      QString::number(size->height()), [this](const QString &file) {
+                                          QSize natural = ResizepicComposer::naturalSize(m_renderer.artStore().resizepicPieces(file));
+                                          return natural.isEmpty() ? QSize(100, 100) : natural;
+                                      });
         m_host.redraw();
         return;
     }

@@ -4,6 +4,31 @@
 
 #include <algorithm>
 
+namespace {
+
+Problem::Severity listedSeverity(DesignProblem::Severity severity)
+{
+    switch (severity) {
+    case DesignProblem::Severity::Error: return Problem::Severity::Error;
+    case DesignProblem::Severity::Warning: break;
+    case DesignProblem::Severity::Information: return Problem::Severity::Information;
+    }
+    return Problem::Severity::Warning;
+}
+
+qsizetype countOf(const QList<DesignProblem> &found, DesignProblem::Severity severity)
+{
+    return std::count_if(found.cbegin(), found.cend(),
+                         [severity](const DesignProblem &p) { return p.severity == severity; });
+}
+
+QString counted(qsizetype n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+} // namespace
+
 ArtCatalog &DesignChecker::art(const QString &appDir)
 {
     if (!m_art || m_art->appDir() != appDir) {
@@ -35,10 +60,7 @@ void DesignChecker::list(const QList<DesignProblem> &found, const QStringList &l
 {
     QList<Problem> entries;
     for (const DesignProblem &p : found)
-        entries << Problem{p.line, p.message,
-                           p.severity == DesignProblem::Severity::Error ? Problem::Severity::Error
-                                                                        : Problem::Severity::Warning,
-                           CheckSource};
+        entries << Problem{p.line, p.message, listedSeverity(p.severity), CheckSource};
     m_checkedLines = lines;
     m_checkedDialect = dialect;
     m_problems.setProblems(CheckSource, entries, m_checkedLines);
@@ -56,7 +78,9 @@ DesignChecker::Report DesignChecker::checkNow(const QStringList &lines, const QS
 {
     const QList<DesignProblem> found = check(lines, appDir, dialect, true);
     list(found, lines, dialect);
-    return {statusText(found), found.isEmpty() ? QString() : listText(found)};
+    if (!DesignCheck::hasWarningsOrErrors(found))
+        return {statusText(found), QString()};
+    return {statusText(found), countText(found) + QStringLiteral(":\n") + listText(found, lines)};
 }
 
 DesignChecker::Gate DesignChecker::beforeExport(const QStringList &lines, const QString &appDir,
@@ -64,37 +88,50 @@ DesignChecker::Gate DesignChecker::beforeExport(const QStringList &lines, const 
 {
     const QList<DesignProblem> found = check(lines, appDir, dialect, true);
     if (DesignCheck::hasErrors(found))
-        return {Gate::Kind::Stop, QStringLiteral("The export would fail:\n") + listText(found)};
+        return {Gate::Kind::Stop,
+                QStringLiteral("The export would fail (%1):\n").arg(countText(found)) + listText(found, lines)};
     if (DesignCheck::hasWarningsOrErrors(found))
         return {Gate::Kind::WarnThenGo,
-                QStringLiteral("The server would read this design otherwise than it is shown:\n") + listText(found)};
+                QStringLiteral("Before the export, %1:\n").arg(countText(found)) + listText(found, lines)};
     return {};
 }
 
-QString DesignChecker::listText(const QList<DesignProblem> &found)
+QString DesignChecker::listText(const QList<DesignProblem> &found, const QStringList &lines)
 {
     constexpr int Shown = 20;
     QStringList text;
-    for (const DesignProblem &p : found.mid(0, Shown))
-        text << QStringLiteral("Line %1: %2: %3").arg(p.line).arg(DesignCheck::severityWord(p.severity), p.message);
-    if (found.size() > Shown)
-        text << QStringLiteral("(and %1 more)").arg(found.size() - Shown);
+    qsizetype named = 0;
+    for (const DesignProblem &p : found) {
+        if (p.severity == DesignProblem::Severity::Information)
+            continue;
+        if (++named <= Shown)
+            text << ProblemList::entryText(Problem{p.line, p.message, listedSeverity(p.severity), CheckSource}, lines);
+    }
+    if (named > Shown)
+        text << QStringLiteral("(and %1 more)").arg(named - Shown);
     return text.join(u'\n');
+}
+
+QString DesignChecker::countText(const QList<DesignProblem> &found)
+{
+    QStringList parts;
+    if (const qsizetype warnings = countOf(found, DesignProblem::Severity::Warning))
+        parts << counted(warnings, "warning", "warnings");
+    if (const qsizetype errors = countOf(found, DesignProblem::Severity::Error))
+        parts << counted(errors, "error", "errors");
+    return parts.join(QStringLiteral(", "));
 }
 
 QString DesignChecker::statusText(const QList<DesignProblem> &found)
 {
     if (found.isEmpty())
         return QStringLiteral("Check: nothing found");
-    const auto count = [&](DesignProblem::Severity severity) {
-        return std::count_if(found.cbegin(), found.cend(),
-                             [severity](const DesignProblem &p) { return p.severity == severity; });
-    };
-    const auto notes = count(DesignProblem::Severity::Information);
-    return QStringLiteral("Check: %1 errors, %2 warnings")
-               .arg(count(DesignProblem::Severity::Error))
-               .arg(count(DesignProblem::Severity::Warning))
-           + (notes ? QStringLiteral(", %1 for information").arg(notes) : QString());
+    QStringList parts;
+    if (const QString counts = countText(found); !counts.isEmpty())
+        parts << counts;
+    if (const qsizetype notes = countOf(found, DesignProblem::Severity::Information))
+        parts << QStringLiteral("%1 for information").arg(notes);
+    return QStringLiteral("Check: ") + parts.join(QStringLiteral(", "));
 }
 
 bool DesignChecker::exportDesign(Document &doc, const QString &appDir, const QString &dialect, ExportHost &host,

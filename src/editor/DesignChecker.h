@@ -55,8 +55,12 @@ public:
     bool exportDesign(Document &doc, const QString &appDir, const QString &dialect, ExportHost &host,
                       const std::function<void(const QString &)> &warn, QStringList &script);
 
-    // At most twenty findings, one per line; the rest are counted.
-    static QString listText(const QList<DesignProblem> &found);
+    // The errors and warnings (not information), at most twenty, one per
+    // line and named as the problems list names them (page, element, what);
+    // the rest are counted.
+    static QString listText(const QList<DesignProblem> &found, const QStringList &lines);
+    // "2 warnings, 1 error", the information left out; empty when neither.
+    static QString countText(const QList<DesignProblem> &found);
     static QString statusText(const QList<DesignProblem> &found);
 
     // The catalog of appDir, made when first needed.

@@ -1,6 +1,8 @@
 #include "editor/DocumentLifecycle.h"
 #include "document/Document.h"
+#include "document/DialogName.h"
 #include "document/DocumentCommands.h"
+#include "editor/AutoSave.h"
 #include "document/SelectionCommands.h"
 #include "sphere/SphereImport.h"
 
@@ -15,6 +17,15 @@ DocumentLifecycle::DocumentLifecycle(DocumentSession &session, ProblemList &prob
 QString DocumentLifecycle::withDefaultExtension(const QString &path)
 {
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".SDF") : path;
+}
+
+bool DocumentLifecycle::isAutoSaveSlot(const QString &path, const QString &appDir)
+{
+    if (path.isEmpty())
+        return false;
+    const QString ring = QFileInfo(AutoSaveRing::folderOf(appDir)).canonicalFilePath();
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    return !ring.isEmpty() && folder == ring;
 }
 
 bool DocumentLifecycle::mayDiscardChanges()
@@ -60,7 +71,7 @@ void DocumentLifecycle::open(const QString &path)
 
 bool DocumentLifecycle::save()
 {
-    if (m_session.state.FileName.isEmpty())
+    if (m_session.state.FileName.isEmpty() || isAutoSaveSlot(m_session.state.FileName, m_session.state.AppDir))
         return saveAs();
     Document::saveProjectFile(m_session.state.FileName, m_session.state.DATA.lines());
     m_session.markSaved(m_session.state.FileName);
@@ -101,7 +112,9 @@ DocumentLifecycle::Import DocumentLifecycle::import()
     const std::optional<LifecycleHost::ImportedScript> script = m_host.askImport();
     if (!script)
         return {Import::Outcome::Cancelled, QString()};
-    DocumentCommands::importDocument(m_session.state, script->lines);
+    DocumentCommands::importDocument(m_session.state, script->name.trimmed().isEmpty()
+                                                          ? script->lines
+                                                          : DialogName::withName(script->lines, script->name.trimmed()));
     const QList<Problem> leftOut = importProblems(script->notes);
     m_problems.setProblems(ProblemList::ImportSource, leftOut, m_session.state.DATA.lines());
     return {Import::Outcome::Imported,

@@ -32,6 +32,7 @@ public:
     {
         QStringList lines;
         QList<ImportNote> notes;
+        QString name;   // the dialog's name in the script, kept in the design
     };
     virtual std::optional<ImportedScript> askImport() = 0;
 };
@@ -49,6 +50,9 @@ public:
 
     // A name typed without an extension would not be listed by Open.
     static QString withDefaultExtension(const QString &path);
+    // A slot of the autosave ring in appDir: the next round writes over it,
+    // so saving such a design asks for a file of its own.
+    static bool isAutoSaveSlot(const QString &path, const QString &appDir);
 
     // Save saves first (and stops when the save did not happen), Discard
     // goes on, Cancel stops. True when the work may be replaced.

@@ -141,6 +141,9 @@ const std::vector<SettingKey> &settingKeys()
         {"Window", "Geometry", F::Text, "", &S::windowGeometry},
         {"Server", "Program", F::Text, "", &S::sphereProgram},
         {"Server", "Scripts", F::Text, "", &S::shardScripts},
+        {"Canvas", "ScreenWidth", F::Number, "800", &S::screenWidth, true, nullptr, S::screenSideMin, S::screenSideMax},
+        {"Canvas", "ScreenHeight", F::Number, "600", &S::screenHeight, true, nullptr, S::screenSideMin,
+         S::screenSideMax},
     };
     return keys;
 }

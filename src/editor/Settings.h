@@ -60,6 +60,9 @@ struct Settings
     bool gridSnap = false;
     int gridSpacing = 10;
     ColorValue gridColor = 0xC0C0C0;
+    // "Canvas": the client's screen, outlined on the canvas from the dialog's location
+    int screenWidth = 800;
+    int screenHeight = 600;
     // "Window": the main window's geometry as the window system gave it; empty at first start
     QString windowGeometry;
     // "Server": the user's own Sphere server, which shows a design as a player gets it
@@ -96,6 +99,7 @@ struct Settings
     static constexpr int skipMin = 9, skipMax = 30;
     static constexpr int markedMin = 2, markedMax = 10;
     static constexpr int gridSpacingMin = 2, gridSpacingMax = 200;
+    static constexpr int screenSideMin = 0, screenSideMax = 8192;   // 0: no outline
 
     // Choice lists of the combo boxes and their change handlers' rule: a text
     // that is one of the items (ignoring case) becomes that item, any other

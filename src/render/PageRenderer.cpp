@@ -94,6 +94,7 @@ QString problemText(const ElementRecord &record, const QString &reason)
 
 PageRenderer::PageRenderer(const QString &appDir)
 {
+    m_art.rememberPresence(true);
     setAppDir(appDir);
 }
 
@@ -147,6 +148,7 @@ void PageRenderer::cleanUpCache(const QStringList &lines)
 
 void PageRenderer::forgetCache()
 {
+    m_art.forgetPresence();
     m_cache.forgetAll();
     m_pieces.clear();
 }
@@ -294,6 +296,7 @@ void composeDragImage(const QList<DragPiece> &pieces, RenderResult &r)
 RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions &options)
 {
     m_cache.setEnabled(options.cacheImages);
+    m_art.revalidatePresence();   // a library changed since the last page is listed again
     const HueColors colors(m_textIndex, m_appDir);
     const SelectionFrame::Colors frameColors =
         SelectionFrame::colorsFor(options.blackColorBlack, options.selectionColor);

@@ -97,21 +97,25 @@ constexpr unsigned char Digits[11][5] = {
     {0, 0, 7, 0, 0}, // '-'
 };
 
-// Left to right, or top to bottom (down) so the left ruler's numbers keep
-// clear of its short ticks.
-void drawNumber(QImage &image, int x, int y, int value, QRgb color, bool down = false)
+// Left to right; or turned a quarter left (upright) so the left ruler's
+// numbers read bottom to top as editors show them, starting below the tick
+// at y and clear of the short ticks.
+void drawNumber(QImage &image, int x, int y, int value, QRgb color, bool upright = false)
 {
-    for (const QChar c : QString::number(value)) {
+    const QString text = QString::number(value);
+    if (upright)
+        y += int(text.size() - 1) * 4;   // the first digit lowest
+    for (const QChar c : text) {
         const int glyph = c == u'-' ? 10 : c.digitValue();
         for (int row = 0; row < 5; ++row)
             for (int col = 0; col < 3; ++col)
                 if (Digits[glyph][row] & (4 >> col)) {
-                    const int px = x + col, py = y + row;
+                    const int px = upright ? x + row : x + col, py = upright ? y + 2 - col : y + row;
                     if (px >= 0 && py >= 0 && px < image.width() && py < image.height())
                         reinterpret_cast<QRgb *>(image.scanLine(py))[px] = color;
                 }
-        if (down)
-            y += 6;
+        if (upright)
+            y -= 4;
         else
             x += 4;
     }

@@ -41,7 +41,8 @@ TEST(ScriptImportCommand, WritesTheDesignOrNothing)
     EXPECT_EQ(ok.err, "");
     EXPECT_EQ(Document::loadProjectFile(root + "out.SDF"),
               QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "script", "tooltip 1020", "}EOP", "LOCATION",
-                           "10", "20", "MISC", "0", "0"}));
+                           "10", "20", "MISC", "0", "0",
+                           "DIALOGNAME", "D_X"}));
 
     const struct { QStringList args; int status; QByteArray err; } failures[] = {
         {{"d.scp", "--name", "other", "--out", "no.SDF"}, 1, "I found no dialog in file with such name\nThe file defines: d_x\n"},

@@ -272,3 +272,39 @@ TEST(ElementCommands, EventsTextBetweenDocumentAndEditBox)
     EXPECT_EQ(ElementCommands::eventsFromEditor(QStringLiteral("a\r\nb")), QStringLiteral("a\r\nb"));
     EXPECT_EQ(ElementCommands::eventsToEditor(QStringLiteral("a\r\nb")), QStringLiteral("a\nb"));
 }
+
+// A side asked as 0 (a click of the brush) takes the size the chosen
+// background gives; a side drawn keeps its length. Button options left
+// without Ok add no button.
+TEST(ElementCommands, ABackgroundClickedTakesItsOwnSizeAndCancelledOptionsAddNothing)
+{
+    const struct
+    {
+        const char *width, *height;
+        QStringList record;
+    } cases[] = {
+        {"0", "0", {"resizepic", "5", "6", "9200.bmp", "36", "48"}},
+        {"80", "0", {"resizepic", "5", "6", "9200.bmp", "80", "48"}},
+        {"80", "20", {"resizepic", "5", "6", "9200.bmp", "80", "20"}},
+    };
+    for (const auto &c : cases) {
+        FakeDialogs d;
+        d.pictures = {QStringLiteral("9200.bmp")};
+        EditorState s = stateWith({"{BOP", "0", "}EOP"});
+        QStringList askedFor;
+        ASSERT_TRUE(ElementCommands::addResizepic(s, d, QStringLiteral("5"), QStringLiteral("6"),
+                                                  QString::fromLatin1(c.width), QString::fromLatin1(c.height),
+                                                  [&](const QString &file) {
+                                                      askedFor << file;
+                                                      return QSize(36, 48);
+                                                  }));
+        EXPECT_EQ(s.DATA.lines().mid(2, 6), c.record) << c.width << "x" << c.height;
+    }
+
+    FakeDialogs d;
+    d.pictures = {QStringLiteral("okay.bmp")};
+    d.buttonOptions.cancelled = true;
+    EditorState s = stateWith({"{BOP", "0", "}EOP"});
+    EXPECT_FALSE(ElementCommands::addButton(s, d));
+    EXPECT_EQ(s.DATA.lines(), QStringList({"{BOP", "0", "}EOP"}));
+}

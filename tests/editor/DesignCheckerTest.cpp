@@ -64,8 +64,8 @@ TEST_F(DesignCheckerTest, ErrorsStopTheExportAndWarningsAreNamedBeforeIt)
         const char *opening;
     } cases[] = {
         {"clean", Clean, Gate::Kind::Go, ""},
-        {"warning", Warned, Gate::Kind::WarnThenGo, "The server would read this design otherwise than it is shown:\nLine 3: warning: "},
-        {"error", Failing, Gate::Kind::Stop, "The export would fail:\nLine 3: error: "},
+        {"warning", Warned, Gate::Kind::WarnThenGo, "Before the export, 1 warning:\nPage 0, Text at 1 2 "},
+        {"error", Failing, Gate::Kind::Stop, "The export would fail (1 warning, 1 error):\nPage 0, Gumppic at 1 2 "},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -84,8 +84,10 @@ TEST_F(DesignCheckerTest, CheckNowListsTheFindingsAndSaysHowMany)
     EXPECT_TRUE(problems.isEmpty());
 
     report = checker.checkNow(Failing, appDir(), Dialect);
-    EXPECT_TRUE(report.status.startsWith(QStringLiteral("Check: 1 errors, "))) << report.status.toStdString();
-    EXPECT_TRUE(report.box.startsWith(QStringLiteral("Line 3: error: ")));
+    // The name is no gump number (an error) and nothing of it is in the library (a warning).
+    EXPECT_EQ(report.status, QStringLiteral("Check: 1 warning, 1 error"));
+    EXPECT_TRUE(report.box.startsWith(QStringLiteral("1 warning, 1 error:\nPage 0, Gumppic at 1 2 "))) << report.box.toStdString();
+    EXPECT_FALSE(report.box.contains(QStringLiteral("Line "))) << report.box.toStdString();
     EXPECT_TRUE(listed(QStringLiteral("not a hexadecimal gump number")));
     // The entries hold for the lines checked only.
     problems.documentChanged(Clean);
@@ -100,9 +102,12 @@ TEST(DesignCheckerText, StatusCountsEachSeverity)
         const char *status;
     } cases[] = {
         {{}, "Check: nothing found"},
-        {found(2, Severity::Error), "Check: 2 errors, 0 warnings"},
-        {found(1, Severity::Warning) + found(3, Severity::Error), "Check: 3 errors, 1 warnings"},
-        {found(2, Severity::Information), "Check: 0 errors, 0 warnings, 2 for information"},
+        {found(2, Severity::Error), "Check: 2 errors"},
+        {found(1, Severity::Error), "Check: 1 error"},
+        {found(1, Severity::Warning) + found(3, Severity::Error), "Check: 1 warning, 3 errors"},
+        {found(2, Severity::Warning) + found(1, Severity::Error), "Check: 2 warnings, 1 error"},
+        {found(2, Severity::Information), "Check: 2 for information"},
+        {found(1, Severity::Warning) + found(4, Severity::Information), "Check: 1 warning, 4 for information"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(DesignChecker::statusText(c.found), QString::fromUtf8(c.status));
@@ -116,16 +121,46 @@ TEST(DesignCheckerText, TheListShowsTwentyAndCountsTheRest)
         int lines;
         const char *last;
     } cases[] = {
-        {1, 1, "Line 1: warning: p1"},
-        {20, 20, "Line 20: warning: p20"},
+        {1, 1, "p1"},
+        {20, 20, "p20"},
         {21, 21, "(and 1 more)"},
         {45, 21, "(and 25 more)"},
     };
     for (const auto &c : cases) {
-        const QStringList text = DesignChecker::listText(found(c.count, Severity::Warning)).split(u'\n');
+        const QStringList text = DesignChecker::listText(found(c.count, Severity::Warning), {}).split(u'\n');
         EXPECT_EQ(text.size(), c.lines) << c.count;
         EXPECT_EQ(text.last(), QString::fromUtf8(c.last)) << c.count;
     }
+}
+
+// The box names errors and warnings by page and element, never by file line,
+// and leaves information to the problems list.
+TEST(DesignCheckerText, TheBoxNamesElementsAndLeavesInformationOut)
+{
+    const QStringList lines = pageWith({"button", "20", "30", "okay.bmp", "1", "0", "0", "", "text", "5", "6", "1152", "Hi"});
+    const QList<DesignProblem> mixed = {
+        {3, Severity::Warning, QStringLiteral("close flag is odd")},
+        {11, Severity::Information, QStringLiteral("a comment is cut")},
+        {11, Severity::Error, QStringLiteral("too long")},
+    };
+    const QStringList text = DesignChecker::listText(mixed, lines).split(u'\n');
+    ASSERT_EQ(text.size(), 2);
+    EXPECT_TRUE(text[0].startsWith(QStringLiteral("Page 0, Button at 20 30"))) << text[0].toStdString();
+    EXPECT_TRUE(text[1].startsWith(QStringLiteral("Page 0, Text at 5 6"))) << text[1].toStdString();
+    EXPECT_TRUE(text[1].endsWith(QStringLiteral("too long")));
+    EXPECT_EQ(DesignChecker::countText(mixed), QStringLiteral("1 warning, 1 error"));
+    EXPECT_EQ(DesignChecker::countText(found(3, Severity::Information)), QString());
+}
+
+TEST_F(DesignCheckerTest, InformationIsListedAsSuchAndShowsNoBox)
+{
+    ProblemList list;
+    DesignChecker mine(list);
+    mine.list({{3, Severity::Information, QStringLiteral("note")}, {3, Severity::Warning, QStringLiteral("odd")}},
+              Warned, Dialect);
+    ASSERT_EQ(list.entries().size(), 2);
+    EXPECT_EQ(list.entries()[0].severity, Problem::Severity::Information);
+    EXPECT_EQ(list.entries()[1].severity, Problem::Severity::Warning);
 }
 
 // After every render the check runs again only when the lines or the dialect changed.

@@ -2,6 +2,7 @@
 #include "sphere/SphereImport.h"
 #include "support/TextFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -245,4 +246,59 @@ TEST_F(DocumentLifecycleTest, AnImportReplacesTheDesignOrLeavesItAndNamesWhatItL
         EXPECT_EQ(fresh.state.DATA.lines(), c.outcome == Outcome::Imported ? imported : before);
         EXPECT_EQ(list.entries().size(), c.listed);
     }
+}
+
+// A design opened from the autosave ring would be written over by the next
+// round: Save asks for a file of its own, as Save As does.
+TEST_F(DocumentLifecycleTest, SavingAnAutosaveSlotAsksForAFileOfItsOwn)
+{
+    session.state.AppDir = m_dir.path() + u'/';
+    QDir(m_dir.path()).mkpath(QStringLiteral("AutoSave/deeper"));
+    const struct
+    {
+        const char *fileName;
+        bool asked;
+    } cases[] = {
+        {"AutoSave/Auto.3", true},
+        {"AutoSave/../AutoSave/Auto.0", true},   // however spelt
+        {"AutoSave/deeper/mine.SDF", false},     // below it is the user's own
+        {"mine.SDF", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fileName);
+        const QString file = path(QString::fromLatin1(c.fileName));
+        writeTextFile(file, QStringLiteral("{BOP\r\n0\r\n}EOP\r\n"));
+        EXPECT_EQ(DocumentLifecycle::isAutoSaveSlot(file, session.state.AppDir), c.asked);
+        lifecycle.open(file);
+        host.asked.clear();
+        host.savePath = path(QStringLiteral("chosen"));
+        ASSERT_TRUE(lifecycle.save());
+        EXPECT_EQ(host.asked, c.asked ? QStringList{QStringLiteral("save as")} : QStringList());
+        EXPECT_EQ(session.state.FileName, c.asked ? path(QStringLiteral("chosen.SDF")) : file);
+    }
+    EXPECT_FALSE(DocumentLifecycle::isAutoSaveSlot(QString(), session.state.AppDir));
+}
+
+// Opening shows the design's first page; an import keeps the dialog's name.
+TEST_F(DocumentLifecycleTest, AnOpenShowsTheFirstPageAndAnImportKeepsTheName)
+{
+    const struct
+    {
+        const char *text;
+        const char *page;
+    } cases[] = {
+        {"{BOP\r\n3\r\n}EOP\r\n{BOP\r\n1\r\n}EOP\r\n", "3"},
+        {"{BOP\r\n0\r\n}EOP\r\n{BOP\r\n1\r\n}EOP\r\n", "0"},
+        {"LOCATION\r\n1\r\n2\r\n", "0"},
+    };
+    for (const auto &c : cases) {
+        session.state.Page = QStringLiteral("7");
+        writeTextFile(path(QStringLiteral("p.SDF")), QString::fromLatin1(c.text));
+        lifecycle.open(path(QStringLiteral("p.SDF")));
+        EXPECT_EQ(session.state.Page, QString::fromLatin1(c.page)) << c.text;
+    }
+
+    host.imported = LifecycleHost::ImportedScript{{"{BOP", "0", "}EOP"}, {}, QStringLiteral(" d_guild ")};
+    ASSERT_EQ(lifecycle.import().outcome, DocumentLifecycle::Import::Outcome::Imported);
+    EXPECT_EQ(session.state.DATA.lines(), QStringList({"{BOP", "0", "}EOP", "DIALOGNAME", "d_guild"}));
 }

@@ -61,7 +61,7 @@ TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
         EXPECT_EQ(written.readString(section, key, QString()), k.defaultText) << k.key;
     }
     EXPECT_EQ(keysWithFields, 39);
-    EXPECT_EQ(settingKeys().size(), 41u);
+    EXPECT_EQ(settingKeys().size(), 43u);
 }
 
 TEST_F(SettingsTest, WriteAndReadRoundTripEveryField)

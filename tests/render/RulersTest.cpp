@@ -149,7 +149,19 @@ TEST(Rulers, TicksAndNumbersFollowTheScrollAndTheZoom)
     for (int column : {2, 3, 4, 6, 7, 8})
         EXPECT_EQ(r.top.pixel(18 + 50 + column, 2), Large) << column;
     EXPECT_EQ(r.top.pixel(18 + 50 + 5, 2), Back);
-    // On the left ruler the digits run downwards beside the tick.
-    EXPECT_EQ(r.left.pixel(2, 50 + 2), Large);
-    EXPECT_EQ(r.left.pixel(2, 50 + 8), Large);
+    // On the left ruler "50" is turned to read upwards below the tick: the 0
+    // nearest the tick, the 5 below it, each glyph's top row in column 2.
+    const struct
+    {
+        int x, y;
+        bool ink;
+    } left[] = {
+        {2, 52, true}, {2, 53, true}, {2, 54, true},   // the 0's top row
+        {2, 55, false},                                  // the gap between the digits
+        {2, 56, true}, {2, 58, true},                    // the 5's top row
+        {3, 58, true}, {3, 56, false},                   // the 5's second row: its left pixel only
+        {3, 52, true}, {3, 53, false},                   // the 0's sides
+    };
+    for (const auto &p : left)
+        EXPECT_EQ(r.left.pixel(p.x, p.y), p.ink ? Large : Back) << p.x << "," << p.y;
 }

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
+#include "document/DialogName.h"
 #include "document/Document.h"
 #include "sphere/SphereImport.h"
 
@@ -23,6 +24,7 @@ int runImportCommand(const QStringList &args)
         std::fprintf(stderr, "%s\n", entry.toLocal8Bit().constData());
     if (!result.imported)
         return 1;
-    Document::saveProjectFile(out, result.lines);
+    // The name goes with the design, so an export offers it again.
+    Document::saveProjectFile(out, DialogName::withName(result.lines, name.trimmed()));
     return 0;
 }

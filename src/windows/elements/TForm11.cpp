@@ -28,6 +28,7 @@ TForm11::TForm11(QWidget *parent) : FixedDialog(parent, QStringLiteral("Button O
     layout->addWidget(Memo1, 3, 0, 1, 3);
     layout->addWidget(Button1, 4, 2, Qt::AlignRight);
     fixSize();
+    setEscapeCloses(true);   // Escape and the close button cancel
 
     EventGuard::connect(CSpinEdit1, &SpinEdit::changed, this, &TForm11::CSpinEdit1Change);
 }
@@ -44,10 +45,20 @@ void TForm11::setOptions(const ElementDialogs::ButtonOptions &options)
     Memo1->setPlainText(ElementCommands::eventsToEditor(options.events));
 }
 
+void TForm11::showEvent(QShowEvent *event)
+{
+    m_shown = options();
+    m_cancelled = false;
+    FixedDialog::showEvent(event);
+}
+
 void TForm11::done(int result)
 {
     if (result == QDialog::Accepted && warnIfUnstorable(Memo1->toPlainText()))
         return;
+    m_cancelled = result != QDialog::Accepted;
+    if (m_cancelled)
+        setOptions(m_shown);
     CSpinEdit1->restoreLastNumber();
     FixedDialog::done(result);
 }

@@ -27,7 +27,16 @@ public:
 
     // Refuses events a design file cannot store, with a "Warning" naming them.
     void done(int result) override;
+    // Left without Ok (Escape, the close button): cancelled, the values as they were.
+    bool cancelled() const { return m_cancelled; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 public slots:
     void CSpinEdit1Change();
+
+private:
+    ElementDialogs::ButtonOptions m_shown;   // the values when the window was shown
+    bool m_cancelled = false;
 };

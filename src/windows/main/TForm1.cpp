@@ -1,5 +1,6 @@
 #include "windows/main/TForm1.h"
 #include "assets/BitmapFontFile.h"
+#include "document/DialogName.h"
 #include "document/SelectionSet.h"
 #include "editor/HelpPage.h"
 #include "platform/AppInfo.h"
@@ -32,6 +33,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
@@ -45,21 +47,36 @@
 namespace {
 
 // The export asks the main window for the location, the window flags and
-// the dialog's name.
+// the dialog's name; the name the design keeps is offered, and the one given
+// is kept. What it asked for that the design did not hold is named after.
 class MainWindowExportHost final : public ExportHost
 {
 public:
     MainWindowExportHost(TForm1 &form, QString &lastName) : m_form(form), m_lastName(lastName) {}
-    void runLocationCommand() override { m_form.Button11Click(); }
-    void runMiscCommand() override { m_form.Button16Click(); }
+    void runLocationCommand() override
+    {
+        m_form.Button11Click();
+        added << QStringLiteral("screen location");
+    }
+    void runMiscCommand() override
+    {
+        m_form.Button16Click();
+        added << QStringLiteral("window flags");
+    }
     std::optional<QString> askDialogName() override
     {
-        std::optional<QString> name =
-            Modal::inputBox(QStringLiteral("Dialog"), QStringLiteral("Enter Gump Name/Number:"), m_lastName);
-        if (name)
-            m_lastName = *name;
+        const QString kept = DialogName::of(m_form.state().DATA.lines());
+        std::optional<QString> name = Modal::inputBox(QStringLiteral("Dialog"), QStringLiteral("Enter Gump Name/Number:"),
+                                                      kept.isEmpty() ? m_lastName : kept);
+        if (!name)
+            return name;
+        m_lastName = *name;
+        if (!name->trimmed().isEmpty() && DialogName::store(m_form.state(), name->trimmed()))
+            added << QStringLiteral("dialog name");
         return name;
     }
+
+    QStringList added;   // what the prompts put into the design
 
 private:
     TForm1 &m_form;
@@ -76,6 +93,7 @@ TForm1::TForm1(QWidget *parent)
     setWindowTitle(AppInfo::MainCaption);
     buildToolBars();
     buildMenus();
+    buildFileExtras();
     buildLeftColumn();
     buildCanvasPanel();
     buildStatusBar();
@@ -185,6 +203,7 @@ void TForm1::Button1Click()
 void TForm1::openDesign(const QString &path)
 {
     m_lifecycle.open(path);
+    rememberRecent(path);
     DRAWClick();   // now, not at the end of the turn: its problems are counted below
     Label8->setText(QStringLiteral("Project Opened"));
     if (m_lifecycle.listUnreadable(path, m_view.problems().size()))
@@ -223,6 +242,11 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::updateTitle()
 {
     setWindowTitle(m_session.titleText(AppInfo::MainCaption));
+    // File windows start beside the design; an autosave slot's folder is no place for it.
+    const QString file = m_state.FileName;
+    Modal::setDesignFolder(file.isEmpty() || DocumentLifecycle::isAutoSaveSlot(file, m_state.AppDir)
+                               ? QString()
+                               : QFileInfo(file).absolutePath());
 }
 
 // ---- Edit -------------------------------------------------------------------
@@ -265,6 +289,7 @@ void TForm1::History1Click()
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->setWindowTitle(QStringLiteral("Undo History"));
     view->resize(260, 320);
+    placeBesideWindow(view);
     view->show();
 }
 
@@ -297,7 +322,10 @@ void TForm1::Button8Click()
         return;
     Form8->setDialect(settings().exportVersion);
     Form8->setLines(script);
-    Label8->setText(QStringLiteral("Export To Sphere"));
+    Label8->setText(host.added.isEmpty()
+                        ? QStringLiteral("Export To Sphere")
+                        : QStringLiteral("Export To Sphere; the design now keeps the %1 asked for (Undo takes it back)")
+                              .arg(host.added.join(QStringLiteral(", "))));
     Modal::exec(*Form8);
 }
 
@@ -355,6 +383,7 @@ void TForm1::Help1Click()
 void TForm1::settingsRead(const Settings &s)
 {
     restoreWindowGeometry();
+    readRecent();
     m_renderer.textConverter().setPerfectText(s.perfectText);
     applyAutoSaveTimer(s);
     useClientArt(s.client);

@@ -14,6 +14,7 @@
 #include "editor/ClipboardTransfer.h"
 #include "editor/DesignChecker.h"
 #include "editor/DocumentLifecycle.h"
+#include "editor/RecentFiles.h"
 #include "editor/Settings.h"
 #include "editor/StartupSequence.h"
 #include "editor/TestModeView.h"
@@ -218,6 +219,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // The other windows, created once for the whole run.
@@ -314,6 +317,8 @@ private:
     QDockWidget *PropertiesDock = nullptr;
     PropertyPanel *Properties = nullptr;
     QListWidget *ProblemsList = nullptr;
+    QComboBox *ProblemsFilter = nullptr;    // which severities the list shows
+    QList<int> m_shownProblems;             // the problem entry of each row shown
 
     // Menus.
     QMenu *PopupMenu1 = nullptr;           // the canvas popup
@@ -433,6 +438,17 @@ private:
     void restoreWindowGeometry();
     void storeWindowGeometry();
     void installKeyHandler();
+
+    // Recent files, dropped files, the client screen and the undo history's place (TForm1Files.cpp).
+    void buildFileExtras();
+    void readRecent();
+    void rememberRecent(const QString &path);
+    void showRecentMenu();
+    void openRecent(const QString &path);
+    std::optional<QRect> clientScreen() const;   // in document pixels
+    void placeBesideWindow(QWidget *tool);
+    QMenu *RecentMenu = nullptr;
+    RecentFiles m_recent;
 
     // CanvasHost: the controls and handlers the canvas mouse uses.
     Brush brushDown() const override;

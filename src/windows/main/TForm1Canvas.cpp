@@ -109,6 +109,7 @@ void TForm1::showCanvasOverlay()
     grid.spacing = settings().gridSpacing;
     grid.color = ColorText::toQColor(settings().gridColor);
     Image1->setGrid(grid, scrollPosition());
+    Image1->setClientScreen(clientScreen());
     Image1->setHandles(m_canvasMouse ? m_canvasMouse->handleBox() : std::nullopt);
     ShowGrid1->setChecked(settings().gridShow);
     SnapToGrid1->setChecked(settings().gridSnap);

@@ -38,8 +38,10 @@ std::optional<QString> TForm1::pickImage(const QString &folder, PickerMode mode)
 
 ElementDialogs::ButtonOptions TForm1::askButtonOptions()
 {
-    Modal::exec(*Form11);
-    return Form11->options();
+    const bool accepted = Modal::exec(*Form11) == QDialog::Accepted;
+    ButtonOptions chosen = Form11->options();
+    chosen.cancelled = !accepted;
+    return chosen;
 }
 
 int TForm1::askHue()
@@ -71,7 +73,8 @@ QString TForm1::editText(const QString &text)
 ElementDialogs::ButtonOptions TForm1::editButtonOptions(const ButtonOptions &options)
 {
     Form11->setOptions(options);
-    return askButtonOptions();
+    const ButtonOptions chosen = askButtonOptions();
+    return chosen.cancelled ? options : chosen;
 }
 
 // ---- The document's prompts -------------------------------------------------
@@ -102,15 +105,17 @@ QString TForm1::askSavePath()
 void TForm1::documentSaved()
 {
     updateTitle();
+    rememberRecent(m_state.FileName);
     Label8->setText(QStringLiteral("Project Saved"));
 }
 
 std::optional<LifecycleHost::ImportedScript> TForm1::askImport()
 {
     Form14->setAppDir(m_state.AppDir);
+    Form14->startRun();
     if (Modal::exec(*Form14) != QDialog::Accepted)
         return std::nullopt;
-    return ImportedScript{Form14->importedLines(), Form14->importedNotes()};
+    return ImportedScript{Form14->importedLines(), Form14->importedNotes(), Form14->importedName()};
 }
 
 // ---- Start-up -----------------------------------------------------------------

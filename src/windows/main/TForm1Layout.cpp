@@ -117,8 +117,8 @@ void TForm1::buildToolBars()
     CheckBox1 = toggleButton(page, QStringLiteral("Highlight Selected"), QStringLiteral("Highlight Selected"));
     auto *pageLabel = new QLabel(QStringLiteral(" Page "), page);
     CSpinEdit3 = new SpinEdit(page);
-    CSpinEdit3->setToolTip(QStringLiteral("Current page being edited"));
-    CSpinEdit3->setTypingAllowed(false);
+    CSpinEdit3->setToolTip(QStringLiteral("Current page being edited: the arrows, or type a number and press Return"));
+    CSpinEdit3->setCommitOnFinish(true);
     CSpinEdit3->setFixedWidth(60);
     ToolButton13 = toggleButton(page, QStringLiteral("Page 0 Beneath"), QStringLiteral("With this on Page 0 is always drawn"));
     ToolButton15 = toolButton(page, QStringLiteral("Show"), QStringLiteral("Show"));
@@ -235,12 +235,13 @@ void TForm1::buildLeftColumn()
     modify->setSpacing(4);
     LabelX = new QLabel(QStringLiteral("X"), ModifyGroup);
     LabelY = new QLabel(QStringLiteral("Y"), ModifyGroup);
-    LabelX2 = new QLabel(QStringLiteral("X2"), ModifyGroup);
-    LabelY2 = new QLabel(QStringLiteral("Y2"), ModifyGroup);
+    // Shown for a background: its size.
+    LabelX2 = new QLabel(QStringLiteral("Width"), ModifyGroup);
+    LabelY2 = new QLabel(QStringLiteral("Height"), ModifyGroup);
     CSpinEdit1 = positionSpin(ModifyGroup, QStringLiteral("Horizontal offset"));
     CSpinEdit2 = positionSpin(ModifyGroup, QStringLiteral("Vertical offset"));
-    CSpinEdit6 = positionSpin(ModifyGroup, QStringLiteral("Horizontal offset"));
-    CSpinEdit5 = positionSpin(ModifyGroup, QStringLiteral("Vertical offset"));
+    CSpinEdit6 = positionSpin(ModifyGroup, QStringLiteral("Width of the background"));
+    CSpinEdit5 = positionSpin(ModifyGroup, QStringLiteral("Height of the background"));
     CHANGEIMAGE = pushButton(ModifyGroup, QStringLiteral("Change Image"), QStringLiteral("Change selected items image"));
     EDITOPTIONS = pushButton(ModifyGroup, QStringLiteral("Options"), QStringLiteral("Edit the options of selected item"));
     CSpinEdit4 = positionSpin(ModifyGroup, QStringLiteral("The rate that X and Y changed at"));
@@ -455,9 +456,22 @@ void TForm1::buildProblemsPanel()
     ProblemsDock = new QDockWidget(QStringLiteral("Problems"), this);
     ProblemsDock->setObjectName(QStringLiteral("ProblemsDock"));
     ProblemsDock->setFeatures(QDockWidget::DockWidgetClosable);
-    ProblemsList = new QListWidget(ProblemsDock);
+    auto *panel = new QWidget(ProblemsDock);
+    auto *rows = new QVBoxLayout(panel);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto *filterRow = new QHBoxLayout;
+    ProblemsFilter = new QComboBox(panel);
+    ProblemsFilter->addItems({QStringLiteral("Everything"), QStringLiteral("Errors and warnings"), QStringLiteral("Errors")});
+    ProblemsFilter->setToolTip(QStringLiteral("Which problems the list shows"));
+    filterRow->addWidget(new QLabel(QStringLiteral("Show"), panel));
+    filterRow->addWidget(ProblemsFilter);
+    filterRow->addStretch();
+    rows->addLayout(filterRow);
+    ProblemsList = new QListWidget(panel);
     ProblemsList->setMaximumHeight(90);
-    ProblemsDock->setWidget(ProblemsList);
+    rows->addWidget(ProblemsList);
+    ProblemsDock->setWidget(panel);
     addDockWidget(Qt::BottomDockWidgetArea, ProblemsDock);
     ProblemsDock->hide();
 }

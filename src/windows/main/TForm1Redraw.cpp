@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
@@ -27,8 +28,10 @@ void TForm1::CSpinEdit3Change()
 {
     ComboBox1->setFocus();
     m_state.Dragging = false;
-    if (!NumberText::tryParse(CSpinEdit3->text()))
-        return; // typing goes on
+    if (!NumberText::tryParse(CSpinEdit3->text())) {
+        CSpinEdit3->setText(m_state.Page); // typed text that is no page number
+        return;
+    }
     const QString page = NumberText::zeroBelowOne(CSpinEdit3->text());
     if (page != CSpinEdit3->text()) {
         CSpinEdit3->setText(page); // runs this handler again with the corrected page
@@ -108,25 +111,45 @@ void TForm1::LQUICKTimer()
 
 void TForm1::showProblems()
 {
+    // Errors only, errors and warnings, or everything, as the filter says.
+    const int filter = ProblemsFilter->currentIndex();
+    const auto shown = [filter](Problem::Severity severity) {
+        return filter <= 0 || severity == Problem::Severity::Error
+               || (filter == 1 && severity == Problem::Severity::Warning);
+    };
+    QList<int> rows;
     QStringList texts;
-    for (const Problem &problem : m_problems.entries())
-        texts << ProblemList::entryText(problem, m_state.DATA.lines());
-    QStringList shown;
+    const QList<Problem> &entries = m_problems.entries();
+    for (int i = 0; i < entries.size(); ++i)
+        if (shown(entries[i].severity)) {
+            rows << i;
+            texts << ProblemList::entryText(entries[i], m_state.DATA.lines());
+        }
+    QStringList listed;
     for (int i = 0; i < ProblemsList->count(); ++i)
-        shown << ProblemsList->item(i)->text();
-    if (texts != shown) {
+        listed << ProblemsList->item(i)->text();
+    if (texts != listed || rows != m_shownProblems) {
         ProblemsList->clear();
-        ProblemsList->addItems(texts);
+        for (int k = 0; k < rows.size(); ++k) {
+            const Problem::Severity severity = entries[rows[k]].severity;
+            const QStyle::StandardPixmap icon = severity == Problem::Severity::Error     ? QStyle::SP_MessageBoxCritical
+                                                : severity == Problem::Severity::Warning ? QStyle::SP_MessageBoxWarning
+                                                                                         : QStyle::SP_MessageBoxInformation;
+            ProblemsList->addItem(new QListWidgetItem(style()->standardIcon(icon), texts[k]));
+        }
+        m_shownProblems = rows;
     }
-    ProblemsDock->setVisible(!texts.isEmpty());
+    // The dock stays while anything is found, so a filter can be set back.
+    ProblemsDock->setVisible(!entries.isEmpty());
 }
 
 void TForm1::ProblemsListClick(int row)
 {
-    if (row < 0 || row >= m_problems.entries().size())
+    const int entry = m_shownProblems.value(row, -1);
+    if (entry < 0 || entry >= m_problems.entries().size())
         return;
     const std::optional<ProblemList::Place> place =
-        ProblemList::placeOf(m_problems.entries()[row], m_state.DATA.lines());
+        ProblemList::placeOf(m_problems.entries()[entry], m_state.DATA.lines());
     if (!place)
         return;
     if (place->page != m_state.Page)

@@ -76,12 +76,12 @@ void TForm1::nameControls()
         {Image8, "Image8"}, {ScrollBar1, "ScrollBar1"}, {ScrollBar2, "ScrollBar2"}, {Button22, "Button22"},
         {Label8, "Label8"}, {Label9, "Label9"}, {DrawMeter, "DrawMeter"}, {ProblemsDock, "ProblemsDock"},
         {InsertMenu, "InsertMenu"}, {PropertiesDock, "PropertiesDock"}, {Properties, "Properties"},
-        {ProblemsList, "ProblemsList"}, {PopupMenu1, "PopupMenu1"}, {PopupMenu2, "PopupMenu2"}, {Clone1, "Clone1"},
+        {ProblemsList, "ProblemsList"}, {ProblemsFilter, "ProblemsFilter"}, {PopupMenu1, "PopupMenu1"}, {PopupMenu2, "PopupMenu2"}, {Clone1, "Clone1"},
         {RemoveSelected1, "RemoveSelected1"}, {SendSelectedtoFront1, "SendSelectedtoFront1"},
         {SemdSelectedtoBack1, "SemdSelectedtoBack1"}, {HighlightSelected1, "HighlightSelected1"},
         {AlwaysDrawPage01, "AlwaysDrawPage01"}, {Text2, "Text2"}, {Buttons1, "Buttons1"}, {GumpPics1, "GumpPics1"},
         {ResizePics1, "ResizePics1"}, {AutoSave1, "AutoSave1"}, {MenuItem12, "MenuItem12"},
-        {MenuItem13, "MenuItem13"}, {MenuItem14, "MenuItem14"}, {MenuItem15, "MenuItem15"}, {FileMenu, "FileMenu"},
+        {MenuItem13, "MenuItem13"}, {MenuItem14, "MenuItem14"}, {MenuItem15, "MenuItem15"}, {FileMenu, "FileMenu"}, {RecentMenu, "RecentMenu"},
         {EditMenu, "EditMenu"}, {SphereMenu, "SphereMenu"}, {ViewMenu, "ViewMenu"}, {ShowGrid1, "ShowGrid1"},
         {SnapToGrid1, "SnapToGrid1"}, {ZoomIn1, "ZoomIn1"}, {ZoomOut1, "ZoomOut1"}, {ActualSize1, "ActualSize1"},
         {FitPage1, "FitPage1"}, {Delete1, "Delete1"}, {HelpMenu, "HelpMenu"}, {New1, "New1"}, {Open1, "Open1"},
@@ -156,6 +156,7 @@ void TForm1::connectHandlers()
     connect(ToolButton15, &QToolButton::clicked, this, &TForm1::ToolButton15Click);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
     connect(AutoSave1, &QAction::triggered, this, &TForm1::AutoSaveTimer);
+    connect(ProblemsFilter, &QComboBox::currentIndexChanged, this, [this] { showProblems(); });
     connect(ProblemsList, &QListWidget::itemActivated, this, [this] { ProblemsListClick(ProblemsList->currentRow()); });
     connect(ProblemsList, &QListWidget::itemClicked, this, [this] { ProblemsListClick(ProblemsList->currentRow()); });
 

@@ -109,12 +109,18 @@ void TForm14::Button1Click()
         setScriptFile(path);
 }
 
-void TForm14::Button2Click()
+void TForm14::startRun()
 {
     m_imported.clear();
     m_notes.clear();
+    m_importedName.clear();
     ListBox1->clear();
     ProgressBar1->setValue(0);
+}
+
+void TForm14::Button2Click()
+{
+    startRun();
     const auto progress = [this](int done, int total) {
         ProgressBar1->setMaximum(std::max(1, total));
         ProgressBar1->setValue(done);
@@ -127,6 +133,7 @@ void TForm14::Button2Click()
         return;
     m_imported = result.lines;
     m_notes = result.notes;
+    m_importedName = ComboBox1->currentText().trimmed();
     accept();
 }
 

@@ -25,6 +25,10 @@ public:
     const QStringList &importedLines() const { return m_imported; }
     // The script lines the last import left out or changed.
     const QList<ImportNote> &importedNotes() const { return m_notes; }
+    // The name of the dialog imported.
+    const QString &importedName() const { return m_importedName; }
+    // A new run: the last run's errors and progress go.
+    void startRun();
 
     QLineEdit *Edit1 = nullptr;        // "Sphere File", typed or filled by "Browse"
     QPushButton *Button1 = nullptr;    // "Browse"
@@ -54,4 +58,5 @@ private:
     QString m_namesOf;   // the file whose dialogs the name box offers
     QStringList m_imported;
     QList<ImportNote> m_notes;
+    QString m_importedName;
 };

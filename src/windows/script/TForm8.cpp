@@ -57,6 +57,7 @@ void TForm8::setLines(const QStringList &lines)
     QString text = lines.join(u'\n');
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // multi-line button events
     Memo1->setPlainText(text);
+    StatusBar1->clearMessage();   // a new script: the words of the last one's copy or save go
 }
 
 void TForm8::CopyClick()

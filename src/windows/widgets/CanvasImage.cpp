@@ -30,6 +30,14 @@ void CanvasImage::setHandles(std::optional<QRect> box)
     update();
 }
 
+void CanvasImage::setClientScreen(std::optional<QRect> screen)
+{
+    if (screen == m_screen)
+        return;
+    m_screen = screen;
+    update();
+}
+
 void CanvasImage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -54,6 +62,17 @@ void CanvasImage::paintEvent(QPaintEvent *)
                 break;
             painter.drawLine(0, at, width(), at);
         }
+    }
+    if (m_screen && !m_screen->isEmpty()) {
+        const QPoint from = Zoom::toCanvas(m_screen->topLeft(), m_scroll, m_zoom);
+        const QPoint to = Zoom::toCanvas(m_screen->topLeft() + QPoint(m_screen->width(), m_screen->height()), m_scroll, m_zoom);
+        QPen pen(QColor(0x30, 0x60, 0xC0));
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(from, to).adjusted(0, 0, -1, -1));
+        painter.drawText(QRect(from + QPoint(4, 2), QSize(220, 16)), Qt::AlignLeft | Qt::AlignTop,
+                         QStringLiteral("client screen %1 x %2").arg(m_screen->width()).arg(m_screen->height()));
     }
     if (m_handles) {
         painter.setPen(Qt::black);

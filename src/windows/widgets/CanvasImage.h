@@ -29,6 +29,10 @@ public:
     // scroll: the document point at the top-left corner, so the grid keeps to the document.
     void setGrid(const Grid &grid, QPoint scroll);
     void setHandles(std::optional<QRect> box);   // screen pixels; nothing hides them
+    // The client's screen in document pixels, outlined so the user sees what
+    // players see; nothing: no outline.
+    void setClientScreen(std::optional<QRect> screen);
+    std::optional<QRect> clientScreen() const { return m_screen; }
     std::optional<QRect> handles() const { return m_handles; }
 
 protected:
@@ -39,4 +43,5 @@ private:
     Grid m_grid;
     QPoint m_scroll;
     std::optional<QRect> m_handles;
+    std::optional<QRect> m_screen;
 };

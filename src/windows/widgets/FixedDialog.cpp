@@ -12,6 +12,12 @@ FixedDialog::FixedDialog(QWidget *parent, const QString &caption)
     setModal(true);
 }
 
+void FixedDialog::setEscapeCloses(bool closes)
+{
+    m_escapeCloses = closes;
+    setWindowFlag(Qt::WindowCloseButtonHint, closes);
+}
+
 void FixedDialog::reject()
 {
     if (m_escapeCloses)

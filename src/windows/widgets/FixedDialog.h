@@ -15,7 +15,8 @@ public:
 
     // Escape and the window manager's close do what the window's Cancel
     // does; a window without one closes only through its own buttons.
-    void setEscapeCloses(bool closes) { m_escapeCloses = closes; }
+    // Such a window also has the title bar's close button.
+    void setEscapeCloses(bool closes);
 
     void reject() override;
 

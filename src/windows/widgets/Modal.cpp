@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -37,14 +38,15 @@ public:
         return text;
     }
 
-    QString openFileName(const QString &filter) override
+    QString openFileName(const QString &filter) override { return openFileNameIn(filter, QString()); }
+    QString saveFileName(const QString &filter) override { return saveFileNameIn(filter, QString()); }
+    QString openFileNameIn(const QString &filter, const QString &folder) override
     {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filter);
     }
-
-    QString saveFileName(const QString &filter) override
+    QString saveFileNameIn(const QString &filter, const QString &folder) override
     {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString(), filter);
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), folder, filter);
     }
 
     QString folderName(const QString &initial) override
@@ -81,6 +83,15 @@ public:
 
 ScreenDriver screenDriver;
 Driver *current = &screenDriver;
+QString designFolder;    // of the open design's file
+QString lastFolder;      // of the last file chosen
+
+QString chosen(const QString &path)
+{
+    if (!path.isEmpty())
+        lastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
 
 } // namespace
 
@@ -126,12 +137,22 @@ std::optional<QString> inputBox(const QString &caption, const QString &prompt, c
 
 QString openFile(const QString &filter)
 {
-    return current->openFileName(filter);
+    return chosen(current->openFileNameIn(filter, fileFolder()));
 }
 
 QString saveFile(const QString &filter)
 {
-    return current->saveFileName(filter);
+    return chosen(current->saveFileNameIn(filter, fileFolder()));
+}
+
+void setDesignFolder(const QString &folder)
+{
+    designFolder = folder;
+}
+
+QString fileFolder()
+{
+    return designFolder.isEmpty() ? lastFolder : designFolder;
 }
 
 QString chooseFolder(const QString &initial)

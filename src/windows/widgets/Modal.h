@@ -31,6 +31,17 @@ public:
     // The chosen path, or an empty text when cancelled.
     virtual QString openFileName(const QString &filter) = 0;
     virtual QString saveFileName(const QString &filter) = 0;
+    // The same, starting in folder (empty: wherever the driver likes).
+    virtual QString openFileNameIn(const QString &filter, const QString &folder)
+    {
+        (void)folder;
+        return openFileName(filter);
+    }
+    virtual QString saveFileNameIn(const QString &filter, const QString &folder)
+    {
+        (void)folder;
+        return saveFileName(filter);
+    }
     // The chosen colour, or nothing when cancelled.
     virtual std::optional<QColor> color(const QColor &initial) = 0;
     // The chosen folder, or an empty text when cancelled. Drivers that
@@ -63,8 +74,12 @@ void warning(const QString &text);
 // The standard error box for a failure the runtime reports.
 void error(const QString &text);
 std::optional<QString> inputBox(const QString &caption, const QString &prompt, const QString &initial = QString());
+// File dialogs start in the current design's folder (setDesignFolder), or,
+// while the design has no file, in the folder of the last file chosen.
 QString openFile(const QString &filter);
 QString saveFile(const QString &filter);
+void setDesignFolder(const QString &folder);
+QString fileFolder();
 std::optional<QColor> chooseColor(const QColor &initial);
 QString chooseFolder(const QString &initial);
 // Asks text in a confirmation box with Yes and No; true for Yes.

@@ -12,8 +12,22 @@ SpinEdit::SpinEdit(QWidget *parent) : QAbstractSpinBox(parent)
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     lineEdit()->setText(QStringLiteral("0"));
     connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (m_commitOnFinish && lineEdit()->isModified()) {
+            m_typedPending = true;   // still being typed
+            return;
+        }
         if (NumberText::tryParse(text))
             m_lastNumber = text;
+        emit changed();
+    });
+    connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
+        // The spin box may have set the text again before this: the modified mark is gone by then.
+        if (!m_commitOnFinish || !m_typedPending)
+            return;
+        m_typedPending = false;
+        lineEdit()->setModified(false);
+        if (NumberText::tryParse(text()))
+            m_lastNumber = text();
         emit changed();
     });
 }
@@ -37,6 +51,7 @@ QString SpinEdit::text() const
 
 void SpinEdit::setText(const QString &text)
 {
+    m_typedPending = false;
     if (lineEdit()->text() != text)
         lineEdit()->setText(text);
 }

@@ -31,6 +31,9 @@ public:
 
     // Arrows only: the text cannot be typed.
     void setTypingAllowed(bool allowed);
+    // Typed text counts once Return is pressed or the box is left; the arrows
+    // and setText() still change it at once.
+    void setCommitOnFinish(bool on) { m_commitOnFinish = on; }
 
     void stepBy(int steps) override;
     QValidator::State validate(QString &input, int &pos) const override;
@@ -48,4 +51,6 @@ private:
     int m_minimum = 0;
     int m_maximum = 0;
     QString m_lastNumber = QStringLiteral("0");
+    bool m_commitOnFinish = false;
+    bool m_typedPending = false;   // typed text not yet committed
 };

@@ -176,7 +176,10 @@ TEST_F(MainWindowTest, AddingToAPageWithoutBracketAppendsOne)
     modals->answerOpenFile(path(QStringLiteral("page0.sdf")));
     window->Button1Click();
     settle();
-    ASSERT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("1"));
+    // The open shows the design's page 0; the page box is left on page 1, which has no bracket.
+    ASSERT_EQ(window->control<SpinEdit>("CSpinEdit3")->text(), QStringLiteral("0"));
+    window->state().Page = QStringLiteral("1");
+    settle();
 
     scriptPicker(QStringLiteral("1F4.bmp"));
     window->Button4Click();

@@ -346,7 +346,10 @@ TEST_F(MainWindowTest, ExportShowsTheScriptWindow)
     });
     window->Button8Click();
     settle();
-    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("Export To Sphere"));
+    // The first export names what its prompts put into the design.
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(),
+              QStringLiteral("Export To Sphere; the design now keeps the screen location, window flags, dialog name "
+                             "asked for (Undo takes it back)"));
 
     // Cancelling the name leaves the result window closed and unchanged.
     window->control<QLabel>("Label8")->clear();
@@ -427,7 +430,10 @@ TEST_F(MainWindowTest, ExportStopsOnCheckErrorsAndGoesOnAfterWarnings)
     settle();
     const QStringList stopped = modals->messages(Modal::MessageKind::Warning);
     ASSERT_EQ(stopped.size(), 1);
-    EXPECT_TRUE(stopped.first().contains(QStringLiteral("Line 3: error: button: button decoder DATA/buttons/gone.CS")));
+    EXPECT_TRUE(stopped.first().startsWith(QStringLiteral("The export would fail (1 warning, 1 error):\nPage 0, Button at 1 2")))
+        << stopped.first().toStdString();
+    EXPECT_TRUE(stopped.first().contains(QStringLiteral("button decoder DATA/buttons/gone.CS")));
+    EXPECT_FALSE(stopped.first().contains(QStringLiteral("Line 3")));
     EXPECT_EQ(modals->windowCaptions(), QStringList());
     EXPECT_NE(window->control<QLabel>("Label8")->text(), QStringLiteral("Export To Sphere"));
 
@@ -444,7 +450,8 @@ TEST_F(MainWindowTest, ExportStopsOnCheckErrorsAndGoesOnAfterWarnings)
     window->Button8Click();
     settle();
     EXPECT_EQ(modals->messages(Modal::MessageKind::Warning).size(), 2);
-    EXPECT_EQ(window->control<QLabel>("Label8")->text(), QStringLiteral("Export To Sphere"));
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(),
+              QStringLiteral("Export To Sphere; the design now keeps the dialog name asked for (Undo takes it back)"));
 }
 
 TEST_F(MainWindowTest, TestModeSwitchesPagesByItsButtonsAndEscapeGoesBackToEditing)

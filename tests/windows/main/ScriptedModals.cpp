@@ -118,8 +118,21 @@ void ScriptedModals::message(Modal::MessageKind kind, const QString &caption, co
     m_shown.append({name, caption, text});
 }
 
-std::optional<QString> ScriptedModals::inputText(const QString &caption, const QString &prompt, const QString &)
+QString ScriptedModals::openFileNameIn(const QString &filter, const QString &folder)
 {
+    fileFolders << folder;
+    return openFileName(filter);
+}
+
+QString ScriptedModals::saveFileNameIn(const QString &filter, const QString &folder)
+{
+    fileFolders << folder;
+    return saveFileName(filter);
+}
+
+std::optional<QString> ScriptedModals::inputText(const QString &caption, const QString &prompt, const QString &initial)
+{
+    inputInitials << initial;
     m_shown.append({QStringLiteral("input"), caption, prompt});
     auto step = next(Step::Input, QStringLiteral("input box \"%1\"").arg(caption));
     return step ? step->text : std::nullopt;

@@ -69,6 +69,11 @@ public:
     std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &initial) override;
     QString openFileName(const QString &filter) override;
     QString saveFileName(const QString &filter) override;
+    QString openFileNameIn(const QString &filter, const QString &folder) override;
+    QString saveFileNameIn(const QString &filter, const QString &folder) override;
+    // The folder each file dialog started in, and the initial text of each input box, in order.
+    QStringList fileFolders;
+    QStringList inputInitials;
     std::optional<QColor> color(const QColor &initial) override;
     bool confirm(const QString &caption, const QString &text) override;
     Modal::SaveAnswer saveChanges(const QString &caption, const QString &text) override;

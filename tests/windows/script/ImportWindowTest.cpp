@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, ImportReplacesTheDocumentOrLeavesIt)
     window->Button12Click();
     settle();
     EXPECT_EQ(lines(), QStringList({"{BOP", "0", "gumppic", "1", "2", "1F4.bmp", "text", "0", "0", "0", "", "}EOP",
-                                    "LOCATION", "5", "6", "MISC", "0", "0"}));
+                                    "LOCATION", "5", "6", "MISC", "0", "0", "DIALOGNAME", "MENU"}));
     EXPECT_EQ(window->state().SelectedLine, 0);
     EXPECT_EQ(window->control<QComboBox>("ComboBox1")->count(), 2);
     EXPECT_TRUE(modals->finished());
