@@ -4,6 +4,7 @@
 #include "document/LocalMove.h"
 #include "document/ScriptLineCommands.h"
 #include "editor/KeyboardNudge.h"
+#include "editor/TestMode.h"
 
 #include <gtest/gtest.h>
 
@@ -224,5 +225,25 @@ TEST(LocalMove, NudgeKeepsRelativePlacesAndSaysWhatStayed)
         EXPECT_EQ(s.lines()[3], row.movedX);
         EXPECT_EQ(s.lines()[4], row.movedY);
         EXPECT_EQ(!kept.isEmpty(), row.said);
+    }
+}
+
+// Test mode presses only what the branch choice shows: the IF's button or the ELSE's, at the same place.
+TEST(LocalMove, TestModeFollowsTheBranchChoice)
+{
+    const auto button = [](const QString &page) {
+        return QStringList{"button", "10", "10", "b.bmp", "0", page, "0", ""};
+    };
+    const QStringList lines = QStringList{"{BOP", "0"} + script("IF 1") + button("2") + script("ELSE") + button("3")
+                              + script("ENDIF") + QStringList{"}EOP", "{BOP", "2", "}EOP", "{BOP", "3", "}EOP"};
+    struct Row { QString choice; QString page; };
+    const Row rows[] = {{"first", "2"}, {"1", "3"}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.choice.toStdString());
+        TestMode mode;
+        mode.enter(QStringLiteral("0"));
+        const TestMode::Click hit = mode.click(lines, QPoint(12, 12), [](const QString &) { return QSize(20, 20); },
+                                               *BranchChoice::parse(row.choice));
+        EXPECT_EQ(hit.page, row.page);
     }
 }
