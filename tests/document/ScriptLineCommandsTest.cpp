@@ -1,6 +1,7 @@
 #include "document/BranchChoice.h"
 #include "document/ControlCommands.h"
 #include "document/DocumentSession.h"
+#include "document/ElementCommands.h"
 #include "document/LocalMove.h"
 #include "document/ScriptLineCommands.h"
 #include "editor/KeyboardNudge.h"
@@ -246,4 +247,24 @@ TEST(LocalMove, TestModeFollowsTheBranchChoice)
                                                *BranchChoice::parse(row.choice));
         EXPECT_EQ(hit.page, row.page);
     }
+}
+
+// Clone with its offset: a script line is copied as it is, a relative place moves in its form.
+TEST(ScriptLineCommands, CloneWithOffsetKeepsScriptLinesAndRelativePlaces)
+{
+    struct Row { int selected; QStringList copy; };
+    const Row rows[] = {
+        {IfLine, script("IF <src.isgm>")},
+        {PicA, pic("20", "20")},
+    };
+    for (const Row &row : rows) {
+        Session s(conditionDesign());
+        s.select(row.selected);
+        ASSERT_TRUE(ElementCommands::clone(s.state, true));
+        EXPECT_EQ(s.lines().mid(s.lines().size() - 1 - row.copy.size(), row.copy.size()), row.copy);
+    }
+    Session s(QStringList{"{BOP", "0"} + pic("+20", "<argn1>") + QStringList{"}EOP"});
+    s.select(2);
+    ASSERT_TRUE(ElementCommands::clone(s.state, true));
+    EXPECT_EQ(s.lines().mid(6, 4), pic("+30", "<argn1>"));
 }
