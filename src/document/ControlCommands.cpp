@@ -1,5 +1,6 @@
 #include "document/ControlCommands.h"
 #include "document/DocumentHistory.h"
+#include "document/FieldValue.h"
 #include "document/LineBreaks.h"
 #include "document/UndoSteps.h"
 #include "platform/ArtFolders.h"
@@ -37,6 +38,8 @@ const QHash<ElementKind, QList<FieldDefinition>> &tables()
         {ElementKind::Xmfhtmlgump, {X, Y, number("Width", "200"), number("Height", "100"), number("Cliloc", "1000000"),
                                     flag("Background"), flag("Scrollbar"), number("Colour", "0")}},
         {ElementKind::Gumppichue, {X, Y, Art, number("Hue", "0")}},
+        // A script line is edited as its whole text.
+        {ElementKind::Script, {text("Line", "")}},
     };
     return all;
 }
@@ -99,7 +102,7 @@ int optionsFieldOf(ElementKind kind)
 bool insertControl(EditorState &state, ElementDialogs &dialogs, ElementKind kind, const QString &x, const QString &y,
                    std::optional<QSize> size)
 {
-    if (fieldsOf(kind).isEmpty())
+    if (fieldsOf(kind).isEmpty() || Records::isScript(kind))
         return false;
     return recordStep<UndoSteps::AddElement>(state, [&] {
         state.PickerCancelled = false;
@@ -132,7 +135,9 @@ bool writeControlField(EditorState &state, int field, const QString &text)
         return false;
     const FieldDefinition &entry = fields[field - 1];
     const bool numeric = entry.type == Type::Number || entry.type == Type::Flag;
-    if (numeric && !NumberText::tryParse(text))
+    // A number field may also hold what the server computes (a relative place, an expression).
+    const bool computable = entry.type == Type::Number && Records::numberFieldsOf(kind).contains(field);
+    if (numeric && !NumberText::tryParse(text) && !(computable && FieldValue::isComputed(text)))
         return false;
     if (LineBreaks::holds(text))
         return false;

@@ -18,7 +18,7 @@ LineChange LineChange::between(const QStringList &before, const QStringList &aft
 ViewOptions ViewOptions::of(const EditorState &state)
 {
     return {state.ShowText, state.ShowButtons, state.ShowGumppics, state.ShowResizepics,
-            state.HighlightSelected, state.AlwaysDrawPage0, state.Zoom};
+            state.HighlightSelected, state.AlwaysDrawPage0, state.Zoom, state.Branches};
 }
 
 void ViewOptions::applyTo(EditorState &state) const
@@ -30,6 +30,7 @@ void ViewOptions::applyTo(EditorState &state) const
     state.HighlightSelected = HighlightSelected;
     state.AlwaysDrawPage0 = AlwaysDrawPage0;
     state.Zoom = Zoom;
+    state.Branches = Branches;
 }
 
 void ChangeWatch::remember(const EditorState &state)

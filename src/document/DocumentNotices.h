@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BranchChoice.h"
 #include "document/SelectionControls.h"
 
 #include <QList>
@@ -32,6 +33,7 @@ struct ViewOptions
     bool HighlightSelected = true;
     bool AlwaysDrawPage0 = true;
     int Zoom = 100;
+    BranchChoice Branches;
 
     static ViewOptions of(const EditorState &state);
     void applyTo(EditorState &state) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BranchChoice.h"
 #include "document/Document.h"
 #include "document/DocumentNotices.h"
 #include "document/SelectionControls.h"
@@ -38,6 +39,8 @@ struct EditorState
     bool AlwaysDrawPage0 = true;        // tool button "With this on Page 0 is always drawn"
     int ScrollX = 0;                    // horizontal scroll bar position
     int ScrollY = 0;                    // vertical scroll bar position
+    // Which branch of each condition the canvas and test mode show (a view option).
+    BranchChoice Branches;
     int Zoom = 100;                     // canvas scale in percent; scroll positions stay document pixels
 
     // Rebuilt by every render: the select list entries, the document line of

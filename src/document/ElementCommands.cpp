@@ -1,4 +1,6 @@
 #include "document/ElementCommands.h"
+#include "document/FieldValue.h"
+#include "document/LocalMove.h"
 #include "document/SelectionCommands.h"
 #include "document/SelectionSet.h"
 #include "document/UndoSteps.h"
@@ -210,9 +212,12 @@ bool clone(EditorState &state, bool offset, const QString &stepName)
             if (state.DATA.kindAt(at) == ElementKind::None)
                 continue;
             QStringList record = state.DATA.recordAt(at);
-            if (offset) {
-                record[1] = offsetText(record[1]);
-                record[2] = offsetText(record[2]);
+            // A script line has no place; a computed place moves in its own form or stays.
+            if (offset && !Records::isScript(state.DATA.kindAt(at))) {
+                for (int field : {1, 2})
+                    record[field] = FieldValue::isComputed(record[field])
+                                        ? LocalMove::shifted(record[field], 10).value_or(record[field])
+                                        : offsetText(record[field]);
             }
             copies << record;
         }

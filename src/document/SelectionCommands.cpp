@@ -50,6 +50,14 @@ SelectionControls controlsFor(const EditorState &state)
         c.sizeVisible = true;
         c.optionsVisible = false;
         break;
+    case ElementKind::Script:
+        // A script line has no place: its text is edited in the property panel.
+        c.positionVisible = false;
+        c.positionEnabled = false;
+        c.changeImageVisible = false;
+        c.popupSendFrontEnabled = false;
+        c.popupSendBackEnabled = false;
+        break;
     default:
         // The newer kinds are edited in the property panel; the spins keep
         // their position and, for the box kinds, their size. "Change Image"
@@ -84,7 +92,7 @@ void follow(EditorState &state)
 std::optional<Readout> readout(const EditorState &state)
 {
     // An element selected but not listed (yet) is read all the same.
-    if (state.SelectedLine <= 0 || selectedKind(state) == ElementKind::None)
+    if (state.SelectedLine <= 0 || selectedKind(state) == ElementKind::None || Records::isScript(selectedKind(state)))
         return std::nullopt;
     const Document &doc = state.DATA;
     const int at = state.SelectedLine;

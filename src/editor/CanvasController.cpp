@@ -1,4 +1,5 @@
 #include "editor/CanvasController.h"
+#include "document/LocalMove.h"
 #include "document/ControlCommands.h"
 #include "document/SelectionSet.h"
 #include "editor/CanvasMouse.h"
@@ -277,9 +278,15 @@ void CanvasController::startDragging(const CanvasPicking::Hit &hit, QPoint at, b
     m_grabOffset = documentPoint(at) - m_dragOrigin;
     m_dragStarts.clear();
     for (int line : SelectionSet::lines(m_state)) {
-        const std::optional<int> x = NumberText::tryParse(m_state.DATA.line(line + 1));
-        const std::optional<int> y = NumberText::tryParse(m_state.DATA.line(line + 2));
-        if (x && y)
+        std::optional<int> x = NumberText::tryParse(m_state.DATA.line(line + 1));
+        std::optional<int> y = NumberText::tryParse(m_state.DATA.line(line + 2));
+        // A place from the origin or computed: where it is drawn now.
+        if (!x || !y || *x < 0 || *y < 0) {
+            const std::optional<QPoint> drawn = LocalMove::placeOf(m_state.DATA.lines(), line);
+            x = drawn ? std::optional<int>(drawn->x()) : std::nullopt;
+            y = drawn ? std::optional<int>(drawn->y()) : std::nullopt;
+        }
+        if (x && y && !Records::isScript(m_state.DATA.kindAt(line)))
             m_dragStarts.append({line, QPoint(*x, *y)});
     }
     m_snapTargets.clear();
@@ -362,8 +369,12 @@ void CanvasController::dragTo(QPoint at, Qt::KeyboardModifiers keys)
     m_host.showCanvas(frame);
 
     const QPoint shift = snapped.topLeft - m_dragOrigin;
+    QString kept;
     for (const DragStart &start : m_dragStarts)
-        CanvasMouse::writePosition(m_state, start.line, start.position + shift);
+        if (const QString said = CanvasMouse::writePosition(m_state, start.line, start.position + shift); !said.isEmpty())
+            kept = said;
+    if (!kept.isEmpty())
+        m_host.showStatus(kept);
     if (m_settings.dragRead)
         showDragOnRulers(canvasAt, picture.size());
     m_host.showDrawTime(QStringLiteral("DRAWTIME=") + NumberText::secondsText(clock.elapsed()));

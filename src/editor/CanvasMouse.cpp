@@ -1,4 +1,6 @@
 #include "editor/CanvasMouse.h"
+#include "document/LocalMove.h"
+#include "platform/NumberText.h"
 
 #include <algorithm>
 
@@ -30,11 +32,29 @@ QPoint dragPosition(QPoint canvasPointer, QPoint grabOffset)
     return QPoint(std::max(at.x(), 0), std::max(at.y(), 0));
 }
 
-void writePosition(EditorState &state, int line, QPoint documentPosition)
+namespace {
+
+// A plain place, written as a number from 0: what most records hold, moved
+// without reading the design again.
+bool isPlain(const QString &text)
 {
-    state.DATA.setLine(line + 1, QString::number(documentPosition.x()));
-    state.DATA.setLine(line + 2, QString::number(documentPosition.y()));
+    const std::optional<int> value = NumberText::tryParse(text);
+    return value && *value >= 0 && !text.trimmed().startsWith(u'-');
+}
+
+} // namespace
+
+QString writePosition(EditorState &state, int line, QPoint documentPosition)
+{
+    if (isPlain(state.DATA.line(line + 1)) && isPlain(state.DATA.line(line + 2))) {
+        state.DATA.setLine(line + 1, QString::number(documentPosition.x()));
+        state.DATA.setLine(line + 2, QString::number(documentPosition.y()));
+        state.noteChanged();
+        return QString();
+    }
+    const LocalMove::Outcome outcome = LocalMove::moveTo(state.DATA, line, documentPosition);
     state.noteChanged();
+    return LocalMove::keptMessage(outcome);
 }
 
 std::optional<QSize> bandSize(QPoint start, QPoint end)

@@ -26,9 +26,11 @@ QPoint documentPoint(QPoint canvasPoint, int scrollX, int scrollY);
 // held at the left and top edges of the visible area.
 QPoint dragPosition(QPoint canvasPointer, QPoint grabOffset);
 
-// Writes a position into lines line + 1 (X) and line + 2 (Y) of the
-// element record at line, as decimal text.
-void writePosition(EditorState &state, int line, QPoint documentPosition);
+// Moves the element record at line so that it is drawn at the position:
+// literal places as decimal text, relative ones kept relative; a place the
+// server computes stays as written, and the returned text says so (empty
+// when every field followed).
+QString writePosition(EditorState &state, int line, QPoint documentPosition);
 
 // The size of a background drawn from start to end (document points); nothing
 // when end lies left of or above start.

@@ -1,4 +1,6 @@
 #include "editor/CanvasPicking.h"
+#include "document/BranchChoice.h"
+#include "document/LocalMove.h"
 #include "document/ElementRecord.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
@@ -11,6 +13,19 @@ namespace {
 int numberAt(const QStringList &lines, int line)
 {
     return NumberText::parse(lines.value(line));
+}
+
+// An element's corner: its numbers, or where it is drawn when a place is
+// from the origin or computed. Throws like numberAt for a record without one.
+std::pair<int, int> placeAt(const QStringList &lines, int line)
+{
+    const std::optional<int> x = NumberText::tryParse(lines.value(line + 1));
+    const std::optional<int> y = NumberText::tryParse(lines.value(line + 2));
+    if (x && y && *x >= 0 && *y >= 0)
+        return {*x, *y};
+    if (const std::optional<QPoint> drawn = LocalMove::placeOf(lines, line))
+        return {drawn->x(), drawn->y()};
+    return {numberAt(lines, line + 1), numberAt(lines, line + 2)};
 }
 
 bool isBlack(const QImage &image, int x, int y)
@@ -75,14 +90,18 @@ Result pick(const QStringList &lines, const QList<int> &lineList, QPoint documen
             const RenderOptions &options)
 {
     Result result;
+    std::optional<LogicView> logic;
     for (qsizetype entry = lineList.size() - 1; entry >= 0; --entry) {
         const int line = lineList[entry];
         const ElementKind kind = Records::kindOfWord(lines.value(line));
-        if (kind == ElementKind::None)
+        if (kind == ElementKind::None || Records::isScript(kind))
             continue;
         try {
-            const int x = numberAt(lines, line + 1);
-            const int y = numberAt(lines, line + 2);
+            const auto [x, y] = placeAt(lines, line);
+            if (!logic)
+                logic.emplace(lines, options.branches);
+            if (logic->hidden(line))
+                continue;
             if (qint64(x) > documentPoint.x() || qint64(y) > documentPoint.y())
                 continue;
             // The point relative to the element's corner; never negative here.
@@ -118,8 +137,9 @@ std::optional<QRect> boxOf(const QStringList &lines, int line, PageRenderer &ren
 {
     const ElementKind kind = Records::kindOfWord(lines.value(line));
     try {
-        const int x = numberAt(lines, line + 1);
-        const int y = numberAt(lines, line + 2);
+        if (kind == ElementKind::None || Records::isScript(kind))
+            return std::nullopt;
+        const auto [x, y] = placeAt(lines, line);
         if (kind == ElementKind::None)
             return std::nullopt;
         QSize size;

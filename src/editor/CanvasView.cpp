@@ -30,6 +30,8 @@ RenderOptions CanvasView::renderOptions(const EditorState &state, const Settings
     o.selectionColor = settings.selectionColor;
     o.cacheImages = settings.cacheImages;
     o.placeholders = true; // the designer shows where art is missing
+    o.branches = state.Branches;
+    o.markLogic = true;
     return o;
 }
 

@@ -1,4 +1,6 @@
 #include "editor/KeyboardNudge.h"
+#include "document/FieldValue.h"
+#include "document/LocalMove.h"
 #include "document/SelectionSet.h"
 #include "document/UndoSteps.h"
 #include "platform/NumberText.h"
@@ -30,8 +32,10 @@ std::optional<QPoint> stepOf(int key)
     }
 }
 
-bool nudge(EditorState &state, QPoint step)
+bool nudge(EditorState &state, QPoint step, QString *kept)
 {
+    if (kept)
+        kept->clear();
     const int at = state.SelectedLine;
     // Without an element at the selection the lines after it are page structure.
     if (state.SelectIndex < 0 || at <= 0 || state.DATA.kindAt(at) == ElementKind::None)
@@ -45,14 +49,31 @@ bool nudge(EditorState &state, QPoint step)
     return recordStep<UndoSteps::Nudge>(state, [&] {
         // Every number is read before anything is written.
         QList<std::pair<int, QString>> writes;
+        const auto stepped = [&](int line, int by, bool &kept) {
+            const QString text = state.DATA.line(line);
+            const bool fromOrigin = NumberText::tryParse(text) && text.trimmed().startsWith(u'-');
+            // Neither a number nor computed: the plain step names the fault.
+            if (!fromOrigin && !FieldValue::isComputed(text)) {
+                writes.append({line, steppedText(text, by)});
+            } else if (const std::optional<QString> moved = LocalMove::shifted(text, by)) {
+                writes.append({line, *moved});
+            } else {
+                kept = true;   // computed by the server: stays as written
+            }
+        };
+        LocalMove::Outcome outcome;
         for (int line : moved) {
+            if (Records::isScript(state.DATA.kindAt(line)))
+                continue;
             if (step.x() != 0)
-                writes.append({line + 1, steppedText(state.DATA.line(line + 1), step.x())});
+                stepped(line + 1, step.x(), outcome.keptX);
             if (step.y() != 0)
-                writes.append({line + 2, steppedText(state.DATA.line(line + 2), step.y())});
+                stepped(line + 2, step.y(), outcome.keptY);
         }
         for (const auto &[line, text] : writes)
             state.DATA.setLine(line, text);
+        if (kept)
+            *kept = LocalMove::keptMessage(outcome);
         return true;
     }, moved);
 }

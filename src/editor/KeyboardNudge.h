@@ -17,6 +17,8 @@ std::optional<QPoint> stepOf(int key);
 // list has a current entry; no bound is applied (the position spins mend a
 // value below 0). Returns whether the document changed. Throws RuntimeError
 // when a line to change is not a number; the document is then unchanged.
-bool nudge(EditorState &state, QPoint step);
+// A place from the origin stays so ("+20" -> "+21"); one the server computes
+// stays as written, and kept (when given) says so.
+bool nudge(EditorState &state, QPoint step, QString *kept = nullptr);
 
 } // namespace KeyboardNudge

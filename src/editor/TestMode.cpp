@@ -3,6 +3,7 @@
 
 #include "document/Document.h"
 #include "document/LineBreaks.h"
+#include "document/LocalMove.h"
 #include "document/RecordWalker.h"
 #include "platform/NumberText.h"
 
@@ -35,7 +36,8 @@ QString TestMode::leave()
     return m_editingPage;
 }
 
-TestMode::Click TestMode::click(const QStringList &lines, QPoint at, const ButtonSize &buttonSize)
+TestMode::Click TestMode::click(const QStringList &lines, QPoint at, const ButtonSize &buttonSize,
+                                const BranchChoice &branches)
 {
     Click hit;
     if (!m_active || m_closed)
@@ -44,6 +46,7 @@ TestMode::Click TestMode::click(const QStringList &lines, QPoint at, const Butto
     // and later records over earlier ones.
     const QHash<int, int> replies = ButtonReplies::numbered(lines);
     bool onShownPage = false;
+    const LogicView logic(lines, branches);
     RecordWalker w(lines);
     while (w.next()) {
         if (w.item() != RecordWalker::Item::Element || w.kind() != ElementKind::Button || !w.complete())
@@ -55,8 +58,16 @@ TestMode::Click TestMode::click(const QStringList &lines, QPoint at, const Butto
             continue;
         if (onShownPage && !shown)
             continue;
-        const auto x = NumberText::tryParse(w.field(1));
-        const auto y = NumberText::tryParse(w.field(2));
+        if (logic.hidden(w.line()))
+            continue;
+        auto x = NumberText::tryParse(w.field(1));
+        auto y = NumberText::tryParse(w.field(2));
+        // A place from the origin or computed: where the canvas draws it.
+        if (!x || !y || *x < 0 || *y < 0) {
+            const std::optional<QPoint> drawn = LocalMove::placeOf(lines, w.line());
+            x = drawn ? std::optional<int>(drawn->x()) : std::nullopt;
+            y = drawn ? std::optional<int>(drawn->y()) : std::nullopt;
+        }
         const QSize size = buttonSize(w.field(3));
         if (!x || !y || !size.isValid() || !QRect(QPoint(*x, *y), size).contains(at))
             continue;

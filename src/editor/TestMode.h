@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/BranchChoice.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -41,8 +43,10 @@ public:
     // The page to go back to.
     QString leave();
 
-    // A click at a point of the dialog (document coordinates).
-    Click click(const QStringList &lines, QPoint at, const ButtonSize &buttonSize);
+    // A click at a point of the dialog (document coordinates). Buttons of a
+    // branch the choice does not show are not there to click.
+    Click click(const QStringList &lines, QPoint at, const ButtonSize &buttonSize,
+                const BranchChoice &branches = BranchChoice());
 
 private:
     bool m_active = false;

@@ -19,7 +19,7 @@ void TestModeView::leave()
 
 TestMode::Click TestModeView::click(QPoint at, const TestMode::ButtonSize &buttonSize)
 {
-    const TestMode::Click hit = m_mode.click(m_session.state.DATA.lines(), at, buttonSize);
+    const TestMode::Click hit = m_mode.click(m_session.state.DATA.lines(), at, buttonSize, m_session.state.Branches);
     showTestPage();
     return hit;
 }

@@ -82,6 +82,33 @@ QRect visiblePart(const ElementRecord &record, const RenderOptions &options, con
     return QRect(0, 0, width, height) & QRect(-left, -top, canvas.width(), canvas.height());
 }
 
+// The select list shows the blocks by indentation, two spaces a level.
+QString indented(int depth, const QString &entry)
+{
+    return QString(std::clamp(depth, 0, 40) * 2, u' ') + entry;
+}
+
+// Where the canvas says an element sits in the logic: a dashed frame inside a
+// block, a corner mark when the server places it.
+void markLogic(QPainter &painter, const QRect &box, bool inBlock, bool byServer)
+{
+    if (box.isEmpty())
+        return;
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    if (inBlock) {
+        painter.setPen(QPen(QColor(40, 90, 220), 1, Qt::DashLine));
+        painter.drawRect(box.adjusted(-1, -1, 0, 0));
+    }
+    if (byServer) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(230, 120, 0));
+        const QPoint corner = box.topLeft();
+        painter.drawPolygon(QPolygon({corner, corner + QPoint(7, 0), corner + QPoint(0, 7)}));
+    }
+    painter.restore();
+}
+
 QString problemText(const ElementRecord &record, const QString &reason)
 {
     return QStringLiteral("%1 at line %2 not drawn: %3")
@@ -314,6 +341,8 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
     painter.drawRect(size.width() - 1, 0, 1, size.height());
 
     QList<DragPiece> dragged;
+    const LogicView logic(lines, options.branches);
+    const bool hasLogic = logic.nesting().hasStatements();
     RecordWalker walker(lines);
     while (walker.next()) {
         switch (walker.item()) {
@@ -322,8 +351,33 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         case RecordWalker::Item::Element: break;
         default: continue;
         }
+        const int depth = hasLogic ? logic.depthOf(walker.line()) : 0;
+        // Script lines are listed in their order, never drawn.
+        if (Records::isScript(walker.kind())) {
+            if (walker.page() == options.page) {
+                r.lineList << walker.line();
+                r.selectEntries << indented(depth, walker.field(Records::ScriptLineField).trimmed());
+                r.boxes << QRect();
+            }
+            continue;
+        }
         if (!isShown(walker.kind(), options) || !isVisible(walker.page(), options))
             continue;
+        // An element of a branch not chosen is listed under its condition, not drawn.
+        if (hasLogic && logic.hidden(walker.line())) {
+            if (walker.page() == options.page) {
+                r.lineList << walker.line();
+                QString entry;
+                try {
+                    entry = ElementRecord::read(walker).selectEntry();
+                } catch (const RuntimeError &) {
+                    entry = ElementRecord::fields(walker).selectEntry();
+                }
+                r.selectEntries << indented(depth, entry + QStringLiteral(" (branch not shown)"));
+                r.boxes << QRect();
+            }
+            continue;
+        }
 
         ElementRecord record;
         ElementBitmap bitmap;
@@ -355,7 +409,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             // Still listed, so the user can select the record to mend or remove it.
             if (walker.page() == options.page) {
                 r.lineList << record.line;
-                r.selectEntries << record.selectEntry();
+                r.selectEntries << indented(depth, record.selectEntry());
                 r.boxes << QRect();
             }
             continue;
@@ -366,7 +420,9 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         // Page 0 beneath another page is drawn but not listed.
         if (walker.page() == options.page) {
             r.lineList << record.line;
-            r.selectEntries << record.selectEntry();
+            r.selectEntries << indented(depth, record.placedByServer
+                                                   ? record.selectEntry() + QStringLiteral(" (placed by the server)")
+                                                   : record.selectEntry());
             if (isPart)
                 r.boxes << boxAt(record.x, record.y, whole.width(), whole.height());
             else if (!bitmap.isEmpty())
@@ -396,6 +452,9 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
                                                          isPart ? whole : bitmap.image().size()));
         else
             painter.drawImage(at, bitmap.forDrawing(seeThrough));
+        if (options.markLogic && (depth > 0 || record.placedByServer))
+            markLogic(painter, QRect(at - origin, isPart ? whole : bitmap.image().size()), depth > 0,
+                      record.placedByServer);
     }
     painter.end();
     composeDragImage(dragged, r);

@@ -3,6 +3,7 @@
 #include "assets/ArtStore.h"
 #include "assets/TextConverter.h"
 #include "assets/client/GameClient.h"
+#include "document/BranchChoice.h"
 #include "document/ElementRecord.h"
 #include "platform/ColorText.h"
 #include "render/ElementBitmap.h"
@@ -44,6 +45,10 @@ struct RenderOptions
     // Art that cannot be found is drawn as a labelled frame (the designer's
     // canvas; a preview picture draws nothing for it unless asked).
     bool placeholders = false;
+    // The branch of each condition drawn; the others are listed, not drawn.
+    BranchChoice branches;
+    // Elements inside a condition or loop framed, those placed by the server marked.
+    bool markLogic = false;
 
     bool operator==(const RenderOptions &) const = default;
 };

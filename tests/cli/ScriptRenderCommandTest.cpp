@@ -170,3 +170,32 @@ TEST_F(ScriptRenderCommandTest, BadInputFailsWithTheMessageOnStandardError)
     EXPECT_TRUE(skip.err.contains("warning: skip.INI: 'wide' is not a valid integer value")) << skip.err.toStdString();
     EXPECT_TRUE(QFile::exists(root + "skip.png"));
 }
+
+// The list keeps the blocks' nesting; --branches picks what is drawn (the
+// red picture of the IF, or the blue one of the ELSE) and bad choices are usage errors.
+TEST_F(ScriptRenderCommandTest, BranchesChooseWhatIsDrawnAndTheListShowsTheNesting)
+{
+    Document::saveProjectFile(root + "logic.SDF",
+                              {"{BOP", "0", "script", "IF <src.isgm>", "gumppic", "20", "20", "1F4.bmp", "script",
+                               "ELSE", "gumppic", "20", "20", "B.bmp", "script", "ENDIF", "}EOP"});
+    struct Row { QStringList options; QByteArray listing; QRgb pixel; int status; };
+    const Row rows[] = {
+        {{}, "IF <src.isgm>\n  Gumppic at 20 20 Useing 500\nELSE\n  Gumppic at 20 20 Useing 11 (branch not shown)\nENDIF\n",
+         Red, 0},
+        {{"--branches", "1"}, "IF <src.isgm>\n  Gumppic at 20 20 Useing 500 (branch not shown)\nELSE\n  Gumppic at 20 20 Useing 11\nENDIF\n",
+         Blue, 0},
+        {{"--branches", "all"}, "IF <src.isgm>\n  Gumppic at 20 20 Useing 500\nELSE\n  Gumppic at 20 20 Useing 11\nENDIF\n",
+         Blue, 0},
+        {{"--branches", "else"}, "", 0, 2},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.options.join(' ').toStdString());
+        QFile::remove(root + "logic.png");
+        const ProgramResult r = run(QStringList{"render", "logic.SDF", "--out", "logic.png"} + row.options);
+        EXPECT_EQ(r.status, row.status) << r.err.toStdString();
+        if (row.status != 0)
+            continue;
+        EXPECT_EQ(r.out, row.listing);
+        EXPECT_EQ(picture("logic.png").pixel(22, 22), row.pixel);
+    }
+}

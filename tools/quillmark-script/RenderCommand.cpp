@@ -111,7 +111,7 @@ int runRenderCommand(const QStringList &args)
         args,
         {QStringLiteral("--out"), QStringLiteral("--page"), QStringLiteral("--data"), QStringLiteral("--size"),
          QStringLiteral("--scroll"), QStringLiteral("--select"), QStringLiteral("--settings"),
-         QStringLiteral("--client")},
+         QStringLiteral("--client"), QStringLiteral("--branches")},
         {QStringLiteral("--no-page0"), QStringLiteral("--placeholders")});
     if (parsed.positional.size() != 1)
         throw UsageError(QStringLiteral("render needs exactly one design file"));
@@ -125,6 +125,15 @@ int runRenderCommand(const QStringList &args)
     std::tie(options.scrollX, options.scrollY) = parseScroll(parsed.value(QStringLiteral("--scroll"), "0,0"));
     options.alwaysDrawPage0 = !parsed.has(QStringLiteral("--no-page0"));
     options.placeholders = parsed.has(QStringLiteral("--placeholders"));
+    if (parsed.has(QStringLiteral("--branches"))) {
+        const QString text = parsed.value(QStringLiteral("--branches"));
+        const std::optional<BranchChoice> choice = BranchChoice::parse(text);
+        if (!choice)
+            throw UsageError(QStringLiteral("--branches needs 'all', 'first' or branch numbers by condition "
+                                            "such as 0,1,0, not '%1'")
+                                 .arg(text));
+        options.branches = *choice;
+    }
 
     const QString appDir = dataFolderOption(parsed);
     const Settings settings = readSettings(parsed.value(QStringLiteral("--settings")));

@@ -99,6 +99,7 @@ TForm1::TForm1(QWidget *parent)
     buildStatusBar();
     buildProblemsPanel();
     buildControlTools();
+    buildLogicTools();
     buildTimers();
 
     createWindows();

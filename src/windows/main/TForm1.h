@@ -23,6 +23,8 @@
 #include "render/TextIndex.h"
 #include "windows/widgets/CanvasImage.h"
 
+#include <functional>
+
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
@@ -314,6 +316,7 @@ private:
     // The newer element kinds: the "Insert" menu, one entry per kind, and the
     // panel that edits the selected one's fields.
     QMenu *InsertMenu = nullptr;
+    QMenu *LogicMenu = nullptr;
     QDockWidget *PropertiesDock = nullptr;
     PropertyPanel *Properties = nullptr;
     QListWidget *ProblemsList = nullptr;
@@ -409,6 +412,8 @@ private:
     void buildProblemsPanel();
     void buildControlTools();
     void insertControlClick(ElementKind kind);
+    void buildLogicTools();                 // script lines, their moves, the branch shown
+    void runLogicCommand(const std::function<bool(EditorState &)> &command);
     void showControlProperties();
     void buildTimers();
     void nameControls();                    // object names of the controls, for control()

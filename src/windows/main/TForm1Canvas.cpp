@@ -137,7 +137,10 @@ bool TForm1::canvasKey(QKeyEvent *event)
     if (!step)
         return false;
     const int by = settings().gridSnap && !(event->modifiers() & Qt::AltModifier) ? settings().gridSpacing : 1;
-    KeyboardNudge::nudge(m_state, *step * by);
+    QString kept;
+    KeyboardNudge::nudge(m_state, *step * by, &kept);
+    if (!kept.isEmpty())
+        Label8->setText(kept);
     return true;
 }
 

@@ -236,8 +236,12 @@ void TForm1::installKeyHandler()
 // consumed: the control goes on to treat it as usual.
 void TForm1::ComboBox1KeyDown(int Key)
 {
-    if (const std::optional<QPoint> step = KeyboardNudge::stepOf(Key))
-        KeyboardNudge::nudge(m_state, *step);
+    if (const std::optional<QPoint> step = KeyboardNudge::stepOf(Key)) {
+        QString kept;
+        KeyboardNudge::nudge(m_state, *step, &kept);
+        if (!kept.isEmpty())
+            Label8->setText(kept);
+    }
 }
 
 // The window's own keys: those that reach it while no control has the focus.

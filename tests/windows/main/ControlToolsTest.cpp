@@ -15,7 +15,8 @@ TEST_F(MainWindowTest, InsertMenuAddsEachNewerKindAndThePanelEditsItsFields)
     for (QAction *action : window->control<QMenu>("InsertMenu")->actions())
         kinds << action->text();
     EXPECT_EQ(kinds, (QStringList{"Htmlgump", "Croppedtext", "Textentry", "Checkbox", "Radio", "Gumppictiled",
-                                  "Tilepic", "Checkertrans", "Xmfhtmlgump", "Gumppichue"}));
+                                  "Tilepic", "Checkertrans", "Xmfhtmlgump", "Gumppichue", "", "IF … ENDIF",
+                                  "IF … ELSE … ENDIF", "FOR … ENDFOR", "LOCAL assignment"}));
 
     window->control<QMenu>("InsertMenu")->actions().first()->trigger();
     const int at = window->state().SelectedLine;
