@@ -148,6 +148,34 @@ TEST_F(ServerPreviewTest, PrivilegeAndArgumentsReachTheDialog)
     }
 }
 
+// A design's own script logic runs in the preview: the branch of an
+// IF <SRC.ISGM> the server takes depends on the stand-in, and the designer,
+// which shows both branches, is told what differs.
+TEST_F(ServerPreviewTest, ADesignsConditionPreviewsAsItsBranchesSay)
+{
+    SKIP_WITHOUT_SPHERE_SERVER();
+    const QString sample = QStringLiteral(QM_SAMPLE_DIR) + u'/';
+    const QStringList design = {"{BOP", "0", "script", "IF <SRC.ISGM>", "text", "10", "10", "0", "gm", "script",
+                                "ELSE", "text", "10", "30", "0", "player", "script", "ENDIF", "}EOP"};
+    const struct {
+        int plevel;
+        QString shown;
+        int y;
+    } rows[] = {{1, "player", 30}, {7, "gm", 10}};
+    for (const auto &row : rows) {
+        m_setup.plevel = row.plevel;
+        const ServerPreview::Preview p = ServerPreview::preview(design, SphereDialect::V55iTo99g, sample, m_setup);
+        ASSERT_TRUE(p.answer.asked) << p.answer.error.toStdString();
+        ASSERT_TRUE(p.answer.gump) << p.answer.log.toStdString();
+        QStringList shown;
+        for (const QStringList &c : p.answer.gump->controls)
+            if (c.value(0).compare(u"text", Qt::CaseInsensitive) == 0 && c.size() > 4)
+                shown << QStringLiteral("%1 %2").arg(c[2], p.answer.gump->texts.value(c[4].toInt()));
+        EXPECT_EQ(shown, QStringList({QStringLiteral("%1 %2").arg(row.y).arg(row.shown)})) << row.plevel;
+        EXPECT_FALSE(p.differences.isEmpty()) << row.plevel;
+    }
+}
+
 // Every static dialog of the corpus, captured, makes a design whose export
 // the server lays out as it laid out the original.
 TEST_F(ServerPreviewTest, CapturedCorpusDialogsComeBackAsTheServerLaidThemOut)
