@@ -52,14 +52,23 @@ PressedDialogs pressDialogs(const QList<std::pair<QString, QByteArray>> &scriptF
             replies.append({dialog, GumpReply{gump ? gump->serial : 0, gump ? gump->gumpId : 0, press.button,
                                               press.switches, press.entries}});
     }
+    // At most sixteen presses or 16 KiB of replies are on their way at once.
     constexpr qsizetype Window = 16;
+    constexpr qsizetype WindowBytes = 16 * 1024;
     qsizetype answered = 0;
     const bool loggedIn = client.failure() == SphereLoginClient::Failure::None && opened.endMarkerSeen;
     if (loggedIn && client.ping(0xFF))
         client.collectPongs(1, deadline);
     QStringList messages;
-    for (qsizetype first = 0; loggedIn && first < replies.size(); first += Window) {
-        const qsizetype count = std::min(Window, replies.size() - first);
+    for (qsizetype first = 0, count = 0; loggedIn && first < replies.size(); first += count) {
+        qsizetype bytes = 0;
+        count = 0;
+        while (first + count < replies.size() && count < Window) {
+            bytes += writeGumpReply(replies[first + count].second).value_or(QByteArray()).size();
+            if (count > 0 && bytes > WindowBytes)
+                break;
+            ++count;
+        }
         qsizetype sent = 0;
         while (sent < count && client.sendGumpReply(replies[first + sent].second) && client.ping(quint8(sent)))
             ++sent;
