@@ -88,8 +88,8 @@ void Rules::checkEvents(const QString &events)
             inform(field, QStringLiteral("the event line \"%1\" holds \"//\" after \"%2\", where the server cuts it")
                               .arg(line, line[cut - 1]));
         if (line.size() > SphereLine::MaxLength / 3 && line.toUtf8().size() > SphereLine::MaxLength)
-            warn(field, QStringLiteral("an event line is %1 bytes long, past the %2 of the server's line")
-                            .arg(line.toUtf8().size()).arg(SphereLine::MaxLength));
+            fail(field, QStringLiteral("an event line is %1 bytes long, past the %2 the server reads; the export "
+                                       "stops there").arg(line.toUtf8().size()).arg(SphereLine::MaxLength));
     }
 }
 

@@ -15,6 +15,9 @@ bool dropsLeadingBlanksInline(ElementKind kind)
     return kind == ElementKind::Htmlgump || kind == ElementKind::Textentry;
 }
 
+// Room for a control word and its numbers on a text's script line.
+constexpr int LinePrefixRoom = 128;
+
 bool endsInServerBlank(QStringView text) { return text.back().isSpace() || text.back() == u'\u00A0'; }
 
 // The server trims bytes it takes for blanks, 0xA0 among them, off the
@@ -96,9 +99,11 @@ void Rules::checkShownText(ElementKind kind, const QString &text)
     if (lastByteIsServerBlank(kept))
         warn(field, QStringLiteral("the text ends in \"%1\", whose last byte the server takes for a blank and "
                                    "trims, so the letter arrives broken").arg(kept.back()));
-    if (const qsizetype bytes = utf8Length(text); bytes > SphereLine::MaxLength)
-        warn(field, QStringLiteral("the text is %1 bytes long, past the %2 of the server's line")
-                        .arg(bytes).arg(SphereLine::MaxLength));
+    // With its control word and numbers before it, the text's script line is
+    // longer still; the server cannot load a line past its limit.
+    if (const qsizetype bytes = utf8Length(text); bytes > SphereLine::MaxLength - LinePrefixRoom)
+        fail(field, QStringLiteral("the text is %1 bytes long; its script line would pass the %2 bytes the server "
+                                   "reads; the export stops there").arg(bytes).arg(SphereLine::MaxLength));
 }
 
 // Texts take TEXT section numbers in order; each past the last the server

@@ -53,9 +53,11 @@ public:
     void write()
     {
         refuseNul();
+        const qsizetype before = m_out.size();
         writeHeader();
         writeBody();
         writeTrailer();
+        refuseLongLines(before);
     }
 
     // Only the element lines, texts written inline with "dtext".
@@ -74,6 +76,16 @@ private:
             if (m_lines[k].contains(QChar(0)))
                 throw RuntimeError(QStringLiteral("Line %1: line %1 holds a NUL character, which stops the server "
                                                   "loading the script").arg(k + 1));
+    }
+
+    // The server's script loader cannot hold a longer line; past it, it stops loading.
+    void refuseLongLines(qsizetype from) const
+    {
+        for (qsizetype k = from; k < m_out.size(); ++k)
+            if (m_out[k].size() > SphereLine::MaxLength / 3 && m_out[k].toUtf8().size() > SphereLine::MaxLength)
+                throw RuntimeError(QStringLiteral("the script line \"%1…\" would be %2 bytes long, past the %3 the "
+                                                  "server reads")
+                                       .arg(m_out[k].left(40)).arg(m_out[k].toUtf8().size()).arg(SphereLine::MaxLength));
     }
 
     void writeBody()

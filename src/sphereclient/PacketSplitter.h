@@ -30,5 +30,6 @@ public:
 private:
     QByteArray m_buffer;
     qsizetype m_start = 0;
+    int m_lastId = -1;   // the packet handed out last, for the message of a stream lost after it
     QString m_error;
 };

@@ -88,7 +88,7 @@ TEST_F(ScriptCheckCommandTest, ProblemsComeAsCompilerLinesSortedByLineAndStable)
     EXPECT_TRUE(out[0].startsWith("faulty.SDF:9: warning: gumppic: X \"010\""));
     EXPECT_TRUE(out[1].startsWith("faulty.SDF:13: warning: text: the text is only blanks"));
     EXPECT_TRUE(out[2].startsWith("faulty.SDF:18: error: button: button decoder DATA/buttons/gone.CS"));
-    EXPECT_TRUE(out[3].startsWith("faulty.SDF:18: warning: button: picture DATA/BUTTONS/gone.bmp"));
+    EXPECT_TRUE(out[3].startsWith("faulty.SDF:18: warning: button: picture gone is missing from the art library"));
     EXPECT_EQ(run({"faulty.SDF", "--data", root}).out, first.out);
 }
 

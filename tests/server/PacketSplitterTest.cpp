@@ -66,3 +66,16 @@ TEST(PacketSplitter, KnowsEveryIdOfALoginAndAGump)
 }
 
 } // namespace
+
+namespace {
+
+// The effects are as long as the server writes them, not as the buffer it
+// starts them in: 28 bytes plain, 36 with a hue, 49 with particles.
+TEST(PacketSplitter, EffectsHaveTheLengthTheServerWrites)
+{
+    const std::pair<int, int> effects[] = {{0x70, 28}, {0xc0, 36}, {0xc7, 49}};
+    for (const auto &[id, length] : effects)
+        EXPECT_EQ(PacketSplitter::lengthOf(quint8(id)), length) << std::hex << id;
+}
+
+} // namespace

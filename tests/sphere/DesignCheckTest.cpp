@@ -127,7 +127,7 @@ QList<RuleCase> ruleCases()
         {"too many texts", design({manyTexts}), {{9 + 255 * 5, Severity::Warning, "text number 255"}}},
         {"too many replies", design({manyReplies}), {{9 + 255 * 8, Severity::Warning, "reply number 256"}}},
         {"text past the line buffer", design({text("1", "2", QString(5000, u'a'))}),
-         {{9, Severity::Warning, "5000 bytes"}}},
+         {{9, Severity::Error, "5000 bytes"}}},
         {"record cut short", {"{BOP", "0", "button", "1", "2"}, {{3, Severity::Warning, "cut short"}}},
     };
 }

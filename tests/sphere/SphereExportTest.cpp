@@ -383,9 +383,9 @@ TEST(SphereExportEncoding, UTF8ByDefaultAndEightBitOnlyWhereItCarriesTheLetters)
     EXPECT_THROW(encodeScript({QStringLiteral("\u011f")}, Encoding::EightBit, "\n"), RuntimeError);
 }
 
-// A NUL anywhere in a script stops the server loading it, and the shard with
-// it: the export refuses it and names the line.
-TEST_F(SphereExportTest, ANulInAnyFieldStopsTheExport)
+// A NUL anywhere in a script, or a line past the server's 4095 bytes, stops
+// the server loading it, and the shard with it: the export refuses them.
+TEST_F(SphereExportTest, WhatTheServerCannotLoadStopsTheExport)
 {
     const QString nul = QStringLiteral("a%1b").arg(QChar(0));
     const struct {
@@ -396,6 +396,9 @@ TEST_F(SphereExportTest, ANulInAnyFieldStopsTheExport)
         {{"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "1", nul, "}EOP", "MISC", "0", "0"},
          "Line 10: line 10 holds a NUL"},
         {{"{BOP", "0", "}EOP", "MISC", "0", "0", "CLOSEBLOCK", nul}, "Line 8: line 8 holds a NUL"},
+        // The server's loader cannot hold a longer line either.
+        {{"{BOP", "0", "text", "0", "0", "0", QString(4096, u'x'), "}EOP", "MISC", "0", "0"},
+         "the script line \"xxxxxxxx"},
     };
     for (const auto &c : cases) {
         QStringList memo;

@@ -41,44 +41,61 @@ PressedDialogs pressDialogs(const QList<std::pair<QString, QByteArray>> &scriptF
     }
 
     // What the login still had on its way (the greeting) comes before the
-    // answer to a first ping; every press then goes out at once, and the
-    // server answers them in turn.
-    QList<QString> order;
-    if (client.failure() == SphereLoginClient::Failure::None && opened.endMarkerSeen && client.ping(0xFF))
+    // answer to a first ping. The presses then go out a window at a time: the
+    // server drops a client that sends more than its input buffer holds.
+    QList<std::pair<QString, GumpReply>> replies;
+    for (const auto &[dialog, list] : presses) {
+        const std::optional<ReceivedGump> gump = result.dialogs.value(dialog).gump;
+        // A dialog that never arrived is answered as if it had: the server
+        // ignores it, and the press brings nothing.
+        for (const DialogPress &press : list)
+            replies.append({dialog, GumpReply{gump ? gump->serial : 0, gump ? gump->gumpId : 0, press.button,
+                                              press.switches, press.entries}});
+    }
+    // At most sixteen presses or 16 KiB of replies are on their way at once.
+    constexpr qsizetype Window = 16;
+    constexpr qsizetype WindowBytes = 16 * 1024;
+    qsizetype answered = 0;
+    const bool loggedIn = client.failure() == SphereLoginClient::Failure::None && opened.endMarkerSeen;
+    if (loggedIn && client.ping(0xFF))
         client.collectPongs(1, deadline);
-    if (client.failure() == SphereLoginClient::Failure::None && opened.endMarkerSeen) {
-        for (const auto &[dialog, list] : presses) {
-            const std::optional<ReceivedGump> gump = result.dialogs.value(dialog).gump;
-            for (const DialogPress &press : list) {
-                // A dialog that never arrived is answered as if it had: the
-                // server ignores it, and the press brings nothing.
-                const GumpReply reply{gump ? gump->serial : 0, gump ? gump->gumpId : 0, press.button, press.switches,
-                                      press.entries};
-                if (!client.sendGumpReply(reply) || !client.ping(quint8(order.size())))
-                    break;
-                order << dialog;
+    QStringList messages;
+    for (qsizetype first = 0, count = 0; loggedIn && first < replies.size(); first += count) {
+        qsizetype bytes = 0;
+        count = 0;
+        while (first + count < replies.size() && count < Window) {
+            bytes += writeGumpReply(replies[first + count].second).value_or(QByteArray()).size();
+            if (count > 0 && bytes > WindowBytes)
+                break;
+            ++count;
+        }
+        qsizetype sent = 0;
+        while (sent < count && client.sendGumpReply(replies[first + sent].second) && client.ping(quint8(sent)))
+            ++sent;
+        for (const ServerEvent &event : client.collectPongs(int(sent), deadline).events) {
+            if (event.kind == ServerEvent::Message) {
+                messages << event.message;
+            } else if (event.kind == ServerEvent::Pong && answered < replies.size()) {
+                result.dialogs[replies[answered++].first].messages << messages;
+                messages.clear();
+                ++result.pressed;
             }
         }
-    }
-    const SphereCollection answered = client.collectPongs(int(order.size()), deadline);
-    QStringList messages;
-    qsizetype next = 0;
-    for (const ServerEvent &event : answered.events) {
-        if (event.kind == ServerEvent::Message) {
-            messages << event.message;
-        } else if (event.kind == ServerEvent::Pong && next < order.size()) {
-            result.dialogs[order[next++]].messages << messages;
-            messages.clear();
-            ++result.pressed;
-        }
+        if (answered < first + count)
+            break;
     }
 
     if (client.failure() != SphereLoginClient::Failure::None)
-        result.error = client.errorString();
+        result.error = client.errorString()
+                       + (answered < replies.size() ? QStringLiteral(" (pressing %1 of %2, button %3)")
+                                                          .arg(replies[answered].first)
+                                                          .arg(answered)
+                                                          .arg(replies[answered].second.button)
+                                                    : QString());
     else if (!opened.endMarkerSeen)
         result.error = QStringLiteral("\"%1\" did not arrive in time").arg(QLatin1String(SphereTestServer::DoneMarker));
-    else if (next < order.size())
-        result.error = QStringLiteral("%1 of %2 presses were answered in time").arg(next).arg(order.size());
+    else if (answered < replies.size())
+        result.error = QStringLiteral("%1 of %2 presses were answered in time").arg(answered).arg(replies.size());
     server.stop();
     result.log = server.log();
     if (!result.error.isEmpty())
