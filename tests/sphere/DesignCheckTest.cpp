@@ -420,7 +420,8 @@ TEST(DesignCheckTest, CommentsInEventLines)
         {"say x\r\nsay a//b // and a comment", {Severity::Information}},
         {"plain line", {}},
         {"once", {Severity::Warning}},
-        {"ONX=1", {Severity::Warning}},
+        {"ONX=1", {Severity::Error}},
+        {"onx 5 6", {Severity::Error}},
         {"oname=x", {}},
         {"  on", {Severity::Warning}},
     };
