@@ -46,6 +46,24 @@ Marker marker(QStringView cleaned)
     return found;
 }
 
+// The server takes any word that begins with "on" ("onx=1") for a block's
+// head, and its first argument, when a number, for the reply it answers.
+static bool numberedOnWord(QStringView kept)
+{
+    if (!kept.startsWith(u"on", Qt::CaseInsensitive) || kept.startsWith(u"oname", Qt::CaseInsensitive))
+        return false;
+    qsizetype end = 0;
+    while (end < kept.size() && !kept[end].isSpace() && kept[end] != u'=')
+        ++end;
+    QStringView rest = kept.mid(end).trimmed();
+    if (rest.startsWith(u'='))
+        rest = rest.mid(1).trimmed();
+    qsizetype word = 0;
+    while (word < rest.size() && !rest[word].isSpace() && rest[word] != u',')
+        ++word;
+    return word > 0 && SphereNumber::tryParse(rest.left(word)).has_value();
+}
+
 QString trap(QStringView line)
 {
     const QStringView kept = SphereLine::keptPart(line).trimmed();
@@ -56,7 +74,7 @@ QString trap(QStringView line)
                    : QStringLiteral("the event line \"%1\" begins with \"[\", where the server ends the BUTTON "
                                     "section; every later handler is lost").arg(kept);
     }
-    if (marker(kept).isMarker)
+    if (marker(kept).isMarker || numberedOnWord(kept))
         return QStringLiteral("the event line \"%1\" is a button marker to the server, which hands the rest of "
                               "the block to other replies").arg(kept);
     return QString();

@@ -261,7 +261,7 @@ QList<ShownDifference> fieldDifferences(const ShownElement &a, const ShownElemen
     if (a.text != b.text)
         fields << CheckedFields::Text;
     for (const QString &field : std::as_const(fields))
-        found << ShownDifference{a.designLine, what, -1, field};
+        found << ShownDifference{a.designLine, what, a.pageLine, field};
     return found;
 }
 
@@ -355,15 +355,15 @@ QList<ShownDifference> compare(const ShownDialog &designer, const ShownDialog &s
             ++i, ++j;
         } else if (i < n && (j == m || best[i][j] == best[i + 1][j])) {
             found << ShownDifference{a[i].designLine,
-                                     QStringLiteral("designer: %1; the server sent nothing").arg(a[i].describe()), -1,
-                                     CheckedFields::Element};
+                                     QStringLiteral("designer: %1; the server sent nothing").arg(a[i].describe()),
+                                     a[i].pageLine, CheckedFields::Element};
             ++i;
         } else {
             const ShownElement *near = i > 0 ? &a[i - 1] : i < n ? &a[i] : nullptr;
             found << ShownDifference{near ? near->designLine : -1,
                                      QStringLiteral("the server sent %1, which the designer does not show")
                                          .arg(b[j].describe()),
-                                     -1, CheckedFields::Element};
+                                     near ? near->pageLine : -1, CheckedFields::Element};
             ++j;
         }
     }

@@ -96,6 +96,7 @@ QList<DesignProblem> Rules::run()
     const qsizetype walked = m_problems.size();
     checkPageLinks();
     checkRadioGroups();
+    checkSharedFirsts();
     const auto byLine = [](const DesignProblem &a, const DesignProblem &b) { return a.line < b.line; };
     if (m_problems.size() > walked) {
         std::stable_sort(m_problems.begin() + walked, m_problems.end(), byLine);
@@ -277,6 +278,16 @@ void Rules::checkPageLinks()
             m_kind = QStringLiteral("page");
             advise(QStringLiteral("no button switches to page %1").arg(it.key()));
         }
+    }
+}
+
+void Rules::checkSharedFirsts()
+{
+    m_kind = Records::wordOf(ElementKind::Button);
+    for (const SharedReply &s : std::as_const(m_sharedFirsts)) {
+        m_line = s.line;
+        warn(CheckedFields::Events, QStringLiteral("reply %1 is also that of line %2, whose events the server may run "
+                                                   "for both").arg(s.reply).arg(s.other));
     }
 }
 

@@ -101,9 +101,12 @@ void Rules::checkSharedReply(int reply, const QString &events)
         m_firstWithReply.insert(reply, {m_line, events});
         return;
     }
-    if (!events.isEmpty() && events != first->second)
+    if (!events.isEmpty() && events != first->second) {
         warn(CheckedFields::Events, QStringLiteral("reply %1 is also that of line %2, whose events the server runs for both")
                                         .arg(reply).arg(first->first));
+        // The export may write the later one's block first (page 0 goes first), so both are named.
+        m_sharedFirsts.append({first->first, reply, m_line});
+    }
 }
 
 } // namespace DesignCheck

@@ -68,6 +68,7 @@ private:
     void checkOverlap(ElementKind kind, int x, int y);
     void checkPageLinks();
     void checkRadioGroups();
+    void checkSharedFirsts();
 
     // DesignCheckTexts.cpp
     void checkText(const RecordWalker &w);
@@ -98,6 +99,8 @@ private:
     std::map<std::pair<int, int>, RadioGroup> m_radioGroups; // page, group -> first radio line
     QList<DesignProblem> m_problems;
     QHash<int, std::pair<int, QString>> m_firstWithReply; // reply -> line and events of its first button
+    struct SharedReply { int line, reply, other; };
+    QList<SharedReply> m_sharedFirsts;                    // first buttons whose reply a later one shares
     int m_line = 0;
     QString m_kind;
     ElementKind m_elementKind = ElementKind::None;

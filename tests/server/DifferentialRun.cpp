@@ -52,7 +52,8 @@ bool DifferentialRun::isNamed(const ShownDifference &d, const QList<DesignProble
     return std::any_of(problems.cbegin(), problems.cend(), [&](const DesignProblem &p) {
         if (p.field.isEmpty())
             return false;   // advice names nothing
-        if (d.field == CheckedFields::Page && d.pageLine > 0 && p.line == d.pageLine && p.field == CheckedFields::Page)
+        // A page the server reads otherwise moves and reorders its elements.
+        if (d.pageLine > 0 && p.line == d.pageLine && p.field == CheckedFields::Page)
             return true;
         return p.line == d.designLine && (wholeElement || p.field == d.field || p.field == CheckedFields::Element);
     });

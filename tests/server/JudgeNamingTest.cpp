@@ -28,6 +28,8 @@ TEST(JudgeNaming, ADifferenceIsNamedOnlyByAnEntryOnItsElementAndField)
         {"the whole element names each field", {5, "", -1, "text"}, {element}, true},
         {"a page by its bracket", {5, "", 1, "page"}, {page}, true},
         {"a page not by the element's entry", {5, "", 1, "page"}, {hue}, false},
+        {"any field of an element on a page read otherwise", {5, "", 1, "place"}, {page}, true},
+        {"not by a page entry on another bracket", {5, "", 3, "place"}, {page}, false},
         {"no gump by nothing", {-1, "no gump arrived", -1, ""}, {hue, advice, page}, false},
         {"a press by its events", {5, "", -1, "events"}, {DesignProblem{5, Severity::Error, "x", "events"}}, true},
     };

@@ -294,7 +294,8 @@ TEST(DesignCheckTest, ServerTrapsOfTextsAndEventLines)
         {one({"button", "0", "0", "okay.bmp", "1", "0", "1 4", "a", "button", "9", "9", "okay.bmp", "1", "0", "1 4",
               "b"}),
          "55i - 99g",
-         {{Severity::Warning, "button: reply 4 is also that of line 3, whose events the server runs for both"}}},
+         {{Severity::Warning, "button: reply 4 is also that of line 11, whose events the server may run for both"},
+          {Severity::Warning, "button: reply 4 is also that of line 3, whose events the server runs for both"}}},
         {QStringList{"{BOP", "-1", "}EOP"}, "55i - 99g",
          {{Severity::Warning, "page: the server drops page -1, and its elements land on the page before"}}},
     };
@@ -387,7 +388,7 @@ TEST(DesignCheckTest, EachEntryNamesItsField)
         {"overlap is advice", one({"text", "1", "2", "0", "a", "text", "1", "2", "0", "b"}), {{8, ""}}},
         {"shared reply", one({"button", "0", "0", "okay.bmp", "1", "0", "1 4", "a", "button", "9", "9", "okay.bmp", "1",
                               "0", "1 4", "b"}),
-         {{11, "events"}}},
+         {{3, "events"}, {11, "events"}}},
     };
     for (const auto &c : cases) {
         QList<std::pair<int, QString>> found;
@@ -420,7 +421,8 @@ TEST(DesignCheckTest, CommentsInEventLines)
         {"say x\r\nsay a//b // and a comment", {Severity::Information}},
         {"plain line", {}},
         {"once", {Severity::Warning}},
-        {"ONX=1", {Severity::Warning}},
+        {"ONX=1", {Severity::Error}},
+        {"onx 5 6", {Severity::Error}},
         {"oname=x", {}},
         {"  on", {Severity::Warning}},
     };

@@ -363,7 +363,7 @@ TEST_F(SphereExportTest, KeptRepliesStayAndNewButtonsNumberAroundThem)
 
 TEST_F(SphereExportTest, EventLinesTheServerWouldMisreadStopTheExport)
 {
-    for (const QString events : {"[EOF]", "x\r\n  [DIALOG d]", "ON=7", "onbutton=2", "On 3 // next"}) {
+    for (const QString events : {"[EOF]", "x\r\n  [DIALOG d]", "ON=7", "onbutton=2", "On 3 // next", "ONX=1"}) {
         QStringList memo;
         const QString message = failureOf({"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "1", events, "}EOP",
                                            "MISC", "0", "0"},

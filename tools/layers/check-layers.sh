@@ -12,7 +12,7 @@
 # Exits 1 when it found any (or the table itself lets a layer use one of its
 # level or above), 0 when every include keeps to the table.
 set -euo pipefail
-root="${1:?usage: check-layers.sh ROOT}"
+root="$(cd "${1:?usage: check-layers.sh ROOT}" && pwd)"
 table="$root/src/layers.txt"
 [ -f "$table" ] || { echo "no layer table at $table" >&2; exit 2; }
 
