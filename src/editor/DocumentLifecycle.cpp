@@ -120,5 +120,7 @@ DocumentLifecycle::Import DocumentLifecycle::import()
     return {Import::Outcome::Imported,
             leftOut.isEmpty()
                 ? QStringLiteral("Imported")
-                : QStringLiteral("Imported; %1 script lines left out or changed, listed under Problems").arg(leftOut.size())};
+                : QStringLiteral("Imported; %1 script %2 left out or changed, listed under Problems")
+                      .arg(leftOut.size())
+                      .arg(leftOut.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))};
 }

@@ -60,7 +60,7 @@ TEST_F(SettingsTest, DefaultsAreWrittenAsTheKeyTableStatesThem)
         ++keysWithFields;
         EXPECT_EQ(written.readString(section, key, QString()), k.defaultText) << k.key;
     }
-    EXPECT_EQ(keysWithFields, 39);
+    EXPECT_EQ(keysWithFields, 41);
     EXPECT_EQ(settingKeys().size(), 43u);
 }
 
