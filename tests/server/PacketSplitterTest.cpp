@@ -59,9 +59,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, PacketSplitterSplits, ::testing::ValuesIn(splitC
 
 TEST(PacketSplitter, KnowsEveryIdOfALoginAndAGump)
 {
-    // What a login with one dialog brought from the real server.
+    // What a login with one dialog brought from the real server, and the
+    // text prompts a reply handler may open (0x9a, 0xc2).
     for (const int id : {0xb9, 0xa9, 0x1b, 0xbf, 0x4f, 0x78, 0x17, 0x20, 0x11, 0x72, 0x55, 0x5b, 0xbc, 0x1c, 0xae,
-                         0xdd, 0xb0})
+                         0xdd, 0xb0, 0x9a, 0xc2})
         EXPECT_NE(PacketSplitter::lengthOf(quint8(id)), PacketSplitter::Unknown) << std::hex << id;
 }
 

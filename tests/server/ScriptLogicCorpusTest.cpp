@@ -33,7 +33,12 @@ QByteArray renamedDialog(const QByteArray &bytes, const QString &dialog, const Q
 }
 
 // The dialogs whose layouts came back equal in the last run; fewer is a regression.
-constexpr int MinimumEqual = 291;
+// Measured: 296 equal in layout and replies, 2 whose presses a block's end of
+// the session cut short.
+constexpr int MinimumEqual = 296;
+constexpr int MaxNotPressed = 4;
+// Servers started to press the replies, each after a block ended the last session.
+constexpr int MaxSessions = 40;
 
 // Dialogs whose round trip the server shows differently, and why.
 const QMap<QString, QString> &knownToDiffer()
@@ -63,6 +68,7 @@ struct Outcome
     int compared = 0;  // dialogs the server showed either side of
     int equal = 0;     // same layout and the same answer to every press
     int pressed = 0;   // replies sent to both sides
+    int notPressed = 0; // equal in layout, not pressed whole before the session ended
     QString pressError; // why the replies could not be pressed
     int bothSilent = 0; // shown nothing, original and round trip alike
     QStringList differing;
@@ -142,22 +148,57 @@ Outcome judgeRoundTrips(const QList<CorpusEntry> &dialogs, const QString &corpus
     }
     if (presses.isEmpty())
         return outcome;
-    const PressedDialogs got = pressDialogs(files, presses);
-    if (!got.error.isEmpty()) {
-        // Real handlers may end the session (a teleport, a kick): the layouts stand alone then.
-        outcome.pressError = got.error.left(200);
-        outcome.equal = int(sameLayout.size());
-        return outcome;
+    // The originals and the round trips are pressed in worlds of their own,
+    // in the same order, so that what a block leaves behind (a quest taken, a
+    // switch flipped, a target cursor) meets both sides alike.
+    QList<std::pair<QString, QList<DialogPress>>> originals, roundTrips;
+    for (const auto &press : std::as_const(presses))
+        (press.first.endsWith(u"_rt") ? roundTrips : originals).append(press);
+    QHash<QString, QList<QStringList>> ran;
+    for (auto side : {originals, roundTrips}) {
+        // A block may end the session (a teleport, a "dclick", a kick): the
+        // dialogs pressed whole by then are kept, the one it ended in is
+        // counted apart, and a new session presses the rest.
+        for (int session = 0; !side.isEmpty() && session < MaxSessions; ++session) {
+            const PressedDialogs got = pressDialogs(files, side);
+            qsizetype next = side.size();
+            for (qsizetype k = 0; k < side.size(); ++k) {
+                const QList<QStringList> messages = got.dialogs.value(side[k].first).messages;
+                if (messages.size() < side[k].second.size()) {
+                    next = k;
+                    break;
+                }
+                ran.insert(side[k].first, messages);
+            }
+            if (got.error.isEmpty() || next >= side.size())
+                break;
+            outcome.pressError = got.error.section(u'\n', 0, 0).left(200);
+            side.remove(0, next + 1);
+        }
     }
-    outcome.pressed = got.pressed;
     for (const qsizetype i : std::as_const(sameLayout)) {
         const QString original = QStringLiteral("d_logic_%1").arg(i);
-        const QList<QStringList> a = got.dialogs.value(original).messages;
-        const QList<QStringList> b = got.dialogs.value(original + "_rt").messages;
-        if (a == b)
+        if (!ran.contains(original) || !ran.contains(original + "_rt")) {
+            ++outcome.notPressed;
+            continue;
+        }
+        const QList<QStringList> a = ran.value(original), b = ran.value(original + "_rt");
+        outcome.pressed += int(a.size());
+        if (a == b) {
             ++outcome.equal;
-        else if (!knownToDiffer().contains(dialogs[i].file))
-            outcome.differing << dialogs[i].file + ": a reply makes the server do something else";
+            continue;
+        }
+        if (knownToDiffer().contains(dialogs[i].file))
+            continue;
+        const QList<DialogPress> each = pressesOf(*judged.gumps.value(original));
+        for (qsizetype k = 0; k < a.size(); ++k)
+            if (a[k] != b.value(k)) {
+                outcome.differing << QStringLiteral("%1: pressing %2 ran [%3] on the original, [%4] after the round trip")
+                                         .arg(dialogs[i].file)
+                                         .arg(each.value(k).button)
+                                         .arg(a[k].join(QStringLiteral(", ")), b.value(k).join(QStringLiteral(", ")));
+                break;
+            }
     }
     return outcome;
 }
@@ -173,14 +214,15 @@ TEST(ScriptLogicCorpus, DynamicDialogsComeBackAsTheServerShowsTheOriginals)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const Outcome outcome = judgeRoundTrips(dialogs, corpus, dir.path() + u'/');
-    std::printf("%d of %d dynamic dialogs the server shows come back equal (%d replies pressed on each side); "
-                "%d show nothing either way; %lld known to differ\n",
-                outcome.equal, outcome.compared, outcome.pressed, outcome.bothSilent,
+    std::printf("%d of %d dynamic dialogs the server shows come back equal in layout and replies (%d replies pressed "
+                "on each side), %d equal in layout and not pressed whole (a block ended the session%s); %d show "
+                "nothing either way; %lld known to differ\n",
+                outcome.equal, outcome.compared, outcome.pressed, outcome.notPressed,
+                outcome.pressError.isEmpty() ? "" : qPrintable(": " + outcome.pressError), outcome.bothSilent,
                 static_cast<long long>(knownToDiffer().size()));
-    if (!outcome.pressError.isEmpty())
-        std::printf("replies not compared: %s\n", qPrintable(outcome.pressError));
     EXPECT_TRUE(outcome.differing.isEmpty()) << outcome.differing.join(u'\n').toStdString();
     EXPECT_GE(outcome.equal, MinimumEqual);
+    EXPECT_LE(outcome.notPressed, MaxNotPressed);
 }
 
 } // namespace
