@@ -22,19 +22,6 @@
 
 namespace {
 
-// The file's bytes with its dialog's sections renamed, so that dialogs of
-// one name in several files can stand in one server.
-QByteArray renamed(const QByteArray &bytes, const QString &dialog, const QString &name)
-{
-    QString text = QString::fromLatin1(bytes);
-    const QRegularExpression header(
-        QStringLiteral("^(\\s*\\[dialog\\s+)%1(\\s+(?:text|button|prebutton))?\\s*\\]")
-            .arg(QRegularExpression::escape(dialog)),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
-    text.replace(header, QStringLiteral("\\1%1\\2]").arg(name));
-    return text.toLatin1();
-}
-
 // A decoder for every (up, down) pair the scripts' buttons, check boxes and
 // radios name, as the library command makes them from scripts.
 void writeDecodersFor(const QList<QByteArray> &scripts, const QString &appDir)
@@ -98,7 +85,7 @@ TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
     QStringList notImported;
     for (qsizetype i = 0; i < dialogs.size(); ++i) {
         const QString original = QStringLiteral("d_corpus_%1").arg(i);
-        QByteArray bytes = renamed(originals[i], dialogs[i].dialog, original);
+        QByteArray bytes = renamedDialog(originals[i], dialogs[i].dialog, original);
         files.append({original + ".scp", bytes});
         names << original;
         if (bytes.startsWith("\xEF\xBB\xBF"))

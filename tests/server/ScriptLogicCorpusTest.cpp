@@ -19,19 +19,6 @@
 
 namespace {
 
-// Every section of the dialog renamed, so that dialogs of one name in
-// several files can stand in one server.
-QByteArray renamedDialog(const QByteArray &bytes, const QString &dialog, const QString &name)
-{
-    QString text = QString::fromLatin1(bytes);
-    const QRegularExpression header(
-        QStringLiteral("^(\\s*\\[dialog\\s+)%1(\\s+(?:text|button|prebutton))?\\s*\\]")
-            .arg(QRegularExpression::escape(dialog)),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
-    text.replace(header, QStringLiteral("\\1%1\\2]").arg(name));
-    return text.toLatin1();
-}
-
 // The dialogs whose layouts came back equal in the last run; fewer is a regression.
 // Measured: 296 equal in layout and replies, 2 whose presses a block's end of
 // the session cut short.

@@ -2,6 +2,8 @@
 
 #include "platform/TextFile.h"
 
+#include <QRegularExpression>
+
 QList<CorpusEntry> corpusEntries(const QString &dir)
 {
     QList<CorpusEntry> entries;
@@ -17,4 +19,15 @@ QList<CorpusEntry> corpusEntries(const QString &dir)
             entries.append({f[1], f[2], f[7] == u"1", f.value(9) == u"1"});
     }
     return entries;
+}
+
+QByteArray renamedDialog(const QByteArray &bytes, const QString &dialog, const QString &name)
+{
+    QString text = QString::fromLatin1(bytes);
+    const QRegularExpression header(
+        QStringLiteral("^(\\s*\\[dialog\\s+)%1(\\s+(?:text|button|prebutton))?\\s*\\]")
+            .arg(QRegularExpression::escape(dialog)),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
+    text.replace(header, QStringLiteral("\\1%1\\2]").arg(name));
+    return text.toLatin1();
 }

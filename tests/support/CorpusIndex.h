@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -13,3 +14,7 @@ struct CorpusEntry
 
 // Empty when the folder or its index is missing.
 QList<CorpusEntry> corpusEntries(const QString &dir);
+
+// A script's bytes with the sections of its dialog renamed, so that dialogs
+// of one name in several files can stand in one server.
+QByteArray renamedDialog(const QByteArray &bytes, const QString &dialog, const QString &name);

@@ -382,6 +382,8 @@ private:
     void buildServerCommands();
     QString serverSetupMissing(bool scriptsNeeded);
     void selectDesignLine(int line);
+    // Shows the page of a place of the design and selects its element.
+    void goToPlace(const std::optional<ProblemList::Place> &place);
 
     THTTPGet *HTTPGet1 = nullptr;          // the next-version text
     QTimer *BOOT = nullptr;

@@ -148,8 +148,11 @@ void TForm1::ProblemsListClick(int row)
     const int entry = m_shownProblems.value(row, -1);
     if (entry < 0 || entry >= m_problems.entries().size())
         return;
-    const std::optional<ProblemList::Place> place =
-        ProblemList::placeOf(m_problems.entries()[entry], m_state.DATA.lines());
+    goToPlace(ProblemList::placeOf(m_problems.entries()[entry], m_state.DATA.lines()));
+}
+
+void TForm1::goToPlace(const std::optional<ProblemList::Place> &place)
+{
     if (!place)
         return;
     if (place->page != m_state.Page)

@@ -79,13 +79,7 @@ void TForm1::selectDesignLine(int line)
 {
     Problem at;
     at.line = line;
-    const std::optional<ProblemList::Place> place = ProblemList::placeOf(at, m_state.DATA.lines());
-    if (!place)
-        return;
-    if (place->page != m_state.Page)
-        CSpinEdit3->setText(place->page); // as typed into the page box
-    if (place->elementLine > 0)
-        SelectionSet::selectOnly(m_state, place->elementLine);
+    goToPlace(ProblemList::placeOf(at, m_state.DATA.lines()));
 }
 
 void TForm1::ServerPreview1Click()
