@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ControlDrawing {
 
 QSize clampedBox(int width, int height)
@@ -88,20 +90,50 @@ QImage itemPlaceholder(int item, const TextConverter &converter, TextConverter::
     return out;
 }
 
-QImage missingArt(QSize box, const QString &label, const TextConverter &converter, TextConverter::Mode mode)
+ElementBitmap missingArt(QSize box, const QString &label, const TextConverter &converter, TextConverter::Mode mode)
 {
     const QSize size = clampedBox(std::max(box.width(), 2), std::max(box.height(), 2));
-    QImage out(size, QImage::Format_RGB32);
-    out.fill(TransparentColor::Art);
-    QPainter painter(&out);
-    painter.setPen(QColor::fromRgb(PlaceholderFrame));
-    painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    const int width = size.width(), height = size.height();
+    // Both forms written pixel by pixel, not with a painter and a keying
+    // pass: a design may hold many thousands of missing pictures, and that
+    // set-up per picture cost more than all the rest of their render.
+    QImage opaque(size, QImage::Format_RGB32);
+    opaque.fill(TransparentColor::Art);
+    QImage seeThrough(size, QImage::Format_ARGB32_Premultiplied);
+    seeThrough.fill(0u);
+    const qsizetype opaqueStride = opaque.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const qsizetype clearStride = seeThrough.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb *const opaqueBits = reinterpret_cast<QRgb *>(opaque.bits());
+    QRgb *const clearBits = reinterpret_cast<QRgb *>(seeThrough.bits());
+    const auto put = [&](int x, int y, QRgb pixel) {
+        opaqueBits[y * opaqueStride + x] = pixel | 0xFF000000u;
+        // Art black stays see-through, as keying the opaque form out would leave it.
+        clearBits[y * clearStride + x] = (pixel & 0x00FFFFFFu) == (TransparentColor::Art & 0x00FFFFFFu)
+                                             ? 0u
+                                             : pixel | 0xFF000000u;
+    };
+    for (int x = 0; x < width; ++x) {
+        put(x, 0, PlaceholderFrame);
+        put(x, height - 1, PlaceholderFrame);
+    }
+    for (int y = 1; y < height - 1; ++y) {
+        put(0, y, PlaceholderFrame);
+        put(width - 1, y, PlaceholderFrame);
+    }
     const QImage text = converter.render(label, 0x303030, mode);
     if (!text.isNull()) {
-        painter.setClipRect(1, 1, size.width() - 2, size.height() - 2);
-        painter.drawImage(3, 3, ElementBitmap::keyedOut(text, TransparentColor::Text));
+        // The label at (3, 3), inside the frame; its paper is see-through.
+        constexpr int Margin = 3;
+        const int rows = std::min(text.height(), height - 1 - Margin);
+        const int columns = std::min(text.width(), width - 1 - Margin);
+        for (int y = 0; y < rows; ++y) {
+            const auto *from = reinterpret_cast<const QRgb *>(text.constScanLine(y));
+            for (int x = 0; x < columns; ++x)
+                if ((from[x] & 0x00FFFFFFu) != (TransparentColor::Text & 0x00FFFFFFu))
+                    put(Margin + x, Margin + y, from[x]);
+        }
     }
-    return out;
+    return ElementBitmap::placeholder(opaque, seeThrough);
 }
 
 } // namespace ControlDrawing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/TextConverter.h"
+#include "render/ElementBitmap.h"
 
 #include <QImage>
 #include <QSize>
@@ -41,7 +42,7 @@ QImage itemPlaceholder(int item, const TextConverter &converter, TextConverter::
 
 // Art the library lacks, as the designer draws it: a thin frame of the box
 // (clamped to MaxSide) holding label at its top left, see-through (art black)
-// inside, so what lies beneath still shows.
-QImage missingArt(QSize box, const QString &label, const TextConverter &converter, TextConverter::Mode mode);
+// inside, so what lies beneath still shows. Its see-through form comes made.
+ElementBitmap missingArt(QSize box, const QString &label, const TextConverter &converter, TextConverter::Mode mode);
 
 } // namespace ControlDrawing

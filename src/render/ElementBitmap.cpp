@@ -27,6 +27,14 @@ ElementBitmap ElementBitmap::placeholder(const QImage &image)
     return bitmap;
 }
 
+ElementBitmap ElementBitmap::placeholder(const QImage &image, const QImage &seeThrough)
+{
+    ElementBitmap bitmap = placeholder(image);
+    bitmap.m_shared->seeThrough = seeThrough;
+    bitmap.m_shared->seeThroughMade = true;
+    return bitmap;
+}
+
 const QImage &ElementBitmap::image() const
 {
     static const QImage none;

@@ -25,6 +25,8 @@ public:
     ElementBitmap(const QImage &image, QRgb transparentColor);
     // The frame drawn for art that cannot be found: picked anywhere inside.
     static ElementBitmap placeholder(const QImage &image);
+    // The same with its see-through form already made (as seeThrough() gives it).
+    static ElementBitmap placeholder(const QImage &image, const QImage &seeThrough);
     bool isPlaceholder() const { return m_shared && m_shared->placeholder; }
 
     const QImage &image() const;

@@ -203,13 +203,24 @@ ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementReco
             return ControlBitmaps::bitmap(record, context);
         });
     }
+    // Art not found is not kept: the art store's listing answers for it at
+    // once, and a design of many thousands of missing names filled the
+    // cache's index with empty entries that cost more than the answer.
+    const auto art = [this](const QString &key, const auto &load) {
+        if (const auto hit = m_cache.lookup(key))
+            return hit->bitmap;
+        const QImage image = load();
+        if (image.isNull())
+            return ElementBitmap();
+        ElementBitmap made(image, TransparentColor::Art);
+        m_cache.add(key, made);
+        return made;
+    };
     switch (record.kind) {
     case ElementKind::Gumppic:
-        return m_cache.obtain(CacheKey::gumppic(file),
-                              [&] { return ElementBitmap(m_art.gumppic(file), TransparentColor::Art); });
+        return art(CacheKey::gumppic(file), [&] { return m_art.gumppic(file); });
     case ElementKind::Button:
-        return m_cache.obtain(CacheKey::button(file),
-                              [&] { return ElementBitmap(m_art.button(file), TransparentColor::Art); });
+        return art(CacheKey::button(file), [&] { return m_art.button(file); });
     case ElementKind::Resizepic: {
         const QString key = CacheKey::resizepic(record.widthText, record.heightText, file);
         const QSize whole(std::clamp(record.width, 0, ResizepicComposer::MaxSide),
@@ -260,7 +271,7 @@ ElementBitmap PageRenderer::orPlaceholder(const ElementRecord &record, const Ele
                               ? QString::number(record.gumpNumber)
                               : FileNameText::artName(record.fileName);
     const TextConverter::Mode mode = options.perfectText ? TextConverter::Mode::Perfect : TextConverter::Mode::Plain;
-    return ElementBitmap::placeholder(ControlDrawing::missingArt(box, label, m_converter, mode));
+    return ControlDrawing::missingArt(box, label, m_converter, mode);
 }
 
 ElementBitmap PageRenderer::elementBitmap(const QStringList &lines, int line, const RenderOptions &options)
