@@ -35,31 +35,51 @@ struct Pick
     bool relative = false;   // a place written from the origin
 };
 
-// Controls outside every block (so the server shows each once, whatever the
-// character): the first whose place moves in its own form (one written from
-// the origin when there is one), and the first with a place the server
-// computes from an expression.
-std::pair<std::optional<Pick>, std::optional<Pick>> picksOf(const QStringList &lines)
+// What to move in one dialog: controls outside every block (so the server
+// shows each once, whatever the character): the first whose place moves in
+// its own form (one written from the origin when there is one), and the
+// first with a place the server computes from an expression. And a control
+// with a place written from the origin inside conditions only (no loop): the
+// server shows it once or, when the test character takes another branch, not
+// at all.
+struct Picks
 {
-    std::optional<Pick> literal, computed;
+    std::optional<Pick> literal, computed, inBranch;
+};
+
+Picks picksOf(const QStringList &lines)
+{
+    Picks picks;
     const ScriptNesting nesting = ScriptNesting::ofDesign(lines);
+    const auto onlyConditions = [&](int span) {
+        for (; span >= 0; span = nesting.spans()[span].parent)
+            if (nesting.spans()[span].block != ScriptNesting::Block::If
+                && nesting.spans()[span].block != ScriptNesting::Block::Begin)
+                return false;
+        return true;
+    };
     RecordWalker walker(lines);
     while (walker.next()) {
-        if (walker.item() != RecordWalker::Item::Element || Records::isScript(walker.kind())
-            || nesting.placeOf(walker.line()).depth != 0)
+        if (walker.item() != RecordWalker::Item::Element || Records::isScript(walker.kind()))
             continue;
+        const ScriptNesting::Place place = nesting.placeOf(walker.line());
         const QString x = walker.field(1), y = walker.field(2);
         const bool xExpr = FieldValue::formOf(x) == FieldValue::Form::Expression;
         const bool yExpr = FieldValue::formOf(y) == FieldValue::Form::Expression;
-        if (!computed && (xExpr || yExpr))
-            computed = Pick{walker.line(), QPoint(xExpr ? 0 : Delta.x(), yExpr ? 0 : Delta.y())};
         const bool relative = FieldValue::formOf(x) == FieldValue::Form::Relative
                               || FieldValue::formOf(y) == FieldValue::Form::Relative;
-        if ((!literal || (relative && !literal->relative)) && LocalMove::shifted(x, Delta.x())
-            && LocalMove::shifted(y, Delta.y()))
-            literal = Pick{walker.line(), Delta, relative};
+        const bool movable = LocalMove::shifted(x, Delta.x()) && LocalMove::shifted(y, Delta.y());
+        if (place.depth != 0) {
+            if (!picks.inBranch && movable && relative && onlyConditions(place.span))
+                picks.inBranch = Pick{walker.line(), Delta, true};
+            continue;
+        }
+        if (!picks.computed && (xExpr || yExpr))
+            picks.computed = Pick{walker.line(), QPoint(xExpr ? 0 : Delta.x(), yExpr ? 0 : Delta.y())};
+        if ((!picks.literal || (relative && !picks.literal->relative)) && movable)
+            picks.literal = Pick{walker.line(), Delta, relative};
     }
-    return {literal, computed};
+    return picks;
 }
 
 // Why the moved dialog is not the base with one control moved by expected
@@ -111,8 +131,7 @@ struct Sample
 {
     QString file;
     QString name;
-    Pick literal;
-    std::optional<Pick> computed;
+    Picks picks;
 };
 
 TEST(LocalMoveCorpus, MovingOneControlMovesItAloneOnTheServer)
@@ -128,8 +147,8 @@ TEST(LocalMoveCorpus, MovingOneControlMovesItAloneOnTheServer)
     const QString appDir = dir.path() + u'/';
     ButtonArtMatcher buttons(appDir);
 
-    // Dialogs with a control placed by an expression first, then ones with a
-    // place written from the origin, so the sample holds some of each.
+    // Dialogs with a control placed by an expression first, then ones with
+    // places written from the origin, so the sample holds some of each.
     enum class Want { Computed, Relative, Any };
     QList<Sample> samples;
     QList<std::pair<QString, QByteArray>> files;
@@ -148,11 +167,12 @@ TEST(LocalMoveCorpus, MovingOneControlMovesItAloneOnTheServer)
             const ImportResult imported = SphereImport::importLines(TextFile::splitUtf8Lines(bytes), name, buttons);
             if (!imported.imported)
                 continue;
-            const auto [literal, computed] = picksOf(imported.lines);
-            if (!literal || (want == Want::Computed && !computed) || (want == Want::Relative && !literal->relative))
+            const Picks picks = picksOf(imported.lines);
+            if (!picks.literal || (want == Want::Computed && !picks.computed)
+                || (want == Want::Relative && !picks.literal->relative && !picks.inBranch))
                 continue;
             const auto encoding = bytes.isValidUtf8() ? SphereDialect::Encoding::Utf8 : SphereDialect::Encoding::EightBit;
-            Sample sample{dialogs[i].file, name, *literal, computed};
+            Sample sample{dialogs[i].file, name, picks};
             QList<std::pair<QString, QByteArray>> exported;
             try {
                 const auto write = [&](const QStringList &lines, const QString &suffix) {
@@ -162,9 +182,11 @@ TEST(LocalMoveCorpus, MovingOneControlMovesItAloneOnTheServer)
                 };
                 QString fault;
                 write(imported.lines, "_rt");
-                write(movedDesign(imported.lines, *literal, fault), "_mv");
-                if (computed)
-                    write(movedDesign(imported.lines, *computed, fault), "_ex");
+                write(movedDesign(imported.lines, *picks.literal, fault), "_mv");
+                if (picks.computed)
+                    write(movedDesign(imported.lines, *picks.computed, fault), "_ex");
+                if (picks.inBranch)
+                    write(movedDesign(imported.lines, *picks.inBranch, fault), "_br");
                 if (!fault.isEmpty())
                     faults << dialogs[i].file + ": " + fault;
             } catch (const std::exception &) {
@@ -180,7 +202,7 @@ TEST(LocalMoveCorpus, MovingOneControlMovesItAloneOnTheServer)
 
     const JudgedDialogs judged = judgeDialogs(files, names);
     ASSERT_TRUE(judged.error.isEmpty()) << judged.error.toStdString();
-    int shown = 0, computedShown = 0, relative = 0;
+    int shown = 0, computedShown = 0, relative = 0, branchShown = 0, branchHidden = 0;
     for (const Sample &s : std::as_const(samples)) {
         const auto base = judged.gumps.value(s.name + "_rt");
         if (!base)
@@ -195,23 +217,36 @@ TEST(LocalMoveCorpus, MovingOneControlMovesItAloneOnTheServer)
             faults << s.file + ": the moved dialog shows nothing";
             continue;
         }
-        if (const QString why = movedOnlyBy(before, *moved, s.literal.expected); !why.isEmpty())
+        if (const QString why = movedOnlyBy(before, *moved, s.picks.literal->expected); !why.isEmpty())
             faults << s.file + ": " + why;
         else
-            ++shown, relative += s.literal.relative;
-        if (!s.computed)
-            continue;
-        const std::optional<ShownDialog> kept = shownOf("_ex");
-        if (!kept)
-            faults << s.file + ": moving a computed control, the dialog shows nothing";
-        else if (const QString why = movedOnlyBy(before, *kept, s.computed->expected); !why.isEmpty())
-            faults << s.file + ": " + why;
-        else
-            ++computedShown;
+            ++shown, relative += s.picks.literal->relative;
+        if (s.picks.computed) {
+            const std::optional<ShownDialog> kept = shownOf("_ex");
+            if (!kept)
+                faults << s.file + ": moving a computed control, the dialog shows nothing";
+            else if (const QString why = movedOnlyBy(before, *kept, s.picks.computed->expected); !why.isEmpty())
+                faults << s.file + ": " + why;
+            else
+                ++computedShown;
+        }
+        if (s.picks.inBranch) {
+            const std::optional<ShownDialog> branch = shownOf("_br");
+            if (!branch)
+                faults << s.file + ": moving a control in a branch, the dialog shows nothing";
+            else if (movedOnlyBy(before, *branch, QPoint()).isEmpty())
+                ++branchHidden;   // the test character is shown another branch
+            else if (const QString why = movedOnlyBy(before, *branch, Delta); !why.isEmpty())
+                faults << s.file + " (in a branch): " + why;
+            else
+                ++branchShown;
+        }
     }
     std::printf("%d of %d dialogs moved one control by (%d, %d) and the server showed that control alone moved (%d of them written from the origin); "
-                "%d moves of a control placed by an expression left it where the server computes it\n",
-                shown, int(samples.size()), Delta.x(), Delta.y(), relative, computedShown);
+                "%d moves of a control placed by an expression left it where the server computes it; %d controls "
+                "written from the origin inside conditions moved alone, %d more stand in branches the test character "
+                "is not shown\n",
+                shown, int(samples.size()), Delta.x(), Delta.y(), relative, computedShown, branchShown, branchHidden);
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
     EXPECT_GE(shown, MinimumShown);
 }
