@@ -1,4 +1,5 @@
 #include "document/FieldValue.h"
+#include "document/StoredStandIn.h"
 #include "platform/NumberText.h"
 #include "platform/SphereNumber.h"
 
@@ -175,6 +176,11 @@ int standIn(QStringView text, int origin)
 
 int place(QStringView text, int &origin)
 {
+    // What the designer computes itself comes first; a value the user stored
+    // stands in for what it cannot.
+    const StoredStandIn::Parts parts = StoredStandIn::split(text);
+    if (parts.value)
+        return evaluate(parts.written).value_or(*parts.value);
     if (text == u"-")
         return origin;
     if (text.startsWith(u'*')) {

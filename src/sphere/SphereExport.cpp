@@ -4,6 +4,7 @@
 #include "document/FieldValue.h"
 #include "document/LineBreaks.h"
 #include "document/RecordWalker.h"
+#include "document/StoredStandIn.h"
 #include "platform/ArtFolders.h"
 #include "platform/FileNameText.h"
 #include "platform/NumberText.h"
@@ -574,13 +575,16 @@ private:
 void writeSphereScript(const QStringList &lines, const QString &dialect, const QString &name,
                        const QString &appDir, QStringList &out)
 {
-    ScriptWriter(lines, dialect, name, appDir, out).write();
+    // Stand-ins the user set are the designer's alone: the server gets the expressions.
+    const QStringList written = StoredStandIn::withoutStandIns(lines);
+    ScriptWriter(written, dialect, name, appDir, out).write();
 }
 
 void writeSphereElementLines(const QStringList &records, const QString &dialect, const QString &appDir,
                              QStringList &out)
 {
-    ScriptWriter(records, dialect, QString(), appDir, out).writeElementsInline();
+    const QStringList written = StoredStandIn::withoutStandIns(records);
+    ScriptWriter(written, dialect, QString(), appDir, out).writeElementsInline();
 }
 
 bool runSphereExport(Document &doc, const QString &dialect, const QString &appDir, ExportHost &host, QStringList &memo)
