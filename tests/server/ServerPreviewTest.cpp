@@ -3,6 +3,7 @@
 // to answer, each ending within its deadline with nothing left behind.
 #include "support/CorpusIndex.h"
 #include "support/FileFixtures.h"
+#include "support/PrivateTempFolder.h"
 #include "support/SphereTestServer.h"
 
 #include "document/Document.h"
@@ -80,6 +81,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(m_temp.isValid());
         m_setup.program = SphereTestServer::binary();
         m_setup.recordFolder = m_dir.filePath("records");
     }
@@ -96,6 +98,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    PrivateTempFolder m_temp; // worlds are counted where no other test makes them
     ServerSetup m_setup;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/IniFile.h"
 #include "serverworld/ServerWorld.h"
 #include "support/FileFixtures.h"
+#include "support/PrivateTempFolder.h"
 #include "windows/main/MainWindowFixture.h"
 #include "windows/options/TForm12.h"
 #include "windows/server/ServerImportDialog.h"
@@ -47,6 +48,7 @@ protected:
     {
         return QDir::temp().entryList({QLatin1String(ServerWorld::FolderPrefix) + "*"}, QDir::Dirs);
     }
+    PrivateTempFolder m_temp; // worlds are counted where no other test makes them
 };
 
 } // namespace
