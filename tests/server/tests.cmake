@@ -10,14 +10,13 @@ set_tests_properties(sphere.server.build PROPERTIES FIXTURES_SETUP sphere.server
 
 file(GLOB QM_SPHERE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_executable(quillmark_sphere_tests ${QM_SPHERE_TESTS} ${CMAKE_CURRENT_LIST_DIR}/../support/SphereTestServer.cpp ${CMAKE_CURRENT_LIST_DIR}/../support/DialogPresses.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../support/FileFixtures.cpp ${CMAKE_CURRENT_LIST_DIR}/../support/CorpusIndex.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../core_main.cpp)
-target_include_directories(quillmark_sphere_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
-target_link_libraries(quillmark_sphere_tests PRIVATE quillmark_core quillmark_serverworld quillmark_sphereclient ZLIB::ZLIB GTest::gtest)
+target_link_libraries(quillmark_sphere_tests PRIVATE quillmark_test_support quillmark_serverworld quillmark_sphereclient ZLIB::ZLIB)
+quillmark_precompile(quillmark_sphere_tests TESTS REUSE_FROM quillmark_test_support)
 target_compile_definitions(quillmark_sphere_tests PRIVATE ${QM_CORE_TEST_DEFINITIONS}
   QM_SPHERE_SERVER_BINARY="${QM_SPHERE_SERVER_DIR}/SphereSvrX64_nightly"
   QM_SAMPLE_DIR="${CMAKE_BINARY_DIR}/share/quillmark/sample" QM_SOURCE_DIR="${QM_ROOT}")
 # The sample project is judged too.
 add_dependencies(quillmark_sphere_tests sample_library)
 gtest_discover_tests(quillmark_sphere_tests TEST_PREFIX sphere. DISCOVERY_TIMEOUT 60
-  PROPERTIES FIXTURES_REQUIRED sphere.server ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 300)
+  PROPERTIES FIXTURES_REQUIRED sphere.server ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 600)
