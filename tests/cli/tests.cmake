@@ -1,9 +1,9 @@
 # End-to-end checks of quillmark-script: the built program run on files the tests write.
 if(TARGET quillmark-script)
   file(GLOB QM_SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
-  add_executable(quillmark_script_tests ${QM_SCRIPT_TESTS} ${QM_TEST_SUPPORT} ${CMAKE_CURRENT_SOURCE_DIR}/core_main.cpp)
-  target_include_directories(quillmark_script_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(quillmark_script_tests PRIVATE quillmark_core GTest::gtest)
+  add_executable(quillmark_script_tests ${QM_SCRIPT_TESTS} ${CMAKE_CURRENT_SOURCE_DIR}/core_main.cpp)
+  target_link_libraries(quillmark_script_tests PRIVATE quillmark_test_support)
+  quillmark_precompile(quillmark_script_tests TESTS REUSE_FROM quillmark_test_support)
   target_compile_definitions(quillmark_script_tests PRIVATE
     QUILLMARK_SCRIPT_BINARY="$<TARGET_FILE:quillmark-script>"
     QM_SPHERE_SERVER_BINARY="${CMAKE_BINARY_DIR}/sphere-server/SphereSvrX64_nightly")
