@@ -52,8 +52,12 @@ void TextConverter::setFont(const BitmapFont &font)
                 const Cell::Spot spot{quint8(r), quint8(c)};
                 if (pixel == MarkerGrey)
                     cell.body.push_back(spot);
-                if (pixel != Paper)
-                    cell.ink.push_back(spot);
+                if (pixel == Paper)
+                    continue;
+                if (!cell.ink.empty() && cell.ink.back().row == r && cell.ink.back().end == c)
+                    ++cell.ink.back().end;
+                else
+                    cell.ink.push_back({quint8(r), quint8(c), quint8(c + 1)});
             }
         }
         if (g < font.glyphWidths.size())
@@ -105,7 +109,7 @@ int TextConverter::width(const QString &text, Mode mode) const
     return int(std::clamp<qint64>(x, 0, MaxWidth));
 }
 
-QImage TextConverter::render(const QString &text, ColorValue TextColor, Mode mode) const
+QImage TextConverter::render(const QString &text, ColorValue TextColor, Mode mode, int maxWidth) const
 {
     const std::vector<Placed> placed = layout(text);
     const bool perfect = mode == Mode::Perfect;
@@ -114,7 +118,7 @@ QImage TextConverter::render(const QString &text, ColorValue TextColor, Mode mod
     qint64 x = 0;
     for (const Placed &p : placed)
         x += p.glyph < 0 ? space : advanceOf(p.glyph);
-    const int finalWidth = int(std::clamp<qint64>(x, 0, MaxWidth));
+    const int finalWidth = int(std::clamp<qint64>(x, 0, std::clamp(maxWidth, 0, int(MaxWidth))));
     if (finalWidth == 0)
         return QImage();
 
@@ -205,11 +209,14 @@ void TextConverter::drawSeeThrough(QImage &out, const Cell &cell, int left, int 
 
     if (key == Paper && color != Paper) {
         // The usual case: exactly the ink is drawn.
-        for (const Cell::Spot spot : cell.ink) {
-            if (spot.row >= rows)
+        for (const Cell::Run run : cell.ink) {
+            if (run.row >= rows)
                 break;
-            if (spot.column >= c0 && spot.column < c1)
-                rowAt(spot.row)[spot.column] = recoloured(spot.row * CellWidth + spot.column);
+            const int first = std::max<int>(run.first, c0), end = std::min<int>(run.end, c1);
+            QRgb *to = rowAt(run.row);
+            const QRgb *from = cell.pixels.data() + run.row * CellWidth;
+            for (int c = first; c < end; ++c)
+                to[c] = from[c] == MarkerGrey ? color : from[c];
         }
         return;
     }

@@ -54,7 +54,9 @@ public:
     // The text drawn with every body pixel in TextColor, Format_RGB32; an
     // empty image when the result is 0 pixels wide.
     QImage render(const QString &text, ColorValue TextColor) const { return render(text, TextColor, mode()); }
-    QImage render(const QString &text, ColorValue TextColor, Mode mode) const;
+    QImage render(const QString &text, ColorValue TextColor, Mode mode) const { return render(text, TextColor, mode, MaxWidth); }
+    // Only its first maxWidth columns, as a label cut at a frame's edge shows.
+    QImage render(const QString &text, ColorValue TextColor, Mode mode, int maxWidth) const;
 
     // The width render() gives the text, without drawing.
     int width(const QString &text) const { return width(text, mode()); }
@@ -74,7 +76,10 @@ private:
         std::array<QRgb, BitmapFontFile::CellWidth * BitmapFontFile::CellHeight> pixels{};  // row by row
         struct Spot { quint8 row, column; };
         std::vector<Spot> body;   // marker grey pixels, row by row
-        std::vector<Spot> ink;    // every pixel that is not paper, row by row
+        // Every pixel that is not paper, as runs along the rows, row by row:
+        // drawn a run at a time, a label is a few copies per glyph row.
+        struct Run { quint8 row, first, end; };
+        std::vector<Run> ink;
     };
     // One character of the text as it is laid out.
     struct Placed

@@ -94,23 +94,18 @@ ElementBitmap missingArt(QSize box, const QString &label, const TextConverter &c
 {
     const QSize size = clampedBox(std::max(box.width(), 2), std::max(box.height(), 2));
     const int width = size.width(), height = size.height();
-    // Both forms written pixel by pixel, not with a painter and a keying
-    // pass: a design may hold many thousands of missing pictures, and that
-    // set-up per picture cost more than all the rest of their render.
-    QImage opaque(size, QImage::Format_RGB32);
-    opaque.fill(TransparentColor::Art);
+    // Only the see-through form, written pixel by pixel rather than with a
+    // painter and a keying pass: a design may hold many thousands of missing
+    // pictures, and that set-up per picture cost more than all the rest of
+    // their render. The opaque form is made from it when asked for.
     QImage seeThrough(size, QImage::Format_ARGB32_Premultiplied);
     seeThrough.fill(0u);
-    const qsizetype opaqueStride = opaque.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const qsizetype clearStride = seeThrough.bytesPerLine() / qsizetype(sizeof(QRgb));
-    QRgb *const opaqueBits = reinterpret_cast<QRgb *>(opaque.bits());
-    QRgb *const clearBits = reinterpret_cast<QRgb *>(seeThrough.bits());
+    const qsizetype stride = seeThrough.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb *const bits = reinterpret_cast<QRgb *>(seeThrough.bits());
+    // Art black stays see-through, as keying an opaque form out would leave it.
     const auto put = [&](int x, int y, QRgb pixel) {
-        opaqueBits[y * opaqueStride + x] = pixel | 0xFF000000u;
-        // Art black stays see-through, as keying the opaque form out would leave it.
-        clearBits[y * clearStride + x] = (pixel & 0x00FFFFFFu) == (TransparentColor::Art & 0x00FFFFFFu)
-                                             ? 0u
-                                             : pixel | 0xFF000000u;
+        bits[y * stride + x] = (pixel & 0x00FFFFFFu) == (TransparentColor::Art & 0x00FFFFFFu) ? 0u
+                                                                                               : pixel | 0xFF000000u;
     };
     for (int x = 0; x < width; ++x) {
         put(x, 0, PlaceholderFrame);
@@ -120,10 +115,10 @@ ElementBitmap missingArt(QSize box, const QString &label, const TextConverter &c
         put(0, y, PlaceholderFrame);
         put(width - 1, y, PlaceholderFrame);
     }
-    const QImage text = converter.render(label, 0x303030, mode);
+    // The label at (3, 3), inside the frame; its paper is see-through.
+    constexpr int Margin = 3;
+    const QImage text = converter.render(label, 0x303030, mode, width - 1 - Margin);
     if (!text.isNull()) {
-        // The label at (3, 3), inside the frame; its paper is see-through.
-        constexpr int Margin = 3;
         const int rows = std::min(text.height(), height - 1 - Margin);
         const int columns = std::min(text.width(), width - 1 - Margin);
         for (int y = 0; y < rows; ++y) {
@@ -133,7 +128,7 @@ ElementBitmap missingArt(QSize box, const QString &label, const TextConverter &c
                     put(Margin + x, Margin + y, from[x]);
         }
     }
-    return ElementBitmap::placeholder(opaque, seeThrough);
+    return ElementBitmap::placeholderSeeThrough(seeThrough);
 }
 
 } // namespace ControlDrawing

@@ -27,9 +27,10 @@ ElementBitmap ElementBitmap::placeholder(const QImage &image)
     return bitmap;
 }
 
-ElementBitmap ElementBitmap::placeholder(const QImage &image, const QImage &seeThrough)
+ElementBitmap ElementBitmap::placeholderSeeThrough(const QImage &seeThrough)
 {
-    ElementBitmap bitmap = placeholder(image);
+    ElementBitmap bitmap = placeholder(QImage());
+    bitmap.m_shared->imageMade = false;
     bitmap.m_shared->seeThrough = seeThrough;
     bitmap.m_shared->seeThroughMade = true;
     return bitmap;
@@ -38,7 +39,30 @@ ElementBitmap ElementBitmap::placeholder(const QImage &image, const QImage &seeT
 const QImage &ElementBitmap::image() const
 {
     static const QImage none;
-    return m_shared ? m_shared->image : none;
+    if (!m_shared)
+        return none;
+    if (!m_shared->imageMade) {
+        // Opaque again: what is see-through is the transparent colour.
+        QImage opaque = m_shared->seeThrough.convertToFormat(QImage::Format_ARGB32_Premultiplied).copy();
+        const QRgb key = m_shared->key | 0xFF000000u;
+        for (int y = 0; y < opaque.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(opaque.scanLine(y));
+            for (int x = 0; x < opaque.width(); ++x)
+                row[x] = qAlpha(row[x]) == 0 ? key : row[x] | 0xFF000000u;
+        }
+        opaque.reinterpretAsFormat(QImage::Format_RGB32);
+        m_shared->image = opaque;
+        m_shared->imageMade = true;
+    }
+    return m_shared->image;
+}
+
+const QImage &ElementBitmap::anyForm() const
+{
+    static const QImage none;
+    if (!m_shared)
+        return none;
+    return m_shared->imageMade ? m_shared->image : m_shared->seeThrough;
 }
 
 QRgb ElementBitmap::transparentColor() const

@@ -25,15 +25,17 @@ public:
     ElementBitmap(const QImage &image, QRgb transparentColor);
     // The frame drawn for art that cannot be found: picked anywhere inside.
     static ElementBitmap placeholder(const QImage &image);
-    // The same with its see-through form already made (as seeThrough() gives it).
-    static ElementBitmap placeholder(const QImage &image, const QImage &seeThrough);
+    // The same made from its see-through form alone (as seeThrough() gives
+    // it): the opaque picture is made the first time it is asked for, which a
+    // canvas drawing see-through never does.
+    static ElementBitmap placeholderSeeThrough(const QImage &seeThrough);
     bool isPlaceholder() const { return m_shared && m_shared->placeholder; }
 
     const QImage &image() const;
     QRgb transparentColor() const;
-    int width() const { return image().width(); }
-    int height() const { return image().height(); }
-    bool isEmpty() const { return image().isNull(); }
+    int width() const { return anyForm().width(); }
+    int height() const { return anyForm().height(); }
+    bool isEmpty() const { return anyForm().isNull(); }
 
     // Format_ARGB32_Premultiplied, the transparent colour at alpha 0.
     const QImage &seeThrough() const;
@@ -45,9 +47,13 @@ public:
     static QImage keyedOut(const QImage &image, QRgb key);
 
 private:
+    // Whichever form is made, for its size.
+    const QImage &anyForm() const;
+
     struct Shared
     {
         QImage image;
+        bool imageMade = true;
         QRgb key = TransparentColor::Art;
         QImage seeThrough;
         bool seeThroughMade = false;
