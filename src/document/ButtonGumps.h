@@ -7,8 +7,8 @@
 
 // A button, check box or radio whose up and down gumps no art of the library
 // names keeps them in its art field: "gump 4005 4007.bmp". No such file
-// exists; the export writes the two numbers, the canvas draws a placeholder
-// with the name (or the client's art).
+// exists; the export writes the two numbers, the canvas draws the up gump
+// (a picture of that number, or the client's), else a placeholder with the name.
 namespace ButtonGumps {
 
 QString artName(int up, int down);

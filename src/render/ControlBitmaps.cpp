@@ -1,6 +1,7 @@
 #include "render/ControlBitmaps.h"
 #include "assets/ArtStore.h"
 #include "assets/client/GumpPixels.h"
+#include "document/ButtonGumps.h"
 #include "assets/client/HueShading.h"
 #include "render/ControlDrawing.h"
 #include "render/HtmlLayout.h"
@@ -102,7 +103,7 @@ QImage lineOfText(const ElementRecord &r, const ControlContext &c)
 
 QImage stateGump(const ElementRecord &r, const ControlContext &c)
 {
-    if (const auto gumps = c.art.buttonGumps(r.fileName)) {
+    if (const auto gumps = gumpPair(c.art, r.fileName)) {
         const int gump = r.checked ? gumps->second : gumps->first;
         const QImage state = c.art.gumppic(QString::number(gump, 16).toUpper() + QStringLiteral(".bmp"));
         if (!state.isNull())
@@ -120,6 +121,20 @@ QImage itemPicture(const ElementRecord &r, const ControlContext &c)
 }
 
 } // namespace
+
+std::optional<std::pair<int, int>> gumpPair(const ArtStore &art, const QString &fileName)
+{
+    if (const auto kept = ButtonGumps::pairOf(fileName))
+        return kept;
+    return art.buttonGumps(fileName);
+}
+
+QImage buttonArt(const ArtStore &art, const QString &fileName)
+{
+    if (const auto kept = ButtonGumps::pairOf(fileName))
+        return art.gumppic(QString::number(kept->first, 16).toUpper() + QStringLiteral(".bmp"));
+    return art.button(fileName);
+}
 
 bool handles(ElementKind kind)
 {

@@ -53,4 +53,11 @@ ElementBitmap bitmap(const ElementRecord &record, const ControlContext &context)
 // "cliloc N" when the client has no such text.
 QString clilocText(const GameClient &client, int number);
 
+// The up and down gumps of button art: the pair a name keeps when no art of
+// the library has it ("gump 4005 4007.bmp"), else its decoder file's.
+std::optional<std::pair<int, int>> gumpPair(const ArtStore &art, const QString &fileName);
+// A button's picture: its art in DATA/buttons/, or for a kept pair its up
+// gump, from DATA/ or the client.
+QImage buttonArt(const ArtStore &art, const QString &fileName);
+
 } // namespace ControlBitmaps

@@ -220,7 +220,7 @@ ElementBitmap PageRenderer::bitmapOf(const QStringList &lines, const ElementReco
     case ElementKind::Gumppic:
         return art(CacheKey::gumppic(file), [&] { return m_art.gumppic(file); });
     case ElementKind::Button:
-        return art(CacheKey::button(file), [&] { return m_art.button(file); });
+        return art(CacheKey::button(file), [&] { return ControlBitmaps::buttonArt(m_art, file); });
     case ElementKind::Resizepic: {
         const QString key = CacheKey::resizepic(record.widthText, record.heightText, file);
         const QSize whole(std::clamp(record.width, 0, ResizepicComposer::MaxSide),
