@@ -161,6 +161,13 @@ public:
     ChangeImage(EditorState &s, StepRecord r) : DocumentStep(s, std::move(r), QStringLiteral("Change Image")) {}
 };
 
+// Buttons that kept their gump pairs pointed at art the library gained.
+class UseLibraryArt : public DocumentStep
+{
+public:
+    UseLibraryArt(EditorState &s, StepRecord r) : DocumentStep(s, std::move(r), QStringLiteral("Use Library Art")) {}
+};
+
 class EditOptions : public DocumentStep
 {
 public:

@@ -214,21 +214,23 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
         throw RuntimeError(QStringLiteral("No gump art (%1 or %2 and %3) in %4")
                                .arg(GumpArt::UopName, GumpArt::IndexName, GumpArt::DataName, options.clientDir));
     ScriptArt wanted;
-    for (const auto &pair : stockButtons())
+    const bool onlyButtons = !options.onlyButtons.empty();
+    for (const auto &pair : onlyButtons ? options.onlyButtons : stockButtons())
         wanted.buttons.insert(pair);
-    wanted.backgrounds.insert(commonBackgrounds().begin(), commonBackgrounds().end());
-    for (const QString &dir : options.scriptDirs) {
+    if (!onlyButtons)
+        wanted.backgrounds.insert(commonBackgrounds().begin(), commonBackgrounds().end());
+    for (const QString &dir : onlyButtons ? QStringList() : options.scriptDirs) {
         for (const QString &name : PathResolver::filesWithExtension(dir, QStringLiteral(".scp"))) {
             QFile file(QDir(dir).filePath(name));
             if (file.open(QIODevice::ReadOnly) && file.size() < (qint64(64) << 20))
                 scanScript(file.readAll(), wanted);
         }
     }
-    const auto hues = HuesFile::load(options.clientDir);
+    const std::vector<ClientHue> hues = onlyButtons ? std::vector<ClientHue>() : HuesFile::load(options.clientDir);
 
     Report report;
     Writer writer(options.dataDir, report);
-    const int total = int(wanted.buttons.size() + wanted.backgrounds.size()) + 2;   // + hues, font
+    const int total = int(wanted.buttons.size() + wanted.backgrounds.size()) + (onlyButtons ? 0 : 2); // + hues, font
     int done = 0;
     const auto step = [&] {
         if (progress)
@@ -277,6 +279,10 @@ ArtLibraryBuilder::Report ArtLibraryBuilder::build(const Options &options, const
             return report.cancelled = true, report;
     }
 
+    if (onlyButtons) {
+        report.undecodable = art->undecodable();
+        return report;
+    }
     report.huesAdded = appendHues(options.dataDir, hues);
     if (!step())
         return report.cancelled = true, report;

@@ -26,6 +26,9 @@ public:
         QString clientDir;
         QString dataDir;         // the library's AppDir: DATA/, ColorLibary.INI and UO0.CORE go in
         QStringList scriptDirs;  // *.scp (any case) read for button and resizepic lines
+        // When set, only these button pairs (up, down) are added: no stock
+        // art, backgrounds, hues or font.
+        std::vector<std::pair<int, int>> onlyButtons;
     };
 
     struct Report

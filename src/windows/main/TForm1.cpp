@@ -1,11 +1,9 @@
 #include "windows/main/TForm1.h"
-#include "assets/BitmapFontFile.h"
 #include "document/DialogName.h"
 #include "document/SelectionSet.h"
 #include "editor/HelpPage.h"
 #include "platform/AppInfo.h"
 #include "sphere/SphereExport.h"
-#include "windows/art/ArtLibraryWindow.h"
 #include "windows/art/TForm17.h"
 #include "windows/art/TForm18.h"
 #include "windows/art/TForm3.h"
@@ -304,6 +302,8 @@ void TForm1::Button12Click()
     if (imported.outcome == DocumentLifecycle::Import::Outcome::Imported)
         Label8->setText(imported.status);
     showProblems();
+    if (imported.outcome == DocumentLifecycle::Import::Outcome::Imported)
+        offerKeptButtonPairs();
 }
 
 void TForm1::Button8Click()
@@ -408,32 +408,6 @@ void TForm1::applyAutoSaveTimer(const Settings &s)
         AutoSave->start();
     else
         AutoSave->stop();
-}
-
-// The art library of AppDir grows from the client the options name; what it
-// adds is drawn, listed and offered at once.
-void TForm1::BuildArtLibrary1Click()
-{
-    const QString client = settings().client.trimmed();
-    if (client.isEmpty()) {
-        Modal::warning(QStringLiteral("Choose the game client folder in Options first"));
-        return;
-    }
-    ArtLibraryBuilder::Options options;
-    options.clientDir = client;
-    options.dataDir = m_state.AppDir;
-    if (!BuildLibraryWindow)   // made when first asked for: most sessions never build
-        BuildLibraryWindow = new ArtLibraryWindow(this);
-    BuildLibraryWindow->setOptions(options);
-    Modal::exec(*BuildLibraryWindow);
-    if (!BuildLibraryWindow->report())
-        return;
-    if (BuildLibraryWindow->report()->fontGlyphs > 0)   // there was none before: texts can be drawn now
-        m_renderer.loadFont(m_state.AppDir + BitmapFontFile::FileName);
-    m_renderer.forgetCache();
-    TEXTIDXTimer();
-    m_view.invalidate();
-    DRAWClick();
 }
 
 void TForm1::useClientArt(const QString &clientDir)

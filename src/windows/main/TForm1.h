@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/client/ArtLibraryBuilder.h"
 #include "assets/client/ClientArtSource.h"
 #include "document/DocumentSession.h"
 #include "document/EditorState.h"
@@ -432,6 +433,8 @@ private:
     void settingsRead(const Settings &s);   // the designer follows a settings read
     void settingsAccepted(const Settings &s); // and the options window's "Ok"
     void useClientArt(const QString &clientDir); // the canvas and the picker draw from it
+    bool buildArtLibrary(const ArtLibraryBuilder::Options &options); // false when nothing was built
+    void offerKeptButtonPairs();            // after an import: the pairs the library lacks, from the client
     void showPageBox();                     // page box text from the state, quietly
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);

@@ -166,3 +166,27 @@ TEST(ArtLibraryBuilder, EveryPairOfOneUpGumpGetsItsOwnEntry)
     ArtLibraryBuilder::build({client.path(), out.path() + "/", {scripts.path()}});
     EXPECT_FALSE(QFileInfo::exists(out.filePath("DATA/buttons/FA5_FA6.cs")));
 }
+
+// The pairs an imported dialog kept: only they are added, whatever else the
+// client holds, and a pair the client lacks is counted missing.
+TEST(ArtLibraryBuilder, OnlyTheButtonPairsAskedForAreAdded)
+{
+    QTemporaryDir client, out;
+    QList<SyntheticClient::Gump> gumps = {solid(0xF7, 0x7C00), solid(0xFA5, 0x001F)};
+    for (int k = 0; k < 9; ++k)
+        gumps.append(solid(9200 + k, quint16(k + 1)));
+    const auto [index, data] = SyntheticClient::mul(gumps);
+    writeFile(client.filePath("GumpIdx.mul"), index);
+    writeFile(client.filePath("gumpart.mul"), data);
+    writeFile(client.filePath("hues.mul"), SyntheticClient::hues({{0x7C00, "Red"}}));
+
+    ArtLibraryBuilder::Options options{client.path(), out.path() + "/", {}};
+    options.onlyButtons = {{0xFA5, 0xFA7}, {0x3000, 0x3001}};
+    const auto report = ArtLibraryBuilder::build(options);
+    EXPECT_EQ(report.buttonsWritten, 1);
+    EXPECT_EQ(report.missing, 1);
+    EXPECT_EQ(report.backgroundsWritten + report.huesAdded + report.fontGlyphs, 0);
+    EXPECT_EQ(QDir(out.filePath("DATA/buttons")).entryList(QDir::Files), (QStringList{"FA5.bmp", "FA5.cs"}));
+    EXPECT_FALSE(QFile::exists(out.filePath("ColorLibary.INI")));
+    EXPECT_EQ(ButtonArtMatcher(out.path() + "/").pairArt(0xFA5, 0xFA7), std::optional<QString>("FA5.BMP"));
+}

@@ -6,8 +6,10 @@
 #include "windows/elements/TForm4.h"
 #include "windows/main/MainWindowFixture.h"
 #include "windows/options/TForm12.h"
+#include "windows/script/TForm14.h"
 #include "windows/widgets/ImageView.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +26,7 @@ void writeClient(const QString &dir)
     const QList<SyntheticClient::Gump> gumps = {
         {0xF7, 2, 1, {0x7C00, 0x001F}},   // a stock button, up and down
         {0xF8, 2, 1, {0x001F, 0x7C00}},
+        {0xFA5, 2, 1, {0x03E0, 0x03E0}},  // the up gump of a pair no library art has
         {0x1F5, 300, 280, QList<quint16>(300 * 280, 0x03E0)},
     };
     const auto [index, data] = SyntheticClient::mul(gumps);
@@ -129,4 +132,46 @@ TEST_F(MainWindowTest, BuildArtLibraryRunsOffTheWindowAndNamesWhatItMade)
     window->control<QAction>("BuildArtLibrary1")->trigger();
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("DATA/buttons/F7.cs"))));
     EXPECT_GT(textPixels(), withoutFont + 4 * 12);   // four letters of twelve pixels, and their outline
+}
+
+// An imported dialog's buttons keep a pair the library lacks: with a client
+// named, the designer offers to add it, and Yes adds that pair alone and
+// points the buttons at it in one undo step; No leaves the design as imported.
+TEST_F(MainWindowTest, AnImportOffersTheButtonPairsTheLibraryLacks)
+{
+    writeClient(path(QStringLiteral("client")));
+    window->control<TForm12>("Form12")->ClientEdit->setText(path(QStringLiteral("client")));
+    window->control<TForm12>("Form12")->Button2Click();
+    writeFile(QStringLiteral("menu.scp"), "[DIALOG menu]\r\n0,0\r\nbutton 10 10 4005 4007 1 0 1\r\n"
+                                          "button 40 10 4005 4007 1 0 2\r\n");
+    const auto import = [&](bool yes) {
+        if (yes)   // the design of the first import is unsaved
+            modals->answerSaveChanges(Modal::SaveAnswer::Discard);
+        modals->onWindow<TForm14>([&](TForm14 &w) {
+            w.setScriptFile(path(QStringLiteral("menu.scp")));
+            w.ComboBox1->setEditText(QStringLiteral("menu"));
+            w.Button2->click();
+        });
+        modals->answerConfirm(yes);
+        if (yes)
+            modals->onWindow<ArtLibraryWindow>([](ArtLibraryWindow &w) {
+                w.waitUntilDone();
+                w.Button1->click();
+            });
+        window->Button12Click();
+        settle();
+        EXPECT_TRUE(modals->finished());
+    };
+    import(false);
+    EXPECT_EQ(modals->shown().last().text,
+              QStringLiteral("1 gump pair of this dialog's buttons is not in the art library. Add it from the game client?"));
+    EXPECT_TRUE(lines().contains(QStringLiteral("gump 4005 4007.bmp")));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("DATA/buttons/FA5.bmp"))));
+
+    import(true);
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("DATA/buttons/FA5.bmp"))));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("DATA/buttons/F7.cs"))));   // nothing else added
+    EXPECT_EQ(lines().count(QStringLiteral("FA5.BMP")), 2);
+    window->state().History->undo();
+    EXPECT_EQ(lines().count(QStringLiteral("gump 4005 4007.bmp")), 2);
 }
