@@ -65,7 +65,11 @@ QSize ArtCatalog::buttonSize(const QString &fileName)
 {
     if (const auto known = m_buttons.constFind(fileName); known != m_buttons.cend())
         return *known;
-    return *m_buttons.insert(fileName, sizeOf(m_store.button(fileName)));
+    // A kept pair is drawn from its up gump, from DATA/ or the client, as the canvas draws it.
+    const auto kept = ButtonGumps::pairOf(fileName);
+    const QImage picture = kept ? m_store.gumppic(QString::number(kept->first, 16).toUpper() + QStringLiteral(".bmp"))
+                                : m_store.button(fileName);
+    return *m_buttons.insert(fileName, sizeOf(picture));
 }
 
 bool ArtCatalog::hasResizepicPieces(const QString &fileName)

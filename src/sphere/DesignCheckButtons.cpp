@@ -1,6 +1,7 @@
 // The check's rules for buttons: their numbers, replies, event lines and art.
 #include "sphere/DesignCheckRules.h"
 
+#include "document/ButtonGumps.h"
 #include "document/ButtonReplies.h"
 #include "document/LineBreaks.h"
 #include "platform/SphereEventLine.h"
@@ -68,7 +69,10 @@ QSize Rules::buttonArt(const QString &art)
         break;
     }
     const QSize size = m_art->buttonSize(art);
-    if (!size.isValid())
+    if (const auto kept = ButtonGumps::pairOf(art); kept && !size.isValid())
+        advise(QStringLiteral("button gumps %1 and %2 are not in the art library; the canvas draws a placeholder")
+                   .arg(kept->first).arg(kept->second));
+    else if (!size.isValid())
         missingPicture(bareName(art));
     return size.isValid() ? size : QSize(0, 0);
 }
