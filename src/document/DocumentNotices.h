@@ -34,6 +34,7 @@ struct ViewOptions
     bool AlwaysDrawPage0 = true;
     int Zoom = 100;
     BranchChoice Branches;
+    bool MarkLogic = true;
 
     static ViewOptions of(const EditorState &state);
     void applyTo(EditorState &state) const;
