@@ -266,6 +266,8 @@ void TForm1::buildLeftColumn()
         "Empty: none");
     LabelStandIn = new QLabel(QStringLiteral("Stand-in"), ModifyGroup);
     LabelStandIn2 = new QLabel(QStringLiteral("Stand-in"), ModifyGroup);
+    LabelStandIn->hide();
+    LabelStandIn2->hide();
     StandInX = standInEdit(ModifyGroup, QStringLiteral("X: ") + standInHint);
     StandInY = standInEdit(ModifyGroup, QStringLiteral("Y: ") + standInHint);
     StandInWidth = standInEdit(ModifyGroup, QStringLiteral("Width: ") + standInHint);
@@ -289,8 +291,13 @@ void TForm1::buildLeftColumn()
     modify->addWidget(new QLabel(QStringLiteral("X Y rate"), ModifyGroup), 6, 0, 1, 2);
     modify->addWidget(CSpinEdit4, 6, 3);
     // Rows that show and hide with the selection keep their room, so the
-    // groups below never move under the pointer.
+    // groups below never move under the pointer. The stand-in rows, shown
+    // only for a field the server computes, take room only then, so the
+    // column still fits the window's first size.
+    const QList<QWidget *> standInRow = {LabelStandIn, LabelStandIn2, StandInX, StandInY, StandInWidth, StandInHeight};
     for (QWidget *w : ModifyGroup->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (standInRow.contains(w))
+            continue;
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
