@@ -2,6 +2,7 @@
 // the dialog without the marks of its logic.
 #include "windows/main/MainWindowFixture.h"
 #include "windows/widgets/CanvasImage.h"
+#include "windows/widgets/PropertyPanel.h"
 #include "windows/widgets/SpinEdit.h"
 
 #include <QAction>
@@ -139,4 +140,37 @@ TEST_F(StandInWindowTest, TestModeDrawsNoMarksOfTheLogic)
         EXPECT_EQ(canvasPixel(27, 25), Red);   // the elements themselves stay
         EXPECT_EQ(canvasPixel(67, 65), Red);
     }
+}
+
+TEST_F(StandInWindowTest, ANewerKindsPanelShowsTheExpressionAloneAndItsEditKeepsTheStandIn)
+{
+    open({"{BOP", "0", "checkertrans", "<argn1> //standin 40", "<argn2>", "<eval 10*4>", "40", "}EOP"});
+    select(0);
+    auto *panel = window->control<PropertyPanel>("Properties");
+    auto *x = qobject_cast<QLineEdit *>(panel->editorOf(1));
+    ASSERT_TRUE(x);
+    EXPECT_EQ(x->text(), "<argn1>");
+    struct Shown { const char *box; bool visible; bool enabled; const char *text; };
+    const Shown shown[] = {
+        {"StandInX", true, true, "40"},
+        {"StandInY", true, true, ""},
+        {"StandInWidth", true, false, "40"},   // the designer computes it: shown, not set
+        {"StandInHeight", false, false, ""},
+    };
+    for (const Shown &s : shown) {
+        SCOPED_TRACE(s.box);
+        EXPECT_EQ(edit(s.box)->isVisibleTo(window.get()), s.visible);
+        if (!s.visible)
+            continue;
+        EXPECT_EQ(edit(s.box)->isEnabled(), s.enabled);
+        EXPECT_EQ(edit(s.box)->text(), s.text);
+    }
+    x->setFocus();
+    x->end(false);
+    QTest::keyClick(x, Qt::Key_Backspace);
+    QTest::keyClick(x, Qt::Key_Backspace);
+    QTest::keyClicks(x, "3>");
+    settle();
+    EXPECT_EQ(lines()[3], "<argn3> //standin 40");
+    EXPECT_TRUE(x->styleSheet().isEmpty());
 }
