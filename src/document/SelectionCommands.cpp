@@ -155,6 +155,12 @@ std::optional<QString> typedText(Field field, const QString &typed)
     return std::nullopt;
 }
 
+bool steppable(const QString &text)
+{
+    const QString t = text.trimmed();
+    return t.isEmpty() || FieldValue::formOf(t) == FieldValue::Form::Number;
+}
+
 bool writeField(EditorState &state, Field field, const QString &text)
 {
     return recordStep<UndoSteps::FieldEdit>(state, [&] {

@@ -48,6 +48,11 @@ int offsetOf(ElementKind kind, Field field);
 // record keeps its value.
 std::optional<QString> typedText(Field field, const QString &typed);
 
+// Whether a spin's arrows may step the field's text: a number (or nothing
+// yet). An expression or a place from the origin ("+20", "*20") is the
+// server's to compute: stepping it as a number would lose what it says.
+bool steppable(const QString &text);
+
 // Writes the spin text into the selected record's field. Nothing is written
 // when no element is selected or the element has no such field. An
 // expression written over an expression keeps the stand-in stored after it.

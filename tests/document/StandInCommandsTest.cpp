@@ -181,3 +181,16 @@ TEST(SelectionCommands, TypedSpinTextWritesNumbersExpressionsAndPlacesFromTheOri
         EXPECT_EQ(SelectionCommands::typedText(row.field, QString::fromLatin1(row.typed)), row.written);
     }
 }
+
+TEST(SelectionCommands, TheArrowsStepNumbersAndLeaveWhatTheServerComputes)
+{
+    struct Row { const char *text; bool steppable; };
+    const Row rows[] = {
+        {"12", true}, {"-5", true}, {"0x1F", true}, {"", true},
+        {"<argn1>", false}, {"<eval 3+4>", false}, {"+20", false}, {"*20", false}, {"-", false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(SelectionCommands::steppable(QString::fromLatin1(row.text)), row.steppable);
+    }
+}

@@ -256,6 +256,8 @@ void TForm1::buildLeftColumn()
     CSpinEdit5 = positionSpin(ModifyGroup, QStringLiteral("Height of the background"));
     CHANGEIMAGE = pushButton(ModifyGroup, QStringLiteral("Change Image"), QStringLiteral("Change selected items image"));
     EDITOPTIONS = pushButton(ModifyGroup, QStringLiteral("Options"), QStringLiteral("Edit the options of selected item"));
+    for (SpinEdit *spin : {CSpinEdit1, CSpinEdit2, CSpinEdit6, CSpinEdit5})
+        spin->setSteppable(SelectionCommands::steppable);
     CSpinEdit4 = positionSpin(ModifyGroup, QStringLiteral("The rate that X and Y changed at"));
     CSpinEdit4->setText(QStringLiteral("1"));
     CSpinEdit4->setLimits(1, 10);

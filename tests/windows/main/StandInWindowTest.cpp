@@ -70,6 +70,10 @@ TEST_F(StandInWindowTest, TheStandInIsSetBesideTheExpressionMovesTheDrawingAndUn
     select(0);
     window->Timer1Timer();   // the readout, every 100 ms
     EXPECT_EQ(window->control<SpinEdit>("CSpinEdit1")->text(), "<argn1>");
+    // Its arrows do not turn the expression into a number.
+    window->control<SpinEdit>("CSpinEdit1")->stepBy(1);
+    settle();
+    EXPECT_EQ(lines()[3], "<argn1>");
     struct Shown { const char *box; bool visible; };
     const Shown shown[] = {{"StandInX", true}, {"StandInY", false}, {"StandInWidth", false}, {"StandInHeight", false}};
     for (const Shown &s : shown)
