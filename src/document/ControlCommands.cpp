@@ -2,6 +2,7 @@
 #include "document/DocumentHistory.h"
 #include "document/FieldValue.h"
 #include "document/LineBreaks.h"
+#include "document/StoredStandIn.h"
 #include "document/UndoSteps.h"
 #include "platform/ArtFolders.h"
 #include "platform/NumberText.h"
@@ -142,10 +143,16 @@ bool writeControlField(EditorState &state, int field, const QString &text)
     if (LineBreaks::holds(text))
         return false;
     const int line = state.SelectedLine + field;
-    if (line >= state.DATA.size() || state.DATA.line(line) == text)
+    if (line >= state.DATA.size())
+        return false;
+    // The panel shows an expression without its stand-in: editing it keeps the stand-in.
+    const QString written = computable && !StoredStandIn::split(text).value
+                                ? StoredStandIn::join(text, StoredStandIn::split(state.DATA.line(line)).value)
+                                : text;
+    if (state.DATA.line(line) == written)
         return false;
     return recordStep<UndoSteps::FieldEdit>(state, [&] {
-        state.DATA.setLine(line, text);
+        state.DATA.setLine(line, written);
         return true;
     }, int(state.SelectedLine), field, entry.name);
 }

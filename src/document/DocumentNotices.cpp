@@ -18,7 +18,8 @@ LineChange LineChange::between(const QStringList &before, const QStringList &aft
 ViewOptions ViewOptions::of(const EditorState &state)
 {
     return {state.ShowText, state.ShowButtons, state.ShowGumppics, state.ShowResizepics,
-            state.HighlightSelected, state.AlwaysDrawPage0, state.Zoom, state.Branches};
+            state.HighlightSelected, state.AlwaysDrawPage0, state.Zoom, state.Branches,
+            state.MarkLogic};
 }
 
 void ViewOptions::applyTo(EditorState &state) const
@@ -31,6 +32,7 @@ void ViewOptions::applyTo(EditorState &state) const
     state.AlwaysDrawPage0 = AlwaysDrawPage0;
     state.Zoom = Zoom;
     state.Branches = Branches;
+    state.MarkLogic = MarkLogic;
 }
 
 void ChangeWatch::remember(const EditorState &state)

@@ -34,6 +34,7 @@ struct ViewOptions
     bool AlwaysDrawPage0 = true;
     int Zoom = 100;
     BranchChoice Branches;
+    bool MarkLogic = true;
 
     static ViewOptions of(const EditorState &state);
     void applyTo(EditorState &state) const;
@@ -69,6 +70,8 @@ public:
     explicit ChangeWatch(const EditorState &state) { remember(state); }
     // What differs from the remembered state; then remembers the state as it is.
     StateChanges take(const EditorState &state);
+    // The lines as last announced.
+    const QStringList &lines() const { return m_lines; }
 
 private:
     void remember(const EditorState &state);

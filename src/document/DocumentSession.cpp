@@ -1,4 +1,5 @@
 #include "document/DocumentSession.h"
+#include "document/BranchFollow.h"
 
 #include <QFileInfo>
 #include <QMetaObject>
@@ -50,6 +51,9 @@ void DocumentSession::noteChanged()
 void DocumentSession::publish()
 {
     m_publishPending = false;
+    // Each condition keeps the branch shown while edits elsewhere move it among the others.
+    if (state.DATA.lines() != m_watch.lines())
+        state.Branches = BranchFollow::across(state.Branches, m_watch.lines(), state.DATA.lines());
     const StateChanges changes = m_watch.take(state);
     if (changes.lines)
         emit linesChanged(*changes.lines);

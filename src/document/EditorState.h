@@ -41,6 +41,9 @@ struct EditorState
     int ScrollY = 0;                    // vertical scroll bar position
     // Which branch of each condition the canvas and test mode show (a view option).
     BranchChoice Branches;
+    // Elements inside conditions and loops, and those the server places, are
+    // marked on the canvas; test mode shows the dialog as the player sees it.
+    bool MarkLogic = true;
     int Zoom = 100;                     // canvas scale in percent; scroll positions stay document pixels
 
     // Rebuilt by every render: the select list entries, the document line of

@@ -1,4 +1,6 @@
 #include "document/SelectionCommands.h"
+#include "document/FieldValue.h"
+#include "document/StoredStandIn.h"
 #include "document/UndoSteps.h"
 #include "platform/NumberText.h"
 
@@ -96,10 +98,11 @@ std::optional<Readout> readout(const EditorState &state)
         return std::nullopt;
     const Document &doc = state.DATA;
     const int at = state.SelectedLine;
-    Readout r{doc.line(at + 1), doc.line(at + 2), std::nullopt, std::nullopt};
+    const auto written = [&](int offset) { return StoredStandIn::split(doc.line(at + offset)).written; };
+    Readout r{written(1), written(2), std::nullopt, std::nullopt};
     if (const int width = Records::widthFieldOf(doc.kindAt(at)); width > 0) {
-        r.width = doc.line(at + width);
-        r.height = doc.line(at + width + 1);
+        r.width = written(width);
+        r.height = written(width + 1);
     }
     return r;
 }
@@ -129,6 +132,35 @@ int fieldOffset(ElementKind kind, Field field)
 
 } // namespace
 
+int offsetOf(ElementKind kind, Field field)
+{
+    if (kind == ElementKind::None || Records::isScript(kind))
+        return 0;
+    if ((field == Field::Width || field == Field::Height) && Records::widthFieldOf(kind) < 0)
+        return 0;
+    return fieldOffset(kind, field);
+}
+
+std::optional<QString> typedText(Field field, const QString &typed)
+{
+    if (NumberText::tryParse(typed))
+        return NumberText::zeroBelowOne(typed);
+    const FieldValue::Form form = FieldValue::formOf(typed);
+    if (form == FieldValue::Form::Expression)
+        return typed;
+    // "-n" from the origin reads as a number below one here, as it always did.
+    const bool place = field == Field::X || field == Field::Y;
+    if (place && form == FieldValue::Form::Relative && !typed.startsWith(u'-'))
+        return typed;
+    return std::nullopt;
+}
+
+bool steppable(const QString &text)
+{
+    const QString t = text.trimmed();
+    return t.isEmpty() || FieldValue::formOf(t) == FieldValue::Form::Number;
+}
+
 bool writeField(EditorState &state, Field field, const QString &text)
 {
     return recordStep<UndoSteps::FieldEdit>(state, [&] {
@@ -139,9 +171,15 @@ bool writeField(EditorState &state, Field field, const QString &text)
         if ((field == Field::Width || field == Field::Height) && Records::widthFieldOf(kind) < 0)
             return false;
         const int line = state.SelectedLine + fieldOffset(kind, field);
-        if (line >= state.DATA.size() || state.DATA.line(line) == text)
+        if (line >= state.DATA.size())
             return false;
-        state.DATA.setLine(line, text);
+        // The spin shows the expression alone: writing it back keeps the stand-in.
+        const StoredStandIn::Parts typed = StoredStandIn::split(text);
+        const QString written = typed.value ? text
+                                            : StoredStandIn::join(text, StoredStandIn::split(state.DATA.line(line)).value);
+        if (state.DATA.line(line) == written)
+            return false;
+        state.DATA.setLine(line, written);
         return true;
     }, int(state.SelectedLine), fieldOffset(selectedKind(state), field), fieldName(field));
 }

@@ -25,7 +25,9 @@ void follow(EditorState &state);
 // False (nothing changed) when index is not an entry of the list.
 bool select(EditorState &state, int index);
 
-// What the position spins should show for the selection, when there is one.
+// What the position spins should show for the selection, when there is one:
+// each field as the server reads it (a stand-in stored after an expression
+// is shown beside it, not in the spin).
 struct Readout
 {
     QString x, y;
@@ -36,8 +38,24 @@ std::optional<Readout> readout(const EditorState &state);
 // The fields the position and size spins edit, as offsets from the kind word.
 enum class Field { X = 1, Y = 2, Width = 4, Height = 5 };
 
+// The field's offset from the kind word in a record of the kind; 0 when the
+// kind has no such field.
+int offsetOf(ElementKind kind, Field field);
+
+// What typed spin text writes: a number (below 1 as "0"), an expression the
+// server computes ("<argn1>"), and for a place one from the origin ("+20",
+// "*20"); nullopt while it is none of these (cleared, a lone "-"), when the
+// record keeps its value.
+std::optional<QString> typedText(Field field, const QString &typed);
+
+// Whether a spin's arrows may step the field's text: a number (or nothing
+// yet). An expression or a place from the origin ("+20", "*20") is the
+// server's to compute: stepping it as a number would lose what it says.
+bool steppable(const QString &text);
+
 // Writes the spin text into the selected record's field. Nothing is written
-// when no element is selected or the element has no such field.
+// when no element is selected or the element has no such field. An
+// expression written over an expression keeps the stand-in stored after it.
 // Returns whether the document changed.
 bool writeField(EditorState &state, Field field, const QString &text);
 

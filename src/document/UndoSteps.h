@@ -69,6 +69,16 @@ private:
     int m_field;
 };
 
+// The stand-in the canvas draws a computed field at, set or cleared; never
+// merged with the field's own edits.
+class SetStandIn : public DocumentStep
+{
+public:
+    SetStandIn(EditorState &s, StepRecord r, const QString &fieldName, bool set)
+        : DocumentStep(s, std::move(r), (set ? QStringLiteral("Set Stand-in of %1") : QStringLiteral("Clear Stand-in of %1"))
+                                            .arg(fieldName)) {}
+};
+
 // Arrow-key moves of the same selection are one step.
 class Nudge : public DocumentStep
 {

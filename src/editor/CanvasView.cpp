@@ -31,7 +31,7 @@ RenderOptions CanvasView::renderOptions(const EditorState &state, const Settings
     o.cacheImages = settings.cacheImages;
     o.placeholders = true; // the designer shows where art is missing
     o.branches = state.Branches;
-    o.markLogic = true;
+    o.markLogic = state.MarkLogic;
     return o;
 }
 

@@ -15,8 +15,8 @@ QString TestMode::enterStatus(const QStringList &lines)
     RecordWalker w(lines);
     while (w.next()) {
         if (w.item() == RecordWalker::Item::Element && Records::isScript(w.kind()))
-            return status + QStringLiteral(". The dialog holds script logic test mode does not run: every element "
-                                           "is shown, as if each condition held");
+            return status + QStringLiteral(". The dialog's script logic does not run: each condition shows the "
+                                           "branch chosen in View > Branches");
     }
     return status;
 }

@@ -38,7 +38,8 @@ public:
 
     void enter(const QString &editingPage);
     // What the status line says on entering: with script lines in the
-    // design, that their logic does not run and every element is shown.
+    // design, that their logic does not run and each condition shows the
+    // branch the view chooses.
     static QString enterStatus(const QStringList &lines);
     // The page to go back to.
     QString leave();

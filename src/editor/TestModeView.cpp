@@ -4,7 +4,7 @@
 void TestModeView::enter()
 {
     const EditorState &state = m_session.state;
-    m_editing = {state.Page, state.AlwaysDrawPage0, state.SelectedLine};
+    m_editing = {state.Page, state.AlwaysDrawPage0, state.SelectedLine, state.MarkLogic};
     m_mode.enter(state.Page);
     showTestPage();
 }
@@ -14,7 +14,7 @@ void TestModeView::leave()
     m_mode.leave();
     m_session.state.Page = m_editing.page;
     m_session.state.SelectedLine = m_editing.selectedLine;
-    setAlwaysDrawPage0(m_editing.alwaysDrawPage0);
+    setPlayerView(m_editing.alwaysDrawPage0, m_editing.markLogic);
 }
 
 TestMode::Click TestModeView::click(QPoint at, const TestMode::ButtonSize &buttonSize)
@@ -29,12 +29,13 @@ void TestModeView::showTestPage()
     const bool closed = m_mode.dialogClosed();
     m_session.state.Page = closed ? QString() : m_mode.page();
     m_session.state.SelectedLine = 0;
-    setAlwaysDrawPage0(!closed);
+    setPlayerView(!closed, false);
 }
 
-void TestModeView::setAlwaysDrawPage0(bool on)
+void TestModeView::setPlayerView(bool alwaysDrawPage0, bool markLogic)
 {
     ViewOptions view = ViewOptions::of(m_session.state);
-    view.AlwaysDrawPage0 = on;
+    view.AlwaysDrawPage0 = alwaysDrawPage0;
+    view.MarkLogic = markLogic;
     m_session.setViewOptions(view);
 }

@@ -29,8 +29,11 @@ private:
         QString page;
         bool alwaysDrawPage0 = false;
         int selectedLine = 0;
+        bool markLogic = true;
     };
-    void setAlwaysDrawPage0(bool on);   // a view option: the session tells the views
+    // View options: the session tells the views. Test mode draws page 0
+    // beneath and no marks of the design's logic, as the player sees it.
+    void setPlayerView(bool alwaysDrawPage0, bool markLogic);
 
     DocumentSession &m_session;
     TestMode m_mode;

@@ -21,12 +21,13 @@ struct View
     QString page;
     bool alwaysDrawPage0;
     int selectedLine;
+    bool markLogic;   // the marks of the design's logic: never in test mode
     bool operator==(const View &) const = default;
 };
 
 View viewOf(const EditorState &s)
 {
-    return {s.Page, s.AlwaysDrawPage0, s.SelectedLine};
+    return {s.Page, s.AlwaysDrawPage0, s.SelectedLine, s.MarkLogic};
 }
 
 } // namespace
@@ -41,10 +42,10 @@ TEST(TestModeView, LeavingGivesBackTheEditingViewWhateverTheClicksShowed)
         QList<QPoint> clicks;
         View tested;   // the view before leaving
     } cases[] = {
-        {"no click", {"1", false, 14}, {}, {"1", true, 0}},
-        {"page switch", {"1", false, 14}, {{55, 55}}, {"2", true, 0}},
-        {"dialog closed", {"0", true, 3}, {{1, 1}}, {"", false, 0}},
-        {"a miss", {"0", false, 0}, {{300, 300}}, {"0", true, 0}},
+        {"no click", {"1", false, 14, true}, {}, {"1", true, 0, false}},
+        {"page switch", {"1", false, 14, true}, {{55, 55}}, {"2", true, 0, false}},
+        {"dialog closed", {"0", true, 3, true}, {{1, 1}}, {"", false, 0, false}},
+        {"a miss", {"0", false, 0, false}, {{300, 300}}, {"0", true, 0, false}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -54,6 +55,7 @@ TEST(TestModeView, LeavingGivesBackTheEditingViewWhateverTheClicksShowed)
         s.Page = c.editing.page;
         s.AlwaysDrawPage0 = c.editing.alwaysDrawPage0;
         s.SelectedLine = c.editing.selectedLine;
+        s.MarkLogic = c.editing.markLogic;
         const QStringList lines = s.DATA.lines();
         TestModeView test(session);
         test.enter();

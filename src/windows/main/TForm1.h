@@ -42,6 +42,7 @@ class PropertyPanel;
 class QListWidget;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -196,6 +197,7 @@ public slots:
     void CSpinEdit6Change();
     void CSpinEdit5Change();
     void CSpinEdit4Change();
+    void standInEdited(QLineEdit *edit, SelectionCommands::Field field); // a stand-in typed and committed
     void CHANGEIMAGEClick();
     void EDITOPTIONSClick();
     void Button11Click();  // "Location on screen"
@@ -270,6 +272,13 @@ private:
     SpinEdit *CSpinEdit2 = nullptr;        // Y
     SpinEdit *CSpinEdit6 = nullptr;        // X2, width of a background
     SpinEdit *CSpinEdit5 = nullptr;        // Y2, height of a background
+    // Beside a field the server computes: where the canvas draws it.
+    QLabel *LabelStandIn = nullptr;
+    QLabel *LabelStandIn2 = nullptr;
+    QLineEdit *StandInX = nullptr;
+    QLineEdit *StandInY = nullptr;
+    QLineEdit *StandInWidth = nullptr;
+    QLineEdit *StandInHeight = nullptr;
     QPushButton *CHANGEIMAGE = nullptr;
     QPushButton *EDITOPTIONS = nullptr;
     SpinEdit *CSpinEdit4 = nullptr;        // "X Y rate"
@@ -438,6 +447,7 @@ private:
     void showPageBox();                     // page box text from the state, quietly
     void syncViewState();                   // scroll bars and toggles into the state
     void positionSpinChanged(SpinEdit *spin, SelectionCommands::Field field);
+    void showStandIns();                    // the stand-in boxes follow the selected element's fields
     void canvasResized();
     bool canvasEvent(QEvent *event);        // mouse events of the canvas
     bool canvasWheel(QWheelEvent *event);   // scrolls, or zooms with Ctrl

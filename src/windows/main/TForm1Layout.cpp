@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -69,6 +70,16 @@ SpinEdit *positionSpin(QWidget *parent, const QString &hint)
     s->setToolTip(hint);
     s->setFixedWidth(66);
     return s;
+}
+
+QLineEdit *standInEdit(QWidget *parent, const QString &hint)
+{
+    auto *e = new QLineEdit(parent);
+    e->setToolTip(hint);
+    e->setPlaceholderText(QStringLiteral("none"));
+    e->setFixedWidth(66);
+    e->hide();
+    return e;
 }
 
 QAction *checkItem(QMenu *menu, const QString &text)
@@ -137,6 +148,7 @@ void TForm1::buildToolBars()
                              s->standardIcon(QStyle::SP_MessageBoxWarning));
     TestButton = toggleButton(page, QStringLiteral("Test"), QStringLiteral("Try the dialog's buttons as a player (F5)"));
     TestButton->setShortcut(Qt::Key_F5);
+    TestButton->setChecked(false);   // editing, until it is pressed
     page->addWidget(CheckButton);
     page->addWidget(TestButton);
     addToolBar(Qt::TopToolBarArea, page);
@@ -244,25 +256,50 @@ void TForm1::buildLeftColumn()
     CSpinEdit5 = positionSpin(ModifyGroup, QStringLiteral("Height of the background"));
     CHANGEIMAGE = pushButton(ModifyGroup, QStringLiteral("Change Image"), QStringLiteral("Change selected items image"));
     EDITOPTIONS = pushButton(ModifyGroup, QStringLiteral("Options"), QStringLiteral("Edit the options of selected item"));
+    for (SpinEdit *spin : {CSpinEdit1, CSpinEdit2, CSpinEdit6, CSpinEdit5})
+        spin->setSteppable(SelectionCommands::steppable);
     CSpinEdit4 = positionSpin(ModifyGroup, QStringLiteral("The rate that X and Y changed at"));
     CSpinEdit4->setText(QStringLiteral("1"));
     CSpinEdit4->setLimits(1, 10);
     CSpinEdit4->setTypingAllowed(false);
+    // Under a field that holds an expression: the stand-in the canvas draws it at.
+    const QString standInHint = QStringLiteral(
+        "The server computes this field: the canvas draws the element at this value, which the export leaves out. "
+        "Empty: none");
+    LabelStandIn = new QLabel(QStringLiteral("Stand-in"), ModifyGroup);
+    LabelStandIn2 = new QLabel(QStringLiteral("Stand-in"), ModifyGroup);
+    LabelStandIn->hide();
+    LabelStandIn2->hide();
+    StandInX = standInEdit(ModifyGroup, QStringLiteral("X: ") + standInHint);
+    StandInY = standInEdit(ModifyGroup, QStringLiteral("Y: ") + standInHint);
+    StandInWidth = standInEdit(ModifyGroup, QStringLiteral("Width: ") + standInHint);
+    StandInHeight = standInEdit(ModifyGroup, QStringLiteral("Height: ") + standInHint);
     modify->addWidget(LabelX, 0, 0);
     modify->addWidget(CSpinEdit1, 0, 1);
     modify->addWidget(LabelY, 0, 2);
     modify->addWidget(CSpinEdit2, 0, 3);
-    modify->addWidget(LabelX2, 1, 0);
-    modify->addWidget(CSpinEdit6, 1, 1);
-    modify->addWidget(LabelY2, 1, 2);
-    modify->addWidget(CSpinEdit5, 1, 3);
-    modify->addWidget(CHANGEIMAGE, 2, 0, 1, 4);
-    modify->addWidget(EDITOPTIONS, 3, 0, 1, 4);
-    modify->addWidget(new QLabel(QStringLiteral("X Y rate"), ModifyGroup), 4, 0, 1, 2);
-    modify->addWidget(CSpinEdit4, 4, 3);
+    modify->addWidget(LabelStandIn, 1, 0);
+    modify->addWidget(StandInX, 1, 1);
+    modify->addWidget(StandInY, 1, 3);
+    modify->addWidget(LabelX2, 2, 0);
+    modify->addWidget(CSpinEdit6, 2, 1);
+    modify->addWidget(LabelY2, 2, 2);
+    modify->addWidget(CSpinEdit5, 2, 3);
+    modify->addWidget(LabelStandIn2, 3, 0);
+    modify->addWidget(StandInWidth, 3, 1);
+    modify->addWidget(StandInHeight, 3, 3);
+    modify->addWidget(CHANGEIMAGE, 4, 0, 1, 4);
+    modify->addWidget(EDITOPTIONS, 5, 0, 1, 4);
+    modify->addWidget(new QLabel(QStringLiteral("X Y rate"), ModifyGroup), 6, 0, 1, 2);
+    modify->addWidget(CSpinEdit4, 6, 3);
     // Rows that show and hide with the selection keep their room, so the
-    // groups below never move under the pointer.
+    // groups below never move under the pointer. The stand-in rows, shown
+    // only for a field the server computes, take room only then, so the
+    // column still fits the window's first size.
+    const QList<QWidget *> standInRow = {LabelStandIn, LabelStandIn2, StandInX, StandInY, StandInWidth, StandInHeight};
     for (QWidget *w : ModifyGroup->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (standInRow.contains(w))
+            continue;
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);

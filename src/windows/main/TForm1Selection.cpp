@@ -1,7 +1,7 @@
 // The main window's "Modify" and element commands, and the selection's state
 // copied onto the controls.
 #include "document/ControlCommands.h"
-#include "platform/NumberText.h"
+#include "document/StandInCommands.h"
 #include "windows/main/TForm1.h"
 #include "windows/widgets/PropertyPanel.h"
 #include "windows/widgets/SpinEdit.h"
@@ -15,22 +15,59 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <tuple>
+
 using SelectionCommands::Field;
 
 // ---- Modify and Other ---------------------------------------------------
 
 void TForm1::positionSpinChanged(SpinEdit *spin, Field field)
 {
-    // While the text is not a number yet (cleared, a lone "-") the record
-    // keeps its value; it is written once the text is a number again.
-    if (!NumberText::tryParse(spin->text()))
+    // While the text is neither a number nor an expression yet (cleared, a
+    // lone "-") the record keeps its value; it is written once it is one.
+    const std::optional<QString> text = SelectionCommands::typedText(field, spin->text());
+    if (!text)
         return;
-    const QString text = NumberText::zeroBelowOne(spin->text());
-    if (text != spin->text()) {
-        spin->setText(text); // runs the handler again with "0"
+    if (*text != spin->text()) {
+        spin->setText(*text); // runs the handler again with "0"
         return;
     }
-    SelectionCommands::writeField(m_state, field, text);
+    SelectionCommands::writeField(m_state, field, *text);
+}
+
+void TForm1::standInEdited(QLineEdit *edit, Field field)
+{
+    const StandInCommands::Typed typed = StandInCommands::read(edit->text());
+    if (!typed.valid) {
+        edit->setStyleSheet(QStringLiteral("QLineEdit { color: red; }"));
+        Label8->setText(QStringLiteral("A stand-in is a whole number; empty removes it"));
+        return;
+    }
+    edit->setStyleSheet(QString());
+    edit->setModified(false);
+    StandInCommands::set(m_state, field, typed.value);
+    showStandIns();
+}
+
+void TForm1::showStandIns()
+{
+    const std::tuple<QLineEdit *, Field, QLabel *> boxes[] = {
+        {StandInX, Field::X, LabelStandIn}, {StandInY, Field::Y, LabelStandIn},
+        {StandInWidth, Field::Width, LabelStandIn2}, {StandInHeight, Field::Height, LabelStandIn2}};
+    for (QLabel *label : {LabelStandIn, LabelStandIn2})
+        label->hide();
+    for (const auto &[edit, field, label] : boxes) {
+        const std::optional<StandInCommands::Shown> shown = StandInCommands::shownFor(m_state, field);
+        edit->setVisible(shown.has_value());
+        if (!shown)
+            continue;
+        label->show();
+        edit->setEnabled(shown->settable);
+        // Typing never redraws, so this shows the design's own value (after an undo too).
+        edit->setText(shown->text);
+        edit->setModified(false);
+        edit->setStyleSheet(QString());
+    }
 }
 
 void TForm1::CSpinEdit1Change()
@@ -157,6 +194,7 @@ void TForm1::applyControls()
         }
     }
     showControlProperties();
+    showStandIns();
 }
 
 void TForm1::applyCreationStyle()

@@ -28,6 +28,7 @@
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QMenu>
@@ -67,7 +68,9 @@ void TForm1::nameControls()
         {ToolButton13, "ToolButton13"}, {ToolButton15, "ToolButton15"}, {ModifyGroup, "ModifyGroup"},
         {LabelX, "LabelX"}, {LabelY, "LabelY"}, {LabelX2, "LabelX2"}, {LabelY2, "LabelY2"},
         {CSpinEdit1, "CSpinEdit1"}, {CSpinEdit2, "CSpinEdit2"}, {CSpinEdit6, "CSpinEdit6"},
-        {CSpinEdit5, "CSpinEdit5"}, {CHANGEIMAGE, "CHANGEIMAGE"}, {EDITOPTIONS, "EDITOPTIONS"},
+        {CSpinEdit5, "CSpinEdit5"}, {LabelStandIn, "LabelStandIn"}, {LabelStandIn2, "LabelStandIn2"},
+        {StandInX, "StandInX"}, {StandInY, "StandInY"}, {StandInWidth, "StandInWidth"},
+        {StandInHeight, "StandInHeight"}, {CHANGEIMAGE, "CHANGEIMAGE"}, {EDITOPTIONS, "EDITOPTIONS"},
         {CSpinEdit4, "CSpinEdit4"}, {InsertGroup, "InsertGroup"}, {Button4, "Button4"}, {Button15, "Button15"},
         {Button3, "Button3"}, {Button5, "Button5"}, {BrushGroup, "BrushGroup"}, {SpeedButton4, "SpeedButton4"},
         {SpeedButton1, "SpeedButton1"}, {SpeedButton3, "SpeedButton3"}, {SpeedButton2, "SpeedButton2"},
@@ -165,6 +168,11 @@ void TForm1::connectHandlers()
     connect(CSpinEdit6, &SpinEdit::changed, this, &TForm1::CSpinEdit6Change);
     connect(CSpinEdit5, &SpinEdit::changed, this, &TForm1::CSpinEdit5Change);
     connect(CSpinEdit4, &SpinEdit::changed, this, &TForm1::CSpinEdit4Change);
+    const std::pair<QLineEdit *, SelectionCommands::Field> standIns[] = {
+        {StandInX, SelectionCommands::Field::X}, {StandInY, SelectionCommands::Field::Y},
+        {StandInWidth, SelectionCommands::Field::Width}, {StandInHeight, SelectionCommands::Field::Height}};
+    for (const auto &[edit, field] : standIns)
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] { standInEdited(edit, field); });
     connect(CHANGEIMAGE, &QPushButton::clicked, this, &TForm1::CHANGEIMAGEClick);
     connect(EDITOPTIONS, &QPushButton::clicked, this, &TForm1::EDITOPTIONSClick);
     connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);

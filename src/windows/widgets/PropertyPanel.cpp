@@ -1,4 +1,5 @@
 #include "windows/widgets/PropertyPanel.h"
+#include "document/StoredStandIn.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -60,7 +61,10 @@ bool PropertyPanel::showSelection()
     m_filling = true;
     for (qsizetype k = 0; k < m_editors.size(); ++k) {
         const int line = at + int(k) + 1;
-        const QString value = line < m_state.DATA.size() ? m_state.DATA.line(line) : QString();
+        QString value = line < m_state.DATA.size() ? m_state.DATA.line(line) : QString();
+        // A stored stand-in is set beside the expression in the Modify panel.
+        if (Records::numberFieldsOf(kind).contains(int(k) + 1))
+            value = StoredStandIn::split(value).written;
         if (auto *box = qobject_cast<QCheckBox *>(m_editors[k]))
             box->setChecked(value.trimmed() != u"0" && !value.trimmed().isEmpty());
         else if (auto *edit = qobject_cast<QLineEdit *>(m_editors[k]); edit && !edit->hasFocus()) {
@@ -79,8 +83,9 @@ void PropertyPanel::write(int field, const QString &text, QLineEdit *line)
     const QString before = field + m_state.SelectedLine < m_state.DATA.size()
                                ? m_state.DATA.line(m_state.SelectedLine + field) : QString();
     const bool written = ControlCommands::writeControlField(m_state, field, text);
+    const bool unchanged = before == text || StoredStandIn::split(before).written == text;
     if (line)
-        line->setStyleSheet(written || before == text ? QString() : QStringLiteral("QLineEdit { color: red; }"));
+        line->setStyleSheet(written || unchanged ? QString() : QStringLiteral("QLineEdit { color: red; }"));
     if (written)
         emit edited();
 }

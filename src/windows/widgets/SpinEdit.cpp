@@ -74,6 +74,8 @@ void SpinEdit::setTypingAllowed(bool allowed)
 
 void SpinEdit::stepBy(int steps)
 {
+    if (m_steppable && !m_steppable(text()))
+        return;
     qint64 next = qint64(NumberText::parseOr(text(), m_minimum)) + qint64(steps) * m_increment;
     if (m_minimum != 0 || m_maximum != 0)
         next = std::clamp<qint64>(next, m_minimum, m_maximum);

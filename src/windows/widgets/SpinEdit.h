@@ -2,6 +2,8 @@
 
 #include <QAbstractSpinBox>
 
+#include <functional>
+
 // A spin edit whose value is its text. The text may be anything while the
 // user types; the arrows step the number it holds. With both limits 0 there
 // are no limits. changed() fires whenever the text changes, by typing, by
@@ -29,6 +31,10 @@ public:
     void setIncrement(int step) { m_increment = step; }
     void setLimits(int minimum, int maximum);
 
+    // Whether the arrows may step the text; they leave it alone when not
+    // (a field the server computes). Without one every text steps.
+    void setSteppable(std::function<bool(const QString &)> steppable) { m_steppable = std::move(steppable); }
+
     // Arrows only: the text cannot be typed.
     void setTypingAllowed(bool allowed);
     // Typed text counts once Return is pressed or the box is left; the arrows
@@ -53,4 +59,5 @@ private:
     QString m_lastNumber = QStringLiteral("0");
     bool m_commitOnFinish = false;
     bool m_typedPending = false;   // typed text not yet committed
+    std::function<bool(const QString &)> m_steppable;
 };
