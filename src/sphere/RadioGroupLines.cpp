@@ -6,9 +6,13 @@
 
 void RadioGroupLines::scriptLine(QStringView line)
 {
-    switch (ScriptNesting::statementOf(line).role) {
+    const ScriptNesting::Statement s = ScriptNesting::statementOf(line);
+    switch (s.role) {
     case ScriptNesting::Role::Opener:
         m_frames.push_back(m_nextFrame++);
+        // A loop's next round begins with the group its last one left.
+        if (s.block == ScriptNesting::Block::For || s.block == ScriptNesting::Block::While)
+            m_groupFrame = -1;
         break;
     case ScriptNesting::Role::Branch:
         if (m_frames.size() > 1)

@@ -9,7 +9,9 @@
 // last one written opened the same group, but the server runs only the
 // branch of a condition it takes: a group line written in another branch, or
 // in a block since closed, may not have run, and the radio names its group
-// again. Fed the script lines in the order they are written.
+// again; so does a radio inside a loop before a group line of its own there,
+// as the loop's next round begins with the group the last one left. Fed the
+// script lines in the order they are written.
 class RadioGroupLines
 {
 public:
@@ -22,5 +24,5 @@ private:
     std::vector<int> m_frames{0};   // the blocks and branches around, innermost last, each with an id of its own
     int m_nextFrame = 1;
     QString m_group = QStringLiteral("0"); // the group the last line opened; the server starts at 0
-    int m_groupFrame = 0;                  // where that line stands
+    int m_groupFrame = 0;                  // where that line stands; -1: not known to hold
 };

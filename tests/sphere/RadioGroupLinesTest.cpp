@@ -27,6 +27,9 @@ TEST(RadioGroupLines, ARadioAfterABranchNamesItsGroupAgain)
         {"written in a loop, again after it",
          {script("FOR 3"), radio("1", "3"), radio("2", "3"), script("ENDFOR"), radio("3", "3")},
          {"FOR 3", "group 3", "radio 1 1", "radio 1 2", "ENDFOR", "group 3", "radio 1 3"}},
+        {"a loop's next round begins with the group the last one left",
+         {script("FOR 2"), radio("1", "0"), radio("2", "2"), script("ENDFOR")},
+         {"FOR 2", "group 0", "radio 1 1", "group 2", "radio 1 2", "ENDFOR"}},
     };
     QTemporaryDir dir;
     FileFixtures::writeFile(dir.filePath("DATA/buttons/okay.cs"), "D2\r\nD3\r\n");
