@@ -9,6 +9,8 @@
 
 #include <QSet>
 
+#include <numeric>
+
 QString JudgedDesign::report() const
 {
     QString r = QStringLiteral("dialog %1\n--- design\n").arg(dialog);
@@ -103,14 +105,30 @@ GeneratedDesign DifferentialRun::without(const GeneratedDesign &d, const QSet<in
     GeneratedDesign kept{cut(d.lines, logicCuts), {}, {}};
     if (!d.hasLogic())
         return kept;
+    // A place "*n" of a record cut moved the origin for the rest: a dorigin
+    // line stands in for it, so that the rest keeps its places.
+    QList<int> inserted;   // per cut: the lines put in its place
+    int removedBefore = 0;
+    for (const auto &[first, count] : logicCuts) {
+        const QString x = d.lines.value(first + 1), y = d.lines.value(first + 2);
+        const bool moves = x.startsWith(u'*') || y.startsWith(u'*');
+        const int at = first - removedBefore + int(std::accumulate(inserted.cbegin(), inserted.cend(), 0));
+        inserted << (moves ? 2 : 0);
+        removedBefore += count;
+        if (moves) {
+            kept.lines.insert(at, QStringLiteral("dorigin *%1 *%2").arg(x.startsWith(u'*') ? x.mid(1) : "0",
+                                                                        y.startsWith(u'*') ? y.mid(1) : "0"));
+            kept.lines.insert(at, QStringLiteral("script"));
+        }
+    }
     const auto source = [&](int line) { return d.expectedSource.value(line, -1); };
     const QList<std::pair<int, int>> cuts = cutsOf(d.expected, recordLines, source);
     kept.expected = cut(d.expected, cuts);
     for (int from : cut(d.expectedSource, cuts)) {
         int moved = from;
-        for (const auto &[first, count] : logicCuts)
-            if (first + 1 < from)
-                moved -= count;
+        for (qsizetype c = 0; c < logicCuts.size(); ++c)
+            if (logicCuts[c].first + 1 < from)
+                moved -= logicCuts[c].second - inserted[c];
         kept.expectedSource << moved;
     }
     return kept;

@@ -54,6 +54,13 @@ TEST(LogicDesign, TheRestOfARefusedLogicDesignKeepsItsSources)
     EXPECT_EQ(kept.expected, (QStringList{"{BOP", "0", "gumppic", "5", "2", "1F4.bmp", "}EOP"}));
     EXPECT_EQ(kept.expectedSource, (QList<int>{1, 1, 7, 7, 7, 7, 11}));
     EXPECT_EQ(DifferentialRun::without(d, {}).expected, d.expected);
+    // A record cut that moved the origin leaves a dorigin line in its place.
+    GeneratedDesign moving = d;
+    moving.lines[12] = QStringLiteral("*5");
+    const GeneratedDesign rest = DifferentialRun::without(moving, {5, 12});
+    EXPECT_EQ(rest.lines, (QStringList{"{BOP", "0", "script", "FOR 2", "script", "ENDFOR", "script", "dorigin *5 *0",
+                                       "}EOP"}));
+    EXPECT_EQ(rest.expectedSource.last(), 9);
 }
 
 } // namespace
