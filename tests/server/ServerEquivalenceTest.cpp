@@ -166,8 +166,8 @@ TEST_F(ServerEquivalence, PagesAndRepliesArriveAsDesigned)
         EXPECT_TRUE(j.named.isEmpty() && j.silent.isEmpty()) << j.report().toStdString();
 }
 
-// Random designs of every kind, hostile texts and edge values; every reply
-// pressed and every close.
+// Random designs of every kind, hostile texts and edge values, a third of
+// them inside script logic; every reply pressed and every close.
 TEST_F(ServerEquivalence, RandomDesignsDifferOnlyWhereTheCheckSays)
 {
     SKIP_WITHOUT_SPHERE_SERVER();
