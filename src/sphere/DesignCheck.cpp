@@ -189,8 +189,10 @@ void Rules::checkPage(const RecordWalker &w)
 
 void Rules::checkElement(const RecordWalker &w)
 {
-    if (Records::isScript(w.kind()))
-        return; // ScriptCheck's
+    if (Records::isScript(w.kind())) {
+        followLoops(w.field(Records::ScriptLineField));
+        return; // the rest is ScriptCheck's
+    }
     m_kind = Records::wordOf(w.kind());
     m_elementKind = w.kind();
     if (!w.complete()) {
@@ -208,6 +210,9 @@ void Rules::checkElement(const RecordWalker &w)
                             "stops there").arg(w.line() + field + 1));
         return;
     }
+    checkPassedVariables(w);
+    if (w.kind() == ElementKind::Textentry)
+        checkReplySize(w.field(Records::textFieldOf(w.kind())));
     const auto x = number(QStringLiteral("X"), w.field(1), CheckedFields::Place);
     const auto y = number(QStringLiteral("Y"), w.field(2), CheckedFields::Place);
     QSize size(0, 0);

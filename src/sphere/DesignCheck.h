@@ -34,6 +34,14 @@ constexpr int ScreenWidth = 800;
 constexpr int ScreenHeight = 600;
 // Text and reply numbers the server can hold.
 constexpr int MaxNumbered = 255;
+// The reply a press sends: its head, then per entry 4 bytes and 2 a letter.
+// The server reads 18000 bytes at once and drops a player who sends more; a
+// little is left for what follows the reply. An entry inside a loop is named
+// past a share of its own, as the loop may repeat it any number of times.
+constexpr int ReplyHeadBytes = 23;
+constexpr int MaxReplyBytes = 17900;
+constexpr int MaxReplyBytesInLoop = 2000;
+int replyBytesOfEntry(const QString &text);
 
 // Checks the design's lines, and with art also the art library (missing
 // pictures, button decoder files). The problems come sorted by line; those on

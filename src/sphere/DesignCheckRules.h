@@ -3,7 +3,9 @@
 // The check's rules, one class spread over files by what they check:
 // DesignCheck.cpp walks the design and checks places, pages and the layout,
 // DesignCheckTexts.cpp texts, DesignCheckButtons.cpp buttons and event lines,
-// DesignCheckKinds.cpp pictures and the kinds beyond the classic four.
+// DesignCheckKinds.cpp pictures and the kinds beyond the classic four,
+// DesignCheckComputed.cpp fields the server computes, DesignCheckReplies.cpp
+// what a press's reply carries.
 #include "sphere/CheckedFields.h"
 #include "sphere/DesignCheck.h"
 
@@ -18,6 +20,7 @@
 #include <QStringList>
 
 #include <map>
+#include <vector>
 #include <optional>
 
 class ArtCatalog;
@@ -90,6 +93,13 @@ private:
     void checkShared(QHash<int, int> &seen, int id, const QString &what);
     void missingPicture(const QString &name);
 
+    // DesignCheckComputed.cpp
+    void checkPassedVariables(const RecordWalker &w);
+
+    // DesignCheckReplies.cpp
+    void followLoops(const QString &scriptLine);
+    void checkReplySize(const QString &text);
+
     struct RadioGroup { int line = 0; bool checked = false; };
 
     const QStringList &m_lines;
@@ -106,6 +116,8 @@ private:
     ElementKind m_elementKind = ElementKind::None;
     int m_originX = 0, m_originY = 0;
     int m_texts = 0, m_replies = 0;
+    int m_replyBytes = ReplyHeadBytes;    // what the entries so far add to a press's reply
+    std::vector<bool> m_loops;            // the script blocks open, true for a loop
     QMap<int, int> m_pageLines;           // page number -> line of its first bracket
     QList<std::pair<int, int>> m_pageButtons; // line, page it switches to
     // Page and kind, and position -> line of the first element there.

@@ -13,6 +13,7 @@
 #include "platform/SphereEventLine.h"
 #include "platform/SphereLine.h"
 #include "platform/TextFile.h"
+#include "sphere/RadioGroupLines.h"
 #include "sphere/SphereScript.h"
 
 #include <QHash>
@@ -237,6 +238,7 @@ private:
     {
         if (w.kind() == ElementKind::Script) {
             m_out << w.field(Records::ScriptLineField);
+            m_groups.scriptLine(w.field(Records::ScriptLineField));
             return;
         }
         const QString position = place(w.field(1)) % u' ' % place(w.field(2));
@@ -406,10 +408,8 @@ private:
         }
         case ElementKind::Checkbox:
         case ElementKind::Radio: {
-            if (w.kind() == ElementKind::Radio && f(6) != m_group) {
-                m_group = f(6);
-                m_out << QStringLiteral("group ") + m_group;
-            }
+            if (w.kind() == ElementKind::Radio && m_groups.needsLine(f(6)))
+                m_out << QStringLiteral("group ") + f(6);
             const auto [up, down] = buttonGumps(w.field(3));
             m_out << Records::wordOf(w.kind()) + u' ' + position + u' ' + QString::number(up) + u' '
                          + QString::number(down) + u' ' + f(4) + u' ' + f(5);
@@ -563,7 +563,7 @@ private:
     QHash<QString, QStringList> m_decoders;
     QHash<QString, std::pair<int, int>> m_buttonGumps;
     int m_textCount = 0;
-    QString m_group = QStringLiteral("0"); // the radio group the last "group" line opened
+    RadioGroupLines m_groups;
     QHash<int, int> m_replies;       // button line -> reply number
     QSet<int> m_repliesWithBlock;
     bool m_inlineTexts = false;

@@ -186,9 +186,9 @@ QStringList DesignGenerator::element()
     }
 }
 
-QStringList DesignGenerator::design()
+// The page numbers of a design's brackets, and those a button may switch to.
+QStringList DesignGenerator::pageNumbers()
 {
-    QStringList lines;
     static const QStringList pages = {"0", "0", "1", "2", "3", "-1", "01"};
     const int pageCount = 1 + below(3);
     QStringList numbers;
@@ -198,6 +198,21 @@ QStringList DesignGenerator::design()
         if (numbers.last().toInt() > 0 && !numbers.last().startsWith(u'0'))
             m_pageNumbers << numbers.last();
     }
+    return numbers;
+}
+
+GeneratedDesign DesignGenerator::next()
+{
+    if (chance(33))
+        return logicDesign();
+    return {design(), {}, {}};
+}
+
+QStringList DesignGenerator::design()
+{
+    QStringList lines;
+    const QStringList numbers = pageNumbers();
+    const int pageCount = int(numbers.size());
     // Now and then more texts, or more replies, than the server numbers.
     const int many = chance(1) ? 256 + below(20) : 0;
     const bool manyReplies = many > 0 && chance(50);

@@ -4,15 +4,23 @@
 #include "platform/RuntimeError.h"
 #include "sphere/CheckedFields.h"
 #include "sphere/SphereExport.h"
+#include "sphereclient/GumpReply.h"
 #include "support/DialogPresses.h"
 
 #include <QSet>
+
+#include <numeric>
 
 QString JudgedDesign::report() const
 {
     QString r = QStringLiteral("dialog %1\n--- design\n").arg(dialog);
     for (qsizetype i = 0; i < lines.size(); ++i)
         r += QStringLiteral("%1: %2\n").arg(i + 1, 3).arg(QString(lines[i]).replace(QStringLiteral("\r\n"), QStringLiteral(" \u23CE ")));
+    if (!expected.isEmpty()) {
+        r += QStringLiteral("--- what the server must show\n");
+        for (const QString &line : expected)
+            r += QString(line).replace(QStringLiteral("\r\n"), QStringLiteral(" \u23CE ")) + u'\n';
+    }
     r += QStringLiteral("--- script\n") + script.join(u'\n') + u'\n';
     if (!refusal.isEmpty())
         r += QStringLiteral("--- refused%1: %2 (the rest judged without the erring elements; lines below are "
@@ -59,18 +67,70 @@ bool DifferentialRun::isNamed(const ShownDifference &d, const QList<DesignProble
     });
 }
 
-QStringList DifferentialRun::without(const QStringList &lines, const QSet<int> &recordLines)
+namespace {
+
+// The records to cut: first line (from 0) and count, of the element and close
+// block records on the given lines (from 1), or whose line `sourceOf` gives is.
+QList<std::pair<int, int>> cutsOf(const QStringList &lines, const QSet<int> &recordLines,
+                                  const std::function<int(int)> &sourceOf)
 {
-    QList<std::pair<int, int>> cuts;   // first line (from 0), count
+    QList<std::pair<int, int>> cuts;
     RecordWalker w(lines);
     while (w.next()) {
         const bool record = w.item() == RecordWalker::Item::Element || w.item() == RecordWalker::Item::CloseBlock;
-        if (record && recordLines.contains(w.line() + 1))
+        if (record && recordLines.contains(sourceOf(w.line())))
             cuts.append({w.line(), w.length()});
     }
-    QStringList kept = lines;
+    return cuts;
+}
+
+template <typename List>
+List cut(List kept, const QList<std::pair<int, int>> &cuts)
+{
     for (auto it = cuts.crbegin(); it != cuts.crend(); ++it)
         kept.remove(it->first, std::min<qsizetype>(it->second, kept.size() - it->first));
+    return kept;
+}
+
+} // namespace
+
+QStringList DifferentialRun::without(const QStringList &lines, const QSet<int> &recordLines)
+{
+    return cut(lines, cutsOf(lines, recordLines, [](int line) { return line + 1; }));
+}
+
+GeneratedDesign DifferentialRun::without(const GeneratedDesign &d, const QSet<int> &recordLines)
+{
+    const QList<std::pair<int, int>> logicCuts = cutsOf(d.lines, recordLines, [](int line) { return line + 1; });
+    GeneratedDesign kept{cut(d.lines, logicCuts), {}, {}};
+    if (!d.hasLogic())
+        return kept;
+    // A place "*n" of a record cut moved the origin for the rest: a dorigin
+    // line stands in for it, so that the rest keeps its places.
+    QList<int> inserted;   // per cut: the lines put in its place
+    int removedBefore = 0;
+    for (const auto &[first, count] : logicCuts) {
+        const QString x = d.lines.value(first + 1), y = d.lines.value(first + 2);
+        const bool moves = x.startsWith(u'*') || y.startsWith(u'*');
+        const int at = first - removedBefore + int(std::accumulate(inserted.cbegin(), inserted.cend(), 0));
+        inserted << (moves ? 2 : 0);
+        removedBefore += count;
+        if (moves) {
+            kept.lines.insert(at, QStringLiteral("dorigin *%1 *%2").arg(x.startsWith(u'*') ? x.mid(1) : "0",
+                                                                        y.startsWith(u'*') ? y.mid(1) : "0"));
+            kept.lines.insert(at, QStringLiteral("script"));
+        }
+    }
+    const auto source = [&](int line) { return d.expectedSource.value(line, -1); };
+    const QList<std::pair<int, int>> cuts = cutsOf(d.expected, recordLines, source);
+    kept.expected = cut(d.expected, cuts);
+    for (int from : cut(d.expectedSource, cuts)) {
+        int moved = from;
+        for (qsizetype c = 0; c < logicCuts.size(); ++c)
+            if (logicCuts[c].first + 1 < from)
+                moved -= logicCuts[c].second - inserted[c];
+        kept.expectedSource << moved;
+    }
     return kept;
 }
 
@@ -90,25 +150,55 @@ QString exportInto(JudgedDesign &j, const QStringList &lines, const QString &app
     return {};
 }
 
+// A press whose reply passes what the server reads drops the session, and
+// every press after it. The entry whose text takes the replies past it, by
+// its line (from 1); 0 when every reply fits, -1 when none of them is the cause.
+int replyPastLimit(const QList<ExpectedPress> &presses, const QStringList &lines)
+{
+    const bool fits = std::all_of(presses.cbegin(), presses.cend(), [](const ExpectedPress &p) {
+        const auto packet = writeGumpReply(GumpReply{0, 0, p.press.button, p.press.switches, p.press.entries});
+        return packet && packet->size() <= DesignCheck::MaxReplyBytes;
+    });
+    if (fits)
+        return 0;
+    int bytes = DesignCheck::ReplyHeadBytes;
+    RecordWalker w(lines);
+    while (w.next())
+        if (w.item() == RecordWalker::Item::Element && w.kind() == ElementKind::Textentry && w.complete()
+            && (bytes += DesignCheck::replyBytesOfEntry(w.field(8))) > DesignCheck::MaxReplyBytes)
+            return w.line() + 1;
+    return -1;
+}
+
 } // namespace
 
 QList<JudgedDesign> DifferentialRun::judge(const QList<QStringList> &designs, QString *serverError)
 {
+    QList<GeneratedDesign> generated;
+    for (const QStringList &lines : designs)
+        generated << GeneratedDesign{lines, {}, {}};
+    return judge(generated, serverError);
+}
+
+QList<JudgedDesign> DifferentialRun::judge(const QList<GeneratedDesign> &designs, QString *serverError)
+{
     QList<JudgedDesign> judged;
     QList<std::pair<QString, QByteArray>> files;
     QList<std::pair<QString, QList<DialogPress>>> presses;
-    QList<QStringList> shownLines;   // what is judged: the design, or the part of it the export takes
+    QList<GeneratedDesign> shownDesigns;   // what is judged: the design, or the part of it the export takes
     QList<QList<DesignProblem>> shownProblems;   // the check of that part, whose lines the differences name
     QList<QList<ExpectedPress>> expected;
+    QList<int> unpressed;   // per design: replyPastLimit()
     for (qsizetype i = 0; i < designs.size(); ++i) {
         JudgedDesign j;
         j.dialog = QStringLiteral("d_judged_%1").arg(i);
-        j.lines = designs[i];
+        j.lines = designs[i].lines;
+        j.expected = designs[i].expected;
         j.problems = DesignCheck::run(j.lines, nullptr, SphereDialect::V55iTo99g);
         for (const DesignProblem &p : std::as_const(j.problems))
             j.check << DesignCheck::compilerLine(j.dialog, p) + (p.field.isEmpty() ? QString() : " [" + p.field + "]");
-        QStringList lines = j.lines;
-        j.refusal = exportInto(j, lines, m_appDir, files);
+        GeneratedDesign shown = designs[i];
+        j.refusal = exportInto(j, shown.lines, m_appDir, files);
         if (!j.refusal.isEmpty()) {
             // The refusal is the error entries' when the design exports
             // without their elements; the rest is judged as usual.
@@ -116,19 +206,26 @@ QList<JudgedDesign> DifferentialRun::judge(const QList<QStringList> &designs, QS
             for (const DesignProblem &p : std::as_const(j.problems))
                 if (p.severity == DesignProblem::Severity::Error && !p.field.isEmpty())
                     erring.insert(p.line);
-            lines = without(j.lines, erring);
-            j.refusalNamed = !erring.isEmpty() && exportInto(j, lines, m_appDir, files).isEmpty();
+            shown = without(designs[i], erring);
+            j.refusalNamed = !erring.isEmpty() && exportInto(j, shown.lines, m_appDir, files).isEmpty();
             if (!j.refusalNamed)
-                lines.clear();
+                shown = {};
         }
-        QList<ExpectedPress> model = lines.isEmpty() ? QList<ExpectedPress>() : ReplyModel::pressesOf(lines);
+        const QStringList &lines = shown.lines;
+        const QStringList &modelLines = shown.hasLogic() ? shown.expected : lines;
+        QList<ExpectedPress> model = lines.isEmpty() ? QList<ExpectedPress>() : ReplyModel::pressesOf(modelLines);
+        // Such a design is shown, not pressed.
+        const int pastLimit = replyPastLimit(model, modelLines);
+        if (pastLimit != 0)
+            model.clear();
+        unpressed << pastLimit;
         QList<DialogPress> list;
         for (const ExpectedPress &p : std::as_const(model))
             list << p.press;
         if (!lines.isEmpty())
             presses.append({j.dialog, list});
-        shownLines << lines;
         shownProblems << (lines == j.lines ? j.problems : DesignCheck::run(lines, nullptr, SphereDialect::V55iTo99g));
+        shownDesigns << shown;
         expected << model;
         judged << j;
     }
@@ -137,17 +234,23 @@ QList<JudgedDesign> DifferentialRun::judge(const QList<QStringList> &designs, QS
         *serverError = shown.error;
     for (qsizetype i = 0; i < judged.size(); ++i) {
         JudgedDesign &j = judged[i];
-        if (shownLines[i].isEmpty())
+        const GeneratedDesign &design = shownDesigns[i];
+        if (design.lines.isEmpty())
             continue;
         const PressedDialog got = shown.dialogs.value(j.dialog);
         const std::optional<ReceivedGump> &gump = got.gump;
         const ShownDialog server = gump ? ShownDialogs::ofGump(gump->x, gump->y, gump->controls, gump->texts)
                                         : ShownDialog{};
-        const ShownDialog designer = ShownDialogs::ofDesign(shownLines[i], m_appDir);
+        const ShownDialog designer = ShownDialogs::ofDesign(design.hasLogic() ? design.expected : design.lines, m_appDir);
         j.elements = int(designer.elements.size());
         QList<ShownDifference> differences = ShownDialogs::compare(designer, server);
         if (!gump)
             differences.prepend({-1, QStringLiteral("no gump arrived")});
+        if (unpressed[i] != 0)
+            differences << ShownDifference{unpressed[i], QStringLiteral("a press's reply would pass the %1 bytes the "
+                                                                        "server reads, and it would drop the player")
+                                                             .arg(DesignCheck::MaxReplyBytes),
+                                           -1, CheckedFields::Text};
         for (qsizetype k = 0; k < expected[i].size(); ++k) {
             const ExpectedPress &e = expected[i][k];
             const QStringList ran = ReplyModel::markersIn(got.messages.value(k));
@@ -162,8 +265,15 @@ QList<JudgedDesign> DifferentialRun::judge(const QList<QStringList> &designs, QS
                                                .arg(ran.join(QStringLiteral(", ")), e.markers.join(QStringLiteral(", "))),
                                            -1, CheckedFields::Events};
         }
-        for (const ShownDifference &d : std::as_const(differences))
+        // A line of the expected design stands for the logic line it comes from.
+        const auto source = [&](int line) {
+            return design.hasLogic() && line > 0 ? design.expectedSource.value(line - 1, -1) : line;
+        };
+        for (ShownDifference d : std::as_const(differences)) {
+            d.designLine = source(d.designLine);
+            d.pageLine = source(d.pageLine);
             (isNamed(d, shownProblems[i]) ? j.named : j.silent) << d;
+        }
     }
     return judged;
 }

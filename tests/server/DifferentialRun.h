@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignGenerator.h"
 #include "ReplyModel.h"
 #include "serverworld/ShownDialog.h"
 
@@ -17,11 +18,14 @@
 // arrived and what ran is compared with the designer's model. A difference is
 // named when a check entry names its element and its field; silent otherwise.
 // A design the export refuses is judged without the elements whose error
-// entries explain the refusal.
+// entries explain the refusal. A design with script logic is compared with
+// the static design the generator says the server must lay out for it, and
+// each difference is put at the line of the logic design it comes from.
 struct JudgedDesign
 {
     QString dialog;
     QStringList lines;
+    QStringList expected;                  // for a logic design: what the server must show
     QStringList script;
     QString refusal;                       // the export's message when it stopped
     bool refusalNamed = false;             // ... and the error entries' elements were the cause
@@ -54,6 +58,7 @@ public:
     explicit DifferentialRun(QString appDir) : m_appDir(std::move(appDir)) {}
 
     // Judges the designs in one server run.
+    QList<JudgedDesign> judge(const QList<GeneratedDesign> &designs, QString *serverError);
     QList<JudgedDesign> judge(const QList<QStringList> &designs, QString *serverError);
 
     static DifferentialTotals totals(const QList<JudgedDesign> &judged);
@@ -66,6 +71,9 @@ public:
     // The design without the records on the given lines (kind words, from 1)
     // and without the close block when its line is among them.
     static QStringList without(const QStringList &lines, const QSet<int> &recordLines);
+    // The same for a logic design: its expected design loses what came from
+    // those records, and the rest points at the lines they have now.
+    static GeneratedDesign without(const GeneratedDesign &design, const QSet<int> &recordLines);
 
 private:
     QString m_appDir;

@@ -27,7 +27,8 @@ protected:
         DesignGenerator::writeButtonDecoders(m_appDir);
     }
 
-    QList<JudgedDesign> judge(const QList<QStringList> &designs)
+    template <typename Designs>
+    QList<JudgedDesign> judge(const Designs &designs)
     {
         QString error;
         QList<JudgedDesign> judged = DifferentialRun(m_appDir).judge(designs, &error);
@@ -165,8 +166,8 @@ TEST_F(ServerEquivalence, PagesAndRepliesArriveAsDesigned)
         EXPECT_TRUE(j.named.isEmpty() && j.silent.isEmpty()) << j.report().toStdString();
 }
 
-// Random designs of every kind, hostile texts and edge values; every reply
-// pressed and every close.
+// Random designs of every kind, hostile texts and edge values, a third of
+// them inside script logic; every reply pressed and every close.
 TEST_F(ServerEquivalence, RandomDesignsDifferOnlyWhereTheCheckSays)
 {
     SKIP_WITHOUT_SPHERE_SERVER();
@@ -180,9 +181,9 @@ TEST_F(ServerEquivalence, RandomDesignsDifferOnlyWhereTheCheckSays)
     DifferentialTotals all;
     int printed = 0;
     for (int first = 0; first < count; first += PerServer) {
-        QList<QStringList> designs;
+        QList<GeneratedDesign> designs;
         for (int i = first; i < std::min(count, first + PerServer); ++i)
-            designs << DesignGenerator(seed * 1000003u + unsigned(i)).design();
+            designs << DesignGenerator(seed * 1000003u + unsigned(i)).next();
         const QList<JudgedDesign> judged = judge(designs);
         all.add(DifferentialRun::totals(judged));
         for (const JudgedDesign &j : judged) {

@@ -387,6 +387,23 @@ TEST(DesignCheckTest, EachEntryNamesItsField)
         {"ten digits the server reads", one({"text", "1", "2", "2147483647", "a"}), {}},
         {"ten digits below zero", one({"text", "1", "2", "-2147483647", "a"}), {}},
         {"past 32 bits", one({"gumppic", "2147483648", "5", "1F4.bmp"}), {{3, "place"}}},
+        // The server writes variables in hexadecimal; controls passing a field on leave the client to misread it.
+        {"variable passed on", one({"text", "<local.x>", "2", "<eval <var.hue>>", "a"}), {{3, "place"}}},
+        {"variable inside arithmetic passed on", one({"croppedtext", "1", "2", "90", "20", "<local.h>+1", "a"}),
+         {{3, "hue"}}},
+        {"variable read by the server", one({"gumppichue", "<local.x>", "<tag.y>", "1F4.bmp", "<local.hue>"}),
+         {{3, "hue"}}},
+        {"variable in an inline text's place", one({"text", "<local.x>", "2", "0", ""}), {}},
+        // Every entry's text goes back with each press; past what the server reads, it drops the player.
+        {"entries past the reply the server reads",
+         one(QStringList{"textentry", "1", "2", "90", "20", "0", "7", "0", QString(3000, u'x')}
+             + QStringList{"textentry", "1", "2", "90", "20", "0", "8", "0", QString(3000, u'y')}
+             + QStringList{"textentry", "1", "2", "90", "20", "0", "9", "0", QString(3000, u'z')}),
+         {{21, "text"}}},
+        {"a long entry inside a loop",
+         one({"script", "FOR 3", "textentry", "1", "2", "90", "20", "0", "7", "0", QString(1000, u'x'), "script",
+              "ENDFOR", "textentry", "1", "2", "90", "20", "0", "8", "0", QString(900, u'x')}),
+         {{5, "text"}}},
         {"off the screen is advice", one({"gumppic", "900", "5", "1F4.bmp"}), {{3, ""}}},
         {"overlap is advice", one({"text", "1", "2", "0", "a", "text", "1", "2", "0", "b"}), {{8, ""}}},
         {"shared reply", one({"button", "0", "0", "okay.bmp", "1", "0", "1 4", "a", "button", "9", "9", "okay.bmp", "1",
