@@ -1,4 +1,5 @@
 #include "document/ElementRecord.h"
+#include "document/StoredStandIn.h"
 #include "document/FieldValue.h"
 #include "document/LineBreaks.h"
 #include "platform/FileNameText.h"
@@ -155,7 +156,9 @@ QString ElementRecord::selectEntry() const
         return QString();
     if (Records::isScript(kind))
         return text;
-    const QString head = Records::nameOf(kind) % u" at " % xText % u' ' % yText;
+    // A field is listed as the server reads it, without the user's stand-in.
+    const auto written = [](const QString &field) { return StoredStandIn::split(field).written; };
+    const QString head = Records::nameOf(kind) % u" at " % written(xText) % u' ' % written(yText);
     const auto saying = [&](const QString &said) -> QString {
         return u" Saying " % (said.size() > ListedTextLength ? said.left(ListedTextLength) % u"..." : said);
     };
@@ -168,7 +171,7 @@ QString ElementRecord::selectEntry() const
     case ElementKind::Croppedtext:
     case ElementKind::Textentry: return head % saying(text);
     case ElementKind::Tilepic: return head % u" Useing " % itemText;
-    case ElementKind::Checkertrans: return head % u" Sized " % widthText % u' ' % heightText;
+    case ElementKind::Checkertrans: return head % u" Sized " % written(widthText) % u' ' % written(heightText);
     case ElementKind::Xmfhtmlgump: return head % u" Saying cliloc " % clilocText;
     default: return head % u" Useing " % FileNameText::artName(fileName);
     }

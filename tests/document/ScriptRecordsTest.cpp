@@ -67,7 +67,7 @@ TEST(ScriptRecords, ComputedFieldsReadAsStandInsAlongTheOrigin)
         "script", "  dorigin 10 20",
         "gumppic", "*30", "+5", "1F4.bmp",           // origin moves to 40; y 25
         "gumppic", "-", "*10", "1F4.bmp",            // x 40, origin y 30
-        "resizepic", "<eval 2*3>", "<argn1>", "BB8.bmp", "<local.w>", "100",
+        "resizepic", "<eval 2*3>", "<argn1> //standin 40", "BB8.bmp", "<local.w>", "100",
         "script", "IF <src.isgm>",
         "text", "1", "2", "0", "plain",
         "script", "ENDIF",
@@ -80,7 +80,7 @@ TEST(ScriptRecords, ComputedFieldsReadAsStandInsAlongTheOrigin)
         {ElementKind::Script, 0, 0, 0, false, "  dorigin 10 20"},
         {ElementKind::Gumppic, 40, 25, 0, true, "Gumppic at *30 +5 Useing 500"},
         {ElementKind::Gumppic, 40, 30, 0, true, "Gumppic at - *10 Useing 500"},
-        {ElementKind::Resizepic, 6, 0, 0, true, "Resizepic at <eval 2*3> <argn1> Useing BB8"},
+        {ElementKind::Resizepic, 6, 40, 0, true, "Resizepic at <eval 2*3> <argn1> Useing BB8"},
         {ElementKind::Script, 0, 0, 0, false, "IF <src.isgm>"},
         {ElementKind::Text, 1, 2, 0, false, "Text at 1 2 Saying plain"},
         {ElementKind::Script, 0, 0, 0, false, "ENDIF"},

@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, PicturePickerOffersTheClientsGumpsByNumber)
         ASSERT_TRUE(p.offersClientGumps());
         EXPECT_TRUE(p.ClientPanel->isVisibleTo(&p));
         EXPECT_TRUE(p.GumpList->uniformItemSizes());
-        EXPECT_EQ(p.Gumps->rowCount(), 3);
+        EXPECT_EQ(p.Gumps->rowCount(), 4);
         p.GumpSearch->setText(QStringLiteral("1f"));
         EXPECT_EQ(p.Gumps->rowCount(), 1);
         ASSERT_TRUE(p.selectGump(0x1F5));
