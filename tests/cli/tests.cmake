@@ -8,6 +8,8 @@ if(TARGET quillmark-script)
     QUILLMARK_SCRIPT_BINARY="$<TARGET_FILE:quillmark-script>"
     QM_SPHERE_SERVER_BINARY="${CMAKE_BINARY_DIR}/sphere-server/SphereSvrX64_nightly")
   add_dependencies(quillmark_script_tests quillmark-script)
+  # The preview and capture commands ask the server the tests build: they
+  # wait for it rather than skip while it is being built.
   gtest_discover_tests(quillmark_script_tests DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" FIXTURES_REQUIRED sphere.server)
 endif()
