@@ -94,41 +94,34 @@ ElementBitmap missingArt(QSize box, const QString &label, const TextConverter &c
 {
     const QSize size = clampedBox(std::max(box.width(), 2), std::max(box.height(), 2));
     const int width = size.width(), height = size.height();
-    // Only the see-through form, written pixel by pixel rather than with a
-    // painter and a keying pass: a design may hold many thousands of missing
-    // pictures, and that set-up per picture cost more than all the rest of
-    // their render. The opaque form is made from it when asked for.
-    QImage seeThrough(size, QImage::Format_ARGB32_Premultiplied);
-    seeThrough.fill(0u);
-    const qsizetype stride = seeThrough.bytesPerLine() / qsizetype(sizeof(QRgb));
-    QRgb *const bits = reinterpret_cast<QRgb *>(seeThrough.bits());
-    // Art black stays see-through, as keying an opaque form out would leave it.
-    const auto put = [&](int x, int y, QRgb pixel) {
-        bits[y * stride + x] = (pixel & 0x00FFFFFFu) == (TransparentColor::Art & 0x00FFFFFFu) ? 0u
-                                                                                               : pixel | 0xFF000000u;
-    };
-    for (int x = 0; x < width; ++x) {
-        put(x, 0, PlaceholderFrame);
-        put(x, height - 1, PlaceholderFrame);
-    }
-    for (int y = 1; y < height - 1; ++y) {
-        put(0, y, PlaceholderFrame);
-        put(width - 1, y, PlaceholderFrame);
-    }
+    // Only the parts, the label written pixel by pixel: a design may hold
+    // many thousands of missing pictures, and a picture per frame cost more
+    // than all the rest of their render. The pictures are composed when asked for.
+    ElementBitmap::Parts parts;
+    parts.size = size;
+    parts.frameColour = PlaceholderFrame;
     // The label at (3, 3), inside the frame; its paper is see-through.
     constexpr int Margin = 3;
+    parts.labelAt = QPoint(Margin, Margin);
     const QImage text = converter.render(label, 0x303030, mode, width - 1 - Margin);
-    if (!text.isNull()) {
-        const int rows = std::min(text.height(), height - 1 - Margin);
-        const int columns = std::min(text.width(), width - 1 - Margin);
+    const int rows = std::min(text.height(), height - 1 - Margin);
+    const int columns = std::min(text.width(), width - 1 - Margin);
+    if (!text.isNull() && rows > 0 && columns > 0) {
+        QImage seeThrough(columns, rows, QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < rows; ++y) {
             const auto *from = reinterpret_cast<const QRgb *>(text.constScanLine(y));
-            for (int x = 0; x < columns; ++x)
-                if ((from[x] & 0x00FFFFFFu) != (TransparentColor::Text & 0x00FFFFFFu))
-                    put(Margin + x, Margin + y, from[x]);
+            auto *to = reinterpret_cast<QRgb *>(seeThrough.scanLine(y));
+            for (int x = 0; x < columns; ++x) {
+                const QRgb colour = from[x] & 0x00FFFFFFu;
+                // Paper and art black are see-through, as keying the opaque form out would leave them.
+                to[x] = colour == (TransparentColor::Text & 0x00FFFFFFu) || colour == (TransparentColor::Art & 0x00FFFFFFu)
+                            ? 0u
+                            : from[x] | 0xFF000000u;
+            }
         }
+        parts.label = seeThrough;
     }
-    return ElementBitmap::placeholderSeeThrough(seeThrough);
+    return ElementBitmap::placeholder(parts);
 }
 
 } // namespace ControlDrawing

@@ -27,13 +27,25 @@ ElementBitmap ElementBitmap::placeholder(const QImage &image)
     return bitmap;
 }
 
-ElementBitmap ElementBitmap::placeholderSeeThrough(const QImage &seeThrough)
+ElementBitmap ElementBitmap::placeholder(const Parts &parts)
 {
     ElementBitmap bitmap = placeholder(QImage());
+    bitmap.m_shared->made = Made::Parts;
     bitmap.m_shared->imageMade = false;
-    bitmap.m_shared->seeThrough = seeThrough;
-    bitmap.m_shared->seeThroughMade = true;
+    bitmap.m_shared->parts = parts;
     return bitmap;
+}
+
+void ElementBitmap::drawParts(QPainter &painter, QPoint at, const Parts &parts)
+{
+    const int w = parts.size.width(), h = parts.size.height();
+    const QColor frame = QColor::fromRgb(parts.frameColour);
+    painter.fillRect(at.x(), at.y(), w, 1, frame);
+    painter.fillRect(at.x(), at.y() + h - 1, w, 1, frame);
+    painter.fillRect(at.x(), at.y() + 1, 1, h - 2, frame);
+    painter.fillRect(at.x() + w - 1, at.y() + 1, 1, h - 2, frame);
+    if (!parts.label.isNull())
+        painter.drawImage(at + parts.labelAt, parts.label);
 }
 
 const QImage &ElementBitmap::image() const
@@ -43,7 +55,7 @@ const QImage &ElementBitmap::image() const
         return none;
     if (!m_shared->imageMade) {
         // Opaque again: what is see-through is the transparent colour.
-        QImage opaque = m_shared->seeThrough.convertToFormat(QImage::Format_ARGB32_Premultiplied).copy();
+        QImage opaque = seeThrough().convertToFormat(QImage::Format_ARGB32_Premultiplied).copy();
         const QRgb key = m_shared->key | 0xFF000000u;
         for (int y = 0; y < opaque.height(); ++y) {
             auto *row = reinterpret_cast<QRgb *>(opaque.scanLine(y));
@@ -57,12 +69,11 @@ const QImage &ElementBitmap::image() const
     return m_shared->image;
 }
 
-const QImage &ElementBitmap::anyForm() const
+QSize ElementBitmap::size() const
 {
-    static const QImage none;
     if (!m_shared)
-        return none;
-    return m_shared->imageMade ? m_shared->image : m_shared->seeThrough;
+        return QSize();
+    return m_shared->made == Made::Parts ? m_shared->parts.size : m_shared->image.size();
 }
 
 QRgb ElementBitmap::transparentColor() const
@@ -76,7 +87,17 @@ const QImage &ElementBitmap::seeThrough() const
     if (!m_shared)
         return none;
     if (!m_shared->seeThroughMade) {
-        m_shared->seeThrough = keyedOut(m_shared->image, m_shared->key);
+        if (m_shared->made == Made::Parts) {
+            const Parts &parts = m_shared->parts;
+            QImage composed(parts.size, QImage::Format_ARGB32_Premultiplied);
+            composed.fill(0u);
+            QPainter painter(&composed);
+            drawParts(painter, QPoint(), parts);
+            painter.end();
+            m_shared->seeThrough = composed;
+        } else {
+            m_shared->seeThrough = keyedOut(m_shared->image, m_shared->key);
+        }
         m_shared->seeThroughMade = true;
     }
     return m_shared->seeThrough;

@@ -3,6 +3,7 @@
 #include "document/RecordWalker.h"
 
 #include <QImage>
+#include <QPainter>
 #include <memory>
 
 // Transparent colours of element bitmaps: black for art (drawn see-through
@@ -25,17 +26,31 @@ public:
     ElementBitmap(const QImage &image, QRgb transparentColor);
     // The frame drawn for art that cannot be found: picked anywhere inside.
     static ElementBitmap placeholder(const QImage &image);
-    // The same made from its see-through form alone (as seeThrough() gives
-    // it): the opaque picture is made the first time it is asked for, which a
-    // canvas drawing see-through never does.
-    static ElementBitmap placeholderSeeThrough(const QImage &seeThrough);
+    // The frame of missing art by its parts: a one-pixel edge in frameColour
+    // round size, and a label (see-through form) at labelAt inside it. Both
+    // pictures are composed from them the first time they are asked for; a
+    // canvas drawing see-through draws the parts alone (drawParts), since a
+    // design may hold many thousands of missing pictures.
+    struct Parts
+    {
+        QSize size;
+        QRgb frameColour = 0;
+        QImage label;
+        QPoint labelAt;
+    };
+    static ElementBitmap placeholder(const Parts &parts);
     bool isPlaceholder() const { return m_shared && m_shared->placeholder; }
+    // Its parts, for a placeholder made of them; null otherwise.
+    const Parts *parts() const { return m_shared && m_shared->made == Made::Parts ? &m_shared->parts : nullptr; }
+    // Draws the parts see-through at, as drawing seeThrough() there would.
+    static void drawParts(QPainter &painter, QPoint at, const Parts &parts);
 
     const QImage &image() const;
     QRgb transparentColor() const;
-    int width() const { return anyForm().width(); }
-    int height() const { return anyForm().height(); }
-    bool isEmpty() const { return anyForm().isNull(); }
+    QSize size() const;
+    int width() const { return size().width(); }
+    int height() const { return size().height(); }
+    bool isEmpty() const { return size().isEmpty(); }
 
     // Format_ARGB32_Premultiplied, the transparent colour at alpha 0.
     const QImage &seeThrough() const;
@@ -47,13 +62,13 @@ public:
     static QImage keyedOut(const QImage &image, QRgb key);
 
 private:
-    // Whichever form is made, for its size.
-    const QImage &anyForm() const;
-
+    enum class Made { Image, Parts };
     struct Shared
     {
         QImage image;
+        Made made = Made::Image;   // what the bitmap was made from
         bool imageMade = true;
+        Parts parts;
         QRgb key = TransparentColor::Art;
         QImage seeThrough;
         bool seeThroughMade = false;

@@ -426,7 +426,7 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
             continue;
         }
         // A composed part lies at its own corner inside the element.
-        const bool isPart = !part.isEmpty() && part.size() != whole && bitmap.image().size() == part.size();
+        const bool isPart = !part.isEmpty() && part.size() != whole && bitmap.size() == part.size();
         const QPoint origin = isPart ? part.topLeft() : QPoint();
         // Page 0 beneath another page is drawn but not listed.
         if (walker.page() == options.page) {
@@ -460,11 +460,13 @@ RenderResult PageRenderer::render(const QStringList &lines, const RenderOptions 
         const QPoint at{int(left), int(top)};
         if (options.highlightSelected && isSelected(options, record.line))
             painter.drawImage(at, SelectionFrame::framed(bitmap.forDrawing(seeThrough), frameColors, origin,
-                                                         isPart ? whole : bitmap.image().size()));
+                                                         isPart ? whole : bitmap.size()));
+        else if (const ElementBitmap::Parts *parts = bitmap.parts(); parts && seeThrough)
+            ElementBitmap::drawParts(painter, at, *parts);   // no picture per missing one
         else
             painter.drawImage(at, bitmap.forDrawing(seeThrough));
         if (options.markLogic && (depth > 0 || record.placedByServer))
-            markLogic(painter, QRect(at - origin, isPart ? whole : bitmap.image().size()), depth > 0,
+            markLogic(painter, QRect(at - origin, isPart ? whole : bitmap.size()), depth > 0,
                       record.placedByServer);
     }
     painter.end();

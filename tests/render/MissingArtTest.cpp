@@ -103,3 +103,32 @@ TEST(MissingArt, OnlyFoundArtIsKeptInTheCache)
         }
     }
 }
+
+// A see-through canvas draws a missing picture's frame and label without
+// composing its picture: the pixels are those of the picture drawn there.
+TEST(MissingArt, TheCanvasDrawsTheSameAsTheFramesPicture)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + u'/';
+    ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("DATA/buttons")));
+    for (const QStringList &record : {QStringList{"gumppic", "5", "7", "AAA.bmp"},
+                                      QStringList{"resizepic", "3", "4", "2600.bmp", "30", "9"}}) {
+        PageRenderer renderer(root);
+        renderer.textConverter() = fontWithA();
+        RenderOptions options;
+        options.placeholders = true;
+        options.canvasSize = QSize(80, 60);
+        options.highlightSelected = false;
+        const QStringList lines = QStringList{"{BOP", "0"} + record + QStringList{"}EOP"};
+        const QImage page = renderer.render(lines, options).page;
+        const ElementBitmap bitmap = renderer.elementBitmap(lines, 2, options);
+        ASSERT_TRUE(bitmap.isPlaceholder());
+        // The element's box on the canvas, against its see-through picture drawn on the canvas colour.
+        const QRect box(record[1].toInt(), record[2].toInt(), bitmap.width(), bitmap.height());
+        QImage expected(box.size(), QImage::Format_RGB32);
+        expected.fill(0xFFFFFFFFu);
+        QPainter(&expected).drawImage(0, 0, bitmap.seeThrough());
+        EXPECT_EQ(page.copy(box), expected) << record.join(u' ').toStdString();
+    }
+}
