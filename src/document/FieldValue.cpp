@@ -157,6 +157,14 @@ Form formOf(QStringView text)
     return NumberText::tryParse(text.toString()) ? Form::Number : Form::Invalid;
 }
 
+bool isComputed(QStringView text)
+{
+    if (text.contains(u'<'))
+        return true;
+    // A check runs this on every number field: a plain one is known by its first character.
+    return isRelative(text) && (text.size() == 1 || SphereNumber::tryParse(text.mid(1)).has_value());
+}
+
 std::optional<int> evaluate(QStringView text)
 {
     if (isRelative(text))

@@ -21,11 +21,8 @@ enum class Form {
 };
 
 Form formOf(QStringView text);
-inline bool isComputed(QStringView text)
-{
-    const Form form = formOf(text);
-    return form == Form::Relative || form == Form::Expression;
-}
+// Whether formOf gives Relative or Expression, without reading a plain number.
+bool isComputed(QStringView text);
 
 // The value the designer can compute: a number; arithmetic of numbers inside
 // "<eval …>" or "<…>" (+ - * / % and brackets, numbers read as the server

@@ -55,6 +55,8 @@ void Rules::checkPassedVariables(const RecordWalker &w)
                                              QRegularExpression::CaseInsensitiveOption);
     for (const int k : passedAsWritten(w.kind())) {
         const QString field = w.field(k);
+        if (!field.contains(u'<'))
+            continue;   // most fields: no expression to match
         const QRegularExpressionMatch m = variable.match(field);
         if (!m.hasMatch() || isWholeEval(field))
             continue;
