@@ -24,4 +24,9 @@ std::optional<std::pair<int, int>> pairOf(const QString &fileName)
     return std::pair{up, down};
 }
 
+QString pictureOf(int gump)
+{
+    return QString::number(gump, 16).toUpper() + QStringLiteral(".bmp");
+}
+
 } // namespace ButtonGumps

@@ -14,5 +14,8 @@ namespace ButtonGumps {
 QString artName(int up, int down);
 // The pair such a name keeps; nullopt for any other file name.
 std::optional<std::pair<int, int>> pairOf(const QString &fileName);
+// The picture file that names one of those gumps in DATA/ ("FA5.bmp"), which
+// the art store also finds in the client.
+QString pictureOf(int gump);
 
 } // namespace ButtonGumps

@@ -107,8 +107,6 @@ std::optional<Readout> readout(const EditorState &state)
     return r;
 }
 
-namespace {
-
 QString fieldName(Field field)
 {
     switch (field) {
@@ -119,6 +117,8 @@ QString fieldName(Field field)
     }
     return {};
 }
+
+namespace {
 
 // The field's offset in a record of the kind: a box kind's size fields
 // stand after its position, a background's after its art.

@@ -41,6 +41,8 @@ enum class Field { X = 1, Y = 2, Width = 4, Height = 5 };
 // The field's offset from the kind word in a record of the kind; 0 when the
 // kind has no such field.
 int offsetOf(ElementKind kind, Field field);
+// "X", "Y", "Width" or "Height", as the Edit menu names a step on it.
+QString fieldName(Field field);
 
 // What typed spin text writes: a number (below 1 as "0"), an expression the
 // server computes ("<argn1>"), and for a place one from the origin ("+20",

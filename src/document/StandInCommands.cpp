@@ -18,17 +18,6 @@ int fieldLine(const EditorState &state, Field field)
     return offset > 0 && line < state.DATA.size() ? line : 0;
 }
 
-QString nameOf(Field field)
-{
-    switch (field) {
-    case Field::X: return QStringLiteral("X");
-    case Field::Y: return QStringLiteral("Y");
-    case Field::Width: return QStringLiteral("Width");
-    case Field::Height: return QStringLiteral("Height");
-    }
-    return {};
-}
-
 } // namespace
 
 std::optional<Shown> shownFor(const EditorState &state, Field field)
@@ -74,7 +63,7 @@ bool set(EditorState &state, Field field, std::optional<int> value)
     return recordStep<UndoSteps::SetStandIn>(state, [&] {
         state.DATA.setLine(line, after);
         return true;
-    }, nameOf(field), value.has_value());
+    }, SelectionCommands::fieldName(field), value.has_value());
 }
 
 } // namespace StandInCommands

@@ -105,7 +105,7 @@ QImage stateGump(const ElementRecord &r, const ControlContext &c)
 {
     if (const auto gumps = gumpPair(c.art, r.fileName)) {
         const int gump = r.checked ? gumps->second : gumps->first;
-        const QImage state = c.art.gumppic(QString::number(gump, 16).toUpper() + QStringLiteral(".bmp"));
+        const QImage state = c.art.gumppic(ButtonGumps::pictureOf(gump));
         if (!state.isNull())
             return state;
     }
@@ -132,7 +132,7 @@ std::optional<std::pair<int, int>> gumpPair(const ArtStore &art, const QString &
 QImage buttonArt(const ArtStore &art, const QString &fileName)
 {
     if (const auto kept = ButtonGumps::pairOf(fileName))
-        return art.gumppic(QString::number(kept->first, 16).toUpper() + QStringLiteral(".bmp"));
+        return art.gumppic(ButtonGumps::pictureOf(kept->first));
     return art.button(fileName);
 }
 

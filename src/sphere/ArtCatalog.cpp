@@ -67,7 +67,7 @@ QSize ArtCatalog::buttonSize(const QString &fileName)
         return *known;
     // A kept pair is drawn from its up gump, from DATA/ or the client, as the canvas draws it.
     const auto kept = ButtonGumps::pairOf(fileName);
-    const QImage picture = kept ? m_store.gumppic(QString::number(kept->first, 16).toUpper() + QStringLiteral(".bmp"))
+    const QImage picture = kept ? m_store.gumppic(ButtonGumps::pictureOf(kept->first))
                                 : m_store.button(fileName);
     return *m_buttons.insert(fileName, sizeOf(picture));
 }

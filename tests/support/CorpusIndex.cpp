@@ -4,6 +4,13 @@
 
 #include <QRegularExpression>
 
+QList<CorpusEntry> dynamicCorpusEntries(const QString &dir)
+{
+    QList<CorpusEntry> entries = corpusEntries(dir);
+    entries.removeIf([](const CorpusEntry &e) { return e.isStatic; });
+    return entries;
+}
+
 QList<CorpusEntry> corpusEntries(const QString &dir)
 {
     QList<CorpusEntry> entries;

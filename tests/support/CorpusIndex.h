@@ -14,6 +14,8 @@ struct CorpusEntry
 
 // Empty when the folder or its index is missing.
 QList<CorpusEntry> corpusEntries(const QString &dir);
+// Only the dialogs that hold script logic, d-controls or <...>.
+QList<CorpusEntry> dynamicCorpusEntries(const QString &dir);
 
 // A script's bytes with the sections of its dialog renamed, so that dialogs
 // of one name in several files can stand in one server.
