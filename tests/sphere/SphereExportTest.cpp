@@ -359,6 +359,13 @@ TEST_F(SphereExportTest, KeptRepliesStayAndNewButtonsNumberAroundThem)
     // One block per reply: the server runs the first that answers it.
     EXPECT_EQ(out.mid(out.indexOf("[DIALOG testgump BUTTON]") + 1),
               QStringList({"on=2", "a", "on=1", "b", "on=3", "c", ""}));
+
+    // A kept range answers its replies: new buttons number past it, or that block would run for them.
+    const QStringList ranged = exportOf(lines.mid(0, lines.size() - 3) + QStringList{"BUTTONBLOCK", "ON=2 5 // row", "z"}
+                                            + lines.mid(lines.size() - 3),
+                                        SphereDialect::V55iTo99g);
+    EXPECT_EQ(ranged.filter("button ").replaceInStrings("button 0 0 247 248 1 0 ", ""),
+              QStringList({"6", "1", "7", "8", "1"}));
 }
 
 TEST_F(SphereExportTest, EventLinesTheServerWouldMisreadStopTheExport)

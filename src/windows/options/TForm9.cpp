@@ -1,4 +1,5 @@
 #include "windows/options/TForm9.h"
+#include "document/FieldValue.h"
 #include "windows/widgets/EventGuard.h"
 #include "windows/widgets/SpinEdit.h"
 
@@ -20,6 +21,11 @@ TForm9::TForm9(QWidget *parent) : FixedDialog(parent, QStringLiteral("Location o
     layout->addWidget(Button1, 2, 0, 1, 2, Qt::AlignRight);
     layout->setColumnMinimumWidth(1, 120);
     fixSize();
+
+    // A place the server computes ("<argn1>") stays as written: the arrows
+    // leave it alone and closing keeps it.
+    for (SpinEdit *spin : {CSpinEdit1, CSpinEdit2})
+        spin->setSteppable([](const QString &text) { return !isComputedPlace(text); });
 
     EventGuard::connect(CSpinEdit1, &SpinEdit::changed, this, &TForm9::CSpinEdit1Change);
     EventGuard::connect(CSpinEdit2, &SpinEdit::changed, this, &TForm9::CSpinEdit2Change);
@@ -46,9 +52,15 @@ void TForm9::CSpinEdit2Change()
     CSpinEdit2->settleZeroBelowOne();
 }
 
+bool TForm9::isComputedPlace(const QString &text)
+{
+    return FieldValue::formOf(text) == FieldValue::Form::Expression;
+}
+
 void TForm9::done(int result)
 {
-    CSpinEdit1->restoreLastNumber();
-    CSpinEdit2->restoreLastNumber();
+    for (SpinEdit *spin : {CSpinEdit1, CSpinEdit2})
+        if (!isComputedPlace(spin->text()))
+            spin->restoreLastNumber();
     FixedDialog::done(result);
 }

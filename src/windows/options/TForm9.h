@@ -22,8 +22,12 @@ public:
     DocumentCommands::Location placement() const;
     void setPlacement(const DocumentCommands::Location &placement);
 
-    // A spin left without a number closes with the last number it held.
+    // A spin left without a number closes with the last number it held,
+    // unless it holds a place the server computes.
     void done(int result) override;
+
+private:
+    static bool isComputedPlace(const QString &text);
 
 public slots:
     void CSpinEdit1Change();

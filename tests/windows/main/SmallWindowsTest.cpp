@@ -90,6 +90,13 @@ TEST(TForm9, ValuesOfZeroOrBelowBecomeZero)
     EXPECT_EQ(form.CSpinEdit1->text(), QStringLiteral("0"));
     form.CSpinEdit2->setText(QStringLiteral("30"));
     EXPECT_EQ(form.CSpinEdit2->text(), QStringLiteral("30"));
+
+    // A place the server computes survives the arrows and closing; a word that is none does not.
+    form.setPlacement({QStringLiteral("<eval 100+<argn1>>"), QStringLiteral("abc")});
+    form.CSpinEdit1->stepBy(1);
+    form.done(QDialog::Accepted);
+    EXPECT_EQ(form.placement().x, QStringLiteral("<eval 100+<argn1>>"));
+    EXPECT_EQ(form.placement().y, QStringLiteral("30"));
 }
 
 TEST(TForm11, EventsAreJoinedByCrLf)
