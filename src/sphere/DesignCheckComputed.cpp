@@ -1,29 +1,15 @@
 // Fields the server computes: where what it computes reaches the client otherwise.
 #include "sphere/DesignCheckRules.h"
 
+#include "document/FieldValue.h"
 #include "platform/SphereLine.h"
+#include "sphere/SphereDialect.h"
 
 #include <QRegularExpression>
 
 namespace DesignCheck {
 
 namespace {
-
-// The fields a kind's control passes to the client as written (the server
-// reads the others as numbers), when it is not written inline.
-QList<int> passedAsWritten(ElementKind kind)
-{
-    switch (kind) {
-    case ElementKind::Text: return {1, 2, 3};
-    case ElementKind::Croppedtext: return {1, 2, 3, 4, 5};
-    case ElementKind::Htmlgump: return {1, 2, 3, 4, 5, 6};
-    case ElementKind::Textentry: return {1, 2, 3, 4, 5, 6, 7};
-    case ElementKind::Gumppichue:
-    case ElementKind::Tilepic: return {4};
-    case ElementKind::Xmfhtmlgump: return {8};
-    default: return {};
-    }
-}
 
 // "<eval …>" around the whole field: the server writes its value in decimal.
 bool isWholeEval(const QString &field)
@@ -45,16 +31,24 @@ bool isWholeEval(const QString &field)
 
 // The server keeps numbers in variables and writes them in hexadecimal
 // ("0DD" for 221); a control that passes the field on as written leaves the
-// client to read that as decimal.
+// client to read that as decimal, and a relative place as no place at all.
 void Rules::checkPassedVariables(const RecordWalker &w)
 {
     const int textField = Records::textFieldOf(w.kind());
-    if (textField > 0 && (SphereLine::readsAsBlank(w.field(textField)) || SphereLine::startsSection(w.field(textField))))
+    if ((textField > 0 && (SphereLine::readsAsBlank(w.field(textField)) || SphereLine::startsSection(w.field(textField))))
+        || SphereDialect::inlineForComputed(m_dialect, w))
         return; // written inline, where the server reads every number itself
     static const QRegularExpression variable(QStringLiteral("<\\s*(local|var|tag|ctag|def)\\.([^<>\\s]+)\\s*>"),
                                              QRegularExpression::CaseInsensitiveOption);
-    for (const int k : passedAsWritten(w.kind())) {
+    for (const int k : SphereDialect::passedAsWritten(w.kind())) {
         const QString field = w.field(k);
+        if (k <= 2 && FieldValue::formOf(field) == FieldValue::Form::Relative) {
+            warn(CheckedFields::nameOf(w.kind(), k),
+                 QStringLiteral("the place \"%1\" goes to the client as written, which does not read it from the "
+                                "origin; dialect %2 writes this control only in the form the server passes on")
+                     .arg(field, m_dialect));
+            continue;
+        }
         if (!field.contains(u'<'))
             continue;   // most fields: no expression to match
         const QRegularExpressionMatch m = variable.match(field);

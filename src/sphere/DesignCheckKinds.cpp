@@ -8,6 +8,7 @@
 #include "platform/NumberText.h"
 #include "platform/SphereLine.h"
 #include "sphere/ArtCatalog.h"
+#include "sphere/SphereDialect.h"
 
 #include <set>
 
@@ -137,23 +138,28 @@ QSize Rules::checkNewerKind(const RecordWalker &w)
     if (const int k = Records::widthFieldOf(kind); k > 0)
         size = QSize(number(QStringLiteral("width"), w.field(k), QStringLiteral("width")).value_or(0),
                      number(QStringLiteral("height"), w.field(k + 1), QStringLiteral("height")).value_or(0));
+    // Written inline for a place or number the server computes: no TEXT number.
+    const bool inlined = SphereDialect::inlineForComputed(m_dialect, w);
     switch (kind) {
     case ElementKind::Htmlgump:
-        checkShownText(kind, w.field(7));
-        countText(w.field(7));
+        checkShownText(kind, w.field(7), inlined);
+        if (!inlined)
+            countText(w.field(7));
         break;
     case ElementKind::Croppedtext:
         if (size.width() < DesignCheck::NarrowestCharacter)
             advise(QStringLiteral("the box is %1 pixels wide, too narrow for one character; some clients "
                                   "draw nothing").arg(size.width()));
-        checkShownText(kind, w.field(6));
-        countText(w.field(6));
+        checkShownText(kind, w.field(6), inlined);
+        if (!inlined)
+            countText(w.field(6));
         break;
     case ElementKind::Textentry:
         if (const auto id = number(QStringLiteral("entry id"), w.field(6), CheckedFields::nameOf(kind, 6)))
             checkShared(m_entryIds, *id, QStringLiteral("entry id"));
-        checkShownText(kind, w.field(8));
-        countText(w.field(8));
+        checkShownText(kind, w.field(8), inlined);
+        if (!inlined)
+            countText(w.field(8));
         break;
     case ElementKind::Checkbox:
     case ElementKind::Radio: {

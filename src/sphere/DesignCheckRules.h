@@ -75,7 +75,8 @@ private:
 
     // DesignCheckTexts.cpp
     void checkText(const RecordWalker &w);
-    void checkShownText(ElementKind kind, const QString &text);
+    // inlined: the export writes the control inline for a field the server computes.
+    void checkShownText(ElementKind kind, const QString &text, bool inlined = false);
     void countText(const QString &text);
 
     // DesignCheckButtons.cpp

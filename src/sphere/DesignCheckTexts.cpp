@@ -77,7 +77,7 @@ void Rules::checkText(const RecordWalker &w)
 }
 
 // What the server does to the text of any kind on its way to the player.
-void Rules::checkShownText(ElementKind kind, const QString &text)
+void Rules::checkShownText(ElementKind kind, const QString &text, bool inlined)
 {
     const QString &field = CheckedFields::Text;
     if (text.contains(u"//"))
@@ -92,6 +92,9 @@ void Rules::checkShownText(ElementKind kind, const QString &text)
         else if (dropsLeadingBlanksInline(kind) && kept.front().isSpace())
             warn(field, QStringLiteral("the text begins with \"[\" and goes inline, where the server drops the "
                                        "blanks before it"));
+    } else if (inlined && dropsLeadingBlanksInline(kind) && !kept.isEmpty() && kept.front().isSpace()) {
+        warn(field, QStringLiteral("the control goes inline, since the server computes a place or number of it, "
+                                   "and there the server drops the blanks before the text"));
     }
     if (const qsizetype open = text.indexOf(u'<'); open >= 0 && text.indexOf(u'>', open) > open)
         inform(field, QStringLiteral("the server evaluates <…> in the text for each player; the canvas shows it "

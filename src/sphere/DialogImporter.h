@@ -24,6 +24,9 @@ public:
 
     DialogImporter(const Section &layout, ButtonArtMatcher &buttons, const SphereImport::Progress &progress);
 
+    // The strings a text control's index may read: the TEXT section's, then
+    // those the layout's inline controls add. Read before the layout.
+    void readTextList(const Section *textSection);
     void readLayout();
     void resolveTexts(const Section *textSection);
     void attachButtonBlocks(const Section *buttonSection);
@@ -81,7 +84,10 @@ private:
     bool validGump(const Line &line, int gump);
     // The library's art of a button's two gumps, or a name that keeps them.
     QString pairArt(const Line &line, int up, int down);
-    void addIndexed(const QStringList &record, int index);
+    // A control reading the string at index: past the TEXT section it reads
+    // an inline control's, which the record takes now, or stays as written
+    // when which one is not certain.
+    void addIndexed(const Line &line, const QStringList &record, int index);
     // An inline text that reads the script's values stays the script's line.
     bool keptInline(const Line &line, const Statement &s, int values);
     static bool holdsExpression(QStringView text);
@@ -118,6 +124,14 @@ private:
     std::vector<int> m_pageOrder;         // pages in the order their brackets appear
     std::vector<std::pair<int, int>> m_textRecords;   // page, offset of each text index line needing its string
     std::vector<std::pair<int, int>> m_buttonRecords; // page, offset of each "button" record
+    int m_textSectionSize = 0;
+    bool m_hasTextSection = false;
+    bool m_notedNoTextSection = false;
+    // The inline controls' strings in the order the server adds them, as far
+    // as the order is certain; nullopt where only the count is (branches
+    // adding one string each). Complete when no block leaves it uncertain.
+    QList<std::optional<QString>> m_inlineStrings;
+    bool m_inlineStringsComplete = true;
     QStringList m_keptTexts;              // TEXTLINE records
     QStringList m_keptBlocks;             // BUTTONBLOCK records
     int m_page = 0;

@@ -74,6 +74,14 @@ std::optional<DialogImporter::Values> DialogImporter::numbers(const Line &line, 
         // but in art, text and reply numbers, relative places in positions.
         if (!(m_literal & bit(k))
             && (arg.contains(u'<') || (position && FieldValue::formOf(arg) == FieldValue::Form::Relative))) {
+            // A control that passes it to the client as written stays a
+            // script line: the design writes such an element inline, where
+            // the server reads the number itself (hexadecimal variables, places
+            // from the origin), which would change what the client gets.
+            if (m_reading == Reading::Passed) {
+                keepScript(line);
+                return std::nullopt;
+            }
             v.numbers.push_back(0);
             v.texts << arg;
             continue;
@@ -184,9 +192,7 @@ void DialogImporter::text(const Line &line, const Statement &s)
     const auto v = numbers(line, s, 4, true);
     if (!v)
         return;
-    // The index stays until the TEXT section gives its string.
-    m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size()) + 4);
-    add({Records::wordOf(ElementKind::Text), v->text(0), v->text(1), v->text(2), v->text(3)});
+    addIndexed(line, {Records::wordOf(ElementKind::Text), v->text(0), v->text(1), v->text(2)}, (*v)[3]);
 }
 
 // An inline text is expanded where it stands (in a loop, once a row), a TEXT
@@ -238,10 +244,30 @@ void DialogImporter::dtext(const Line &line, const Statement &s)
 }
 
 // Adds the record whose last field is the string of TEXT section entry `index`.
-void DialogImporter::addIndexed(const QStringList &record, int index)
+void DialogImporter::addIndexed(const Line &line, const QStringList &record, int index)
 {
-    m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size() + record.size()));
-    add(record + QStringList{numberText(index)});
+    if (index < m_textSectionSize) {
+        // The index stays until the TEXT section gives its string.
+        m_textRecords.emplace_back(m_page, int(pageRecords(m_page).size() + record.size()));
+        add(record + QStringList{numberText(index)});
+        return;
+    }
+    const qsizetype inlineAt = qsizetype(index) - m_textSectionSize;
+    if (inlineAt < m_inlineStrings.size() && m_inlineStrings[inlineAt]) {
+        add(record + QStringList{*m_inlineStrings[inlineAt]});
+    } else if (inlineAt >= m_inlineStrings.size() && m_inlineStringsComplete) {
+        // The client shows nothing for a text that is not there.
+        if (!m_hasTextSection && m_inlineStrings.isEmpty()) {
+            if (!m_notedNoTextSection)
+                noteOf(0, {}, SphereImport::NoTextSection);
+            m_notedNoTextSection = true;
+        } else {
+            noteOf(0, {}, QStringLiteral("NO SUCH TEXT (%1)").arg(index));
+        }
+        add(record + QStringList{QString()});
+    } else {
+        keepScript(line);
+    }
 }
 
 void DialogImporter::htmlgump(const Line &line, const Statement &s)
@@ -251,7 +277,7 @@ void DialogImporter::htmlgump(const Line &line, const Statement &s)
     const auto v = numbers(line, s, 7, true);
     if (!v)
         return;
-    addIndexed(QStringList{Records::wordOf(ElementKind::Htmlgump)} + v->textsOf(0, 4) + v->textsOf(5, 7), (*v)[4]);
+    addIndexed(line, QStringList{Records::wordOf(ElementKind::Htmlgump)} + v->textsOf(0, 4) + v->textsOf(5, 7), (*v)[4]);
 }
 
 void DialogImporter::dhtmlgump(const Line &line, const Statement &s)
@@ -270,7 +296,7 @@ void DialogImporter::croppedtext(const Line &line, const Statement &s)
     const auto v = numbers(line, s, 6, true);
     if (!v)
         return;
-    addIndexed(QStringList{Records::wordOf(ElementKind::Croppedtext)} + v->textsOf(0, 5), (*v)[5]);
+    addIndexed(line, QStringList{Records::wordOf(ElementKind::Croppedtext)} + v->textsOf(0, 5), (*v)[5]);
 }
 
 void DialogImporter::dcroppedtext(const Line &line, const Statement &s)
@@ -299,7 +325,7 @@ void DialogImporter::textentry(const Line &line, const Statement &s)
     const auto v = numbers(line, s, count, true);
     if (!v)
         return;
-    addIndexed(QStringList{Records::wordOf(ElementKind::Textentry)} + v->textsOf(0, 6)
+    addIndexed(line, QStringList{Records::wordOf(ElementKind::Textentry)} + v->textsOf(0, 6)
                    + QStringList{limited ? v->text(7) : QStringLiteral("0")},
                (*v)[6]);
 }

@@ -17,6 +17,17 @@ const QStringList &all();
 // others out and the check names them.
 bool hasKind(const QString &dialect, ElementKind kind);
 
+// The fields of a kind's control the server passes to the client as written
+// (it reads the others as numbers, from the origin where they are places).
+// The text kinds pass them only in their indexed form; their inline forms
+// ("dtext", "dcroppedtext", "dhtmlgump", "dtextentry") are read as numbers.
+QList<int> passedAsWritten(ElementKind kind);
+// Whether the dialect writes the element in its inline form so that the
+// server reads a place or number it computes ("+20", "*20", "<local.y>"),
+// which the indexed form would pass to the client as written: a text kind
+// with such a field, in dialect "55i - 99g" (the older one has no inline form).
+bool inlineForComputed(const QString &dialect, const RecordWalker &w);
+
 // How the script's text becomes bytes. The current server reads scripts as
 // UTF-8; old servers sent each byte as it stood, so an old shard's scripts
 // are 8-bit text (Latin-1).

@@ -267,7 +267,9 @@ private:
                     m_out << QStringLiteral("dtext ") + position + u' ' + number(w.field(3));
                 break;
             }
-            if (mustStandInline(w.field(4))) {
+            // So does one whose place or hue the server computes: only the
+            // inline form has the server read them.
+            if (mustStandInline(w.field(4)) || SphereDialect::inlineForComputed(m_dialect, w)) {
                 m_out << QStringLiteral("dtext ") + position + u' ' + number(w.field(3)) + u' '
                              + dottedText(w.field(4));
                 break;
@@ -377,8 +379,9 @@ private:
         const auto f = [&](int k) { return number(w.field(k)); };
         const QString box = position + u' ' + f(3) + u' ' + f(4);
         const bool recent = isRecent();
+        const bool computed = SphereDialect::inlineForComputed(m_dialect, w);
         const auto indexed = [&](const QString &text) {
-            return !m_inlineTexts && !SphereLine::readsAsBlank(text) && !mustStandInline(text);
+            return !m_inlineTexts && !SphereLine::readsAsBlank(text) && !mustStandInline(text) && !computed;
         };
         switch (w.kind()) {
         case ElementKind::Htmlgump:

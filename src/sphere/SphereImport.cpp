@@ -188,8 +188,10 @@ ImportResult SphereImport::importLines(const QStringList &fileLines, const QStri
         return result;
     }
     DialogImporter importer(*layout, buttons, progress);
+    const Section *texts = SphereScript::findSection(sections, {dialog, name, QStringLiteral("TEXT")});
+    importer.readTextList(texts);
     importer.readLayout();
-    importer.resolveTexts(SphereScript::findSection(sections, {dialog, name, QStringLiteral("TEXT")}));
+    importer.resolveTexts(texts);
     importer.attachButtonBlocks(SphereScript::findSection(sections, {dialog, name, QStringLiteral("BUTTON")}));
     result.imported = true;
     result.lines = importer.documentLines();

@@ -27,22 +27,6 @@ struct Field
 
 using Condition = std::pair<QString, std::function<bool(const Env &)>>;
 
-// The kinds whose places the server reads from the origin; the others pass
-// their numbers to the client as written (inline texts aside, which the
-// export picks by the text, so they get no relative places either).
-bool readsOrigin(ElementKind kind)
-{
-    switch (kind) {
-    case ElementKind::Text:
-    case ElementKind::Htmlgump:
-    case ElementKind::Croppedtext:
-    case ElementKind::Textentry:
-        return false;
-    default:
-        return true;
-    }
-}
-
 // Fields besides the place a logic design computes: sizes and hues.
 QList<int> computedFieldsOf(ElementKind kind)
 {
@@ -205,7 +189,7 @@ DesignGenerator::Node DesignGenerator::logicElement(const Scope &scope)
         const QString local = scope.locals.isEmpty() ? QString() : pick(scope.locals);
         const QString var = inLoop ? pick(scope.loopVariables) : QString();
         const int a = below(200), s = 1 + below(30), k = below(40);
-        switch (below(axis >= 0 && scope.origin && readsOrigin(n.element) ? 9 : 5)) {
+        switch (below(axis >= 0 && scope.origin ? 9 : 5)) {
         case 0:
             f = {QString::number(plain), {}};
             break;

@@ -20,11 +20,11 @@
 namespace {
 
 // The dialogs whose layouts came back equal in the last run; fewer is a regression.
-// Measured on a quiet machine: 296 equal in layout and replies, 2 whose
+// Measured on a quiet machine: 302 equal in layout and replies, 3 whose
 // presses a block's end of the session cut short. On a loaded one more
 // sessions end waiting for the server, so those count with the equal ones
 // (their layouts are), within a bound.
-constexpr int MinimumEqual = 296;
+constexpr int MinimumEqual = 302;
 constexpr int MaxNotPressed = 20;
 // Servers started to press the replies, each after a block ended the last session.
 constexpr int MaxSessions = 40;
@@ -37,19 +37,10 @@ const QMap<QString, QString> &knownToDiffer()
         {"d_Flam.scp", "holds only a BUTTON section: there is no layout to import"},
         {"d_SAVING_DLG.scp", "its layout section has no header the import finds"},
         {"d_spherelist.scp", "letters past the 8-bit set in an event line: the export stops rather than write \"?\""},
-        // A computed text index reads a string an inline text added after the TEXT lines; the export
-        // writes the inline texts into the TEXT section, which moves those strings.
-        {"d_cp.scp", "computed text indices read strings that inline texts add"},
-        {"d_house_information.scp", "computed text indices read strings that inline texts add"},
-        {"d_pvp.scp", "computed text indices read strings that inline texts add"},
-        // A text's hue is a variable the test character lacks ("text 105 128 <var.agapite> 13"): the
-        // server reads the text's index as its hue, and the export numbers the texts in the design's order.
-        {"d_nbl_ingot.scp", "a text's hue: its text index (13) after an empty variable, renumbered 15 by the export"},
-        {"d_nbl_ore.scp", "a text's hue: its text index (13) after an empty variable, renumbered 15 by the export"},
-        // Not yet understood; what the server shows differently:
-        {"d_house_placement_tool.scp", "a text's Y the client cannot read as a number after the round trip"},
-        {"d_infox_char.scp", "a text at 10 50 arrives at 0 0 after the round trip"},
-        {"d_infox_item.scp", "a text at 10 50 arrives at 0 0 after the round trip"},
+        // An index past the TEXT section reads the string of an inline control, but which one is not
+        // certain after a line the server may run as a shard's function ("esizepic"): the control
+        // stays as written, and the export moves the inline texts before it into the TEXT section.
+        {"d_pvp.scp", "an entry's index reads an inline string the export moves into the TEXT section"},
     };
     return files;
 }

@@ -388,9 +388,9 @@ TEST(DesignCheckTest, EachEntryNamesItsField)
         {"ten digits below zero", one({"text", "1", "2", "-2147483647", "a"}), {}},
         {"past 32 bits", one({"gumppic", "2147483648", "5", "1F4.bmp"}), {{3, "place"}}},
         // The server writes variables in hexadecimal; controls passing a field on leave the client to misread it.
-        {"variable passed on", one({"text", "<local.x>", "2", "<eval <var.hue>>", "a"}), {{3, "place"}}},
-        {"variable inside arithmetic passed on", one({"croppedtext", "1", "2", "90", "20", "<local.h>+1", "a"}),
-         {{3, "hue"}}},
+        // A text kind with such a field goes inline, where the server reads it.
+        {"variable in a text's place", one({"text", "<local.x>", "+2", "<eval <var.hue>>", "a"}), {}},
+        {"variable inside arithmetic", one({"croppedtext", "1", "2", "90", "20", "<local.h>+1", "a"}), {}},
         {"variable read by the server", one({"gumppichue", "<local.x>", "<tag.y>", "1F4.bmp", "<local.hue>"}),
          {{3, "hue"}}},
         {"variable in an inline text's place", one({"text", "<local.x>", "2", "0", ""}), {}},
@@ -421,6 +421,12 @@ TEST(DesignCheckTest, EachEntryNamesItsField)
         DesignCheck::run(one({"htmlgump", "1", "2", "90", "20", "0", "0", "a"}), nullptr, QStringLiteral("48e - 51a"));
     ASSERT_EQ(old.size(), 1);
     EXPECT_EQ(old[0].field, QStringLiteral("element"));
+    // It has no inline text either: the text passes a place the server computes on as written.
+    QStringList passed;
+    for (const DesignProblem &p : DesignCheck::run(one({"text", "<local.x>", "+2", "0", "a"}), nullptr,
+                                                   QStringLiteral("48e - 51a")))
+        passed << p.field;
+    EXPECT_EQ(passed, QStringList({"place", "place"}));
 }
 
 // A "//" after a blank starts a comment in an event line, as the script's

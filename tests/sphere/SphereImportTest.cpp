@@ -126,6 +126,46 @@ TEST_F(SphereImportTest, TextsAreCountedOverLinesThatHoldText)
     EXPECT_EQ(r.errors, QStringList({"NO SUCH TEXT (2)"}));
 }
 
+// An index past the TEXT section reads the strings the inline controls add
+// after it, in the order the server runs them; where that order is not
+// certain, the control stays the script's line.
+TEST_F(SphereImportTest, IndicesPastTheTextSectionReadInlineStrings)
+{
+    const struct {
+        const char *name;
+        QStringList layout;
+        QStringList texts;
+        QString shown; // of "text 9 9 0 …"; empty when it stays a script line
+    } cases[] = {
+        {"no TEXT section", {"dtext 1 1 0 a", "dtext 1 1 0 .b", "text 9 9 0 1"}, {}, "b"},
+        {"after the section's lines", {"text 9 9 0 3", "dcroppedtext 1 1 5 5 0 c", "dhtmlgump 1 1 5 5 0 0 d"},
+         {"zero", "one"}, "d"},
+        {"past a condition adding one in each branch",
+         {"IF <x>", "dtext 1 1 0 a", "ELSE", "dtext 1 1 0 b", "ENDIF", "dtext 1 1 0 c", "text 9 9 0 1"}, {}, "c"},
+        {"inside such a condition", {"IF <x>", "dtext 1 1 0 a", "ELSE", "dtext 1 1 0 b", "ENDIF", "text 9 9 0 0"},
+         {}, ""},
+        {"past a condition without ELSE", {"IF <x>", "dtext 1 1 0 a", "ENDIF", "dtext 1 1 0 c", "text 9 9 0 1"}, {}, ""},
+        {"past a loop", {"FOR 3", "dtext 1 1 0 a", "ENDFOR", "dtext 1 1 0 c", "text 9 9 0 1"}, {}, ""},
+        {"past a function of the shard", {"f_rows", "dtext 1 1 0 c", "text 9 9 0 0"}, {}, ""},
+        {"past verbs and assignments", {"src.sysmessage hi", "local.x=1", "dtext 1 1 0 c", "text 9 9 0 0"}, {}, "c"},
+    };
+    for (const auto &c : cases) {
+        QStringList script = QStringList{"[DIALOG d_test]", "0,0"} + c.layout;
+        if (!c.texts.isEmpty())
+            script << "[DIALOG d_test TEXT]" << c.texts;
+        const ImportResult r = run(script);
+        const qsizetype at = r.lines.indexOf("text 9 9 0 " + c.layout.filter("text 9 9").first().section(u' ', 4));
+        if (c.shown.isEmpty()) {
+            EXPECT_EQ(r.lines.value(at - 1), "script") << c.name;
+            continue;
+        }
+        qsizetype k = 0;
+        while (k + 4 < r.lines.size() && !(r.lines[k] == "text" && r.lines[k + 1] == "9"))
+            ++k;
+        EXPECT_EQ(r.lines.value(k + 4), c.shown) << c.name;
+    }
+}
+
 TEST_F(SphereImportTest, ButtonBlocksMatchInAnySpellingAndRanges)
 {
     const ImportResult r = run({"[DIALOG d_test]", "0,0", "button 0 0 0F7 248 1 0 1", "button 0 0 241 242 0 2 2",
