@@ -310,7 +310,7 @@ void Rules::checkRadioGroups()
 QList<DesignProblem> run(const QStringList &lines, ArtCatalog *art, const QString &dialect)
 {
     QList<DesignProblem> found = Rules(lines, art, dialect).run();
-    ScriptCheck::mergeInto(found, lines);
+    ScriptCheck::mergeInto(found, lines, dialect);
     return found;
 }
 

@@ -3,12 +3,37 @@
 #include "document/ScriptNesting.h"
 #include "platform/SphereEventLine.h"
 #include "sphere/CheckedFields.h"
+#include "sphere/SphereDialect.h"
+#include "sphere/SphereScript.h"
 
 #include <algorithm>
 
 namespace ScriptCheck {
 
-QList<DesignProblem> run(const QStringList &lines)
+namespace {
+
+// The control word of a script line the older dialect has no control for.
+QString controlTheOldDialectLacks(const QString &line)
+{
+    static const QStringList lacking = {
+        QStringLiteral("dtext"),       QStringLiteral("dcroppedtext"),     QStringLiteral("dhtmlgump"),
+        QStringLiteral("dtextentry"),  QStringLiteral("dtextentrylimited"), QStringLiteral("htmlgump"),
+        QStringLiteral("xmfhtmlgump"), QStringLiteral("xmfhtmlgumpcolor"), QStringLiteral("textentrylimited"),
+        QStringLiteral("tilepichue"),
+    };
+    const QStringList words = SphereScript::arguments(SphereScript::cleanLine(line));
+    if (words.isEmpty())
+        return {};
+    const QString word = words.first().toLower();
+    if (lacking.contains(word))
+        return word;
+    // gumppic's fourth value is a hue, which the older servers do not send.
+    return word == u"gumppic" && words.size() > 4 ? QStringLiteral("gumppic with a hue") : QString();
+}
+
+} // namespace
+
+QList<DesignProblem> run(const QStringList &lines, const QString &dialect)
 {
     using Severity = DesignProblem::Severity;
     QList<DesignProblem> found;
@@ -23,6 +48,14 @@ QList<DesignProblem> run(const QStringList &lines)
             if (const QString trap = SphereEventLine::trap(line); !trap.isEmpty())
                 found << DesignProblem{w.line() + 1, Severity::Error,
                                        QStringLiteral("script line: ") + trap + QStringLiteral("; the export stops there"),
+                                       CheckedFields::Element};
+            else if (const QString lacking = dialect == SphereDialect::V48eTo51a ? controlTheOldDialectLacks(line)
+                                                                                 : QString();
+                     !lacking.isEmpty())
+                found << DesignProblem{w.line() + 1, Severity::Warning,
+                                       QStringLiteral("script line: dialect %1 has no %2; the export writes the line "
+                                                      "as it is, and an older server does not read it")
+                                           .arg(dialect, lacking),
                                        CheckedFields::Element};
             continue;
         }
@@ -45,9 +78,9 @@ QList<DesignProblem> run(const QStringList &lines)
     return found;
 }
 
-void mergeInto(QList<DesignProblem> &problems, const QStringList &lines)
+void mergeInto(QList<DesignProblem> &problems, const QStringList &lines, const QString &dialect)
 {
-    const QList<DesignProblem> found = run(lines);
+    const QList<DesignProblem> found = run(lines, dialect);
     if (found.isEmpty())
         return;
     problems << found;
