@@ -11,12 +11,12 @@
 
 QString TestMode::enterStatus(const QStringList &lines)
 {
-    QString status = QStringLiteral("Test mode: click the dialog's buttons; Escape or F5 goes back to editing");
+    QString status = QStringLiteral("Test mode: click the dialog's buttons; Escape or F5 goes back");
     RecordWalker w(lines);
     while (w.next()) {
         if (w.item() == RecordWalker::Item::Element && Records::isScript(w.kind()))
-            return status + QStringLiteral(". The dialog's script logic does not run: each condition shows the "
-                                           "branch chosen in View > Branches");
+            return status + QStringLiteral(". Script logic does not run: conditions show the branches of "
+                                           "View > Branches");
     }
     return status;
 }
