@@ -33,7 +33,6 @@ constexpr int MaxSessions = 40;
 const QMap<QString, QString> &knownToDiffer()
 {
     static const QMap<QString, QString> files = {
-        {"d_runebook.scp", "an htmlgump without background and scrollbar values: the client gets them filled in"},
         {"d_Flam.scp", "holds only a BUTTON section: there is no layout to import"},
         {"d_SAVING_DLG.scp", "its layout section has no header the import finds"},
         {"d_spherelist.scp", "letters past the 8-bit set in an event line: the export stops rather than write \"?\""},
