@@ -391,6 +391,9 @@ private:
     ServerJob *m_serverImport = nullptr;
     void buildServerCommands();
     QString serverSetupMissing(bool scriptsNeeded);
+    // Says what is missing and offers the options' Server tab to set it;
+    // true once all is set.
+    bool serverSetupReady(bool scriptsNeeded);
     void selectDesignLine(int line);
     // Shows the page of a place of the design and selects its element.
     void goToPlace(const std::optional<ProblemList::Place> &place);

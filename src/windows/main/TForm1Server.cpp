@@ -4,6 +4,7 @@
 #include "document/SelectionSet.h"
 #include "serverworld/ServerPreview.h"
 #include "windows/main/TForm1.h"
+#include "windows/options/TForm12.h"
 #include "windows/server/ServerImportDialog.h"
 #include "windows/server/ServerJob.h"
 #include "windows/server/ServerPreviewWindow.h"
@@ -75,6 +76,23 @@ QString TForm1::serverSetupMissing(bool scriptsNeeded)
     return {};
 }
 
+bool TForm1::serverSetupReady(bool scriptsNeeded)
+{
+    const QString missing = serverSetupMissing(scriptsNeeded);
+    if (missing.isEmpty())
+        return true;
+    Label8->setText(missing);
+    if (!Modal::confirm(missing + QStringLiteral(" Open the options at that tab now?")))
+        return false;
+    for (int k = 0; k < Form12->PageControl1->count(); ++k)
+        if (Form12->PageControl1->tabText(k) == ServerSource)
+            Form12->PageControl1->setCurrentIndex(k);
+    Button17Click();
+    const QString still = serverSetupMissing(scriptsNeeded);
+    Label8->setText(still);
+    return still.isEmpty();
+}
+
 void TForm1::selectDesignLine(int line)
 {
     Problem at;
@@ -84,11 +102,8 @@ void TForm1::selectDesignLine(int line)
 
 void TForm1::ServerPreview1Click()
 {
-    if (const QString missing = serverSetupMissing(false); !missing.isEmpty()) {
-        Label8->setText(missing);
-        Modal::warning(missing);
+    if (!serverSetupReady(false))
         return;
-    }
     // Beside the canvas, as far as the screen allows.
     QPoint at = frameGeometry().topRight() + QPoint(4, 0);
     if (const QScreen *shown = screen()) {
@@ -105,11 +120,8 @@ void TForm1::ServerPreview1Click()
 
 void TForm1::ImportFromServer1Click()
 {
-    if (const QString missing = serverSetupMissing(true); !missing.isEmpty()) {
-        Label8->setText(missing);
-        Modal::warning(missing);
+    if (!serverSetupReady(true))
         return;
-    }
     if (m_serverImport->busy()) {
         Label8->setText(QStringLiteral("An import from the server is still running."));
         return;

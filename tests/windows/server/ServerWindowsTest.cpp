@@ -99,12 +99,25 @@ TEST_F(ServerWindowsTest, TheCommandsSayWhatToSetFirst)
         {"ImportFromServer1", "", "Name your Sphere server's program under Options, tab \"Server\", first."},
         {"ImportFromServer1", "/opt/sphere/SphereSvr", "Name your shard's scripts folder under Options, tab \"Server\", first."},
     };
+    const QString offer = QStringLiteral(" Open the options at that tab now?");
     for (const auto &row : rows) {
         modals->forgetShown();
         window->settings().sphereProgram = row.program;
+        modals->answerConfirm(false);
         window->control<QAction>(row.action)->trigger();
-        EXPECT_EQ(modals->messages(Modal::MessageKind::Warning), QStringList{row.expected}) << row.action;
+        ASSERT_EQ(modals->shown().size(), 1) << row.action;
+        EXPECT_EQ(modals->shown().first().text, row.expected + offer) << row.action;
     }
+    // Yes opens the options at the Server tab; what is still missing stays named.
+    window->settings().sphereProgram.clear();
+    modals->answerConfirm(true);
+    modals->onWindow<TForm12>([](TForm12 &options) {
+        EXPECT_EQ(options.PageControl1->tabText(options.PageControl1->currentIndex()), "Server");
+        options.reject();
+    });
+    window->control<QAction>("ServerPreview1")->trigger();
+    EXPECT_TRUE(modals->finished());
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), rows[0].expected);
 }
 
 TEST_F(ServerWindowsTest, APreviewWhoseServerExitsShowsItsLastLinesAndLeavesNothing)
