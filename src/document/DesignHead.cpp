@@ -38,9 +38,18 @@ bool needed(const QStringList &lines)
     return false;
 }
 
+bool needsUtf8(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        for (const QChar c : line)
+            if (c.unicode() > 0xFF)
+                return true;
+    return false;
+}
+
 QStringList withoutHead(QStringList lines)
 {
-    if (!lines.isEmpty() && lines.front() == Line)
+    if (!lines.isEmpty() && (lines.front() == Line || lines.front() == Utf8Line))
         lines.removeFirst();
     return lines;
 }

@@ -13,9 +13,16 @@ namespace DesignHead {
 
 inline const QString Line =
     QStringLiteral("QUILLMARK 2: script logic and computed fields; older versions misread this design");
+// The first line of a design holding letters past the 8-bit set (a Turkish
+// shard's "ş", "ı"): the rest of the file is UTF-8 instead of 8-bit text.
+inline const QString Utf8Line =
+    QStringLiteral("QUILLMARK 2 UTF-8: letters past the 8-bit set; older versions misread this design");
 
 // Whether the lines hold anything the head must warn of.
 bool needed(const QStringList &lines);
+
+// Whether a line holds a letter past the 8-bit set, which makes the file UTF-8.
+bool needsUtf8(const QStringList &lines);
 
 // The lines as read, the head dropped when it is their first line.
 QStringList withoutHead(QStringList lines);

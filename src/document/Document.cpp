@@ -1,6 +1,7 @@
 #include "document/Document.h"
 #include "document/DesignHead.h"
 #include "document/LineBreaks.h"
+#include "platform/CappedFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
@@ -41,14 +42,23 @@ QStringList decodeLineBreaks(QStringList lines)
     return lines;
 }
 
-// Project files are 8-bit: a line with a character outside Latin-1 cannot be
-// stored, and writing "?" in its place would lose the text without a word.
-void refuseUnstorable(const QString &line, int index)
+// A design with letters past the 8-bit set goes out as UTF-8 behind a head
+// that says so; line breaks inside a line become the mark as in 8-bit files.
+QByteArray utf8ProjectText(const QStringList &lines)
 {
-    const QString unstorable = Document::unstorableCharacters(line);
-    if (!unstorable.isEmpty())
-        throw RuntimeError(QStringLiteral("Line %1 holds characters a design file cannot store: %2")
-                               .arg(index + 1).arg(unstorable));
+    QByteArray out = DesignHead::Utf8Line.toLatin1() + "\r\n";
+    const QString mark = QString(QChar(LineBreakMark));
+    for (const QString &line : lines) {
+        if (line.contains(u'\r') || line.contains(u'\n')) {
+            QString marked = line;
+            marked.replace(QStringLiteral("\r\n"), mark).replace(u'\r', mark).replace(u'\n', mark);
+            out += marked.toUtf8();
+        } else {
+            out += line.toUtf8();
+        }
+        out += "\r\n";
+    }
+    return out;
 }
 
 } // namespace
@@ -256,7 +266,10 @@ QString Document::pageOfLine(int line) const
 
 QStringList Document::parseProjectText(const QByteArray &bytes)
 {
-    return decodeLineBreaks(DesignHead::withoutHead(TextFile::splitLines(bytes)));
+    const QByteArray utf8Head = DesignHead::Utf8Line.toLatin1();
+    const bool utf8 = bytes.startsWith(utf8Head)
+                      && (bytes.size() == utf8Head.size() || bytes[utf8Head.size()] == '\r' || bytes[utf8Head.size()] == '\n');
+    return decodeLineBreaks(DesignHead::withoutHead(utf8 ? TextFile::splitUtf8Lines(bytes) : TextFile::splitLines(bytes)));
 }
 
 QString Document::unstorableCharacters(const QString &text)
@@ -270,7 +283,13 @@ QString Document::unstorableCharacters(const QString &text)
 
 QByteArray Document::projectText(const QStringList &lines)
 {
-    const QByteArray head = DesignHead::needed(lines) ? DesignHead::Line.toLatin1() + "\r\n" : QByteArray();
+    if (DesignHead::needsUtf8(lines))
+        return utf8ProjectText(lines);
+    // A first line that reads as a head gets one written before it, so that
+    // reading drops the written head and keeps it.
+    const bool headFirst = !lines.isEmpty() && DesignHead::withoutHead({lines.front()}).isEmpty();
+    const QByteArray head =
+        DesignHead::needed(lines) || headFirst ? DesignHead::Line.toLatin1() + "\r\n" : QByteArray();
     qsizetype total = head.size();
     for (const QString &line : lines)
         total += line.size() + 2;
@@ -284,9 +303,7 @@ QByteArray Document::projectText(const QStringList &lines)
         const qsizetype n = line.size();
         for (qsizetype k = 0; k < n; ++k) {
             const char16_t c = from[k].unicode();
-            if (c > 0xFF) {
-                refuseUnstorable(line, i);
-            } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' || c == u'\n') {
                 // CR LF, a lone CR and a lone LF each become one mark.
                 *to++ = char(LineBreakMark);
                 if (c == u'\r' && k + 1 < n && from[k + 1] == u'\n')
@@ -304,7 +321,7 @@ QByteArray Document::projectText(const QStringList &lines)
 
 QStringList Document::loadProjectFile(const QString &path)
 {
-    return decodeLineBreaks(DesignHead::withoutHead(TextFile::readLines(path)));
+    return parseProjectText(CappedFile::readOrThrow(path));
 }
 
 void Document::saveProjectFile(const QString &path, const QStringList &lines)

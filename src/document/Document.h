@@ -77,9 +77,10 @@ public:
     static QStringList loadProjectFile(const QString &path);      // throws RuntimeError
     static void saveProjectFile(const QString &path, const QStringList &lines); // throws RuntimeError
     static QStringList parseProjectText(const QByteArray &bytes);
-    static QByteArray projectText(const QStringList &lines);   // throws RuntimeError
-    // The distinct characters of text a project file cannot store (outside
-    // the 8-bit set), at most 16; empty when it can store all of it.
+    // 8-bit text, or UTF-8 behind its own head when a line holds a letter past the 8-bit set.
+    static QByteArray projectText(const QStringList &lines);
+    // The distinct characters of text outside the 8-bit set, at most 16: an
+    // old shard's 8-bit script cannot carry them.
     static QString unstorableCharacters(const QString &text);
 
 private:

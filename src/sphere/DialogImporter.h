@@ -67,7 +67,6 @@ private:
 
     void note(const Line &line, const QString &what) { noteOf(line.number, line.raw.trimmed(), what); }
     void noteOf(int lineNumber, const QString &scriptText, const QString &what);
-    void noteUnstorable(int lineNumber, const QString &text);
 
     // structure
     bool readLocation(const Line &line);
@@ -146,6 +145,5 @@ private:
     ScriptNesting m_nesting;
     int m_scriptLines = 0;
     QList<ImportNote> m_notes;
-    std::set<int> m_unstorableLines;
     std::set<std::pair<int, int>> m_missingPairs; // named once each
 };

@@ -112,17 +112,12 @@ void DialogImporter::attachButtonBlocks(const Section *buttonSection)
         flag.events = found < blocks.size() && blocks[found].single(reply);
         records[at + 6] = ButtonReplies::flagText(flag);
         records[at + 7] = flag.events ? events(blocks[found]) : QString();
-        if (flag.events) {
+        if (flag.events)
             blocks[found].attached = true;
-            for (qsizetype k = 0; k < blocks[found].lines.size(); ++k)
-                noteUnstorable(blocks[found].numbers[k], blocks[found].lines[k]);
-        }
     }
     for (const ButtonBlock &b : blocks) {
         if (b.attached)
             continue;
-        for (qsizetype k = 0; k < b.lines.size(); ++k)
-            noteUnstorable(b.numbers[k], b.lines[k]);
         m_keptBlocks << Records::KeptBlock << b.marker << events(b);
     }
 }

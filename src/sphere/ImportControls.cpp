@@ -239,7 +239,6 @@ void DialogImporter::dtext(const Line &line, const Statement &s)
     QString shown = textAfter(s, 3);
     if (shown.startsWith(u'.'))
         shown.remove(0, 1);
-    noteUnstorable(line.number, shown);
     add({Records::wordOf(ElementKind::Text), v->text(0), v->text(1), v->text(2), shown});
 }
 
@@ -284,7 +283,6 @@ void DialogImporter::dhtmlgump(const Line &line, const Statement &s)
 {
     if (keptInline(line, s, 6))
         return;
-    noteUnstorable(line.number, s.rest);
     if (const auto v = numbers(line, s, 6, true))
         add(QStringList{Records::wordOf(ElementKind::Htmlgump)} + v->textsOf(0, 6) + QStringList{textAfter(s, 6)});
 }
@@ -303,7 +301,6 @@ void DialogImporter::dcroppedtext(const Line &line, const Statement &s)
 {
     if (keptInline(line, s, 5))
         return;
-    noteUnstorable(line.number, s.rest);
     const auto v = numbers(line, s, 5, true);
     if (!v)
         return;
@@ -335,7 +332,6 @@ void DialogImporter::dtextentry(const Line &line, const Statement &s)
     const bool limited = s.word.endsWith(u"limited");
     if (keptInline(line, s, limited ? 7 : 6))
         return;
-    noteUnstorable(line.number, s.rest);
     const int count = limited ? 7 : 6;
     if (const auto v = numbers(line, s, count, true))
         add(QStringList{Records::wordOf(ElementKind::Textentry)} + v->textsOf(0, 6)

@@ -123,7 +123,6 @@ void DialogImporter::resolveTexts(const Section *textSection)
             const Line &text = body[*index];
             used[std::size_t(*index)] = true;
             indexLine = SphereLine::keptPart(text.raw).toString();
-            noteUnstorable(text.number, indexLine);
         } else {
             // The client shows nothing for a text that is not there.
             noteOf(0, {}, QStringLiteral("NO SUCH TEXT (") + indexLine + u')');
@@ -135,7 +134,6 @@ void DialogImporter::resolveTexts(const Section *textSection)
             continue;
         const Line &text = body[qsizetype(k)];
         const QString kept = SphereLine::keptPart(text.raw).toString();
-        noteUnstorable(text.number, kept);
         m_keptTexts << Records::KeptText << numberText(int(k)) << kept;
     }
 }

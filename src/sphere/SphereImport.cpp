@@ -83,17 +83,6 @@ void DialogImporter::noteOf(int lineNumber, const QString &scriptText, const QSt
     m_notes.append({lineNumber, scriptText, what});
 }
 
-// Letters past the 8-bit set stay in the design as read, but a design
-// file cannot hold them: the user learns it now, not when saving.
-void DialogImporter::noteUnstorable(int lineNumber, const QString &text)
-{
-    const QString letters = Document::unstorableCharacters(text);
-    if (letters.isEmpty() || !m_unstorableLines.insert(lineNumber).second)
-        return;
-    noteOf(lineNumber, text, QStringLiteral("\"%1\" cannot be stored in a design file; saving refuses it until "
-                                           "they are changed").arg(letters));
-}
-
 // "x,y", "x, y" or "x y" on the layout's first line; a value may be an expression.
 bool DialogImporter::readLocation(const Line &line)
 {
@@ -133,7 +122,6 @@ void DialogImporter::keepScript(const Line &line)
     QString kept = line.raw;
     while (!kept.isEmpty() && kept.back().isSpace())
         kept.chop(1);
-    noteUnstorable(line.number, kept);
     add({Records::wordOf(ElementKind::Script), kept});
     ++m_scriptLines;
 }

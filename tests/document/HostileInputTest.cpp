@@ -1,3 +1,4 @@
+#include "document/DesignHead.h"
 #include "document/Document.h"
 #include "platform/CappedFile.h"
 #include "platform/PathResolver.h"
@@ -37,22 +38,38 @@ QStringList exportLines(const QStringList &lines, const QString &appDir)
 
 } // namespace
 
-TEST(HostileInput, TextOutsideTheEightBitSetIsRefusedNamingTheLine)
+// A Turkish shard's letters ("ş", "ı") and others past the 8-bit set make
+// the file UTF-8 behind a head of its own; 8-bit designs stay byte for byte.
+TEST(HostileInput, TextOutsideTheEightBitSetSavesAsUtf8)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.SDF");
-    const QByteArray old = "{BOP\r\n0\r\n}EOP\r\n";
-    writeFile(path, old);
     QStringList lines = ExampleDocuments::onePageDialog();
-    lines[16] = QStringLiteral("Preis 5\u20AC \u2713 \u20AC");
-    EXPECT_EQ(failureOf([&] { Document::saveProjectFile(path, lines); }),
-              QStringLiteral("Line 17 holds characters a design file cannot store: \u20AC\u2713"));
-    EXPECT_EQ(readFile(path), old);
-
-    // 8-bit text still saves byte for byte.
-    lines[16] = QString::fromLatin1("Preis 5\xA4 \xFF");
-    Document::saveProjectFile(path, lines);
-    EXPECT_TRUE(readFile(path).contains("\r\nPreis 5\xA4 \xFF\r\n"));
+    const struct {
+        QString text;
+        QByteArray stored; // as the text's line of the file
+        bool utf8;
+    } rows[] = {
+        {QString::fromLatin1("Preis 5\xA4 \xFF"), "\r\nPreis 5\xA4 \xFF\r\n", false},
+        {QStringLiteral("Kap\u0131 \u015fifre 5\u20AC \u2713"), "\r\nKap\xc4\xb1 \xc5\x9fifre 5\xe2\x82\xac \xe2\x9c\x93\r\n",
+         true},
+    };
+    for (const auto &row : rows) {
+        lines[16] = row.text;
+        Document::saveProjectFile(path, lines);
+        const QByteArray bytes = readFile(path);
+        EXPECT_TRUE(bytes.contains(row.stored)) << bytes.toStdString();
+        EXPECT_EQ(bytes.startsWith(DesignHead::Utf8Line.toLatin1() + "\r\n"), row.utf8);
+        EXPECT_EQ(Document::loadProjectFile(path), lines);
+    }
+    // Button events keep their line breaks in a UTF-8 file too.
+    const QStringList button = {"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "1", "a \u015f\r\nb", "}EOP"};
+    EXPECT_EQ(Document::parseProjectText(Document::projectText(button)), button);
+    // A design whose first line reads as a head keeps it.
+    for (const QString &head : {DesignHead::Line, DesignHead::Utf8Line}) {
+        const QStringList headFirst = {head, "x"};
+        EXPECT_EQ(Document::parseProjectText(Document::projectText(headFirst)), headFirst);
+    }
 }
 
 TEST(HostileInput, LineBreaksOutsideButtonEventsNeverBecomeScriptLines)

@@ -1,5 +1,4 @@
 #include "windows/elements/TForm11.h"
-#include "windows/main/StorableText.h"
 #include "windows/widgets/EventGuard.h"
 #include "windows/widgets/SpinEdit.h"
 
@@ -54,8 +53,6 @@ void TForm11::showEvent(QShowEvent *event)
 
 void TForm11::done(int result)
 {
-    if (result == QDialog::Accepted && warnIfUnstorable(Memo1->toPlainText()))
-        return;
     m_cancelled = result != QDialog::Accepted;
     if (m_cancelled)
         setOptions(m_shown);

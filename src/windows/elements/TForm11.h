@@ -25,7 +25,6 @@ public:
     QPlainTextEdit *Memo1 = nullptr;     // "Events (Leave Blank if none)"
     QPushButton *Button1 = nullptr;      // "Ok"
 
-    // Refuses events a design file cannot store, with a "Warning" naming them.
     void done(int result) override;
     // Left without Ok (Escape, the close button): cancelled, the values as they were.
     bool cancelled() const { return m_cancelled; }

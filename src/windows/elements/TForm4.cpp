@@ -1,5 +1,4 @@
 #include "windows/elements/TForm4.h"
-#include "windows/main/StorableText.h"
 #include "windows/widgets/EventGuard.h"
 #include "windows/widgets/ImageView.h"
 
@@ -63,13 +62,6 @@ void TForm4::UPDATERTimer()
     UPDATER->setInterval(PreviewIdleInterval);
     UPDATER->stop();
     Image1->setPicture(m_previewSource ? m_previewSource(Edit1->text()) : QImage());
-}
-
-void TForm4::done(int result)
-{
-    if (result == QDialog::Accepted && warnIfUnstorable(Edit1->text()))
-        return;
-    FixedDialog::done(result);
 }
 
 void TForm4::showEvent(QShowEvent *event)

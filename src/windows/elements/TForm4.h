@@ -38,8 +38,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    // Refuses text a design file cannot store, with a "Warning" naming it.
-    void done(int result) override;
 
 private:
     PreviewSource m_previewSource;
