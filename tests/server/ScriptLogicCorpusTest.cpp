@@ -6,6 +6,7 @@
 #include "support/DialogPresses.h"
 #include "support/SphereTestServer.h"
 
+#include "document/Document.h"
 #include "platform/TextFile.h"
 #include "sphere/ButtonArtMatcher.h"
 #include "sphere/SphereExport.h"
@@ -119,7 +120,9 @@ Outcome judgeRoundTrips(const QList<CorpusEntry> &dialogs, const QString &corpus
         const auto encoding = bytes.isValidUtf8() ? SphereDialect::Encoding::Utf8 : SphereDialect::Encoding::EightBit;
         QStringList script;
         try {
-            writeSphereScript(imported.lines, SphereDialect::V55iTo99g, original + "_rt", appDir, script);
+            // Through a design file, as a user keeps it between import and export.
+            const QStringList saved = Document::parseProjectText(Document::projectText(imported.lines));
+            writeSphereScript(saved, SphereDialect::V55iTo99g, original + "_rt", appDir, script);
             files.append({original + "_rt.scp", encodeScript(script, encoding, "\r\n")});
         } catch (const std::exception &) {
             if (!knownToDiffer().contains(dialogs[i].file))

@@ -1,3 +1,4 @@
+#include "document/Document.h"
 #include "sphere/ButtonArtMatcher.h"
 #include "sphere/SphereExport.h"
 #include "sphere/SphereImport.h"
@@ -53,6 +54,8 @@ TEST(SphereCorpus, EveryDialogImportsAndSimpleOnesComeBack)
         if (!first.imported)
             continue;
         ++imported;
+        // Saved and loaded, the design is the same, whatever letters and logic it holds.
+        EXPECT_EQ(Document::parseProjectText(Document::projectText(first.lines)), first.lines) << e.file.toStdString();
         const bool whole = heldWhole(first);
         held += whole;
         if (!e.simple && !whole)
