@@ -83,6 +83,18 @@ TEST_F(ScriptRenderCommandTest, DrawsThePageAndListsItsEntries)
     EXPECT_EQ(page.pixel(61, 21), Blue);
     EXPECT_EQ(page.pixel(102, 26), Red);       // text in hue 95
     EXPECT_EQ(page.pixel(101, 21), White);     // the text's paper
+
+    // The list's bytes are those of the design file: 8-bit, or UTF-8 behind its head.
+    const struct { QByteArray file; QByteArray listed; } rows[] = {
+        {"{BOP\r\n0\r\ntext\r\n1\r\n2\r\n0\r\nCaf\xE9\r\n}EOP\r\n", "Text at 1 2 Saying Caf\xE9\n"},
+        {"QUILLMARK 2 UTF-8: letters past the 8-bit set; older versions misread this design\r\n{BOP\r\n0\r\ntext\r\n1\r\n"
+         "2\r\n0\r\nKap\xC4\xB1\r\n}EOP\r\n",
+         "Text at 1 2 Saying Kap\xC4\xB1\n"},
+    };
+    for (const auto &row : rows) {
+        FileFixtures::writeFile(root + "letters.SDF", row.file);
+        EXPECT_EQ(run({"render", "letters.SDF", "--out", "l.png"}).out, row.listed);
+    }
 }
 
 TEST_F(ScriptRenderCommandTest, OptionsAndSettingsShapeThePicture)

@@ -3,6 +3,7 @@
 
 #include "assets/BitmapFontFile.h"
 #include "assets/client/GumpArt.h"
+#include "document/DesignHead.h"
 #include "document/Document.h"
 #include "document/RecordWalker.h"
 #include "editor/Settings.h"
@@ -165,10 +166,11 @@ int runRenderCommand(const QStringList &args)
     SafeFile::write(out, png);
 
     // The select list as the designer's drop-down shows it; bytes as they
-    // stood in the design file.
+    // stood in the design file (8-bit, or UTF-8 for letters past that set).
+    const bool utf8 = DesignHead::needsUtf8(lines);
     QByteArray listing;
     for (const QString &entry : result.selectEntries)
-        listing += entry.toLatin1() + '\n';
+        listing += (utf8 ? entry.toUtf8() : entry.toLatin1()) + '\n';
     std::fwrite(listing.constData(), 1, size_t(listing.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
