@@ -1,13 +1,10 @@
 // Cost of laying out a long HTML gump text in the bitmap font, and of a full
 // warm render of a page that mixes every element kind.
+#include "BenchData.h"
 #include "BenchFont.h"
 #include "render/HtmlLayout.h"
 #include "render/PageRenderer.h"
 #include "support/SyntheticClient.h"
-
-#include <QDir>
-#include <QPainter>
-#include <QTemporaryDir>
 
 #include "GuiBenchmarkMain.h"
 
@@ -46,51 +43,7 @@ void BM_HtmlLayout2000Characters(benchmark::State &state)
 }
 BENCHMARK(BM_HtmlLayout2000Characters)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
-void save(const QImage &image, const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
-}
-
-QImage artImage(int w, int h, QRgb colour)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(colour));
-    p.drawEllipse(0, 0, w, h);
-    return image;
-}
-
-// Pictures, buttons with decoders and state gumps, the HTML background and
-// scroll bar, and a hue library.
-const QString &dataDir()
-{
-    static QTemporaryDir dir;
-    static const QString appDir = [] {
-        const QString root = dir.path() + u'/';
-        for (int i = 0; i < 20; ++i)
-            save(artImage(24 + (i * 17) % 80, 24 + (i * 29) % 70, qRgb(40 + i * 5, 200 - i * 3, 90)),
-                 root + QStringLiteral("DATA/%1.bmp").arg(0xA00 + i, 0, 16).toUpper());
-        for (const char *gump : {"D2", "D3", "D0", "D1", "FA", "FC", "FE", "100"})
-            save(artImage(16, 16, qRgb(200, 200, 40)), root + QStringLiteral("DATA/%1.bmp").arg(QLatin1String(gump)));
-        save(artImage(20, 20, qRgb(30, 160, 60)), root + QStringLiteral("DATA/buttons/check.bmp"));
-        QFile decoder(root + QStringLiteral("DATA/buttons/check.cs"));
-        if (decoder.open(QIODevice::WriteOnly))
-            decoder.write("D2\r\nD3\r\n");
-        for (int k = 0; k < 9; ++k) {
-            QImage piece(k == 4 ? 32 : 12, k == 4 ? 32 : 12, QImage::Format_RGB32);
-            piece.fill(qRgb(120, 100 + k * 10, 80));
-            save(piece, root + QStringLiteral("DATA/resizepic/%1%2.bm").arg(k).arg(3000));
-        }
-        QFile library(root + QStringLiteral("ColorLibary.INI"));
-        if (library.open(QIODevice::WriteOnly))
-            library.write("[NORMALS]\r\nTOTAL=1\r\n[1]\r\nCOLOR=clRed\r\nSPHERE=95\r\n");
-        return root;
-    }();
-    return appDir;
-}
+using BenchData::dataDir;
 
 // 500 elements over a 1024 × 768 canvas, every kind in turn.
 QStringList mixedPage()

@@ -1,34 +1,19 @@
 // A hostile design: 250,000 pictures whose names are all different and none
 // of which the art library holds. A render must not ask the disk about each
 // name (target: the first render under 1 s).
+#include "BenchData.h"
 #include "BenchFont.h"
 #include "render/PageRenderer.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include "GuiBenchmarkMain.h"
 
 namespace {
 
 constexpr int MissingPictures = 250'000;
 
-// A library with one picture, a button and a background, so the folders exist.
-const QString &dataDir()
-{
-    static QTemporaryDir dir;
-    static const QString appDir = [] {
-        const QString root = dir.path() + u'/';
-        for (const char *folder : {"DATA/buttons", "DATA/resizepic"})
-            QDir().mkpath(root + QString::fromLatin1(folder));
-        QImage one(8, 8, QImage::Format_RGB32);
-        one.fill(Qt::red);
-        one.convertToFormat(QImage::Format_RGB888).save(root + QStringLiteral("DATA/A00.bmp"), "BMP");
-        return root;
-    }();
-    return appDir;
-}
+// The benchmarks' shared library: the folders exist, and none of its names is asked for.
+using BenchData::dataDir;
 
 QStringList missingPictures()
 {

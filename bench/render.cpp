@@ -1,67 +1,17 @@
 // Cost of a full render of a busy page (LQUICKTimer) with the image cache
 // warm and cold, and of the unchanged check that spares a redraw.
+#include "BenchData.h"
 #include "BenchFont.h"
 #include "render/PageRenderer.h"
 #include "render/RenderCache.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QTemporaryDir>
 #include "GuiBenchmarkMain.h"
 
 namespace {
 
-constexpr int Pictures = 40, Buttons = 10, Backgrounds = 5;
+using BenchData::Pictures, BenchData::Buttons, BenchData::Backgrounds, BenchData::dataDir;
 constexpr QSize Canvas(1024, 768);
-
-void save(const QImage &image, const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
-}
-
-// Art on black, so the see-through forms have holes as real art does.
-QImage artImage(int w, int h, QRgb colour)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(colour));
-    p.drawEllipse(0, 0, w, h);
-    p.fillRect(w / 4, h / 4, w / 2, h / 2, QColor(colour).darker());
-    return image;
-}
-
-// The art library: 40 pictures of 24 to 123 pixels a side, 10 buttons of
-// 60 × 22, 5 backgrounds of 12-pixel corners and edges and a 32-pixel centre.
-const QString &dataDir()
-{
-    static QTemporaryDir dir;
-    static const QString appDir = [] {
-        const QString root = dir.path() + u'/';
-        for (int i = 0; i < Pictures; ++i)
-            save(artImage(24 + (i * 17) % 100, 24 + (i * 29) % 90, qRgb(40 + i * 5, 200 - i * 3, 90)),
-                 root + QStringLiteral("DATA/%1.bmp").arg(0xA00 + i, 0, 16).toUpper());
-        for (int i = 0; i < Buttons; ++i)
-            save(artImage(60, 22, qRgb(30, 160, 60 + i * 15)), root + QStringLiteral("DATA/buttons/btn%1.bmp").arg(i));
-        for (int b = 0; b < Backgrounds; ++b)
-            for (int k = 0; k < 9; ++k) {
-                const int side = k == 4 ? 32 : 12;
-                QImage piece(side, side, QImage::Format_RGB32);
-                piece.fill(qRgb(120 + b * 20, 100 + k * 10, 80));
-                save(piece, root + QStringLiteral("DATA/resizepic/%1%2.bm").arg(k).arg(9200 + b));
-            }
-        QFile library(root + QStringLiteral("ColorLibary.INI"));
-        if (library.open(QIODevice::WriteOnly))
-            library.write("[NORMALS]\r\nTOTAL=3\r\n[1]\r\nCOLOR=clRed\r\nSPHERE=95\r\n[2]\r\nCOLOR=clNavy\r\n"
-                          "SPHERE=1152\r\n[3]\r\nCOLOR=$0040a848\r\nSPHERE=995\r\n");
-        return root;
-    }();
-    return appDir;
-}
 
 // Page 1 of 500 elements over the canvas: 20 backgrounds first, then
 // pictures, buttons and 50 texts mixed; an empty page 0 before it.

@@ -2,12 +2,11 @@
 // script lines among them (conditions, loops, assignments) and fields the
 // server computes. Its render, save and load should cost what the same
 // elements cost without the logic (argument 0 below), within their targets.
+#include "BenchData.h"
 #include "BenchFont.h"
 #include "document/Document.h"
 #include "render/PageRenderer.h"
 
-#include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include "GuiBenchmarkMain.h"
 
@@ -16,22 +15,8 @@ namespace {
 constexpr int Elements = 5'000;
 constexpr int ScriptLines = 2'000;
 
-// A library with the one picture and the button the design names.
-const QString &dataDir()
-{
-    static QTemporaryDir dir;
-    static const QString appDir = [] {
-        const QString root = dir.path() + u'/';
-        for (const char *folder : {"DATA/buttons", "DATA/resizepic"})
-            QDir().mkpath(root + QString::fromLatin1(folder));
-        QImage art(24, 24, QImage::Format_RGB32);
-        art.fill(Qt::darkGreen);
-        art.convertToFormat(QImage::Format_RGB888).save(root + QStringLiteral("DATA/1F4.bmp"), "BMP");
-        art.convertToFormat(QImage::Format_RGB888).save(root + QStringLiteral("DATA/buttons/okay.bmp"), "BMP");
-        return root;
-    }();
-    return appDir;
-}
+// The shared library holds the picture and the button the design names.
+using BenchData::dataDir;
 
 // Five elements to every two script lines when withLogic, in the forms an
 // import keeps: plain numbers, relative places and computed fields.

@@ -34,6 +34,9 @@ set(QM_FORMS_SOURCES ${QM_LAYER_SOURCES_windows})
 set(QM_SPHERE_DECODING_SOURCES ${QM_LAYER_SOURCES_sphereclient})
 list(FILTER QM_SPHERE_DECODING_SOURCES EXCLUDE REGEX "/SphereLoginClient\\.(cpp|h)$")
 
+# Reading a Sphere server's log: QtCore alone, fuzzed with the core.
+set(QM_SERVER_LOG_SOURCES ${QM_ROOT}/src/serverworld/ServerLogNotes.cpp ${QM_ROOT}/src/serverworld/ServerLogNotes.h)
+
 # Core tests: tests/<layer>/*.cpp (and the client readers' folder), no display
 # needed; window tests: tests/windows/<role>/*.cpp.
 set(QM_CORE_TESTS)

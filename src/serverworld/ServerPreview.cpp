@@ -12,7 +12,6 @@
 
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QSet>
 
 namespace {
@@ -108,26 +107,6 @@ ServerAnswer ask(const ServerSetup &setup, const QList<std::pair<QString, QByteA
         }
     }
     return answer;
-}
-
-QList<ServerLogNote> logNotes(const QString &log)
-{
-    static const QRegularExpression at(QStringLiteral("\\(([^(),]+),\\s*(\\d+)\\)\\s*(.*)$"));
-    QList<ServerLogNote> notes;
-    for (const QString &line : log.split(u'\n')) {
-        const QRegularExpressionMatch m = at.match(line.trimmed());
-        if (!m.hasMatch())
-            continue;
-        ServerLogNote note;
-        note.file = m.captured(1).trimmed();
-        note.scriptLine = m.captured(2).toInt();
-        // The severity before the bracket says what kind of message it is.
-        static const QRegularExpression severity(QStringLiteral("([A-Za-z]+:)$"));
-        const QRegularExpressionMatch s = severity.match(line.trimmed().left(m.capturedStart(0)));
-        note.text = (s.hasMatch() ? s.captured(1) + u' ' : QString()) + m.captured(3).trimmed();
-        notes << note;
-    }
-    return notes;
 }
 
 QHash<int, int> designLinesOfScript(const QStringList &designLines, const QStringList &script)
@@ -242,17 +221,6 @@ ProgramCheck checkProgram(const QString &program, const QString &recordFolder, i
     if (!check.ok)
         check.error = QStringLiteral("The program started but named no version. Its last lines:\n%1").arg(world.lastLines(12));
     return check;
-}
-
-QString versionIn(const QString &log)
-{
-    static const QRegularExpression version(QStringLiteral("(\\S+\\s+Version\\s+\\S.*)$"));
-    for (const QString &line : log.split(u'\n')) {
-        const QRegularExpressionMatch m = version.match(line.trimmed());
-        if (m.hasMatch())
-            return m.captured(1).trimmed();
-    }
-    return {};
 }
 
 QStringList dialogNames(const QString &scriptsFolder)

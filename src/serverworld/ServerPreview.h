@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serverworld/ServerLogNotes.h"
 #include "serverworld/ServerWorld.h"
 #include "serverworld/ShownDialog.h"
 #include "sphereclient/ReceivedGump.h"
@@ -24,16 +25,6 @@ struct ServerSetup
     int deadlineMs = 30000; // for the whole question, start to dialog
 };
 
-// A message the server logged about a script line, and the design line it
-// came from (-1 when none).
-struct ServerLogNote
-{
-    QString file;
-    int scriptLine = -1;    // from 1
-    int designLine = -1;    // from 1
-    QString text;
-};
-
 // What a server answered when a dialog was opened for the stand-in.
 struct ServerAnswer
 {
@@ -56,9 +47,6 @@ constexpr const char *PreviewDialog = "d_quillmark_preview";
 // waits (bounded by setup.deadlineMs) for it; the world is gone on return.
 ServerAnswer ask(const ServerSetup &setup, const QList<std::pair<QString, QByteArray>> &scripts,
                  const QString &dialog, ServerCancel *cancel = nullptr, const ServerProgress &progress = {});
-
-// Log lines naming a script file and line: "ERROR:(file.scp,12)text".
-QList<ServerLogNote> logNotes(const QString &log);
 
 // The design line each layout line of an exported script stands for: the
 // n-th control line of a page is the n-th element of that page in the design.
@@ -106,8 +94,6 @@ struct ProgramCheck
 };
 ProgramCheck checkProgram(const QString &program, const QString &recordFolder, int deadlineMs,
                           ServerCancel *cancel = nullptr);
-// The server's "... Version ..." line of a log, empty when there is none.
-QString versionIn(const QString &log);
 
 // The names of the dialogs the scripts folder defines, sorted, each once.
 QStringList dialogNames(const QString &scriptsFolder);

@@ -382,6 +382,42 @@ TEST(ServerLogNotes, ScriptLinesAreReadFromTheLog)
     }
 }
 
+// A log is outside data: huge lines, no line breaks, NUL characters and
+// numbers past an int are read within bounds and name no wrong line.
+TEST(ServerLogNotes, HostileLogsAreReadWithinBounds)
+{
+    const QString nul(QChar(0));
+    QString flood;
+    for (int k = 0; k < 3000; ++k)
+        flood += QStringLiteral("(a.scp,%1)x").arg(k + 1) + u'\n';
+    const struct {
+        const char *what;
+        QString log;
+        qsizetype notes;
+        int firstLine;       // of the first note
+        qsizetype textSize;  // of the first note's text
+    } rows[] = {
+        {"a huge line: its start", "ERROR:(a.scp,3)" + QString(100000, u'y'), 1, 3,
+         ServerPreview::MaxLogLineLength - 15 + 7},
+        {"a bracket past the part read", QString(ServerPreview::MaxLogLineLength, u'z') + "(a.scp,3)y", 0, -1, 0},
+        {"a line number past an int", "ERROR:(d.scp,99999999999)too far\n(d.scp,4294967297)wraps", 0, -1, 0},
+        {"a bracket naming no file", "ERROR:(   ,3)x", 0, -1, 0},
+        {"NUL characters", "ERROR:(a" + nul + ".scp,4)t" + nul + "xt" + nul, 1, 4, 12},
+        {"no line break", "ERROR:(a.scp,5)one ERROR:(a.scp,6)two", 1, 5, 29},
+        {"a flood of notes", flood, ServerPreview::MaxLogNotes, 1, 1},
+        {"letters before the bracket", QString(8000, u'E') + ":(a.scp,8)t", 1, 8, 8003},
+    };
+    for (const auto &row : rows) {
+        const QList<ServerLogNote> notes = ServerPreview::logNotes(row.log);
+        ASSERT_EQ(notes.size(), row.notes) << row.what;
+        if (notes.isEmpty())
+            continue;
+        EXPECT_EQ(notes[0].scriptLine, row.firstLine) << row.what;
+        EXPECT_EQ(notes[0].text.size(), row.textSize) << row.what;
+        EXPECT_EQ(notes[0].designLine, -1) << row.what;
+    }
+}
+
 TEST(ServerLogNotes, TheVersionIsTheLineThatNamesIt)
 {
     const struct {
@@ -392,6 +428,12 @@ TEST(ServerLogNotes, TheVersionIsTheLineThatNamesIt)
          "SphereServer Version X1-Nightly [Linux-x86_64] by www.example.net."},
         {"03:32:Loading scripts\n03:32:Startup complete", ""},
         {"", ""},
+        {"a Version", ""},
+        {"Version 1.0", ""},
+        {"x Versions 2", ""},
+        {"log:\tSphere\t Version \t2 beta\r", "Sphere\t Version \t2 beta"},
+        {QString(20000, u'n') + " Version", ""},
+        {"Version Version Version 3", "Version Version Version 3"},
     };
     for (const auto &row : rows)
         EXPECT_EQ(ServerPreview::versionIn(row.log), row.version) << row.log.toStdString();
