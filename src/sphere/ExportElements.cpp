@@ -145,11 +145,12 @@ void ScriptWriter::writeNewerKind(const RecordWalker &w, const QString &position
     }
     case ElementKind::Checkbox:
     case ElementKind::Radio: {
-        if (w.kind() == ElementKind::Radio && m_groups.needsLine(f(6)))
-            m_out << QStringLiteral("group ") + f(6);
+        const auto [before, after] = w.kind() == ElementKind::Radio ? m_groups.around(f(6)) : RadioGroupLines::Around{};
+        m_out << before;
         const auto [up, down] = buttonGumps(w.field(3));
         m_out << Records::wordOf(w.kind()) + u' ' + position + u' ' + QString::number(up) + u' '
                      + QString::number(down) + u' ' + f(4) + u' ' + f(5);
+        m_out << after;
         break;
     }
     case ElementKind::Gumppictiled:

@@ -12,9 +12,8 @@
 #include "sphere/SphereExport.h"
 #include "sphere/SphereImport.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QMap>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -45,20 +44,30 @@ void writeDecodersFor(const QList<QByteArray> &scripts, const QString &appDir)
     }
 }
 
-// Known differences between an original and its round trip, by dialog file
-// and field; each is a fault of the import or export still to mend.
+// Known differences between an original's layout and its round trip's, by
+// dialog file and field, each a fault of the import or export still to mend.
 const QList<std::pair<QString, QString>> &knownToDiffer()
 {
-    // Its reply 1 sends "Listeye ekleyeceginiz kisiyi seciniz." and more
-    // before the round trip, nothing after it.
-    static const QList<std::pair<QString, QString>> fields = {
-        {"d_mbox_2.scp", "events"},
-    };
+    static const QList<std::pair<QString, QString>> fields = {};
     return fields;
 }
 
-// Dialogs left unpressed when a block ends the session, as measured.
-constexpr int MaxNotPressed = 41;
+// Replies that run differently after the round trip, by dialog file and
+// button, with why. None since each side is pressed in a world of its own:
+// d_mbox_2's thirteen differed only because the original's presses had set
+// the player's tags before the round trip's ran.
+const QMap<std::pair<QString, quint32>, QString> &pressesKnownToDiffer()
+{
+    static const QMap<std::pair<QString, quint32>, QString> presses = {};
+    return presses;
+}
+
+// Measured on the run of 10 December 2026 (126 compared, 1049 replies pressed
+// on each side, 7 of which ended the session, in 20 sessions): every dialog
+// pressed whole. A layout that ends the session as it opens would leave one.
+constexpr int MaxNotPressed = 2;
+// Servers started to press each side's replies, each after a block ended the last session.
+constexpr int MaxSessions = 40;
 
 TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
 {
@@ -120,13 +129,11 @@ TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
             presses.append({original + "_rt", list});
         }
     }
-    // A block may end the session (a "dclick" on the player does); the
-    // dialogs pressed by then are compared, the rest counted as not pressed.
-    const PressedDialogs pressed = pressDialogs(files, presses);
-    const QString sessionEnd = pressed.error.section(u'\n', 0, 0);
+    const PressedSides pressed = pressOnBothSides(files, presses, MaxSessions);
 
     int compared = 0, equal = 0, sendNothing = 0, excused = 0, replies = 0, repliesMatched = 0, notPressed = 0,
-        excusedPresses = 0;
+        excusedPresses = 0, endedSession = 0;
+    QSet<std::pair<QString, QString>> usedExcuses;
     QStringList differing;
     for (qsizetype i = 0; i < dialogs.size(); ++i) {
         const QString original = QStringLiteral("d_corpus_%1").arg(i);
@@ -142,44 +149,53 @@ TEST(CorpusRoundTrip, StaticDialogsComeBackAsTheServerReadTheOriginals)
         }
         QList<ShownDifference> d = ShownDialogs::compare(ShownDialogs::ofGump(a->x, a->y, a->controls, a->texts),
                                                          ShownDialogs::ofGump(b->x, b->y, b->controls, b->texts));
-        const QList<QStringList> ranA = pressed.dialogs.value(original).messages,
-                                 ranB = pressed.dialogs.value(original + "_rt").messages;
-        const qsizetype offered = pressesOf(*a).size();
-        if (ranA.size() < offered || ranB.size() < offered) {
+        excused += int(d.removeIf([&](const ShownDifference &x) {
+            const std::pair<QString, QString> known{dialogs[i].file, x.field};
+            if (!knownToDiffer().contains(known))
+                return false;
+            usedExcuses.insert(known);
+            return true;
+        }));
+        if (!pressed.ran.contains(original) || !pressed.ran.contains(original + "_rt")) {
             ++notPressed;
+            if (!d.isEmpty())
+                differing << dialogs[i].file + ": " + d.first().what;
             continue;
         }
+        const QList<QStringList> ranA = pressed.ran.value(original), ranB = pressed.ran.value(original + "_rt");
+        const QList<DialogPress> offered = pressesOf(*a);
         for (qsizetype k = 0; k < ranA.size(); ++k) {
             ++replies;
-            if (ranA[k] == ranB.value(k))
+            endedSession += ranA[k] == QStringList{SessionEnded};
+            if (ranA[k] == ranB.value(k)) {
                 ++repliesMatched;
-            else
+            } else if (pressesKnownToDiffer().contains({dialogs[i].file, offered.value(k).button})) {
+                ++excusedPresses;
+            } else {
                 d << ShownDifference{-1, QStringLiteral("pressing %1 ran [%2] on the original, [%3] after the round trip")
-                                             .arg(pressesOf(*a).value(k).button)
+                                             .arg(offered.value(k).button)
                                              .arg(ranA[k].join(QStringLiteral(", ")), ranB.value(k).join(QStringLiteral(", "))),
                                      -1, QStringLiteral("events")};
+            }
         }
-        excused += int(d.removeIf([&](const ShownDifference &x) {
-            const bool known = knownToDiffer().contains(std::pair<QString, QString>{dialogs[i].file, x.field});
-            excusedPresses += known && x.field == u"events";
-            return known;
-        }));
         if (d.isEmpty())
             ++equal;
         else
             differing << dialogs[i].file + ": " + d.first().what;
     }
-    std::printf("%lld static dialogs: %d compared, %d equal (%d differences excused by field), %d of whose "
-                "originals the server sends nothing; %d replies pressed on each side, %d ran alike; %d dialogs not "
-                "pressed after the session ended%s\n",
+    std::printf("%lld static dialogs: %d compared, %d equal (%d layout differences excused by field), %d of whose "
+                "originals the server sends nothing; %d replies pressed on each side, %d ran alike, %d excused by "
+                "name, %d ended the session; %d sessions, %d dialogs pressed again; %d dialogs not pressed whole%s\n",
                 static_cast<long long>(dialogs.size()), compared, equal, excused, sendNothing, replies, repliesMatched,
-                notPressed, sessionEnd.isEmpty() ? "" : qPrintable(": " + sessionEnd));
+                excusedPresses, endedSession, pressed.sessions, pressed.retried, notPressed,
+                pressed.sessionEnd.isEmpty() ? "" : qPrintable(" (the last session to end: " + pressed.sessionEnd + ")"));
     EXPECT_TRUE(differing.isEmpty()) << differing.join(u'\n').toStdString();
+    EXPECT_EQ(usedExcuses.size(), knownToDiffer().size());   // none stale
     EXPECT_EQ(compared + sendNothing, dialogs.size());
     EXPECT_EQ(equal + notPressed, compared);
-    // Measured: the session ends at the first "dclick" block; a change shows here.
     EXPECT_LE(notPressed, MaxNotPressed);
     EXPECT_EQ(repliesMatched + excusedPresses, replies);
+    EXPECT_EQ(excusedPresses, int(pressesKnownToDiffer().size()));   // none stale
     EXPECT_GE(replies, compared - notPressed);   // at least each close
 }
 

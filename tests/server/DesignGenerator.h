@@ -18,7 +18,10 @@
 // A share of the designs hold script logic: IF/ELIF/ELSE around elements
 // (conditions on numbers, arithmetic and LOCAL values), FOR loops of each
 // form over relative places (dorigin, +n, -n, -, *n) and the loop's value,
-// LOCAL values read by later fields, computed fields. The designer does not
+// WHILE loops over a LOCAL counter, DOSWITCH with a known line, DORAND whose
+// line is known (DORAND 1, or lines alike), BEGIN … END, a RETURN 0 that
+// ends the last page's layout early, LOCAL values read by later fields,
+// computed fields. The designer does not
 // run logic, so the generator writes with each such design what the server
 // must lay out for it: the static design with false branches gone, loops
 // unrolled, places and fields worked out. Buttons in branches and loops keep
@@ -85,6 +88,8 @@ private:
     Node logicElement(const Scope &scope);
     Node condition(const Scope &scope);
     Node loop(const Scope &scope);
+    Node whileLoop(const Scope &scope);
+    Node choice(const Scope &scope);
 
     std::mt19937 m_random;
     int m_markers = 0;

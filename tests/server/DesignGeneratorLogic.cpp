@@ -62,20 +62,22 @@ struct DesignGenerator::Scope
     bool origin = false;            // the bracket has set the origin: relative places are read from it
     QStringList locals;             // LOCAL values set before, on every way here
     QStringList loopVariables;      // the loops around
+    bool mayReturn = false;         // a RETURN here ends the layout and no page follows it
 };
 
 struct DesignGenerator::Node
 {
-    enum class Kind { Line, Element, If, For } kind = Kind::Line;
-    QString text;                               // Line: the script line; For: the FOR line
+    enum class Kind { Line, Element, If, For, While, Choice, Begin, Return } kind = Kind::Line;
+    QString text;                               // Line: the script line; For, While, Choice: its first line
     std::function<void(Env &)> effect;          // Line
     ElementKind element = ElementKind::None;    // Element
     QList<Field> fields;                        // Element: the record, kind word first
     QList<std::pair<Condition, QList<Node>>> branches; // If: IF and ELIF
     std::optional<QList<Node>> otherwise;       // If: ELSE
-    QString variable;                           // For
-    int from = 1, to = 1;                       // For
-    QList<Node> body;                           // For
+    QString variable;                           // For; While: its counter
+    int from = 1, to = 1;                       // For; While: the counter's start and the bound it stays below
+    QList<Node> body;                           // For, While, Begin; Choice: its lines, one node each
+    std::function<int(const Env &)> chosen;     // Choice: the line that runs, from 0
     int line = 0;                               // the line it is written at, from 1
 };
 
@@ -115,11 +117,32 @@ void write(GeneratedDesign &d, QList<Node> &nodes, int depth)
             write(d, n.body, depth + 1);
             addScript(d, indent(depth) + QStringLiteral("ENDFOR"));
             break;
+        case Node::Kind::While:
+            addScript(d, indent(depth) + QStringLiteral("LOCAL.%1=%2").arg(n.variable).arg(n.from));
+            addScript(d, indent(depth) + n.text);
+            write(d, n.body, depth + 1);
+            addScript(d, indent(depth) + QStringLiteral("LOCAL.%1=<eval <local.%1>+1>").arg(n.variable));
+            addScript(d, indent(depth) + (n.line % 2 ? QStringLiteral("ENDWHILE") : QStringLiteral("endwhile")));
+            break;
+        case Node::Kind::Choice:
+            addScript(d, indent(depth) + n.text);
+            write(d, n.body, depth + 1);
+            addScript(d, indent(depth) + QStringLiteral("ENDDO"));
+            break;
+        case Node::Kind::Begin:
+            addScript(d, indent(depth) + QStringLiteral("BEGIN"));
+            write(d, n.body, depth + 1);
+            addScript(d, indent(depth) + QStringLiteral("END"));
+            break;
+        case Node::Kind::Return:
+            addScript(d, indent(depth) + n.text);
+            break;
         }
     }
 }
 
-void run(GeneratedDesign &d, const QList<Node> &nodes, Env &env)
+// Runs the nodes as the server does; true when a RETURN ended the layout.
+bool run(GeneratedDesign &d, const QList<Node> &nodes, Env &env)
 {
     for (const Node &n : nodes) {
         switch (n.kind) {
@@ -140,21 +163,47 @@ void run(GeneratedDesign &d, const QList<Node> &nodes, Env &env)
                     taken = &body;
                     break;
                 }
-            if (taken)
-                run(d, *taken, env);
+            if (taken && run(d, *taken, env))
+                return true;
             break;
         }
         case Node::Kind::For:
             // FOR counts both ways, ends included, and leaves the last value set.
             for (int i = n.from;; i += n.from <= n.to ? 1 : -1) {
                 env.locals[n.variable] = i;
-                run(d, n.body, env);
+                if (run(d, n.body, env))
+                    return true;
                 if (i == n.to)
                     break;
             }
             break;
+        case Node::Kind::While:
+            // The server numbers the rounds in LOCAL._WHILE, from 0.
+            env.locals[n.variable] = n.from;
+            for (int round = 0; env.locals.value(n.variable) < n.to; ++round) {
+                env.locals[QStringLiteral("_while")] = round;
+                if (run(d, n.body, env))
+                    return true;
+                ++env.locals[n.variable];
+            }
+            break;
+        case Node::Kind::Choice: {
+            // Only the chosen line runs; past the last, none.
+            const int k = n.chosen(env);
+            if (k >= 0 && k < n.body.size() && run(d, {n.body[k]}, env))
+                return true;
+            break;
+        }
+        case Node::Kind::Begin:
+            if (run(d, n.body, env))
+                return true;
+            break;
+        case Node::Kind::Return:
+            // A false value ends the layout and shows what it laid out.
+            return true;
         }
     }
+    return false;
 }
 
 void both(GeneratedDesign &d, const QStringList &record)
@@ -318,11 +367,68 @@ DesignGenerator::Node DesignGenerator::loop(const Scope &scope)
     return n;
 }
 
+DesignGenerator::Node DesignGenerator::whileLoop(const Scope &scope)
+{
+    Node n;
+    n.kind = Node::Kind::While;
+    n.variable = QStringLiteral("w%1").arg(++m_locals);
+    // Now and then no round at all.
+    n.from = below(3);
+    n.to = n.from + below(4);
+    n.text = chance(50) ? QStringLiteral("WHILE (<local.%1> < %2)").arg(n.variable).arg(n.to)
+                        : QStringLiteral("while <local.%1> < %2").arg(n.variable).arg(n.to);
+    Scope inner = scope;
+    ++inner.depth;
+    inner.loopVariables << n.variable << QStringLiteral("_while");
+    n.body = block(inner, 1 + below(3));
+    return n;
+}
+
+DesignGenerator::Node DesignGenerator::choice(const Scope &scope)
+{
+    Node n;
+    n.kind = Node::Kind::Choice;
+    Scope inner = scope;
+    ++inner.depth;
+    const int count = 1 + below(3);
+    for (int k = 0; k < count; ++k) {
+        Node line = block(inner, 1).constFirst();
+        // A WHILE is written with the line that sets its counter: BEGIN … END makes them one.
+        if (line.kind == Node::Kind::While) {
+            Node begin;
+            begin.kind = Node::Kind::Begin;
+            begin.body << line;
+            line = begin;
+        }
+        n.body << line;
+    }
+    // DOSWITCH runs the line it names, none past the last; DORAND 1 always
+    // the first (a random line of more is not known ahead).
+    const int chosen = below(count + 1);
+    switch (below(3)) {
+    case 0:
+        n.text = QStringLiteral("DOSWITCH %1").arg(chosen);
+        n.chosen = [=](const Env &) { return chosen; };
+        break;
+    case 1: {
+        const int a = below(chosen + 1);
+        n.text = QStringLiteral("doswitch <eval %1+%2>").arg(a).arg(chosen - a);
+        n.chosen = [=](const Env &) { return chosen; };
+        break;
+    }
+    default:
+        n.text = QStringLiteral("DORAND 1");
+        n.chosen = [](const Env &) { return 0; };
+        break;
+    }
+    return n;
+}
+
 QList<DesignGenerator::Node> DesignGenerator::block(Scope scope, int count)
 {
     QList<Node> nodes;
     for (int k = 0; k < count; ++k) {
-        const int what = below(10);
+        const int what = below(14);
         if (what < 4 || scope.depth >= 2) {
             nodes << logicElement(scope);
         } else if (what == 4) {
@@ -358,8 +464,40 @@ QList<DesignGenerator::Node> DesignGenerator::block(Scope scope, int count)
             nodes << n;
         } else if (what < 8) {
             nodes << condition(scope);
-        } else {
+        } else if (what < 10) {
             nodes << loop(scope);
+        } else if (what == 10) {
+            nodes << whileLoop(scope);
+        } else if (what == 11) {
+            nodes << choice(scope);
+        } else if (what == 12 && chance(50)) {
+            // A value set by whichever line DORAND runs: every line sets it alike.
+            Node n;
+            n.kind = Node::Kind::Choice;
+            const QString name = QStringLiteral("v%1").arg(++m_locals);
+            const int value = below(300), lines = 2 + below(3);
+            n.text = QStringLiteral("DORAND %1").arg(lines);
+            n.chosen = [](const Env &) { return 0; };
+            Node set;
+            set.text = QStringLiteral("LOCAL.%1=%2").arg(name).arg(value);
+            set.effect = [=](Env &e) { e.locals[name] = value; };
+            n.body = QList<Node>(lines, set);
+            nodes << n;
+            scope.locals << name;
+        } else if (what == 12) {
+            Node n;
+            n.kind = Node::Kind::Begin;
+            Scope inner = scope;
+            ++inner.depth;
+            n.body = block(inner, 1 + below(2));
+            nodes << n;
+        } else if (scope.mayReturn && chance(50)) {
+            Node n;
+            n.kind = Node::Kind::Return;
+            n.text = chance(50) ? QStringLiteral("RETURN 0") : QStringLiteral("return 0");
+            nodes << n;
+        } else {
+            nodes << logicElement(scope);
         }
     }
     return nodes;
@@ -370,10 +508,17 @@ GeneratedDesign DesignGenerator::logicDesign()
     GeneratedDesign d;
     m_keptReplies = 0;
     m_locals = 0;
-    for (const QString &page : pageNumbers()) {
+    const QStringList pages = pageNumbers();
+    // The export moves a page 0 that follows another first: only a layout in
+    // the order written may end early.
+    const bool inOrder = !pages.mid(1).contains(QStringLiteral("0"));
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        const QString &page = pages[p];
         both(d, {"{BOP", page});
         // Each bracket sets what it reads: the export may move page 0 first.
-        QList<Node> nodes = block(Scope{}, 1 + below(5));
+        Scope top;
+        top.mayReturn = inOrder && p == pages.size() - 1;
+        QList<Node> nodes = block(top, 1 + below(5));
         write(d, nodes, 0);
         Env env;
         run(d, nodes, env);

@@ -92,3 +92,33 @@ TEST(DialogPress, TheDialogOffersItsReplyButtonsAndTheClose)
 }
 
 } // namespace
+
+// A block that ends the session is told apart from the presses sent with it:
+// they, and the dialogs after it, are pressed in new sessions.
+TEST(DialogPress, APressThatEndsTheSessionIsRecordedAndTheRestPressedInANewOne)
+{
+    SKIP_WITHOUT_SPHERE_SERVER();
+    // A double click on the player ends the test client's session.
+    const auto script = [](const QByteArray &name) {
+        return "[DIALOG " + name + "]\n0,0\nresizepic 0 0 9200 200 100\n"
+               "button 10 10 247 248 1 0 1\nbutton 10 40 247 248 1 0 2\nbutton 10 70 247 248 1 0 3\n\n"
+               "[DIALOG " + name + " BUTTON]\nON=0\nSYSMESSAGE qmclosed\nON=1\nSYSMESSAGE qmone\n"
+               "ON=2\nDCLICK\nON=3\nSYSMESSAGE qmthree\n\n[EOF]\n";
+    };
+    QList<std::pair<QString, QByteArray>> files;
+    QList<std::pair<QString, QList<DialogPress>>> presses;
+    for (const QByteArray name : {"d_ends", "d_ends_rt", "d_after", "d_after_rt"}) {
+        files.append({QString::fromLatin1(name) + ".scp", script(name)});
+        presses.append({QString::fromLatin1(name), name.startsWith("d_ends") ? QList<DialogPress>{{1}, {2}, {3}, {0}}
+                                                                              : QList<DialogPress>{{3}}});
+    }
+    const PressedSides got = pressOnBothSides(files, presses, 5);
+    const QList<QStringList> ends = {{"qmone"}, {SessionEnded}, {"qmthree"}, {"qmclosed"}};
+    EXPECT_EQ(got.ran.value("d_ends"), ends);
+    EXPECT_EQ(got.ran.value("d_ends_rt"), ends);
+    EXPECT_EQ(got.ran.value("d_after"), (QList<QStringList>{{"qmthree"}}));
+    EXPECT_EQ(got.ran.value("d_after_rt"), (QList<QStringList>{{"qmthree"}}));
+    // Each side: the session it ended, one pressing one at a time up to it, one for the rest.
+    EXPECT_EQ(got.sessions, 6);
+    EXPECT_EQ(got.retried, 0);
+}

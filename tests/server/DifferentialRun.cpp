@@ -105,21 +105,19 @@ GeneratedDesign DifferentialRun::without(const GeneratedDesign &d, const QSet<in
     GeneratedDesign kept{cut(d.lines, logicCuts), {}, {}};
     if (!d.hasLogic())
         return kept;
-    // A place "*n" of a record cut moved the origin for the rest: a dorigin
-    // line stands in for it, so that the rest keeps its places.
+    // A dorigin line stands in for each record cut: a place "*n" of it moved
+    // the origin for the rest, which keeps its places so, and a DOSWITCH
+    // around it still counts its lines alike.
     QList<int> inserted;   // per cut: the lines put in its place
     int removedBefore = 0;
     for (const auto &[first, count] : logicCuts) {
         const QString x = d.lines.value(first + 1), y = d.lines.value(first + 2);
-        const bool moves = x.startsWith(u'*') || y.startsWith(u'*');
         const int at = first - removedBefore + int(std::accumulate(inserted.cbegin(), inserted.cend(), 0));
-        inserted << (moves ? 2 : 0);
+        inserted << 2;
         removedBefore += count;
-        if (moves) {
-            kept.lines.insert(at, QStringLiteral("dorigin *%1 *%2").arg(x.startsWith(u'*') ? x.mid(1) : "0",
-                                                                        y.startsWith(u'*') ? y.mid(1) : "0"));
-            kept.lines.insert(at, QStringLiteral("script"));
-        }
+        kept.lines.insert(at, QStringLiteral("dorigin *%1 *%2").arg(x.startsWith(u'*') ? x.mid(1) : "0",
+                                                                    y.startsWith(u'*') ? y.mid(1) : "0"));
+        kept.lines.insert(at, QStringLiteral("script"));
     }
     const auto source = [&](int line) { return d.expectedSource.value(line, -1); };
     const QList<std::pair<int, int>> cuts = cutsOf(d.expected, recordLines, source);

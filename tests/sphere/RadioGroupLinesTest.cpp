@@ -30,6 +30,14 @@ TEST(RadioGroupLines, ARadioAfterABranchNamesItsGroupAgain)
         {"a loop's next round begins with the group the last one left",
          {script("FOR 2"), radio("1", "0"), radio("2", "2"), script("ENDFOR")},
          {"FOR 2", "group 0", "radio 1 1", "group 2", "radio 1 2", "ENDFOR"}},
+        // DOSWITCH and DORAND run one line: the group line must not be it.
+        {"a radio choice is one block",
+         {script("DOSWITCH 0"), radio("1", "2"), radio("2", "2"), script("ENDDO"), radio("3", "2")},
+         {"DOSWITCH 0", "BEGIN", "group 2", "radio 1 1", "END", "BEGIN", "group 2", "radio 1 2", "END", "ENDDO",
+          "group 2", "radio 1 3"}},
+        {"inside a block of a choice, as anywhere",
+         {script("DORAND 1"), script("IF (1)"), radio("1", "2"), radio("2", "2"), script("ENDIF"), script("ENDDO")},
+         {"DORAND 1", "IF (1)", "group 2", "radio 1 1", "radio 1 2", "ENDIF", "ENDDO"}},
     };
     QTemporaryDir dir;
     FileFixtures::writeFile(dir.filePath("DATA/buttons/okay.cs"), "D2\r\nD3\r\n");
@@ -43,7 +51,7 @@ TEST(RadioGroupLines, ARadioAfterABranchNamesItsGroupAgain)
         QStringList body;
         for (const QString &line : out.mid(out.indexOf("PAGE 0") + 1))
             if (line.startsWith("radio") || line.startsWith("group") || line.startsWith("IF") || line.startsWith("E")
-                || line.startsWith("FOR") || line.startsWith("LOCAL"))
+                || line.startsWith("FOR") || line.startsWith("LOCAL") || line.startsWith("D") || line.startsWith("BEGIN"))
                 body << (line.startsWith("radio") ? line.section(u' ', 0, 2) : line);
         EXPECT_EQ(body, c.written) << c.name;
     }

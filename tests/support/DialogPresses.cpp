@@ -5,8 +5,16 @@
 #include <QDeadlineTimer>
 #include <QSet>
 
+namespace {
+
+// At most sixteen presses or 16 KiB of replies are on their way at once.
+constexpr qsizetype Window = 16;
+constexpr qsizetype WindowBytes = 16 * 1024;
+
+} // namespace
+
 PressedDialogs pressDialogs(const QList<std::pair<QString, QByteArray>> &scriptFiles,
-                            const QList<std::pair<QString, QList<DialogPress>>> &presses)
+                            const QList<std::pair<QString, QList<DialogPress>>> &presses, qsizetype singly)
 {
     PressedDialogs result;
     SphereTestServer server(SphereTestServer::binary());
@@ -52,18 +60,16 @@ PressedDialogs pressDialogs(const QList<std::pair<QString, QByteArray>> &scriptF
             replies.append({dialog, GumpReply{gump ? gump->serial : 0, gump ? gump->gumpId : 0, press.button,
                                               press.switches, press.entries}});
     }
-    // At most sixteen presses or 16 KiB of replies are on their way at once.
-    constexpr qsizetype Window = 16;
-    constexpr qsizetype WindowBytes = 16 * 1024;
     qsizetype answered = 0;
     const bool loggedIn = client.failure() == SphereLoginClient::Failure::None && opened.endMarkerSeen;
+    result.opened = loggedIn;
     if (loggedIn && client.ping(0xFF))
         client.collectPongs(1, deadline);
     QStringList messages;
     for (qsizetype first = 0, count = 0; loggedIn && first < replies.size(); first += count) {
         qsizetype bytes = 0;
         count = 0;
-        while (first + count < replies.size() && count < Window) {
+        while (first + count < replies.size() && count < (first < singly ? 1 : Window)) {
             bytes += writeGumpReply(replies[first + count].second).value_or(QByteArray()).size();
             if (count > 0 && bytes > WindowBytes)
                 break;
@@ -101,6 +107,109 @@ PressedDialogs pressDialogs(const QList<std::pair<QString, QByteArray>> &scriptF
     if (!result.error.isEmpty())
         result.error += QStringLiteral("\nServer log:\n") + result.log;
     return result;
+}
+
+namespace {
+
+bool isRoundTrip(const QString &dialog) { return dialog.endsWith(u"_rt"); }
+QString originalOf(const QString &dialog) { return isRoundTrip(dialog) ? dialog.chopped(3) : dialog; }
+
+// One side's dialogs pressed in as many sessions as its blocks end, each
+// going on after the press that ended the last.
+void pressSide(const QList<std::pair<QString, QByteArray>> &files, QList<std::pair<QString, QList<DialogPress>>> side,
+               int maxSessions, PressedSides &out)
+{
+    QHash<QString, QList<QStringList>> partial;   // presses made of a dialog a session ended in
+    qsizetype singly = 0;
+    for (int session = 0; !side.isEmpty() && session < maxSessions; ++session) {
+        const PressedDialogs got = pressDialogs(files, side, singly);
+        ++out.sessions;
+        qsizetype next = side.size(), answered = 0;
+        for (qsizetype k = 0; k < side.size(); ++k) {
+            const QString &dialog = side[k].first;
+            const QList<QStringList> messages = got.dialogs.value(dialog).messages;
+            if (messages.size() < side[k].second.size()) {
+                next = k;
+                break;
+            }
+            answered += messages.size();
+            out.ran.insert(dialog, partial.take(dialog) + messages);
+        }
+        if (next >= side.size())
+            break;
+        out.sessionEnd = got.error.section(u'\n', 0, 0).left(200);
+        if (!got.opened) {
+            // A layout ended the session while the login opened the dialogs
+            // (or the server did not start): the last one opened goes unpressed.
+            qsizetype last = -1;
+            for (qsizetype k = 0; k < side.size(); ++k)
+                if (got.dialogs.contains(side[k].first))
+                    last = k;
+            if (last < 0)
+                break;
+            partial.remove(side[last].first);
+            side.remove(last);
+            continue;
+        }
+        const QString dialog = side[next].first;
+        const QList<QStringList> messages = got.dialogs.value(dialog).messages;
+        partial[dialog] += messages;
+        side[next].second.remove(0, messages.size());
+        if (answered + messages.size() < singly) {
+            // Sent alone, the first press unanswered ended the session.
+            partial[dialog] << QStringList{SessionEnded};
+            side[next].second.remove(0, 1);
+            if (side[next].second.isEmpty()) {
+                out.ran.insert(dialog, partial.take(dialog));
+                ++next;
+            }
+        }
+        side.remove(0, next);
+        // The press that ended it is among the next window's; sent one at a
+        // time they tell which, and the ones after it (a dialog's buttons
+        // often end a session alike) too.
+        singly = Window;
+    }
+}
+
+PressedSides pressEachSide(const QList<std::pair<QString, QByteArray>> &files,
+                           const QList<std::pair<QString, QList<DialogPress>>> &presses, int maxSessions)
+{
+    QList<std::pair<QString, QList<DialogPress>>> originals, roundTrips;
+    for (const auto &press : presses)
+        (isRoundTrip(press.first) ? roundTrips : originals).append(press);
+    PressedSides out;
+    pressSide(files, originals, maxSessions, out);
+    pressSide(files, roundTrips, maxSessions, out);
+    return out;
+}
+
+} // namespace
+
+PressedSides pressOnBothSides(const QList<std::pair<QString, QByteArray>> &scriptFiles,
+                              const QList<std::pair<QString, QList<DialogPress>>> &presses, int maxSessions)
+{
+    PressedSides out = pressEachSide(scriptFiles, presses, maxSessions);
+    QList<std::pair<QString, QList<DialogPress>>> again;
+    for (const auto &press : presses) {
+        const QString original = originalOf(press.first), roundTrip = original + "_rt";
+        if (!out.ran.contains(original) || !out.ran.contains(roundTrip) || out.ran.value(original) != out.ran.value(roundTrip))
+            again.append(press);
+    }
+    if (again.isEmpty())
+        return out;
+    const PressedSides retried = pressEachSide(scriptFiles, again, maxSessions);
+    out.sessions += retried.sessions;
+    for (const auto &press : std::as_const(again)) {
+        const QString original = originalOf(press.first), roundTrip = original + "_rt";
+        if (!isRoundTrip(press.first))
+            ++out.retried;
+        if (retried.ran.contains(original) && retried.ran.contains(roundTrip)) {
+            out.ran.insert(original, retried.ran.value(original));
+            out.ran.insert(roundTrip, retried.ran.value(roundTrip));
+        }
+    }
+    return out;
 }
 
 QList<DialogPress> pressesOf(const ReceivedGump &gump)
