@@ -89,6 +89,12 @@ void addScript(GeneratedDesign &d, const QString &line) { d.lines << QStringLite
 
 void write(GeneratedDesign &d, QList<Node> &nodes, int depth)
 {
+    // A block of the body between its opener and closer lines.
+    const auto block = [&](Node &n, const QString &opener, const QString &closer) {
+        addScript(d, indent(depth) + opener);
+        write(d, n.body, depth + 1);
+        addScript(d, indent(depth) + closer);
+    };
     for (Node &n : nodes) {
         n.line = int(d.lines.size()) + 1;
         switch (n.kind) {
@@ -113,9 +119,7 @@ void write(GeneratedDesign &d, QList<Node> &nodes, int depth)
             addScript(d, indent(depth) + QStringLiteral("ENDIF"));
             break;
         case Node::Kind::For:
-            addScript(d, indent(depth) + n.text);
-            write(d, n.body, depth + 1);
-            addScript(d, indent(depth) + QStringLiteral("ENDFOR"));
+            block(n, n.text, QStringLiteral("ENDFOR"));
             break;
         case Node::Kind::While:
             addScript(d, indent(depth) + QStringLiteral("LOCAL.%1=%2").arg(n.variable).arg(n.from));
@@ -125,14 +129,10 @@ void write(GeneratedDesign &d, QList<Node> &nodes, int depth)
             addScript(d, indent(depth) + (n.line % 2 ? QStringLiteral("ENDWHILE") : QStringLiteral("endwhile")));
             break;
         case Node::Kind::Choice:
-            addScript(d, indent(depth) + n.text);
-            write(d, n.body, depth + 1);
-            addScript(d, indent(depth) + QStringLiteral("ENDDO"));
+            block(n, n.text, QStringLiteral("ENDDO"));
             break;
         case Node::Kind::Begin:
-            addScript(d, indent(depth) + QStringLiteral("BEGIN"));
-            write(d, n.body, depth + 1);
-            addScript(d, indent(depth) + QStringLiteral("END"));
+            block(n, QStringLiteral("BEGIN"), QStringLiteral("END"));
             break;
         case Node::Kind::Return:
             addScript(d, indent(depth) + n.text);
