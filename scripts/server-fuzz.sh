@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Differential fuzzing with the Sphere server as the judge: makes N random
 # designs (every kind, random fields, hostile texts and event lines; a third
-# of them with script logic: IF/ELIF/ELSE, FOR loops over relative places,
-# LOCAL values, computed fields, compared with the static design the
+# of them with script logic: IF/ELIF/ELSE, FOR and WHILE loops over relative
+# places, DOSWITCH/DORAND, BEGIN…END, RETURN 0, LOCAL values, computed fields, compared with the static design the
 # generator says the server lays out), exports each, lets the server lay
 # them out, presses every reply and the close, and compares what it sends
 # and what ran with the designer's model. Prints the
