@@ -43,6 +43,9 @@ void TForm12::buildServerPage(QTabWidget *tabs)
     grid->addWidget(SphereProgramBrowse, 1, 1);
     grid->addWidget(SphereProgramCheck, 1, 2);
     grid->addWidget(SphereProgramStatus, 2, 0, 1, 3);
+    // The check's answer stands apart from the next field's caption.
+    grid->setRowMinimumHeight(2, 2 * SphereProgramStatus->fontMetrics().height());
+    SphereProgramStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(new QLabel(QStringLiteral("Shard scripts folder (optional; read, never written)"), page), 3, 0, 1, 3);
     grid->addWidget(ShardScriptsEdit, 4, 0);
     grid->addWidget(ShardScriptsBrowse, 4, 1);
