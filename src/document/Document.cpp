@@ -283,8 +283,6 @@ QString Document::unstorableCharacters(const QString &text)
 
 QByteArray Document::projectText(const QStringList &lines)
 {
-    if (DesignHead::needsUtf8(lines))
-        return utf8ProjectText(lines);
     // A first line that reads as a head gets one written before it, so that
     // reading drops the written head and keeps it.
     const bool headFirst = !lines.isEmpty() && DesignHead::withoutHead({lines.front()}).isEmpty();
@@ -303,7 +301,10 @@ QByteArray Document::projectText(const QStringList &lines)
         const qsizetype n = line.size();
         for (qsizetype k = 0; k < n; ++k) {
             const char16_t c = from[k].unicode();
-            if (c == u'\r' || c == u'\n') {
+            if (c > 0xFF) {
+                // Found while writing 8-bit text, so the usual design costs no extra pass.
+                return utf8ProjectText(lines);
+            } else if (c == u'\r' || c == u'\n') {
                 // CR LF, a lone CR and a lone LF each become one mark.
                 *to++ = char(LineBreakMark);
                 if (c == u'\r' && k + 1 < n && from[k + 1] == u'\n')
