@@ -32,7 +32,7 @@ QByteArray renamedDialog(const QByteArray &bytes, const QString &dialog, const Q
 {
     QString text = QString::fromLatin1(bytes);
     const QRegularExpression header(
-        QStringLiteral("^(\\s*\\[dialog\\s+)%1(\\s+(?:text|button|prebutton))?\\s*\\]")
+        QStringLiteral("^((?:\u00EF\u00BB\u00BF)?\\s*\\[dialog\\s+)%1(\\s+(?:text|button|prebutton))?\\s*\\]")
             .arg(QRegularExpression::escape(dialog)),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
     text.replace(header, QStringLiteral("\\1%1\\2]").arg(name));
