@@ -46,6 +46,8 @@ public:
     // How many branches the condition has.
     int branchCount(int condition) const;
     int conditions() const { return int(m_ifSpans.size()); }
+    // The design line of the condition's IF record.
+    int openerOf(int condition) const { return m_nesting.spans()[std::size_t(m_ifSpans[std::size_t(condition)])].open; }
     const ScriptNesting &nesting() const { return m_nesting; }
 
 private:

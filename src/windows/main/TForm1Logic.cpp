@@ -41,18 +41,22 @@ void TForm1::buildLogicTools()
     // The branch shown is a view option: it changes what is drawn, never the design.
     QMenu *branches = ViewMenu->addMenu(QStringLiteral("Branches"));
     branches->setObjectName(QStringLiteral("BranchesMenu"));
-    const auto setBranches = [this](const BranchChoice &choice) {
+    const auto setBranches = [this](const BranchChoice &choice, const QString &said) {
         ViewOptions view = ViewOptions::of(m_state);
         view.Branches = choice;
         m_session.setViewOptions(view);
-        Label8->setText(QStringLiteral("Branches shown: ") + choice.text());
+        Label8->setText(said);
     };
     QAction *first = branches->addAction(QStringLiteral("First Branch of Each Condition"));
     first->setObjectName(QStringLiteral("BranchesFirst"));
-    connect(first, &QAction::triggered, this, [setBranches] { setBranches(BranchChoice()); });
+    connect(first, &QAction::triggered, this, [setBranches] {
+        setBranches(BranchChoice(), QStringLiteral("Each condition shows its first branch"));
+    });
     QAction *all = branches->addAction(QStringLiteral("All Branches"));
     all->setObjectName(QStringLiteral("BranchesAll"));
-    connect(all, &QAction::triggered, this, [setBranches] { setBranches(*BranchChoice::parse(QStringLiteral("all"))); });
+    connect(all, &QAction::triggered, this, [setBranches] {
+        setBranches(*BranchChoice::parse(QStringLiteral("all")), QStringLiteral("Every branch of every condition is shown"));
+    });
     QAction *next = branches->addAction(QStringLiteral("Next Branch of the Selected Condition"));
     next->setObjectName(QStringLiteral("BranchesNext"));
     next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
@@ -65,8 +69,13 @@ void TForm1::buildLogicTools()
         }
         BranchChoice choice = m_state.Branches;
         choice.all = false;
-        choice.choose(condition, (choice.branchOf(condition) + 1) % std::max(logic.branchCount(condition), 1));
-        setBranches(choice);
+        const int count = std::max(logic.branchCount(condition), 1);
+        const int branch = (choice.branchOf(condition) + 1) % count;
+        choice.choose(condition, branch);
+        setBranches(choice, QStringLiteral("\"%1\" shows its branch %2 of %3")
+                                .arg(m_state.DATA.line(logic.openerOf(condition) + Records::ScriptLineField).trimmed())
+                                .arg(branch + 1)
+                                .arg(count));
     });
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -70,6 +71,7 @@ TEST_F(ScriptLogicWindowTest, ListShowsTheBranchesAndTheChoiceIsAViewOption)
     EXPECT_TRUE(entries()[1].endsWith("(branch not shown)"));
     EXPECT_TRUE(entries()[3].endsWith("(placed by the server)"));
     EXPECT_EQ(lines(), conditionDesign());
+    EXPECT_EQ(window->control<QLabel>("Label8")->text(), "\"IF <src.isgm>\" shows its branch 2 of 2");
 }
 
 TEST_F(ScriptLogicWindowTest, ScriptLinesAreInsertedMovedAndEditedInTheModifyPanel)
