@@ -47,9 +47,14 @@ bool needsUtf8(const QStringList &lines)
     return false;
 }
 
+bool isHead(const QString &line)
+{
+    return line == Line || line == Utf8Line;
+}
+
 QStringList withoutHead(QStringList lines)
 {
-    if (!lines.isEmpty() && (lines.front() == Line || lines.front() == Utf8Line))
+    if (!lines.isEmpty() && isHead(lines.front()))
         lines.removeFirst();
     return lines;
 }

@@ -24,6 +24,9 @@ bool needed(const QStringList &lines);
 // Whether a line holds a letter past the 8-bit set, which makes the file UTF-8.
 bool needsUtf8(const QStringList &lines);
 
+// Whether the line is one of the two heads.
+bool isHead(const QString &line);
+
 // The lines as read, the head dropped when it is their first line.
 QStringList withoutHead(QStringList lines);
 

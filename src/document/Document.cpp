@@ -285,7 +285,7 @@ QByteArray Document::projectText(const QStringList &lines)
 {
     // A first line that reads as a head gets one written before it, so that
     // reading drops the written head and keeps it.
-    const bool headFirst = !lines.isEmpty() && DesignHead::withoutHead({lines.front()}).isEmpty();
+    const bool headFirst = !lines.isEmpty() && DesignHead::isHead(lines.front());
     const QByteArray head =
         DesignHead::needed(lines) || headFirst ? DesignHead::Line.toLatin1() + "\r\n" : QByteArray();
     qsizetype total = head.size();

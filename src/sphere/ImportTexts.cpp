@@ -2,7 +2,6 @@
 #include "platform/SphereLine.h"
 #include "sphere/DialogImporter.h"
 
-#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -12,16 +11,6 @@
 // computed indices.
 
 namespace {
-
-// The inline controls and how many numbers stand before their text.
-std::optional<int> inlineValues(const QString &word)
-{
-    static const QHash<QString, int> values = {{QStringLiteral("dtext"), 3},      {QStringLiteral("dcroppedtext"), 5},
-                                               {QStringLiteral("dhtmlgump"), 6},  {QStringLiteral("dtextentry"), 6},
-                                               {QStringLiteral("dtextentrylimited"), 7}};
-    const auto it = values.constFind(word);
-    return it == values.cend() ? std::nullopt : std::optional<int>(*it);
-}
 
 // A word the script language would take for a function of the shard's: it
 // may add controls of its own. Verbs on objects ("src.sysmessage") and
@@ -85,8 +74,9 @@ void DialogImporter::readTextList(const Section *textSection)
             if (b.block == ScriptNesting::Block::Begin) {
                 into() << b.branches.first();
             } else if (b.block == ScriptNesting::Block::If && b.hasElse && same) {
+                // Which branch runs is not known, only how many strings it adds.
                 for (qsizetype k = 0; k < count; ++k)
-                    into() << (b.branches.size() == 1 ? b.branches.first()[k] : std::nullopt);
+                    into() << std::nullopt;
             } else {
                 m_inlineStringsComplete = false;
                 break;
@@ -94,13 +84,15 @@ void DialogImporter::readTextList(const Section *textSection)
             continue;
         }
         const Statement s = SphereScript::statement(line.text);
-        if (const auto values = inlineValues(s.word)) {
-            QString shown = textAfter(s, *values);
+        const Control *control = controlOf(s.word);
+        // The inline controls are the d-words of the table: their numbers stand before the text.
+        if (control && s.word.startsWith(u'd')) {
+            QString shown = textAfter(s, control->numbers);
             // dtext and dcroppedtext drop one leading ".".
             if ((s.word == u"dtext" || s.word == u"dcroppedtext") && shown.startsWith(u'.'))
                 shown.remove(0, 1);
             into() << shown;
-        } else if (!controlOf(s.word) && callsFunction(s)) {
+        } else if (!control && callsFunction(s)) {
             m_inlineStringsComplete = false;
             break;
         }

@@ -84,9 +84,7 @@ bool TForm1::serverSetupReady(bool scriptsNeeded)
     Label8->setText(missing);
     if (!Modal::confirm(missing + QStringLiteral(" Open the options at that tab now?")))
         return false;
-    for (int k = 0; k < Form12->PageControl1->count(); ++k)
-        if (Form12->PageControl1->tabText(k) == ServerSource)
-            Form12->PageControl1->setCurrentIndex(k);
+    Form12->showServerTab();
     Button17Click();
     const QString still = serverSetupMissing(scriptsNeeded);
     Label8->setText(still);

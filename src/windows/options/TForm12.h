@@ -40,6 +40,8 @@ public:
     void ReadSettings();
     // Before showing: swatches and colour dialogs from the mirrored colours.
     void prepareToShow();
+    // Turns to the tab where the Sphere server and the shard's scripts are named.
+    void showServerTab();
 
     // The main window's side of a read and of "Ok", and the ruler redraw.
     std::function<void(const Settings &)> SettingsRead;
@@ -140,6 +142,7 @@ private:
     void takeServer(Settings &s) const;
     void checkSphereProgram();
     ServerJob *m_serverCheck = nullptr;
+    QWidget *m_serverPage = nullptr;
     std::optional<ColorValue> runColorDialog(ColorValue &dialogColor);
     void normalizeCombo(QComboBox *box, QString (*normalize)(const QString &));
 

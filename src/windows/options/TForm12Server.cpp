@@ -21,9 +21,15 @@ constexpr int CheckDeadlineMs = 20000;
 
 } // namespace
 
+void TForm12::showServerTab()
+{
+    PageControl1->setCurrentWidget(m_serverPage);
+}
+
 void TForm12::buildServerPage(QTabWidget *tabs)
 {
     auto *page = new QWidget(tabs);
+    m_serverPage = page;
     auto *grid = new QGridLayout(page);
     tabs->addTab(page, QStringLiteral("Server"));
     SphereProgramEdit = new QLineEdit(page);
