@@ -62,14 +62,14 @@ TEST(HostileInput, TextOutsideTheEightBitSetSavesAsUtf8)
         EXPECT_EQ(bytes.startsWith(DesignHead::Utf8Line.toLatin1() + "\r\n"), row.utf8);
         EXPECT_EQ(Document::loadProjectFile(path), lines);
     }
-    // Button events keep their line breaks in a UTF-8 file too.
-    const QStringList button = {"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "1", "a \u015f\r\nb", "}EOP"};
-    EXPECT_EQ(Document::parseProjectText(Document::projectText(button)), button);
-    // A design whose first line reads as a head keeps it.
-    for (const QString &head : {DesignHead::Line, DesignHead::Utf8Line}) {
-        const QStringList headFirst = {head, "x"};
-        EXPECT_EQ(Document::parseProjectText(Document::projectText(headFirst)), headFirst);
-    }
+    // Read back as written: button events' line breaks in a UTF-8 file, a first line that reads as a head.
+    const QList<QStringList> designs = {
+        {"{BOP", "0", "button", "0", "0", "okay.bmp", "1", "0", "1", "a \u015f\r\nb", "}EOP"},
+        {DesignHead::Line, "x"},
+        {DesignHead::Utf8Line, "x"},
+    };
+    for (const QStringList &design : designs)
+        EXPECT_EQ(Document::parseProjectText(Document::projectText(design)), design) << design.first().toStdString();
 }
 
 TEST(HostileInput, LineBreaksOutsideButtonEventsNeverBecomeScriptLines)
